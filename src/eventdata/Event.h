@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// One reminder. Date and Time are fixed-width texts: Date is yyyymmdd with
+// the year "0000" for an event that recurs every year, Time is hhmm on the
+// 24-hour clock or four blanks when the event has no time of day.
+struct Event {
+    static constexpr int DateWidth = 8;
+    static constexpr int TimeWidth = 4;
+    static constexpr auto EveryYear = QLatin1StringView("0000");
+
+    QString Title;
+    QString Description;
+    QString Category;
+    QString Date = QString(DateWidth, QLatin1Char(' '));
+    QString Time = QString(TimeWidth, QLatin1Char(' '));
+    QString Sound;
+    // Alert lead time in days; 0 = no alert; negative = alerts switched off,
+    // the magnitude keeps the lead time.
+    qint16 NotifyingDays = 0;
+    // Minutes until the alert is checked again; only values above 0 are pending.
+    // Never stored.
+    qint16 RemindCountdown = 0;
+
+    QStringView yearText() const { return QStringView(Date).mid(0, 4); }
+    QStringView monthText() const { return QStringView(Date).mid(4, 2); }
+    QStringView dayText() const { return QStringView(Date).mid(6, 2); }
+    bool isEveryYear() const { return yearText() == EveryYear; }
+    bool hasTime() const { return Time.trimmed().size() > 0; }
+};
+
+// Pads text on the right with blanks or cuts it to exactly width characters,
+// as Date and Time require.
+QString fitToWidth(const QString &text, int width);

@@ -1,0 +1,49 @@
+#include "eventdata/EventTable.h"
+
+#include "eventdata/FileErrors.h"
+
+#include <QtGlobal>
+
+void EventTable::AddEvent(const Event &event)
+{
+    Q_ASSERT(!isFull());
+    ++EventCount;
+    Events[EventCount] = event;
+    Events[EventCount].RemindCountdown = 0;
+}
+
+void EventTable::RemoveEvent(int index)
+{
+    Q_ASSERT(index >= 0 && index <= EventCount);
+    if (index != EventCount)
+        Events[index] = Events[EventCount];
+    --EventCount;
+}
+
+int EventTable::PurgePastEvents(int currentYear)
+{
+    int i = 0;
+    while (i <= EventCount) {
+        const QStringView yearText = Events[i].yearText();
+        bool ok = yearText.size() == 4;
+        for (QChar c : yearText)
+            ok = ok && c.isDigit() && c.unicode() < 128;
+        if (!ok)
+            return FileError::TypeMismatch;
+        const int year = yearText.toInt();
+        if (year != 0 && year < currentYear)
+            RemoveEvent(i); // slot i now holds the former last event: examine it again
+        else
+            ++i;
+    }
+    return 0;
+}
+
+int EventTable::indexOfTitle(const QString &title) const
+{
+    for (int i = 0; i <= EventCount; ++i) {
+        if (Events[i].Title == title)
+            return i;
+    }
+    return -1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "eventdata/Event.h"
+
+#include <array>
+
+// The fixed table of all events. EventCount is the index of the last used
+// slot (-1 when empty); slots above it are never read. The order of the
+// slots carries no meaning.
+struct EventTable {
+    static constexpr int Capacity = 256;
+
+    std::array<Event, Capacity> Events{};
+    qint16 EventCount = -1;
+
+    int size() const { return EventCount + 1; }
+    bool isFull() const { return EventCount >= Capacity - 1; }
+
+    // Appends an event; the caller checks isFull() first.
+    void AddEvent(const Event &event);
+    // Moves the last event into the freed slot.
+    void RemoveEvent(int index);
+    // Drops every one-time event of a year before currentYear. Returns 0, or
+    // the type-mismatch error number when an event's Date does not begin with
+    // four digits (the table is then left partly purged; callers discard it).
+    int PurgePastEvents(int currentYear);
+
+    // Index of the first event with exactly this title, -1 when there is none.
+    int indexOfTitle(const QString &title) const;
+};

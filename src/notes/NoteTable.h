@@ -1,0 +1,24 @@
+#pragma once
+
+#include "notes/Note.h"
+
+#include <array>
+
+// The fixed table of notes; NoteCount is the index of the last used slot,
+// -1 when there are none.
+struct NoteTable {
+    static constexpr int Capacity = 16;
+
+    std::array<Note, Capacity> Notes{};
+    qint16 NoteCount = -1;
+
+    bool isFull() const { return NoteCount >= Capacity - 1; }
+    // Appends a note and returns its index; the caller checks isFull() first.
+    int AddNote(const Note &note);
+    // Moves the last note into the freed slot.
+    void RemoveNote(int index);
+};
+
+// The Notes menu entry for a note: the text itself up to 28 characters,
+// otherwise its first 25 followed by "...".
+QString noteMenuCaption(const QString &content);

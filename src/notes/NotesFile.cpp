@@ -1,0 +1,94 @@
+#include "notes/NotesFile.h"
+
+#include "eventdata/FileErrors.h"
+#include "eventdata/NumberText.h"
+#include "notes/NoteTable.h"
+
+const QString NotesFile::FileName = QStringLiteral("notes.dat");
+
+namespace {
+
+const QString LineEnd = QStringLiteral("\r\n");
+
+// Reads "Key=value " from a header line: the value runs from behind the key
+// and one more character up to the next blank. A header without the key
+// leaves the field as it is.
+int readHeaderValue(const QString &header, QLatin1StringView key, qint16 &field)
+{
+    const qsizetype keyAt = header.indexOf(key);
+    if (keyAt < 0)
+        return 0;
+    const qsizetype valueAt = keyAt + key.size() + 1;
+    const qsizetype blankAt = header.indexOf(QLatin1Char(' '), valueAt);
+    if (blankAt < 0)
+        return FileError::Overflow;
+    const Int16Reading reading = readInt16(QStringView(header).mid(valueAt, blankAt - valueAt), Rounding::NearestEven);
+    if (reading.error == 0)
+        field = reading.value;
+    return reading.error;
+}
+
+QString withCrLf(const QString &text)
+{
+    QString normalized = text;
+    normalized.replace(LineEnd, QLatin1String("\n"));
+    normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    normalized.replace(QLatin1Char('\n'), LineEnd);
+    return normalized;
+}
+
+} // namespace
+
+NotesFile::NotesFile(const QString &dataFolder, FileErrorReporter &reporter)
+    : file_(dataFolder, FileName, reporter)
+{
+}
+
+bool NotesFile::LoadNotes(NoteTable &table)
+{
+    const bool loaded = file_.load([&](const QStringList &lines) { return parse(lines, table); });
+    if (!loaded)
+        table.NoteCount = -1;
+    return loaded;
+}
+
+bool NotesFile::SaveNotes(const NoteTable &table)
+{
+    return file_.save(format(table));
+}
+
+QString NotesFile::format(const NoteTable &table)
+{
+    QString text;
+    for (int i = 0; i <= table.NoteCount; ++i) {
+        const Note &note = table.Notes[i];
+        text += QStringLiteral("[Note Left=") + QString::number(note.Left) + QStringLiteral(" Top=")
+                + QString::number(note.Top) + QStringLiteral(" Color=Default]") + LineEnd;
+        // Every line break is stored as CR LF, however the text was typed.
+        text += withCrLf(note.Content) + LineEnd;
+    }
+    return text;
+}
+
+int NotesFile::parse(const QStringList &lines, NoteTable &table)
+{
+    table.NoteCount = -1;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1String("[Note"))) {
+            if (table.isFull())
+                return FileError::SubscriptRange;
+            Note &note = table.Notes[++table.NoteCount];
+            note = Note{};
+            if (const int error = readHeaderValue(line, QLatin1StringView("Left"), note.Left))
+                return error;
+            if (const int error = readHeaderValue(line, QLatin1StringView("Top"), note.Top))
+                return error;
+            continue;
+        }
+        if (table.NoteCount < 0)
+            return FileError::SubscriptRange;
+        QString &content = table.Notes[table.NoteCount].Content;
+        content = content.isEmpty() ? line : content + LineEnd + line;
+    }
+    return 0;
+}

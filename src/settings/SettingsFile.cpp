@@ -1,0 +1,106 @@
+#include "settings/SettingsFile.h"
+
+#include "eventdata/DataFile.h"
+#include "eventdata/FileErrors.h"
+#include "eventdata/NumberText.h"
+#include "settings/Settings.h"
+
+const QString SettingsFile::FileName = QStringLiteral("tarrow.ini");
+const QString SettingsFile::Version = QStringLiteral("1.21");
+
+namespace {
+
+struct NumberKey {
+    QLatin1StringView name;
+    qint16 *field;
+};
+
+// Keys are recognised wherever they stand, sections and the version line
+// match none of them. The value starts one character after the key.
+int applyItem(const QString &item, Settings &settings, MainWindowPosition &position)
+{
+    const NumberKey numberKeys[] = {
+        {QLatin1StringView("Autostart"), &settings.Autostart},
+        {QLatin1StringView("LoadMinimized"), &settings.LoadMinimized},
+        {QLatin1StringView("Mute"), &settings.Mute},
+        {QLatin1StringView("TimeFormat"), &settings.TimeFormat},
+        {QLatin1StringView("ConfirmExit"), &settings.ConfirmExit},
+        {QLatin1StringView("ConfirmRemoveE"), &settings.ConfirmRemoveE},
+        {QLatin1StringView("ConfirmRemoveN"), &settings.ConfirmRemoveN},
+        {QLatin1StringView("Top"), &position.MainTop},
+        {QLatin1StringView("Left"), &position.MainLeft},
+    };
+    for (const NumberKey &key : numberKeys) {
+        if (!item.startsWith(key.name))
+            continue;
+        const Int16Reading reading = readInt16(QStringView(item).mid(key.name.size() + 1), Rounding::Down);
+        if (reading.error != 0)
+            return reading.error;
+        *key.field = reading.value;
+    }
+    const QLatin1StringView category("Category");
+    if (item.startsWith(category)) {
+        // "Category" is followed by the slot digit, then one unexamined character.
+        const int slot = item.size() > category.size() ? item.at(category.size()).digitValue() : -1;
+        if (slot < 0 || slot >= int(settings.UserCategories.size()))
+            return FileError::SubscriptRange;
+        settings.UserCategories[slot] = item.mid(category.size() + 2);
+    }
+    return 0;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(const QString &dataFolder, FileErrorReporter &reporter)
+    : file_(dataFolder, FileName, reporter)
+{
+}
+
+bool SettingsFile::LoadSettings(Settings &settings, MainWindowPosition &position)
+{
+    settings.resetGeneralToDefaults();
+    position = MainWindowPosition{};
+    return file_.load([&](const QStringList &lines) { return parse(lines, settings, position); });
+}
+
+bool SettingsFile::SaveSettings(const Settings &settings, const MainWindowPosition &position)
+{
+    return file_.save(format(settings, position));
+}
+
+QString SettingsFile::format(const Settings &settings, const MainWindowPosition &position)
+{
+    const auto line = [](const char *key, const QString &value) {
+        return QLatin1String(key) + value + QStringLiteral("\r\n");
+    };
+    const auto number = [&](const char *key, qint16 value) { return line(key, QString::number(value)); };
+    const QString empty = QStringLiteral("\r\n");
+    return line("Version=", Version + QStringLiteral("|01")) + empty
+           + line("[General]", {})
+           + number("Autostart=", settings.Autostart)
+           + number("LoadMinimized=", settings.LoadMinimized)
+           + number("Mute=", settings.Mute)
+           + number("TimeFormat=", settings.TimeFormat)
+           + number("ConfirmExit=", settings.ConfirmExit)
+           + number("ConfirmRemoveE=", settings.ConfirmRemoveE)
+           + number("ConfirmRemoveN=", settings.ConfirmRemoveN) + empty
+           + line("[Main window]", {})
+           + number("Top=", position.MainTop)
+           + number("Left=", position.MainLeft) + empty
+           + line("[User categories]", {})
+           + line("Category0=", toSingleLine(settings.UserCategories[0]))
+           + line("Category1=", toSingleLine(settings.UserCategories[1]))
+           + line("Category2=", toSingleLine(settings.UserCategories[2]));
+}
+
+int SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)
+{
+    for (const QString &line : lines) {
+        // A comma ends an item; the text after it is an item of its own.
+        for (const QString &item : line.split(QLatin1Char(','))) {
+            if (const int error = applyItem(item, settings, position))
+                return error;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "eventdata/DataFile.h"
+
+struct MainWindowPosition;
+struct Settings;
+
+// tarrow.ini: the preferences, the main window's position and the user
+// category names.
+class SettingsFile {
+public:
+    static const QString FileName;
+    static const QString Version;
+
+    SettingsFile(const QString &dataFolder, FileErrorReporter &reporter);
+
+    // Starts from the defaults (the category names stay as they are); after a
+    // failure the values read before it stay.
+    bool LoadSettings(Settings &settings, MainWindowPosition &position);
+    bool SaveSettings(const Settings &settings, const MainWindowPosition &position);
+
+    static QString format(const Settings &settings, const MainWindowPosition &position);
+    // Applies the lines over the values as they are.
+    static int parse(const QStringList &lines, Settings &settings, MainWindowPosition &position);
+
+private:
+    DataFile file_;
+};

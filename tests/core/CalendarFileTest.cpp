@@ -1,0 +1,283 @@
+#include "eventdata/CalendarFile.h"
+
+#include "eventdata/EventTable.h"
+#include "eventdata/FileErrors.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class CalendarFileTest : public ::testing::Test {
+protected:
+    DataFolderFixture folder;
+    RecordingReporter reporter;
+    FakeClock clock{QDate(2026, 12, 6)};
+    CalendarFile file{folder.path(), reporter, clock};
+    std::unique_ptr<EventTable> table = std::make_unique<EventTable>();
+    QString lastCheck;
+
+    bool loadFrom(const QByteArray &bytes)
+    {
+        folder.write("calendar.dat", bytes);
+        return file.LoadCalendar(*table, lastCheck);
+    }
+    std::vector<FileErrorReport> readingError(int number) const
+    {
+        return {{"calendar.dat", "reading", number}};
+    }
+};
+
+Event birthday()
+{
+    Event e;
+    e.Title = "Mother's birthday";
+    e.Category = "Birthday";
+    e.Date = "00000315";
+    e.NotifyingDays = 3;
+    return e;
+}
+
+QByteArray block(const QByteArray &title, const QByteArray &date)
+{
+    return "[Event]\r\nTitle=" + title + "\r\nDescription=\r\nCategory=\r\nDate=" + date
+           + "\r\nTime=    \r\nNotifyingDays=1\r\nSound=\r\n\r\n";
+}
+
+void expectSameEvent(const Event &actual, const Event &expected)
+{
+    EXPECT_EQ(actual.Title, expected.Title);
+    EXPECT_EQ(actual.Description, expected.Description);
+    EXPECT_EQ(actual.Category, expected.Category);
+    EXPECT_EQ(actual.Date, expected.Date);
+    EXPECT_EQ(actual.Time, expected.Time);
+    EXPECT_EQ(actual.Sound, expected.Sound);
+    EXPECT_EQ(actual.NotifyingDays, expected.NotifyingDays);
+}
+
+} // namespace
+
+TEST_F(CalendarFileTest, EmptyTableSavesOnlyTheLastCheckLine)
+{
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_EQ(folder.read("calendar.dat"), "LastCheck=20261206\r\n");
+    ASSERT_TRUE(file.LoadCalendar(*table, lastCheck));
+    EXPECT_EQ(table->EventCount, -1);
+    EXPECT_EQ(lastCheck, "20261206");
+}
+
+TEST_F(CalendarFileTest, SavedEventHasTheExactNineLineLayout)
+{
+    table->AddEvent(birthday());
+    Event second;
+    second.Title = "Dentist";
+    second.Description = "Bring the card";
+    second.Date = "20270102";
+    second.Time = "0905";
+    second.Sound = "/tmp/bell.wav";
+    second.NotifyingDays = -7;
+    table->AddEvent(second);
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_EQ(folder.read("calendar.dat"),
+              "LastCheck=20261206\r\n\r\n"
+              "[Event]\r\nTitle=Mother's birthday\r\nDescription=\r\nCategory=Birthday\r\n"
+              "Date=00000315\r\nTime=    \r\nNotifyingDays=3\r\nSound=\r\n\r\n"
+              "[Event]\r\nTitle=Dentist\r\nDescription=Bring the card\r\nCategory=\r\n"
+              "Date=20270102\r\nTime=0905\r\nNotifyingDays=-7\r\nSound=/tmp/bell.wav\r\n\r\n");
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(CalendarFileTest, FullTableRoundTripsInOrder)
+{
+    for (int i = 0; i < EventTable::Capacity; ++i) {
+        Event e;
+        e.Title = QStringLiteral("Event %1 — ünïcode").arg(i);
+        e.Description = i % 2 ? QStringLiteral("Text with = and [Event] inside") : QString();
+        e.Category = i % 3 ? QStringLiteral("Meeting") : QString();
+        e.Date = i % 4 ? QStringLiteral("0000%1%2").arg(i % 12 + 1, 2, 10, QLatin1Char('0')).arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                       : QStringLiteral("20271231");
+        e.Time = i % 5 ? QStringLiteral("    ") : QStringLiteral("2359");
+        e.NotifyingDays = qint16(i % 2 ? -i : i);
+        e.Sound = i % 7 ? QString() : QStringLiteral("C:\\Sounds\\chime %1.wav").arg(i);
+        table->AddEvent(e);
+    }
+    const auto saved = std::make_unique<EventTable>(*table);
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    table = std::make_unique<EventTable>();
+    ASSERT_TRUE(file.LoadCalendar(*table, lastCheck));
+    ASSERT_EQ(table->EventCount, 255);
+    for (int i = 0; i < EventTable::Capacity; ++i)
+        expectSameEvent(table->Events[i], saved->Events[i]);
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(CalendarFileTest, SavingKeepsLastCheckAsLoaded)
+{
+    ASSERT_TRUE(loadFrom("LastCheck=20261101\r\n"));
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_EQ(lastCheck, "20261101");
+    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
+}
+
+TEST_F(CalendarFileTest, KeyLinesMatchByPrefixAndSkipOneCharacter)
+{
+    ASSERT_TRUE(loadFrom("junk line\n"
+                         "[Event]\n"
+                         "Title:Party\n"
+                         "Date=2027\n"          // fitted to eight characters
+                         "Time=12345678\n"      // cut to four
+                         "LastCheck=20260101\n" // a global, may stand anywhere
+                         "Description=first\n"
+                         "Description=second\n" // later lines win
+                         "[Event]\n"
+                         "Sound=a.wav\n"
+                         "Titles=x\n"
+                         "NotifyingDays= 2.5 \n" // rounds half to even
+                         "Date=00000704\n"));
+    ASSERT_EQ(table->EventCount, 1);
+    EXPECT_EQ(table->Events[0].Title, "Party");
+    EXPECT_EQ(table->Events[0].Date, "2027    ");
+    EXPECT_EQ(table->Events[0].Time, "1234");
+    EXPECT_EQ(table->Events[0].Description, "second");
+    EXPECT_EQ(table->Events[1].Title, "=x");
+    EXPECT_EQ(table->Events[1].Sound, "a.wav");
+    EXPECT_EQ(table->Events[1].NotifyingDays, 2);
+    EXPECT_EQ(table->Events[1].Description, ""); // a missing key leaves the field blank
+    EXPECT_EQ(lastCheck, "20260101");
+}
+
+TEST_F(CalendarFileTest, EmptyFileLoadsAsEmptyTableAndKeepsLastCheck)
+{
+    lastCheck = "20250505";
+    ASSERT_TRUE(loadFrom(""));
+    EXPECT_EQ(table->EventCount, -1);
+    EXPECT_EQ(lastCheck, "20250505");
+}
+
+TEST_F(CalendarFileTest, LoadDropsOneTimeEventsOfPastYears)
+{
+    ASSERT_TRUE(loadFrom("LastCheck=20251231\r\n\r\n" + block("Old", "20251231") + block("Yearly", "00000101")
+                         + block("This year", "20260105")));
+    ASSERT_EQ(table->EventCount, 1);
+    EXPECT_EQ(table->Events[0].Title, "This year"); // moved into the purged slot
+    EXPECT_EQ(table->Events[1].Title, "Yearly");
+}
+
+TEST_F(CalendarFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
+{
+    struct Case {
+        QByteArray content;
+        int error;
+    };
+    QByteArray tooMany = "LastCheck=20261201\r\n";
+    for (int i = 0; i < 257; ++i)
+        tooMany += block("E" + QByteArray::number(i), "00000101");
+    const Case cases[] = {
+        {"Title=before any block\r\n", FileError::SubscriptRange},
+        {"NotifyingDays=1\r\n[Event]\r\n", FileError::SubscriptRange},
+        {tooMany, FileError::SubscriptRange},
+        {"[Event]\r\nDate=00000101\r\nNotifyingDays=soon\r\n", FileError::TypeMismatch},
+        {"[Event]\r\nDate=00000101\r\nNotifyingDays=\r\n", FileError::TypeMismatch},
+        {"[Event]\r\nDate=00000101\r\nNotifyingDays=40000\r\n", FileError::Overflow},
+        {"[Event]\r\nTitle=No date\r\n", FileError::TypeMismatch},
+        {"[Event]\r\nDate=2O270101\r\n", FileError::TypeMismatch},
+    };
+    for (const Case &c : cases) {
+        reporter.reports.clear();
+        lastCheck = "20200101";
+        EXPECT_FALSE(loadFrom(c.content + block("Valid", "00000101")));
+        EXPECT_EQ(table->EventCount, -1);
+        EXPECT_EQ(lastCheck, "20200101");
+        EXPECT_EQ(reporter.reports, readingError(c.error)) << c.content.left(60).toStdString();
+    }
+}
+
+TEST_F(CalendarFileTest, FileWith256EventsLoads)
+{
+    QByteArray full;
+    for (int i = 0; i < 256; ++i)
+        full += block("E" + QByteArray::number(i), "00000101");
+    ASSERT_TRUE(loadFrom(full));
+    EXPECT_EQ(table->EventCount, 255);
+}
+
+TEST_F(CalendarFileTest, MissingFileOrFolderIsReportedAndTheNextSaveCreatesTheFile)
+{
+    table->AddEvent(birthday());
+    EXPECT_FALSE(file.LoadCalendar(*table, lastCheck));
+    EXPECT_EQ(table->EventCount, -1);
+    EXPECT_EQ(reporter.reports, readingError(FileError::FileNotFound));
+    table->AddEvent(birthday());
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_FALSE(folder.exists("calendar.dat.bak")); // nothing was there to protect
+
+    reporter.reports.clear();
+    CalendarFile nowhere(folder.file("missing/folder"), reporter, clock);
+    EXPECT_FALSE(nowhere.LoadCalendar(*table, lastCheck));
+    EXPECT_FALSE(nowhere.SaveCalendar(*table));
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"calendar.dat", "reading", FileError::PathNotFound},
+                                                              {"calendar.dat", "writing", FileError::PathNotFound}}));
+}
+
+TEST_F(CalendarFileTest, LineBreaksInsideValuesAreSavedAsBlanks)
+{
+    Event e = birthday();
+    e.Title = "Two\nlines";
+    e.Description = "Call them\r\nDate=20270101\rTitle=Hijack";
+    table->AddEvent(e);
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    ASSERT_TRUE(file.LoadCalendar(*table, lastCheck));
+    ASSERT_EQ(table->EventCount, 0);
+    EXPECT_EQ(table->Events[0].Title, "Two lines");
+    EXPECT_EQ(table->Events[0].Description, "Call them Date=20270101 Title=Hijack");
+    EXPECT_EQ(table->Events[0].Date, "00000315");
+}
+
+TEST_F(CalendarFileTest, FailedSaveLeavesTheOldFileAndTheTableWhole)
+{
+    table->AddEvent(birthday());
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    const QByteArray before = folder.read("calendar.dat");
+
+    for (int i = 0; i < 100; ++i) {
+        Event e = birthday();
+        e.Title = QStringLiteral("Event %1").arg(i);
+        table->AddEvent(e);
+    }
+    {
+        const FileSizeLimit limit(before.size() + 16);
+        EXPECT_FALSE(file.SaveCalendar(*table));
+    }
+    EXPECT_EQ(folder.read("calendar.dat"), before);
+    EXPECT_EQ(table->EventCount, 100);
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].operation, "writing");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"calendar.dat"}); // no temporary left
+}
+
+TEST_F(CalendarFileTest, UnreadableFileIsBackedUpBeforeItIsFirstOverwritten)
+{
+    const QByteArray corrupt = "[Event]\r\nTitle=Precious\r\nNotifyingDays=many\r\n";
+    EXPECT_FALSE(loadFrom(corrupt));
+    table->AddEvent(birthday());
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_EQ(folder.read("calendar.dat.bak"), corrupt);
+    ASSERT_TRUE(file.SaveCalendar(*table)); // only the first save keeps a copy
+    EXPECT_FALSE(folder.exists("calendar.dat.bak1"));
+
+    const QByteArray secondCorrupt = "Title=orphan\r\n";
+    EXPECT_FALSE(loadFrom(secondCorrupt));
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_EQ(folder.read("calendar.dat.bak"), corrupt); // an earlier backup is never overwritten
+    EXPECT_EQ(folder.read("calendar.dat.bak1"), secondCorrupt);
+}
+
+TEST_F(CalendarFileTest, BytesInvalidInTheSystemEncodingSurviveAsLatin1)
+{
+    ASSERT_TRUE(loadFrom("[Event]\r\nTitle=Caf\xe9 cr\xe8me\r\nDate=00000101\r\n"));
+    EXPECT_EQ(table->Events[0].Title, QString::fromUtf8("Café crème"));
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_FALSE(QString::fromUtf8(folder.read("calendar.dat")).contains(QChar::ReplacementCharacter));
+}

@@ -1,0 +1,145 @@
+#include "notes/NotesFile.h"
+
+#include "eventdata/FileErrors.h"
+#include "notes/NoteTable.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NotesFileTest : public ::testing::Test {
+protected:
+    DataFolderFixture folder;
+    RecordingReporter reporter;
+    NotesFile file{folder.path(), reporter};
+    NoteTable table;
+
+    bool loadFrom(const QByteArray &bytes)
+    {
+        folder.write("notes.dat", bytes);
+        return file.LoadNotes(table);
+    }
+    void add(const QString &content, qint16 left, qint16 top) { table.AddNote({content, top, left}); }
+};
+
+} // namespace
+
+TEST_F(NotesFileTest, SavesHeaderAndTextOfEveryNote)
+{
+    add("Buy milk\r\ncall the garage", 7200, 1440);
+    add("Backup on Friday", -300, 600);
+    add("", 0, 0);
+    ASSERT_TRUE(file.SaveNotes(table));
+    EXPECT_EQ(folder.read("notes.dat"),
+              "[Note Left=7200 Top=1440 Color=Default]\r\nBuy milk\r\ncall the garage\r\n"
+              "[Note Left=-300 Top=600 Color=Default]\r\nBackup on Friday\r\n"
+              "[Note Left=0 Top=0 Color=Default]\r\n\r\n");
+}
+
+TEST_F(NotesFileTest, EmptyTableSavesAnEmptyFileThatLoadsAsNoNotes)
+{
+    ASSERT_TRUE(file.SaveNotes(table));
+    EXPECT_EQ(folder.read("notes.dat"), "");
+    ASSERT_TRUE(file.LoadNotes(table));
+    EXPECT_EQ(table.NoteCount, -1);
+}
+
+TEST_F(NotesFileTest, FullTableRoundTrips)
+{
+    for (int i = 0; i < NoteTable::Capacity; ++i)
+        add(QStringLiteral("Note %1\r\n\r\nwith an empty line and a trailing one\r\n").arg(i), qint16(i * 100 - 800), qint16(-i));
+    const NoteTable saved = table;
+    ASSERT_TRUE(file.SaveNotes(table));
+    table = NoteTable{};
+    ASSERT_TRUE(file.LoadNotes(table));
+    ASSERT_EQ(table.NoteCount, 15);
+    for (int i = 0; i < NoteTable::Capacity; ++i) {
+        EXPECT_EQ(table.Notes[i].Content, saved.Notes[i].Content);
+        EXPECT_EQ(table.Notes[i].Left, saved.Notes[i].Left);
+        EXPECT_EQ(table.Notes[i].Top, saved.Notes[i].Top);
+    }
+}
+
+TEST_F(NotesFileTest, LineBreaksOfAnyKindAreStoredAsCrLf)
+{
+    add("one\ntwo\rthree", 1, 2);
+    ASSERT_TRUE(file.SaveNotes(table));
+    ASSERT_TRUE(file.LoadNotes(table));
+    EXPECT_EQ(table.Notes[0].Content, "one\r\ntwo\r\nthree");
+}
+
+TEST_F(NotesFileTest, HeaderValuesAreFoundInAnyOrder)
+{
+    ASSERT_TRUE(loadFrom("[Note Top=600 Left=-45.5 Color=Yellow]\n"
+                         "\n"           // leading empty lines are not kept
+                         "first\n"
+                         "[Note Color=Default]\n"
+                         "[Notes from work Left=10 ]\n"));
+    ASSERT_EQ(table.NoteCount, 2);
+    EXPECT_EQ(table.Notes[0].Top, 600);
+    EXPECT_EQ(table.Notes[0].Left, -46); // halves round to even
+    EXPECT_EQ(table.Notes[0].Content, "first");
+    EXPECT_EQ(table.Notes[1].Left, 0); // a header without positions
+    EXPECT_EQ(table.Notes[2].Left, 10);
+}
+
+TEST_F(NotesFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
+{
+    struct Case {
+        QByteArray content;
+        int error;
+    };
+    QByteArray seventeen;
+    for (int i = 0; i < 17; ++i)
+        seventeen += "[Note Left=0 Top=0 Color=Default]\r\ntext\r\n";
+    const Case cases[] = {
+        {seventeen, FileError::SubscriptRange},
+        {"[Note Left=abc Top=0 Color=Default]\r\n", FileError::TypeMismatch},
+        {"[Note Left= Top=0 Color=Default]\r\n", FileError::TypeMismatch},
+        {"[Note Left=0 Top=5]\r\n", FileError::Overflow}, // the value would run to the line's end
+        {"[Note Left=99999 Top=0 Color=Default]\r\n", FileError::Overflow},
+    };
+    for (const Case &c : cases) {
+        reporter.reports.clear();
+        EXPECT_FALSE(loadFrom("[Note Left=1 Top=1 Color=Default]\r\nkept?\r\n" + c.content));
+        EXPECT_EQ(table.NoteCount, -1);
+        EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", c.error}}))
+            << c.content.left(40).toStdString();
+    }
+}
+
+TEST_F(NotesFileTest, TextBeforeTheFirstHeaderFails)
+{
+    EXPECT_FALSE(loadFrom("text before any note\r\n[Note Left=1 Top=1 Color=Default]\r\n"));
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::SubscriptRange}}));
+}
+
+TEST_F(NotesFileTest, MissingFileIsReportedAsNotFound)
+{
+    EXPECT_FALSE(file.LoadNotes(table));
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::FileNotFound}}));
+    EXPECT_EQ(FileErrorTitle(reporter.reports[0].errorNumber), "File not found");
+}
+
+TEST(NoteTable, MenuCaptionShortensLongTexts)
+{
+    const QString twentyEight(28, QLatin1Char('x'));
+    EXPECT_EQ(noteMenuCaption(twentyEight), twentyEight);
+    EXPECT_EQ(noteMenuCaption(twentyEight + "y"), QString(25, QLatin1Char('x')) + "...");
+}
+
+TEST(NoteTable, RemoveMovesTheLastNoteIntoTheGap)
+{
+    NoteTable table;
+    table.AddNote({"A", 0, 0});
+    table.AddNote({"B", 0, 0});
+    table.AddNote({"C", 0, 0});
+    table.RemoveNote(0);
+    EXPECT_EQ(table.NoteCount, 1);
+    EXPECT_EQ(table.Notes[0].Content, "C");
+    EXPECT_EQ(table.Notes[1].Content, "B");
+    for (int i = table.NoteCount + 1; i < NoteTable::Capacity; ++i)
+        table.AddNote({});
+    EXPECT_TRUE(table.isFull());
+}

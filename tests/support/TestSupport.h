@@ -1,0 +1,93 @@
+#pragma once
+
+#include "eventdata/FileErrors.h"
+#include "platform/Clock.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <vector>
+
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(QDate date) : date_(date) {}
+    QDate today() const override { return date_; }
+    void set(QDate date) { date_ = date; }
+
+private:
+    QDate date_;
+};
+
+struct FileErrorReport {
+    QString fileName;
+    QString operation;
+    int errorNumber;
+    bool operator==(const FileErrorReport &) const = default;
+};
+
+class RecordingReporter : public FileErrorReporter {
+public:
+    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber) override
+    {
+        reports.push_back({fileName, operation, errorNumber});
+    }
+    std::vector<FileErrorReport> reports;
+};
+
+// A temporary data folder with helpers to put and read raw file bytes.
+class DataFolderFixture {
+public:
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const { return QDir(dir_.path()).filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(file(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    QByteArray read(const QString &name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool exists(const QString &name) const { return QFile::exists(file(name)); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Lets gtest print Qt strings in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+
+#include <csignal>
+#include <sys/resource.h>
+
+// Makes every write past maxBytes fail, for root as for anyone, while it lives:
+// a stand-in for a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t maxBytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = maxBytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
