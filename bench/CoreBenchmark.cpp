@@ -40,6 +40,33 @@ std::unique_ptr<EventTable> fullCalendar()
     return table;
 }
 
+void CalendarLoad(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    IgnoringReporter reporter;
+    FixedClock clock;
+    CalendarFile file(dir.path(), reporter, clock);
+    auto table = fullCalendar();
+    file.SaveCalendar(*table);
+    QString lastCheck;
+    for (auto _ : state)
+        file.LoadCalendar(*table, lastCheck);
+    benchmark::DoNotOptimize(table->EventCount);
+}
+BENCHMARK(CalendarLoad)->Unit(benchmark::kMicrosecond);
+
+void CalendarSave(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    IgnoringReporter reporter;
+    FixedClock clock;
+    CalendarFile file(dir.path(), reporter, clock);
+    auto table = fullCalendar();
+    for (auto _ : state)
+        file.SaveCalendar(*table);
+}
+BENCHMARK(CalendarSave)->Unit(benchmark::kMicrosecond);
+
 void CalendarLoadAndSave(benchmark::State &state)
 {
     QTemporaryDir dir;

@@ -6,6 +6,8 @@
 #include "eventdata/NumberText.h"
 #include "platform/Clock.h"
 
+#include <QStringBuilder>
+
 const QString CalendarFile::FileName = QStringLiteral("calendar.dat");
 
 namespace {
@@ -74,9 +76,11 @@ bool CalendarFile::SaveCalendar(const EventTable &table)
 
 QString CalendarFile::format(const EventTable &table, const QDate &today)
 {
-    const QString lineEnd = QStringLiteral("\r\n");
-    QString text = QStringLiteral("LastCheck=") + QString::number(today.year()) + TwoDigits(today.month())
-                   + TwoDigits(today.day()) + lineEnd;
+    constexpr QLatin1StringView lineEnd("\r\n");
+    QString text;
+    text.reserve(32 + table.size() * 160);
+    text += QLatin1StringView("LastCheck=") % QString::number(today.year()) % TwoDigits(today.month())
+            % TwoDigits(today.day()) % lineEnd;
     if (table.EventCount < 0)
         return text;
     text += lineEnd;
@@ -84,15 +88,13 @@ QString CalendarFile::format(const EventTable &table, const QDate &today)
     // read back as another key.
     for (int i = 0; i <= table.EventCount; ++i) {
         const Event &event = table.Events[i];
-        text += QStringLiteral("[Event]") + lineEnd;
-        text += QStringLiteral("Title=") + toSingleLine(event.Title) + lineEnd;
-        text += QStringLiteral("Description=") + toSingleLine(event.Description) + lineEnd;
-        text += QStringLiteral("Category=") + toSingleLine(event.Category) + lineEnd;
-        text += QStringLiteral("Date=") + fitToWidth(toSingleLine(event.Date), Event::DateWidth) + lineEnd;
-        text += QStringLiteral("Time=") + fitToWidth(toSingleLine(event.Time), Event::TimeWidth) + lineEnd;
-        text += QStringLiteral("NotifyingDays=") + QString::number(event.NotifyingDays) + lineEnd;
-        text += QStringLiteral("Sound=") + toSingleLine(event.Sound) + lineEnd;
-        text += lineEnd;
+        text += QLatin1StringView("[Event]\r\nTitle=") % toSingleLine(event.Title)
+                % QLatin1StringView("\r\nDescription=") % toSingleLine(event.Description)
+                % QLatin1StringView("\r\nCategory=") % toSingleLine(event.Category)
+                % QLatin1StringView("\r\nDate=") % fitToWidth(toSingleLine(event.Date), Event::DateWidth)
+                % QLatin1StringView("\r\nTime=") % fitToWidth(toSingleLine(event.Time), Event::TimeWidth)
+                % QLatin1StringView("\r\nNotifyingDays=") % QString::number(event.NotifyingDays)
+                % QLatin1StringView("\r\nSound=") % toSingleLine(event.Sound) % lineEnd % lineEnd;
     }
     return text;
 }

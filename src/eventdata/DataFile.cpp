@@ -152,24 +152,27 @@ QByteArray encodeDataText(const QString &text)
 QStringList splitDataLines(const QString &text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+    const QChar *const begin = text.constData();
+    const QChar *const end = begin + text.size();
+    const QChar *lineStart = begin;
+    for (const QChar *p = begin; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (c != u'\r' && c != u'\n')
             continue;
-        lines += text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
+        lines.emplace_back(lineStart, p - lineStart);
+        if (c == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        lineStart = p + 1;
     }
-    if (start < size)
-        lines += text.mid(start);
+    if (lineStart != end)
+        lines.emplace_back(lineStart, end - lineStart);
     return lines;
 }
 
 QString toSingleLine(const QString &text)
 {
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
     QString line = text;
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
