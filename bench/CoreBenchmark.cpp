@@ -1,4 +1,7 @@
 // Load and save times of the data files at their capacity.
+#include "core/AppState.h"
+#include "datelogic/AlertCheck.h"
+#include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/EventTable.h"
 #include "eventdata/FileErrors.h"
@@ -32,7 +35,7 @@ std::unique_ptr<EventTable> fullCalendar()
         e.Title = QStringLiteral("Event number %1").arg(i);
         e.Description = QStringLiteral("A description of a typical length for event %1").arg(i);
         e.Category = QStringLiteral("Meeting");
-        e.Date = i % 2 ? QStringLiteral("00000615") : QStringLiteral("20270101");
+        e.Date = i % 2 ? QStringLiteral("00000615") : QStringLiteral("20261208");
         e.Time = QStringLiteral("0930");
         e.NotifyingDays = 3;
         table->AddEvent(e);
@@ -100,6 +103,46 @@ void NotesLoadAndSave(benchmark::State &state)
     benchmark::DoNotOptimize(table.NoteCount);
 }
 BENCHMARK(NotesLoadAndSave)->Unit(benchmark::kMicrosecond);
+
+// Nothing in ten years: all 256 events lie in a past month of the current year.
+void FindNextEventWorstCase(benchmark::State &state)
+{
+    auto table = std::make_unique<EventTable>();
+    for (int i = 0; i < EventTable::Capacity; ++i) {
+        Event e;
+        e.Date = QStringLiteral("202601%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+        table->AddEvent(e);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindNextEvent(*table, {6, 12, 2026}, 2026));
+}
+BENCHMARK(FindNextEventWorstCase)->Unit(benchmark::kMicrosecond);
+
+class AnsweringAlertWindow : public AlertWindow {
+public:
+    explicit AnsweringAlertWindow(AppState &state) : state_(state) {}
+    void showAlert() override { state_.DialogResult = QStringLiteral("next"); }
+
+private:
+    AppState &state_;
+};
+
+// Every other event is due and answered at once.
+void CheckAllAlertsFullTable(benchmark::State &state)
+{
+    auto app = std::make_unique<AppState>();
+    static_cast<EventTable &>(*app) = *fullCalendar();
+    app->LastCheck = QStringLiteral("20261101");
+    FixedClock clock;
+    AnsweringAlertWindow window(*app);
+    AlertCheck check(*app, clock, window);
+    for (auto _ : state) {
+        check.CheckAllAlerts();
+        for (int i = 0; i <= app->EventCount; ++i)
+            app->Events[i].RemindCountdown = 0;
+    }
+}
+BENCHMARK(CheckAllAlertsFullTable)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -91,3 +91,51 @@ private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
+
+#include "datelogic/AlertCheck.h"
+#include "core/AppState.h"
+
+#include <deque>
+#include <functional>
+
+// An alert window that records what it was asked to show and answers with
+// the next scripted choice ("" when the script has run out).
+class ScriptedAlertWindow : public AlertWindow {
+public:
+    struct Shown {
+        int index;
+        int missed;
+        bool operator==(const Shown &) const = default;
+    };
+
+    explicit ScriptedAlertWindow(AppState &state) : state_(state) {}
+
+    void showAlert() override
+    {
+        shown.push_back({state_.AlertEventIndex, state_.AlertMissed});
+        if (whileOpen)
+            whileOpen();
+        state_.DialogResult = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+    }
+
+    std::deque<QString> answers;
+    std::vector<Shown> shown;
+    std::function<void()> whileOpen; // runs while the window is "open"
+
+private:
+    AppState &state_;
+};
+
+inline Event makeEvent(const QString &title, const QString &date, qint16 notifyingDays = 0)
+{
+    Event event;
+    event.Title = title;
+    event.Date = date;
+    event.NotifyingDays = notifyingDays;
+    return event;
+}
+
+// yyyymmdd of a date, as stored.
+inline QString storedText(const QDate &date) { return date.toString(QStringLiteral("yyyyMMdd")); }

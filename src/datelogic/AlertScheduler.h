@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QMetaObject>
+
+#include <functional>
+
+class AlertCheck;
+class Clock;
+class QTimer;
+struct AppState;
+
+// The main window's timer handler. The timer's interval is the scheduler's
+// state: 250 ms until the start-up tick, 800 ms inside it, then one tick a
+// minute that counts down the remind-again delays.
+class AlertScheduler {
+public:
+    static constexpr int StartupInterval = 250;
+    static constexpr int StartupCheckInterval = 800;
+    static constexpr int RunningInterval = 60000;
+
+    // finishStartup loads the files and shows today; it runs in the first tick.
+    AlertScheduler(AppState &state, const Clock &clock, AlertCheck &check, QTimer &timer,
+                   std::function<void()> finishStartup);
+    ~AlertScheduler();
+    AlertScheduler(const AlertScheduler &) = delete;
+    AlertScheduler &operator=(const AlertScheduler &) = delete;
+
+    void tick();
+
+private:
+    void checkNewDay();
+    void countDown();
+
+    AppState &state_;
+    const Clock &clock_;
+    AlertCheck &check_;
+    QTimer &timer_;
+    std::function<void()> finishStartup_;
+    QMetaObject::Connection connection_;
+
+    QDate checkedDay_;
+    // Alert windows are modal and the timer goes on meanwhile: a minute tick
+    // that arrives during a tick's work is kept and run once that work is done.
+    bool ticking_ = false;
+    int deferredTicks_ = 0;
+};

@@ -1,0 +1,63 @@
+#include "datelogic/Occurrence.h"
+
+#include "eventdata/DateText.h"
+#include "eventdata/Event.h"
+
+namespace {
+
+// The value of a text made only of ASCII digits, -1 for anything else.
+int digitsValue(QStringView text)
+{
+    if (text.isEmpty())
+        return -1;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+QDate storedDate(QStringView yyyymmdd)
+{
+    if (yyyymmdd.size() < 8)
+        return {};
+    const int year = digitsValue(yyyymmdd.mid(0, 4));
+    const int month = digitsValue(yyyymmdd.mid(4, 2));
+    const int day = digitsValue(yyyymmdd.mid(6, 2));
+    if (year < 0 || month < 0 || day < 0)
+        return {};
+    return QDate(year, month, day);
+}
+
+std::optional<QDate> NextOccurrence(const Event &event, const QDate &today)
+{
+    if (!event.isEveryYear()) {
+        const QDate date = storedDate(event.Date);
+        return date.isValid() ? std::optional(date) : std::nullopt;
+    }
+    const int month = digitsValue(event.monthText());
+    const int day = digitsValue(event.dayText());
+    if (month < 0 || day < 0)
+        return std::nullopt;
+    const bool passedThisYear = month < today.month() || (month == today.month() && day < today.day());
+    const QDate date(today.year() + (passedThisYear ? 1 : 0), month, day);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+std::optional<qint64> DaysLeft(const Event &event, const QDate &today)
+{
+    const std::optional<QDate> next = NextOccurrence(event, today);
+    if (!next)
+        return std::nullopt;
+    return today.daysTo(*next);
+}
+
+bool EventOnDate(const Event &event, int day, int month, const QString &year)
+{
+    return event.dayText() == TwoDigits(day) && event.monthText() == TwoDigits(month)
+           && (event.yearText() == year || event.isEveryYear());
+}
