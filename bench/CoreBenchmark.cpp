@@ -43,47 +43,43 @@ std::unique_ptr<EventTable> fullCalendar()
     return table;
 }
 
-void CalendarLoad(benchmark::State &state)
-{
+// A calendar.dat of 256 events in a fresh folder.
+struct FullCalendarFile {
     QTemporaryDir dir;
     IgnoringReporter reporter;
     FixedClock clock;
-    CalendarFile file(dir.path(), reporter, clock);
-    auto table = fullCalendar();
-    file.SaveCalendar(*table);
+    CalendarFile file{dir.path(), reporter, clock};
+    std::unique_ptr<EventTable> table = fullCalendar();
     QString lastCheck;
+
+    FullCalendarFile() { file.SaveCalendar(*table); }
+};
+
+void CalendarLoad(benchmark::State &state)
+{
+    FullCalendarFile calendar;
     for (auto _ : state)
-        file.LoadCalendar(*table, lastCheck);
-    benchmark::DoNotOptimize(table->EventCount);
+        calendar.file.LoadCalendar(*calendar.table, calendar.lastCheck);
+    benchmark::DoNotOptimize(calendar.table->EventCount);
 }
 BENCHMARK(CalendarLoad)->Unit(benchmark::kMicrosecond);
 
 void CalendarSave(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    IgnoringReporter reporter;
-    FixedClock clock;
-    CalendarFile file(dir.path(), reporter, clock);
-    auto table = fullCalendar();
+    FullCalendarFile calendar;
     for (auto _ : state)
-        file.SaveCalendar(*table);
+        calendar.file.SaveCalendar(*calendar.table);
 }
 BENCHMARK(CalendarSave)->Unit(benchmark::kMicrosecond);
 
 void CalendarLoadAndSave(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    IgnoringReporter reporter;
-    FixedClock clock;
-    CalendarFile file(dir.path(), reporter, clock);
-    auto table = fullCalendar();
-    file.SaveCalendar(*table);
-    QString lastCheck;
+    FullCalendarFile calendar;
     for (auto _ : state) {
-        file.LoadCalendar(*table, lastCheck);
-        file.SaveCalendar(*table);
+        calendar.file.LoadCalendar(*calendar.table, calendar.lastCheck);
+        calendar.file.SaveCalendar(*calendar.table);
     }
-    benchmark::DoNotOptimize(table->EventCount);
+    benchmark::DoNotOptimize(calendar.table->EventCount);
 }
 BENCHMARK(CalendarLoadAndSave)->Unit(benchmark::kMicrosecond);
 

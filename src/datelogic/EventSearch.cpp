@@ -1,6 +1,7 @@
 #include "datelogic/EventSearch.h"
 
 #include "eventdata/EventTable.h"
+#include "eventdata/NumberText.h"
 
 #include <array>
 
@@ -11,10 +12,7 @@ constexpr int YearsAhead = 10;
 
 int twoDigitValue(QStringView text)
 {
-    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit() || text[0].unicode() > 127
-        || text[1].unicode() > 127)
-        return -1;
-    return (text[0].unicode() - '0') * 10 + (text[1].unicode() - '0');
+    return text.size() == 2 ? digitsValue(text) : -1;
 }
 
 // The days the table's events fall on, read once so that a walk of ten years
@@ -60,6 +58,8 @@ private:
     int oneTimeCount_ = 0;
 };
 
+} // namespace
+
 void stepForward(CalendarDay &date)
 {
     if (date.day >= 31) {
@@ -85,8 +85,6 @@ void stepBack(CalendarDay &date)
         --date.day;
     }
 }
-
-} // namespace
 
 std::optional<CalendarDay> FindNextEvent(const EventTable &table, CalendarDay from, int currentYear)
 {

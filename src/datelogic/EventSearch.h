@@ -14,6 +14,11 @@ struct CalendarDay {
     bool operator==(const CalendarDay &) const = default;
 };
 
+// One step of the walks: every month has the day numbers 1 to 31 forward,
+// 32 down to 0 backward.
+void stepForward(CalendarDay &date);
+void stepBack(CalendarDay &date);
+
 // The nearest later day with an event, searched day by day for at most 3651
 // steps and never beyond ten years after the current year.
 std::optional<CalendarDay> FindNextEvent(const EventTable &table, CalendarDay from, int currentYear);

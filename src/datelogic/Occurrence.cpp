@@ -2,24 +2,7 @@
 
 #include "eventdata/DateText.h"
 #include "eventdata/Event.h"
-
-namespace {
-
-// The value of a text made only of ASCII digits, -1 for anything else.
-int digitsValue(QStringView text)
-{
-    if (text.isEmpty())
-        return -1;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
-} // namespace
+#include "eventdata/NumberText.h"
 
 QDate storedDate(QStringView yyyymmdd)
 {

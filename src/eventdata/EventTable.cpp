@@ -1,6 +1,7 @@
 #include "eventdata/EventTable.h"
 
 #include "eventdata/FileErrors.h"
+#include "eventdata/NumberText.h"
 
 #include <QtGlobal>
 
@@ -25,12 +26,9 @@ int EventTable::PurgePastEvents(int currentYear)
     int i = 0;
     while (i <= EventCount) {
         const QStringView yearText = Events[i].yearText();
-        bool ok = yearText.size() == 4;
-        for (QChar c : yearText)
-            ok = ok && c.isDigit() && c.unicode() < 128;
-        if (!ok)
+        const int year = yearText.size() == 4 ? digitsValue(yearText) : -1;
+        if (year < 0)
             return FileError::TypeMismatch;
-        const int year = yearText.toInt();
         if (year != 0 && year < currentYear)
             RemoveEvent(i); // slot i now holds the former last event: examine it again
         else

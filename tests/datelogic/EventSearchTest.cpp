@@ -100,19 +100,11 @@ TEST_F(EventSearchTest, AgreesWithEventOnDateForRandomEvents)
         single.AddEvent(event);
         const CalendarDay from{random.bounded(33), random.bounded(1, 13), ThisYear + random.bounded(11)};
         const std::optional<CalendarDay> next = FindNextEvent(single, from, ThisYear);
-        // Walk the same days by hand with EventOnDate.
+        // Walk the same days, testing each with EventOnDate.
         CalendarDay walk = from;
         std::optional<CalendarDay> expected;
         for (int step = 0; step <= 3650 && !expected; ++step) {
-            if (walk.day >= 31) {
-                walk.day = 1;
-                if (++walk.month > 12) {
-                    walk.month = 1;
-                    ++walk.year;
-                }
-            } else {
-                ++walk.day;
-            }
+            stepForward(walk);
             if (walk.year > ThisYear + 10)
                 break;
             if (EventOnDate(event, walk.day, walk.month, QString::number(walk.year)))
