@@ -27,7 +27,6 @@ struct Event {
     QStringView monthText() const { return QStringView(Date).mid(4, 2); }
     QStringView dayText() const { return QStringView(Date).mid(6, 2); }
     bool isEveryYear() const { return yearText() == EveryYear; }
-    bool hasTime() const { return Time.trimmed().size() > 0; }
 };
 
 // Pads text on the right with blanks or cuts it to exactly width characters,
