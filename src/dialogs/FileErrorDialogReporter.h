@@ -1,0 +1,21 @@
+#pragma once
+
+#include "eventdata/FileErrors.h"
+
+class QWidget;
+struct AppState;
+
+// Tells the user about a failed data file operation with the general dialog.
+class FileErrorDialogReporter : public FileErrorReporter {
+public:
+    FileErrorDialogReporter(AppState &state, QWidget *centreOn) : state_(state), centreOn_(centreOn) {}
+
+    // The window the reports appear over, once there is one.
+    void setCentreOn(QWidget *centreOn) { centreOn_ = centreOn; }
+
+    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber) override;
+
+private:
+    AppState &state_;
+    QWidget *centreOn_;
+};

@@ -1,0 +1,142 @@
+#include "dialogs/GeneralDialog.h"
+
+#include "core/AppState.h"
+#include "dialogs/Twips.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int ExtraWidth = 55;
+constexpr int ButtonsAboveBottom = 810;
+constexpr int IconSizePixels = 32;
+
+void placeInTwips(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// Controls that only some kinds use start hidden and disabled, so that a hidden
+// button's shortcut cannot answer the dialog.
+void conceal(QWidget *widget)
+{
+    widget->setEnabled(false);
+    widget->hide();
+}
+
+void reveal(QWidget *widget)
+{
+    widget->setEnabled(true);
+    widget->show();
+}
+
+} // namespace
+
+GeneralDialog::GeneralDialog(int width, int height, const QString &title, const QString &message,
+                             int messageHeight, const QString &kind, const QString &checkboxCaption,
+                             QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("formGeneralDialog"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setWindowTitle(title);
+    setFixedSize(twipsToPixels(width + ExtraWidth), twipsToPixels(height));
+
+    auto *label = new QLabel(this);
+    label->setObjectName(QStringLiteral("labelMessage"));
+    label->setTextFormat(Qt::PlainText); // messages carry event titles and file names
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(message);
+    placeInTwips(label, 720, 120, 3975, messageHeight);
+
+    checkbox_ = new QCheckBox(checkboxCaption, this);
+    checkbox_->setObjectName(QStringLiteral("checkboxCheckbox"));
+    placeInTwips(checkbox_, 720, messageHeight + 170, 3975, 255);
+    if (checkboxCaption.isEmpty())
+        conceal(checkbox_);
+
+    const int buttonTop = height - ButtonsAboveBottom;
+    yes_ = addButton(QStringLiteral("&Yes"), QStringLiteral("commandYes"), 2160, buttonTop);
+    no_ = addButton(QStringLiteral("&No"), QStringLiteral("commandNo"), 3480, buttonTop);
+    ok_ = addButton(QStringLiteral("&OK"), QStringLiteral("commandOK"), 3480, buttonTop);
+    connect(yes_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("Yes"), true); });
+    connect(no_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("No"), false); });
+    connect(ok_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("Ok"), true); });
+
+    iconWarning_ = addIcon(QStyle::SP_MessageBoxWarning, QStringLiteral("imageYesNo"));
+    iconInformation_ = addIcon(QStyle::SP_MessageBoxInformation, QStringLiteral("imageOk"));
+    iconInternet_ = addIcon(QStyle::SP_DriveNetIcon, QStringLiteral("imageInternet"));
+
+    showKind(kind);
+}
+
+QPushButton *GeneralDialog::addButton(const QString &caption, const QString &name, int left, int top)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    placeInTwips(button, left, top, 1215, 345);
+    conceal(button);
+    return button;
+}
+
+QLabel *GeneralDialog::addIcon(QStyle::StandardPixmap pixmap, const QString &name)
+{
+    auto *icon = new QLabel(this);
+    icon->setObjectName(name);
+    icon->setPixmap(style()->standardIcon(pixmap, nullptr, this).pixmap(IconSizePixels, IconSizePixels));
+    icon->setGeometry(twipsToPixels(120), twipsToPixels(170), IconSizePixels, IconSizePixels);
+    conceal(icon);
+    return icon;
+}
+
+// Any other kind shows only the message; Escape still closes it.
+void GeneralDialog::showKind(const QString &kind)
+{
+    if (kind == QLatin1String("YesNo") || kind == QLatin1String("Update")) {
+        reveal(yes_);
+        reveal(no_);
+        yes_->setDefault(true);
+        reveal(kind == QLatin1String("YesNo") ? iconWarning_ : iconInternet_);
+    } else if (kind == QLatin1String("Ok") || kind == QLatin1String("Alert")) {
+        reveal(ok_);
+        ok_->setDefault(true);
+        reveal(kind == QLatin1String("Ok") ? iconInformation_ : iconWarning_);
+    }
+}
+
+void GeneralDialog::answerWith(const QString &answer, bool keepsCheckbox)
+{
+    answer_ = answer;
+    checkboxAnswer_ = keepsCheckbox && checkbox_->isChecked();
+    accept();
+}
+
+void GeneralDialog::centreOn(const QWidget *widget)
+{
+    QPoint centre;
+    if (widget && widget->isVisible())
+        centre = widget->mapToGlobal(widget->rect().center());
+    else if (const QScreen *screen = QGuiApplication::primaryScreen())
+        centre = screen->availableGeometry().center();
+    else
+        return;
+    move(centre - QPoint(width() / 2, height() / 2));
+}
+
+void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
+                       const QString &message, int messageHeight, const QString &kind,
+                       const QString &checkboxCaption)
+{
+    GeneralDialog dialog(width, height, title, message, messageHeight, kind, checkboxCaption, centreOn);
+    dialog.centreOn(centreOn);
+    dialog.exec();
+    state.DialogResult = dialog.answer();
+    state.DialogCheckbox = dialog.checkboxAnswer();
+}

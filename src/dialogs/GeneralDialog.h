@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStyle>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+struct AppState;
+
+// The program's message box: a message with an icon, the buttons of its kind
+// ("YesNo", "Ok", "Alert", "Update") and an optional check box. The caller sizes
+// the window and the message area in twips so that its message fits.
+class GeneralDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    GeneralDialog(int width, int height, const QString &title, const QString &message, int messageHeight,
+                  const QString &kind, const QString &checkboxCaption, QWidget *parent = nullptr);
+
+    // "Yes", "No", "Ok", or "Cancel" while no button has been pressed.
+    QString answer() const { return answer_; }
+    // True only when the box was ticked and the answer was "Yes" or "Ok".
+    bool checkboxAnswer() const { return checkboxAnswer_; }
+
+    // Centres the window on widget when it is shown, else on the primary screen.
+    void centreOn(const QWidget *widget);
+
+private:
+    QPushButton *addButton(const QString &caption, const QString &name, int left, int top);
+    QLabel *addIcon(QStyle::StandardPixmap pixmap, const QString &name);
+    void showKind(const QString &kind);
+    void answerWith(const QString &answer, bool keepsCheckbox);
+
+    QCheckBox *checkbox_;
+    QPushButton *yes_;
+    QPushButton *no_;
+    QPushButton *ok_;
+    QLabel *iconWarning_;
+    QLabel *iconInformation_;
+    QLabel *iconInternet_;
+    QString answer_ = QStringLiteral("Cancel");
+    bool checkboxAnswer_ = false;
+};
+
+// Shows the dialog modally and leaves the answer in state.DialogResult and
+// state.DialogCheckbox. Sizes in twips; width is the window width less 55.
+void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
+                       const QString &message, int messageHeight, const QString &kind,
+                       const QString &checkboxCaption);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class HelpViewer;
+class QWidget;
+
+namespace HelpContext {
+constexpr int Contents = 0;
+constexpr int GettingStarted = 1000;
+constexpr int Settings = 1040;
+constexpr int EventDialog = 1050;
+constexpr int Find = 1060;
+constexpr int Note = 1070;
+} // namespace HelpContext
+
+// The program's help: tarrow.hlp in the program's own folder, shown in a
+// help window of its own.
+class Help {
+public:
+    explicit Help(QString helpFilePath);
+    ~Help();
+    Help(const Help &) = delete;
+    Help &operator=(const Help &) = delete;
+
+    static QString defaultHelpFilePath();
+
+    void ShowHelpContents();
+    void ShowHelpTopic(QWidget *owner, int context);
+    void CloseHelp();
+
+    // The open help window, if any.
+    HelpViewer *viewer() const;
+
+private:
+    QString path_;
+    QPointer<HelpViewer> viewer_;
+};

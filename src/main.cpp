@@ -1,0 +1,78 @@
+// Tarrowby: a desktop calendar and reminder with sticky notes.
+#include "alerts/AlertNotice.h"
+#include "core/AppState.h"
+#include "dialogs/FileErrorDialogReporter.h"
+#include "dialogs/GeneralDialog.h"
+#include "eventdata/DataFolder.h"
+#include "help/Help.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/DesktopPlatform.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
+                       "\n"
+                       "A calendar and reminder with sticky notes.\n"
+                       "\n"
+                       "DATA FOLDER  the folder of calendar.dat, notes.dat and tarrow.ini; the whole\n"
+                       "             command line is taken as the folder, blanks included.\n"
+                       "             Without it the program's own folder is used when it holds\n"
+                       "             the files or can be written to, else the per-user data folder.\n"
+                       "\n"
+                       "  --help     show this text and exit\n"
+                       "  --version  show the version and exit\n";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarrowby"));
+    QApplication::setApplicationVersion(QStringLiteral("1.21"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    if (commandLine == QLatin1String("--help") || commandLine == QLatin1String("-h")) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (commandLine == QLatin1String("--version")) {
+        std::printf("Tarrowby %s\n", qPrintable(QApplication::applicationVersion()));
+        return 0;
+    }
+
+    auto state = std::make_unique<AppState>();
+    state->DataFolder = resolveDataFolder(commandLine, QApplication::applicationDirPath(),
+                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    MainWindow *mainWindow = nullptr;
+    SingleInstance instance(state->DataFolder);
+    if (!instance.acquire([&mainWindow] {
+            if (mainWindow)
+                mainWindow->restoreFromTray();
+        })) {
+        instance.askRunningInstanceToShow();
+        ShowGeneralDialog(*state, nullptr, 4815, 1545, QStringLiteral("Tarrowby"),
+                          QStringLiteral("The program is already running!"), 615, QStringLiteral("Ok"), QString());
+        return 0;
+    }
+
+    DesktopPlatform platform;
+    FileErrorDialogReporter reporter(*state, nullptr);
+    Help help(Help::defaultHelpFilePath());
+    AlertNotice alerts(*state);
+    MainWindow window(*state, platform, reporter, help, alerts);
+    mainWindow = &window;
+    reporter.setCentreOn(&window);
+    alerts.setParentWindow(&window);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.saveForSessionEnd(); });
+    window.start();
+    return QApplication::exec();
+}

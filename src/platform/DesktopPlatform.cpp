@@ -1,0 +1,49 @@
+#include "platform/DesktopPlatform.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QUrl>
+#include <QWidget>
+
+DesktopPlatform::DesktopPlatform() = default;
+DesktopPlatform::~DesktopPlatform() = default;
+
+bool DesktopPlatform::isTrayAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void DesktopPlatform::addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
+                                  std::function<void()> activated)
+{
+    tray_ = std::make_unique<QSystemTrayIcon>(icon);
+    tray_->setToolTip(tip);
+    tray_->setContextMenu(menu);
+    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, tray_.get(),
+                     [activated = std::move(activated)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+                             activated();
+                     });
+    tray_->show();
+}
+
+void DesktopPlatform::removeTrayIcon()
+{
+    tray_.reset();
+}
+
+bool DesktopPlatform::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::bringToFront(QWidget *window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}

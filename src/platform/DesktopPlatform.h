@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/SystemClock.h"
+
+#include <memory>
+
+class QSystemTrayIcon;
+
+class DesktopPlatform : public Platform {
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    const Clock &clock() const override { return clock_; }
+    bool isTrayAvailable() const override;
+    void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu, std::function<void()> activated) override;
+    void removeTrayIcon() override;
+    bool openUrl(const QUrl &url) override;
+    void bringToFront(QWidget *window) override;
+
+private:
+    SystemClock clock_;
+    std::unique_ptr<QSystemTrayIcon> tray_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Clock;
+class QIcon;
+class QMenu;
+class QUrl;
+class QWidget;
+
+// The operating system services the windows use: the clock, the tray icon,
+// opening addresses and bringing windows to the front. Tests use a fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual const Clock &clock() const = 0;
+
+    // Some desktops have no tray; the program then keeps a normal window.
+    virtual bool isTrayAvailable() const = 0;
+    virtual void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
+                             std::function<void()> activated) = 0;
+    virtual void removeTrayIcon() = 0;
+
+    // Web and mail addresses, opened with the user's own programs.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    // Shows the window in front of other programs' windows, also while the
+    // program sits in the tray.
+    virtual void bringToFront(QWidget *window) = 0;
+};

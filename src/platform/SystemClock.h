@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+class SystemClock : public Clock {
+public:
+    QDate today() const override { return QDate::currentDate(); }
+};

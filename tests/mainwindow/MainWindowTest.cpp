@@ -1,0 +1,224 @@
+#include "mainwindow/MainWindow.h"
+
+#include "core/AppState.h"
+#include "datelogic/AlertScheduler.h"
+#include "FakePlatform.h"
+#include "help/Help.h"
+#include "ModalDriver.h"
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using Shown = ScriptedAlertWindow::Shown;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    DataFolderFixture folder;
+    FakePlatform platform{QDate(2026, 12, 6)};
+    RecordingReporter reporter;
+    std::unique_ptr<AppState> state = makeState();
+    Help help{folder.file("tarrow.hlp")};
+    ScriptedAlertWindow alerts{*state};
+    MainWindow window{*state, platform, reporter, help, alerts};
+
+    std::unique_ptr<AppState> makeState() const
+    {
+        auto s = std::make_unique<AppState>();
+        s->DataFolder = folder.path();
+        return s;
+    }
+    // start() and the first timer tick.
+    void startUp()
+    {
+        window.start();
+        waitForFirstTick();
+    }
+    void waitForFirstTick()
+    {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return window.timer().interval() == AlertScheduler::RunningInterval; }, 5000));
+    }
+    void writeSettings(const QByteArray &items) { folder.write("tarrow.ini", items); }
+    // Answers the exit question with a button (or Escape when button is empty).
+    void answerExitQuestion(const char *button, bool tickBox)
+    {
+        whenModalOpens([=](QDialog *dialog) {
+            if (tickBox)
+                dialog->findChild<QCheckBox *>("checkboxCheckbox")->setChecked(true);
+            if (*button)
+                QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+            else
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    }
+    std::vector<FileErrorReport> reportsOf(const char *operation) const
+    {
+        std::vector<FileErrorReport> found;
+        for (const FileErrorReport &report : reporter.reports) {
+            if (report.operation == QLatin1String(operation))
+                found.push_back(report);
+        }
+        return found;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
+{
+    window.start();
+    EXPECT_EQ(window.windowTitle(), "Tarrowby");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(platform.trayTip, "Tarrowby");
+    EXPECT_TRUE(window.findChild<QLabel *>("labelLoading")->isVisible());
+    EXPECT_FALSE(window.findChild<QWidget *>("pictureCalendar")->isVisible());
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", 53}}));
+    EXPECT_TRUE(window.timer().isActive());
+    EXPECT_EQ(window.timer().interval(), AlertScheduler::StartupInterval);
+
+    waitForFirstTick();
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", 53},
+                                                              {"calendar.dat", "reading", 53},
+                                                              {"notes.dat", "reading", 53}}));
+    EXPECT_TRUE(window.findChild<QWidget *>("pictureCalendar")->isVisible());
+    auto *month = window.findChild<QComboBox *>("comboMonth");
+    auto *year = window.findChild<QComboBox *>("comboYear");
+    EXPECT_EQ(month->count(), 12);
+    EXPECT_EQ(month->currentText(), "December");
+    ASSERT_EQ(year->count(), 11);
+    EXPECT_EQ(year->itemText(0), "2026");
+    EXPECT_EQ(year->itemText(10), "2036");
+    EXPECT_EQ(year->currentText(), "2026");
+    EXPECT_EQ(state->DisplayedDay, "6");
+    EXPECT_FALSE(state->Navigating);
+    EXPECT_EQ(window.timer().interval(), AlertScheduler::RunningInterval);
+}
+
+TEST_F(MainWindowTest, FirstTickAlertsDueEventsInTableOrder)
+{
+    folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Later\r\nDate=20261220\r\n"
+                                 "NotifyingDays=3\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\nNotifyingDays=3\r\n"
+                                 "[Event]\r\nTitle=Today\r\nDate=00001206\r\nNotifyingDays=1\r\n");
+    startUp();
+    EXPECT_EQ(alerts.shown, (std::vector<Shown>{{1, 0}, {2, 0}}));
+    EXPECT_EQ(state->LastCheck, "20261205");
+}
+
+TEST_F(MainWindowTest, LoadMinimizedStaysInTheTrayWhileLoadingAndAlerting)
+{
+    writeSettings("LoadMinimized=1\r\n");
+    folder.write("calendar.dat", "[Event]\r\nTitle=Soon\r\nDate=20261207\r\nNotifyingDays=3\r\n");
+    bool hiddenDuringAlert = false;
+    alerts.whileOpen = [&] { hiddenDuringAlert = !window.isVisible(); };
+    startUp();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(hiddenDuringAlert);
+    EXPECT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(platform.trayTip, "Tarrowby");
+    platform.trayActivated();
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, WithoutATrayTheWindowStaysReachable)
+{
+    platform.trayAvailable = false;
+    writeSettings("LoadMinimized=1\r\n");
+    startUp();
+    EXPECT_TRUE(window.isMinimized());
+    window.showNormal();
+    window.close();
+    EXPECT_TRUE(window.isMinimized());
+    EXPECT_FALSE(folder.exists("tarrow.ini.bak"));
+}
+
+TEST_F(MainWindowTest, CloseBoxHidesAndTheProgramRunsOn)
+{
+    startUp();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(platform.trayRemovals, 0);
+    EXPECT_FALSE(folder.exists("calendar.dat"));
+    EXPECT_TRUE(window.timer().isActive());
+}
+
+TEST_F(MainWindowTest, ExitSavesSettingsNotesAndCalendarInThisOrder)
+{
+    writeSettings("ConfirmExit=0\r\n");
+    startUp();
+    reporter.reports.clear();
+    // With the folder gone every save fails and reports, which shows the order.
+    const QString dataFolder = state->DataFolder;
+    state->DataFolder.clear();
+    QDir(dataFolder).removeRecursively();
+    EXPECT_TRUE(window.requestExit());
+    EXPECT_EQ(reportsOf("writing"), (std::vector<FileErrorReport>{{"tarrow.ini", "writing", 76},
+                                                                  {"notes.dat", "writing", 76},
+                                                                  {"calendar.dat", "writing", 76}}));
+    EXPECT_EQ(platform.trayRemovals, 1);
+    EXPECT_FALSE(window.timer().isActive());
+}
+
+TEST_F(MainWindowTest, ExitWritesAllThreeFiles)
+{
+    writeSettings("ConfirmExit=0\r\nTop=1500\r\nLeft=3000\r\n");
+    startUp();
+    EXPECT_TRUE(window.requestExit());
+    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
+    EXPECT_TRUE(folder.exists("notes.dat"));
+    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
+}
+
+TEST_F(MainWindowTest, ExitAnsweredNoOrEscapeWritesNothing)
+{
+    startUp();
+    for (const char *button : {"commandNo", ""}) {
+        answerExitQuestion(button, true);
+        EXPECT_FALSE(window.requestExit());
+        EXPECT_EQ(state->ConfirmExit, 1); // the ticked box counts only with Yes
+    }
+    EXPECT_FALSE(folder.exists("tarrow.ini"));
+    EXPECT_FALSE(folder.exists("calendar.dat"));
+    EXPECT_FALSE(folder.exists("notes.dat"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(platform.trayRemovals, 0);
+}
+
+TEST_F(MainWindowTest, TickedBoxAndYesStopsTheQuestion)
+{
+    startUp();
+    answerExitQuestion("commandYes", true);
+    EXPECT_TRUE(window.requestExit());
+    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
+}
+
+TEST_F(MainWindowTest, PositionIsStoredUnlessMinimized)
+{
+    writeSettings("ConfirmExit=0\r\nTop=600\r\nLeft=1500\r\n");
+    startUp();
+    window.move(200, 120);
+    window.showMinimized();
+    EXPECT_TRUE(window.requestExit());
+    EXPECT_TRUE(folder.read("tarrow.ini").contains("Top=600\r\nLeft=1500\r\n"));
+}
+
+TEST_F(MainWindowTest, PositionOfAWindowPutInTheTrayByItsCloseBoxIsStored)
+{
+    writeSettings("ConfirmExit=0\r\n");
+    startUp();
+    window.move(200, 120);
+    window.close();
+    EXPECT_TRUE(window.requestExit());
+    const QPoint stored = window.frameGeometry().topLeft() * 15;
+    EXPECT_TRUE(folder.read("tarrow.ini")
+                    .contains(QStringLiteral("Top=%1\r\nLeft=%2\r\n").arg(stored.y()).arg(stored.x()).toLatin1()));
+}

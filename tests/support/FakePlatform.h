@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "TestSupport.h"
+
+#include <QUrl>
+#include <QWidget>
+
+// Records what the windows ask of the system, with a fixed "today".
+class FakePlatform : public Platform {
+public:
+    explicit FakePlatform(QDate today) : clock_(today) {}
+
+    const Clock &clock() const override { return clock_; }
+    bool isTrayAvailable() const override { return trayAvailable; }
+    void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void()> activated) override
+    {
+        trayTip = tip;
+        trayMenu = menu;
+        trayActivated = std::move(activated);
+    }
+    void removeTrayIcon() override
+    {
+        trayTip.clear();
+        trayMenu = nullptr;
+        ++trayRemovals;
+    }
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.push_back(url);
+        return true;
+    }
+    void bringToFront(QWidget *window) override
+    {
+        window->show();
+        ++broughtToFront;
+    }
+
+    FakeClock clock_;
+    bool trayAvailable = true;
+    QString trayTip;
+    QMenu *trayMenu = nullptr;
+    std::function<void()> trayActivated;
+    int trayRemovals = 0;
+    std::vector<QUrl> openedUrls;
+    int broughtToFront = 0;
+};
