@@ -33,21 +33,24 @@ constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarrowby"));
-    QApplication::setApplicationVersion(QStringLiteral("1.21"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    if (commandLine == QLatin1String("--help") || commandLine == QLatin1String("-h")) {
+    // Answered before any window system is needed.
+    const QString firstArgument = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (firstArgument == QLatin1String("--help") || firstArgument == QLatin1String("-h")) {
         std::fputs(Usage, stdout);
         return 0;
     }
-    if (commandLine == QLatin1String("--version")) {
-        std::printf("Tarrowby %s\n", qPrintable(QApplication::applicationVersion()));
+    if (firstArgument == QLatin1String("--version")) {
+        std::puts("Tarrowby " TARROWBY_VERSION);
         return 0;
     }
 
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarrowby"));
+    QApplication::setApplicationVersion(QStringLiteral(TARROWBY_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The whole command line is the data folder, blanks included.
+    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     auto state = std::make_unique<AppState>();
     state->DataFolder = resolveDataFolder(commandLine, QApplication::applicationDirPath(),
                                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

@@ -126,14 +126,17 @@ void MainWindow::finishStartup()
     state_.Navigating = false;
 }
 
+// The stored place is that of the window's inside: before the window is
+// shown the size of the frame the window manager adds is unknown, so a frame
+// position would creep on every start.
 void MainWindow::placeWindow()
 {
-    move(WindowPlacement::fromTwips(state_.MainLeft, state_.MainTop, frameGeometry().size()));
+    setGeometry(QRect(WindowPlacement::fromTwips(state_.MainLeft, state_.MainTop, size()), size()));
 }
 
 void MainWindow::storePosition()
 {
-    const WindowPlacement::Twips twips = WindowPlacement::toTwips(frameGeometry().topLeft());
+    const WindowPlacement::Twips twips = WindowPlacement::toTwips(geometry().topLeft());
     state_.MainLeft = twips.left;
     state_.MainTop = twips.top;
 }

@@ -39,10 +39,11 @@ QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::ve
     const QRect window(stored, windowSize);
     if (screens.empty())
         return stored;
-    // The caption must be reachable: the window's top strip has to lie on a screen.
-    const QRect captionStrip(window.topLeft(), QSize(window.width(), std::min(window.height(), 24)));
+    // The caption above the window must stay reachable: the window's top edge
+    // has to lie on a screen.
+    const QRect topStrip(window.topLeft(), QSize(window.width(), std::min(window.height(), 24)));
     for (const QRect &screen : screens) {
-        if (screen.intersects(captionStrip))
+        if (screen.intersects(topStrip) && window.top() >= screen.top())
             return stored;
     }
     const QRect nearest = *std::min_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {

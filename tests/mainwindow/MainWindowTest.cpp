@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, PositionOfAWindowPutInTheTrayByItsCloseBoxIsStored)
     window.move(200, 120);
     window.close();
     EXPECT_TRUE(window.requestExit());
-    const QPoint stored = window.frameGeometry().topLeft() * 15;
+    const QPoint stored = window.geometry().topLeft() * 15;
     EXPECT_TRUE(folder.read("tarrow.ini")
                     .contains(QStringLiteral("Top=%1\r\nLeft=%2\r\n").arg(stored.y()).arg(stored.x()).toLatin1()));
 }

@@ -28,8 +28,9 @@ TEST(WindowPlacement, OffScreenPositionMovesOntoTheNearestScreen)
     const std::vector<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     // Stored while a wider monitor was attached.
     EXPECT_EQ(fromTwips(32000, 1500, QSize(480, 260), {QRect(0, 0, 1280, 1024)}), QPoint(1280 - 480, 100));
-    // Above every screen.
+    // Above every screen, or only the caption above it.
     EXPECT_EQ(fromTwips(1500, -3000, QSize(480, 260), screens), QPoint(100, 0));
+    EXPECT_EQ(fromTwips(1500, -75, QSize(480, 260), screens), QPoint(100, 0));
     // Without screens the stored place is all there is.
     EXPECT_EQ(fromTwips(1500, 600, QSize(480, 260), {}), QPoint(100, 40));
 }
