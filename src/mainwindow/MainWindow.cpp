@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStyle>
 
 namespace {
 
@@ -131,7 +132,8 @@ void MainWindow::finishStartup()
 // position would creep on every start.
 void MainWindow::placeWindow()
 {
-    setGeometry(QRect(WindowPlacement::fromTwips(state_.MainLeft, state_.MainTop, size()), size()));
+    const int captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    setGeometry(QRect(WindowPlacement::fromTwips(state_.MainLeft, state_.MainTop, size(), captionHeight), size()));
 }
 
 void MainWindow::storePosition()

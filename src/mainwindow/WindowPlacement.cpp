@@ -33,7 +33,8 @@ Twips toTwips(const QPoint &topLeft)
     return {clampedTwips(topLeft.x()), clampedTwips(topLeft.y())};
 }
 
-QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens)
+QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens,
+                 int captionHeight)
 {
     const QPoint stored(twipsToPixels(left), twipsToPixels(top));
     const QRect window(stored, windowSize);
@@ -43,23 +44,24 @@ QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::ve
     // has to lie on a screen.
     const QRect topStrip(window.topLeft(), QSize(window.width(), std::min(window.height(), 24)));
     for (const QRect &screen : screens) {
-        if (screen.intersects(topStrip) && window.top() >= screen.top())
+        if (screen.intersects(topStrip) && window.top() >= screen.top() + captionHeight)
             return stored;
     }
     const QRect nearest = *std::min_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {
         return distanceSquared(a, stored) < distanceSquared(b, stored);
     });
     const int x = std::clamp(stored.x(), nearest.left(), std::max(nearest.left(), nearest.right() - window.width() + 1));
-    const int y = std::clamp(stored.y(), nearest.top(), std::max(nearest.top(), nearest.bottom() - window.height() + 1));
+    const int highest = nearest.top() + captionHeight;
+    const int y = std::clamp(stored.y(), highest, std::max(highest, nearest.bottom() - window.height() + 1));
     return {x, y};
 }
 
-QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize)
+QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, int captionHeight)
 {
     std::vector<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.push_back(screen->availableGeometry());
-    return fromTwips(left, top, windowSize, screens);
+    return fromTwips(left, top, windowSize, screens, captionHeight);
 }
 
 } // namespace WindowPlacement

@@ -20,10 +20,12 @@ struct Twips {
 // still stores a usable position.
 Twips toTwips(const QPoint &topLeft);
 
-// The stored position in pixels, moved onto the nearest of the screens when
-// the window would lie off all of them.
-QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens);
+// The stored position of the window's inside in pixels, moved onto the
+// nearest of the screens when the window, or the caption of captionHeight
+// above it, would lie off all of them.
+QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens,
+                 int captionHeight = 0);
 // The same on the current screens.
-QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize);
+QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, int captionHeight);
 
 } // namespace WindowPlacement

@@ -31,6 +31,9 @@ TEST(WindowPlacement, OffScreenPositionMovesOntoTheNearestScreen)
     // Above every screen, or only the caption above it.
     EXPECT_EQ(fromTwips(1500, -3000, QSize(480, 260), screens), QPoint(100, 0));
     EXPECT_EQ(fromTwips(1500, -75, QSize(480, 260), screens), QPoint(100, 0));
+    // Room is left for the window manager's caption above the window.
+    EXPECT_EQ(fromTwips(1500, 200, QSize(480, 260), screens, 20), QPoint(100, 20));
+    EXPECT_EQ(fromTwips(1500, 600, QSize(480, 260), screens, 20), QPoint(100, 40));
     // Without screens the stored place is all there is.
     EXPECT_EQ(fromTwips(1500, 600, QSize(480, 260), {}), QPoint(100, 40));
 }
