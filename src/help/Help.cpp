@@ -24,9 +24,16 @@ void Help::ShowHelpContents()
 
 void Help::ShowHelpTopic(QWidget *owner, int context)
 {
-    Q_UNUSED(owner); // the help window stands on its own, like a separate viewer
-    if (!viewer_)
-        viewer_ = new HelpViewer(path_);
+    // A modal dialog blocks every window but its own, so the viewer belongs to
+    // the window that asks; one asked from the main window stands on its own.
+    QWidget *parent = owner ? owner->window() : nullptr;
+    if (!viewer_) {
+        viewer_ = new HelpViewer(path_, parent);
+    } else if (viewer_->parentWidget() != parent) {
+        const QRect place = viewer_->geometry();
+        viewer_->setParent(parent, viewer_->windowFlags());
+        viewer_->setGeometry(place);
+    }
     viewer_->showTopic(context);
     viewer_->show();
     viewer_->raise();
@@ -35,8 +42,9 @@ void Help::ShowHelpTopic(QWidget *owner, int context)
 
 void Help::CloseHelp()
 {
-    if (viewer_)
-        viewer_->close(); // deletes itself
+    // Deleted at once rather than later: at exit no event loop may be left
+    // to carry out a deferred deletion.
+    delete viewer_.data();
 }
 
 HelpViewer *Help::viewer() const

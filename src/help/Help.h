@@ -27,7 +27,11 @@ public:
     static QString defaultHelpFilePath();
 
     void ShowHelpContents();
+    // Shows the help window, raised and active, at the topic of a context
+    // number (the contents for an unknown one). owner is the asking window,
+    // or null for the main window.
     void ShowHelpTopic(QWidget *owner, int context);
+    // Closes and deletes the help window, if it is open.
     void CloseHelp();
 
     // The open help window, if any.

@@ -2,25 +2,45 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace {
+
+// The context of a header line, or nothing when the line is no header.
+std::optional<HelpTopic> header(const QString &line)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\[(contents|[1-9]\\d*)\\s+([^\\]]*\\S[^\\]]*)\\]\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString key = match.captured(1);
+    bool ok = true;
+    const int context = key == QLatin1String("contents") ? 0 : key.toInt(&ok);
+    if (!ok)
+        return std::nullopt; // too large a number
+    return HelpTopic{context, match.captured(2).trimmed(), {}};
+}
+
+} // namespace
 
 HelpFile HelpFile::load(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse(QString::fromUtf8(file.readAll()));
+    // The decoder drops a leading byte order mark, which editors like to add.
+    QStringDecoder decoder(QStringConverter::Utf8);
+    return parse(decoder.decode(file.readAll()));
 }
 
 HelpFile HelpFile::parse(const QString &text)
 {
-    static const QRegularExpression header(QStringLiteral("^\\[(contents|\\d+)\\s+([^\\]]+)\\]\\s*$"));
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     HelpFile help;
     HelpTopic *current = nullptr;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const QRegularExpressionMatch match = header.match(line);
-        if (match.hasMatch()) {
-            const QString key = match.captured(1);
-            help.topics_.append({key == QLatin1String("contents") ? 0 : key.toInt(), match.captured(2).trimmed(), {}});
+    for (const QString &line : text.split(lineEnd)) {
+        if (std::optional<HelpTopic> topic = header(line)) {
+            help.topics_.append(std::move(*topic));
             current = &help.topics_.last();
         } else if (current) {
             current->text += line + QLatin1Char('\n');

@@ -11,16 +11,19 @@ struct HelpTopic {
     QString text;    // paragraphs separated by blank lines; "- " starts a list item
 };
 
-// The help file: plain UTF-8 text, each topic introduced by a line
-// "[1000 Getting started]" and the contents page by "[contents Contents]".
+// The help file: UTF-8 text in which a line "[1000 Getting started]" starts
+// a topic (a positive context number and a title) and "[contents Contents]"
+// the contents page. Text before the first such line belongs to no topic; a
+// line that only looks like a header stays text of the topic it is in.
 class HelpFile {
 public:
     static HelpFile load(const QString &path);
     static HelpFile parse(const QString &text);
 
     bool isValid() const { return !topics_.isEmpty(); }
+    // In file order.
     const QList<HelpTopic> &topics() const { return topics_; }
-    // The topic of a context number; 0 is the contents page.
+    // The first topic of a context number; 0 is the contents page.
     std::optional<HelpTopic> topic(int context) const;
 
 private:

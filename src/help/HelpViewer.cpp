@@ -2,11 +2,56 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTextBrowser>
 
+namespace {
+
+// The topic as HTML. The file's text is always escaped: the help file is
+// plain text, and a "<" in it is meant to be read, not obeyed.
+QString topicHtml(const HelpTopic &topic)
+{
+    static const QRegularExpression blankLine(QStringLiteral("\\n\\s*\\n"));
+    QString html = QStringLiteral("<h2>") + topic.title.toHtmlEscaped() + QStringLiteral("</h2>");
+    for (const QString &block : topic.text.split(blankLine, Qt::SkipEmptyParts)) {
+        QStringList paragraph; // lines of plain text not yet written
+        QStringList items;     // list items not yet written; a line without "- " continues the last one
+        const auto flushParagraph = [&] {
+            if (!paragraph.isEmpty())
+                html += QStringLiteral("<p>") + paragraph.join(QLatin1Char(' ')).toHtmlEscaped() + QStringLiteral("</p>");
+            paragraph.clear();
+        };
+        const auto flushItems = [&] {
+            if (items.isEmpty())
+                return;
+            html += QStringLiteral("<ul>");
+            for (const QString &item : std::as_const(items))
+                html += QStringLiteral("<li>") + item.toHtmlEscaped() + QStringLiteral("</li>");
+            html += QStringLiteral("</ul>");
+            items.clear();
+        };
+        for (const QString &rawLine : block.split(QLatin1Char('\n'))) {
+            const QString line = rawLine.trimmed();
+            if (line.startsWith(QLatin1String("- "))) {
+                flushParagraph();
+                items.append(line.mid(2).trimmed());
+            } else if (!items.isEmpty()) {
+                items.last() += QLatin1Char(' ') + line;
+            } else {
+                paragraph.append(line);
+            }
+        }
+        flushParagraph();
+        flushItems();
+    }
+    return html;
+}
+
+} // namespace
+
 HelpViewer::HelpViewer(const QString &helpFilePath, QWidget *parent)
-    : QWidget(parent, Qt::Window), file_(HelpFile::load(helpFilePath)), path_(helpFilePath),
-      list_(new QListWidget(this)), text_(new QTextBrowser(this))
+    : QWidget(parent, Qt::Window), file_(HelpFile::load(helpFilePath)), list_(new QListWidget(this)),
+      text_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("formHelpViewer"));
     setWindowTitle(QStringLiteral("Tarrowby Help"));
@@ -24,8 +69,9 @@ HelpViewer::HelpViewer(const QString &helpFilePath, QWidget *parent)
     connect(list_, &QListWidget::currentRowChanged, this, &HelpViewer::showRow);
     if (!file_.isValid()) {
         list_->hide();
-        text_->setPlainText(QStringLiteral("The help file was not found or could not be read.\n\nIt was looked for at:\n")
-                            + path_);
+        text_->setPlainText(QStringLiteral("The help file was not found, or it could not be read or holds no "
+                                           "help topics.\n\nIt was looked for at:\n")
+                            + helpFilePath);
     }
 }
 
@@ -46,21 +92,4 @@ void HelpViewer::showRow(int row)
 {
     if (row >= 0 && row < file_.topics().size())
         text_->setHtml(topicHtml(file_.topics().at(row)));
-}
-
-QString topicHtml(const HelpTopic &topic)
-{
-    QString html = QStringLiteral("<h2>") + topic.title.toHtmlEscaped() + QStringLiteral("</h2>");
-    for (const QString &paragraph : topic.text.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts)) {
-        const QStringList lines = paragraph.split(QLatin1Char('\n'));
-        if (lines.first().startsWith(QLatin1String("- "))) {
-            html += QStringLiteral("<ul>");
-            for (const QString &line : lines)
-                html += QStringLiteral("<li>") + line.mid(2).toHtmlEscaped() + QStringLiteral("</li>");
-            html += QStringLiteral("</ul>");
-        } else {
-            html += QStringLiteral("<p>") + lines.join(QLatin1Char(' ')).toHtmlEscaped() + QStringLiteral("</p>");
-        }
-    }
-    return html;
 }

@@ -21,10 +21,6 @@ private:
     void showRow(int row);
 
     HelpFile file_;
-    QString path_;
     QListWidget *list_;
     QTextBrowser *text_;
 };
-
-// The topic as HTML; the file's text is escaped, never taken as markup.
-QString topicHtml(const HelpTopic &topic);

@@ -2,88 +2,206 @@
 #include "help/HelpFile.h"
 #include "help/HelpViewer.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextList>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QString textShown(const HelpViewer &viewer)
+// Help files written for one test; they vanish with the fixture.
+class HelpFiles : public ::testing::Test {
+protected:
+    QString missing() const { return dir_.filePath(QStringLiteral("none/tarrow.hlp")); }
+
+    QString write(const QByteArray &content)
+    {
+        const QString path = dir_.filePath(QStringLiteral("tarrow%1.hlp").arg(++count_));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+private:
+    QTemporaryDir dir_;
+    int count_ = 0;
+};
+
+QListWidget *topicList(const HelpViewer &viewer)
 {
-    return viewer.findChild<QTextBrowser *>("textTopic")->toPlainText();
+    return viewer.findChild<QListWidget *>(QStringLiteral("listTopics"));
+}
+
+QTextBrowser *topicText(const HelpViewer &viewer)
+{
+    return viewer.findChild<QTextBrowser *>(QStringLiteral("textTopic"));
 }
 
 } // namespace
 
-TEST(HelpFile, ShippedFileHasATopicForEveryWindow)
+TEST(ShippedHelpFile, HasATopicForEveryWindowAndListsThemInTheContents)
 {
-    const HelpFile help = HelpFile::load(TARROW_HELP_FILE);
+    const HelpFile help = HelpFile::load(QStringLiteral(TARROW_HELP_FILE));
     ASSERT_TRUE(help.isValid());
-    for (int context : {HelpContext::Contents, HelpContext::GettingStarted, HelpContext::Settings,
-                        HelpContext::EventDialog, HelpContext::Find, HelpContext::Note}) {
+    const std::optional<HelpTopic> contents = help.topic(HelpContext::Contents);
+    ASSERT_TRUE(contents);
+    for (int context : {HelpContext::GettingStarted, HelpContext::Settings, HelpContext::EventDialog,
+                        HelpContext::Find, HelpContext::Note}) {
         const std::optional<HelpTopic> topic = help.topic(context);
         ASSERT_TRUE(topic) << context;
-        EXPECT_FALSE(topic->title.isEmpty());
         EXPECT_GT(topic->text.size(), 200) << context;
+        EXPECT_TRUE(contents->text.contains(topic->title)) << topic->title.toStdString();
     }
+    // Every data file the program writes is named where the getting started topic explains them.
+    for (const char *file : {"calendar.dat", "notes.dat", "tarrow.ini"})
+        EXPECT_TRUE(help.topic(HelpContext::GettingStarted)->text.contains(QLatin1String(file))) << file;
 }
 
-TEST(HelpFile, ParsesHeadersAndIgnoresTextBeforeTheFirst)
+TEST_F(HelpFiles, ReadsTopicsAndSkipsTextBeforeTheFirstHeader)
 {
-    const HelpFile help = HelpFile::parse("stray line\n[1000 First topic]\nOne.\n\nTwo.\n[12x Not a header]\n"
-                                          "[contents Contents]\n[1040 Settings ]\n");
+    const HelpFile help = HelpFile::load(write("stray line\n\n[1000 First topic]\nOne.\n\nTwo.\n\n"
+                                               "[contents Contents]\n[1040   Spaced title  ]\nCaf\xc3\xa9\n"));
     ASSERT_EQ(help.topics().size(), 3);
-    EXPECT_EQ(help.topic(1000)->title, "First topic");
-    EXPECT_EQ(help.topic(1000)->text, "One.\n\nTwo.\n[12x Not a header]");
-    EXPECT_EQ(help.topic(0)->text, "");
-    EXPECT_EQ(help.topic(1040)->title, "Settings");
+    EXPECT_EQ(help.topics().at(0).title, "First topic");
+    EXPECT_EQ(help.topic(1000)->text, "One.\n\nTwo.");
+    EXPECT_EQ(help.topic(HelpContext::Contents)->text, "");
+    EXPECT_EQ(help.topic(1040)->title, "Spaced title");
+    EXPECT_EQ(help.topic(1040)->text, QStringLiteral("Caf\u00e9"));
     EXPECT_FALSE(help.topic(1050));
-    EXPECT_FALSE(HelpFile::load("/no/such/tarrow.hlp").isValid());
 }
 
-TEST(HelpFile, TopicTextIsNeverTakenAsMarkup)
+TEST_F(HelpFiles, OddHeadersStayTextOfTheTopicTheyAreIn)
 {
-    const QString html = topicHtml({1000, "A <b>title</b>", "Use <i>this</i> & that\n\n- one <item>\n- two"});
-    EXPECT_FALSE(html.contains("<b>"));
-    EXPECT_FALSE(html.contains("<i>"));
-    EXPECT_TRUE(html.contains("&lt;b&gt;title&lt;/b&gt;"));
-    EXPECT_TRUE(html.contains("<li>one &lt;item&gt;</li><li>two</li>"));
+    const HelpFile help = HelpFile::load(write("[1000 Topic]\n[1000]\n[abc Letters]\n[0 Zero]\n[-5 Negative]\n"
+                                               "[99999999999 Too large]\n[1040 Trailing] text\n [1050 Indented]\n"
+                                               "[1060 ]\n"));
+    ASSERT_EQ(help.topics().size(), 1);
+    EXPECT_EQ(help.topic(1000)->text.split(QLatin1Char('\n')).size(), 8);
+    EXPECT_FALSE(help.topic(HelpContext::Contents)) << "an overflowing number must not become the contents";
+}
+
+TEST_F(HelpFiles, WindowsLineEndsAndAByteOrderMarkAreAccepted)
+{
+    const HelpFile help = HelpFile::load(write("\xef\xbb\xbf[contents Contents]\r\nFirst\r\n\r\n[1070 Notes]\r\n"));
+    ASSERT_TRUE(help.topic(HelpContext::Contents));
+    EXPECT_EQ(help.topic(HelpContext::Contents)->text, "First");
+    EXPECT_EQ(help.topic(1070)->title, "Notes");
+}
+
+TEST_F(HelpFiles, AFileWithoutTopicsIsNotValid)
+{
+    EXPECT_FALSE(HelpFile::load(missing()).isValid());
+    EXPECT_FALSE(HelpFile::load(write("Just some text\n[no header]\n")).isValid());
+    EXPECT_FALSE(HelpFile::load(write("")).isValid());
+}
+
+TEST_F(HelpFiles, ViewerShowsTheFileTextLiterallyWithParagraphsAndLists)
+{
+    HelpViewer viewer(write("[1000 A <b>title</b>]\nUse <i>this</i> &amp; that\nand more.\n\n"
+                            "Intro:\n- first <item>\n  goes on\n- second\n"));
+    viewer.showTopic(1000);
+    const QString shown = topicText(viewer)->toPlainText();
+    EXPECT_TRUE(shown.contains("A <b>title</b>"));
+    EXPECT_TRUE(shown.contains("Use <i>this</i> &amp; that and more."));
+
+    QStringList items;
+    QStringList plain;
+    for (QTextBlock block = topicText(viewer)->document()->begin(); block.isValid(); block = block.next())
+        (block.textList() ? items : plain).append(block.text());
+    EXPECT_EQ(items, QStringList({"first <item> goes on", "second"}));
+    EXPECT_TRUE(plain.contains("Intro:"));
 }
 
 TEST(HelpViewer, ShowsTheAskedTopicAndFallsBackToContents)
 {
-    HelpViewer viewer(TARROW_HELP_FILE);
+    HelpViewer viewer(QStringLiteral(TARROW_HELP_FILE));
+    EXPECT_EQ(viewer.objectName(), "formHelpViewer");
+    EXPECT_EQ(viewer.windowTitle(), "Tarrowby Help");
+    EXPECT_TRUE(topicText(viewer)->isReadOnly());
+
     viewer.showTopic(HelpContext::Find);
-    auto *list = viewer.findChild<QListWidget *>("listTopics");
-    EXPECT_EQ(list->currentItem()->text(), "Finding events");
-    EXPECT_TRUE(textShown(viewer).startsWith("Finding events"));
+    EXPECT_EQ(topicList(viewer)->currentItem()->text(), "Finding events");
+    EXPECT_TRUE(topicText(viewer)->toPlainText().startsWith("Finding events"));
+    EXPECT_TRUE(topicText(viewer)->toPlainText().contains("Find event"));
+
     viewer.showTopic(4711);
-    EXPECT_EQ(list->currentItem()->text(), "Contents");
+    EXPECT_EQ(topicList(viewer)->currentItem()->text(), "Contents");
+    EXPECT_TRUE(topicText(viewer)->toPlainText().startsWith("Contents"));
+
+    topicList(viewer)->setCurrentRow(topicList(viewer)->count() - 1);
+    EXPECT_TRUE(topicText(viewer)->toPlainText().startsWith("Sticky notes"));
 }
 
-TEST(HelpViewer, MissingFileSaysWhereItWasLookedFor)
+TEST_F(HelpFiles, ViewerSaysWhereAMissingOrEmptyFileWasLookedFor)
 {
-    HelpViewer viewer("/no/such/folder/tarrow.hlp");
-    viewer.showTopic(HelpContext::Note);
-    EXPECT_TRUE(textShown(viewer).contains("help file was not found"));
-    EXPECT_TRUE(textShown(viewer).contains("/no/such/folder/tarrow.hlp"));
+    for (const QString &path : {missing(), write("no topics here\n")}) {
+        HelpViewer viewer(path);
+        viewer.showTopic(HelpContext::Note);
+        const QString shown = topicText(viewer)->toPlainText();
+        EXPECT_TRUE(shown.contains("help file was not found")) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(path)) << shown.toStdString();
+        EXPECT_EQ(topicList(viewer)->count(), 0);
+    }
 }
 
-TEST(Help, OpensOneViewerAndClosesIt)
+TEST(Help, KeepsOneViewerUntilClosed)
 {
-    Help help(TARROW_HELP_FILE);
+    Help help(QStringLiteral(TARROW_HELP_FILE));
     EXPECT_EQ(help.viewer(), nullptr);
     help.ShowHelpTopic(nullptr, HelpContext::EventDialog);
     HelpViewer *viewer = help.viewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(topicList(*viewer)->currentItem()->text(), "The event dialog");
+
     help.ShowHelpContents();
     EXPECT_EQ(help.viewer(), viewer);
-    EXPECT_EQ(viewer->findChild<QListWidget *>("listTopics")->currentItem()->text(), "Contents");
+    EXPECT_EQ(topicList(*viewer)->currentItem()->text(), "Contents");
+
     help.CloseHelp();
+    EXPECT_EQ(help.viewer(), nullptr);
+    help.CloseHelp(); // closing twice is harmless
+
+    // The user closing the window ends it too; the next request opens a new one.
+    help.ShowHelpContents();
+    help.viewer()->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return help.viewer() == nullptr; }, 2000));
+    help.ShowHelpTopic(nullptr, HelpContext::Note);
+    ASSERT_NE(help.viewer(), nullptr);
+    EXPECT_EQ(topicList(*help.viewer())->currentItem()->text(), "Sticky notes");
+}
+
+TEST(Help, ViewerMovesToTheAskingWindowAndGoesWithIt)
+{
+    Help help(QStringLiteral(TARROW_HELP_FILE));
+    help.ShowHelpContents();
+    HelpViewer *viewer = help.viewer();
+    {
+        // A modal dialog lets only its own windows take input.
+        QDialog dialog;
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        auto *button = new QWidget(&dialog);
+        help.ShowHelpTopic(button, HelpContext::Settings);
+        EXPECT_EQ(help.viewer(), viewer);
+        EXPECT_EQ(viewer->parentWidget(), &dialog);
+        EXPECT_TRUE(viewer->isWindow());
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_EQ(topicList(*viewer)->currentItem()->text(), "Settings");
+
+        help.ShowHelpContents();
+        EXPECT_EQ(viewer->parentWidget(), nullptr);
+        EXPECT_TRUE(viewer->isVisible());
+
+        help.ShowHelpTopic(&dialog, HelpContext::Settings);
+    }
+    // The viewer went with the dialog that owned it.
+    EXPECT_EQ(help.viewer(), nullptr);
 }
