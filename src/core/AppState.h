@@ -17,6 +17,8 @@ struct AppState : EventTable, NoteTable, Settings, MainWindowPosition {
     // The date the main window shows: the day as text, with the month name and
     // year of its lists.
     QString DisplayedDay;
+    // The last drawn date in both its forms, for the diagnostics window.
+    QString DisplayedDateInfo;
     // Set while the program itself changes the displayed date, so the month and
     // year lists ignore their change signals.
     bool Navigating = true;

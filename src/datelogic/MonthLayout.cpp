@@ -1,0 +1,33 @@
+#include "datelogic/MonthLayout.h"
+
+#include "eventdata/DateText.h"
+
+#include <QDate>
+
+MonthLayout::MonthLayout(int year, int month)
+{
+    // Monday = 0 .. Sunday = 6; Friday to Sunday start in the first row.
+    const int weekday = QDate(year, month, 1).dayOfWeek() - 1;
+    origin_ = weekday >= 4 ? weekday : weekday + Columns;
+
+    const int previousLength = DaysInMonth(month == 1 ? 12 : month - 1, year);
+    for (int k = 0; k < origin_; ++k)
+        cells_[k] = {previousLength - (origin_ - 1 - k), false};
+    const int length = DaysInMonth(month, year);
+    for (int d = 1; d <= length; ++d)
+        cells_[origin_ + d - 1] = {d, true};
+    int next = 1;
+    for (int k = origin_ + length; k < CellCount; ++k)
+        cells_[k] = {next++, false};
+}
+
+QString DateHeading(int year, int month, int day)
+{
+    return MonthName(month) + QLatin1Char(' ') + QString::number(day) + QStringLiteral(", ") + QString::number(year);
+}
+
+QString DisplayedDateRecord(int year, int month, int day)
+{
+    return QStringLiteral("DisplayedDate(short)=") + QString::number(year) + TwoDigits(month) + TwoDigits(day)
+           + QStringLiteral("\r\nDisplayedDate(long)=") + DateHeading(year, month, day);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The month view: six weeks of seven days, Monday first, with the last days
+// of the previous month and the first days of the next one around the month.
+struct GridCell {
+    int day = 0;
+    bool inMonth = false;
+};
+
+class MonthLayout {
+public:
+    static constexpr int Columns = 7;
+    static constexpr int Rows = 6;
+    static constexpr int CellCount = Columns * Rows;
+
+    MonthLayout(int year, int month);
+
+    // The cell of the first of the month: a month starting Monday to Thursday
+    // begins in the second row, so at least four days of the previous month
+    // always show.
+    int originCell() const { return origin_; }
+    const GridCell &cell(int index) const { return cells_.at(index); }
+
+private:
+    int origin_ = 0;
+    std::array<GridCell, CellCount> cells_{};
+};
+
+// "February 5, 2002": the heading of the displayed date.
+QString DateHeading(int year, int month, int day);
+// The diagnostic record of a drawn date, both in its short and its long form.
+QString DisplayedDateRecord(int year, int month, int day);
