@@ -3,26 +3,44 @@
 #include "core/AppState.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/AlertScheduler.h"
+#include "datelogic/EventSearch.h"
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/Twips.h"
 #include "eventdata/DateText.h"
 #include "help/Help.h"
+#include "mainwindow/CalendarView.h"
+#include "mainwindow/MonthGrid.h"
 #include "mainwindow/WindowPlacement.h"
+#include "menus/MenuItems.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QStyle>
+#include <QToolBar>
+#include <QUrl>
 
 namespace {
 
-QRect twipsRect(int left, int top, int width, int height)
+constexpr int MessageWidth = 4815;
+
+// The program's update page is named after the date of its version.
+constexpr auto UpdateSite = "www.tarrowby.org";
+constexpr auto VersionDate = "20261206";
+
+QComboBox *makeList(QWidget *parent, const QString &name, const QString &toolTip, const QRect &place)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setToolTip(toolTip);
+    combo->setGeometry(place);
+    return combo;
 }
 
 } // namespace
@@ -54,46 +72,148 @@ void MainWindow::buildWindow()
     client->setFixedSize(twipsToPixels(7020), twipsToPixels(3240));
     setCentralWidget(client);
 
-    comboMonth_ = new QComboBox(client);
-    comboMonth_->setObjectName(QStringLiteral("comboMonth"));
-    comboMonth_->setGeometry(twipsRect(4780, 30, 1320, 315));
-    comboYear_ = new QComboBox(client);
-    comboYear_->setObjectName(QStringLiteral("comboYear"));
-    comboYear_->setGeometry(twipsRect(6160, 30, 855, 315));
+    buildToolbar(client);
+    auto *line = new QFrame(client);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(twipsRect(0, 345, 7020, 30));
+
+    comboMonth_ = makeList(client, QStringLiteral("comboMonth"), QStringLiteral("Displayed month"),
+                           twipsRect(4780, 30, 1320, 315));
+    comboYear_ = makeList(client, QStringLiteral("comboYear"), QStringLiteral("Displayed year"),
+                          twipsRect(6160, 30, 855, 315));
+    connect(comboMonth_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
+    connect(comboYear_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
 
     labelLoading_ = new QLabel(QStringLiteral("Loading.."), client);
     labelLoading_->setObjectName(QStringLiteral("labelLoading"));
     labelLoading_->setGeometry(twipsRect(600, 1500, 6240, 255));
     labelLoading_->setAlignment(Qt::AlignCenter);
 
-    pictureCalendar_ = new QWidget(client);
-    pictureCalendar_->setObjectName(QStringLiteral("pictureCalendar"));
-    pictureCalendar_->setGeometry(twipsRect(260, 380, 6780, 2535));
+    calendar_ = new CalendarView(state_, client);
+    calendar_->setGeometry(twipsRect(260, 380, 6780, 2535));
+    connect(calendar_, &CalendarView::editRequested, this, &MainWindow::EditSelectedEvent);
+    connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::RemoveSelectedEvent);
+    connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);
+    connect(calendar_->grid(), &MonthGrid::dayDoubleClicked, this, &MainWindow::dayDoubleClicked);
 
-    auto *labelHelp = new QLabel(client);
-    labelHelp->setObjectName(QStringLiteral("labelHelp"));
-    labelHelp->setGeometry(twipsRect(50, 2960, 4695, 255));
+    labelHelp_ = new QLabel(client);
+    labelHelp_->setObjectName(QStringLiteral("labelHelp"));
+    labelHelp_->setTextFormat(Qt::PlainText);
+    labelHelp_->setGeometry(twipsRect(50, 2960, 4695, 255));
 
     // Hidden until the first tick has loaded the calendar.
-    for (QWidget *w : {static_cast<QWidget *>(comboMonth_), static_cast<QWidget *>(comboYear_), pictureCalendar_})
+    for (QWidget *w : {static_cast<QWidget *>(comboMonth_), static_cast<QWidget *>(comboYear_),
+                       static_cast<QWidget *>(calendar_)})
         w->hide();
+}
+
+void MainWindow::buildToolbar(QWidget *client)
+{
+    auto *toolbar = new QToolBar(client);
+    toolbar->setObjectName(QStringLiteral("Toolbar"));
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setGeometry(twipsRect(0, 0, 4700, 345));
+    const auto addButton = [toolbar](const QString &key, const QString &icon, const QString &toolTip) {
+        QAction *button = toolbar->addAction(QIcon(icon), toolTip);
+        button->setData(key);
+        button->setToolTip(toolTip);
+        return button;
+    };
+    connect(addButton(QStringLiteral("Add"), QStringLiteral(":/icons/add-event.svg"), QStringLiteral("Add event")),
+            &QAction::triggered, this, &MainWindow::AddEvent);
+    toolbarRemove_ = addButton(QStringLiteral("Remove"), QStringLiteral(":/icons/remove-event.svg"),
+                               QStringLiteral("Remove event"));
+    connect(toolbarRemove_, &QAction::triggered, this, &MainWindow::RemoveSelectedEvent);
+    toolbar->addSeparator();
+    connect(addButton(QStringLiteral("Add note"), QStringLiteral(":/icons/add-note.svg"), QStringLiteral("Add note")),
+            &QAction::triggered, this, &MainWindow::AddNote);
+    toolbar->addSeparator();
+    connect(addButton(QStringLiteral("Help"), QStringLiteral(":/icons/help.svg"), QStringLiteral("Help")),
+            &QAction::triggered, this, [this] { help_.ShowHelpContents(); });
+}
+
+QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName)
+{
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(objectName);
+    showHelpLinesIn(menu, labelHelp_);
+    return menu;
 }
 
 void MainWindow::buildMenus()
 {
-    QMenu *menuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    menuFile->setObjectName(QStringLiteral("menuFile"));
-    QAction *quit = menuFile->addAction(QStringLiteral("&Quit"), this, [this] { requestExit(); });
-    quit->setObjectName(QStringLiteral("menuFileQuit"));
+    QMenu *menuFile = addMenu(QStringLiteral("&File"), QStringLiteral("menuFile"));
+    addMenuItem(menuFile, QStringLiteral("&Profiles..."), QStringLiteral("menuFileProfiles"))->setEnabled(false);
+    connect(addMenuItem(menuFile, QStringLiteral("|Search the net for an update|&Update..."),
+                        QStringLiteral("menuFileUpdate")),
+            &QAction::triggered, this, &MainWindow::checkForUpdate);
+    menuFile->addSeparator();
+    addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings"));
+    menuFile->addSeparator();
+    QAction *quit = addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, [this] { requestExit(); });
+
+    QMenu *menuCalendar = addMenu(QStringLiteral("&Calendar"), QStringLiteral("menuCalendar"));
+    QAction *add = addMenuItem(menuCalendar, QStringLiteral("|Add an event to the calendar|&Add event..."),
+                               QStringLiteral("menuCalendarAddEvent"));
+    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(add, &QAction::triggered, this, &MainWindow::AddEvent);
+    menuCalendar->addSeparator();
+    addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
+                QStringLiteral("menuCalendarFindEvent"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuCalendar->addSeparator();
+    connect(addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
+                        QStringLiteral("menuCalendarPreviousEvent")),
+            &QAction::triggered, this, &MainWindow::goToPreviousEvent);
+    connect(addMenuItem(menuCalendar, QStringLiteral("|Go to next event|&Next event"),
+                        QStringLiteral("menuCalendarNextEvent")),
+            &QAction::triggered, this, &MainWindow::goToNextEvent);
+
+    QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"));
+    QAction *addNote = addMenuItem(menuNotes, QStringLiteral("|Add a note|&Add note..."),
+                                   QStringLiteral("menuNotesAddNote"));
+    addNote->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(addNote, &QAction::triggered, this, &MainWindow::AddNote);
+
+    QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
+    QAction *contents = addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
+                                    QStringLiteral("menuHelpContents"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(contents, &QAction::triggered, this, [this] { help_.ShowHelpContents(); });
+    connect(addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
+                        QStringLiteral("menuHelpGettingStarted")),
+            &QAction::triggered, this, [this] { help_.ShowHelpTopic(this, HelpContext::GettingStarted); });
+    menuHelp->addSeparator();
+    addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
+                QStringLiteral("menuHelpAbout"));
 
     menuSystray_ = new QMenu(this);
     menuSystray_->setObjectName(QStringLiteral("menuSystray"));
-    menuSystray_->addAction(QStringLiteral("&Open"), this, [this] { restoreFromTray(); })
-        ->setObjectName(QStringLiteral("menuSystrayOpen"));
+    QAction *open = addMenuItem(menuSystray_, QStringLiteral("&Open Tarrowby..."), QStringLiteral("menuSystrayOpen"));
+    connect(open, &QAction::triggered, this, &MainWindow::restoreFromTray);
+    menuSystray_->setDefaultAction(open);
     menuSystray_->addSeparator();
-    menuSystray_->addAction(QStringLiteral("&Quit"), this, [this] { requestExit(); })
-        ->setObjectName(QStringLiteral("menuSystrayQuit"));
+    connect(addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
+            &QAction::triggered, this, [this] {
+                restoreFromTray();
+                AddEvent();
+            });
+    connect(addMenuItem(menuSystray_, QStringLiteral("&Add note..."), QStringLiteral("menuSystrayAddNote")),
+            &QAction::triggered, this, [this] {
+                restoreFromTray();
+                AddNote();
+            });
+    menuSystray_->addSeparator();
+    connect(addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
+            &QAction::triggered, this, [this] { requestExit(); });
+
+    menuPopupCalendar_ = new QMenu(this);
+    menuPopupCalendar_->setObjectName(QStringLiteral("menuPopupCalendar"));
+    connect(addMenuItem(menuPopupCalendar_, QStringLiteral("&Add event..."), QStringLiteral("menuPopupCalendarAdd")),
+            &QAction::triggered, this, &MainWindow::AddEvent);
 }
 
 void MainWindow::start()
@@ -120,7 +240,8 @@ void MainWindow::finishStartup()
     comboYear_->setCurrentText(QString::number(today.year()));
     comboMonth_->setCurrentText(MonthName(today.month()));
     state_.DisplayedDay = QString::number(today.day());
-    pictureCalendar_->show();
+    showDisplayedDay();
+    calendar_->show();
     comboMonth_->show();
     comboYear_->show();
     labelLoading_->hide();
@@ -213,4 +334,170 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized() && platform_.isTrayAvailable())
         QTimer::singleShot(0, this, &QWidget::hide);
+}
+
+void MainWindow::ShowDay(const QString &day, const QString &monthName, const QString &yearText)
+{
+    calendar_->showDay(day.toInt(), MonthNumber(monthName), yearText);
+    toolbarRemove_->setEnabled(calendar_->hasEvents());
+}
+
+void MainWindow::showDisplayedDay()
+{
+    ShowDay(state_.DisplayedDay, comboMonth_->currentText(), comboYear_->currentText());
+}
+
+// A month chosen in the lists keeps the displayed day, or takes the month's
+// last day when it is shorter.
+void MainWindow::displayedMonthChosen()
+{
+    if (state_.Navigating)
+        return;
+    const int length = DaysInMonth(MonthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt());
+    if (state_.DisplayedDay.toInt() > length)
+        state_.DisplayedDay = TwoDigits(length);
+    showDisplayedDay();
+}
+
+void MainWindow::dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos)
+{
+    const GridCell pressed = calendar_->grid()->cell(cell);
+    const bool right = button == Qt::RightButton;
+    if (button != Qt::LeftButton && !(right && pressed.inMonth))
+        return;
+    // A grey day belongs to the month before (high numbers) or after (low ones).
+    if (!pressed.inMonth && !moveMonth(pressed.day < 15 ? 1 : -1))
+        return;
+    state_.DisplayedDay = TwoDigits(pressed.day);
+    showDisplayedDay();
+    if (right && calendar_->grid()->cell(cell).inMonth)
+        menuPopupCalendar_->popup(globalPos);
+}
+
+bool MainWindow::moveMonth(int direction)
+{
+    const QScopedValueRollback navigating(state_.Navigating, true);
+    int month = MonthNumber(comboMonth_->currentText()) + direction;
+    int year = comboYear_->currentText().toInt();
+    if (month == 0) {
+        month = 12;
+        --year;
+    } else if (month == 13) {
+        month = 1;
+        ++year;
+    }
+    const int currentYear = platform_.clock().today().year();
+    if (year < currentYear || year > currentYear + 10) {
+        ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
+                          QStringLiteral("The calendar can show dates between January %1 and December %2.")
+                              .arg(currentYear)
+                              .arg(currentYear + 10),
+                          615, QStringLiteral("Ok"), QString());
+        return false;
+    }
+    comboMonth_->setCurrentText(MonthName(month));
+    comboYear_->setCurrentText(QString::number(year));
+    return true;
+}
+
+void MainWindow::dayDoubleClicked(int cell)
+{
+    if (calendar_->grid()->cell(cell).inMonth)
+        AddEvent();
+}
+
+void MainWindow::showDatabaseFull(const QString &message)
+{
+    ShowGeneralDialog(state_, this, MessageWidth, 1605, QStringLiteral("Database is full"), message, 735,
+                      QStringLiteral("Ok"), QString());
+}
+
+void MainWindow::AddEvent()
+{
+    if (static_cast<const EventTable &>(state_).isFull()) {
+        showDatabaseFull(QStringLiteral("The event database is full. Please remove an event before you add a "
+                                        "new one."));
+        return;
+    }
+}
+
+void MainWindow::AddNote()
+{
+    if (static_cast<const NoteTable &>(state_).isFull()) {
+        showDatabaseFull(QStringLiteral("The notes database is full. Please remove a note before you add a "
+                                        "new one."));
+        return;
+    }
+}
+
+void MainWindow::EditSelectedEvent()
+{
+}
+
+void MainWindow::RemoveSelectedEvent()
+{
+    const int index = calendar_->selectedEventIndex();
+    if (index < 0)
+        return;
+    if (state_.ConfirmRemoveE == 1) {
+        const QString &title = state_.Events[index].Title;
+        QString shown = title.left(20);
+        while (shown.endsWith(QLatin1Char(' ')))
+            shown.chop(1);
+        if (title.size() > 20)
+            shown += QStringLiteral("...");
+        ShowGeneralDialog(state_, this, MessageWidth, 1785, QStringLiteral("Remove ") + shown + QLatin1Char('?'),
+                          QStringLiteral("Are you sure you want to remove this event?\n"
+                                         "Note: You can not undo this operation!"),
+                          495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+        if (state_.DialogResult != QLatin1String("Yes"))
+            return;
+        if (state_.DialogCheckbox)
+            state_.ConfirmRemoveE = 0;
+    }
+    state_.RemoveEvent(index);
+    showDisplayedDay();
+    calendarFile_.SaveCalendar(state_);
+}
+
+void MainWindow::goToNextEvent()
+{
+    const CalendarDay from{state_.DisplayedDay.toInt(), MonthNumber(comboMonth_->currentText()),
+                           comboYear_->currentText().toInt()};
+    if (const std::optional<CalendarDay> found = FindNextEvent(state_, from, platform_.clock().today().year()))
+        showFoundDay(found->day, found->month, found->year);
+    else
+        ShowGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Next event"),
+                          QStringLiteral("No future event(s) found."), 615, QStringLiteral("Ok"), QString());
+}
+
+void MainWindow::goToPreviousEvent()
+{
+    const CalendarDay from{state_.DisplayedDay.toInt(), MonthNumber(comboMonth_->currentText()),
+                           comboYear_->currentText().toInt()};
+    if (const std::optional<CalendarDay> found = FindPreviousEvent(state_, from, platform_.clock().today().year()))
+        showFoundDay(found->day, found->month, found->year);
+    else
+        ShowGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Previous event"),
+                          QStringLiteral("No earlier event(s) found."), 615, QStringLiteral("Ok"), QString());
+}
+
+void MainWindow::showFoundDay(int day, int month, int year)
+{
+    const QScopedValueRollback navigating(state_.Navigating, true);
+    state_.DisplayedDay = TwoDigits(day);
+    comboMonth_->setCurrentText(MonthName(month));
+    comboYear_->setCurrentText(QString::number(year));
+    showDisplayedDay();
+}
+
+void MainWindow::checkForUpdate()
+{
+    ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + QLatin1String(UpdateSite),
+                      QStringLiteral("This will connect to our web site and look for an updated version of "
+                                     "Tarrowby. Do you want to continue?"),
+                      615, QStringLiteral("Update"), QString());
+    if (state_.DialogResult == QLatin1String("Yes"))
+        platform_.openUrl(QUrl(QStringLiteral("https://%1/tb/update_%2.html")
+                                   .arg(QLatin1String(UpdateSite), QLatin1String(VersionDate))));
 }

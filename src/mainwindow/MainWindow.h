@@ -12,9 +12,11 @@
 class AlertCheck;
 class AlertScheduler;
 class AlertWindow;
+class CalendarView;
 class FileErrorReporter;
 class Help;
 class Platform;
+class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -44,6 +46,15 @@ public:
     // Brings the window back from the tray in front of other programs.
     void restoreFromTray();
 
+    // Shows a date: its events in the day list, its month in the grid. The
+    // day is read as a number, the month is a month name and the year is
+    // compared as text, as the lists show them.
+    void ShowDay(const QString &day, const QString &monthName, const QString &yearText);
+    // Opens the event dialog on the displayed day, unless the table is full.
+    void AddEvent();
+    // Opens a new note, unless every note is taken.
+    void AddNote();
+
     QTimer &timer() { return timer_; }
 
 protected:
@@ -53,6 +64,20 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
+    void buildToolbar(QWidget *client);
+    QMenu *addMenu(const QString &caption, const QString &objectName);
+    void showDisplayedDay();
+    void displayedMonthChosen();
+    void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
+    void dayDoubleClicked(int cell);
+    bool moveMonth(int direction);
+    void EditSelectedEvent();
+    void RemoveSelectedEvent();
+    void goToNextEvent();
+    void goToPreviousEvent();
+    void showFoundDay(int day, int month, int year);
+    void checkForUpdate();
+    void showDatabaseFull(const QString &message);
     void finishStartup();
     void placeWindow();
     void storePosition();
@@ -72,9 +97,12 @@ private:
     std::unique_ptr<AlertScheduler> scheduler_;
 
     QLabel *labelLoading_ = nullptr;
-    QWidget *pictureCalendar_ = nullptr;
+    QLabel *labelHelp_ = nullptr;
+    CalendarView *calendar_ = nullptr;
     QComboBox *comboMonth_ = nullptr;
     QComboBox *comboYear_ = nullptr;
+    QAction *toolbarRemove_ = nullptr;
     QMenu *menuSystray_ = nullptr;
+    QMenu *menuPopupCalendar_ = nullptr;
     bool exiting_ = false;
 };

@@ -1,0 +1,190 @@
+#include "mainwindow/CalendarView.h"
+
+#include "core/AppState.h"
+#include "datelogic/MonthLayout.h"
+#include "datelogic/Occurrence.h"
+#include "dialogs/ElidedText.h"
+#include "dialogs/PlainText.h"
+#include "dialogs/Twips.h"
+#include "eventdata/TimeText.h"
+#include "mainwindow/CategoryPictures.h"
+#include "mainwindow/MonthGrid.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int EventIndexRole = Qt::UserRole;
+const auto NotAvailable = QStringLiteral("n/a");
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &place, const QString &text = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(place);
+    return label;
+}
+
+QLabel *makeCaption(QWidget *parent, const QString &name, const QRect &place, const QString &text)
+{
+    QLabel *label = makeLabel(parent, name, place, text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// A detail shown shortened to its label, whole in the tool tip.
+void setDetail(QLabel *label, const QString &text)
+{
+    label->setText(elideWithDots(text, label->fontMetrics(), label->width()));
+    label->setToolTip(plainToolTip(text));
+}
+
+} // namespace
+
+CalendarView::CalendarView(AppState &state, QWidget *parent)
+    : QWidget(parent), state_(state),
+      labelDateToday_(makeCaption(this, QStringLiteral("labelDateToday"), twipsRect(75, 75, 3735, 255), {})),
+      listboxEvents_(new QListWidget(this)), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
+      menuPopupEvent_(new QMenu(this))
+{
+    setObjectName(QStringLiteral("pictureCalendar"));
+
+    // Seen when the list is hidden, on a day without events.
+    makeLabel(this, QStringLiteral("labelNoMatchingEvents"), twipsRect(120, 320, 3735, 255),
+              QStringLiteral("No matching events found for this day."))
+        ->lower();
+    listboxEvents_->setObjectName(QStringLiteral("listboxEvents"));
+    listboxEvents_->setGeometry(twipsRect(80, 330, 3735, 1590));
+    listboxEvents_->installEventFilter(this);
+    listboxEvents_->viewport()->installEventFilter(this);
+    connect(listboxEvents_, &QListWidget::currentRowChanged, this, &CalendarView::showDetails);
+    connect(listboxEvents_, &QListWidget::itemDoubleClicked, this, &CalendarView::editRequested);
+
+    grid_->setGeometry(twipsRect(3960, 0, 2775, 1995));
+    buildDetails();
+
+    menuPopupEvent_->setObjectName(QStringLiteral("menuPopupEvent"));
+    QAction *edit = menuPopupEvent_->addAction(QStringLiteral("&Edit..."), this, &CalendarView::editRequested);
+    edit->setObjectName(QStringLiteral("menuPopupEventEdit"));
+    menuPopupEvent_->setDefaultAction(edit);
+    menuPopupEvent_->addAction(QStringLiteral("&Remove"), this, &CalendarView::removeRequested)
+        ->setObjectName(QStringLiteral("menuPopupEventRemove"));
+}
+
+void CalendarView::buildDetails()
+{
+    makeCaption(this, QStringLiteral("labelTitle0"), twipsRect(120, 2040, 975, 255), QStringLiteral("Title"));
+    labelTitle_ = makeLabel(this, QStringLiteral("labelTitle1"), twipsRect(1200, 2040, 4455, 255));
+    makeCaption(this, QStringLiteral("labelComments0"), twipsRect(120, 2280, 975, 255),
+                QStringLiteral("Description"));
+    labelComments_ = makeLabel(this, QStringLiteral("labelComments1"), twipsRect(1200, 2280, 5175, 255));
+    labelTime_ = makeLabel(this, QStringLiteral("labelTime"), twipsRect(5960, 2040, 735, 255));
+    pictures_->move(twipsToPixels(6480), twipsToPixels(2260));
+}
+
+void CalendarView::showDay(int day, int month, const QString &yearText)
+{
+    fillList(day, month, yearText);
+    resetDetails();
+    if (hasEvents())
+        listboxEvents_->setCurrentRow(0);
+    drawMonth(yearText.toInt(), month, day);
+}
+
+void CalendarView::fillList(int day, int month, const QString &yearText)
+{
+    struct Entry {
+        QString title;
+        int index;
+    };
+    std::vector<Entry> entries;
+    for (int i = 0; i <= state_.EventCount; ++i) {
+        if (EventOnDate(state_.Events[i], day, month, yearText))
+            entries.push_back({state_.Events[i].Title, i});
+    }
+    // Alphabetical, capitals aside; ties keep table order so the list is stable.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return a.title.compare(b.title, Qt::CaseInsensitive) < 0;
+    });
+    const QSignalBlocker blocker(listboxEvents_);
+    listboxEvents_->clear();
+    for (const Entry &entry : entries) {
+        auto *item = new QListWidgetItem(entry.title, listboxEvents_);
+        item->setData(EventIndexRole, entry.index);
+    }
+    listboxEvents_->setVisible(!entries.empty());
+}
+
+void CalendarView::resetDetails()
+{
+    setDetail(labelTitle_, NotAvailable);
+    labelTitle_->setToolTip({});
+    setDetail(labelComments_, NotAvailable);
+    labelComments_->setToolTip({});
+    labelTime_->clear();
+    labelTime_->setToolTip({});
+    pictures_->ShowCategoryImage(QStringLiteral("None"));
+}
+
+void CalendarView::showDetails()
+{
+    const int index = selectedEventIndex();
+    if (index < 0)
+        return;
+    state_.SelectedEvent = static_cast<qint16>(index);
+    const Event &event = state_.Events[index];
+    setDetail(labelTitle_, event.Title);
+    setDetail(labelComments_, event.Description);
+    const QString time = TimeText(event.Time, state_.uses12HourClock());
+    labelTime_->setText(time);
+    labelTime_->setToolTip(time);
+    pictures_->ShowCategoryImage(event.Category);
+}
+
+void CalendarView::drawMonth(int year, int month, int day)
+{
+    grid_->DrawMonthGrid(year, month, day);
+    labelDateToday_->setText(DateHeading(year, month, day));
+    state_.DisplayedDateInfo = DisplayedDateRecord(year, month, day);
+}
+
+bool CalendarView::hasEvents() const
+{
+    return listboxEvents_->count() > 0;
+}
+
+int CalendarView::selectedEventIndex() const
+{
+    const QListWidgetItem *item = listboxEvents_->currentItem();
+    return item ? item->data(EventIndexRole).toInt() : -1;
+}
+
+bool CalendarView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == listboxEvents_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit editRequested();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            emit removeRequested();
+            return true;
+        }
+    }
+    // A right click opens the menu for the selected entry without selecting another.
+    if (watched == listboxEvents_->viewport() && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+        menuPopupEvent_->popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

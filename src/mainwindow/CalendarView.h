@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+class CategoryPictures;
+class MonthGrid;
+class QLabel;
+class QListWidget;
+class QMenu;
+struct AppState;
+
+// The calendar area of the main window: the heading of the displayed date,
+// the list of that day's events with the details of the selected one, and
+// the month grid.
+class CalendarView : public QWidget {
+    Q_OBJECT
+
+public:
+    CalendarView(AppState &state, QWidget *parent = nullptr);
+
+    // Lists the events of the day, selects the first and draws its month.
+    // yearText is compared as text, as the year list shows it.
+    void showDay(int day, int month, const QString &yearText);
+
+    bool hasEvents() const;
+    // The event of the selected entry, -1 when nothing is selected.
+    int selectedEventIndex() const;
+
+    MonthGrid *grid() const { return grid_; }
+
+signals:
+    void editRequested();
+    void removeRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildDetails();
+    void fillList(int day, int month, const QString &yearText);
+    void resetDetails();
+    void showDetails();
+    void drawMonth(int year, int month, int day);
+
+    AppState &state_;
+    QLabel *labelDateToday_;
+    QListWidget *listboxEvents_;
+    QLabel *labelTitle_ = nullptr;
+    QLabel *labelComments_ = nullptr;
+    QLabel *labelTime_ = nullptr;
+    CategoryPictures *pictures_;
+    MonthGrid *grid_;
+    QMenu *menuPopupEvent_;
+};
