@@ -1,9 +1,12 @@
 #include "mainwindow/MainWindow.h"
 
 #include "core/AppState.h"
+#include "core/ProgramInfo.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/AlertScheduler.h"
 #include "datelogic/EventSearch.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/Twips.h"
 #include "eventdata/DateText.h"
@@ -29,10 +32,6 @@
 namespace {
 
 constexpr int MessageWidth = 4815;
-
-// The program's update page is named after the date of its version.
-constexpr auto UpdateSite = "www.tarrowby.org";
-constexpr auto VersionDate = "20261206";
 
 QComboBox *makeList(QWidget *parent, const QString &name, const QString &toolTip, const QRect &place)
 {
@@ -187,8 +186,23 @@ void MainWindow::buildMenus()
                         QStringLiteral("menuHelpGettingStarted")),
             &QAction::triggered, this, [this] { help_.ShowHelpTopic(this, HelpContext::GettingStarted); });
     menuHelp->addSeparator();
-    addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
-                QStringLiteral("menuHelpAbout"));
+    connect(addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
+                        QStringLiteral("menuHelpAbout")),
+            &QAction::triggered, this, [this] { AboutWindow(platform_, this).exec(); });
+
+    // F5 with any of Shift, Ctrl and Alt held opens the diagnostics; F5 alone does nothing.
+    auto *diagnostics = new QAction(this);
+    diagnostics->setObjectName(QStringLiteral("actionErrorTracking"));
+    QList<QKeySequence> keys;
+    for (int held = 1; held < 8; ++held) {
+        const Qt::KeyboardModifiers modifiers((held & 1 ? Qt::ShiftModifier : Qt::NoModifier) |
+                                              (held & 2 ? Qt::ControlModifier : Qt::NoModifier) |
+                                              (held & 4 ? Qt::AltModifier : Qt::NoModifier));
+        keys.append(QKeySequence(QKeyCombination(modifiers, Qt::Key_F5)));
+    }
+    diagnostics->setShortcuts(keys);
+    addAction(diagnostics);
+    connect(diagnostics, &QAction::triggered, this, [this] { ErrorTrackingWindow(state_, platform_, this).exec(); });
 
     menuSystray_ = new QMenu(this);
     menuSystray_->setObjectName(QStringLiteral("menuSystray"));
@@ -493,11 +507,11 @@ void MainWindow::showFoundDay(int day, int month, int year)
 
 void MainWindow::checkForUpdate()
 {
-    ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + QLatin1String(UpdateSite),
+    ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
                       QStringLiteral("This will connect to our web site and look for an updated version of "
                                      "Tarrowby. Do you want to continue?"),
                       615, QStringLiteral("Update"), QString());
     if (state_.DialogResult == QLatin1String("Yes"))
-        platform_.openUrl(QUrl(QStringLiteral("https://%1/tb/update_%2.html")
-                                   .arg(QLatin1String(UpdateSite), QLatin1String(VersionDate))));
+        platform_.openUrl(QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate +
+                               QStringLiteral(".html")));
 }

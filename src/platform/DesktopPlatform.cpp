@@ -1,6 +1,8 @@
 #include "platform/DesktopPlatform.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QUrl>
@@ -36,6 +38,11 @@ void DesktopPlatform::removeTrayIcon()
 bool DesktopPlatform::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void DesktopPlatform::bringToFront(QWidget *window)

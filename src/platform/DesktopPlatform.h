@@ -17,6 +17,7 @@ public:
     void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu, std::function<void()> activated) override;
     void removeTrayIcon() override;
     bool openUrl(const QUrl &url) override;
+    void setClipboardText(const QString &text) override;
     void bringToFront(QWidget *window) override;
 
 private:

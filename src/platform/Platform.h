@@ -27,6 +27,9 @@ public:
     // Web and mail addresses, opened with the user's own programs.
     virtual bool openUrl(const QUrl &url) = 0;
 
+    // Replaces the clipboard's content with plain text.
+    virtual void setClipboardText(const QString &text) = 0;
+
     // Shows the window in front of other programs' windows, also while the
     // program sits in the tray.
     virtual void bringToFront(QWidget *window) = 0;

@@ -30,6 +30,7 @@ public:
         openedUrls.push_back(url);
         return true;
     }
+    void setClipboardText(const QString &text) override { clipboard = text; }
     void bringToFront(QWidget *window) override
     {
         window->show();
@@ -44,4 +45,5 @@ public:
     int trayRemovals = 0;
     std::vector<QUrl> openedUrls;
     int broughtToFront = 0;
+    QString clipboard;
 };

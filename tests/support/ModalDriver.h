@@ -2,13 +2,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
 
 // Acts on the next modal dialog as soon as it is open, since exec() does not
-// return until somebody closes it.
-inline void whenModalOpens(std::function<void(QDialog *)> act)
+// return until somebody closes it. The returned watch can be stopped when no
+// dialog came, so it cannot catch a later one.
+inline QPointer<QTimer> whenModalOpens(std::function<void(QDialog *)> act)
 {
     auto *poll = new QTimer;
     poll->setInterval(10);
@@ -21,4 +23,5 @@ inline void whenModalOpens(std::function<void(QDialog *)> act)
         act(dialog);
     });
     poll->start();
+    return poll;
 }
