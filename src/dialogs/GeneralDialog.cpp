@@ -1,6 +1,7 @@
 #include "dialogs/GeneralDialog.h"
 
 #include "core/AppState.h"
+#include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
 
 #include <QCheckBox>
@@ -42,9 +43,7 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("formGeneralDialog"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(programFont());
     setWindowTitle(title);
     setFixedSize(twipsToPixels(width + ExtraWidth), twipsToPixels(height));
 

@@ -8,6 +8,7 @@
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
+#include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
 #include "eventdata/DateText.h"
 #include "help/Help.h"
@@ -23,6 +24,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -32,6 +35,12 @@
 namespace {
 
 constexpr int MessageWidth = 4815;
+
+// Separators are named like the items, numbered across all menus.
+void addSeparator(QMenu *menu, int number)
+{
+    menu->addSeparator()->setObjectName(QStringLiteral("menuSeparator%1").arg(number));
+}
 
 QComboBox *makeList(QWidget *parent, const QString &name, const QString &toolTip, const QRect &place)
 {
@@ -54,6 +63,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
 {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(QStringLiteral("Tarrowby"));
+    setFont(programFont());
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarrowby.svg")));
     timer_.setObjectName(QStringLiteral("Timer"));
     timer_.setInterval(AlertScheduler::StartupInterval);
@@ -61,6 +71,9 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
                                                   [this] { finishStartup(); });
     buildWindow();
     buildMenus();
+    // The window keeps the size of its fixed client area and menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
 }
 
 MainWindow::~MainWindow() = default;
@@ -147,9 +160,9 @@ void MainWindow::buildMenus()
     connect(addMenuItem(menuFile, QStringLiteral("|Search the net for an update|&Update..."),
                         QStringLiteral("menuFileUpdate")),
             &QAction::triggered, this, &MainWindow::checkForUpdate);
-    menuFile->addSeparator();
+    addSeparator(menuFile, 0);
     addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings"));
-    menuFile->addSeparator();
+    addSeparator(menuFile, 1);
     QAction *quit = addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, [this] { requestExit(); });
@@ -159,11 +172,11 @@ void MainWindow::buildMenus()
                                QStringLiteral("menuCalendarAddEvent"));
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(add, &QAction::triggered, this, &MainWindow::AddEvent);
-    menuCalendar->addSeparator();
+    addSeparator(menuCalendar, 2);
     addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
                 QStringLiteral("menuCalendarFindEvent"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    menuCalendar->addSeparator();
+    addSeparator(menuCalendar, 3);
     connect(addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
                         QStringLiteral("menuCalendarPreviousEvent")),
             &QAction::triggered, this, &MainWindow::goToPreviousEvent);
@@ -185,7 +198,7 @@ void MainWindow::buildMenus()
     connect(addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
                         QStringLiteral("menuHelpGettingStarted")),
             &QAction::triggered, this, [this] { help_.ShowHelpTopic(this, HelpContext::GettingStarted); });
-    menuHelp->addSeparator();
+    addSeparator(menuHelp, 6);
     connect(addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
                         QStringLiteral("menuHelpAbout")),
             &QAction::triggered, this, [this] { AboutWindow(platform_, this).exec(); });
@@ -209,7 +222,7 @@ void MainWindow::buildMenus()
     QAction *open = addMenuItem(menuSystray_, QStringLiteral("&Open Tarrowby..."), QStringLiteral("menuSystrayOpen"));
     connect(open, &QAction::triggered, this, &MainWindow::restoreFromTray);
     menuSystray_->setDefaultAction(open);
-    menuSystray_->addSeparator();
+    addSeparator(menuSystray_, 8);
     connect(addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
             &QAction::triggered, this, [this] {
                 restoreFromTray();
@@ -220,7 +233,7 @@ void MainWindow::buildMenus()
                 restoreFromTray();
                 AddNote();
             });
-    menuSystray_->addSeparator();
+    addSeparator(menuSystray_, 9);
     connect(addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
             &QAction::triggered, this, [this] { requestExit(); });
 
