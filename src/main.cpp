@@ -1,5 +1,5 @@
 // Tarrowby: a desktop calendar and reminder with sticky notes.
-#include "alerts/AlertNotice.h"
+#include "alerts/AlertPresenter.h"
 #include "core/AppState.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     DesktopPlatform platform;
     FileErrorDialogReporter reporter(*state, nullptr);
     Help help(Help::defaultHelpFilePath());
-    AlertNotice alerts(*state);
+    AlertPresenter alerts(*state, platform);
     MainWindow window(*state, platform, reporter, help, alerts);
     mainWindow = &window;
     reporter.setCentreOn(&window);

@@ -2,8 +2,10 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSoundEffect>
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QWidget>
@@ -38,6 +40,26 @@ void DesktopPlatform::removeTrayIcon()
 bool DesktopPlatform::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::playSound(const QString &wavePath)
+{
+    const QFileInfo file(wavePath);
+    if (!file.isFile())
+        return;
+    // Made on first use: the audio back end costs start-up time and memory.
+    if (!sound_)
+        sound_ = std::make_unique<QSoundEffect>();
+    sound_->stop();
+    sound_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    sound_->setLoopCount(1);
+    sound_->play();
+}
+
+void DesktopPlatform::stopSound()
+{
+    if (sound_)
+        sound_->stop();
 }
 
 void DesktopPlatform::setClipboardText(const QString &text)

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QSoundEffect;
 class QSystemTrayIcon;
 
 class DesktopPlatform : public Platform {
@@ -17,10 +18,13 @@ public:
     void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu, std::function<void()> activated) override;
     void removeTrayIcon() override;
     bool openUrl(const QUrl &url) override;
+    void playSound(const QString &wavePath) override;
+    void stopSound() override;
     void setClipboardText(const QString &text) override;
     void bringToFront(QWidget *window) override;
 
 private:
     SystemClock clock_;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<QSoundEffect> sound_;
 };

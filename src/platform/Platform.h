@@ -27,6 +27,12 @@ public:
     // Web and mail addresses, opened with the user's own programs.
     virtual bool openUrl(const QUrl &url) = 0;
 
+    // Plays a wave file once without waiting for it; a file that is missing
+    // or cannot be played plays nothing. The path is only ever read as a
+    // local sound file, never opened with another program.
+    virtual void playSound(const QString &wavePath) = 0;
+    virtual void stopSound() = 0;
+
     // Replaces the clipboard's content with plain text.
     virtual void setClipboardText(const QString &text) = 0;
 

@@ -30,6 +30,8 @@ public:
         openedUrls.push_back(url);
         return true;
     }
+    void playSound(const QString &wavePath) override { playedSounds.push_back(wavePath); }
+    void stopSound() override { ++soundStops; }
     void setClipboardText(const QString &text) override { clipboard = text; }
     void bringToFront(QWidget *window) override
     {
@@ -46,4 +48,6 @@ public:
     std::vector<QUrl> openedUrls;
     int broughtToFront = 0;
     QString clipboard;
+    std::vector<QString> playedSounds;
+    int soundStops = 0;
 };

@@ -1,0 +1,246 @@
+#include "alerts/AlertDialog.h"
+#include "alerts/AlertPresenter.h"
+
+#include "core/AppState.h"
+#include "dialogs/Twips.h"
+#include "eventdata/CalendarFile.h"
+#include "FakePlatform.h"
+#include "help/Help.h"
+#include "mainwindow/MainWindow.h"
+#include "ModalDriver.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Today is Sunday 6 December 2026.
+class AlertDialogTest : public ::testing::Test {
+protected:
+    FakePlatform platform{QDate(2026, 12, 6)};
+    AppState state;
+
+    std::unique_ptr<AlertDialog> alertFor(const Event &event, bool missed = false)
+    {
+        state.EventCount = -1;
+        state.AddEvent(event);
+        state.AlertEventIndex = 0;
+        state.AlertMissed = missed ? 1 : 0;
+        return std::make_unique<AlertDialog>(state, platform);
+    }
+    static QLabel *label(const AlertDialog &dialog, const char *name) { return dialog.findChild<QLabel *>(name); }
+    static QComboBox *remindAgain(const AlertDialog &dialog)
+    {
+        return dialog.findChild<QComboBox *>("comboRemindAgain");
+    }
+};
+
+Event eventOn(const QString &date, const QString &time = QStringLiteral("    "))
+{
+    Event event = makeEvent(QStringLiteral("Dentist"), date, 3);
+    event.Time = time;
+    return event;
+}
+
+} // namespace
+
+TEST_F(AlertDialogTest, CaptionComesFromTheCategory)
+{
+    EXPECT_EQ(alertFor(eventOn("20261208"))->windowTitle(), "Alert!");
+    Event meeting = eventOn("20261208");
+    meeting.Category = QStringLiteral("Meeting");
+    EXPECT_EQ(alertFor(meeting)->windowTitle(), "Meeting!");
+}
+
+TEST_F(AlertDialogTest, DateLineWithTheTimeInEitherClock)
+{
+    state.TimeFormat = 12;
+    EXPECT_EQ(label(*alertFor(eventOn("20261208", "1330")), "labelDate")->text(), "December 8, 2026 at 1:30 PM");
+    EXPECT_EQ(label(*alertFor(eventOn("20261208", "0005")), "labelDate")->text(), "December 8, 2026 at 12:05 AM");
+    EXPECT_EQ(label(*alertFor(eventOn("20261208", "1200")), "labelDate")->text(), "December 8, 2026 at 12:00 PM");
+    state.TimeFormat = 24;
+    EXPECT_EQ(label(*alertFor(eventOn("20261208", "0830")), "labelDate")->text(), "December 8, 2026 at 08:30");
+    EXPECT_EQ(label(*alertFor(eventOn("20261208")), "labelDate")->text(), "December 8, 2026");
+}
+
+TEST_F(AlertDialogTest, EveryYearEventNamesNoYearZero)
+{
+    state.TimeFormat = 12;
+    const auto dialog = alertFor(eventOn("00001225", "0830"));
+    EXPECT_EQ(label(*dialog, "labelDate")->text(), "December 25, every year at 08:30 AM");
+    EXPECT_EQ(label(*dialog, "labelDaysLeft")->text(), "[ 19 days left ]");
+}
+
+TEST_F(AlertDialogTest, DaysLeftTexts)
+{
+    const auto today = alertFor(eventOn("20261206"));
+    EXPECT_EQ(label(*today, "labelDaysLeft")->text(), "[ TODAY! ]");
+    EXPECT_TRUE(label(*today, "labelDaysLeft")->font().bold());
+    const auto tomorrow = alertFor(eventOn("20261207"));
+    EXPECT_EQ(label(*tomorrow, "labelDaysLeft")->text(), "[ 1 day left ]");
+    EXPECT_FALSE(label(*tomorrow, "labelDaysLeft")->font().bold());
+    EXPECT_EQ(label(*alertFor(eventOn("20261213")), "labelDaysLeft")->text(), "[ 7 days left ]");
+    // An every-year day that passed this year is next year's.
+    EXPECT_EQ(label(*alertFor(eventOn("00001205")), "labelDaysLeft")->text(), "[ 364 days left ]");
+}
+
+TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)
+{
+    const auto dialog = alertFor(eventOn("20261201"), true);
+    dialog->show();
+    EXPECT_EQ(label(*dialog, "labelDaysLeft")->text(), "This event has already occured!");
+    EXPECT_FALSE(remindAgain(*dialog)->isVisible());
+    EXPECT_FALSE(label(*dialog, "labelRemindMeAgain")->isVisible());
+    EXPECT_FALSE(label(*dialog, "labelRemindAgainNote")->isVisible());
+}
+
+TEST_F(AlertDialogTest, DescriptionIsShortenedOrMissing)
+{
+    Event wordy = eventOn("20261208");
+    wordy.Description = QString(2000, QLatin1Char('m'));
+    const auto dialog = alertFor(wordy);
+    const QLabel *description = label(*dialog, "labelDescription");
+    const QString shown = description->text();
+    const QFontMetrics metrics = description->fontMetrics();
+    ASSERT_TRUE(shown.endsWith("..."));
+    EXPECT_LE(metrics.horizontalAdvance(shown), 17000 / 15);
+    EXPECT_GT(metrics.horizontalAdvance(shown.chopped(3) + "m..."), 17000 / 15); // as long as possible
+
+    Event bare = eventOn("20261208");
+    bare.Description = QStringLiteral("Bring the forms");
+    EXPECT_EQ(label(*alertFor(bare), "labelDescription")->text(), "Bring the forms");
+
+    const auto empty = alertFor(eventOn("20261208"));
+    EXPECT_EQ(label(*empty, "labelDescription")->text(), "No description found.");
+    EXPECT_TRUE(label(*empty, "labelDescription")->font().italic());
+}
+
+TEST_F(AlertDialogTest, OneLineTitleSitsLowerThanATwoLineTitle)
+{
+    const auto shortTitle = alertFor(eventOn("20261208"));
+    Event longTitle = eventOn("20261208");
+    longTitle.Title = QString(60, QLatin1Char('W'));
+    const auto wide = alertFor(longTitle);
+    EXPECT_EQ(label(*shortTitle, "labelTitle")->y() - label(*wide, "labelTitle")->y(), twipsToPixels(140));
+}
+
+TEST_F(AlertDialogTest, UserTextIsPlain)
+{
+    Event odd = eventOn("20261208");
+    odd.Title = QStringLiteral("<b>Tom & Jerry</b>");
+    odd.Description = QStringLiteral("<i>x</i>");
+    const auto dialog = alertFor(odd);
+    EXPECT_EQ(label(*dialog, "labelTitle")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label(*dialog, "labelTitle")->text(), "<b>Tom & Jerry</b>");
+    EXPECT_EQ(label(*dialog, "labelDescription")->textFormat(), Qt::PlainText);
+}
+
+TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
+{
+    const std::vector<std::pair<QString, QString>> entries{
+        {"Never", "never"},     {"in 5 minutes", "5"}, {"in 15 minutes", "15"}, {"in 30 minutes", "30"},
+        {"in 1 hour", "60"},    {"in 2 hours", "120"}, {"in 5 hours", "300"},   {"on next start up", "next"},
+    };
+    const auto first = alertFor(eventOn("20261208"));
+    ASSERT_EQ(remindAgain(*first)->count(), 8);
+    EXPECT_EQ(remindAgain(*first)->currentText(), "in 1 hour");
+    for (const auto &[entry, answer] : entries) {
+        const auto dialog = alertFor(eventOn("20261208"));
+        dialog->show();
+        remindAgain(*dialog)->setCurrentText(entry);
+        EXPECT_EQ(label(*dialog, "labelRemindAgainNote")->isVisible(), entry.startsWith("in ")) << entry.toStdString();
+        state.DialogResult = QStringLiteral("stale");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        EXPECT_EQ(state.DialogResult, answer);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+TEST_F(AlertDialogTest, EscapeAndTheCloseBoxKeepTheChosenReminderAndSilence)
+{
+    Event loud = eventOn("20261208");
+    loud.Sound = QStringLiteral("/sounds/bell.wav");
+    const auto escaped = alertFor(loud);
+    escaped->show();
+    remindAgain(*escaped)->setCurrentText("in 15 minutes");
+    state.DialogResult = QStringLiteral("Yes"); // an earlier dialog's answer
+    QTest::keyClick(escaped.get(), Qt::Key_Escape);
+    EXPECT_EQ(state.DialogResult, "15");
+    EXPECT_EQ(platform.soundStops, 1);
+
+    const auto closed = alertFor(loud);
+    closed->show();
+    closed->close();
+    EXPECT_EQ(state.DialogResult, "60");
+    EXPECT_EQ(platform.soundStops, 2);
+}
+
+TEST_F(AlertDialogTest, SoundPlaysOnceUnlessMutedOrNone)
+{
+    Event loud = eventOn("20261208");
+    loud.Sound = QStringLiteral("/sounds/bell.wav");
+    alertFor(loud);
+    ASSERT_EQ(platform.playedSounds.size(), 1u);
+    EXPECT_EQ(platform.playedSounds[0], "/sounds/bell.wav");
+
+    state.Mute = 1;
+    alertFor(loud);
+    state.Mute = 0;
+    alertFor(eventOn("20261208"));
+    EXPECT_EQ(platform.playedSounds.size(), 1u);
+}
+
+TEST_F(AlertDialogTest, ECardOpensTheSiteAndKeepsTheWindow)
+{
+    const auto dialog = alertFor(eventOn("20261208"));
+    dialog->show();
+    QTest::mouseClick(dialog->findChild<QPushButton *>("commandEcard"), Qt::LeftButton);
+    ASSERT_EQ(platform.openedUrls.size(), 1u);
+    EXPECT_EQ(platform.openedUrls[0].scheme(), "https");
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST(AlertPresenter, StartUpShowsEveryDueEventInTableOrderInFrontOfOtherPrograms)
+{
+    DataFolderFixture folder;
+    FakePlatform platform{QDate(2026, 12, 6)};
+    RecordingReporter reporter;
+    AppState state;
+    state.DataFolder = folder.path();
+    folder.write("tarrow.ini", "[General]\r\nLoadMinimized=1\r\n");
+    folder.write("notes.dat", "");
+    EventTable table;
+    table.AddEvent(makeEvent("Later one", "20261209", 5));
+    table.AddEvent(makeEvent("Not yet", "20261230", 2));
+    table.AddEvent(makeEvent("Today's", "20261206", 1));
+    CalendarFile(folder.path(), reporter, platform.clock()).SaveCalendar(table);
+
+    Help help(folder.file("tarrow.hlp"));
+    AlertPresenter presenter(state, platform);
+    MainWindow window(state, platform, reporter, help, presenter);
+    presenter.setParentWindow(&window);
+
+    QStringList shown;
+    std::function<void(QDialog *)> answer = [&](QDialog *dialog) {
+        shown << dialog->findChild<QLabel *>("labelTitle")->text();
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->findChild<QComboBox *>("comboRemindAgain")->setCurrentText("in 5 minutes");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        if (shown.size() < 2)
+            whenModalOpens(answer);
+    };
+    whenModalOpens(answer);
+    window.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 2; }, 5000));
+    EXPECT_EQ(shown, (QStringList{"Later one", "Today's"}));
+    EXPECT_GE(platform.broughtToFront, 2);
+    EXPECT_FALSE(window.isVisible()); // still in the tray
+    // Both answers ask for another look in a few minutes; the other event was not due.
+    EXPECT_GT(state.Events[state.indexOfTitle("Later one")].RemindCountdown, 0);
+    EXPECT_GT(state.Events[state.indexOfTitle("Today's")].RemindCountdown, 0);
+    EXPECT_EQ(state.Events[state.indexOfTitle("Not yet")].RemindCountdown, 0);
+}
