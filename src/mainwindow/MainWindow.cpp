@@ -10,6 +10,7 @@
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
+#include "editing/EventDialog.h"
 #include "eventdata/DateText.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
@@ -446,6 +447,20 @@ void MainWindow::AddEvent()
                                         "new one."));
         return;
     }
+    EventDialog dialog(state_, platform_.clock(), help_, this);
+    dialog.prepareAdd(state_.DisplayedDay, comboMonth_->currentText(), comboYear_->currentText());
+    runEventDialog(dialog);
+}
+
+// The new or changed event shows on the displayed day and reaches the file
+// before the dialog closes.
+void MainWindow::runEventDialog(EventDialog &dialog)
+{
+    connect(&dialog, &EventDialog::eventStored, this, [this] {
+        showDisplayedDay();
+        calendarFile_.SaveCalendar(state_);
+    });
+    dialog.exec();
 }
 
 void MainWindow::AddNote()
@@ -459,6 +474,12 @@ void MainWindow::AddNote()
 
 void MainWindow::EditSelectedEvent()
 {
+    const int index = calendar_->selectedEventIndex();
+    if (index < 0)
+        return;
+    EventDialog dialog(state_, platform_.clock(), help_, this);
+    dialog.prepareEdit(index);
+    runEventDialog(dialog);
 }
 
 void MainWindow::RemoveSelectedEvent()

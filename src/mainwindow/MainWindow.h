@@ -13,6 +13,7 @@ class AlertCheck;
 class AlertScheduler;
 class AlertWindow;
 class CalendarView;
+class EventDialog;
 class FileErrorReporter;
 class Help;
 class Platform;
@@ -72,6 +73,7 @@ private:
     void dayDoubleClicked(int cell);
     bool moveMonth(int direction);
     void EditSelectedEvent();
+    void runEventDialog(EventDialog &dialog);
     void RemoveSelectedEvent();
     void goToNextEvent();
     void goToPreviousEvent();

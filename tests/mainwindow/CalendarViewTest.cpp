@@ -1,11 +1,13 @@
 #include "MainWindowFixture.h"
 
+#include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
 #include "mainwindow/MonthGrid.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -365,4 +367,49 @@ TEST_F(CalendarViewTest, MenusAndToolBarCarryTheirIcons)
         EXPECT_FALSE(action(name)->icon().pixmap(16, 16).isNull()) << name;
     for (const char *key : {"Add", "Remove", "Add note", "Help"})
         EXPECT_FALSE(toolbarButton(key)->icon().pixmap(16, 16).isNull()) << key;
+}
+
+TEST_F(CalendarViewTest, AddedEventIsOnDiskBeforeTheDialogClosesAndShowsOnTheDay)
+{
+    startUp();
+    QTest::mouseClick(cell(20), Qt::LeftButton); // December 13
+    QString proposedDay;
+    bool savedWhileOpen = false;
+    whenModalOpens([&](QDialog *dialog) {
+        proposedDay = dialog->findChild<QLineEdit *>("textDay")->text();
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("textTitle"), "Concert");
+        QObject::connect(qobject_cast<EventDialog *>(dialog), &EventDialog::eventStored, [&, dialog] {
+            savedWhileOpen = dialog->isVisible() && folder.read("calendar.dat").contains("Title=Concert");
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+    });
+    QTest::mouseDClick(cell(20), Qt::LeftButton);
+    EXPECT_EQ(proposedDay, "13");
+    EXPECT_TRUE(savedWhileOpen);
+    EXPECT_EQ(listed(), QStringList{"Concert"});
+    EXPECT_TRUE(folder.read("calendar.dat").contains("Date=20261213"));
+}
+
+TEST_F(CalendarViewTest, EditOpensOnTheSelectedEventAndCancelLeavesTheFileAlone)
+{
+    startWith({makeEvent("Same", "20261206"), makeEvent("Same ", "20261207"), makeEvent("Dentist", "20261206")});
+    const QByteArray before = folder.read("calendar.dat");
+    dayList()->setCurrentRow(listed().indexOf("Same"));
+    QString editedTitle;
+    whenModalOpens([&](QDialog *dialog) {
+        editedTitle = dialog->findChild<QLineEdit *>("textTitle")->text();
+        dialog->findChild<QLineEdit *>("textTitle")->setText("Changed");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandCancel"), Qt::LeftButton);
+    });
+    QTest::keyClick(dayList(), Qt::Key_Return);
+    EXPECT_EQ(editedTitle, "Same");
+    EXPECT_EQ(folder.read("calendar.dat"), before);
+
+    whenModalOpens([&](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>("textTitle")->setText("Renamed");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+    });
+    action("menuPopupEventEdit")->trigger();
+    EXPECT_EQ(listed(), (QStringList{"Dentist", "Renamed"}));
+    EXPECT_TRUE(folder.read("calendar.dat").contains("Title=Renamed"));
 }

@@ -1,0 +1,305 @@
+#include "editing/EventDialog.h"
+
+#include "core/AppState.h"
+#include "help/Help.h"
+#include "ModalDriver.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The dialog as the user fills it in; today is 6 December 2026.
+class EventDialogTest : public ::testing::Test {
+protected:
+    FakeClock clock{QDate(2026, 12, 6)};
+    AppState state;
+    Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    std::unique_ptr<EventDialog> dialog;
+
+    EventDialog &open()
+    {
+        dialog = std::make_unique<EventDialog>(state, clock, help);
+        dialog->show();
+        return *dialog;
+    }
+    EventDialog &openAdd(const QString &day = "6", const QString &month = "December", const QString &year = "2026")
+    {
+        open().prepareAdd(day, month, year);
+        return *dialog;
+    }
+    QLineEdit *box(const char *name) const { return dialog->findChild<QLineEdit *>(name); }
+    QComboBox *list(const char *name) const { return dialog->findChild<QComboBox *>(name); }
+    void type(const char *name, const QString &text) const
+    {
+        box(name)->clear();
+        QTest::keyClicks(box(name), text);
+    }
+    // Presses OK; returns the title of the message it raised, "" when it stored.
+    QString pressOk()
+    {
+        QString title;
+        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *message) {
+            title = message->windowTitle();
+            message->accept();
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        delete watch.data();
+        return title;
+    }
+    QString messageFor(const QString &day, const QString &month, const QString &year, const QString &hours = {},
+                       const QString &minutes = {})
+    {
+        openAdd();
+        type("textTitle", QStringList{day, month, year, hours, minutes}.join('/'));
+        type("textDay", day);
+        list("comboMonth")->setCurrentText(month);
+        type("textYear", year);
+        type("textHours", hours);
+        type("textMinutes", minutes);
+        return pressOk();
+    }
+};
+
+} // namespace
+
+TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
+{
+    state.AddEvent(makeEvent("Existing", "20261224"));
+    openAdd("12", "December", "2026");
+    EXPECT_EQ(dialog->windowTitle(), "Add event");
+    EXPECT_EQ(box("textDay")->text(), "12");
+    type("textTitle", "Dentist");
+    dialog->findChild<QPlainTextEdit *>("textDescription")->setPlainText("Bring the forms");
+    list("comboCategory")->setCurrentText("Meeting");
+    type("textHours", "9");
+    type("textMinutes", "5");
+    type("textAlert", "7");
+    dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->setChecked(true);
+    type("textSound", "/sounds/bell.wav");
+    bool openWhenStored = false;
+    QObject::connect(dialog.get(), &EventDialog::eventStored, [&] { openWhenStored = dialog->isVisible(); });
+
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_TRUE(openWhenStored);
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_EQ(state.size(), 2);
+    const Event &stored = state.Events[1];
+    EXPECT_EQ(stored.Title, "Dentist");
+    EXPECT_EQ(stored.Date, "20261212");
+    EXPECT_EQ(stored.Time, "0905");
+    EXPECT_EQ(stored.Description, "Bring the forms");
+    EXPECT_EQ(stored.Category, "Meeting");
+    EXPECT_EQ(stored.NotifyingDays, -7);
+    EXPECT_EQ(stored.Sound, "/sounds/bell.wav");
+}
+
+TEST_F(EventDialogTest, EmptyFieldsStoreEveryYearNoTimeNoAlert)
+{
+    openAdd("25", "December", "2026");
+    type("textTitle", "Christmas");
+    box("textYear")->clear();
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_EQ(state.Events[0].Date, "00001225");
+    EXPECT_EQ(state.Events[0].Time, "    ");
+    EXPECT_EQ(state.Events[0].NotifyingDays, 0);
+    EXPECT_EQ(state.Events[0].Category, "");
+}
+
+TEST_F(EventDialogTest, FailedChecksKeepTheDialogOpenAndTheTableUnchanged)
+{
+    EXPECT_EQ(messageFor("31", "April", "2027"), "Invalid date");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(messageFor("", "April", "2027"), "Invalid date");
+    EXPECT_EQ(messageFor("29", "February", ""), "Invalid date");
+    EXPECT_EQ(messageFor("29", "February", "2028"), "");
+    EXPECT_EQ(messageFor("5", "May", "2040"), "Year out of range");
+    EXPECT_EQ(messageFor("5", "May", "2027", "9"), "Invalid time");
+    EXPECT_EQ(messageFor("5", "May", "2027", "24", "00"), "Invalid time");
+    EXPECT_EQ(messageFor("5", "December", "2026"), "Invalid date"); // already past
+    EXPECT_EQ(messageFor("6", "December", "2026"), "");             // today is fine
+    EXPECT_EQ(state.size(), 2);
+}
+
+TEST_F(EventDialogTest, TitleChecks)
+{
+    state.AddEvent(makeEvent("Dentist", "20261224"));
+    openAdd();
+    type("textTitle", "Dentist");
+    EXPECT_EQ(pressOk(), "Duplicate title");
+    type("textTitle", "");
+    EXPECT_EQ(pressOk(), "Title is missing");
+    type("textHours", "25");
+    EXPECT_EQ(pressOk(), "Invalid time"); // the later check wins
+    type("textHours", "");
+    type("textTitle", "dentist");
+    EXPECT_EQ(pressOk(), "");
+
+    open().prepareEdit(0); // its own title is no duplicate
+    EXPECT_EQ(pressOk(), "");
+}
+
+TEST_F(EventDialogTest, TwelveHourClockReadsAndWritesMidnightAndNoon)
+{
+    state.TimeFormat = 12;
+    const auto storedFor = [&](const QString &hours, const QString &half) {
+        state.EventCount = -1;
+        openAdd("20", "December", "2026");
+        type("textTitle", "Timed");
+        type("textHours", hours);
+        type("textMinutes", "30");
+        list("comboAMPM")->setCurrentText(half);
+        EXPECT_EQ(pressOk(), "");
+        return state.Events[0].Time;
+    };
+    EXPECT_EQ(storedFor("3", "PM"), "1530");
+    EXPECT_EQ(storedFor("12", "PM"), "1230");
+    EXPECT_EQ(storedFor("12", "AM"), "0030");
+    EXPECT_EQ(storedFor("9", "AM"), "0930");
+    EXPECT_EQ(storedFor("13", "PM"), "1330"); // a 24-hour hour is taken as typed
+
+    for (const auto &[stored, hours, half] : {std::tuple{"0030", "12", "AM"}, std::tuple{"1230", "12", "PM"},
+                                              std::tuple{"0930", "09", "AM"}, std::tuple{"1715", "5", "PM"}}) {
+        Event event = makeEvent("Timed", "20261220");
+        event.Time = QLatin1String(stored);
+        state.EventCount = -1;
+        state.AddEvent(event);
+        open().prepareEdit(0);
+        EXPECT_EQ(box("textHours")->text(), hours) << stored;
+        EXPECT_EQ(list("comboAMPM")->currentText(), half) << stored;
+        EXPECT_EQ(pressOk(), "");
+        EXPECT_EQ(state.Events[0].Time, stored); // unchanged by a round trip
+    }
+}
+
+TEST_F(EventDialogTest, AmPmListOnlyOnTheTwelveHourClock)
+{
+    openAdd();
+    EXPECT_TRUE(list("comboAMPM")->isHidden());
+    EXPECT_EQ(list("comboAMPM")->count(), 0);
+    state.TimeFormat = 12;
+    openAdd();
+    EXPECT_FALSE(list("comboAMPM")->isHidden());
+}
+
+TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
+{
+    Event every = makeEvent("Birthday", "00000314", -3);
+    every.Category = QStringLiteral("Birthday");
+    state.AddEvent(makeEvent("First", "20261220"));
+    state.AddEvent(every);
+    Event thisYear = makeEvent("Paused", "20261230", -2);
+    state.AddEvent(thisYear);
+
+    open().prepareEdit(1);
+    EXPECT_EQ(dialog->windowTitle(), "Edit event");
+    EXPECT_EQ(box("textYear")->text(), "");
+    EXPECT_EQ(box("textDay")->text(), "14");
+    EXPECT_EQ(list("comboMonth")->currentText(), "March");
+    EXPECT_EQ(list("comboCategory")->currentText(), "Birthday");
+    EXPECT_EQ(box("textAlert")->text(), "3");
+    EXPECT_FALSE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
+    type("textTitle", "Birthday of Ann");
+    state.Events[1].RemindCountdown = 5;
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_EQ(state.Events[1].Title, "Birthday of Ann");
+    EXPECT_EQ(state.Events[1].NotifyingDays, 3); // the box was not ticked
+    EXPECT_EQ(state.Events[1].RemindCountdown, 5);
+    EXPECT_EQ(state.Events[0].Title, "First");
+    EXPECT_EQ(state.size(), 3);
+
+    open().prepareEdit(2);
+    EXPECT_TRUE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
+}
+
+TEST_F(EventDialogTest, CancelAndEscapeChangeNothing)
+{
+    state.AddEvent(makeEvent("Dentist", "20261224"));
+    for (const bool escape : {false, true}) {
+        open().prepareEdit(0);
+        QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
+        type("textTitle", "Changed");
+        if (escape)
+            QTest::keyClick(box("textTitle"), Qt::Key_Escape);
+        else
+            QTest::mouseClick(dialog->findChild<QPushButton *>("commandCancel"), Qt::LeftButton);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(stored.count(), 0);
+        EXPECT_EQ(state.Events[0].Title, "Dentist");
+    }
+}
+
+TEST_F(EventDialogTest, NumericBoxesTakeOnlyDigitsTypedOrPasted)
+{
+    openAdd();
+    type("textDay", "1a2");
+    EXPECT_EQ(box("textDay")->text(), "12");
+    box("textYear")->clear();
+    QApplication::clipboard()->setText("20x7");
+    box("textYear")->paste();
+    EXPECT_EQ(box("textYear")->text(), "");
+    QApplication::clipboard()->setText("2027");
+    box("textYear")->paste();
+    EXPECT_EQ(box("textYear")->text(), "2027");
+    type("textAlert", "123");
+    EXPECT_EQ(box("textAlert")->text(), "12");
+}
+
+TEST_F(EventDialogTest, LengthLimits)
+{
+    openAdd();
+    type("textTitle", QString(70, QLatin1Char('t')));
+    EXPECT_EQ(box("textTitle")->text().size(), 64);
+    auto *description = dialog->findChild<QPlainTextEdit *>("textDescription");
+    description->setPlainText(QString(300, QLatin1Char('d')));
+    EXPECT_EQ(description->toPlainText().size(), 256);
+}
+
+TEST_F(EventDialogTest, SoundChooserTrimsTheChoiceAndCancelKeepsTheText)
+{
+    openAdd();
+    QString askedTitle;
+    QString askedFolder;
+    QString answer = QStringLiteral("  /sounds/gong.wav  ");
+    dialog->setFileChooser([&](QWidget *, const QString &title, const QString &folder, const QString &filters) {
+        askedTitle = title;
+        askedFolder = folder;
+        EXPECT_TRUE(filters.startsWith("Sound Files (*.wav)"));
+        return answer;
+    });
+    QTest::mouseClick(dialog->findChild<QPushButton *>("commandSound"), Qt::LeftButton);
+    EXPECT_EQ(askedTitle, "Select sound file");
+    EXPECT_EQ(box("textSound")->text(), "/sounds/gong.wav");
+
+    answer.clear(); // cancelled
+    QTest::mouseClick(dialog->findChild<QPushButton *>("commandSound"), Qt::LeftButton);
+    EXPECT_EQ(askedFolder, "/sounds/gong.wav");
+    EXPECT_EQ(box("textSound")->text(), "/sounds/gong.wav");
+}
+
+TEST_F(EventDialogTest, CategoriesAreSortedWithTheUserNames)
+{
+    state.UserCategories = {QStringLiteral("Zoo trip"), QString(), QStringLiteral("Choir")};
+    openAdd();
+    QStringList entries;
+    for (int i = 0; i < list("comboCategory")->count(); ++i)
+        entries << list("comboCategory")->itemText(i);
+    EXPECT_EQ(entries.first(), "");
+    EXPECT_TRUE(entries.contains("Choir"));
+    EXPECT_EQ(entries.last(), "Zoo trip");
+    QStringList sorted = entries;
+    sorted.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(entries, sorted);
+    EXPECT_EQ(entries.size(), 1 + 13 + 2);
+}
