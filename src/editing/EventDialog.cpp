@@ -79,6 +79,7 @@ EventDialog::EventDialog(AppState &state, const Clock &clock, Help &help, QWidge
     setFont(programFont());
     setFixedSize(twipsToPixels(5655), twipsToPixels(4065));
     buildWindow();
+    textTitle_->setFocus();
 }
 
 QLineEdit *EventDialog::addBox(const QString &name, const QString &toolTip, const QRect &place, int maxLength)
