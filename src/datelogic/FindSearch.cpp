@@ -11,31 +11,28 @@ const QString EveryYearText = QStringLiteral("every year");
 
 } // namespace
 
-QStringList FindEventTitles(const EventTable &table, const QString &text, const QString &monthName,
+std::vector<int> FindEvents(const EventTable &table, const QString &text, const QString &monthName,
                             const QString &year)
 {
     const int month = MonthNumber(monthName);
     const QString monthFilter = TwoDigits(month);
-    QStringList titles;
+    std::vector<int> found;
     for (int i = 0; i <= table.EventCount; ++i) {
         const Event &event = table.Events[i];
         const bool textMatches = !event.Title.isEmpty() && event.Title.contains(text, Qt::CaseInsensitive);
         const bool monthMatches = month == 0 || event.monthText() == monthFilter;
         const bool yearMatches = year.isEmpty() || event.yearText() == year || event.isEveryYear();
         if (textMatches && monthMatches && yearMatches)
-            titles += event.Title;
+            found.push_back(i);
     }
-    std::stable_sort(titles.begin(), titles.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
+    std::stable_sort(found.begin(), found.end(), [&table](int a, int b) {
+        return table.Events[a].Title.compare(table.Events[b].Title, Qt::CaseInsensitive) < 0;
     });
-    return titles;
+    return found;
 }
 
-std::optional<FindResult> FindResultFor(const EventTable &table, const QString &title)
+FindResult FindResultAt(const EventTable &table, int index)
 {
-    const int index = table.indexOfTitle(title);
-    if (index < 0)
-        return std::nullopt;
     const Event &event = table.Events[index];
     FindResult result;
     result.yearText = event.isEveryYear() ? EveryYearText : event.yearText().toString();

@@ -4,15 +4,15 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <vector>
 
 struct EventTable;
 
-// The titles of the events whose title holds text (ignoring case), narrowed
-// by an optional month name and year ("" for no filter; every-year events
-// pass any year). Events with an empty title are never listed. The titles
-// come in case-insensitive alphabetical order, once per matching event.
-QStringList FindEventTitles(const EventTable &table, const QString &text, const QString &monthName,
+// The events whose title holds text (ignoring case), narrowed by an optional
+// month name and year ("" for no filter; every-year events pass any year), as
+// indexes in the case-insensitive alphabetical order of their titles. Events
+// with an empty title are never found.
+std::vector<int> FindEvents(const EventTable &table, const QString &text, const QString &monthName,
                             const QString &year);
 
 // What the find dialog keeps of the chosen result.
@@ -27,5 +27,6 @@ struct FindResult {
     int jumpYear(const QDate &today) const;
 };
 
-// The first event with exactly this title.
-std::optional<FindResult> FindResultFor(const EventTable &table, const QString &title);
+// The details of the event at index. Each result keeps its own event, so two
+// events of the same title lead to their own dates.
+FindResult FindResultAt(const EventTable &table, int index);

@@ -12,6 +12,7 @@
 #include "dialogs/Twips.h"
 #include "editing/EventDialog.h"
 #include "eventdata/DateText.h"
+#include "find/FindDialog.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/MonthGrid.h"
@@ -174,9 +175,14 @@ void MainWindow::buildMenus()
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(add, &QAction::triggered, this, &MainWindow::AddEvent);
     addSeparator(menuCalendar, 2);
-    addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
-                QStringLiteral("menuCalendarFindEvent"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction *find = addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
+                                QStringLiteral("menuCalendarFindEvent"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, [this] {
+        FindDialog dialog(state_, platform_.clock(), help_, this);
+        connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
+        dialog.exec();
+    });
     addSeparator(menuCalendar, 3);
     connect(addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
                         QStringLiteral("menuCalendarPreviousEvent")),

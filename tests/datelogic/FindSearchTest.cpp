@@ -18,7 +18,10 @@ protected:
     }
     QStringList find(const QString &text, const QString &month = {}, const QString &year = {}) const
     {
-        return FindEventTitles(*table, text, month, year);
+        QStringList titles;
+        for (const int index : FindEvents(*table, text, month, year))
+            titles << table->Events[index].Title;
+        return titles;
     }
 };
 
@@ -43,8 +46,11 @@ TEST_F(FindSearchTest, ResultsAreSortedIgnoringCaseAndListedPerEvent)
     add("apple", "20270102");
     add("Apple", "20270103");
     EXPECT_EQ(find(""), QStringList({"Apple", "apple", "Apple", "banana", "cherry"}));
-    // Either "Apple" resolves to the first of them in the table.
-    EXPECT_EQ(FindResultFor(*table, "Apple")->dayText, "1");
+    // Each "Apple" keeps its own event, in table order among equal titles.
+    const std::vector<int> found = FindEvents(*table, "", "", "");
+    EXPECT_EQ(found[0], 1);
+    EXPECT_EQ(found[2], 4);
+    EXPECT_EQ(FindResultAt(*table, found[2]).dayText, "3");
 }
 
 TEST_F(FindSearchTest, MonthAndYearFilters)
@@ -64,18 +70,17 @@ TEST_F(FindSearchTest, ResultDetailsAndTooltip)
 {
     add("Dentist", "20020305");
     add("Wedding day", "00000614");
-    const FindResult dentist = *FindResultFor(*table, "Dentist");
+    const FindResult dentist = FindResultAt(*table, 0);
     EXPECT_EQ(dentist.tooltip, "Dentist, March 5, 2002");
     EXPECT_EQ(dentist.jumpYear(QDate(2001, 12, 1)), 2002);
-    const FindResult wedding = *FindResultFor(*table, "Wedding day");
+    const FindResult wedding = FindResultAt(*table, 1);
     EXPECT_EQ(wedding.tooltip, "Wedding day, June 14, every year");
-    EXPECT_FALSE(FindResultFor(*table, "wedding day"));
 }
 
 TEST_F(FindSearchTest, EveryYearJumpGoesByMonthOnly)
 {
     add("New year", "00000101");
-    const FindResult result = *FindResultFor(*table, "New year");
+    const FindResult result = FindResultAt(*table, 0);
     EXPECT_EQ(result.jumpYear(QDate(2026, 1, 31)), 2026); // its own month, even after the day
     EXPECT_EQ(result.jumpYear(QDate(2026, 2, 1)), 2027);
 }

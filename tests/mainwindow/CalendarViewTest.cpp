@@ -413,3 +413,18 @@ TEST_F(CalendarViewTest, EditOpensOnTheSelectedEventAndCancelLeavesTheFileAlone)
     EXPECT_EQ(listed(), (QStringList{"Dentist", "Renamed"}));
     EXPECT_TRUE(folder.read("calendar.dat").contains("Title=Renamed"));
 }
+
+TEST_F(CalendarViewTest, FindJumpsToTheResultAndTheListsFollow)
+{
+    startWith({makeEvent("Dentist", "20270305"), makeEvent("Other", "20261210")});
+    whenModalOpens([](QDialog *dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("Text"), "dent");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+    });
+    press(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(heading(), "March 5, 2027");
+    EXPECT_EQ(listed(), QStringList{"Dentist"});
+    EXPECT_EQ(combo("comboMonth")->currentText(), "March");
+    EXPECT_EQ(combo("comboYear")->currentText(), "2027");
+    EXPECT_FALSE(state->Navigating);
+}

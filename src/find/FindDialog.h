@@ -1,0 +1,43 @@
+#pragma once
+
+#include "datelogic/FindSearch.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class Clock;
+class Help;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+struct AppState;
+
+// Searches the event titles, narrowed by month and year, and sends the main
+// window to the date of the chosen result. Changes nothing itself.
+class FindDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    FindDialog(const AppState &state, const Clock &clock, Help &help, QWidget *parent = nullptr);
+
+signals:
+    // The date of the chosen result; an every-year event's in the year it falls next by month.
+    void jumpRequested(int day, int month, int year);
+
+private:
+    void buildWindow();
+    void search();
+    void resultSelected();
+    void jumpToResult();
+
+    const AppState &state_;
+    const Clock &clock_;
+    Help &help_;
+    std::optional<FindResult> result_;
+
+    QLineEdit *text_ = nullptr;
+    QComboBox *comboMonth_ = nullptr;
+    QComboBox *comboYear_ = nullptr;
+    QListWidget *list_ = nullptr;
+};
