@@ -4,6 +4,7 @@
 #include "datelogic/EventChecks.h"
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/ProgramFont.h"
+#include "dialogs/TextLimit.h"
 #include "dialogs/Twips.h"
 #include "eventdata/Categories.h"
 #include "eventdata/DateText.h"
@@ -119,13 +120,7 @@ void EventDialog::buildWindow()
     textDescription_->setToolTip(QStringLiteral("Description"));
     textDescription_->setGeometry(twipsRect(240, 960, 5295, 735));
     textDescription_->setTabChangesFocus(true);
-    connect(textDescription_, &QPlainTextEdit::textChanged, this, [this] {
-        // A plain text box has no length limit of its own.
-        if (const QString text = textDescription_->toPlainText(); text.size() > DescriptionLength) {
-            textDescription_->setPlainText(text.left(DescriptionLength));
-            textDescription_->moveCursor(QTextCursor::End);
-        }
-    });
+    limitLength(textDescription_, DescriptionLength);
 
     addLabel(this, QStringLiteral("labelDate"), QStringLiteral("&Date"), twipsRect(120, 1800, 495, 285), true);
     comboMonth_ = addList(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));

@@ -8,6 +8,9 @@
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
+#include "dialogs/NotesMenu.h"
+#include "dialogs/NoteWindow.h"
+#include "dialogs/NoteWindows.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
 #include "editing/EventDialog.h"
@@ -196,6 +199,9 @@ void MainWindow::buildMenus()
                                    QStringLiteral("menuNotesAddNote"));
     addNote->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(addNote, &QAction::triggered, this, &MainWindow::AddNote);
+    notesMenu_ = new NotesMenu(menuNotes, state_);
+    connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::EditNote);
+    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, this);
 
     QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
     QAction *contents = addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
@@ -267,6 +273,7 @@ void MainWindow::finishStartup()
 {
     calendarFile_.LoadCalendar(state_, state_.LastCheck);
     notesFile_.LoadNotes(state_);
+    notesMenu_->RefreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(MonthNames());
     for (int year = today.year(); year <= today.year() + 10; ++year)
@@ -316,6 +323,8 @@ bool MainWindow::requestExit()
     }
     exiting_ = true;
     timer_.stop();
+    // Open notes keep what was typed in them: the program ends, not the user's edit.
+    noteWindows_->closeAll();
     saveAll();
     platform_.removeTrayIcon();
     help_.CloseHelp();
@@ -334,6 +343,7 @@ void MainWindow::saveForSessionEnd()
         return;
     if (!isMinimized())
         storePosition();
+    noteWindows_->storeAll();
     saveAll();
 }
 
@@ -472,10 +482,15 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 void MainWindow::AddNote()
 {
     if (static_cast<const NoteTable &>(state_).isFull()) {
-        showDatabaseFull(QStringLiteral("The notes database is full. Please remove a note before you add a "
-                                        "new one."));
+        showDatabaseFull(notesFullMessage());
         return;
     }
+    noteWindows_->openNew();
+}
+
+void MainWindow::EditNote(int index)
+{
+    noteWindows_->open(index);
 }
 
 void MainWindow::EditSelectedEvent()

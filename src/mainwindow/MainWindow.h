@@ -16,6 +16,8 @@ class CalendarView;
 class EventDialog;
 class FileErrorReporter;
 class Help;
+class NotesMenu;
+class NoteWindows;
 class Platform;
 class QAction;
 class QComboBox;
@@ -55,6 +57,8 @@ public:
     void AddEvent();
     // Opens a new note, unless every note is taken.
     void AddNote();
+    // Opens the stored note at index.
+    void EditNote(int index);
 
     QTimer &timer() { return timer_; }
 
@@ -105,6 +109,8 @@ private:
     QComboBox *comboYear_ = nullptr;
     QAction *toolbarRemove_ = nullptr;
     QMenu *menuSystray_ = nullptr;
+    NotesMenu *notesMenu_ = nullptr;
+    NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
     bool exiting_ = false;
 };

@@ -428,3 +428,27 @@ TEST_F(CalendarViewTest, FindJumpsToTheResultAndTheListsFollow)
     EXPECT_EQ(combo("comboYear")->currentText(), "2027");
     EXPECT_FALSE(state->Navigating);
 }
+
+TEST_F(CalendarViewTest, NotesMenuListsTheNotesAndQuittingKeepsAnOpenNotesText)
+{
+    folder.write("notes.dat", "[Note Left=1500 Top=1500 Color=Default]\r\nTom & Jerry\r\n");
+    writeSettings("[General]\r\nConfirmExit=0\r\n");
+    startUp();
+    QAction *entry = action("menuNotesNote0");
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->text(), "Tom && Jerry");
+    EXPECT_TRUE(action("menuSeparator4")->isVisible());
+    EXPECT_FALSE(action("menuNotesNote1")->isVisible());
+
+    entry->trigger();
+    EXPECT_FALSE(entry->isEnabled());
+    QWidget *note = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "formNote")
+            note = widget;
+    }
+    ASSERT_NE(note, nullptr);
+    note->findChild<QPlainTextEdit *>("textContent")->setPlainText("Tom & Jerry\nand Spike");
+    window.requestExit();
+    EXPECT_TRUE(folder.read("notes.dat").contains("Tom & Jerry\r\nand Spike\r\n"));
+}

@@ -1,0 +1,265 @@
+#include "dialogs/NoteWindow.h"
+
+#include "core/AppState.h"
+#include "dialogs/GeneralDialog.h"
+#include "dialogs/NoteMark.h"
+#include "dialogs/ProgramFont.h"
+#include "dialogs/TextLimit.h"
+#include "dialogs/Twips.h"
+#include "help/Help.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int ContentLength = 512;
+constexpr int ResizeBorder = 4; // pixels along the edges that size the window
+const QColor NoteYellow(255, 255, 192);
+
+// Stored positions are 16-bit twips; a place beyond them is kept at the limit.
+qint16 toStoredTwips(int pixels)
+{
+    const int twips = pixels * TwipsPerPixel;
+    return static_cast<qint16>(std::clamp(twips, int(std::numeric_limits<qint16>::min()),
+                                          int(std::numeric_limits<qint16>::max())));
+}
+
+QString toStored(const QString &shown)
+{
+    return QString(shown).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QString toShown(const QString &stored)
+{
+    return QString(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+Qt::Edges edgesAt(const QPoint &point, const QSize &size)
+{
+    Qt::Edges edges;
+    if (point.x() < ResizeBorder)
+        edges |= Qt::LeftEdge;
+    if (point.x() >= size.width() - ResizeBorder)
+        edges |= Qt::RightEdge;
+    if (point.y() >= size.height() - ResizeBorder)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+} // namespace
+
+QString notesFullMessage()
+{
+    return QStringLiteral("The notes database is full. Please remove a note before you add a new one.");
+}
+
+NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), state_(state), help_(help),
+      noteIndex_(noteIndex)
+{
+    setObjectName(QStringLiteral("formNote"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(programFont());
+    QPalette yellow = palette();
+    yellow.setColor(QPalette::Window, NoteYellow);
+    yellow.setColor(QPalette::Base, NoteYellow);
+    yellow.setColor(QPalette::Text, Qt::black);
+    setPalette(yellow);
+    setAutoFillBackground(true);
+    resize(twipsToPixels(2805), twipsToPixels(1455));
+
+    shapeCaption_ = new QFrame(this);
+    shapeCaption_->setObjectName(QStringLiteral("shapeCaption"));
+    shapeCaption_->setAutoFillBackground(true);
+    QPalette blue = shapeCaption_->palette();
+    blue.setColor(QPalette::Window, QColor(128, 128, 255));
+    shapeCaption_->setPalette(blue);
+    shapeCaption_->setAttribute(Qt::WA_TransparentForMouseEvents); // the bar drags the window
+    shapeCaption_->setGeometry(twipsRect(45, 45, 2065, 135));
+
+    const auto addMark = [this](NoteMark::Shape shape, const QString &name, int top) {
+        auto *mark = new NoteMark(shape, this);
+        mark->setObjectName(name);
+        mark->setGeometry(twipsRect(0, top, 135, 135));
+        return mark;
+    };
+    imageRemove_ = addMark(NoteMark::Shape::Remove, QStringLiteral("imageRemove"), 40);
+    imageQuestion_ = addMark(NoteMark::Shape::Help, QStringLiteral("imageQuestion"), 45);
+    imageClose_ = addMark(NoteMark::Shape::Close, QStringLiteral("imageClose"), 40);
+    imageRemove_->setToolTip(QStringLiteral("Remove note"));
+    imageQuestion_->setToolTip(QStringLiteral("Help"));
+    imageClose_->setToolTip(QStringLiteral("Close note"));
+    connect(imageRemove_, &NoteMark::clicked, this, &NoteWindow::removeNote);
+    connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
+    const auto showHelp = [this] { help_.ShowHelpTopic(this, HelpContext::Note); };
+    connect(imageQuestion_, &NoteMark::clicked, this, showHelp);
+
+    textContent_ = new QPlainTextEdit(this);
+    textContent_->setObjectName(QStringLiteral("textContent"));
+    textContent_->setFrameShape(QFrame::NoFrame);
+    textContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textContent_->move(twipsToPixels(80), twipsToPixels(240));
+    limitLength(textContent_, ContentLength);
+
+    // The note's own keys work wherever the focus is.
+    auto *escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(escape, &QAction::triggered, this, &NoteWindow::closeNote);
+    auto *f1 = new QAction(this);
+    f1->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(f1, &QAction::triggered, this, showHelp);
+    addActions({escape, f1});
+
+    if (noteIndex_ < 0) {
+        const QRect main = mainWindow ? mainWindow->frameGeometry() : QRect();
+        placeOnScreen(main.center() - rect().center());
+    } else {
+        const Note &note = state_.Notes[noteIndex_];
+        textContent_->setPlainText(toShown(note.Content));
+        placeOnScreen(QPoint(twipsToPixels(note.Left), twipsToPixels(note.Top)));
+    }
+}
+
+// A note stored on a screen that is gone comes back on the main screen.
+void NoteWindow::placeOnScreen(QPoint topLeft)
+{
+    const QRect wanted(topLeft, size());
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(wanted)) {
+            move(topLeft);
+            return;
+        }
+    }
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    move(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())),
+         std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+}
+
+void NoteWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width() * TwipsPerPixel;
+    const int h = height() * TwipsPerPixel;
+    // Below the thresholds a part keeps its last size or place.
+    if (w > 260)
+        textContent_->resize(twipsToPixels(w - 240), textContent_->height());
+    if (h > 260)
+        textContent_->resize(textContent_->width(), twipsToPixels(h - 240));
+    if (w > 740) {
+        shapeCaption_->resize(twipsToPixels(w - 740), shapeCaption_->height());
+        imageRemove_->move(twipsToPixels(w - 660), imageRemove_->y());
+        imageQuestion_->move(twipsToPixels(w - 480), imageQuestion_->y());
+        imageClose_->move(twipsToPixels(w - 320), imageClose_->y());
+    }
+}
+
+// The caption bar and the margins move the window, its edges size it; the
+// window system does both, so it also works where programs may not place
+// their own windows.
+void NoteWindow::mousePressEvent(QMouseEvent *event)
+{
+    QWindow *window = windowHandle();
+    if (!window)
+        return;
+    if (const Qt::Edges edges = edgesAt(event->position().toPoint(), size()))
+        window->startSystemResize(edges);
+    else
+        window->startSystemMove();
+}
+
+void NoteWindow::storeNote()
+{
+    const QString text = toStored(textContent_->toPlainText());
+    if (noteIndex_ < 0) {
+        if (text.isEmpty() || state_.NoteTable::isFull())
+            return;
+        noteIndex_ = state_.AddNote(Note{});
+    }
+    Note &note = state_.Notes[noteIndex_];
+    note.Content = text;
+    note.Left = toStoredTwips(x());
+    note.Top = toStoredTwips(y());
+}
+
+void NoteWindow::closeNote()
+{
+    if (textContent_->toPlainText().isEmpty()) {
+        if (noteIndex_ >= 0) {
+            removeNote();
+            if (finished_)
+                return;
+        }
+        // A declined removal keeps the stored text; the window closes all the same.
+        finish();
+        return;
+    }
+    if (noteIndex_ < 0 && state_.NoteTable::isFull()) {
+        ShowGeneralDialog(state_, this, 4815, 1605, QStringLiteral("Database is full"), notesFullMessage(), 735,
+                          QStringLiteral("Ok"), QString());
+        return;
+    }
+    storeNote();
+    emit noteStored();
+    finish();
+}
+
+void NoteWindow::removeNote()
+{
+    if (noteIndex_ < 0) {
+        finish();
+        return;
+    }
+    if (state_.ConfirmRemoveN == 1) {
+        const QString &stored = state_.Notes[noteIndex_].Content;
+        const QString shown = stored.left(20) +
+                              (textContent_->toPlainText().size() >= 21 ? QStringLiteral("...") : QString());
+        ShowGeneralDialog(state_, this, 4815, 1785, QStringLiteral("Remove ") + shown + QLatin1Char('?'),
+                          QStringLiteral("Are you sure you want to remove this note?\n"
+                                         "Note: You can not undo this operation!"),
+                          495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+        if (state_.DialogResult != QLatin1String("Yes"))
+            return;
+        if (state_.DialogCheckbox)
+            state_.ConfirmRemoveN = 0;
+    }
+    const int removed = noteIndex_;
+    state_.RemoveNote(removed);
+    noteIndex_ = -1; // gone from the table: closing drops the window without a trace
+    emit noteRemoved(removed);
+    finish();
+}
+
+void NoteWindow::closeKeepingText()
+{
+    storeNote();
+    finish();
+}
+
+void NoteWindow::finish()
+{
+    finished_ = true;
+    close();
+}
+
+void NoteWindow::closeEvent(QCloseEvent *event)
+{
+    // Closed by the window system rather than by the note's own marks.
+    if (!finished_) {
+        event->ignore();
+        closeNote();
+        return;
+    }
+    emit closed(noteIndex_);
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+class Help;
+class NoteMark;
+class QFrame;
+class QPlainTextEdit;
+struct AppState;
+
+// What the user is told when all notes are taken.
+QString notesFullMessage();
+
+// A sticky note on the desktop: always on top, no title bar, dragged by its
+// caption bar and margins. Its text and place reach the notes table when it
+// closes; a new note (index -1) takes the next free slot then.
+class NoteWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget *mainWindow);
+
+    int noteIndex() const { return noteIndex_; }
+    // The note was moved to another slot by the removal of another note.
+    void setNoteIndex(int index) { noteIndex_ = index; }
+
+    // Close as the close mark does: keeps the text, or removes an emptied note.
+    void closeNote();
+    // Keeps the text and place without closing or asking anything.
+    void storeNote();
+    // Keeps the text and closes without asking, as when the program ends.
+    void closeKeepingText();
+
+signals:
+    void noteStored();
+    // The window has closed; index is the note's slot, -1 for a dropped new note.
+    void closed(int index);
+    // The note in slot index was removed; the last note moved into it.
+    void noteRemoved(int index);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void removeNote();
+    void finish();
+    void placeOnScreen(QPoint topLeft);
+
+    AppState &state_;
+    Help &help_;
+    int noteIndex_;
+    bool finished_ = false;
+
+    QFrame *shapeCaption_;
+    NoteMark *imageRemove_;
+    NoteMark *imageQuestion_;
+    NoteMark *imageClose_;
+    QPlainTextEdit *textContent_;
+};

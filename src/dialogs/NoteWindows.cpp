@@ -1,0 +1,76 @@
+#include "dialogs/NoteWindows.h"
+
+#include "core/AppState.h"
+#include "dialogs/NotesMenu.h"
+#include "dialogs/NoteWindow.h"
+
+NoteWindows::NoteWindows(AppState &state, Help &help, NotesMenu &menu, QWidget *mainWindow)
+    : QObject(mainWindow), state_(state), help_(help), menu_(menu), mainWindow_(mainWindow)
+{
+}
+
+void NoteWindows::openNew()
+{
+    state_.OpenNoteIndex = -1;
+    show(-1);
+}
+
+void NoteWindows::open(int index)
+{
+    state_.OpenNoteIndex = static_cast<qint16>(index);
+    menu_.setOpen(index, true);
+    show(index);
+}
+
+NoteWindow *NoteWindows::show(int index)
+{
+    auto *window = new NoteWindow(state_, help_, index, mainWindow_);
+    windows_.append(window);
+    connect(window, &NoteWindow::noteStored, &menu_, &NotesMenu::RefreshNotesMenu);
+    connect(window, &NoteWindow::noteRemoved, this, &NoteWindows::noteRemoved);
+    connect(window, &NoteWindow::closed, this, [this, window](int closedIndex) {
+        windows_.removeAll(window);
+        if (closedIndex >= 0)
+            menu_.setOpen(closedIndex, false);
+    });
+    window->show();
+    return window;
+}
+
+// The last note moved into the freed slot: its window, if open, follows it,
+// and its entry stays disabled.
+void NoteWindows::noteRemoved(int index)
+{
+    const int movedFrom = state_.NoteCount + 1;
+    menu_.hideEntry(index);
+    menu_.hideEntry(movedFrom);
+    for (NoteWindow *window : windows()) {
+        if (window->noteIndex() == movedFrom && movedFrom != index) {
+            window->setNoteIndex(index);
+            menu_.setOpen(index, true);
+        }
+    }
+    menu_.RefreshNotesMenu();
+}
+
+void NoteWindows::storeAll()
+{
+    for (NoteWindow *window : windows())
+        window->storeNote();
+}
+
+void NoteWindows::closeAll()
+{
+    for (NoteWindow *window : windows())
+        window->closeKeepingText();
+}
+
+QList<NoteWindow *> NoteWindows::windows() const
+{
+    QList<NoteWindow *> open;
+    for (const QPointer<NoteWindow> &window : windows_) {
+        if (window)
+            open.append(window);
+    }
+    return open;
+}

@@ -1,0 +1,46 @@
+#include "dialogs/NotesMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QRegularExpression>
+
+NotesMenu::NotesMenu(QMenu *menu, const NoteTable &notes) : QObject(menu), notes_(notes)
+{
+    separator_ = menu->addSeparator();
+    separator_->setObjectName(QStringLiteral("menuSeparator4"));
+    separator_->setVisible(false);
+    for (int i = 0; i < NoteTable::Capacity; ++i) {
+        QAction *entry = menu->addAction(QStringLiteral("NOTE%1").arg(i));
+        entry->setObjectName(QStringLiteral("menuNotesNote%1").arg(i));
+        entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, i] { emit noteChosen(i); });
+        entries_[i] = entry;
+    }
+}
+
+QString NotesMenu::captionFor(const QString &content)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("\r\n|\r|\n"));
+    QString oneLine = noteMenuCaption(QString(content).replace(lineBreaks, QStringLiteral(" ")));
+    return oneLine.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void NotesMenu::RefreshNotesMenu()
+{
+    separator_->setVisible(notes_.NoteCount >= 0);
+    for (int i = 0; i <= notes_.NoteCount; ++i) {
+        entries_[i]->setText(captionFor(notes_.Notes[i].Content));
+        entries_[i]->setVisible(true);
+    }
+}
+
+void NotesMenu::setOpen(int index, bool open)
+{
+    entries_.at(index)->setEnabled(!open);
+}
+
+void NotesMenu::hideEntry(int index)
+{
+    entries_.at(index)->setVisible(false);
+    entries_.at(index)->setEnabled(true);
+}

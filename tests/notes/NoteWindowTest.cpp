@@ -1,0 +1,270 @@
+#include "dialogs/NoteMark.h"
+#include "dialogs/NotesMenu.h"
+#include "dialogs/NoteWindow.h"
+#include "dialogs/NoteWindows.h"
+
+#include "core/AppState.h"
+#include "dialogs/Twips.h"
+#include "help/Help.h"
+#include "ModalDriver.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoteWindowTest : public ::testing::Test {
+protected:
+    AppState state;
+    Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    QWidget mainWindow;
+    QMenu menuNotes;
+    NotesMenu menu{&menuNotes, state};
+    NoteWindows notes{state, help, menu, &mainWindow};
+
+    void SetUp() override
+    {
+        state.ConfirmRemoveN = 0;
+        mainWindow.setGeometry(200, 200, 400, 300);
+    }
+    void addNotes(const QStringList &texts)
+    {
+        for (const QString &text : texts)
+            state.AddNote(Note{text, 1500, 1500});
+        menu.RefreshNotesMenu();
+    }
+    NoteWindow *last() const { return notes.windows().last(); }
+    static QPlainTextEdit *text(NoteWindow *window) { return window->findChild<QPlainTextEdit *>("textContent"); }
+    static void click(NoteWindow *window, const char *mark)
+    {
+        QTest::mouseClick(window->findChild<NoteMark *>(mark), Qt::LeftButton);
+    }
+    QStringList visibleEntries() const
+    {
+        QStringList captions;
+        for (int i = 0; i < NoteTable::Capacity; ++i) {
+            if (menu.entry(i)->isVisible())
+                captions << menu.entry(i)->text();
+        }
+        return captions;
+    }
+    bool separatorVisible() const { return menuNotes.findChild<QAction *>("menuSeparator4")->isVisible(); }
+    // Answers the next removal question; its title lands in question.
+    void answerRemoval(const char *button, bool tick = false)
+    {
+        whenModalOpens([=, this](QDialog *dialog) {
+            question = dialog->windowTitle();
+            dialog->findChild<QCheckBox *>("checkboxCheckbox")->setChecked(tick);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+        });
+    }
+    // Keys reach a note only while it is the active window.
+    static void press(NoteWindow *window, Qt::Key key)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(text(window), key);
+    }
+    QString question;
+};
+
+} // namespace
+
+TEST_F(NoteWindowTest, NewNoteIsStoredOnCloseWithItsPlace)
+{
+    notes.openNew();
+    NoteWindow *window = last();
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QTest::keyClicks(text(window), "Buy milk");
+    QTest::keyClick(text(window), Qt::Key_Return);
+    QTest::keyClicks(text(window), "call the garage");
+    window->move(300, 120);
+    press(window, Qt::Key_Escape); // closes and keeps the text
+    ASSERT_EQ(state.NoteCount, 0);
+    EXPECT_EQ(state.Notes[0].Content, "Buy milk\r\ncall the garage");
+    EXPECT_EQ(state.Notes[0].Left, 300 * 15);
+    EXPECT_EQ(state.Notes[0].Top, 120 * 15);
+    EXPECT_EQ(visibleEntries(), QStringList{"Buy milk call the garage"});
+    EXPECT_TRUE(separatorVisible());
+    EXPECT_TRUE(notes.windows().isEmpty());
+}
+
+TEST_F(NoteWindowTest, EmptyNewNoteLeavesNoTrace)
+{
+    notes.openNew();
+    click(last(), "imageClose");
+    EXPECT_EQ(state.NoteCount, -1);
+    EXPECT_TRUE(visibleEntries().isEmpty());
+    EXPECT_FALSE(separatorVisible());
+}
+
+TEST_F(NoteWindowTest, OpenNoteHasItsEntryDisabledUntilClosed)
+{
+    addNotes({"first", "second"});
+    notes.open(1);
+    NoteWindow *window = last();
+    EXPECT_EQ(text(window)->toPlainText(), "second");
+    EXPECT_EQ(window->pos(), QPoint(100, 100));
+    EXPECT_FALSE(menu.entry(1)->isEnabled());
+    text(window)->setPlainText("second, edited");
+    click(window, "imageClose");
+    EXPECT_TRUE(menu.entry(1)->isEnabled());
+    EXPECT_EQ(state.Notes[1].Content, "second, edited");
+    EXPECT_EQ(visibleEntries(), (QStringList{"first", "second, edited"}));
+}
+
+TEST_F(NoteWindowTest, RemovingTheFirstOfThreeMovesTheLastIntoItsSlot)
+{
+    addNotes({"zero", "one", "two"});
+    notes.open(0);
+    click(last(), "imageRemove");
+    ASSERT_EQ(state.NoteCount, 1);
+    EXPECT_EQ(state.Notes[0].Content, "two");
+    EXPECT_EQ(visibleEntries(), (QStringList{"two", "one"}));
+    EXPECT_TRUE(menu.entry(0)->isEnabled());
+    EXPECT_TRUE(notes.windows().isEmpty());
+}
+
+TEST_F(NoteWindowTest, AnOpenNoteFollowsWhenARemovalMovesIt)
+{
+    addNotes({"zero", "one", "two"});
+    notes.open(2);
+    NoteWindow *moved = last();
+    notes.open(0);
+    click(last(), "imageRemove");
+    EXPECT_EQ(moved->noteIndex(), 0);
+    EXPECT_FALSE(menu.entry(0)->isEnabled()); // its note is still open
+    text(moved)->setPlainText("two, edited");
+    click(moved, "imageClose");
+    EXPECT_EQ(state.NoteCount, 1);
+    EXPECT_EQ(state.Notes[0].Content, "two, edited");
+    EXPECT_EQ(state.Notes[1].Content, "one");
+    EXPECT_TRUE(menu.entry(0)->isEnabled());
+    EXPECT_EQ(visibleEntries(), (QStringList{"two, edited", "one"}));
+}
+
+TEST_F(NoteWindowTest, RemovalQuestionTitleAndAnswers)
+{
+    state.ConfirmRemoveN = 1;
+    addNotes({QString(20, QLatin1Char('a')), QString(21, QLatin1Char('b'))});
+    notes.open(0);
+    answerRemoval("commandNo");
+    click(last(), "imageRemove");
+    EXPECT_EQ(question, "Remove aaaaaaaaaaaaaaaaaaaa?");
+    EXPECT_EQ(notes.windows().size(), 1); // No keeps the window open
+    click(last(), "imageClose");
+
+    notes.open(1);
+    answerRemoval("commandYes", true);
+    click(last(), "imageRemove");
+    EXPECT_EQ(question, "Remove bbbbbbbbbbbbbbbbbbbb...?");
+    EXPECT_EQ(state.NoteCount, 0);
+    EXPECT_EQ(state.ConfirmRemoveN, 0);
+}
+
+TEST_F(NoteWindowTest, EmptiedNoteAsksAndNoKeepsTheOldText)
+{
+    state.ConfirmRemoveN = 1;
+    addNotes({"keep me"});
+    notes.open(0);
+    text(last())->clear();
+    answerRemoval("commandNo");
+    press(last(), Qt::Key_Escape);
+    EXPECT_TRUE(notes.windows().isEmpty()); // closes all the same
+    EXPECT_EQ(state.Notes[0].Content, "keep me");
+
+    state.ConfirmRemoveN = 0;
+    notes.open(0);
+    text(last())->clear();
+    click(last(), "imageClose");
+    EXPECT_EQ(state.NoteCount, -1);
+    EXPECT_FALSE(separatorVisible());
+}
+
+TEST_F(NoteWindowTest, FullTableKeepsTheNewNoteOpen)
+{
+    notes.openNew(); // opened while a slot was free
+    NoteWindow *late = last();
+    QStringList sixteen;
+    for (int i = 0; i < NoteTable::Capacity; ++i)
+        sixteen << QStringLiteral("n%1").arg(i);
+    addNotes(sixteen);
+    text(late)->setPlainText("no room");
+    QString title;
+    whenModalOpens([&](QDialog *dialog) {
+        title = dialog->windowTitle();
+        dialog->accept();
+    });
+    click(late, "imageClose");
+    EXPECT_EQ(title, "Database is full");
+    EXPECT_TRUE(late->isVisible());
+    EXPECT_EQ(text(late)->toPlainText(), "no room");
+}
+
+TEST_F(NoteWindowTest, CaptionBarFollowsTheWidthOnlyAboveItsThreshold)
+{
+    notes.openNew();
+    NoteWindow *window = last();
+    auto *close = window->findChild<NoteMark *>("imageClose");
+    auto *content = text(window);
+    window->resize(twipsToPixels(3000), twipsToPixels(1500));
+    EXPECT_EQ(close->x(), twipsToPixels(3000 - 320));
+    EXPECT_EQ(window->findChild<QWidget *>("shapeCaption")->width(), twipsToPixels(3000 - 740));
+    EXPECT_EQ(content->width(), twipsToPixels(3000 - 240));
+    window->resize(twipsToPixels(600), twipsToPixels(1500)); // at or below 740: the bar stays
+    EXPECT_EQ(close->x(), twipsToPixels(3000 - 320));
+    EXPECT_EQ(content->width(), twipsToPixels(600 - 240));
+    window->resize(twipsToPixels(240), twipsToPixels(240)); // below 260: the text box stays
+    EXPECT_EQ(content->width(), twipsToPixels(600 - 240));
+    EXPECT_EQ(content->height(), twipsToPixels(1500 - 240));
+}
+
+TEST_F(NoteWindowTest, NoteStoredOffEveryScreenComesBackOnScreen)
+{
+    state.AddNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
+    notes.open(0);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(last()->frameGeometry().topLeft()));
+}
+
+TEST_F(NoteWindowTest, PlacesBeyondTheStoredRangeAreKeptAtItsLimit)
+{
+    notes.openNew();
+    text(last())->setPlainText("wide desktop");
+    last()->move(2500, -10);
+    click(last(), "imageClose");
+    EXPECT_EQ(state.Notes[0].Left, 32767);
+    EXPECT_EQ(state.Notes[0].Top, -150);
+}
+
+TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAndAsksNothing)
+{
+    state.ConfirmRemoveN = 1;
+    addNotes({"stored"});
+    notes.open(0);
+    text(last())->clear();
+    notes.openNew();
+    text(last())->setPlainText("typed just before quitting");
+    notes.closeAll();
+    EXPECT_TRUE(notes.windows().isEmpty());
+    ASSERT_EQ(state.NoteCount, 1);
+    EXPECT_EQ(state.Notes[1].Content, "typed just before quitting");
+}
+
+TEST(NotesMenuCaption, OneLineShortenedAmpersandsShown)
+{
+    EXPECT_EQ(NotesMenu::captionFor("Tom & Jerry"), "Tom && Jerry");
+    EXPECT_EQ(NotesMenu::captionFor("two\r\nlines"), "two lines");
+    EXPECT_EQ(NotesMenu::captionFor(QString(28, QLatin1Char('x'))), QString(28, QLatin1Char('x')));
+    EXPECT_EQ(NotesMenu::captionFor(QString(29, QLatin1Char('x'))), QString(25, QLatin1Char('x')) + "...");
+}
