@@ -11,6 +11,7 @@
 #include "dialogs/NotesMenu.h"
 #include "dialogs/NoteWindow.h"
 #include "dialogs/NoteWindows.h"
+#include "dialogs/SettingsDialog.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
 #include "editing/EventDialog.h"
@@ -166,7 +167,12 @@ void MainWindow::buildMenus()
                         QStringLiteral("menuFileUpdate")),
             &QAction::triggered, this, &MainWindow::checkForUpdate);
     addSeparator(menuFile, 0);
-    addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings"));
+    connect(addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings")),
+            &QAction::triggered, this, [this] {
+                SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
+                connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
+                dialog.exec();
+            });
     addSeparator(menuFile, 1);
     QAction *quit = addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -2,6 +2,7 @@
 
 #include "eventdata/CalendarFile.h"
 #include "notes/NotesFile.h"
+#include "platform/Autostart.h"
 #include "settings/SettingsFile.h"
 
 #include <QMainWindow>
@@ -97,6 +98,7 @@ private:
     SettingsFile settingsFile_;
     CalendarFile calendarFile_;
     NotesFile notesFile_;
+    Autostart autostart_;
 
     QTimer timer_;
     std::unique_ptr<AlertCheck> alertCheck_;

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
@@ -451,4 +452,19 @@ TEST_F(CalendarViewTest, NotesMenuListsTheNotesAndQuittingKeepsAnOpenNotesText)
     note->findChild<QPlainTextEdit *>("textContent")->setPlainText("Tom & Jerry\nand Spike");
     window.requestExit();
     EXPECT_TRUE(folder.read("notes.dat").contains("Tom & Jerry\r\nand Spike\r\n"));
+}
+
+TEST_F(CalendarViewTest, SettingsOkRedrawsTheDayInTheNewClock)
+{
+    Event timed = makeEvent("Lunch", "20261206");
+    timed.Time = QStringLiteral("1330");
+    startWith({timed});
+    EXPECT_EQ(text("labelTime"), "13:30");
+    whenModalOpens([](QDialog *dialog) {
+        dialog->findChild<QRadioButton *>("optTimeFormat12")->setChecked(true);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+    });
+    action("menuFileSettings")->trigger();
+    EXPECT_EQ(state->TimeFormat, 12);
+    EXPECT_EQ(text("labelTime"), "1:30 PM");
 }

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class Autostart;
+class Help;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QStackedWidget;
+struct AppState;
+
+// The preferences on three pages. Nothing changes before OK; OK copies the
+// controls into the settings and switches the logon entry at once.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    SettingsDialog(AppState &state, const Autostart &autostart, QString programFolder, Help &help,
+                   QWidget *parent = nullptr);
+
+signals:
+    // The settings changed; what shows them must be drawn again.
+    void settingsApplied();
+
+private:
+    QWidget *buildGeneralPage();
+    QWidget *buildTimePage();
+    QWidget *buildCategoriesPage();
+    void load();
+    void apply();
+    void switchAutostart(bool on);
+
+    AppState &state_;
+    const Autostart &autostart_;
+    QString programFolder_;
+    Help &help_;
+
+    QListWidget *listSettings_ = nullptr;
+    QStackedWidget *pages_ = nullptr;
+    QCheckBox *checkAutostart_ = nullptr;
+    QCheckBox *checkLoadMinimized_ = nullptr;
+    QCheckBox *checkMute_ = nullptr;
+    QCheckBox *checkConfirmExit_ = nullptr;
+    QCheckBox *checkConfirmRemoveE_ = nullptr;
+    QCheckBox *checkConfirmRemoveN_ = nullptr;
+    QRadioButton *twelveHours_ = nullptr;
+    QRadioButton *twentyFourHours_ = nullptr;
+    std::array<QLineEdit *, 3> textOwnCategory_{};
+};

@@ -1,0 +1,185 @@
+#include "dialogs/SettingsDialog.h"
+
+#include "core/AppState.h"
+#include "help/Help.h"
+#include "help/HelpViewer.h"
+#include "ModalDriver.h"
+#include "platform/Autostart.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The logon entry goes to a temporary configuration home.
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    QTemporaryDir configHome;
+    QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    AppState state;
+    Autostart autostart;
+    Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    std::unique_ptr<SettingsDialog> dialog;
+
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit()); }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
+
+    void open(const QString &programFolder = QStringLiteral("/opt/tarrowby"))
+    {
+        dialog = std::make_unique<SettingsDialog>(state, autostart, programFolder, help);
+        dialog->show();
+        dialog->activateWindow(); // shortcuts reach the active window only
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    template <typename T>
+    T *control(const char *name) const { return dialog->findChild<T *>(name); }
+    void tick(const char *name, bool on) const { control<QAbstractButton>(name)->setChecked(on); }
+    void ok() const { QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton); }
+    QString entryPath() const { return configHome.filePath("autostart/Tarrowby.desktop"); }
+};
+
+} // namespace
+
+TEST_F(SettingsDialogTest, ShowsTheSettingsOnThreePages)
+{
+    state.Mute = 1;
+    state.ConfirmExit = 0;
+    state.TimeFormat = 12;
+    state.UserCategories = {QStringLiteral("Choir"), QString(), QStringLiteral("Gym")};
+    open();
+    EXPECT_TRUE(control<QCheckBox>("checkMute")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("checkConfirmExit")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("optTimeFormat12")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("textOwnCategory2")->text(), "Gym");
+    EXPECT_FALSE(control<QCheckBox>("checkboxAutodetect")->isEnabled());
+
+    const char *frames[] = {"frameGeneral", "frameTime", "frameEventCategories"};
+    for (int row = 0; row < 3; ++row) {
+        control<QListWidget>("listSettings")->setCurrentRow(row);
+        for (int frame = 0; frame < 3; ++frame)
+            EXPECT_EQ(control<QWidget>(frames[frame])->isVisible(), frame == row) << row << frame;
+    }
+}
+
+TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
+{
+    open();
+    QSignalSpy applied(dialog.get(), &SettingsDialog::settingsApplied);
+    tick("checkLoadMinimized", true);
+    tick("checkConfirmRemoveN", false);
+    tick("optTimeFormat12", true);
+    QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "A very long category name");
+    ok();
+    EXPECT_EQ(applied.count(), 1);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(state.LoadMinimized, 1);
+    EXPECT_EQ(state.ConfirmRemoveN, 0);
+    EXPECT_EQ(state.ConfirmRemoveE, 1);
+    EXPECT_EQ(state.TimeFormat, 12);
+    EXPECT_EQ(state.UserCategories[0], "A very long cate"); // typing stops at 16 characters
+    EXPECT_FALSE(QFile::exists(entryPath()));                // autostart was left as it was
+
+    open();
+    tick("optTimeFormat24", true);
+    control<QLineEdit>("textOwnCategory0")->clear();
+    QTest::keyClick(control<QLineEdit>("textOwnCategory0"), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(state.TimeFormat, 24);
+    EXPECT_EQ(state.UserCategories[0], "");
+}
+
+TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxChangeNothing)
+{
+    for (int way = 0; way < 3; ++way) {
+        open();
+        tick("checkMute", true);
+        tick("checkAutostart", true);
+        tick("optTimeFormat12", true);
+        control<QLineEdit>("textOwnCategory1")->setText("Changed");
+        if (way == 0)
+            QTest::mouseClick(control<QPushButton>("commandCancel"), Qt::LeftButton);
+        else if (way == 1)
+            QTest::keyClick(control<QLineEdit>("textOwnCategory1"), Qt::Key_Escape);
+        else
+            dialog->close();
+        EXPECT_FALSE(dialog->isVisible()) << way;
+        EXPECT_EQ(state.Mute, 0) << way;
+        EXPECT_EQ(state.Autostart, 0) << way;
+        EXPECT_EQ(state.TimeFormat, 24) << way;
+        EXPECT_EQ(state.UserCategories[1], "") << way;
+        EXPECT_FALSE(QFile::exists(entryPath())) << way;
+    }
+}
+
+TEST_F(SettingsDialogTest, AutostartWritesAndRemovesTheLogonEntry)
+{
+    open(QStringLiteral("/home/ann/My \"best\" $apps"));
+    tick("checkAutostart", true);
+    ok();
+    EXPECT_EQ(state.Autostart, 1);
+    QFile file(entryPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    file.close();
+    EXPECT_TRUE(written.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(written.contains("\nName=Tarrowby\n"));
+    EXPECT_TRUE(written.contains("\nExec=\"/home/ann/My \\\\\"best\\\\\" \\\\$apps/tarrow\"\n"));
+
+    QFile::remove(entryPath());
+    open(); // an unchanged box does not put back an entry removed elsewhere
+    ok();
+    EXPECT_FALSE(QFile::exists(entryPath()));
+
+    QFile(entryPath()).open(QIODevice::WriteOnly);
+    open();
+    tick("checkAutostart", false);
+    ok();
+    EXPECT_EQ(state.Autostart, 0);
+    EXPECT_FALSE(QFile::exists(entryPath()));
+}
+
+TEST_F(SettingsDialogTest, UnwritableEntrySaysOpenKeyFailed)
+{
+    // A file where the autostart folder belongs: no one, root included, can write there.
+    QFile blocker(configHome.filePath("autostart"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    open();
+    tick("checkAutostart", true);
+    QString message;
+    whenModalOpens([&](QDialog *box) {
+        message = qobject_cast<QMessageBox *>(box)->text();
+        box->accept();
+    });
+    ok();
+    EXPECT_EQ(message, "OpenKey failed.");
+    EXPECT_EQ(state.Autostart, 1); // kept as chosen, so the next OK does not retry
+}
+
+TEST(DesktopExec, QuotesAndKeepsTheEntryOnOneLine)
+{
+    EXPECT_EQ(Autostart::desktopExec("/a b/100%/`x`\\y"), "\"/a b/100%%/\\\\`x\\\\`\\\\\\\\y\"");
+    EXPECT_EQ(Autostart::desktopExec("/odd\nHidden=true/tarrow"), "\"/odd\\nHidden=true/tarrow\"");
+}
+
+TEST_F(SettingsDialogTest, F1AndHelpOpenTheHelpOverTheDialog)
+{
+    open();
+    QTest::keyClick(control<QCheckBox>("checkMute"), Qt::Key_F1);
+    ASSERT_NE(help.viewer(), nullptr);
+    EXPECT_EQ(help.viewer()->parentWidget(), dialog.get());
+    help.CloseHelp();
+
+    QTest::mouseClick(control<QPushButton>("commandHelp"), Qt::LeftButton);
+    ASSERT_NE(help.viewer(), nullptr);
+    EXPECT_TRUE(dialog->isVisible()); // asking for help closes nothing
+}
