@@ -21,7 +21,7 @@
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/MonthGrid.h"
 #include "mainwindow/WindowPlacement.h"
-#include "menus/MenuItems.h"
+#include "menus/WndCoolMenu.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 
@@ -76,6 +76,8 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
     buildWindow();
+    coolMenu_ = new WndCoolMenu(this);
+    connect(coolMenu_->HelpObj(), &HelpCallBack::MenuHelp, this, &MainWindow::HelpObj_MenuHelp);
     buildMenus();
     // The window keeps the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -155,36 +157,43 @@ QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName)
 {
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(objectName);
-    showHelpLinesIn(menu, labelHelp_);
+    coolMenu_->install(menu);
     return menu;
+}
+
+// The help line shows what the item under the pointer does; a disabled item
+// clears it.
+void MainWindow::HelpObj_MenuHelp(const QString &, const QString &menuHelp, bool Enabled)
+{
+    labelHelp_->setText(Enabled ? menuHelp : QString());
 }
 
 void MainWindow::buildMenus()
 {
     QMenu *menuFile = addMenu(QStringLiteral("&File"), QStringLiteral("menuFile"));
-    addMenuItem(menuFile, QStringLiteral("&Profiles..."), QStringLiteral("menuFileProfiles"))->setEnabled(false);
-    connect(addMenuItem(menuFile, QStringLiteral("|Search the net for an update|&Update..."),
+    coolMenu_->addMenuItem(menuFile, QStringLiteral("&Profiles..."), QStringLiteral("menuFileProfiles"))->setEnabled(false);
+    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Search the net for an update|&Update..."),
                         QStringLiteral("menuFileUpdate")),
             &QAction::triggered, this, &MainWindow::checkForUpdate);
     addSeparator(menuFile, 0);
-    connect(addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings")),
+    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings")),
             &QAction::triggered, this, [this] {
                 SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
                 connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
                 dialog.exec();
             });
     addSeparator(menuFile, 1);
-    QAction *quit = addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
+    QAction *quit = coolMenu_->addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, [this] { requestExit(); });
 
     QMenu *menuCalendar = addMenu(QStringLiteral("&Calendar"), QStringLiteral("menuCalendar"));
-    QAction *add = addMenuItem(menuCalendar, QStringLiteral("|Add an event to the calendar|&Add event..."),
+    QAction *add = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Add an event to the calendar|&Add event..."),
                                QStringLiteral("menuCalendarAddEvent"));
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(add, &QAction::triggered, this, &MainWindow::AddEvent);
     addSeparator(menuCalendar, 2);
-    QAction *find = addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
+    QAction *find = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
                                 QStringLiteral("menuCalendarFindEvent"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, [this] {
@@ -193,15 +202,15 @@ void MainWindow::buildMenus()
         dialog.exec();
     });
     addSeparator(menuCalendar, 3);
-    connect(addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
+    connect(coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
                         QStringLiteral("menuCalendarPreviousEvent")),
             &QAction::triggered, this, &MainWindow::goToPreviousEvent);
-    connect(addMenuItem(menuCalendar, QStringLiteral("|Go to next event|&Next event"),
+    connect(coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Go to next event|&Next event"),
                         QStringLiteral("menuCalendarNextEvent")),
             &QAction::triggered, this, &MainWindow::goToNextEvent);
 
     QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"));
-    QAction *addNote = addMenuItem(menuNotes, QStringLiteral("|Add a note|&Add note..."),
+    QAction *addNote = coolMenu_->addMenuItem(menuNotes, QStringLiteral("|Add a note|&Add note..."),
                                    QStringLiteral("menuNotesAddNote"));
     addNote->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(addNote, &QAction::triggered, this, &MainWindow::AddNote);
@@ -210,15 +219,15 @@ void MainWindow::buildMenus()
     noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, this);
 
     QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
-    QAction *contents = addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
+    QAction *contents = coolMenu_->addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
                                     QStringLiteral("menuHelpContents"));
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     connect(contents, &QAction::triggered, this, [this] { help_.ShowHelpContents(); });
-    connect(addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
+    connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
                         QStringLiteral("menuHelpGettingStarted")),
             &QAction::triggered, this, [this] { help_.ShowHelpTopic(this, HelpContext::GettingStarted); });
     addSeparator(menuHelp, 6);
-    connect(addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
+    connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
                         QStringLiteral("menuHelpAbout")),
             &QAction::triggered, this, [this] { AboutWindow(platform_, this).exec(); });
 
@@ -237,28 +246,30 @@ void MainWindow::buildMenus()
     connect(diagnostics, &QAction::triggered, this, [this] { ErrorTrackingWindow(state_, platform_, this).exec(); });
 
     menuSystray_ = new QMenu(this);
+    coolMenu_->install(menuSystray_);
     menuSystray_->setObjectName(QStringLiteral("menuSystray"));
-    QAction *open = addMenuItem(menuSystray_, QStringLiteral("&Open Tarrowby..."), QStringLiteral("menuSystrayOpen"));
+    QAction *open = coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Open Tarrowby..."), QStringLiteral("menuSystrayOpen"));
     connect(open, &QAction::triggered, this, &MainWindow::restoreFromTray);
     menuSystray_->setDefaultAction(open);
     addSeparator(menuSystray_, 8);
-    connect(addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
+    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
             &QAction::triggered, this, [this] {
                 restoreFromTray();
                 AddEvent();
             });
-    connect(addMenuItem(menuSystray_, QStringLiteral("&Add note..."), QStringLiteral("menuSystrayAddNote")),
+    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add note..."), QStringLiteral("menuSystrayAddNote")),
             &QAction::triggered, this, [this] {
                 restoreFromTray();
                 AddNote();
             });
     addSeparator(menuSystray_, 9);
-    connect(addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
+    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
             &QAction::triggered, this, [this] { requestExit(); });
 
     menuPopupCalendar_ = new QMenu(this);
+    coolMenu_->install(menuPopupCalendar_);
     menuPopupCalendar_->setObjectName(QStringLiteral("menuPopupCalendar"));
-    connect(addMenuItem(menuPopupCalendar_, QStringLiteral("&Add event..."), QStringLiteral("menuPopupCalendarAdd")),
+    connect(coolMenu_->addMenuItem(menuPopupCalendar_, QStringLiteral("&Add event..."), QStringLiteral("menuPopupCalendarAdd")),
             &QAction::triggered, this, &MainWindow::AddEvent);
 }
 

@@ -18,6 +18,7 @@ class EventDialog;
 class FileErrorReporter;
 class Help;
 class NotesMenu;
+class WndCoolMenu;
 class NoteWindows;
 class Platform;
 class QAction;
@@ -72,6 +73,7 @@ private:
     void buildMenus();
     void buildToolbar(QWidget *client);
     QMenu *addMenu(const QString &caption, const QString &objectName);
+    void HelpObj_MenuHelp(const QString &MenuText, const QString &menuHelp, bool Enabled);
     void showDisplayedDay();
     void displayedMonthChosen();
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
@@ -111,6 +113,7 @@ private:
     QComboBox *comboYear_ = nullptr;
     QAction *toolbarRemove_ = nullptr;
     QMenu *menuSystray_ = nullptr;
+    WndCoolMenu *coolMenu_ = nullptr;
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;

@@ -1,0 +1,31 @@
+#include "menus/WndCoolMenu.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+
+WndCoolMenu::WndCoolMenu(QObject *owner) : QObject(owner), helpObj_(new HelpCallBack(this)), style_(new MenuStyle)
+{
+    style_->setParent(this);
+}
+
+QAction *WndCoolMenu::addMenuItem(QMenu *menu, const QString &storedCaption, const QString &objectName)
+{
+    const CMyItemData item = CMyItemData::fromCaption(storedCaption);
+    QAction *action = menu->addAction(item.sMenuText);
+    action->setObjectName(objectName);
+    action->setData(items_.Add(item));
+    action->setCheckable(item.bAsMark);
+    if (const QString icon = menuIconPath(item.iButton); !icon.isEmpty())
+        action->setIcon(QIcon(icon));
+    return action;
+}
+
+void WndCoolMenu::install(QMenu *menu)
+{
+    menu->setStyle(style_);
+    connect(menu, &QMenu::hovered, this, [this](QAction *action) {
+        const CMyItemData *item = items_.Item(action->data().toInt());
+        helpObj_->RaiseHelpEvent(action->text(), item ? item->sMenuHelp : QString(), action->isEnabled());
+    });
+}
