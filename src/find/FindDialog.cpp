@@ -134,7 +134,7 @@ void FindDialog::resultSelected()
 
 void FindDialog::jumpToResult()
 {
-    if (!result_ || !list_->currentItem())
+    if (!result_ || list_->selectedItems().isEmpty())
         return;
     emit jumpRequested(result_->dayText.toInt(), MonthNumber(result_->monthName), result_->jumpYear(clock_.today()));
     accept();

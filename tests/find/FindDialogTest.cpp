@@ -96,7 +96,11 @@ TEST_F(FindDialogTest, LiveSearchAndFilters)
     choose("comboMonth", "");
     choose("comboYear", "2029");
     EXPECT_EQ(results(), (QStringList{"April once", "March later", "March yearly"}));
+    choose("comboMonth", "March");
+    EXPECT_EQ(results(), (QStringList{"March later", "March yearly"}));
     search("once");
+    EXPECT_TRUE(results().isEmpty());
+    choose("comboMonth", "");
     EXPECT_EQ(results(), QStringList{"April once"});
 }
 
@@ -111,6 +115,16 @@ TEST_F(FindDialogTest, EachOfTwoEqualTitlesJumpsToItsOwnDate)
     QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
     EXPECT_EQ(jumps, (std::vector<Jump>{{20, 2, 2027}}));
     EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(FindDialogTest, OkWithNothingSelectedStaysOpen)
+{
+    add("Dentist", "20270305");
+    open();
+    list()->clearSelection();
+    QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+    EXPECT_TRUE(jumps.empty());
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(FindDialogTest, EveryYearJumpGoesByMonth)
