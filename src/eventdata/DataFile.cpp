@@ -2,6 +2,8 @@
 
 #include "eventdata/FileErrors.h"
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,8 +42,12 @@ int openErrorForWriting(const QFileInfo &info)
     return FileError::PathFileAccess;
 }
 
-int transferError(QFileDevice::FileError error)
+// Qt does not always say why a write failed (a full tmpfs leaves NoError), so
+// the system's own reason, taken right after the failing call, comes first.
+int transferError(QFileDevice::FileError error, int systemError = 0)
 {
+    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+        return FileError::DiskFull;
     switch (error) {
     case QFileDevice::ResourceError: return FileError::DiskFull; // Qt's name for ENOSPC on write
     case QFileDevice::PermissionsError: return FileError::PermissionDenied;
@@ -95,10 +101,18 @@ int DataFile::readLines(QStringList &lines) const
     QFile file(path());
     if (!file.open(QIODevice::ReadOnly))
         return openErrorForReading(QFileInfo(file));
-    const QByteArray bytes = file.readAll();
+    // Read at most one byte past the limit, so that neither a huge file nor a
+    // device that never ends is taken in whole.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return transferError(file.error());
+    if (bytes.size() > MaxFileBytes)
+        return FileError::FileTooLarge;
     lines = splitDataLines(decodeDataText(bytes));
+    for (const QString &line : std::as_const(lines)) {
+        if (line.size() > MaxLineLength)
+            return FileError::FileTooLarge;
+    }
     return 0;
 }
 
@@ -111,12 +125,15 @@ int DataFile::writeAtomically(const QByteArray &bytes) const
     // failed, so the data is flushed and checked before the file replaces the
     // old one.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = transferError(file.error());
+        const int systemError = errno;
+        const int error = transferError(file.error(), systemError);
         file.cancelWriting();
         return error;
     }
-    if (!file.commit())
-        return transferError(file.error());
+    if (!file.commit()) {
+        const int systemError = errno;
+        return transferError(file.error(), systemError);
+    }
     return 0;
 }
 

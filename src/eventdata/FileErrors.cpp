@@ -3,6 +3,7 @@
 QString FileErrorTitle(int errorNumber)
 {
     switch (errorNumber) {
+    case FileError::FileTooLarge: return QStringLiteral("File too large");
     case FileError::FileNotFound: return QStringLiteral("File not found");
     case FileError::DeviceIO: return QStringLiteral("Device I/O error");
     case FileError::DiskFull: return QStringLiteral("Disk full");

@@ -5,6 +5,7 @@
 // The numbered errors of the data files; the reports show them to the user.
 namespace FileError {
 constexpr int Overflow = 6;           // a number does not fit its field
+constexpr int FileTooLarge = 7;       // far beyond anything the program writes
 constexpr int SubscriptRange = 9;     // too many events or notes, a key before its block
 constexpr int TypeMismatch = 13;      // a text that should be a number is not one
 constexpr int FileNotFound = 53;

@@ -254,6 +254,7 @@ TEST_F(CalendarFileTest, FailedSaveLeavesTheOldFileAndTheTableWhole)
     EXPECT_EQ(table->EventCount, 100);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].operation, "writing");
+    EXPECT_EQ(reporter.reports[0].errorNumber, FileError::DiskFull); // a file size limit is as full as a disk
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"calendar.dat"}); // no temporary left
 }
 

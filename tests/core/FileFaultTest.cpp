@@ -1,0 +1,125 @@
+#include "eventdata/CalendarFile.h"
+#include "eventdata/DataFile.h"
+#include "eventdata/EventTable.h"
+#include "notes/NotesFile.h"
+#include "TestSupport.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+class FileFaultTest : public ::testing::Test {
+protected:
+    DataFolderFixture folder;
+    RecordingReporter reporter;
+    FakeClock clock{QDate(2026, 12, 6)};
+    std::unique_ptr<EventTable> table = std::make_unique<EventTable>();
+
+    bool load()
+    {
+        QString lastCheck;
+        return CalendarFile(folder.path(), reporter, clock).LoadCalendar(*table, lastCheck);
+    }
+};
+
+} // namespace
+
+TEST_F(FileFaultTest, SaveKilledAtAnyPointLeavesOneWholeFile)
+{
+    for (int round = 0; round < 8; ++round) {
+        QProcess child;
+        child.start(QStringLiteral(SAVE_CHILD), {QStringLiteral("loop"), folder.path()});
+        ASSERT_TRUE(child.waitForStarted());
+        QTest::qWait(20 + QRandomGenerator::global()->bounded(200)); // somewhere in a save
+        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        child.waitForFinished();
+        if (!folder.exists("calendar.dat"))
+            continue; // killed before the first save was done
+        table = std::make_unique<EventTable>();
+        reporter.reports.clear();
+        ASSERT_TRUE(load()) << "round " << round;
+        EXPECT_TRUE(table->size() == 3 || table->size() == EventTable::Capacity) << table->size();
+        EXPECT_TRUE(reporter.reports.empty());
+    }
+}
+
+TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
+{
+    // A user namespace takes root's rights over files it does not own.
+    if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+        GTEST_SKIP() << "no unshare";
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther);
+    QProcess child;
+    child.start(QStringLiteral("unshare"), {QStringLiteral("--user"), QStringLiteral(SAVE_CHILD), QStringLiteral("once"),
+                                            folder.path()});
+    ASSERT_TRUE(child.waitForFinished(10000));
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray output = child.readAllStandardOutput();
+    if (child.exitCode() == 0 && output.isEmpty())
+        GTEST_SKIP() << "user namespaces keep root's rights here";
+    EXPECT_EQ(output, "calendar.dat writing 70\n");
+    EXPECT_EQ(FileErrorTitle(70), "Permission denied");
+    EXPECT_FALSE(folder.exists("calendar.dat"));
+}
+
+TEST_F(FileFaultTest, HugeFileIsRefusedWithoutBeingReadWhole)
+{
+    {
+        QFile huge(folder.file("calendar.dat"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write("LastCheck=20261205\r\n\r\n[Event]\r\nTitle=");
+        ASSERT_TRUE(huge.resize(100LL * 1024 * 1024)); // sparse: 100 MB without using the disk
+    }
+    EXPECT_FALSE(load());
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0], (FileErrorReport{"calendar.dat", "reading", FileError::FileTooLarge}));
+    EXPECT_EQ(FileErrorTitle(FileError::FileTooLarge), "File too large");
+    EXPECT_EQ(table->size(), 0);
+}
+
+TEST_F(FileFaultTest, OverlongLineIsRefused)
+{
+    folder.write("notes.dat", "[Note Left=0 Top=0 Color=Default]\r\n" + QByteArray(DataFile::MaxLineLength + 1, 'n'));
+    NoteTable notes;
+    EXPECT_FALSE(NotesFile(folder.path(), reporter).LoadNotes(notes));
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].errorNumber, FileError::FileTooLarge);
+    EXPECT_EQ(notes.NoteCount, -1);
+
+    // Just inside the limit is read as usual.
+    reporter.reports.clear();
+    folder.write("notes.dat", "[Note Left=0 Top=0 Color=Default]\r\n" + QByteArray(DataFile::MaxLineLength, 'n'));
+    EXPECT_TRUE(NotesFile(folder.path(), reporter).LoadNotes(notes));
+}
+
+TEST_F(FileFaultTest, FullFileSystemReportsDiskFullAndKeepsTheOldFile)
+{
+    // A tiny file system of its own, in a mount namespace of the test's own.
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 77\n"
+        "printf 'LastCheck=20261205\\r\\n' > \"$1/calendar.dat\"\n"
+        "\"$2\" once \"$1\"\n"
+        "echo \"exit $?\"\n"
+        "cat \"$1/calendar.dat\"\n"
+        "ls \"$1\"\n");
+    QProcess child;
+    child.start(QStringLiteral("unshare"), {QStringLiteral("--mount"), QStringLiteral("--map-root-user"),
+                                            QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"),
+                                            folder.path(), QStringLiteral(SAVE_CHILD)});
+    if (!child.waitForFinished(10000) || child.exitCode() == 77 || child.exitStatus() != QProcess::NormalExit)
+        GTEST_SKIP() << "no private mounts here";
+    const QByteArray output = child.readAllStandardOutput();
+    if (output.isEmpty())
+        GTEST_SKIP() << "no private mounts here: " << child.readAllStandardError().toStdString();
+    EXPECT_EQ(output, "calendar.dat writing 61\nexit 1\nLastCheck=20261205\r\ncalendar.dat\n");
+    EXPECT_EQ(FileErrorTitle(61), "Disk full");
+}

@@ -1,0 +1,48 @@
+// A separate process that saves calendar.dat, so tests can kill it in the
+// middle of a save or run it without the rights to write.
+#include "eventdata/CalendarFile.h"
+#include "eventdata/EventTable.h"
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+class PrintingReporter : public FileErrorReporter {
+public:
+    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber) override
+    {
+        std::printf("%s %s %d\n", qPrintable(fileName), qPrintable(operation), errorNumber);
+        std::fflush(stdout);
+    }
+};
+
+EventTable tableOf(int events)
+{
+    EventTable table;
+    for (int i = 0; i < events; ++i)
+        table.AddEvent(makeEvent(QStringLiteral("Event %1 ").arg(i) + QString(40, QLatin1Char('x')), "20301224"));
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    const QString mode = QString::fromLocal8Bit(argv[1]);
+    PrintingReporter reporter;
+    FakeClock clock(QDate(2026, 12, 6));
+    CalendarFile file(QString::fromLocal8Bit(argv[2]), reporter, clock);
+    const EventTable small = tableOf(3);
+    const EventTable large = tableOf(EventTable::Capacity);
+    if (mode == QLatin1String("once"))
+        return file.SaveCalendar(large) ? 0 : 1;
+    // "loop": saves the two tables in turn until killed.
+    for (bool flip = false;; flip = !flip)
+        file.SaveCalendar(flip ? large : small);
+}
