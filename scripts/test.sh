@@ -7,3 +7,14 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 120
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails the run.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARROWBY_SANITIZE=ON -DTARROWBY_BENCHMARKS=OFF
+cmake --build build-sanitize --parallel "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp" \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
+    ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)" --timeout 300
+
+# A bounded run of every file reader's fuzz target.
+scripts/fuzz.sh 60
