@@ -109,9 +109,7 @@ void EventDialog::buildWindow()
                         TitleLength);
     comboCategory_ = addList(this, QStringLiteral("comboCategory"), QStringLiteral("Category"),
                              twipsRect(4080, 360, 1455, 315));
-    QStringList categories = categoryChoices(state_.UserCategories);
-    categories.sort(Qt::CaseInsensitive);
-    comboCategory_->addItems(categories);
+    fillCategories(QString());
 
     addLabel(this, QStringLiteral("labelDescription"), QStringLiteral("D&escription"), twipsRect(120, 720, 975, 285),
              true);
@@ -183,6 +181,17 @@ void EventDialog::buildWindow()
     connect(f1, &QAction::triggered, this, showHelp);
 }
 
+// The sorted category list, with extra added when it is not empty.
+void EventDialog::fillCategories(const QString &extra)
+{
+    QStringList categories = categoryChoices(state_.UserCategories);
+    if (!extra.isEmpty())
+        categories << extra;
+    categories.sort(Qt::CaseInsensitive);
+    comboCategory_->clear();
+    comboCategory_->addItems(categories);
+}
+
 void EventDialog::prepareAdd(const QString &day, const QString &monthName, const QString &yearText)
 {
     setWindowTitle(AddCaption);
@@ -217,8 +226,13 @@ void EventDialog::prepareEdit(int index)
                                          textYear_->text() == QString::number(clock_.today().year()));
     textSound_->setText(event.Sound);
     comboMonth_->setCurrentText(MonthName(event.monthText().toInt()));
-    if (!event.Category.isEmpty())
+    if (!event.Category.isEmpty()) {
+        // A user category renamed since stays the event's own until the user
+        // picks another; otherwise saving the edit would drop it.
+        if (comboCategory_->findText(event.Category) < 0)
+            fillCategories(event.Category);
         comboCategory_->setCurrentText(event.Category);
+    }
     textDay_->setText(event.dayText().toString());
 }
 

@@ -39,6 +39,7 @@ private:
     void buildWindow();
     QLineEdit *addBox(const QString &name, const QString &toolTip, const QRect &place, int maxLength);
     QLineEdit *addDigitBox(const QString &name, const QString &toolTip, const QRect &place, int digits);
+    void fillCategories(const QString &extra);
     void chooseSound();
     void store();
     int storedHours() const;

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "help/Help.h"
+#include "help/HelpViewer.h"
 #include "ModalDriver.h"
 #include "TestSupport.h"
 
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -25,7 +27,7 @@ class EventDialogTest : public ::testing::Test {
 protected:
     FakeClock clock{QDate(2026, 12, 6)};
     AppState state;
-    Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    Help help{QStringLiteral(TARROW_HELP_FILE)};
     std::unique_ptr<EventDialog> dialog;
 
     EventDialog &open()
@@ -46,12 +48,15 @@ protected:
         box(name)->clear();
         QTest::keyClicks(box(name), text);
     }
+    QString lastMessage; // the text of the message OK raised last
+
     // Presses OK; returns the title of the message it raised, "" when it stored.
     QString pressOk()
     {
         QString title;
         const QPointer<QTimer> watch = whenModalOpens([&](QDialog *message) {
             title = message->windowTitle();
+            lastMessage = message->findChild<QLabel *>("labelMessage")->text();
             message->accept();
         });
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
@@ -122,9 +127,16 @@ TEST_F(EventDialogTest, FailedChecksKeepTheDialogOpenAndTheTableUnchanged)
     EXPECT_EQ(messageFor("31", "April", "2027"), "Invalid date");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(messageFor("", "April", "2027"), "Invalid date");
+    EXPECT_EQ(lastMessage, "The date you have entered for your event does not exist.");
     EXPECT_EQ(messageFor("29", "February", ""), "Invalid date");
+    EXPECT_EQ(lastMessage, "February 29th does not occur every year.");
+    EXPECT_EQ(messageFor("29", "February", "2027"), "Invalid date");
+    EXPECT_EQ(lastMessage, "The date you have entered for your event does not exist.");
     EXPECT_EQ(messageFor("29", "February", "2028"), "");
     EXPECT_EQ(messageFor("5", "May", "2040"), "Year out of range");
+    EXPECT_EQ(lastMessage, "The year must be within the interval 2026 and 2036.");
+    EXPECT_EQ(messageFor("5", "May", "1999"), "Invalid date"); // the past wins over the range
+    EXPECT_EQ(lastMessage, "The date you have entered for your event has already occured.");
     EXPECT_EQ(messageFor("5", "May", "2027", "9"), "Invalid time");
     EXPECT_EQ(messageFor("5", "May", "2027", "24", "00"), "Invalid time");
     EXPECT_EQ(messageFor("5", "December", "2026"), "Invalid date"); // already past
@@ -302,4 +314,38 @@ TEST_F(EventDialogTest, CategoriesAreSortedWithTheUserNames)
     sorted.sort(Qt::CaseInsensitive);
     EXPECT_EQ(entries, sorted);
     EXPECT_EQ(entries.size(), 1 + 13 + 2);
+
+    // An event whose user category was renamed since keeps it through an edit.
+    Event event = makeEvent("Rehearsal", "20261220");
+    event.Category = QStringLiteral("Band");
+    state.AddEvent(event);
+    open().prepareEdit(0);
+    EXPECT_EQ(list("comboCategory")->currentText(), "Band");
+    EXPECT_EQ(list("comboCategory")->itemText(2), "Band"); // in its sorted place, after "Anniversary"
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_EQ(state.Events[0].Category, "Band");
+}
+
+TEST_F(EventDialogTest, HelpButtonAndF1ShowTheEventDialogTopic)
+{
+    openAdd();
+    const auto shownTopic = [&] {
+        HelpViewer *viewer = help.viewer();
+        EXPECT_NE(viewer, nullptr);
+        if (!viewer)
+            return QString();
+        EXPECT_EQ(viewer->parentWidget(), dialog.get());
+        const QListWidgetItem *topic = viewer->findChild<QListWidget *>("listTopics")->currentItem();
+        return topic ? topic->text() : QString();
+    };
+    QTest::mouseClick(dialog->findChild<QPushButton *>("commandHelp"), Qt::LeftButton);
+    EXPECT_EQ(shownTopic(), "The event dialog");
+
+    help.ShowHelpContents();
+    dialog->activateWindow(); // shortcuts reach the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(box("textDay"), Qt::Key_F1);
+    EXPECT_EQ(shownTopic(), "The event dialog");
+    EXPECT_TRUE(dialog->isVisible());
+    help.CloseHelp();
 }
