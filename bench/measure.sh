@@ -25,7 +25,7 @@ measure() { # name title command...
     start="$(date +%s%N)"
     "$@" > /dev/null 2>&1 &
     pid=$!
-    xdotool search --sync --onlyvisible --pid "$pid" --name "^$title\$" > /dev/null
+    until xdotool search --onlyvisible --pid "$pid" --name "^$title\$" > /dev/null 2>&1; do sleep 0.01; done
     mapped="$(date +%s%N)"
     sleep 2
     local rss hwm
