@@ -6,6 +6,7 @@
 #include "dialogs/ProgramFont.h"
 #include "dialogs/TextLimit.h"
 #include "dialogs/Twips.h"
+#include "eventdata/DataFile.h"
 #include "help/Help.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int ContentLength = 512;
 constexpr int ResizeBorder = 4; // pixels along the edges that size the window
+constexpr int MinGrabWidth = 40; // pixels of caption bar that must show on a screen
 const QColor NoteYellow(255, 255, 192);
 
 // Stored positions are 16-bit twips; a place beyond them is kept at the limit.
@@ -44,9 +46,13 @@ QString toShown(const QString &stored)
     return QString(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-Qt::Edges edgesAt(const QPoint &point, const QSize &size)
+} // namespace
+
+Qt::Edges noteResizeEdges(const QPoint &point, const QSize &size)
 {
     Qt::Edges edges;
+    if (point.y() < ResizeBorder)
+        edges |= Qt::TopEdge;
     if (point.x() < ResizeBorder)
         edges |= Qt::LeftEdge;
     if (point.x() >= size.width() - ResizeBorder)
@@ -55,8 +61,6 @@ Qt::Edges edgesAt(const QPoint &point, const QSize &size)
         edges |= Qt::BottomEdge;
     return edges;
 }
-
-} // namespace
 
 QString notesFullMessage()
 {
@@ -131,12 +135,14 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
     }
 }
 
-// A note stored on a screen that is gone comes back on the main screen.
+// A note stored on a screen that is gone comes back on the main screen. It
+// stays where it was while enough of its caption bar shows to be grabbed.
 void NoteWindow::placeOnScreen(QPoint topLeft)
 {
-    const QRect wanted(topLeft, size());
+    const QRect caption(topLeft, QSize(width(), twipsToPixels(180)));
     for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(wanted)) {
+        const QRect shown = screen->availableGeometry().intersected(caption);
+        if (shown.width() >= MinGrabWidth && shown.height() == caption.height()) {
             move(topLeft);
             return;
         }
@@ -154,8 +160,10 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     // Below the thresholds a part keeps its last size or place.
     if (w > 260)
         textContent_->resize(twipsToPixels(w - 240), textContent_->height());
+    // The text box ends above the bottom sizing border, which lies inside the
+    // window here rather than around it.
     if (h > 260)
-        textContent_->resize(textContent_->width(), twipsToPixels(h - 240));
+        textContent_->resize(textContent_->width(), twipsToPixels(h - 240) - ResizeBorder);
     if (w > 740) {
         shapeCaption_->resize(twipsToPixels(w - 740), shapeCaption_->height());
         imageRemove_->move(twipsToPixels(w - 660), imageRemove_->y());
@@ -172,7 +180,7 @@ void NoteWindow::mousePressEvent(QMouseEvent *event)
     QWindow *window = windowHandle();
     if (!window)
         return;
-    if (const Qt::Edges edges = edgesAt(event->position().toPoint(), size()))
+    if (const Qt::Edges edges = noteResizeEdges(event->position().toPoint(), size()))
         window->startSystemResize(edges);
     else
         window->startSystemMove();
@@ -221,9 +229,10 @@ void NoteWindow::removeNote()
         return;
     }
     if (state_.ConfirmRemoveN == 1) {
-        const QString &stored = state_.Notes[noteIndex_].Content;
-        const QString shown = stored.left(20) +
-                              (textContent_->toPlainText().size() >= 21 ? QStringLiteral("...") : QString());
+        // Counted as stored, with each line break two characters; a title has one line.
+        const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
+        const QString shown = toSingleLine(state_.Notes[noteIndex_].Content.left(20)) +
+                              (longText ? QStringLiteral("...") : QString());
         ShowGeneralDialog(state_, this, 4815, 1785, QStringLiteral("Remove ") + shown + QLatin1Char('?'),
                           QStringLiteral("Are you sure you want to remove this note?\n"
                                          "Note: You can not undo this operation!"),

@@ -11,6 +11,11 @@ struct AppState;
 // What the user is told when all notes are taken.
 QString notesFullMessage();
 
+// The edges of a note that a press at point sizes it by: its thin borders.
+// Anywhere else outside its text box and marks (the caption bar and the
+// margins) the press moves the note.
+Qt::Edges noteResizeEdges(const QPoint &point, const QSize &size);
+
 // A sticky note on the desktop: always on top, no title bar, dragged by its
 // caption bar and margins. Its text and place reach the notes table when it
 // closes; a new note (index -1) takes the next free slot then.

@@ -3,9 +3,10 @@
 #include "core/AppState.h"
 #include "dialogs/NotesMenu.h"
 #include "dialogs/NoteWindow.h"
+#include "notes/NotesFile.h"
 
-NoteWindows::NoteWindows(AppState &state, Help &help, NotesMenu &menu, QWidget *mainWindow)
-    : QObject(mainWindow), state_(state), help_(help), menu_(menu), mainWindow_(mainWindow)
+NoteWindows::NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)
+    : QObject(mainWindow), state_(state), help_(help), menu_(menu), file_(file), mainWindow_(mainWindow)
 {
 }
 
@@ -22,11 +23,11 @@ void NoteWindows::open(int index)
     show(index);
 }
 
-NoteWindow *NoteWindows::show(int index)
+void NoteWindows::show(int index)
 {
     auto *window = new NoteWindow(state_, help_, index, mainWindow_);
     windows_.append(window);
-    connect(window, &NoteWindow::noteStored, &menu_, &NotesMenu::RefreshNotesMenu);
+    connect(window, &NoteWindow::noteStored, this, &NoteWindows::noteStored);
     connect(window, &NoteWindow::noteRemoved, this, &NoteWindows::noteRemoved);
     connect(window, &NoteWindow::closed, this, [this, window](int closedIndex) {
         windows_.removeAll(window);
@@ -34,7 +35,12 @@ NoteWindow *NoteWindows::show(int index)
             menu_.setOpen(closedIndex, false);
     });
     window->show();
-    return window;
+}
+
+void NoteWindows::noteStored()
+{
+    menu_.RefreshNotesMenu();
+    file_.SaveNotes(state_);
 }
 
 // The last note moved into the freed slot: its window, if open, follows it,
@@ -51,6 +57,7 @@ void NoteWindows::noteRemoved(int index)
         }
     }
     menu_.RefreshNotesMenu();
+    file_.SaveNotes(state_);
 }
 
 void NoteWindows::storeAll()

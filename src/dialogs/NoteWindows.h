@@ -5,18 +5,20 @@
 #include <QPointer>
 
 class Help;
+class NotesFile;
 class NotesMenu;
 class NoteWindow;
 class QWidget;
 struct AppState;
 
 // The open note windows. Keeps each window on its note when a removal moves
-// notes between slots, and the Notes menu in line with the windows.
+// notes between slots, and the Notes menu in line with the windows. Every
+// stored or removed note is saved at once, so no edit waits for the exit.
 class NoteWindows : public QObject {
     Q_OBJECT
 
 public:
-    NoteWindows(AppState &state, Help &help, NotesMenu &menu, QWidget *mainWindow);
+    NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
 
     void openNew();
     void open(int index);
@@ -26,12 +28,14 @@ public:
     QList<NoteWindow *> windows() const;
 
 private:
-    NoteWindow *show(int index);
+    void show(int index);
+    void noteStored();
     void noteRemoved(int index);
 
     AppState &state_;
     Help &help_;
     NotesMenu &menu_;
+    NotesFile &file_;
     QWidget *mainWindow_;
     QList<QPointer<NoteWindow>> windows_;
 };

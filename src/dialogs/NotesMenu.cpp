@@ -1,8 +1,9 @@
 #include "dialogs/NotesMenu.h"
 
+#include "eventdata/DataFile.h"
+
 #include <QAction>
 #include <QMenu>
-#include <QRegularExpression>
 
 NotesMenu::NotesMenu(QMenu *menu, const NoteTable &notes) : QObject(menu), notes_(notes)
 {
@@ -20,9 +21,7 @@ NotesMenu::NotesMenu(QMenu *menu, const NoteTable &notes) : QObject(menu), notes
 
 QString NotesMenu::captionFor(const QString &content)
 {
-    static const QRegularExpression lineBreaks(QStringLiteral("\r\n|\r|\n"));
-    QString oneLine = noteMenuCaption(QString(content).replace(lineBreaks, QStringLiteral(" ")));
-    return oneLine.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return noteMenuCaption(toSingleLine(content)).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 void NotesMenu::RefreshNotesMenu()

@@ -216,7 +216,7 @@ void MainWindow::buildMenus()
     connect(addNote, &QAction::triggered, this, &MainWindow::AddNote);
     notesMenu_ = new NotesMenu(menuNotes, state_);
     connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::EditNote);
-    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, this);
+    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, notesFile_, this);
 
     QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
     QAction *contents = coolMenu_->addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),

@@ -6,12 +6,15 @@
 #include "core/AppState.h"
 #include "dialogs/Twips.h"
 #include "help/Help.h"
+#include "help/HelpViewer.h"
+#include "notes/NotesFile.h"
 #include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,11 +28,14 @@ namespace {
 class NoteWindowTest : public ::testing::Test {
 protected:
     AppState state;
-    Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    Help help{QStringLiteral(TARROW_HELP_FILE)};
+    DataFolderFixture folder;
+    RecordingReporter reporter;
+    NotesFile file{folder.path(), reporter};
     QWidget mainWindow;
     QMenu menuNotes;
     NotesMenu menu{&menuNotes, state};
-    NoteWindows notes{state, help, menu, &mainWindow};
+    NoteWindows notes{state, help, menu, file, &mainWindow};
 
     void SetUp() override
     {
@@ -74,6 +80,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(text(window), key);
     }
+    // The topic the help window shows, checking that the note asked for it.
+    QString shownHelpTopic(const NoteWindow *window) const
+    {
+        const HelpViewer *viewer = help.viewer();
+        if (!viewer || viewer->parentWidget() != window)
+            return QString();
+        const QListWidgetItem *topic = viewer->findChild<QListWidget *>("listTopics")->currentItem();
+        return topic ? topic->text() : QString();
+    }
     QString question;
 };
 
@@ -106,6 +121,40 @@ TEST_F(NoteWindowTest, EmptyNewNoteLeavesNoTrace)
     EXPECT_EQ(state.NoteCount, -1);
     EXPECT_TRUE(visibleEntries().isEmpty());
     EXPECT_FALSE(separatorVisible());
+    EXPECT_FALSE(folder.exists("notes.dat"));
+}
+
+TEST_F(NoteWindowTest, NotesFileIsWrittenWhenANoteIsStoredOrRemoved)
+{
+    notes.openNew();
+    text(last())->setPlainText("Buy milk\ncall the garage");
+    last()->move(100, 40);
+    click(last(), "imageClose");
+    EXPECT_EQ(folder.read("notes.dat"), "[Note Left=1500 Top=600 Color=Default]\r\nBuy milk\r\ncall the garage\r\n");
+
+    notes.open(0);
+    text(last())->setPlainText("Buy bread");
+    press(last(), Qt::Key_Escape);
+    EXPECT_EQ(folder.read("notes.dat"), "[Note Left=1500 Top=600 Color=Default]\r\nBuy bread\r\n");
+
+    notes.open(0);
+    click(last(), "imageRemove");
+    EXPECT_TRUE(folder.exists("notes.dat"));
+    EXPECT_EQ(folder.read("notes.dat"), "");
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(NoteWindowTest, HelpMarkAndF1ShowTheNoteTopic)
+{
+    notes.openNew();
+    NoteWindow *window = last();
+    click(window, "imageQuestion");
+    EXPECT_EQ(shownHelpTopic(window), "Sticky notes");
+    help.CloseHelp();
+    press(window, Qt::Key_F1);
+    EXPECT_EQ(shownHelpTopic(window), "Sticky notes");
+    EXPECT_TRUE(window->isVisible());
+    help.CloseHelp();
 }
 
 TEST_F(NoteWindowTest, OpenNoteHasItsEntryDisabledUntilClosed)
@@ -170,6 +219,14 @@ TEST_F(NoteWindowTest, RemovalQuestionTitleAndAnswers)
     EXPECT_EQ(question, "Remove bbbbbbbbbbbbbbbbbbbb...?");
     EXPECT_EQ(state.NoteCount, 0);
     EXPECT_EQ(state.ConfirmRemoveN, 0);
+
+    // Line breaks count as stored, two characters each, and show as blanks.
+    state.ConfirmRemoveN = 1;
+    addNotes({QStringLiteral("milk\r\neggs\r\nflour 2kg")}); // 19 characters typed, 21 stored
+    notes.open(1);
+    answerRemoval("commandNo");
+    click(last(), "imageRemove");
+    EXPECT_EQ(question, "Remove milk eggs flour 2k...?");
 }
 
 TEST_F(NoteWindowTest, EmptiedNoteAsksAndNoKeepsTheOldText)
@@ -221,20 +278,71 @@ TEST_F(NoteWindowTest, CaptionBarFollowsTheWidthOnlyAboveItsThreshold)
     EXPECT_EQ(close->x(), twipsToPixels(3000 - 320));
     EXPECT_EQ(window->findChild<QWidget *>("shapeCaption")->width(), twipsToPixels(3000 - 740));
     EXPECT_EQ(content->width(), twipsToPixels(3000 - 240));
-    window->resize(twipsToPixels(600), twipsToPixels(1500)); // at or below 740: the bar stays
-    EXPECT_EQ(close->x(), twipsToPixels(3000 - 320));
-    EXPECT_EQ(content->width(), twipsToPixels(600 - 240));
-    window->resize(twipsToPixels(240), twipsToPixels(240)); // below 260: the text box stays
-    EXPECT_EQ(content->width(), twipsToPixels(600 - 240));
-    EXPECT_EQ(content->height(), twipsToPixels(1500 - 240));
+    const int contentHeight = content->height();
+    window->resize(twipsToPixels(3000), twipsToPixels(1800));
+    EXPECT_EQ(content->height(), contentHeight + twipsToPixels(300));
+
+    window->resize(50, twipsToPixels(1800)); // 750 twips, just above 740: the bar follows
+    EXPECT_EQ(close->x(), twipsToPixels(750 - 320));
+    window->resize(49, twipsToPixels(1800)); // 735 twips: the bar and marks stay
+    EXPECT_EQ(close->x(), twipsToPixels(750 - 320));
+    EXPECT_EQ(content->width(), twipsToPixels(735 - 240));
+
+    window->resize(18, 18); // 270 twips, above 260: the text box follows
+    EXPECT_EQ(content->width(), twipsToPixels(270 - 240));
+    const int smallHeight = content->height();
+    window->resize(17, 17); // 255 twips: the text box stays
+    EXPECT_EQ(content->width(), twipsToPixels(270 - 240));
+    EXPECT_EQ(content->height(), smallHeight);
 }
 
-TEST_F(NoteWindowTest, NoteStoredOffEveryScreenComesBackOnScreen)
+TEST_F(NoteWindowTest, EveryBorderIsFreeForSizingAndTheCaptionBarMoves)
 {
+    notes.openNew();
+    NoteWindow *window = last();
+    const QSize size = window->size();
+    const int right = size.width() - 1;
+    const int bottom = size.height() - 1;
+    const int middleX = size.width() / 2;
+    const int middleY = size.height() / 2;
+    const struct {
+        QPoint point;
+        Qt::Edges edges;
+    } borders[] = {
+        {{0, middleY}, Qt::LeftEdge},
+        {{right, middleY}, Qt::RightEdge},
+        {{middleX, 0}, Qt::TopEdge},
+        {{middleX, bottom}, Qt::BottomEdge},
+        {{right, bottom}, Qt::RightEdge | Qt::BottomEdge},
+        {{0, 0}, Qt::LeftEdge | Qt::TopEdge},
+    };
+    for (const auto &border : borders) {
+        EXPECT_EQ(noteResizeEdges(border.point, size), border.edges) << border.point.x() << "," << border.point.y();
+        EXPECT_EQ(window->childAt(border.point), nullptr) << "covered: " << border.point.x() << "," << border.point.y();
+    }
+    // The caption bar lets the press through to the window, which moves; so
+    // does a margin just inside the borders.
+    const QPoint onCaption = window->findChild<QWidget *>("shapeCaption")->geometry().center();
+    EXPECT_EQ(window->childAt(onCaption), nullptr);
+    for (const QPoint inside : {onCaption, QPoint(4, middleY), QPoint(right - 4, middleY)})
+        EXPECT_EQ(noteResizeEdges(inside, size), Qt::Edges()) << inside.x() << "," << inside.y();
+}
+
+TEST_F(NoteWindowTest, NoteStoredOffScreenComesBackUnlessItsCaptionBarCanBeGrabbed)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int partlyOff = screen.right() - 100; // most of the caption bar shows
+    const int slightlyOff = screen.right() - 10; // only a sliver would show
+    state.AddNote(Note{QStringLiteral("partly off"), 600, static_cast<qint16>(partlyOff * 15)});
+    state.AddNote(Note{QStringLiteral("sliver"), 600, static_cast<qint16>(slightlyOff * 15)});
     state.AddNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
     notes.open(0);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(last()->frameGeometry().topLeft()));
+    EXPECT_EQ(last()->pos(), QPoint(partlyOff, 40));
+    notes.open(1);
+    EXPECT_TRUE(screen.contains(last()->frameGeometry()));
+    EXPECT_EQ(last()->y(), 40);
+    notes.open(2);
+    EXPECT_TRUE(screen.contains(last()->frameGeometry()));
 }
 
 TEST_F(NoteWindowTest, PlacesBeyondTheStoredRangeAreKeptAtItsLimit)
