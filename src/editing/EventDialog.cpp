@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "datelogic/EventChecks.h"
 #include "dialogs/GeneralDialog.h"
+#include "dialogs/ComboBox.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/TextLimit.h"
 #include "dialogs/Twips.h"
@@ -44,15 +45,6 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
         label->setFont(font);
     }
     return label;
-}
-
-QComboBox *addList(QWidget *parent, const QString &name, const QString &toolTip, const QRect &place)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setToolTip(toolTip);
-    list->setGeometry(place);
-    return list;
 }
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, const QRect &place)
@@ -107,7 +99,7 @@ void EventDialog::buildWindow()
     addLabel(this, QStringLiteral("labelTitle"), QStringLiteral("&Title"), twipsRect(120, 120, 495, 255), true);
     textTitle_ = addBox(QStringLiteral("textTitle"), QStringLiteral("Title"), twipsRect(240, 360, 3735, 315),
                         TitleLength);
-    comboCategory_ = addList(this, QStringLiteral("comboCategory"), QStringLiteral("Category"),
+    comboCategory_ = addComboBox(this, QStringLiteral("comboCategory"), QStringLiteral("Category"),
                              twipsRect(4080, 360, 1455, 315));
     fillCategories(QString());
 
@@ -121,7 +113,7 @@ void EventDialog::buildWindow()
     limitLength(textDescription_, DescriptionLength);
 
     addLabel(this, QStringLiteral("labelDate"), QStringLiteral("&Date"), twipsRect(120, 1800, 495, 285), true);
-    comboMonth_ = addList(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));
+    comboMonth_ = addComboBox(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));
     comboMonth_->addItems(MonthNames());
     textDay_ = addDigitBox(QStringLiteral("textDay"), QStringLiteral("Day"), twipsRect(1680, 2040, 375, 285), 2);
     addLabel(this, QStringLiteral("labelComma"), QStringLiteral(","), twipsRect(2040, 2160, 255, 255), false);
@@ -134,7 +126,7 @@ void EventDialog::buildWindow()
     addLabel(this, QStringLiteral("labelTimeDivider"), QStringLiteral(":"), twipsRect(4335, 2070, 135, 255), false);
     textMinutes_ = addDigitBox(QStringLiteral("textMinutes"), QStringLiteral("Minutes (leave empty to ignore)"),
                                twipsRect(4440, 2040, 375, 285), 2);
-    comboAMPM_ = addList(this, QStringLiteral("comboAMPM"), QStringLiteral("AM/PM"), twipsRect(4920, 2025, 615, 315));
+    comboAMPM_ = addComboBox(this, QStringLiteral("comboAMPM"), QStringLiteral("AM/PM"), twipsRect(4920, 2025, 615, 315));
     if (state_.uses12HourClock())
         comboAMPM_->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
     else

@@ -6,6 +6,7 @@
 #include "datelogic/AlertScheduler.h"
 #include "datelogic/EventSearch.h"
 #include "dialogs/AboutWindow.h"
+#include "dialogs/ComboBox.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/NotesMenu.h"
@@ -46,15 +47,6 @@ constexpr int MessageWidth = 4815;
 void addSeparator(QMenu *menu, int number)
 {
     menu->addSeparator()->setObjectName(QStringLiteral("menuSeparator%1").arg(number));
-}
-
-QComboBox *makeList(QWidget *parent, const QString &name, const QString &toolTip, const QRect &place)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setToolTip(toolTip);
-    combo->setGeometry(place);
-    return combo;
 }
 
 } // namespace
@@ -98,9 +90,9 @@ void MainWindow::buildWindow()
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(twipsRect(0, 345, 7020, 30));
 
-    comboMonth_ = makeList(client, QStringLiteral("comboMonth"), QStringLiteral("Displayed month"),
+    comboMonth_ = addComboBox(client, QStringLiteral("comboMonth"), QStringLiteral("Displayed month"),
                            twipsRect(4780, 30, 1320, 315));
-    comboYear_ = makeList(client, QStringLiteral("comboYear"), QStringLiteral("Displayed year"),
+    comboYear_ = addComboBox(client, QStringLiteral("comboYear"), QStringLiteral("Displayed year"),
                           twipsRect(6160, 30, 855, 315));
     connect(comboMonth_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
     connect(comboYear_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
