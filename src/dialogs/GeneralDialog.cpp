@@ -16,11 +16,6 @@ constexpr int ExtraWidth = 55;
 constexpr int ButtonsAboveBottom = 810;
 constexpr int IconSizePixels = 32;
 
-void placeInTwips(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 // Controls that only some kinds use start hidden and disabled, so that a hidden
 // button's shortcut cannot answer the dialog.
 void conceal(QWidget *widget)
@@ -53,11 +48,11 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(message);
-    placeInTwips(label, 720, 120, 3975, messageHeight);
+    label->setGeometry(twipsRect(720, 120, 3975, messageHeight));
 
     checkbox_ = new QCheckBox(checkboxCaption, this);
     checkbox_->setObjectName(QStringLiteral("checkboxCheckbox"));
-    placeInTwips(checkbox_, 720, messageHeight + 170, 3975, 255);
+    checkbox_->setGeometry(twipsRect(720, messageHeight + 170, 3975, 255));
     if (checkboxCaption.isEmpty())
         conceal(checkbox_);
 
@@ -80,7 +75,7 @@ QPushButton *GeneralDialog::addButton(const QString &caption, const QString &nam
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
-    placeInTwips(button, left, top, 1215, 345);
+    button->setGeometry(twipsRect(left, top, 1215, 345));
     conceal(button);
     return button;
 }

@@ -105,8 +105,7 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
     imageClose_->setToolTip(QStringLiteral("Close note"));
     connect(imageRemove_, &NoteMark::clicked, this, &NoteWindow::removeNote);
     connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
-    const auto showHelp = [this] { help_.ShowHelpTopic(this, HelpContext::Note); };
-    connect(imageQuestion_, &NoteMark::clicked, this, showHelp);
+    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpContext::Note), &QAction::trigger);
 
     textContent_ = new QPlainTextEdit(this);
     textContent_->setObjectName(QStringLiteral("textContent"));
@@ -120,10 +119,7 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
     auto *escape = new QAction(this);
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(escape, &QAction::triggered, this, &NoteWindow::closeNote);
-    auto *f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(f1, &QAction::triggered, this, showHelp);
-    addActions({escape, f1});
+    addAction(escape);
 
     if (noteIndex_ < 0) {
         const QRect main = mainWindow ? mainWindow->frameGeometry() : QRect();

@@ -92,14 +92,9 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
     connect(addButton(this, QStringLiteral("commandCancel"), QStringLiteral("&Cancel"), 2520), &QPushButton::clicked,
             this, &QDialog::reject);
-    const auto showHelp = [this] { help_.ShowHelpTopic(this, HelpContext::Settings); };
     QPushButton *helpButton = addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), 3720);
     helpButton->setAutoDefault(false);
-    connect(helpButton, &QPushButton::clicked, this, showHelp);
-    auto *f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(f1);
-    connect(f1, &QAction::triggered, this, showHelp);
+    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpContext::Settings), &QAction::trigger);
 
     load();
 }

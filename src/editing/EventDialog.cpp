@@ -164,13 +164,8 @@ void EventDialog::buildWindow()
     connect(ok, &QPushButton::clicked, this, &EventDialog::store);
     connect(addButton(this, QStringLiteral("commandCancel"), QStringLiteral("&Cancel"), twipsRect(3240, 3600, 1095, 345)),
             &QPushButton::clicked, this, &QDialog::reject);
-    const auto showHelp = [this] { help_.ShowHelpTopic(this, HelpContext::EventDialog); };
     connect(addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), twipsRect(4440, 3600, 1095, 345)),
-            &QPushButton::clicked, this, showHelp);
-    auto *f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(f1);
-    connect(f1, &QAction::triggered, this, showHelp);
+            &QPushButton::clicked, help_.addHelpKey(this, HelpContext::EventDialog), &QAction::trigger);
 }
 
 // The sorted category list, with extra added when it is not empty.

@@ -99,13 +99,8 @@ void FindDialog::buildWindow()
     });
     connect(addButton(this, QStringLiteral("commandCancel"), QStringLiteral("&Cancel"), 2400), &QPushButton::clicked,
             this, &QDialog::reject);
-    const auto showHelp = [this] { help_.ShowHelpTopic(this, HelpContext::Find); };
-    connect(addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), 3600), &QPushButton::clicked, this,
-            showHelp);
-    auto *f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(f1);
-    connect(f1, &QAction::triggered, this, showHelp);
+    connect(addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), 3600), &QPushButton::clicked,
+            help_.addHelpKey(this, HelpContext::Find), &QAction::trigger);
 }
 
 void FindDialog::search()

@@ -2,6 +2,7 @@
 
 #include "help/HelpViewer.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -20,6 +21,15 @@ QString Help::defaultHelpFilePath()
 void Help::ShowHelpContents()
 {
     ShowHelpTopic(nullptr, HelpContext::Contents);
+}
+
+QAction *Help::addHelpKey(QWidget *window, int context)
+{
+    auto *key = new QAction(window);
+    key->setShortcut(QKeySequence(Qt::Key_F1));
+    window->addAction(key);
+    QObject::connect(key, &QAction::triggered, window, [this, window, context] { ShowHelpTopic(window, context); });
+    return key;
 }
 
 void Help::ShowHelpTopic(QWidget *owner, int context)

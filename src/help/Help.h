@@ -4,6 +4,7 @@
 #include <QString>
 
 class HelpViewer;
+class QAction;
 class QWidget;
 
 namespace HelpContext {
@@ -31,6 +32,10 @@ public:
     // number (the contents for an unknown one). owner is the asking window,
     // or null for the main window.
     void ShowHelpTopic(QWidget *owner, int context);
+    // Gives window an F1 key, working wherever the focus is, that opens the
+    // topic of context; the returned action also serves the window's Help
+    // button.
+    QAction *addHelpKey(QWidget *window, int context);
     // Closes and deletes the help window, if it is open.
     void CloseHelp();
 
