@@ -134,3 +134,20 @@ void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height
     state.DialogResult = dialog.answer();
     state.DialogCheckbox = dialog.checkboxAnswer();
 }
+
+bool ConfirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
+                    qint16 &confirmSetting)
+{
+    if (confirmSetting != 1)
+        return true;
+    ShowGeneralDialog(state, centreOn, 4815, 1785, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
+                      QStringLiteral("Are you sure you want to remove this %1?\n"
+                                     "Note: You can not undo this operation!")
+                          .arg(thing),
+                      495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+    if (state.DialogResult != QLatin1String("Yes"))
+        return false;
+    if (state.DialogCheckbox)
+        confirmSetting = 0;
+    return true;
+}

@@ -49,3 +49,9 @@ private:
 void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
                        const QString &message, int messageHeight, const QString &kind,
                        const QString &checkboxCaption);
+
+// Asks before an event or a note ("event", "note") is removed, unless the
+// user switched the question off; a ticked box switches it off. True when
+// the removal may go ahead.
+bool ConfirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
+                    qint16 &confirmSetting);

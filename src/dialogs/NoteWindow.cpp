@@ -224,20 +224,12 @@ void NoteWindow::removeNote()
         finish();
         return;
     }
-    if (state_.ConfirmRemoveN == 1) {
-        // Counted as stored, with each line break two characters; a title has one line.
-        const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
-        const QString shown = toSingleLine(state_.Notes[noteIndex_].Content.left(20)) +
-                              (longText ? QStringLiteral("...") : QString());
-        ShowGeneralDialog(state_, this, 4815, 1785, QStringLiteral("Remove ") + shown + QLatin1Char('?'),
-                          QStringLiteral("Are you sure you want to remove this note?\n"
-                                         "Note: You can not undo this operation!"),
-                          495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
-        if (state_.DialogResult != QLatin1String("Yes"))
-            return;
-        if (state_.DialogCheckbox)
-            state_.ConfirmRemoveN = 0;
-    }
+    // Counted as stored, with each line break two characters; a title has one line.
+    const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
+    const QString shown =
+        toSingleLine(state_.Notes[noteIndex_].Content.left(20)) + (longText ? QStringLiteral("...") : QString());
+    if (!ConfirmRemoval(state_, this, shown, QStringLiteral("note"), state_.ConfirmRemoveN))
+        return;
     const int removed = noteIndex_;
     state_.RemoveNote(removed);
     noteIndex_ = -1; // gone from the table: closing drops the window without a trace

@@ -517,31 +517,27 @@ void MainWindow::RemoveSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    if (state_.ConfirmRemoveE == 1) {
-        const QString &title = state_.Events[index].Title;
-        QString shown = title.left(20);
-        while (shown.endsWith(QLatin1Char(' ')))
-            shown.chop(1);
-        if (title.size() > 20)
-            shown += QStringLiteral("...");
-        ShowGeneralDialog(state_, this, MessageWidth, 1785, QStringLiteral("Remove ") + shown + QLatin1Char('?'),
-                          QStringLiteral("Are you sure you want to remove this event?\n"
-                                         "Note: You can not undo this operation!"),
-                          495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
-        if (state_.DialogResult != QLatin1String("Yes"))
-            return;
-        if (state_.DialogCheckbox)
-            state_.ConfirmRemoveE = 0;
-    }
+    const QString &title = state_.Events[index].Title;
+    QString shown = title.left(20);
+    while (shown.endsWith(QLatin1Char(' ')))
+        shown.chop(1);
+    if (title.size() > 20)
+        shown += QStringLiteral("...");
+    if (!ConfirmRemoval(state_, this, shown, QStringLiteral("event"), state_.ConfirmRemoveE))
+        return;
     state_.RemoveEvent(index);
     showDisplayedDay();
     calendarFile_.SaveCalendar(state_);
 }
 
+CalendarDay MainWindow::displayedCalendarDay() const
+{
+    return {state_.DisplayedDay.toInt(), MonthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt()};
+}
+
 void MainWindow::goToNextEvent()
 {
-    const CalendarDay from{state_.DisplayedDay.toInt(), MonthNumber(comboMonth_->currentText()),
-                           comboYear_->currentText().toInt()};
+    const CalendarDay from = displayedCalendarDay();
     if (const std::optional<CalendarDay> found = FindNextEvent(state_, from, platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
@@ -551,8 +547,7 @@ void MainWindow::goToNextEvent()
 
 void MainWindow::goToPreviousEvent()
 {
-    const CalendarDay from{state_.DisplayedDay.toInt(), MonthNumber(comboMonth_->currentText()),
-                           comboYear_->currentText().toInt()};
+    const CalendarDay from = displayedCalendarDay();
     if (const std::optional<CalendarDay> found = FindPreviousEvent(state_, from, platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else

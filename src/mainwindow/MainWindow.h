@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
 #include "notes/NotesFile.h"
 #include "platform/Autostart.h"
@@ -82,6 +83,7 @@ private:
     void EditSelectedEvent();
     void runEventDialog(EventDialog &dialog);
     void RemoveSelectedEvent();
+    CalendarDay displayedCalendarDay() const;
     void goToNextEvent();
     void goToPreviousEvent();
     void showFoundDay(int day, int month, int year);
