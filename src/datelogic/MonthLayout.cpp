@@ -21,6 +21,11 @@ MonthLayout::MonthLayout(int year, int month)
         cells_[k] = {next++, false};
 }
 
+bool isShownYear(int year, int currentYear)
+{
+    return year >= currentYear && year <= currentYear + ShownYearsAhead;
+}
+
 QString DateHeading(int year, int month, int day)
 {
     return MonthName(month) + QLatin1Char(' ') + QString::number(day) + QStringLiteral(", ") + QString::number(year);

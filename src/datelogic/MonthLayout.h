@@ -30,6 +30,10 @@ private:
     std::array<GridCell, CellCount> cells_{};
 };
 
+// The main window shows the current year and the ten after it.
+constexpr int ShownYearsAhead = 10;
+bool isShownYear(int year, int currentYear);
+
 // "February 5, 2002": the heading of the displayed date.
 QString DateHeading(int year, int month, int day);
 // The diagnostic record of a drawn date, both in its short and its long form.

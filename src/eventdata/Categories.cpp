@@ -56,3 +56,8 @@ QStringList categoryChoices(const std::array<QString, 3> &userCategories)
     }
     return choices;
 }
+
+bool isUserCategoryName(const QString &name)
+{
+    return !name.contains(QLatin1Char(','));
+}

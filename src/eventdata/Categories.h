@@ -34,3 +34,7 @@ bool categoryImageShowsName(CategoryImage image);
 // The entries of the event dialog's category list before sorting: the empty
 // entry, the built-in names, then every non-empty user category.
 QStringList categoryChoices(const std::array<QString, 3> &userCategories);
+
+// A comma ends an item of the settings file, so a user category name may hold
+// anything but a comma.
+bool isUserCategoryName(const QString &name);

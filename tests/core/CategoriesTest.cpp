@@ -37,3 +37,10 @@ TEST(Categories, ChoicesListBuiltInsThenNonEmptyUserNames)
     EXPECT_EQ(choices.at(14), "Tennis");
     EXPECT_EQ(choices.at(15), "Chess");
 }
+
+TEST(Categories, UserNamesHoldNoComma)
+{
+    for (const auto &[name, accepted] : {std::pair{"", true}, std::pair{"Choir", true}, std::pair{",Choir", false},
+                                         std::pair{"Choir, Gym", false}, std::pair{"Choir,", false}})
+        EXPECT_EQ(isUserCategoryName(QString::fromLatin1(name)), accepted) << name;
+}

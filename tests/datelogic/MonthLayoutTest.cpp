@@ -80,3 +80,10 @@ TEST(DateHeadingText, NamesTheDayWithoutLeadingZeroAndRecordsBothForms)
     EXPECT_EQ(DisplayedDateRecord(2002, 2, 10),
               "DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002");
 }
+
+TEST(MonthLayout, ShownYearsAreThisYearAndTheTenAfter)
+{
+    for (const auto &[year, shown] : {std::pair{2025, false}, std::pair{2026, true}, std::pair{2036, true},
+                                      std::pair{2037, false}})
+        EXPECT_EQ(isShownYear(year, 2026), shown) << year;
+}
