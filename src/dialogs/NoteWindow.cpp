@@ -2,9 +2,9 @@
 
 #include "core/AppState.h"
 #include "dialogs/GeneralDialog.h"
+#include "dialogs/LimitedTextEdit.h"
 #include "dialogs/NoteMark.h"
 #include "dialogs/ProgramFont.h"
-#include "dialogs/TextLimit.h"
 #include "dialogs/Twips.h"
 #include "eventdata/DataFile.h"
 #include "help/Help.h"
@@ -107,13 +107,12 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
     connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
     connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpContext::Note), &QAction::trigger);
 
-    textContent_ = new QPlainTextEdit(this);
+    textContent_ = new LimitedTextEdit(ContentLength, this);
     textContent_->setObjectName(QStringLiteral("textContent"));
     textContent_->setFrameShape(QFrame::NoFrame);
     textContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textContent_->move(twipsToPixels(80), twipsToPixels(240));
-    limitLength(textContent_, ContentLength);
 
     // The note's own keys work wherever the focus is.
     auto *escape = new QAction(this);

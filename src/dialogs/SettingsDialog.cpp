@@ -1,7 +1,9 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "core/AppState.h"
+#include "dialogs/CategoryNameValidator.h"
 #include "dialogs/ProgramFont.h"
+#include "dialogs/TextLimit.h"
 #include "dialogs/Twips.h"
 #include "help/Help.h"
 #include "platform/Autostart.h"
@@ -150,7 +152,8 @@ QWidget *SettingsDialog::buildCategoriesPage()
         number->setGeometry(twipsRect(120, rows.top() + 30, 255, 255));
         auto *box = new QLineEdit(page);
         box->setObjectName(QStringLiteral("textOwnCategory%1").arg(i));
-        box->setMaxLength(CategoryLength);
+        limitLength(box, CategoryLength);
+        box->setValidator(new CategoryNameValidator(box));
         box->setGeometry(twipsRect(480, rows.top(), 2175, 315));
         textOwnCategory_[i] = box;
         rows.skip(390);
@@ -169,7 +172,7 @@ void SettingsDialog::load()
     checkConfirmRemoveN_->setChecked(state_.ConfirmRemoveN == 1);
     (state_.uses12HourClock() ? twelveHours_ : twentyFourHours_)->setChecked(true);
     for (int i = 0; i < 3; ++i)
-        textOwnCategory_[i]->setText(state_.UserCategories[i]);
+        setWholeText(textOwnCategory_[i], state_.UserCategories[i]);
 }
 
 // Only a change of the box touches the entry, so one removed elsewhere is

@@ -1,15 +1,24 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include "eventdata/LengthLimit.h"
 
-// A plain text box has no length limit of its own: text beyond maxLength,
-// typed or pasted, is cut off as it arrives.
-inline void limitLength(QPlainTextEdit *box, int maxLength)
+#include <QLineEdit>
+
+// Typing and pasting into box stop at limit characters. A line edit's own
+// limit would also cut text the program puts in, so the limit follows the
+// text: never below its length, so a longer stored text stays whole and an
+// edit can only shorten it (LengthLimit.h).
+inline void limitLength(QLineEdit *box, int limit)
 {
-    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
-        if (const QString text = box->toPlainText(); text.size() > maxLength) {
-            box->setPlainText(text.left(maxLength));
-            box->moveCursor(QTextCursor::End);
-        }
+    box->setMaxLength(limit);
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, limit] {
+        box->setMaxLength(static_cast<int>(lengthCeiling(box->text().size(), limit)));
     });
+}
+
+// Puts a stored text into a box of limitLength, whole.
+inline void setWholeText(QLineEdit *box, const QString &text)
+{
+    box->setMaxLength(std::max(box->maxLength(), static_cast<int>(text.size())));
+    box->setText(text);
 }

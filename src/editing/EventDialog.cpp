@@ -4,10 +4,12 @@
 #include "datelogic/EventChecks.h"
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/ComboBox.h"
+#include "dialogs/LimitedTextEdit.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/TextLimit.h"
 #include "dialogs/Twips.h"
 #include "eventdata/Categories.h"
+#include "eventdata/DataFile.h"
 #include "eventdata/DateText.h"
 #include "eventdata/TimeText.h"
 #include "help/Help.h"
@@ -29,8 +31,8 @@
 namespace {
 
 constexpr int TitleLength = 64;
+constexpr int NoLimit = 0; // a sound file's path is taken whole, however long
 constexpr int DescriptionLength = 256;
-constexpr int SoundLength = 255;
 const QString AddCaption = QStringLiteral("Add event");
 const QString EditCaption = QStringLiteral("Edit event");
 
@@ -81,7 +83,8 @@ QLineEdit *EventDialog::addBox(const QString &name, const QString &toolTip, cons
     box->setObjectName(name);
     box->setToolTip(toolTip);
     box->setGeometry(place);
-    box->setMaxLength(maxLength);
+    if (maxLength != NoLimit)
+        limitLength(box, maxLength);
     return box;
 }
 
@@ -105,12 +108,11 @@ void EventDialog::buildWindow()
 
     addLabel(this, QStringLiteral("labelDescription"), QStringLiteral("D&escription"), twipsRect(120, 720, 975, 285),
              true);
-    textDescription_ = new QPlainTextEdit(this);
+    textDescription_ = new LimitedTextEdit(DescriptionLength, this);
     textDescription_->setObjectName(QStringLiteral("textDescription"));
     textDescription_->setToolTip(QStringLiteral("Description"));
     textDescription_->setGeometry(twipsRect(240, 960, 5295, 735));
     textDescription_->setTabChangesFocus(true);
-    limitLength(textDescription_, DescriptionLength);
 
     addLabel(this, QStringLiteral("labelDate"), QStringLiteral("&Date"), twipsRect(120, 1800, 495, 285), true);
     comboMonth_ = addComboBox(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));
@@ -146,7 +148,7 @@ void EventDialog::buildWindow()
     QLabel *sound = addLabel(this, QStringLiteral("labelSound"), QStringLiteral("&Play a sound:"),
                              twipsRect(240, 3150, 975, 255), false);
     textSound_ = addBox(QStringLiteral("textSound"), QStringLiteral("Play a sound (leave empty to ignore)"),
-                        twipsRect(1320, 3090, 3615, 285), SoundLength);
+                        twipsRect(1320, 3090, 3615, 285), NoLimit);
     sound->setBuddy(textSound_);
     QPushButton *chooser = addButton(this, QStringLiteral("commandSound"), QStringLiteral("..."),
                                      twipsRect(5040, 3120, 495, 285));
@@ -193,7 +195,7 @@ void EventDialog::prepareEdit(int index)
     setWindowTitle(EditCaption);
     editedIndex_ = index;
     const Event &event = state_.Events[index];
-    textTitle_->setText(event.Title);
+    setWholeText(textTitle_, event.Title);
     textDescription_->setPlainText(event.Description);
     if (event.Time != QString(Event::TimeWidth, QLatin1Char(' '))) {
         textHours_->setText(event.Time.left(2));
@@ -208,7 +210,7 @@ void EventDialog::prepareEdit(int index)
     if (!event.isEveryYear())
         textYear_->setText(event.yearText().toString());
     if (event.NotifyingDays != 0)
-        textAlert_->setText(QString::number(std::abs(event.NotifyingDays)));
+        setWholeText(textAlert_, QString::number(std::abs(event.NotifyingDays)));
     checkboxDisableThisYear_->setChecked(event.NotifyingDays < 0 &&
                                          textYear_->text() == QString::number(clock_.today().year()));
     textSound_->setText(event.Sound);
@@ -256,7 +258,8 @@ void EventDialog::store()
     event.Title = form.title;
     event.Date = (form.year.isEmpty() ? QString(Event::EveryYear) : form.year) +
                  TwoDigits(MonthNumber(form.monthName)) + TwoDigits(form.day.toInt());
-    event.Description = textDescription_->toPlainText();
+    // The main window shows the description on one line, as the file keeps it.
+    event.Description = toSingleLine(textDescription_->toPlainText());
     event.Category = comboCategory_->currentText();
     event.Sound = textSound_->text();
     const int alertDays = textAlert_->text().toInt();

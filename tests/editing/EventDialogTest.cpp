@@ -86,7 +86,10 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
     EXPECT_EQ(dialog->windowTitle(), "Add event");
     EXPECT_EQ(box("textDay")->text(), "12");
     type("textTitle", "Dentist");
-    dialog->findChild<QPlainTextEdit *>("textDescription")->setPlainText("Bring the forms");
+    auto *description = dialog->findChild<QPlainTextEdit *>("textDescription");
+    QTest::keyClicks(description, "Bring");
+    QTest::keyClick(description, Qt::Key_Return);
+    QTest::keyClicks(description, "the forms");
     list("comboCategory")->setCurrentText("Meeting");
     type("textHours", "9");
     type("textMinutes", "5");
@@ -104,7 +107,7 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
     EXPECT_EQ(stored.Title, "Dentist");
     EXPECT_EQ(stored.Date, "20261212");
     EXPECT_EQ(stored.Time, "0905");
-    EXPECT_EQ(stored.Description, "Bring the forms");
+    EXPECT_EQ(stored.Description, "Bring the forms"); // one line, as the main window shows it
     EXPECT_EQ(stored.Category, "Meeting");
     EXPECT_EQ(stored.NotifyingDays, -7);
     EXPECT_EQ(stored.Sound, "/sounds/bell.wav");
@@ -268,14 +271,27 @@ TEST_F(EventDialogTest, NumericBoxesTakeOnlyDigitsTypedOrPasted)
     EXPECT_EQ(box("textAlert")->text(), "12");
 }
 
-TEST_F(EventDialogTest, LengthLimits)
+TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsAndSoundPathsWhole)
 {
+    Event stored = makeEvent(QString(70, QLatin1Char('t')), "20261224", 120);
+    stored.Description = QString(300, QLatin1Char('d'));
+    stored.Sound = QLatin1Char('/') + QString(304, QLatin1Char('s'));
+    state.AddEvent(stored);
+    open().prepareEdit(0);
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_EQ(state.Events[0].Title, stored.Title);
+    EXPECT_EQ(state.Events[0].Description, stored.Description);
+    EXPECT_EQ(state.Events[0].Sound, stored.Sound);
+    EXPECT_EQ(state.Events[0].NotifyingDays, 120);
+
     openAdd();
     type("textTitle", QString(70, QLatin1Char('t')));
     EXPECT_EQ(box("textTitle")->text().size(), 64);
     auto *description = dialog->findChild<QPlainTextEdit *>("textDescription");
-    description->setPlainText(QString(300, QLatin1Char('d')));
+    QTest::keyClicks(description, QString(260, QLatin1Char('d')));
     EXPECT_EQ(description->toPlainText().size(), 256);
+    type("textSound", QString(300, QLatin1Char('s')));
+    EXPECT_EQ(box("textSound")->text().size(), 300);
 }
 
 TEST_F(EventDialogTest, SoundChooserTrimsTheChoiceAndCancelKeepsTheText)

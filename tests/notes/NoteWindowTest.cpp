@@ -12,7 +12,9 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
@@ -367,6 +369,28 @@ TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAndAsksNothing)
     EXPECT_TRUE(notes.windows().isEmpty());
     ASSERT_EQ(state.NoteCount, 1);
     EXPECT_EQ(state.Notes[1].Content, "typed just before quitting");
+}
+
+TEST_F(NoteWindowTest, FullNoteRefusesTypingAndCutsAPasteKeepingTextAndCursor)
+{
+    notes.openNew();
+    QPlainTextEdit *box = text(last());
+    const QString full = QString(511, QLatin1Char('x'));
+    box->setPlainText(full);
+    box->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(box, "ab");
+    EXPECT_EQ(box->toPlainText(), "a" + full);
+    EXPECT_EQ(box->textCursor().position(), 1);
+
+    QApplication::clipboard()->setText("12345");
+    box->paste();
+    EXPECT_EQ(box->toPlainText(), "a" + full);
+    QTextCursor selection = box->textCursor();
+    selection.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 3);
+    box->setTextCursor(selection);
+    box->paste();
+    EXPECT_EQ(box->toPlainText(), "a123" + full.mid(3));
+    EXPECT_EQ(box->textCursor().position(), 4);
 }
 
 TEST(NotesMenuCaption, OneLineShortenedAmpersandsShown)

@@ -6,7 +6,9 @@
 #include "ModalDriver.h"
 #include "platform/Autostart.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -95,6 +97,18 @@ TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(state.TimeFormat, 24);
     EXPECT_EQ(state.UserCategories[0], "");
+}
+
+TEST_F(SettingsDialogTest, CategoryBoxesRefuseCommasAndKeepALongStoredName)
+{
+    const QString handEdited = QStringLiteral("Twenty characters!!!");
+    state.UserCategories = {handEdited, QString(), QString()};
+    open();
+    QTest::keyClicks(control<QLineEdit>("textOwnCategory1"), "Choir, Gym");
+    QApplication::clipboard()->setText("Band,Gym");
+    control<QLineEdit>("textOwnCategory2")->paste();
+    ok();
+    EXPECT_EQ(state.UserCategories, (std::array<QString, 3>{handEdited, "Choir Gym", ""}));
 }
 
 TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxChangeNothing)
