@@ -38,8 +38,19 @@ void NoteMark::paintEvent(QPaintEvent *)
     }
 }
 
+void NoteMark::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
 void NoteMark::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool clickedHere = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (clickedHere)
         emit clicked();
 }

@@ -181,18 +181,22 @@ void NoteWindow::mousePressEvent(QMouseEvent *event)
         window->startSystemMove();
 }
 
-void NoteWindow::storeNote()
+// An emptied note keeps what it last stored: an empty note is never stored.
+bool NoteWindow::storeNote()
 {
     const QString text = toStored(textContent_->toPlainText());
+    if (text.isEmpty())
+        return true;
     if (noteIndex_ < 0) {
-        if (text.isEmpty() || state_.NoteTable::isFull())
-            return;
+        if (state_.NoteTable::isFull())
+            return false;
         noteIndex_ = state_.AddNote(Note{});
     }
     Note &note = state_.Notes[noteIndex_];
     note.Content = text;
     note.Left = toStoredTwips(x());
     note.Top = toStoredTwips(y());
+    return true;
 }
 
 void NoteWindow::closeNote()
@@ -236,10 +240,18 @@ void NoteWindow::removeNote()
     finish();
 }
 
-void NoteWindow::closeKeepingText()
+// Closing would remove an emptied note, asking first when the user wants to
+// be asked; as the program ends nothing is asked, so the note goes only when
+// questions are off and otherwise keeps its stored text.
+bool NoteWindow::closeKeepingText()
 {
-    storeNote();
+    if (textContent_->toPlainText().isEmpty() && noteIndex_ >= 0 && state_.ConfirmRemoveN != 1) {
+        removeNote();
+        return true;
+    }
+    const bool kept = storeNote();
     finish();
+    return kept;
 }
 
 void NoteWindow::finish()

@@ -31,10 +31,13 @@ public:
 
     // Close as the close mark does: keeps the text, or removes an emptied note.
     void closeNote();
-    // Keeps the text and place without closing or asking anything.
-    void storeNote();
-    // Keeps the text and closes without asking, as when the program ends.
-    void closeKeepingText();
+    // Keeps the text and place without closing or asking anything. False
+    // when a new note's text found no free slot.
+    bool storeNote();
+    // Keeps the text and closes without asking, as when the program ends; an
+    // emptied note goes only when removal questions are off. False when the
+    // text of a new note was dropped for want of a slot.
+    bool closeKeepingText();
 
 signals:
     void noteStored();

@@ -1,6 +1,7 @@
 #include "dialogs/NoteWindows.h"
 
 #include "core/AppState.h"
+#include "dialogs/GeneralDialog.h"
 #include "dialogs/NotesMenu.h"
 #include "dialogs/NoteWindow.h"
 #include "notes/NotesFile.h"
@@ -68,8 +69,17 @@ void NoteWindows::storeAll()
 
 void NoteWindows::closeAll()
 {
+    int dropped = 0;
     for (NoteWindow *window : windows())
-        window->closeKeepingText();
+        dropped += window->closeKeepingText() ? 0 : 1;
+    if (dropped == 0)
+        return;
+    const QString lost = dropped == 1 ? QStringLiteral("the new note that was still open could not be kept.")
+                                      : QStringLiteral("%1 new notes that were still open could not be kept.")
+                                            .arg(dropped);
+    ShowGeneralDialog(state_, mainWindow_, 4815, 1605, QStringLiteral("Database is full"),
+                      QStringLiteral("The notes database is full, so ") + lost, 735, QStringLiteral("Ok"),
+                      QString());
 }
 
 QList<NoteWindow *> NoteWindows::windows() const

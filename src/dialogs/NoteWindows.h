@@ -24,6 +24,8 @@ public:
     void open(int index);
     // Every open note keeps its text and place, before the notes are saved.
     void storeAll();
+    // Closes every note as the program ends, asking nothing; says once when
+    // new notes found no free slot.
     void closeAll();
     QList<NoteWindow *> windows() const;
 

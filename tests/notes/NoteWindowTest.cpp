@@ -268,6 +268,18 @@ TEST_F(NoteWindowTest, FullTableKeepsTheNewNoteOpen)
     EXPECT_EQ(title, "Database is full");
     EXPECT_TRUE(late->isVisible());
     EXPECT_EQ(text(late)->toPlainText(), "no room");
+
+    // At exit the text cannot be kept; the user is told once.
+    title.clear();
+    notes.openNew();
+    text(last())->setPlainText("no room either");
+    whenModalOpens([&](QDialog *dialog) {
+        title = dialog->windowTitle();
+        dialog->accept();
+    });
+    notes.closeAll();
+    EXPECT_EQ(title, "Database is full");
+    EXPECT_TRUE(notes.windows().isEmpty());
 }
 
 TEST_F(NoteWindowTest, CaptionBarFollowsTheWidthOnlyAboveItsThreshold)
@@ -357,18 +369,27 @@ TEST_F(NoteWindowTest, PlacesBeyondTheStoredRangeAreKeptAtItsLimit)
     EXPECT_EQ(state.Notes[0].Top, -150);
 }
 
-TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAndAsksNothing)
+TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEmptyNote)
 {
-    state.ConfirmRemoveN = 1;
-    addNotes({"stored"});
-    notes.open(0);
-    text(last())->clear();
-    notes.openNew();
-    text(last())->setPlainText("typed just before quitting");
-    notes.closeAll();
-    EXPECT_TRUE(notes.windows().isEmpty());
-    ASSERT_EQ(state.NoteCount, 1);
-    EXPECT_EQ(state.Notes[1].Content, "typed just before quitting");
+    // With questions on, an emptied note keeps its stored text (as No would);
+    // with them off it goes, as closing it would remove it.
+    for (const qint16 confirm : {1, 0}) {
+        state.NoteCount = -1;
+        state.ConfirmRemoveN = confirm;
+        addNotes({"stored"});
+        notes.open(0);
+        text(last())->clear();
+        notes.openNew();
+        text(last())->setPlainText("typed just before quitting");
+        notes.closeAll();
+        EXPECT_TRUE(notes.windows().isEmpty());
+        QStringList stored;
+        for (int i = 0; i <= state.NoteCount; ++i)
+            stored << state.Notes[i].Content;
+        const QStringList expected = confirm ? QStringList{"stored", "typed just before quitting"}
+                                             : QStringList{"typed just before quitting"};
+        EXPECT_EQ(stored, expected);
+    }
 }
 
 TEST_F(NoteWindowTest, FullNoteRefusesTypingAndCutsAPasteKeepingTextAndCursor)
@@ -391,6 +412,31 @@ TEST_F(NoteWindowTest, FullNoteRefusesTypingAndCutsAPasteKeepingTextAndCursor)
     box->paste();
     EXPECT_EQ(box->toPlainText(), "a123" + full.mid(3));
     EXPECT_EQ(box->textCursor().position(), 4);
+}
+
+TEST_F(NoteWindowTest, MarksTakeEveryPressAndActOnlyOnAReleaseOverThemselves)
+{
+    struct PressCounter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
+            return false;
+        }
+    } reachingTheNote;
+    addNotes({"keep me"});
+    notes.open(0);
+    NoteWindow *window = last();
+    window->installEventFilter(&reachingTheNote);
+    auto *remove = window->findChild<NoteMark *>("imageRemove");
+    QTest::mousePress(remove, Qt::LeftButton);
+    QTest::mouseRelease(remove, Qt::LeftButton, {}, QPoint(-30, remove->height() / 2)); // dragged away
+    QTest::mouseRelease(remove, Qt::LeftButton); // no press of its own before
+    QTest::mouseClick(remove, Qt::RightButton);
+    EXPECT_EQ(state.NoteCount, 0);
+    EXPECT_EQ(reachingTheNote.presses, 0); // so no press started a drag
+    click(window, "imageRemove");
+    EXPECT_EQ(state.NoteCount, -1);
 }
 
 TEST(NotesMenuCaption, OneLineShortenedAmpersandsShown)
