@@ -1,6 +1,7 @@
 #include "find/FindDialog.h"
 
 #include "core/AppState.h"
+#include "datelogic/MonthLayout.h"
 #include "dialogs/PlainText.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
@@ -74,7 +75,7 @@ void FindDialog::buildWindow()
     comboMonth_ = addFilter(this, QStringLiteral("comboMonth"), twipsRect(2400, 360, 1335, 315), MonthNames());
     QStringList years;
     const int currentYear = clock_.today().year();
-    for (int year = currentYear; year <= currentYear + 10; ++year)
+    for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
         years << QString::number(year);
     comboYear_ = addFilter(this, QStringLiteral("comboYear"), twipsRect(3840, 360, 855, 315), years);
 
@@ -131,6 +132,11 @@ void FindDialog::jumpToResult()
 {
     if (!result_ || list_->selectedItems().isEmpty())
         return;
-    emit jumpRequested(result_->dayText.toInt(), MonthNumber(result_->monthName), result_->jumpYear(clock_.today()));
+    const int year = result_->jumpYear(clock_.today());
+    if (!isShownYear(year, clock_.today().year())) {
+        emit jumpRefused();
+        return;
+    }
+    emit jumpRequested(result_->dayText.toInt(), MonthNumber(result_->monthName), year);
     accept();
 }

@@ -5,6 +5,7 @@
 #include "datelogic/AlertCheck.h"
 #include "datelogic/AlertScheduler.h"
 #include "datelogic/EventSearch.h"
+#include "datelogic/MonthLayout.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ComboBox.h"
 #include "dialogs/ErrorTrackingWindow.h"
@@ -191,6 +192,7 @@ void MainWindow::buildMenus()
     connect(find, &QAction::triggered, this, [this] {
         FindDialog dialog(state_, platform_.clock(), help_, this);
         connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
+        connect(&dialog, &FindDialog::jumpRefused, this, &MainWindow::showDateOutOfRange);
         dialog.exec();
     });
     addSeparator(menuCalendar, 3);
@@ -285,7 +287,7 @@ void MainWindow::finishStartup()
     notesMenu_->RefreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(MonthNames());
-    for (int year = today.year(); year <= today.year() + 10; ++year)
+    for (int year = today.year(); year <= today.year() + ShownYearsAhead; ++year)
         comboYear_->addItem(QString::number(year));
     comboYear_->setCurrentText(QString::number(today.year()));
     comboMonth_->setCurrentText(MonthName(today.month()));
@@ -439,18 +441,23 @@ bool MainWindow::moveMonth(int direction)
         month = 1;
         ++year;
     }
-    const int currentYear = platform_.clock().today().year();
-    if (year < currentYear || year > currentYear + 10) {
-        ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
-                          QStringLiteral("The calendar can show dates between January %1 and December %2.")
-                              .arg(currentYear)
-                              .arg(currentYear + 10),
-                          615, QStringLiteral("Ok"), QString());
+    if (!isShownYear(year, platform_.clock().today().year())) {
+        showDateOutOfRange();
         return false;
     }
     comboMonth_->setCurrentText(MonthName(month));
     comboYear_->setCurrentText(QString::number(year));
     return true;
+}
+
+void MainWindow::showDateOutOfRange()
+{
+    const int currentYear = platform_.clock().today().year();
+    ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
+                      QStringLiteral("The calendar can show dates between January %1 and December %2.")
+                          .arg(currentYear)
+                          .arg(currentYear + ShownYearsAhead),
+                      615, QStringLiteral("Ok"), QString());
 }
 
 void MainWindow::dayDoubleClicked(int cell)

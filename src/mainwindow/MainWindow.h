@@ -80,6 +80,7 @@ private:
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
     void dayDoubleClicked(int cell);
     bool moveMonth(int direction);
+    void showDateOutOfRange();
     void EditSelectedEvent();
     void runEventDialog(EventDialog &dialog);
     void RemoveSelectedEvent();

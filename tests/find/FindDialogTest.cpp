@@ -117,6 +117,17 @@ TEST_F(FindDialogTest, EachOfTwoEqualTitlesJumpsToItsOwnDate)
     EXPECT_FALSE(dialog->isVisible());
 }
 
+TEST_F(FindDialogTest, ResultBeyondTheShownYearsIsRefusedAndTheDialogStays)
+{
+    add("Far ahead", "20990310");
+    open();
+    QSignalSpy refused(dialog.get(), &FindDialog::jumpRefused);
+    QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+    EXPECT_TRUE(jumps.empty());
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(FindDialogTest, OkWithNothingSelectedStaysOpen)
 {
     add("Dentist", "20270305");

@@ -417,7 +417,7 @@ TEST_F(CalendarViewTest, EditOpensOnTheSelectedEventAndCancelLeavesTheFileAlone)
 
 TEST_F(CalendarViewTest, FindJumpsToTheResultAndTheListsFollow)
 {
-    startWith({makeEvent("Dentist", "20270305"), makeEvent("Other", "20261210")});
+    startWith({makeEvent("Dentist", "20270305"), makeEvent("Other", "20261210"), makeEvent("Far", "20990310")});
     whenModalOpens([](QDialog *dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit *>("Text"), "dent");
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
@@ -428,6 +428,21 @@ TEST_F(CalendarViewTest, FindJumpsToTheResultAndTheListsFollow)
     EXPECT_EQ(combo("comboMonth")->currentText(), "March");
     EXPECT_EQ(combo("comboYear")->currentText(), "2027");
     EXPECT_FALSE(state->Navigating);
+
+    // A date the grid cannot show gets the grid's own message, and the date stays.
+    QString refusal;
+    whenModalOpens([&](QDialog *find) {
+        QTest::keyClicks(find->findChild<QLineEdit *>("Text"), "far");
+        whenModalOpens([&](QDialog *message) {
+            refusal = message->windowTitle();
+            message->accept();
+        });
+        QTest::mouseClick(find->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        find->reject();
+    });
+    press(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(refusal, "Date out of range");
+    EXPECT_EQ(heading(), "March 5, 2027");
 }
 
 TEST_F(CalendarViewTest, NotesMenuListsTheNotesAndQuittingKeepsAnOpenNotesText)
