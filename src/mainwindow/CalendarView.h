@@ -27,6 +27,8 @@ public:
     int selectedEventIndex() const;
 
     MonthGrid *grid() const { return grid_; }
+    // The day list's pop-up menu, for the window to draw as its other menus.
+    QMenu *eventMenu() const { return menuPopupEvent_; }
 
 signals:
     void editRequested();

@@ -71,6 +71,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     buildWindow();
     coolMenu_ = new WndCoolMenu(this);
     connect(coolMenu_->HelpObj(), &HelpCallBack::MenuHelp, this, &MainWindow::HelpObj_MenuHelp);
+    coolMenu_->install(calendar_->eventMenu());
     buildMenus();
     // The window keeps the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

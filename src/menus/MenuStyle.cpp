@@ -9,6 +9,9 @@ namespace {
 
 constexpr int TextGap = 5;
 constexpr int IconColumn = MenuStyle::IconSize + 2;
+// What the measure leaves right of the text: a second icon column less the
+// system's check mark width.
+constexpr int RightGap = IconColumn - (MenuStyle::SystemCheckWidth - 1);
 const QString ShortcutGap = QStringLiteral("    ");
 
 // The shown text and the shortcut of an item, as the menu hands them over.
@@ -52,7 +55,20 @@ QSize MenuStyle::measure(const QString &text, bool separator, bool mainMenu, con
     const int height = std::max(textSize.height(), SystemMenuHeight);
     if (mainMenu)
         return {textSize.width(), height};
-    return {textSize.width() + TextGap + 2 * IconColumn - (SystemCheckWidth - 1), height};
+    return {IconColumn + TextGap + textSize.width() + RightGap, height};
+}
+
+QRect MenuStyle::textArea(const QRect &item)
+{
+    return item.adjusted(IconColumn + TextGap, 0, -RightGap, 0);
+}
+
+QFont MenuStyle::itemFont(const QStyleOptionMenuItem &item)
+{
+    QFont font = item.font;
+    if (item.menuItemType == QStyleOptionMenuItem::DefaultItem)
+        font.setBold(true);
+    return font;
 }
 
 QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
@@ -62,7 +78,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
     if (type != CT_MenuItem || !item)
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     return measure(shownText(*item), item->menuItemType == QStyleOptionMenuItem::Separator, false,
-                   item->fontMetrics);
+                   QFontMetrics(itemFont(*item)));
 }
 
 int MenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
@@ -105,16 +121,11 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
     else if (!item->icon.isNull())
         item->icon.paint(painter, iconBox, Qt::AlignCenter, enabled ? QIcon::Normal : QIcon::Disabled);
 
-    const QRect textBox = area.adjusted(IconColumn + TextGap, 0, -IconColumn / 2, 0);
+    const QRect textBox = textArea(area);
     const QStringList parts = item->text.split(QLatin1Char('\t'));
     painter->setPen(textColour);
-    painter->setFont(item->font);
+    painter->setFont(itemFont(*item));
     const int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    if (item->menuItemType == QStyleOptionMenuItem::DefaultItem) {
-        QFont bold = item->font;
-        bold.setBold(true);
-        painter->setFont(bold);
-    }
     painter->drawText(textBox, flags | Qt::AlignLeft, parts.value(0));
     if (parts.size() > 1)
         painter->drawText(textBox, flags | Qt::AlignRight, parts.value(1));

@@ -3,6 +3,7 @@
 #include <QProxyStyle>
 
 class QFontMetrics;
+class QStyleOptionMenuItem;
 
 // Draws the program's pop-up menus itself: 16 x 16 icons, its own check and
 // mark glyphs and a highlight across the whole item in the system's
@@ -20,6 +21,10 @@ public:
     // A separator is half a menu high; a pop-up item is as wide as its text
     // with room for the icon and the check column.
     static QSize measure(const QString &text, bool separator, bool mainMenu, const QFontMetrics &metrics);
+    // Where a pop-up item's text goes: measure() leaves exactly its width.
+    static QRect textArea(const QRect &item);
+    // The font an item is measured and drawn in: the default item's is bold.
+    static QFont itemFont(const QStyleOptionMenuItem &item);
 
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                            const QWidget *widget) const override;

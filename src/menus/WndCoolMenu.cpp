@@ -24,6 +24,9 @@ QAction *WndCoolMenu::addMenuItem(QMenu *menu, const QString &storedCaption, con
 void WndCoolMenu::install(QMenu *menu)
 {
     menu->setStyle(style_);
+    // A pop-up is a window of its own and would not take the window's font.
+    if (const auto *window = qobject_cast<const QWidget *>(parent()))
+        menu->setFont(window->font());
     connect(menu, &QMenu::hovered, this, [this](QAction *action) {
         const CMyItemData *item = items_.Item(action->data().toInt());
         helpObj_->RaiseHelpEvent(action->text(), item ? item->sMenuHelp : QString(), action->isEnabled());

@@ -24,8 +24,8 @@ signals:
 };
 
 // The program's own menus of one window: the items made from their stored
-// captions, drawn by the program's style, reporting the item under the
-// pointer to HelpObj.
+// captions, drawn by the program's style in the window's font, reporting the
+// item under the pointer to HelpObj.
 class WndCoolMenu : public QObject {
     Q_OBJECT
 
@@ -34,7 +34,8 @@ public:
 
     // Adds an item from its stored caption ("|help|&Text", "#", "*").
     QAction *addMenuItem(QMenu *menu, const QString &storedCaption, const QString &objectName);
-    // Draws menu in the program's style and reports its highlighted items.
+    // Draws menu in the program's style and the owner window's font, and
+    // reports its highlighted items.
     void install(QMenu *menu);
 
     HelpCallBack *HelpObj() const { return helpObj_; }

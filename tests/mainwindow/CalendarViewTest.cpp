@@ -3,6 +3,7 @@
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
 #include "mainwindow/MonthGrid.h"
+#include "menus/MenuStyle.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -358,6 +359,15 @@ TEST_F(CalendarViewTest, UpdateOpensThePageOfThisVersionOnlyOnYes)
     ASSERT_EQ(platform.openedUrls.size(), 1u);
     EXPECT_TRUE(platform.openedUrls[0].toString().startsWith("https://www.tarrowby.org/tb/update_"));
     EXPECT_TRUE(platform.openedUrls[0].toString().endsWith(".html"));
+}
+
+TEST_F(CalendarViewTest, EveryMenuIsDrawnByTheProgram)
+{
+    for (const QMenu *menu : window.findChildren<QMenu *>()) {
+        if (menu->objectName().isEmpty())
+            continue; // Qt's own overflow menus of the bars
+        EXPECT_NE(qobject_cast<const MenuStyle *>(menu->style()), nullptr) << menu->objectName().toStdString();
+    }
 }
 
 TEST_F(CalendarViewTest, MenusAndToolBarCarryTheirIcons)

@@ -88,6 +88,27 @@ TEST(MenuStyleMeasure, MenusAskTheStyleForTheirItemSizes)
               MenuStyle::SystemMenuHeight / 2);
 }
 
+TEST(MenuStyleMeasure, EveryTextFitsWhereItIsDrawnInTheWindowsFont)
+{
+    QWidget window;
+    window.setFont(QFont("DejaVu Sans", 11));
+    WndCoolMenu cool(&window);
+    QMenu menu;
+    cool.install(&menu);
+    EXPECT_EQ(menu.font(), window.font());
+    menu.setDefaultAction(cool.addMenuItem(&menu, "&Open Tarrowby...", "menuSystrayOpen"));
+    cool.addMenuItem(&menu, "&Add event...", "menuSystrayAddEvent");
+    for (QAction *action : menu.actions()) {
+        QStyleOptionMenuItem drawn;
+        drawn.font = menu.font();
+        drawn.menuItemType =
+            action == menu.defaultAction() ? QStyleOptionMenuItem::DefaultItem : QStyleOptionMenuItem::Normal;
+        const QSize text = QFontMetrics(MenuStyle::itemFont(drawn))
+                               .size(Qt::TextSingleLine | Qt::TextShowMnemonic, action->text());
+        EXPECT_GE(MenuStyle::textArea(menu.actionGeometry(action)).width(), text.width()) << action->text().toStdString();
+    }
+}
+
 TEST(HelpCallBack, ReportsTheHelpLineOfTheItemUnderThePointer)
 {
     QMenu menu;
