@@ -3,12 +3,15 @@
 #include "core/AppState.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
+#include "dialogs/WindowFrame.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -40,7 +43,8 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
     setObjectName(QStringLiteral("formGeneralDialog"));
     setFont(programFont());
     setWindowTitle(title);
-    setFixedSize(twipsToPixels(width + ExtraWidth), twipsToPixels(height));
+    // The caller sizes the whole window, its caption and borders included.
+    setFixedSize(QSize(twipsToPixels(width + ExtraWidth), twipsToPixels(height)).shrunkBy(frameAllowance(this)));
 
     auto *label = new QLabel(this);
     label->setObjectName(QStringLiteral("labelMessage"));
@@ -64,9 +68,11 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
     connect(no_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("No"), false); });
     connect(ok_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("Ok"), true); });
 
-    iconWarning_ = addIcon(QStyle::SP_MessageBoxWarning, QStringLiteral("imageYesNo"));
-    iconInformation_ = addIcon(QStyle::SP_MessageBoxInformation, QStringLiteral("imageOk"));
-    iconInternet_ = addIcon(QStyle::SP_DriveNetIcon, QStringLiteral("imageInternet"));
+    iconWarning_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this),
+                           QStringLiteral("imageYesNo"));
+    iconInformation_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this),
+                               QStringLiteral("imageOk"));
+    iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"));
 
     showKind(kind);
 }
@@ -80,11 +86,11 @@ QPushButton *GeneralDialog::addButton(const QString &caption, const QString &nam
     return button;
 }
 
-QLabel *GeneralDialog::addIcon(QStyle::StandardPixmap pixmap, const QString &name)
+QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name)
 {
     auto *icon = new QLabel(this);
     icon->setObjectName(name);
-    icon->setPixmap(style()->standardIcon(pixmap, nullptr, this).pixmap(IconSizePixels, IconSizePixels));
+    icon->setPixmap(picture.pixmap(IconSizePixels, IconSizePixels));
     icon->setGeometry(twipsToPixels(120), twipsToPixels(170), IconSizePixels, IconSizePixels);
     conceal(icon);
     return icon;

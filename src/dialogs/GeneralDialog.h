@@ -2,9 +2,9 @@
 
 #include <QDialog>
 #include <QString>
-#include <QStyle>
 
 class QCheckBox;
+class QIcon;
 class QLabel;
 class QPushButton;
 struct AppState;
@@ -29,7 +29,7 @@ public:
 
 private:
     QPushButton *addButton(const QString &caption, const QString &name, int left, int top);
-    QLabel *addIcon(QStyle::StandardPixmap pixmap, const QString &name);
+    QLabel *addIcon(const QIcon &picture, const QString &name);
     void showKind(const QString &kind);
     void answerWith(const QString &answer, bool keepsCheckbox);
 

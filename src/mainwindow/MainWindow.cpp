@@ -16,6 +16,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
+#include "dialogs/WindowFrame.h"
 #include "editing/EventDialog.h"
 #include "eventdata/DateText.h"
 #include "find/FindDialog.h"
@@ -36,7 +37,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopedValueRollback>
-#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 
@@ -306,7 +306,7 @@ void MainWindow::finishStartup()
 // position would creep on every start.
 void MainWindow::placeWindow()
 {
-    const int captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int captionHeight = frameAllowance(this).top();
     setGeometry(QRect(WindowPlacement::fromTwips(state_.MainLeft, state_.MainTop, size(), captionHeight), size()));
 }
 

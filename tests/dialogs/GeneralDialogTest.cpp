@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
+#include "dialogs/Twips.h"
+#include "dialogs/WindowFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -158,16 +161,21 @@ INSTANTIATE_TEST_SUITE_P(Kinds, GeneralDialogLook,
                                            Look{"yesno", false, false, false, false, false, ""}),
                          [](const auto &info) { return std::to_string(info.index) + info.param.kind; });
 
-TEST(GeneralDialogLayout, PlacesControlsFromTwips)
+TEST(GeneralDialogLayout, GivenSizeIsTheWholeWindowCaptionAndBordersIncluded)
 {
     GeneralDialog dialog(4815, 1545, QStringLiteral("t"), QStringLiteral("m"), 615, QStringLiteral("YesNo"), DoNotAsk);
-    EXPECT_EQ(dialog.size(), QSize(325, 103));
+    EXPECT_EQ(dialog.size().grownBy(frameAllowance(&dialog)), QSize(twipsToPixels(4815 + 55), twipsToPixels(1545)));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_EQ(dialog.findChild<QWidget *>(QStringLiteral("commandYes"))->geometry(), QRect(144, 49, 81, 23));
-    EXPECT_EQ(dialog.findChild<QWidget *>(QStringLiteral("commandNo"))->geometry(), QRect(232, 49, 81, 23));
-    EXPECT_EQ(dialog.findChild<QWidget *>(QStringLiteral("labelMessage"))->geometry(), QRect(48, 8, 265, 41));
-    EXPECT_EQ(dialog.findChild<QWidget *>(QStringLiteral("checkboxCheckbox"))->geometry().top(), 52);
     EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
+TEST(GeneralDialogLayout, UpdateQuestionShowsTheGlobeAtTheScreensScale)
+{
+    GeneralDialog dialog(4815, 1615, QString(), QString(), 615, QStringLiteral("Update"), QString());
+    const QPixmap shown = dialog.findChild<QLabel *>(QStringLiteral("imageInternet"))->pixmap();
+    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(32, 32));
+    EXPECT_EQ(shown.devicePixelRatio(), dialog.devicePixelRatio());
+    EXPECT_EQ(shown.toImage(), QIcon(QStringLiteral(":/icons/globe.svg")).pixmap(32, 32).toImage());
 }
 
 TEST(GeneralDialogLayout, CentresOnAShownWidget)
@@ -201,7 +209,6 @@ TEST(FileErrorDialog, ShowsTitleAndMessageInAnOkDialog)
         EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("labelMessage"))->text(),
                   QStringLiteral("There was an error writing tarrow.ini. All settings will be restored to their "
                                  "default values, but your saved reminders and/or notes will not be affected."));
-        EXPECT_EQ(dialog.height(), 107);
         EXPECT_TRUE(shown(dialog, "commandOK"));
         EXPECT_TRUE(shown(dialog, "imageOk"));
         EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
