@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "datelogic/ErrorTrackingText.h"
+#include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
@@ -16,6 +17,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
 {
     setObjectName(QStringLiteral("formErrorTracking"));
     setWindowTitle(QStringLiteral("Tarrowby"));
+    setFont(programFont());
     setFixedSize(twipsToPixels(4695), twipsToPixels(3255));
 
     auto *intro = new QLabel(
