@@ -1,6 +1,7 @@
 #include "dialogs/AboutWindow.h"
 
 #include "core/ProgramInfo.h"
+#include "dialogs/ProgramFont.h"
 #include "dialogs/Twips.h"
 #include "platform/Platform.h"
 
@@ -30,6 +31,7 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), platform_(platform)
 {
     setObjectName(QStringLiteral("formAboutWelcome"));
+    setFont(programFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
 
     auto *shape = new QFrame(this);

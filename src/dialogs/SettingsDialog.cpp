@@ -21,7 +21,9 @@
 namespace {
 
 constexpr int CategoryLength = 16;
-constexpr int RowHeight = 285;
+// Nine rows of the General page fit above the buttons.
+constexpr int RowHeight = 270;
+constexpr int GroupGap = 30;
 
 // The pages fill their controls in rows from the top.
 class PageRows {
@@ -53,7 +55,7 @@ private:
     }
 
     QWidget *page_;
-    int top_ = 240;
+    int top_ = 120;
 };
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left)
@@ -82,7 +84,7 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     listSettings_->addItems({QStringLiteral("General"), QStringLiteral("Time"), QStringLiteral("Event categories")});
 
     pages_ = new QStackedWidget(this);
-    pages_->setGeometry(twipsRect(1800, 0, 3015, 2520));
+    pages_->setGeometry(twipsRect(1800, 0, 3015, 2610));
     pages_->addWidget(buildGeneralPage());
     pages_->addWidget(buildTimePage());
     pages_->addWidget(buildCategoriesPage());
@@ -109,10 +111,10 @@ QWidget *SettingsDialog::buildGeneralPage()
     rows.heading(QStringLiteral("labelGeneralSettings"), QStringLiteral("Start up"));
     checkAutostart_ = rows.check(QStringLiteral("checkAutostart"), QStringLiteral("&Autostart"));
     checkLoadMinimized_ = rows.check(QStringLiteral("checkLoadMinimized"), QStringLiteral("Start in system &tray (minimized)"));
-    rows.skip(60);
+    rows.skip(GroupGap);
     rows.heading(QStringLiteral("labelAlert"), QStringLiteral("Sound"));
     checkMute_ = rows.check(QStringLiteral("checkMute"), QStringLiteral("&Mute (disable all sounds)"));
-    rows.skip(60);
+    rows.skip(GroupGap);
     rows.heading(QStringLiteral("labelConfirm"), QStringLiteral("Confirm"));
     checkConfirmExit_ = rows.check(QStringLiteral("checkConfirmExit"), QStringLiteral("Confirm on &exit"));
     checkConfirmRemoveE_ = rows.check(QStringLiteral("checkConfirmRemoveE"), QStringLiteral("Confirm on removing an e&vent"));
@@ -128,7 +130,7 @@ QWidget *SettingsDialog::buildTimePage()
     rows.heading(QStringLiteral("labelTimeFormat"), QStringLiteral("Time format"));
     twelveHours_ = rows.option(QStringLiteral("optTimeFormat12"), QStringLiteral("&12 hrs (AM/PM)"));
     twentyFourHours_ = rows.option(QStringLiteral("optTimeFormat24"), QStringLiteral("&24 hrs"));
-    rows.skip(60);
+    rows.skip(GroupGap);
     // Shown for completeness of the page; the clock format is the user's choice alone.
     rows.check(QStringLiteral("checkboxAutodetect"), QStringLiteral("Autodetect"))->setEnabled(false);
     return page;

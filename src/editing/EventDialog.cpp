@@ -118,7 +118,7 @@ void EventDialog::buildWindow()
     comboMonth_ = addComboBox(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));
     comboMonth_->addItems(MonthNames());
     textDay_ = addDigitBox(QStringLiteral("textDay"), QStringLiteral("Day"), twipsRect(1680, 2040, 375, 285), 2);
-    addLabel(this, QStringLiteral("labelComma"), QStringLiteral(","), twipsRect(2040, 2160, 255, 255), false);
+    addLabel(this, QStringLiteral("labelComma"), QStringLiteral(","), twipsRect(2055, 2160, 255, 255), false);
     textYear_ = addDigitBox(QStringLiteral("textYear"), QStringLiteral("Year (leave empty for \"every year\")"),
                             twipsRect(2280, 2040, 615, 285), 4);
 
@@ -143,10 +143,10 @@ void EventDialog::buildWindow()
     alert->setBuddy(textAlert_);
     checkboxDisableThisYear_ = new QCheckBox(QStringLiteral("D&isable alert this year"), this);
     checkboxDisableThisYear_->setObjectName(QStringLiteral("checkboxDisableThisYear"));
-    checkboxDisableThisYear_->setGeometry(twipsRect(3600, 2760, 1935, 255));
+    checkboxDisableThisYear_->setGeometry(twipsRect(3570, 2760, 1965, 255));
 
     QLabel *sound = addLabel(this, QStringLiteral("labelSound"), QStringLiteral("&Play a sound:"),
-                             twipsRect(240, 3150, 975, 255), false);
+                             twipsRect(240, 3150, 1035, 255), false);
     textSound_ = addBox(QStringLiteral("textSound"), QStringLiteral("Play a sound (leave empty to ignore)"),
                         twipsRect(1320, 3090, 3615, 285), NoLimit);
     sound->setBuddy(textSound_);

@@ -105,7 +105,7 @@ void MainWindow::buildWindow()
     labelLoading_->setAlignment(Qt::AlignCenter);
 
     calendar_ = new CalendarView(state_, client);
-    calendar_->setGeometry(twipsRect(260, 380, 6780, 2535));
+    calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
     connect(calendar_, &CalendarView::editRequested, this, &MainWindow::EditSelectedEvent);
     connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::RemoveSelectedEvent);
     connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);

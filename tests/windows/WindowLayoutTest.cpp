@@ -1,0 +1,57 @@
+#include "LayoutCheck.h"
+#include "WindowGallery.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Laid over each other on purpose: the alert days box sits in the gap of
+// its label's text, and the day list covers its "no events" line.
+const AllowedOverlaps Deliberate = {{"labelAlert", "textAlert"}, {"labelNoMatchingEvents", "listboxEvents"}};
+
+} // namespace
+
+TEST(WindowLayout, EveryWindowsControlsAndTextsFit)
+{
+    const WindowGallery gallery;
+    for (const QString &name : gallery.names()) {
+        bool seen = false;
+        gallery.visit(name, [&](QWidget &window) {
+            seen = true;
+            const QStringList faults = layoutFaults(window, Deliberate);
+            EXPECT_TRUE(faults.isEmpty()) << name.toStdString() << ":\n  " << faults.join("\n  ").toStdString();
+        });
+        EXPECT_TRUE(seen) << name.toStdString() << " was not shown";
+    }
+}
+
+TEST(WindowLayout, CheckFindsEachKindOfFault)
+{
+    struct Row {
+        const char *name;
+        std::function<void(QWidget &)> build;
+    };
+    const Row rows[] = {
+        {"outside", [](QWidget &w) { (new QLineEdit(&w))->setGeometry(90, 10, 20, 20); }},
+        {"overlap",
+         [](QWidget &w) {
+             (new QLineEdit(&w))->setGeometry(10, 10, 40, 20);
+             (new QLineEdit(&w))->setGeometry(40, 20, 40, 20);
+         }},
+        {"label text", [](QWidget &w) { (new QLabel("A label much wider than its place", &w))->setGeometry(0, 0, 30, 20); }},
+        {"check box text", [](QWidget &w) { (new QCheckBox("&Confirm on removing a note", &w))->setGeometry(0, 0, 60, 20); }},
+    };
+    for (const Row &row : rows) {
+        QWidget window;
+        window.resize(100, 60);
+        row.build(window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(layoutFaults(window).size(), 1) << row.name;
+    }
+}
