@@ -11,6 +11,12 @@ NoteWindows::NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile
 {
 }
 
+NoteWindows::~NoteWindows()
+{
+    for (const QPointer<NoteWindow> &window : std::as_const(windows_))
+        delete window.data();
+}
+
 void NoteWindows::openNew()
 {
     state_.OpenNoteIndex = -1;
@@ -26,12 +32,12 @@ void NoteWindows::open(int index)
 
 void NoteWindows::show(int index)
 {
+    windows_.removeAll(nullptr); // deleted since
     auto *window = new NoteWindow(state_, help_, index, mainWindow_);
     windows_.append(window);
     connect(window, &NoteWindow::noteStored, this, &NoteWindows::noteStored);
     connect(window, &NoteWindow::noteRemoved, this, &NoteWindows::noteRemoved);
-    connect(window, &NoteWindow::closed, this, [this, window](int closedIndex) {
-        windows_.removeAll(window);
+    connect(window, &NoteWindow::closed, this, [this](int closedIndex) {
         if (closedIndex >= 0)
             menu_.setOpen(closedIndex, false);
     });
@@ -86,7 +92,7 @@ QList<NoteWindow *> NoteWindows::windows() const
 {
     QList<NoteWindow *> open;
     for (const QPointer<NoteWindow> &window : windows_) {
-        if (window)
+        if (window && window->isVisible()) // a closed one waits for its deletion
             open.append(window);
     }
     return open;

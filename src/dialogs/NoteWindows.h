@@ -19,6 +19,9 @@ class NoteWindows : public QObject {
 
 public:
     NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
+    // A note is a window of its own, without a parent: the open ones, and
+    // those closed but not yet deleted, go with their keeper.
+    ~NoteWindows() override;
 
     void openNew();
     void open(int index);
@@ -27,6 +30,7 @@ public:
     // Closes every note as the program ends, asking nothing; says once when
     // new notes found no free slot.
     void closeAll();
+    // The open note windows.
     QList<NoteWindow *> windows() const;
 
 private:

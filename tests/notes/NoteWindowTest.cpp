@@ -439,6 +439,23 @@ TEST_F(NoteWindowTest, MarksTakeEveryPressAndActOnlyOnAReleaseOverThemselves)
     EXPECT_EQ(state.NoteCount, -1);
 }
 
+TEST_F(NoteWindowTest, OpenAndClosedWindowsGoWithTheirKeeper)
+{
+    QPointer<NoteWindow> open;
+    QPointer<NoteWindow> closed;
+    {
+        NoteWindows keeper(state, help, menu, file, &mainWindow);
+        keeper.openNew();
+        open = keeper.windows().last();
+        keeper.openNew();
+        closed = keeper.windows().last();
+        click(closed, "imageClose"); // its deletion is still waiting for the event loop
+        EXPECT_EQ(keeper.windows(), QList<NoteWindow *>{open});
+    }
+    EXPECT_TRUE(open.isNull());
+    EXPECT_TRUE(closed.isNull());
+}
+
 TEST(NotesMenuCaption, OneLineShortenedAmpersandsShown)
 {
     EXPECT_EQ(NotesMenu::captionFor("Tom & Jerry"), "Tom && Jerry");
