@@ -210,6 +210,17 @@ TEST_F(DataFileTest, SpecialFilesAreNeitherReadNorReplacedNorKept)
     }
 }
 
+TEST_F(DataFileTest, ALinkToARegularFileIsWrittenThrough)
+{
+    folder.write("elsewhere.dat", "old\r\n");
+    ASSERT_TRUE(QFile::link(folder.file("elsewhere.dat"), folder.file("notes.dat")));
+    EXPECT_TRUE(load());
+    EXPECT_EQ(parsed, QStringList{"old"});
+    ASSERT_TRUE(file.save("new\r\n"));
+    EXPECT_TRUE(QFileInfo(folder.file("notes.dat")).isSymLink());
+    EXPECT_EQ(folder.read("elsewhere.dat"), "new\r\n");
+}
+
 TEST_F(DataFileTest, MissingFileIsAnErrorUnlessTheFolderHoldsNoDataFileYet)
 {
     EXPECT_FALSE(load());
