@@ -5,9 +5,9 @@
 namespace {
 
 constexpr int Width = 4815;
-// A named backup makes the message longer.
 constexpr int Height = 1605;
 constexpr int MessageHeight = 675;
+// Room for the sentence that names a backup.
 constexpr int LongerBy = 405;
 
 } // namespace
