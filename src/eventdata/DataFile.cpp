@@ -48,7 +48,7 @@ int transferError(QFileDevice::FileError error, int systemError)
 
 QByteArray hashOf(const QByteArray &bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
 // A new backup file, private to the user, with everything source still holds.
