@@ -24,7 +24,8 @@ public:
 
 class IgnoringReporter : public FileErrorReporter {
 public:
-    void ReportFileError(const QString &, const QString &, int) override { std::abort(); }
+    void ReportFileError(const QString &, const QString &, int, const QString &) override { std::abort(); }
+    void ReportFileChanged(const QString &, const QString &) override { std::abort(); }
 };
 
 std::unique_ptr<EventTable> fullCalendar()

@@ -2,8 +2,27 @@
 
 #include "dialogs/GeneralDialog.h"
 
-void FileErrorDialogReporter::ReportFileError(const QString &fileName, const QString &operation, int errorNumber)
+namespace {
+
+constexpr int Width = 4815;
+constexpr int Height = 1605;
+constexpr int MessageHeight = 675;
+// Room for the sentence that names a backup.
+constexpr int LongerBy = 405;
+
+} // namespace
+
+void FileErrorDialogReporter::ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+                                              const QString &backupName)
 {
-    ShowGeneralDialog(state_, centreOn_, 4815, 1605, FileErrorTitle(errorNumber), FileErrorMessage(fileName, operation),
-                      675, QStringLiteral("Ok"), QString());
+    const int extra = backupName.isEmpty() ? 0 : LongerBy;
+    ShowGeneralDialog(state_, centreOn_, Width, Height + extra, FileErrorTitle(errorNumber),
+                      FileErrorMessage(fileName, operation, backupName), MessageHeight + extra, QStringLiteral("Ok"),
+                      QString());
+}
+
+void FileErrorDialogReporter::ReportFileChanged(const QString &fileName, const QString &backupName)
+{
+    ShowGeneralDialog(state_, centreOn_, Width, Height + LongerBy, FileChangedTitle(),
+                      FileChangedMessage(fileName, backupName), MessageHeight + LongerBy, QStringLiteral("Ok"), QString());
 }

@@ -54,14 +54,16 @@ CalendarFile::CalendarFile(const QString &dataFolder, FileErrorReporter &reporte
 {
 }
 
-bool CalendarFile::LoadCalendar(EventTable &table, QString &LastCheck)
+bool CalendarFile::LoadCalendar(EventTable &table, QString &LastCheck, MissingFile missing)
 {
     QString lastCheck = LastCheck;
     const int currentYear = clock_.today().year();
-    const bool loaded = file_.load([&](const QStringList &lines) {
-        const int error = parse(lines, table, lastCheck);
-        return error != 0 ? error : table.PurgePastEvents(currentYear);
-    });
+    const bool loaded = file_.load(
+        [&](const QStringList &lines) {
+            const int error = parse(lines, table, lastCheck);
+            return error != 0 ? error : table.PurgePastEvents(currentYear);
+        },
+        missing);
     if (loaded)
         LastCheck = lastCheck;
     else
@@ -102,14 +104,17 @@ QString CalendarFile::format(const EventTable &table, const QDate &today)
 int CalendarFile::parse(const QStringList &lines, EventTable &table, QString &lastCheck)
 {
     table.EventCount = -1;
+    bool recognised = false;
     for (const QString &line : lines) {
         if (line == QLatin1String("[Event]")) {
             if (table.isFull())
                 return FileError::SubscriptRange;
             ++table.EventCount;
             table.Events[table.EventCount] = Event{};
+            recognised = true;
         } else if (line.startsWith(LastCheckKey)) {
             lastCheck = valueAfter(line, LastCheckKey);
+            recognised = true;
         } else if (const TextKey *key = textKeyOf(line)) {
             if (table.EventCount < 0)
                 return FileError::SubscriptRange;
@@ -124,5 +129,6 @@ int CalendarFile::parse(const QStringList &lines, EventTable &table, QString &la
             table.Events[table.EventCount].NotifyingDays = days.value;
         }
     }
-    return 0;
+    // UTF-16 without a byte order mark, or any other foreign file, lands here.
+    return recognised || !holdsText(lines) ? 0 : FileError::Unreadable;
 }

@@ -16,7 +16,7 @@ public:
 
     // Reads the events and drops one-time events of past years. After a
     // failure the table is empty and LastCheck keeps its value.
-    bool LoadCalendar(EventTable &table, QString &LastCheck);
+    bool LoadCalendar(EventTable &table, QString &LastCheck, MissingFile missing = MissingFile::IsAnError);
     // Writes the table with today as LastCheck; LastCheck itself is not
     // changed, so during a run it keeps the date of the previous save.
     bool SaveCalendar(const EventTable &table);
@@ -24,6 +24,7 @@ public:
     // The file's text for a table, as saved.
     static QString format(const EventTable &table, const QDate &today);
     // Fills the table from the file's lines; returns 0 or an error number.
+    // Text without any event or LastCheck line is no calendar: unreadable.
     static int parse(const QStringList &lines, EventTable &table, QString &lastCheck);
 
 private:

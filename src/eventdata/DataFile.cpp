@@ -1,11 +1,13 @@
 #include "eventdata/DataFile.h"
 
 #include "eventdata/FileErrors.h"
+#include "eventdata/RegularFile.h"
 
+#include <algorithm>
 #include <cerrno>
 
+#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -15,28 +17,15 @@ namespace {
 
 const QString Reading = QStringLiteral("reading");
 const QString Writing = QStringLiteral("writing");
+constexpr qint64 CopyChunkBytes = 64 * 1024;
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-int errorForMissingFile(const QFileInfo &info)
+int openErrorForWriting(const QString &path)
 {
-    return info.absoluteDir().exists() ? FileError::FileNotFound : FileError::PathNotFound;
-}
-
-int openErrorForReading(const QFileInfo &info)
-{
-    if (!info.exists())
-        return errorForMissingFile(info);
-    if (!info.isReadable())
-        return FileError::PermissionDenied;
-    return FileError::PathFileAccess;
-}
-
-int openErrorForWriting(const QFileInfo &info)
-{
+    const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
         return FileError::PathNotFound;
-    if (info.isDir())
-        return FileError::PathFileAccess;
     if (!folder.isWritable() || (info.exists() && !info.isWritable()))
         return FileError::PermissionDenied;
     return FileError::PathFileAccess;
@@ -44,7 +33,7 @@ int openErrorForWriting(const QFileInfo &info)
 
 // Qt does not always say why a write failed (a full tmpfs leaves NoError), so
 // the system's own reason, taken right after the failing call, comes first.
-int transferError(QFileDevice::FileError error, int systemError = 0)
+int transferError(QFileDevice::FileError error, int systemError)
 {
     if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
         return FileError::DiskFull;
@@ -55,6 +44,83 @@ int transferError(QFileDevice::FileError error, int systemError = 0)
     case QFileDevice::WriteError: return FileError::DeviceIO;
     default: return FileError::PathFileAccess;
     }
+}
+
+QByteArray hashOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+// A new backup file, private to the user, with everything source still holds.
+int copyInto(RegularFile &source, const QString &target)
+{
+    QFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
+        return openErrorForWriting(target);
+    int error = 0;
+    for (QByteArray chunk = source.read(CopyChunkBytes); !chunk.isEmpty() && error == 0;
+         chunk = source.read(CopyChunkBytes)) {
+        if (copy.write(chunk) != chunk.size())
+            error = transferError(copy.error(), errno);
+    }
+    if (error == 0 && !copy.flush())
+        error = transferError(copy.error(), errno);
+    if (error == 0)
+        error = source.error();
+    if (error != 0) {
+        copy.close(); // QFile::remove() gives up when the close fails to flush
+        QFile::remove(target);
+    }
+    return error;
+}
+
+// Calls line(begin, end) for each line of the text from begin to end.
+template <typename Char, typename Line>
+void forEachLine(const Char *begin, const Char *end, Line line)
+{
+    const Char *lineStart = begin;
+    for (const Char *p = begin; p != end; ++p) {
+        if (*p != '\r' && *p != '\n')
+            continue;
+        line(lineStart, p);
+        if (*p == '\r' && p + 1 != end && p[1] == '\n')
+            ++p;
+        lineStart = p + 1;
+    }
+    if (lineStart != end)
+        line(lineStart, end);
+}
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    // The code page's 0x80 to 0x9F; its five unused bytes keep their Latin-1 code points.
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<uchar>(c);
+        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
+
+QString decodeLine(QByteArrayView bytes)
+{
+    // A fresh decoder for each line: an error sticks to the decoder.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
+QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 } // namespace
@@ -69,46 +135,49 @@ QString DataFile::path() const
     return QDir(folder_).filePath(name_);
 }
 
-bool DataFile::load(const std::function<int(const QStringList &)> &parse)
+bool DataFile::load(const std::function<int(const QStringList &)> &parse, MissingFile missing)
 {
     QStringList lines;
     int error = readLines(lines);
+    if (error == FileError::FileNotFound && missing == MissingFile::IsEmpty)
+        error = 0;
     if (error == 0)
         error = parse(lines);
-    // Anything but a missing file means the stored file may hold data the
-    // program could not read: keep it before it is first overwritten.
-    backupBeforeSave_ = error != 0 && error != FileError::FileNotFound;
-    if (error != 0)
-        reporter_.ReportFileError(name_, Reading, error);
-    return error == 0;
+    if (error == 0)
+        return true;
+    const QString backup = keepUnreadFile();
+    reporter_.ReportFileError(name_, Reading, error, backup);
+    return false;
 }
 
 bool DataFile::save(const QString &contents)
 {
-    int error = backupBeforeSave_ ? keepBackup() : 0;
+    int error = pathKind(path()) == PathKind::Special ? FileError::NotRegularFile : keepFileOnDisk();
     if (error == 0)
         error = writeAtomically(encodeDataText(contents));
     if (error != 0) {
-        reporter_.ReportFileError(name_, Writing, error);
+        reporter_.ReportFileError(name_, Writing, error, {});
         return false;
     }
-    backupBeforeSave_ = false;
     return true;
 }
 
-int DataFile::readLines(QStringList &lines) const
+int DataFile::readLines(QStringList &lines)
 {
-    QFile file(path());
-    if (!file.open(QIODevice::ReadOnly))
-        return openErrorForReading(QFileInfo(file));
-    // Read at most one byte past the limit, so that neither a huge file nor a
-    // device that never ends is taken in whole.
+    RegularFile file(path());
+    // Read at most one byte past the limit, so that no huge file is taken in whole.
     const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return transferError(file.error());
+    const int error = file.error();
+    if (error == FileError::FileNotFound || error == FileError::PathNotFound)
+        seen_ = Seen{};
+    else
+        seen_.reset();
+    if (error != 0)
+        return error;
     if (bytes.size() > MaxFileBytes)
         return FileError::FileTooLarge;
-    lines = splitDataLines(decodeDataText(bytes));
+    seen_ = Seen{bytes.size(), file.modified(), hashOf(bytes)};
+    lines = decodeDataLines(bytes);
     for (const QString &line : std::as_const(lines)) {
         if (line.size() > MaxLineLength)
             return FileError::FileTooLarge;
@@ -116,11 +185,92 @@ int DataFile::readLines(QStringList &lines) const
     return 0;
 }
 
-int DataFile::writeAtomically(const QByteArray &bytes) const
+// A file the program could not read may hold the user's data: it is copied
+// aside at once, or, when that fails, before the first save may replace it.
+// Nothing is kept of a file that is not there or not a regular file.
+QString DataFile::keepUnreadFile()
 {
+    backupBeforeSave_ = false;
+    if (pathKind(path()) != PathKind::Regular)
+        return {};
+    QString backup;
+    backupBeforeSave_ = keepBackup(backup) != 0;
+    return backup;
+}
+
+int DataFile::keepFileOnDisk()
+{
+    QString backup;
+    if (backupBeforeSave_) {
+        const int error = keepBackup(backup);
+        backupBeforeSave_ = error != 0;
+        return error;
+    }
+    if (!changedSinceSeen())
+        return 0;
+    if (const int error = keepBackup(backup))
+        return error;
+    reporter_.ReportFileChanged(name_, backup);
+    return 0;
+}
+
+// Size and time tell most changes; when only the time differs the bytes
+// decide, so a file touched but not changed is no change.
+bool DataFile::changedSinceSeen() const
+{
+    const QFileInfo info(path());
+    if (!seen_ || !info.exists())
+        return false; // never read in this run, or removed: nothing to keep
+    if (seen_->size < 0 || info.size() != seen_->size)
+        return true;
+    if (info.lastModified() == seen_->modified)
+        return false;
+    RegularFile file(path());
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    return file.error() != 0 || hashOf(bytes) != seen_->hash;
+}
+
+int DataFile::keepBackup(QString &backupName) const
+{
+    RegularFile source(path());
+    if (source.error() == FileError::FileNotFound)
+        return 0; // nothing to keep
+    if (source.error() != 0)
+        return source.error();
+    const QString backup = freeBackupPath();
+    // A file too large to read is too large to copy: it moves aside whole,
+    // and the save writes a new one.
+    const int error = source.size() > MaxFileBytes ? moveAside(backup) : copyInto(source, backup);
+    if (error == 0)
+        backupName = QFileInfo(backup).fileName();
+    return error;
+}
+
+// Never an earlier backup's name: .bak, then .bak1, .bak2, ...
+QString DataFile::freeBackupPath() const
+{
+    const auto taken = [](const QString &name) { return QFileInfo(name).exists() || QFileInfo(name).isSymLink(); };
+    const QString first = path() + QStringLiteral(".bak");
+    QString backup = first;
+    for (int n = 1; taken(backup); ++n)
+        backup = first + QString::number(n);
+    return backup;
+}
+
+int DataFile::moveAside(const QString &backup) const
+{
+    return QFile::rename(path(), backup) ? 0 : openErrorForWriting(backup);
+}
+
+int DataFile::writeAtomically(const QByteArray &bytes)
+{
+    const bool isNew = pathKind(path()) == PathKind::Missing;
     QSaveFile file(path());
     if (!file.open(QIODevice::WriteOnly))
-        return openErrorForWriting(QFileInfo(path()));
+        return openErrorForWriting(path());
+    // A new file is the user's alone; one that exists keeps its mode.
+    if (isNew)
+        file.setPermissions(OwnerOnly);
     // Qt 6.4's commit() reports success even when flushing the buffered tail
     // failed, so the data is flushed and checked before the file replaces the
     // old one.
@@ -130,59 +280,42 @@ int DataFile::writeAtomically(const QByteArray &bytes) const
         file.cancelWriting();
         return error;
     }
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
     if (!file.commit()) {
         const int systemError = errno;
         return transferError(file.error(), systemError);
     }
+    seen_ = Seen{bytes.size(), modified, hashOf(bytes)};
     return 0;
 }
 
-int DataFile::keepBackup() const
+QStringList decodeDataLines(const QByteArray &bytes)
 {
-    const QString original = path();
-    if (!QFileInfo::exists(original))
-        return 0;
-    // Never overwrite an earlier backup: .bak, then .bak1, .bak2, ...
-    QString backup = original + QStringLiteral(".bak");
-    for (int n = 1; QFileInfo::exists(backup); ++n)
-        backup = original + QStringLiteral(".bak") + QString::number(n);
-    if (QFile::copy(original, backup))
-        return 0;
-    return openErrorForWriting(QFileInfo(backup));
-}
-
-QString decodeDataText(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringConverter::System);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        text = QString::fromLatin1(bytes);
-    return text;
+    if (bytes.startsWith("\xFF\xFE"))
+        return splitDataLines(decodeUtf16(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16LE));
+    if (bytes.startsWith("\xFE\xFF"))
+        return splitDataLines(decodeUtf16(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16BE));
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    QStringList lines;
+    forEachLine(text.begin(), text.end(),
+                [&lines](const char *begin, const char *end) { lines.append(decodeLine({begin, end})); });
+    return lines;
 }
 
 QByteArray encodeDataText(const QString &text)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
+    return text.toUtf8();
 }
 
 QStringList splitDataLines(const QString &text)
 {
     QStringList lines;
-    const QChar *const begin = text.constData();
-    const QChar *const end = begin + text.size();
-    const QChar *lineStart = begin;
-    for (const QChar *p = begin; p != end; ++p) {
-        const char16_t c = p->unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.emplace_back(lineStart, p - lineStart);
-        if (c == u'\r' && p + 1 != end && p[1] == u'\n')
-            ++p;
-        lineStart = p + 1;
-    }
-    if (lineStart != end)
-        lines.emplace_back(lineStart, end - lineStart);
+    const auto *begin = reinterpret_cast<const char16_t *>(text.utf16());
+    forEachLine(begin, begin + text.size(), [&lines](const char16_t *lineBegin, const char16_t *lineEnd) {
+        lines.append(QString(reinterpret_cast<const QChar *>(lineBegin), lineEnd - lineBegin));
+    });
     return lines;
 }
 
@@ -195,4 +328,9 @@ QString toSingleLine(const QString &text)
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line;
+}
+
+bool holdsText(const QStringList &lines)
+{
+    return std::any_of(lines.begin(), lines.end(), [](const QString &line) { return !line.trimmed().isEmpty(); });
 }

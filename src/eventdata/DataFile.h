@@ -1,16 +1,24 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class FileErrorReporter;
 
+// How a load takes a file that is not there: as the error it is, or, at the
+// first start in a folder that holds none of the data files, as an empty one.
+enum class MissingFile { IsAnError, IsEmpty };
+
 // One of the program's text files in the data folder. Every load and save is
-// complete in itself: the file is closed whatever happens, saves are atomic,
-// and a file whose load failed for any reason but its absence is copied to a
-// fresh backup name before the first save may replace it.
+// complete in itself: the file is closed whatever happens, saves are atomic
+// and only ever replace a regular file. A file that could not be read, and a
+// file that another program changed since this run last read or wrote it,
+// is copied to a fresh backup name before a save may replace it.
 class DataFile {
 public:
     // Full tables take a few hundred kilobytes and no line of them a few
@@ -26,7 +34,7 @@ public:
     // Reads the file and hands its lines (without line ends) to parse, which
     // returns 0 or an error number. Reports a failure as a reading error and
     // returns false.
-    bool load(const std::function<int(const QStringList &lines)> &parse);
+    bool load(const std::function<int(const QStringList &lines)> &parse, MissingFile missing = MissingFile::IsAnError);
 
     // Replaces the file with contents, lines separated by CR LF as given.
     // Reports a failure as a writing error and returns false; the old file is
@@ -34,19 +42,36 @@ public:
     bool save(const QString &contents);
 
 private:
-    int readLines(QStringList &lines) const;
-    int writeAtomically(const QByteArray &bytes) const;
-    int keepBackup() const;
+    // The file as this run last read or wrote it; size -1 when there was none.
+    struct Seen {
+        qint64 size = -1;
+        QDateTime modified;
+        QByteArray hash;
+    };
+
+    int readLines(QStringList &lines);
+    QString keepUnreadFile();
+    int keepFileOnDisk();
+    bool changedSinceSeen() const;
+    int keepBackup(QString &backupName) const;
+    QString freeBackupPath() const;
+    int moveAside(const QString &backup) const;
+    int writeAtomically(const QByteArray &bytes);
 
     QString folder_;
     QString name_;
     FileErrorReporter &reporter_;
     bool backupBeforeSave_ = false;
+    std::optional<Seen> seen_;
 };
 
-// The system's 8-bit text as stored in the data files. Bytes that are not
-// valid in the system encoding are read as Latin-1 so no character is lost.
-QString decodeDataText(const QByteArray &bytes);
+// The lines of a data file, without their line ends. A file that starts with
+// a UTF-16 byte order mark is UTF-16. Otherwise each line is read on its own:
+// as UTF-8 when it is valid UTF-8, else as Windows-1252, the 8-bit text of
+// older files, so one such line leaves the others as they are. A UTF-8 byte
+// order mark is dropped.
+QStringList decodeDataLines(const QByteArray &bytes);
+// The data files are written in UTF-8.
 QByteArray encodeDataText(const QString &text);
 
 // Splits at CR LF, LF or CR; a line end at the very end opens no further line.
@@ -54,3 +79,6 @@ QStringList splitDataLines(const QString &text);
 
 // The same text on one line: each line break becomes one blank.
 QString toSingleLine(const QString &text);
+
+// Whether any line holds more than blanks.
+bool holdsText(const QStringList &lines);

@@ -1,7 +1,11 @@
 #include "eventdata/DataFolder.h"
 
+#include <algorithm>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 const QStringList &DataFileNames()
 {
@@ -13,14 +17,11 @@ const QStringList &DataFileNames()
     return names;
 }
 
-static bool holdsDataFile(const QString &folder)
+bool holdsNoDataFile(const QString &folder)
 {
     const QDir dir(folder);
-    for (const QString &name : DataFileNames()) {
-        if (QFileInfo::exists(dir.filePath(name)))
-            return true;
-    }
-    return false;
+    return std::none_of(DataFileNames().begin(), DataFileNames().end(),
+                        [&dir](const QString &name) { return QFileInfo::exists(dir.filePath(name)); });
 }
 
 QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
@@ -29,8 +30,26 @@ QString resolveDataFolder(const QString &commandLine, const QString &programFold
     if (!commandLine.isEmpty())
         return commandLine;
     const QFileInfo program(programFolder);
-    if (program.isDir() && (holdsDataFile(programFolder) || program.isWritable()))
+    if (program.isDir() && (!holdsNoDataFile(programFolder) || program.isWritable()))
         return programFolder;
-    QDir().mkpath(userDataFolder);
+    if (!QFileInfo::exists(userDataFolder)) {
+        QDir().mkpath(QFileInfo(userDataFolder).absolutePath());
+        QDir().mkdir(userDataFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
     return userDataFolder;
+}
+
+void removeStaleTemporaryFiles(const QString &folder)
+{
+    static const QRegularExpression temporary = [] {
+        QStringList names;
+        for (const QString &name : DataFileNames())
+            names.append(QRegularExpression::escape(name));
+        return QRegularExpression(QStringLiteral("^(%1)\\.(?!bak\\d*$)[A-Za-z0-9]{6}$").arg(names.join(QLatin1Char('|'))));
+    }();
+    const QDir dir(folder);
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!entry.isSymLink() && entry.isFile() && temporary.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.filePath());
+    }
 }

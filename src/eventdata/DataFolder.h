@@ -9,6 +9,17 @@ const QStringList &DataFileNames();
 // Where the data files live. A command line, when given, is the folder, taken
 // whole. Otherwise the program's own folder, as long as it already holds one
 // of the data files or can be written to (a portable copy); an installed
-// program uses the per-user application data folder, created when missing.
+// program uses the per-user application data folder, created private to the
+// user when missing.
 QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
                           const QString &userDataFolder);
+
+// True when the folder holds none of the data files: a first start, which
+// has nothing to report missing.
+bool holdsNoDataFile(const QString &folder);
+
+// Removes what a save cut short by a kill left behind: regular files named
+// like a data file, a dot and six letters or digits of the atomic save's
+// temporary name; never a backup (".bak123" has that shape) nor anything else.
+// Only for a folder no other running instance uses.
+void removeStaleTemporaryFiles(const QString &folder);

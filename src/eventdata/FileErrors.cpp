@@ -1,9 +1,29 @@
 #include "eventdata/FileErrors.h"
 
+namespace {
+
+const QString SettingsFileName = QStringLiteral("tarrow.ini");
+
+QString consequenceFor(const QString &fileName)
+{
+    if (fileName == SettingsFileName)
+        return QStringLiteral("All settings will be restored to their default values, "
+                              "but your saved reminders and/or notes will not be affected.");
+    if (fileName == QLatin1String("calendar.dat"))
+        return QStringLiteral("Your saved reminders will most likely be lost for ever if no backup is available.");
+    if (fileName == QLatin1String("notes.dat"))
+        return QStringLiteral("Your saved notes will most likely be lost for ever if no backup is available.");
+    return {};
+}
+
+} // namespace
+
 QString FileErrorTitle(int errorNumber)
 {
     switch (errorNumber) {
     case FileError::FileTooLarge: return QStringLiteral("File too large");
+    case FileError::NotRegularFile: return QStringLiteral("Not a regular file");
+    case FileError::Unreadable: return QStringLiteral("Unreadable file");
     case FileError::FileNotFound: return QStringLiteral("File not found");
     case FileError::DeviceIO: return QStringLiteral("Device I/O error");
     case FileError::DiskFull: return QStringLiteral("Disk full");
@@ -16,20 +36,43 @@ QString FileErrorTitle(int errorNumber)
     }
 }
 
-static QString consequenceFor(const QString &fileName)
+QString FileErrorMessage(const QString &fileName, const QString &operation, const QString &backupName)
 {
-    if (fileName == QLatin1String("tarrow.ini"))
-        return QStringLiteral("All settings will be restored to their default values, "
-                              "but your saved reminders and/or notes will not be affected.");
-    if (fileName == QLatin1String("calendar.dat"))
-        return QStringLiteral("Your saved reminders will most likely be lost for ever if no backup is available.");
-    if (fileName == QLatin1String("notes.dat"))
-        return QStringLiteral("Your saved notes will most likely be lost for ever if no backup is available.");
-    return {};
+    const QString failure = QStringLiteral("There was an error ") + operation + QLatin1Char(' ') + fileName
+                            + QStringLiteral(". ");
+    if (backupName.isEmpty())
+        return failure + consequenceFor(fileName);
+    // A kept file is not lost; only the settings' own sentence stays true.
+    const QString kept = QStringLiteral("The file was kept as ") + backupName + QLatin1Char('.');
+    return failure + kept + (fileName == SettingsFileName ? QLatin1Char(' ') + consequenceFor(fileName) : QString());
 }
 
-QString FileErrorMessage(const QString &fileName, const QString &operation)
+QString FailedSavesTitle()
 {
-    return QStringLiteral("There was an error ") + operation + QLatin1Char(' ') + fileName
-           + QStringLiteral(". ") + consequenceFor(fileName);
+    return QStringLiteral("Could not save");
+}
+
+QString FailedSavesMessage(const std::vector<FailedSave> &failures)
+{
+    QString files;
+    for (std::size_t i = 0; i < failures.size(); ++i) {
+        if (i > 0)
+            files += i + 1 == failures.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+        files += failures[i].fileName + QStringLiteral(" (") + FileErrorTitle(failures[i].errorNumber) + QLatin1Char(')');
+    }
+    return QStringLiteral("Tarrowby could not save ") + files
+           + QStringLiteral(". Keep Tarrowby running? Nothing is lost while it runs, and the next Quit saves "
+                            "again. No quits now, and what could not be saved is lost.");
+}
+
+QString FileChangedTitle()
+{
+    return QStringLiteral("File changed");
+}
+
+QString FileChangedMessage(const QString &fileName, const QString &backupName)
+{
+    return fileName + QStringLiteral(" was changed by another program since Tarrowby last read or saved it. "
+                                     "That version was kept as ")
+           + backupName + QStringLiteral(", and Tarrowby saved its own.");
 }

@@ -1,6 +1,7 @@
 #include "help/HelpFile.h"
 
-#include <QFile>
+#include "eventdata/RegularFile.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -25,12 +26,13 @@ std::optional<HelpTopic> header(const QString &line)
 
 HelpFile HelpFile::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    RegularFile file(path);
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != 0 || bytes.size() > MaxFileBytes)
         return {};
     // The decoder drops a leading byte order mark, which editors like to add.
     QStringDecoder decoder(QStringConverter::Utf8);
-    return parse(decoder.decode(file.readAll()));
+    return parse(decoder.decode(bytes));
 }
 
 HelpFile HelpFile::parse(const QString &text)

@@ -17,6 +17,10 @@ struct HelpTopic {
 // line that only looks like a header stays text of the topic it is in.
 class HelpFile {
 public:
+    // Far more than any help text; a larger file is refused, not read.
+    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
+    // Nothing when the file is missing, not a regular file or too large.
     static HelpFile load(const QString &path);
     static HelpFile parse(const QString &text);
 

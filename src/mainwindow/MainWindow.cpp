@@ -18,6 +18,7 @@
 #include "dialogs/Twips.h"
 #include "dialogs/WindowFrame.h"
 #include "editing/EventDialog.h"
+#include "eventdata/DataFolder.h"
 #include "eventdata/DateText.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
@@ -54,10 +55,10 @@ void addSeparator(QMenu *menu, int number)
 
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
-    : state_(state), platform_(platform), reporter_(reporter), help_(help),
-      settingsFile_(state.DataFolder, reporter),
-      calendarFile_(state.DataFolder, reporter, platform.clock()),
-      notesFile_(state.DataFolder, reporter),
+    : state_(state), platform_(platform), reporter_(reporter), help_(help), fileReports_(reporter),
+      settingsFile_(state.DataFolder, fileReports_),
+      calendarFile_(state.DataFolder, fileReports_, platform.clock()),
+      notesFile_(state.DataFolder, fileReports_),
       alertCheck_(std::make_unique<AlertCheck>(state, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
@@ -271,7 +272,10 @@ void MainWindow::buildMenus()
 void MainWindow::start()
 {
     state_.Navigating = true;
-    settingsFile_.LoadSettings(state_, state_);
+    // This instance holds the folder's lock: a temporary file is a killed save's.
+    removeStaleTemporaryFiles(state_.DataFolder);
+    missingFiles_ = holdsNoDataFile(state_.DataFolder) ? MissingFile::IsEmpty : MissingFile::IsAnError;
+    settingsFile_.LoadSettings(state_, state_, missingFiles_);
     placeWindow();
     if (!state_.LoadMinimized)
         show();
@@ -283,8 +287,8 @@ void MainWindow::start()
 
 void MainWindow::finishStartup()
 {
-    calendarFile_.LoadCalendar(state_, state_.LastCheck);
-    notesFile_.LoadNotes(state_);
+    calendarFile_.LoadCalendar(state_, state_.LastCheck, missingFiles_);
+    notesFile_.LoadNotes(state_, missingFiles_);
     notesMenu_->RefreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(MonthNames());
@@ -335,9 +339,11 @@ bool MainWindow::requestExit()
     }
     exiting_ = true;
     timer_.stop();
-    // Open notes keep what was typed in them: the program ends, not the user's edit.
-    noteWindows_->closeAll();
-    saveAll();
+    if (!saveForExit()) {
+        exiting_ = false;
+        timer_.start();
+        return false;
+    }
     platform_.removeTrayIcon();
     help_.CloseHelp();
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -355,8 +361,26 @@ void MainWindow::saveForSessionEnd()
         return;
     if (!isMinimized())
         storePosition();
+    fileReports_.startCollecting();
     noteWindows_->storeAll();
     saveAll();
+    fileReports_.stopCollecting();
+}
+
+// Failed saves are told once, with the choice to keep running: the next Quit
+// saves again.
+bool MainWindow::saveForExit()
+{
+    fileReports_.startCollecting();
+    // Open notes keep what was typed in them: the program ends, not the user's edit.
+    noteWindows_->closeAll();
+    saveAll();
+    const std::vector<FailedSave> failures = fileReports_.stopCollecting();
+    if (failures.empty())
+        return true;
+    ShowGeneralDialog(state_, this, MessageWidth, 2505, FailedSavesTitle(), FailedSavesMessage(failures), 1575,
+                      QStringLiteral("YesNo"), QString());
+    return state_.DialogResult == QLatin1String("No");
 }
 
 void MainWindow::saveAll()

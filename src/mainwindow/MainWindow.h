@@ -2,6 +2,7 @@
 
 #include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
+#include "eventdata/FileErrorCollector.h"
 #include "notes/NotesFile.h"
 #include "platform/Autostart.h"
 #include "settings/SettingsFile.h"
@@ -45,9 +46,11 @@ public:
     void start();
     // Asks before quitting when the user wants to be asked, then saves the
     // settings, the notes and the calendar, in this order, and ends the program.
-    // Returns false when the user chose to keep it running.
+    // When a save fails the user may keep it running instead, so that nothing
+    // held only in memory is lost. Returns false when it keeps running.
     bool requestExit();
-    // The desktop session is ending: keep everything without asking.
+    // The desktop session is ending: keep everything without asking, and
+    // without a window about what could not be kept.
     void saveForSessionEnd();
     // Brings the window back from the tray in front of other programs.
     void restoreFromTray();
@@ -94,12 +97,17 @@ private:
     void placeWindow();
     void storePosition();
     void saveAll();
+    bool saveForExit();
 
     AppState &state_;
     Platform &platform_;
     FileErrorReporter &reporter_;
     Help &help_;
 
+    // The files report through it, so that the exit can tell its failed saves once.
+    FileErrorCollector fileReports_;
+    // Decided at start: in a folder without any data file, none is missing.
+    MissingFile missingFiles_ = MissingFile::IsAnError;
     SettingsFile settingsFile_;
     CalendarFile calendarFile_;
     NotesFile notesFile_;

@@ -28,6 +28,26 @@ int readHeaderValue(const QString &header, QLatin1StringView key, qint16 &field)
     return reading.error;
 }
 
+// The number of "[" before "Note" at the start of a line; 0 when the line
+// does not begin that way.
+qsizetype bracketsBeforeNote(const QString &line)
+{
+    qsizetype brackets = 0;
+    while (brackets < line.size() && line.at(brackets) == QLatin1Char('['))
+        ++brackets;
+    return QStringView(line).sliced(brackets).startsWith(QLatin1String("Note")) ? brackets : 0;
+}
+
+QString stuffed(const QString &line)
+{
+    return bracketsBeforeNote(line) > 0 ? QLatin1Char('[') + line : line;
+}
+
+QString unstuffed(const QString &line)
+{
+    return bracketsBeforeNote(line) > 1 ? line.sliced(1) : line;
+}
+
 QString withCrLf(const QString &text)
 {
     QString normalized = text;
@@ -44,9 +64,9 @@ NotesFile::NotesFile(const QString &dataFolder, FileErrorReporter &reporter)
 {
 }
 
-bool NotesFile::LoadNotes(NoteTable &table)
+bool NotesFile::LoadNotes(NoteTable &table, MissingFile missing)
 {
-    const bool loaded = file_.load([&](const QStringList &lines) { return parse(lines, table); });
+    const bool loaded = file_.load([&](const QStringList &lines) { return parse(lines, table); }, missing);
     if (!loaded)
         table.NoteCount = -1;
     return loaded;
@@ -65,7 +85,9 @@ QString NotesFile::format(const NoteTable &table)
         text += QStringLiteral("[Note Left=") + QString::number(note.Left) + QStringLiteral(" Top=")
                 + QString::number(note.Top) + QStringLiteral(" Color=Default]") + LineEnd;
         // Every line break is stored as CR LF, however the text was typed.
-        text += withCrLf(note.Content) + LineEnd;
+        const QStringList lines = withCrLf(note.Content).split(LineEnd);
+        for (const QString &line : lines)
+            text += stuffed(line) + LineEnd;
     }
     return text;
 }
@@ -73,8 +95,10 @@ QString NotesFile::format(const NoteTable &table)
 int NotesFile::parse(const QStringList &lines, NoteTable &table)
 {
     table.NoteCount = -1;
+    bool firstLine = true; // of the current note, which keeps even an empty one
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1String("[Note"))) {
+            firstLine = true;
             if (table.isFull())
                 return FileError::SubscriptRange;
             Note &note = table.Notes[++table.NoteCount];
@@ -85,10 +109,14 @@ int NotesFile::parse(const QStringList &lines, NoteTable &table)
                 return error;
             continue;
         }
-        if (table.NoteCount < 0)
+        if (table.NoteCount < 0) {
+            if (line.trimmed().isEmpty())
+                continue; // blank lines before the first note are no text
             return FileError::SubscriptRange;
+        }
         QString &content = table.Notes[table.NoteCount].Content;
-        content = content.isEmpty() ? line : content + LineEnd + line;
+        content = firstLine ? unstuffed(line) : content + LineEnd + unstuffed(line);
+        firstLine = false;
     }
     return 0;
 }

@@ -5,6 +5,9 @@
 struct NoteTable;
 
 // notes.dat: each note as a header line with its position, then its text.
+// A line is a header when it begins with "[Note". A text line that begins
+// with one or more "[" and then "Note" is written with one "[" more and read
+// with one less, so no text can pass for a header.
 class NotesFile {
 public:
     static const QString FileName;
@@ -12,7 +15,7 @@ public:
     NotesFile(const QString &dataFolder, FileErrorReporter &reporter);
 
     // After a failure the table is empty.
-    bool LoadNotes(NoteTable &table);
+    bool LoadNotes(NoteTable &table, MissingFile missing = MissingFile::IsAnError);
     bool SaveNotes(const NoteTable &table);
 
     static QString format(const NoteTable &table);

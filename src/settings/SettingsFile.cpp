@@ -17,7 +17,7 @@ struct NumberKey {
 
 // Keys are recognised wherever they stand, sections and the version line
 // match none of them. The value starts one character after the key.
-int applyItem(const QString &item, Settings &settings, MainWindowPosition &position)
+int applyItem(const QString &item, Settings &settings, MainWindowPosition &position, bool &recognised)
 {
     const NumberKey numberKeys[] = {
         {QLatin1StringView("Autostart"), &settings.Autostart},
@@ -33,6 +33,7 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
     for (const NumberKey &key : numberKeys) {
         if (!item.startsWith(key.name))
             continue;
+        recognised = true;
         const Int16Reading reading = readInt16(QStringView(item).mid(key.name.size() + 1), Rounding::Down);
         if (reading.error != 0)
             return reading.error;
@@ -40,6 +41,7 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
     }
     const QLatin1StringView category("Category");
     if (item.startsWith(category)) {
+        recognised = true;
         // "Category" is followed by the slot digit, then one unexamined character.
         const int slot = item.size() > category.size() ? item.at(category.size()).digitValue() : -1;
         if (slot < 0 || slot >= int(settings.UserCategories.size()))
@@ -56,11 +58,11 @@ SettingsFile::SettingsFile(const QString &dataFolder, FileErrorReporter &reporte
 {
 }
 
-bool SettingsFile::LoadSettings(Settings &settings, MainWindowPosition &position)
+bool SettingsFile::LoadSettings(Settings &settings, MainWindowPosition &position, MissingFile missing)
 {
     settings.resetGeneralToDefaults();
     position = MainWindowPosition{};
-    return file_.load([&](const QStringList &lines) { return parse(lines, settings, position); });
+    return file_.load([&](const QStringList &lines) { return parse(lines, settings, position); }, missing);
 }
 
 bool SettingsFile::SaveSettings(const Settings &settings, const MainWindowPosition &position)
@@ -95,12 +97,15 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
 
 int SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)
 {
+    bool recognised = false;
     for (const QString &line : lines) {
         // A comma ends an item; the text after it is an item of its own.
         for (const QString &item : line.split(QLatin1Char(','))) {
-            if (const int error = applyItem(item, settings, position))
+            if (const int error = applyItem(item, settings, position, recognised))
                 return error;
         }
     }
-    return 0;
+    // The categories are the user's own text: a settings file saved in a
+    // foreign encoding is reported and kept rather than quietly reset.
+    return recognised || !holdsText(lines) ? 0 : FileError::Unreadable;
 }

@@ -16,11 +16,12 @@ public:
 
     // Starts from the defaults (the category names stay as they are); after a
     // failure the values read before it stay.
-    bool LoadSettings(Settings &settings, MainWindowPosition &position);
+    bool LoadSettings(Settings &settings, MainWindowPosition &position, MissingFile missing = MissingFile::IsAnError);
     bool SaveSettings(const Settings &settings, const MainWindowPosition &position);
 
     static QString format(const Settings &settings, const MainWindowPosition &position);
-    // Applies the lines over the values as they are.
+    // Applies the lines over the values as they are. Text in which no item
+    // matches a key is no settings file: unreadable.
     static int parse(const QStringList &lines, Settings &settings, MainWindowPosition &position);
 
 private:

@@ -24,9 +24,9 @@ protected:
         folder.write("calendar.dat", bytes);
         return file.LoadCalendar(*table, lastCheck);
     }
-    std::vector<FileErrorReport> readingError(int number) const
+    std::vector<FileErrorReport> readingError(int number, const QString &backup = {}) const
     {
-        return {{"calendar.dat", "reading", number}};
+        return {{"calendar.dat", "reading", number, backup}};
     }
 };
 
@@ -187,10 +187,11 @@ TEST_F(CalendarFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
     for (const Case &c : cases) {
         reporter.reports.clear();
         lastCheck = "20200101";
+        QDir(folder.path()).remove("calendar.dat.bak");
         EXPECT_FALSE(loadFrom(c.content + block("Valid", "00000101")));
         EXPECT_EQ(table->EventCount, -1);
         EXPECT_EQ(lastCheck, "20200101");
-        EXPECT_EQ(reporter.reports, readingError(c.error)) << c.content.left(60).toStdString();
+        EXPECT_EQ(reporter.reports, readingError(c.error, "calendar.dat.bak")) << c.content.left(60).toStdString();
     }
 }
 
@@ -258,27 +259,32 @@ TEST_F(CalendarFileTest, FailedSaveLeavesTheOldFileAndTheTableWhole)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"calendar.dat"}); // no temporary left
 }
 
-TEST_F(CalendarFileTest, UnreadableFileIsBackedUpBeforeItIsFirstOverwritten)
+TEST_F(CalendarFileTest, TextWithoutAnEventOrLastCheckLineIsUnreadable)
 {
-    const QByteArray corrupt = "[Event]\r\nTitle=Precious\r\nNotifyingDays=many\r\n";
-    EXPECT_FALSE(loadFrom(corrupt));
-    table->AddEvent(birthday());
-    ASSERT_TRUE(file.SaveCalendar(*table));
-    EXPECT_EQ(folder.read("calendar.dat.bak"), corrupt);
-    ASSERT_TRUE(file.SaveCalendar(*table)); // only the first save keeps a copy
-    EXPECT_FALSE(folder.exists("calendar.dat.bak1"));
-
-    const QByteArray secondCorrupt = "Title=orphan\r\n";
-    EXPECT_FALSE(loadFrom(secondCorrupt));
-    ASSERT_TRUE(file.SaveCalendar(*table));
-    EXPECT_EQ(folder.read("calendar.dat.bak"), corrupt); // an earlier backup is never overwritten
-    EXPECT_EQ(folder.read("calendar.dat.bak1"), secondCorrupt);
-}
-
-TEST_F(CalendarFileTest, BytesInvalidInTheSystemEncodingSurviveAsLatin1)
-{
-    ASSERT_TRUE(loadFrom("[Event]\r\nTitle=Caf\xe9 cr\xe8me\r\nDate=00000101\r\n"));
-    EXPECT_EQ(table->Events[0].Title, QString::fromUtf8("Café crème"));
-    ASSERT_TRUE(file.SaveCalendar(*table));
-    EXPECT_FALSE(QString::fromUtf8(folder.read("calendar.dat")).contains(QChar::ReplacementCharacter));
+    const QByteArray saved = "LastCheck=20261205\r\n\r\n" + block("Party", "00000101");
+    QByteArray utf16;
+    for (const char c : saved)
+        utf16 += QByteArray(1, c) + '\0';
+    struct Row {
+        const char *name;
+        QByteArray bytes;
+        int error;
+    };
+    const Row rows[] = {
+        {"UTF-16 without a byte order mark", utf16, FileError::Unreadable},
+        {"random bytes", QByteArray::fromHex("8f3a00c1ffee1d52a9"), FileError::Unreadable},
+        {"stray text", "nothing a calendar holds\r\n", FileError::Unreadable},
+        {"blank lines", " \r\n\t\r\n", 0},
+        {"a LastCheck line alone", "LastCheck=20261205", 0},
+        {"an event alone", "junk\r\n[Event]\r\n", 0},
+    };
+    for (const Row &row : rows) {
+        EventTable parsed;
+        QString parsedLastCheck;
+        EXPECT_EQ(CalendarFile::parse(decodeDataLines(row.bytes), parsed, parsedLastCheck), row.error) << row.name;
+    }
+    // The same file with a byte order mark is read as it was saved.
+    EXPECT_TRUE(loadFrom("\xff\xfe" + utf16));
+    EXPECT_EQ(table->Events[0].Title, "Party");
+    EXPECT_EQ(lastCheck, "20261205");
 }

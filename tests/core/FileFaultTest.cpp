@@ -4,6 +4,7 @@
 #include "notes/NotesFile.h"
 #include "TestSupport.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -80,10 +82,76 @@ TEST_F(FileFaultTest, HugeFileIsRefusedWithoutBeingReadWhole)
         ASSERT_TRUE(huge.resize(100LL * 1024 * 1024)); // sparse: 100 MB without using the disk
     }
     EXPECT_FALSE(load());
-    ASSERT_EQ(reporter.reports.size(), 1u);
-    EXPECT_EQ(reporter.reports[0], (FileErrorReport{"calendar.dat", "reading", FileError::FileTooLarge}));
-    EXPECT_EQ(FileErrorTitle(FileError::FileTooLarge), "File too large");
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{
+                                    {"calendar.dat", "reading", FileError::FileTooLarge, "calendar.dat.bak"}}));
     EXPECT_EQ(table->size(), 0);
+    // Too large to copy: it moved aside whole.
+    EXPECT_EQ(QFileInfo(folder.file("calendar.dat.bak")).size(), 100LL * 1024 * 1024);
+    EXPECT_FALSE(folder.exists("calendar.dat"));
+}
+
+namespace {
+
+// Another program, a separate process, writes calendar.dat.
+void otherProgramWrites(const QString &folder, const QByteArray &bytes)
+{
+    QProcess child;
+    child.start(QStringLiteral(SAVE_CHILD), {QStringLiteral("write"), folder, QString::fromLatin1(bytes)});
+    ASSERT_TRUE(child.waitForFinished(10000));
+    ASSERT_EQ(child.exitCode(), 0);
+}
+
+} // namespace
+
+TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
+{
+    const QByteArray ours = "LastCheck=20261206\r\n";
+    const QByteArray longer = "LastCheck=20261201\r\n\r\n[Event]\r\nTitle=Theirs\r\nDate=00000101\r\n";
+    const QByteArray sameSize = "LastCheck=20261201\r\n";
+    struct Row {
+        const char *name;
+        std::function<void(const DataFolderFixture &)> meanwhile;
+        QByteArray kept; // empty: nothing to keep
+    };
+    const Row rows[] = {
+        {"untouched", [](const DataFolderFixture &) {}, {}},
+        {"rewritten", [&](const DataFolderFixture &f) { otherProgramWrites(f.path(), longer); }, longer},
+        {"rewritten to the same size", [&](const DataFolderFixture &f) { otherProgramWrites(f.path(), sameSize); },
+         sameSize},
+        {"touched only",
+         [](const DataFolderFixture &f) {
+             QFile touched(f.file("calendar.dat"));
+             ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+             ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(3600),
+                                             QFileDevice::FileModificationTime));
+         },
+         {}},
+        {"removed", [](const DataFolderFixture &f) { QFile::remove(f.file("calendar.dat")); }, {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        DataFolderFixture rowFolder;
+        reporter.reports.clear();
+        CalendarFile file(rowFolder.path(), reporter, clock);
+        ASSERT_TRUE(file.SaveCalendar(*table));
+        row.meanwhile(rowFolder);
+        ASSERT_TRUE(file.SaveCalendar(*table));
+        ASSERT_TRUE(file.SaveCalendar(*table)); // the conflict is told once
+        EXPECT_EQ(rowFolder.read("calendar.dat"), ours);
+        EXPECT_EQ(rowFolder.read("calendar.dat.bak"), row.kept);
+        std::vector<FileErrorReport> told;
+        if (!row.kept.isEmpty())
+            told.emplace_back("calendar.dat", "changed", 0, "calendar.dat.bak");
+        EXPECT_EQ(reporter.reports, told);
+    }
+
+    // A file that was missing at the load and then appeared is another program's too.
+    CalendarFile file(folder.path(), reporter, clock);
+    QString lastCheck;
+    EXPECT_FALSE(file.LoadCalendar(*table, lastCheck));
+    otherProgramWrites(folder.path(), longer);
+    ASSERT_TRUE(file.SaveCalendar(*table));
+    EXPECT_EQ(reporter.reports.back(), (FileErrorReport{"calendar.dat", "changed", 0, "calendar.dat.bak"}));
 }
 
 TEST_F(FileFaultTest, OverlongLineIsRefused)

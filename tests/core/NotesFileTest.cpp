@@ -72,7 +72,6 @@ TEST_F(NotesFileTest, LineBreaksOfAnyKindAreStoredAsCrLf)
 TEST_F(NotesFileTest, HeaderValuesAreFoundInAnyOrder)
 {
     ASSERT_TRUE(loadFrom("[Note Top=600 Left=-45.5 Color=Yellow]\n"
-                         "\n"           // leading empty lines are not kept
                          "first\n"
                          "[Note Color=Default]\n"
                          "[Notes from work Left=10 ]\n"));
@@ -101,18 +100,60 @@ TEST_F(NotesFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
         {"[Note Left=99999 Top=0 Color=Default]\r\n", FileError::Overflow},
     };
     for (const Case &c : cases) {
-        reporter.reports.clear();
-        EXPECT_FALSE(loadFrom("[Note Left=1 Top=1 Color=Default]\r\nkept?\r\n" + c.content));
-        EXPECT_EQ(table.NoteCount, -1);
-        EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", c.error}}))
+        NoteTable parsed;
+        EXPECT_EQ(NotesFile::parse(decodeDataLines("[Note Left=1 Top=1 Color=Default]\r\nkept?\r\n" + c.content), parsed),
+                  c.error)
             << c.content.left(40).toStdString();
     }
+    add("in the table before", 0, 0);
+    EXPECT_FALSE(loadFrom(cases[0].content));
+    EXPECT_EQ(table.NoteCount, -1);
 }
 
-TEST_F(NotesFileTest, TextBeforeTheFirstHeaderFails)
+TEST_F(NotesFileTest, BlankLinesBeforeTheFirstHeaderAreNoTextButTextIs)
 {
-    EXPECT_FALSE(loadFrom("text before any note\r\n[Note Left=1 Top=1 Color=Default]\r\n"));
-    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::SubscriptRange}}));
+    const std::pair<QString, int> rows[] = {
+        {" \r\n\t\r\n", 0},
+        {" \r\n\r\n[Note Left=1 Top=1 Color=Default]\r\nx", 0},
+        {"text before any note\r\n[Note Left=1 Top=1 Color=Default]\r\n", FileError::SubscriptRange},
+    };
+    for (const auto &[content, error] : rows)
+        EXPECT_EQ(NotesFile::parse(splitDataLines(content), table), error) << content.toStdString();
+}
+
+// No text can pass for a header, and every line, empty ones first, comes back.
+TEST_F(NotesFileTest, TextComesBackAsTyped)
+{
+    struct Row {
+        const char *name;
+        QString content;
+        QByteArray written; // the note's lines as they stand in the file
+    };
+    const Row rows[] = {
+        {"a header look-alike", "[Note to self] buy milk", "[[Note to self] buy milk\r\n"},
+        {"another", "x\r\n[Notes] Left keys at the office", "x\r\n[[Notes] Left keys at the office\r\n"},
+        {"already doubled", "[[Note", "[[[Note\r\n"},
+        {"many brackets", "[[[[Note", "[[[[[Note\r\n"},
+        {"no bracket", "Note", "Note\r\n"},
+        {"other case", "[note", "[note\r\n"},
+        {"bracket elsewhere", " [Note", " [Note\r\n"},
+        {"brackets alone", "[[", "[[\r\n"},
+        {"leading empty lines", "\r\n\r\nafter two empty lines", "\r\n\r\nafter two empty lines\r\n"},
+        {"one line break", "\r\n", "\r\n\r\n"},
+        {"empty", "", "\r\n"},
+    };
+    for (const Row &row : rows) {
+        table = NoteTable{};
+        add(row.content, 5, 6);
+        add("second", 7, 8);
+        ASSERT_TRUE(file.SaveNotes(table));
+        EXPECT_EQ(folder.read("notes.dat"), "[Note Left=5 Top=6 Color=Default]\r\n" + row.written
+                                                + "[Note Left=7 Top=8 Color=Default]\r\nsecond\r\n")
+            << row.name;
+        ASSERT_TRUE(file.LoadNotes(table));
+        ASSERT_EQ(table.NoteCount, 1) << row.name;
+        EXPECT_EQ(table.Notes[0].Content, row.content) << row.name;
+    }
 }
 
 TEST_F(NotesFileTest, MissingFileIsReportedAsNotFound)

@@ -1,10 +1,14 @@
 // A separate process that saves calendar.dat, so tests can kill it in the
-// middle of a save or run it without the rights to write.
+// middle of a save or run it without the rights to write, or that changes
+// calendar.dat as another program would.
 #include "eventdata/CalendarFile.h"
 #include "eventdata/EventTable.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 
 #include <cstdio>
 
@@ -12,9 +16,15 @@ namespace {
 
 class PrintingReporter : public FileErrorReporter {
 public:
-    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber) override
+    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+                         const QString &) override
     {
         std::printf("%s %s %d\n", qPrintable(fileName), qPrintable(operation), errorNumber);
+        std::fflush(stdout);
+    }
+    void ReportFileChanged(const QString &fileName, const QString &) override
+    {
+        std::printf("%s changed\n", qPrintable(fileName));
         std::fflush(stdout);
     }
 };
@@ -32,9 +42,18 @@ EventTable tableOf(int events)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3)
+    if (argc < 3)
         return 2;
     const QString mode = QString::fromLocal8Bit(argv[1]);
+    if (mode == QLatin1String("write") && argc == 4) {
+        // Rewritten in place, with the time of the copy it came from, as a
+        // sync tool does.
+        QFile other(QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("calendar.dat")));
+        const QByteArray bytes(argv[3]);
+        const bool written = other.open(QIODevice::WriteOnly | QIODevice::Truncate) && other.write(bytes) == bytes.size()
+                             && other.setFileTime(QDateTime(QDate(2025, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime);
+        return written ? 0 : 1;
+    }
     PrintingReporter reporter;
     FakeClock clock(QDate(2026, 12, 6));
     CalendarFile file(QString::fromLocal8Bit(argv[2]), reporter, clock);

@@ -98,9 +98,26 @@ TEST_F(SettingsFileTest, BadValuesFailAndKeepWhatWasReadBefore)
     EXPECT_EQ(settings.Autostart, 0);
     EXPECT_FALSE(loadFrom("Category3=Chess\r\n"));
     EXPECT_FALSE(loadFrom("Top=70000\r\n"));
-    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::TypeMismatch},
-                                                              {"tarrow.ini", "reading", FileError::SubscriptRange},
-                                                              {"tarrow.ini", "reading", FileError::Overflow}}));
+    EXPECT_EQ(reporter.reports,
+              (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::TypeMismatch, "tarrow.ini.bak"},
+                                            {"tarrow.ini", "reading", FileError::SubscriptRange, "tarrow.ini.bak1"},
+                                            {"tarrow.ini", "reading", FileError::Overflow, "tarrow.ini.bak2"}}));
+}
+
+TEST_F(SettingsFileTest, TextWithoutASingleKeyIsUnreadable)
+{
+    QByteArray utf16;
+    for (const char c : QByteArray("Mute=1\r\nCategory0=Tennis\r\n"))
+        utf16 += QByteArray(1, c) + '\0';
+    const std::pair<QByteArray, int> rows[] = {
+        {utf16, FileError::Unreadable},
+        {"Version=1.21|01\r\n\r\n[General]\r\n", FileError::Unreadable},
+        {" \r\n\r\n", 0},
+        {"[General]\r\nMute=1", 0},
+        {"Category0=Tennis", 0},
+    };
+    for (const auto &[bytes, error] : rows)
+        EXPECT_EQ(SettingsFile::parse(decodeDataLines(bytes), settings, position), error) << bytes.toStdString();
 }
 
 // One bad file must not stop the others from loading or saving.

@@ -214,14 +214,24 @@ TEST(FileErrorDialog, ShowsTitleAndMessageInAnOkDialog)
         EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
         click(dialog, "commandOK");
     });
-    reporter.ReportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("writing"), FileError::PermissionDenied);
+    reporter.ReportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("writing"), FileError::PermissionDenied,
+                             QString());
     EXPECT_EQ(state.DialogResult, QStringLiteral("Ok"));
 
     whileShown([](GeneralDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Unknown error (#58)"));
         dialog.reject();
     });
-    reporter.ReportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), 58);
+    reporter.ReportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), 58, QString());
+
+    // The notice of a file another program changed goes the same way.
+    whileShown([](GeneralDialog &dialog) {
+        EXPECT_EQ(dialog.windowTitle(), FileChangedTitle());
+        EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("labelMessage"))->text(),
+                  FileChangedMessage(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak")));
+        click(dialog, "commandOK");
+    });
+    reporter.ReportFileChanged(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak"));
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Help files written for one test; they vanish with the fixture.
@@ -100,6 +102,19 @@ TEST_F(HelpFiles, AFileWithoutTopicsIsNotValid)
     EXPECT_FALSE(HelpFile::load(missing()).isValid());
     EXPECT_FALSE(HelpFile::load(write("Just some text\n[no header]\n")).isValid());
     EXPECT_FALSE(HelpFile::load(write("")).isValid());
+}
+
+// A FIFO would block the open, a huge file the memory: both are refused.
+TEST_F(HelpFiles, OnlyARegularFileUpToTheLimitIsRead)
+{
+    const QString fifo = write("") + QStringLiteral(".fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(HelpFile::load(fifo).isValid());
+    const QString atLimit = write("[1000 Topic]\nText\n");
+    ASSERT_TRUE(QFile::resize(atLimit, HelpFile::MaxFileBytes)); // sparse: no disk used
+    EXPECT_TRUE(HelpFile::load(atLimit).isValid());
+    ASSERT_TRUE(QFile::resize(atLimit, HelpFile::MaxFileBytes + 1));
+    EXPECT_FALSE(HelpFile::load(atLimit).isValid());
 }
 
 TEST_F(HelpFiles, ViewerShowsTheFileTextLiterallyWithParagraphsAndLists)

@@ -61,14 +61,5 @@ protected:
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
     }
-    std::vector<FileErrorReport> reportsOf(const char *operation) const
-    {
-        std::vector<FileErrorReport> found;
-        for (const FileErrorReport &report : reporter.reports) {
-            if (report.operation == QLatin1String(operation))
-                found.push_back(report);
-        }
-        return found;
-    }
 };
 

@@ -20,6 +20,7 @@
 
 TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
 {
+    folder.write("calendar.dat", ""); // not a first start: the missing files are reported
     window.start();
     EXPECT_EQ(window.windowTitle(), "Tarrowby");
     EXPECT_TRUE(window.isVisible());
@@ -32,7 +33,6 @@ TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
 
     waitForFirstTick();
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", 53},
-                                                              {"calendar.dat", "reading", 53},
                                                               {"notes.dat", "reading", 53}}));
     EXPECT_TRUE(window.findChild<QWidget *>("pictureCalendar")->isVisible());
     auto *month = window.findChild<QComboBox *>("comboMonth");
@@ -46,6 +46,14 @@ TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
     EXPECT_EQ(state->DisplayedDay, "6");
     EXPECT_FALSE(state->Navigating);
     EXPECT_EQ(window.timer().interval(), AlertScheduler::RunningInterval);
+}
+
+TEST_F(MainWindowTest, FirstStartInAFolderWithoutDataFilesIsQuietAndLeavesNoTemporaryFiles)
+{
+    folder.write("calendar.dat.aB3xYz", "left by a killed save");
+    startUp();
+    EXPECT_TRUE(reporter.reports.empty());
+    EXPECT_EQ(folder.names(), QStringList());
 }
 
 TEST_F(MainWindowTest, FirstTickAlertsDueEventsInTableOrder)
@@ -95,21 +103,46 @@ TEST_F(MainWindowTest, CloseBoxHidesAndTheProgramRunsOn)
     EXPECT_TRUE(window.timer().isActive());
 }
 
-TEST_F(MainWindowTest, ExitSavesSettingsNotesAndCalendarInThisOrder)
+TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
 {
     writeSettings("ConfirmExit=0\r\n");
     startUp();
     reporter.reports.clear();
-    // With the folder gone every save fails and reports, which shows the order.
-    const QString dataFolder = state->DataFolder;
-    state->DataFolder.clear();
-    QDir(dataFolder).removeRecursively();
+    // With the folder gone every save fails, and the one question names them in the order of the saves.
+    QDir(folder.path()).removeRecursively();
+    int questions = 0;
+    const auto answer = [&](const char *button) {
+        whenModalOpens([&, button](QDialog *dialog) {
+            ++questions;
+            EXPECT_EQ(dialog->windowTitle(), FailedSavesTitle());
+            EXPECT_EQ(dialog->findChild<QLabel *>("labelMessage")->text(),
+                      FailedSavesMessage({{"tarrow.ini", 76}, {"notes.dat", 76}, {"calendar.dat", 76}}));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+        });
+    };
+    answer("commandYes");
+    EXPECT_FALSE(window.requestExit());
+    EXPECT_EQ(platform.trayRemovals, 0);
+    EXPECT_TRUE(window.timer().isActive());
+
+    answer("commandNo");
     EXPECT_TRUE(window.requestExit());
-    EXPECT_EQ(reportsOf("writing"), (std::vector<FileErrorReport>{{"tarrow.ini", "writing", 76},
-                                                                  {"notes.dat", "writing", 76},
-                                                                  {"calendar.dat", "writing", 76}}));
+    EXPECT_EQ(questions, 2);
+    EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(platform.trayRemovals, 1);
     EXPECT_FALSE(window.timer().isActive());
+}
+
+TEST_F(MainWindowTest, SessionEndSavesWithoutAsking)
+{
+    writeSettings("ConfirmExit=1\r\n");
+    startUp();
+    reporter.reports.clear();
+    window.saveForSessionEnd();
+    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=1"));
+    QDir(folder.path()).removeRecursively();
+    window.saveForSessionEnd(); // nothing can be saved, and nobody is there to be told
+    EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(MainWindowTest, ExitWritesAllThreeFiles)

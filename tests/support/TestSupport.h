@@ -22,17 +22,27 @@ private:
 };
 
 struct FileErrorReport {
+    FileErrorReport(QString file, QString op, int number, QString backup = {})
+        : fileName(std::move(file)), operation(std::move(op)), errorNumber(number), backupName(std::move(backup))
+    {
+    }
     QString fileName;
-    QString operation;
+    QString operation; // "reading", "writing", or "changed" for a file another program changed
     int errorNumber;
+    QString backupName;
     bool operator==(const FileErrorReport &) const = default;
 };
 
 class RecordingReporter : public FileErrorReporter {
 public:
-    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber) override
+    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+                         const QString &backupName) override
     {
-        reports.push_back({fileName, operation, errorNumber});
+        reports.push_back({fileName, operation, errorNumber, backupName});
+    }
+    void ReportFileChanged(const QString &fileName, const QString &backupName) override
+    {
+        reports.push_back({fileName, QStringLiteral("changed"), 0, backupName});
     }
     std::vector<FileErrorReport> reports;
 };
@@ -55,6 +65,17 @@ public:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     bool exists(const QString &name) const { return QFile::exists(file(name)); }
+    // Sorted as QStringList::sort() sorts.
+    QStringList names() const
+    {
+        QStringList names = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    }
+    QFileDevice::Permissions permissions(const QString &name) const
+    {
+        return QFile::permissions(file(name)) & QFileDevice::Permissions(0x7077); // without the "user" bits
+    }
 
 private:
     QTemporaryDir dir_;

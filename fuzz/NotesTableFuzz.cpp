@@ -1,0 +1,33 @@
+// Any notes the program can hold come back whole from notes.dat.
+#include "eventdata/DataFile.h"
+#include "notes/NotesFile.h"
+#include "notes/NoteTable.h"
+#include "FuzzInput.h"
+
+#include <cstdlib>
+
+namespace {
+
+// A note window holds up to 512 characters, its lines joined with CR LF.
+constexpr int NoteLength = 512;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzInput input(data, size);
+    NoteTable table;
+    for (int count = input.below(NoteTable::Capacity + 1); table.NoteCount + 1 < count;)
+        table.AddNote({input.text(NoteLength, true), input.int16(), input.int16()});
+    NoteTable loaded;
+    if (NotesFile::parse(decodeDataLines(encodeDataText(NotesFile::format(table))), loaded) != 0
+        || loaded.NoteCount != table.NoteCount)
+        std::abort();
+    for (int i = 0; i <= table.NoteCount; ++i) {
+        const Note &a = table.Notes[i];
+        const Note &b = loaded.Notes[i];
+        if (a.Content != b.Content || a.Left != b.Left || a.Top != b.Top)
+            std::abort();
+    }
+    return 0;
+}
