@@ -218,8 +218,38 @@ void WindowGallery::addMessages()
          [](World &w, const Look &look) {
              FileErrorDialogReporter reporter(w.state, nullptr);
              lookAtModal([&reporter] { reporter.ReportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"),
-                                                                FileError::PermissionDenied); },
+                                                                FileError::PermissionDenied, QString()); },
                          look);
+         }},
+        {QStringLiteral("formGeneralDialog-Ok-kept"),
+         [](World &w, const Look &look) {
+             FileErrorDialogReporter reporter(w.state, nullptr);
+             lookAtModal([&reporter] { reporter.ReportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
+                                                                FileError::PathFileAccess,
+                                                                QStringLiteral("tarrow.ini.bak12")); },
+                         look);
+         }},
+        {QStringLiteral("formGeneralDialog-Ok-changed"),
+         [](World &w, const Look &look) {
+             FileErrorDialogReporter reporter(w.state, nullptr);
+             lookAtModal([&reporter] { reporter.ReportFileChanged(QStringLiteral("calendar.dat"),
+                                                                  QStringLiteral("calendar.dat.bak12")); },
+                         look);
+         }},
+        {QStringLiteral("formGeneralDialog-YesNo-saves"),
+         [](World &w, const Look &look) {
+             w.state.ConfirmExit = 0;
+             MainWindow *main = w.startedMain();
+             if (!main)
+                 return;
+             // A data folder that is a file: every exit save fails.
+             QDir(w.state.DataFolder).removeRecursively();
+             QFile folder(w.state.DataFolder);
+             if (folder.open(QIODevice::WriteOnly))
+                 folder.close();
+             lookAtModal([main] { main->requestExit(); }, look);
+             folder.remove();
+             QDir().mkdir(w.state.DataFolder);
          }},
         {QStringLiteral("formGeneralDialog-Alert"),
          [](World &, const Look &look) {
