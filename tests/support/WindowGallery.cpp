@@ -238,10 +238,10 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-YesNo-saves"),
          [](World &w, const Look &look) {
-             w.state.ConfirmExit = 0;
              MainWindow *main = w.startedMain();
              if (!main)
                  return;
+             w.state.ConfirmExit = 0;
              // A data folder that is a file: every exit save fails.
              QDir(w.state.DataFolder).removeRecursively();
              QFile folder(w.state.DataFolder);
