@@ -10,7 +10,7 @@ void EventTable::AddEvent(const Event &event)
     Q_ASSERT(!isFull());
     ++EventCount;
     Events[EventCount] = event;
-    Events[EventCount].RemindCountdown = 0;
+    Events[EventCount].RemindAgain = {};
 }
 
 void EventTable::RemoveEvent(int index)

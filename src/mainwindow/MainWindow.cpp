@@ -275,6 +275,7 @@ void MainWindow::start()
     else if (!platform_.isTrayAvailable())
         showMinimized(); // without a tray a hidden window could never come back
     platform_.addTrayIcon(windowIcon(), QStringLiteral("Tarrowby"), menuSystray_, [this] { restoreFromTray(); });
+    platform_.watchClock([this] { scheduler_->clockChanged(); });
     timer_.start();
 }
 

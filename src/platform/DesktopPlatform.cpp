@@ -1,5 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
+#include "platform/ClockEvents.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -12,6 +14,11 @@
 
 DesktopPlatform::DesktopPlatform() = default;
 DesktopPlatform::~DesktopPlatform() = default;
+
+void DesktopPlatform::watchClock(std::function<void()> changed)
+{
+    clockEvents_ = std::make_unique<ClockEvents>(std::move(changed));
+}
 
 bool DesktopPlatform::isTrayAvailable() const
 {

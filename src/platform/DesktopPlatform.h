@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class ClockEvents;
 class QSoundEffect;
 class QSystemTrayIcon;
 
@@ -14,6 +15,7 @@ public:
     ~DesktopPlatform() override;
 
     const Clock &clock() const override { return clock_; }
+    void watchClock(std::function<void()> changed) override;
     bool isTrayAvailable() const override;
     void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu, std::function<void()> activated) override;
     void removeTrayIcon() override;
@@ -25,6 +27,7 @@ public:
 
 private:
     SystemClock clock_;
+    std::unique_ptr<ClockEvents> clockEvents_;
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<QSoundEffect> sound_;
 };

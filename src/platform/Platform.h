@@ -17,6 +17,9 @@ public:
     virtual ~Platform() = default;
 
     virtual const Clock &clock() const = 0;
+    // Calls changed at once when the computer wakes from sleep or the wall
+    // clock is set.
+    virtual void watchClock(std::function<void()> changed) = 0;
 
     // Some desktops have no tray; the program then keeps a normal window.
     virtual bool isTrayAvailable() const = 0;

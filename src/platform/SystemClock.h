@@ -5,4 +5,6 @@
 class SystemClock : public Clock {
 public:
     QDate today() const override { return QDate::currentDate(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 sinceBootMs() const override;
 };

@@ -31,10 +31,11 @@ TEST(EventTable, RemoveMovesTheLastEventIntoTheGap)
     table.AddEvent(event("A", "20020101"));
     table.AddEvent(event("B", "20020101"));
     table.AddEvent(event("C", "20020101"));
-    table.Events[2].RemindCountdown = 15;
+    const Reminder reminder{Reminder::State::Pending, 15};
+    table.Events[2].RemindAgain = reminder;
     table.RemoveEvent(0);
     EXPECT_EQ(titles(table), QStringList({"C", "B"}));
-    EXPECT_EQ(table.Events[0].RemindCountdown, 15); // the whole record moves
+    EXPECT_EQ(table.Events[0].RemindAgain, reminder); // the whole record moves
     table.RemoveEvent(1);
     table.RemoveEvent(0);
     EXPECT_EQ(table.EventCount, -1);
@@ -56,9 +57,9 @@ TEST(EventTable, AddedEventHasNoPendingReminder)
 {
     EventTable table;
     Event e = event("A", "20020101");
-    e.RemindCountdown = 30;
+    e.RemindAgain = {Reminder::State::Stopped, 30};
     table.AddEvent(e);
-    EXPECT_EQ(table.Events[0].RemindCountdown, 0);
+    EXPECT_EQ(table.Events[0].RemindAgain, Reminder());
 }
 
 TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsInSlotOrder)

@@ -223,11 +223,12 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
     EXPECT_EQ(box("textAlert")->text(), "3");
     EXPECT_FALSE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
     type("textTitle", "Birthday of Ann");
-    state.Events[1].RemindCountdown = 5;
+    const Reminder pending{Reminder::State::Pending, 5};
+    state.Events[1].RemindAgain = pending;
     EXPECT_EQ(pressOk(), "");
     EXPECT_EQ(state.Events[1].Title, "Birthday of Ann");
     EXPECT_EQ(state.Events[1].NotifyingDays, 3); // the box was not ticked
-    EXPECT_EQ(state.Events[1].RemindCountdown, 5);
+    EXPECT_EQ(state.Events[1].RemindAgain, pending);
     EXPECT_EQ(state.Events[0].Title, "First");
     EXPECT_EQ(state.size(), 3);
 

@@ -12,6 +12,7 @@ public:
     explicit FakePlatform(QDate today) : clock_(today) {}
 
     const Clock &clock() const override { return clock_; }
+    void watchClock(std::function<void()> changed) override { clockChanged = std::move(changed); }
     bool isTrayAvailable() const override { return trayAvailable; }
     void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void()> activated) override
     {
@@ -40,6 +41,8 @@ public:
     }
 
     FakeClock clock_;
+    // Fired by tests: a wake or a set clock.
+    std::function<void()> clockChanged;
     bool trayAvailable = true;
     QString trayTip;
     QMenu *trayMenu = nullptr;
