@@ -274,7 +274,10 @@ void MainWindow::start()
         show();
     else if (!platform_.isTrayAvailable())
         showMinimized(); // without a tray a hidden window could never come back
-    platform_.addTrayIcon(windowIcon(), QStringLiteral("Tarrowby"), menuSystray_, [this] { restoreFromTray(); });
+    platform_.addTrayIcon(windowIcon(), QStringLiteral("Tarrowby"), menuSystray_, [this](TrayClick click) {
+        if (click == TrayClick::Double)
+            restoreFromTray();
+    });
     platform_.watchClock([this] { scheduler_->clockChanged(); });
     timer_.start();
 }

@@ -26,15 +26,19 @@ bool DesktopPlatform::isTrayAvailable() const
 }
 
 void DesktopPlatform::addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
-                                  std::function<void()> activated)
+                                  std::function<void(TrayClick)> clicked)
 {
     tray_ = std::make_unique<QSystemTrayIcon>(icon);
     tray_->setToolTip(tip);
     tray_->setContextMenu(menu);
     QObject::connect(tray_.get(), &QSystemTrayIcon::activated, tray_.get(),
-                     [activated = std::move(activated)](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
-                             activated();
+                     [clicked = std::move(clicked)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::Trigger)
+                             clicked(TrayClick::Single);
+                         else if (reason == QSystemTrayIcon::DoubleClick)
+                             clicked(TrayClick::Double);
+                         else if (reason != QSystemTrayIcon::Context)
+                             clicked(TrayClick::Other);
                      });
     tray_->show();
 }

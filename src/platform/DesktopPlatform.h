@@ -17,7 +17,8 @@ public:
     const Clock &clock() const override { return clock_; }
     void watchClock(std::function<void()> changed) override;
     bool isTrayAvailable() const override;
-    void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu, std::function<void()> activated) override;
+    void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
+                     std::function<void(TrayClick)> clicked) override;
     void removeTrayIcon() override;
     bool openUrl(const QUrl &url) override;
     void playSound(const QString &wavePath) override;

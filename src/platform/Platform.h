@@ -10,6 +10,9 @@ class QMenu;
 class QUrl;
 class QWidget;
 
+// How the tray icon was clicked; its context menu opens by itself.
+enum class TrayClick { Single, Double, Other };
+
 // The operating system services the windows use: the clock, the tray icon,
 // opening addresses and bringing windows to the front. Tests use a fake.
 class Platform {
@@ -24,7 +27,7 @@ public:
     // Some desktops have no tray; the program then keeps a normal window.
     virtual bool isTrayAvailable() const = 0;
     virtual void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
-                             std::function<void()> activated) = 0;
+                             std::function<void(TrayClick)> clicked) = 0;
     virtual void removeTrayIcon() = 0;
 
     // Web and mail addresses, opened with the user's own programs.

@@ -69,8 +69,21 @@ TEST_F(MainWindowTest, LoadMinimizedStaysInTheTrayWhileLoadingAndAlerting)
     EXPECT_TRUE(hiddenDuringAlert);
     EXPECT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(platform.trayTip, "Tarrowby");
-    platform.trayActivated();
-    EXPECT_TRUE(window.isVisible());
+}
+
+// The tray icon's menu opens by itself; of the clicks only a double-click restores.
+TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayIconRestoresTheWindow)
+{
+    startUp();
+    const struct {
+        TrayClick click;
+        bool restores;
+    } rows[] = {{TrayClick::Single, false}, {TrayClick::Other, false}, {TrayClick::Double, true}};
+    for (const auto &row : rows) {
+        window.hide();
+        platform.trayClicked(row.click);
+        EXPECT_EQ(window.isVisible(), row.restores) << int(row.click);
+    }
 }
 
 TEST_F(MainWindowTest, WithoutATrayTheWindowStaysReachable)

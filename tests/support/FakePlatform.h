@@ -14,11 +14,11 @@ public:
     const Clock &clock() const override { return clock_; }
     void watchClock(std::function<void()> changed) override { clockChanged = std::move(changed); }
     bool isTrayAvailable() const override { return trayAvailable; }
-    void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void()> activated) override
+    void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void(TrayClick)> clicked) override
     {
         trayTip = tip;
         trayMenu = menu;
-        trayActivated = std::move(activated);
+        trayClicked = std::move(clicked);
     }
     void removeTrayIcon() override
     {
@@ -46,7 +46,7 @@ public:
     bool trayAvailable = true;
     QString trayTip;
     QMenu *trayMenu = nullptr;
-    std::function<void()> trayActivated;
+    std::function<void(TrayClick)> trayClicked;
     int trayRemovals = 0;
     std::vector<QUrl> openedUrls;
     int broughtToFront = 0;
