@@ -278,6 +278,7 @@ void MainWindow::start()
         if (click == TrayClick::Double)
             restoreFromTray();
     });
+    platform_.watchQuitRequests([this] { exitWithoutQuestion(); });
     platform_.watchClock([this] { scheduler_->clockChanged(); });
     timer_.start();
 }
@@ -286,6 +287,7 @@ void MainWindow::finishStartup()
 {
     calendarFile_.LoadCalendar(state_, state_.LastCheck);
     notesFile_.LoadNotes(state_);
+    filesLoaded_ = true;
     notesMenu_->RefreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(MonthNames());
@@ -322,23 +324,33 @@ bool MainWindow::requestExit()
 {
     if (exiting_)
         return true;
-    if (!isMinimized())
-        storePosition();
     if (state_.ConfirmExit == 1) {
         ShowGeneralDialog(state_, this, 4815, 1905, QStringLiteral("Please confirm"),
                           QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
                                          "you run it again. Do you still want to exit?"),
                           615, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+        if (exiting_)
+            return true; // the system ended the program while the question was open
         if (state_.DialogCheckbox)
             state_.ConfirmExit = 0;
         if (state_.DialogResult != QLatin1String("Yes") && state_.ConfirmExit != 0)
             return false;
     }
+    exitWithoutQuestion();
+    return true;
+}
+
+void MainWindow::exitWithoutQuestion()
+{
+    if (exiting_)
+        return;
     exiting_ = true;
     timer_.stop();
     // Open notes keep what was typed in them: the program ends, not the user's edit.
-    noteWindows_->closeAll();
-    saveAll();
+    if (filesLoaded_) {
+        noteWindows_->closeAll();
+        saveAll();
+    }
     platform_.removeTrayIcon();
     help_.CloseHelp();
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -347,21 +359,20 @@ bool MainWindow::requestExit()
     }
     close();
     QCoreApplication::quit();
-    return true;
 }
 
 void MainWindow::saveForSessionEnd()
 {
-    if (exiting_)
+    if (exiting_ || !filesLoaded_)
         return;
-    if (!isMinimized())
-        storePosition();
     noteWindows_->storeAll();
     saveAll();
 }
 
 void MainWindow::saveAll()
 {
+    if (!isMinimized())
+        storePosition();
     settingsFile_.SaveSettings(state_, state_);
     notesFile_.SaveNotes(state_);
     calendarFile_.SaveCalendar(state_);

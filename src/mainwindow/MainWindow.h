@@ -45,8 +45,11 @@ public:
     void start();
     // Asks before quitting when the user wants to be asked, then saves the
     // settings, the notes and the calendar, in this order, and ends the program.
-    // Returns false when the user chose to keep it running.
+    // Returns false when the user chose to keep it running. Before the
+    // start-up tick has read the files, nothing is saved.
     bool requestExit();
+    // The system asks the program to end: as Quit, without the question.
+    void exitWithoutQuestion();
     // The desktop session is ending: keep everything without asking.
     void saveForSessionEnd();
     // Brings the window back from the tray in front of other programs.
@@ -119,5 +122,8 @@ private:
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
+    // Until the start-up tick has read the files there is nothing to save:
+    // saving would write them empty and mark the alerts not yet shown as seen.
+    bool filesLoaded_ = false;
     bool exiting_ = false;
 };

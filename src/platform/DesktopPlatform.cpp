@@ -1,6 +1,9 @@
 #include "platform/DesktopPlatform.h"
 
 #include "platform/ClockEvents.h"
+#ifdef Q_OS_UNIX
+#include "platform/QuitSignals.h"
+#endif
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -18,6 +21,15 @@ DesktopPlatform::~DesktopPlatform() = default;
 void DesktopPlatform::watchClock(std::function<void()> changed)
 {
     clockEvents_ = std::make_unique<ClockEvents>(std::move(changed));
+}
+
+void DesktopPlatform::watchQuitRequests(std::function<void()> quit)
+{
+#ifdef Q_OS_UNIX
+    quitSignals_ = std::make_unique<QuitSignals>(std::move(quit));
+#else
+    Q_UNUSED(quit) // Windows ends a program by ending the session, which the main window handles
+#endif
 }
 
 bool DesktopPlatform::isTrayAvailable() const

@@ -8,6 +8,9 @@
 class ClockEvents;
 class QSoundEffect;
 class QSystemTrayIcon;
+#ifdef Q_OS_UNIX
+class QuitSignals;
+#endif
 
 class DesktopPlatform : public Platform {
 public:
@@ -16,6 +19,7 @@ public:
 
     const Clock &clock() const override { return clock_; }
     void watchClock(std::function<void()> changed) override;
+    void watchQuitRequests(std::function<void()> quit) override;
     bool isTrayAvailable() const override;
     void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
                      std::function<void(TrayClick)> clicked) override;
@@ -29,6 +33,9 @@ public:
 private:
     SystemClock clock_;
     std::unique_ptr<ClockEvents> clockEvents_;
+#ifdef Q_OS_UNIX
+    std::unique_ptr<QuitSignals> quitSignals_;
+#endif
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<QSoundEffect> sound_;
 };

@@ -23,6 +23,9 @@ public:
     // Calls changed at once when the computer wakes from sleep or the wall
     // clock is set.
     virtual void watchClock(std::function<void()> changed) = 0;
+    // Calls quit when the system asks the program to end (a plain kill, a
+    // hang-up, Ctrl+C in its terminal).
+    virtual void watchQuitRequests(std::function<void()> quit) = 0;
 
     // Some desktops have no tray; the program then keeps a normal window.
     virtual bool isTrayAvailable() const = 0;

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 
@@ -123,6 +124,33 @@ TEST_F(MainWindowTest, ExitSavesSettingsNotesAndCalendarInThisOrder)
                                                                   {"calendar.dat", "writing", 76}}));
     EXPECT_EQ(platform.trayRemovals, 1);
     EXPECT_FALSE(window.timer().isActive());
+}
+
+// Saving before the start-up tick has read the files would write them empty.
+TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
+{
+    const QByteArray calendar = "LastCheck=20261201\r\n\r\n[Event]\r\nTitle=Keep\r\nDate=00000101\r\n";
+    const QByteArray notes = "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n";
+    const QByteArray settings = "ConfirmExit=0\r\nTop=600\r\nLeft=1500\r\n";
+    const struct {
+        const char *name;
+        std::function<void(MainWindow &)> end;
+    } rows[] = {
+        {"Quit", [](MainWindow &w) { w.requestExit(); }},
+        {"a quit signal", [this](MainWindow &) { platform.quitRequested(); }},
+        {"the end of the session", [](MainWindow &w) { w.saveForSessionEnd(); }},
+    };
+    for (const auto &row : rows) {
+        folder.write("calendar.dat", calendar);
+        folder.write("notes.dat", notes);
+        folder.write("tarrow.ini", settings);
+        MainWindow loading(*state, platform, reporter, help, alerts);
+        loading.start();
+        row.end(loading);
+        EXPECT_EQ(folder.read("calendar.dat"), calendar) << row.name;
+        EXPECT_EQ(folder.read("notes.dat"), notes) << row.name;
+        EXPECT_EQ(folder.read("tarrow.ini"), settings) << row.name;
+    }
 }
 
 TEST_F(MainWindowTest, ExitWritesAllThreeFiles)

@@ -13,6 +13,7 @@ public:
 
     const Clock &clock() const override { return clock_; }
     void watchClock(std::function<void()> changed) override { clockChanged = std::move(changed); }
+    void watchQuitRequests(std::function<void()> quit) override { quitRequested = std::move(quit); }
     bool isTrayAvailable() const override { return trayAvailable; }
     void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void(TrayClick)> clicked) override
     {
@@ -41,8 +42,9 @@ public:
     }
 
     FakeClock clock_;
-    // Fired by tests: a wake or a set clock.
+    // Fired by tests: a wake or set clock, the system's request to end.
     std::function<void()> clockChanged;
+    std::function<void()> quitRequested;
     bool trayAvailable = true;
     QString trayTip;
     QMenu *trayMenu = nullptr;
