@@ -474,17 +474,10 @@ void MainWindow::dayDoubleClicked(int cell)
         AddEvent();
 }
 
-void MainWindow::showDatabaseFull(const QString &message)
-{
-    ShowGeneralDialog(state_, this, MessageWidth, 1605, QStringLiteral("Database is full"), message, 735,
-                      QStringLiteral("Ok"), QString());
-}
-
 void MainWindow::AddEvent()
 {
     if (static_cast<const EventTable &>(state_).isFull()) {
-        showDatabaseFull(QStringLiteral("The event database is full. Please remove an event before you add a "
-                                        "new one."));
+        ShowDatabaseFull(state_, this, eventsFullMessage());
         return;
     }
     EventDialog dialog(state_, platform_.clock(), help_, this);
@@ -506,7 +499,7 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 void MainWindow::AddNote()
 {
     if (static_cast<const NoteTable &>(state_).isFull()) {
-        showDatabaseFull(notesFullMessage());
+        ShowDatabaseFull(state_, this, notesFullMessage());
         return;
     }
     noteWindows_->openNew();

@@ -91,7 +91,6 @@ private:
     void goToPreviousEvent();
     void showFoundDay(int day, int month, int year);
     void checkForUpdate();
-    void showDatabaseFull(const QString &message);
     void finishStartup();
     void placeWindow();
     void storePosition();

@@ -45,12 +45,15 @@ TEST(EventTable, HoldsExactly256Events)
 {
     EventTable table;
     for (int i = 0; i < 255; ++i)
-        table.AddEvent(event("x", "00000101"));
+        ASSERT_TRUE(table.AddEvent(event("x", "00000101")));
     EXPECT_EQ(table.EventCount, 254);
     EXPECT_FALSE(table.isFull());
-    table.AddEvent(event("last", "00000101"));
+    EXPECT_TRUE(table.AddEvent(event("last", "00000101")));
     EXPECT_EQ(table.EventCount, 255);
     EXPECT_TRUE(table.isFull());
+    EXPECT_FALSE(table.AddEvent(event("257th", "00000101")));
+    EXPECT_EQ(table.EventCount, 255);
+    EXPECT_EQ(table.Events[255].Title, "last");
 }
 
 TEST(EventTable, AddedEventHasNoPendingReminder)

@@ -110,6 +110,21 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
     EXPECT_EQ(stored.Sound, "/sounds/bell.wav");
 }
 
+// A second add dialog (from the tray menu) took the last slot while this one was open.
+TEST_F(EventDialogTest, AddIntoATableFilledMeanwhileSaysDatabaseIsFull)
+{
+    openAdd();
+    type("textTitle", "One too many");
+    while (!state.EventTable::isFull())
+        state.AddEvent(makeEvent("Taken", "20261224"));
+    QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
+    EXPECT_EQ(pressOk(), "Database is full");
+    EXPECT_EQ(lastMessage, eventsFullMessage());
+    EXPECT_EQ(state.size(), EventTable::Capacity);
+    EXPECT_EQ(stored.count(), 0);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(EventDialogTest, EmptyFieldsStoreEveryYearNoTimeNoAlert)
 {
     openAdd("25", "December", "2026");
