@@ -65,24 +65,50 @@ bool DesktopPlatform::openUrl(const QUrl &url)
     return QDesktopServices::openUrl(url);
 }
 
-void DesktopPlatform::playSound(const QString &wavePath)
+bool DesktopPlatform::isSoundFileAccepted(const QString &wavePath)
 {
     const QFileInfo file(wavePath);
-    if (!file.isFile())
+    return file.isFile() && file.size() <= MaxSoundBytes;
+}
+
+// The effect holds the whole decoded sound, so it lives only while it plays.
+void DesktopPlatform::playSound(const QString &wavePath)
+{
+    releaseSound();
+    if (!isSoundFileAccepted(wavePath))
         return;
-    // Made on first use: the audio back end costs start-up time and memory.
-    if (!sound_)
-        sound_ = std::make_unique<QSoundEffect>();
-    sound_->stop();
-    sound_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    sound_->setLoopCount(1);
-    sound_->play();
+    sound_ = std::make_unique<QSoundEffect>();
+    QSoundEffect *sound = sound_.get();
+    const auto release = [this, sound] {
+        if (sound_.get() == sound)
+            releaseSound();
+    };
+    QObject::connect(sound, &QSoundEffect::playingChanged, sound, [sound, release] {
+        if (!sound->isPlaying())
+            release();
+    });
+    QObject::connect(sound, &QSoundEffect::statusChanged, sound, [sound, release] {
+        if (sound->status() == QSoundEffect::Error)
+            release();
+    });
+    sound->setSource(QUrl::fromLocalFile(QFileInfo(wavePath).absoluteFilePath()));
+    sound->setLoopCount(1);
+    sound->play();
 }
 
 void DesktopPlatform::stopSound()
 {
-    if (sound_)
-        sound_->stop();
+    releaseSound();
+}
+
+// Not deleted at once: the effect may be inside one of its own signals.
+void DesktopPlatform::releaseSound()
+{
+    QSoundEffect *sound = sound_.release();
+    if (!sound)
+        return;
+    sound->stop();
+    sound->deleteLater();
 }
 
 void DesktopPlatform::setClipboardText(const QString &text)

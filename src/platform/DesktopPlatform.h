@@ -14,6 +14,9 @@ class QuitSignals;
 
 class DesktopPlatform : public Platform {
 public:
+    // A sound is held whole in memory while it plays; larger files are refused.
+    static constexpr qint64 MaxSoundBytes = qint64(50) * 1024 * 1024;
+
     DesktopPlatform();
     ~DesktopPlatform() override;
 
@@ -30,7 +33,12 @@ public:
     void setClipboardText(const QString &text) override;
     void bringToFront(QWidget *window) override;
 
+    // A regular file of at most MaxSoundBytes.
+    static bool isSoundFileAccepted(const QString &wavePath);
+
 private:
+    void releaseSound();
+
     SystemClock clock_;
     std::unique_ptr<ClockEvents> clockEvents_;
 #ifdef Q_OS_UNIX

@@ -36,9 +36,10 @@ public:
     // Web and mail addresses, opened with the user's own programs.
     virtual bool openUrl(const QUrl &url) = 0;
 
-    // Plays a wave file once without waiting for it; a file that is missing
-    // or cannot be played plays nothing. The path is only ever read as a
-    // local sound file, never opened with another program.
+    // Plays a wave file once without waiting for it; a file that is missing,
+    // cannot be played or is too large to hold in memory plays nothing. The
+    // path is only ever read as a local sound file, never opened with another
+    // program.
     virtual void playSound(const QString &wavePath) = 0;
     virtual void stopSound() = 0;
 
