@@ -59,6 +59,19 @@ TEST_F(MainWindowTest, FirstTickAlertsDueEventsInTableOrder)
     EXPECT_EQ(state->LastCheck, "20261205");
 }
 
+// A wake or a set clock catches up at once instead of at the next minute tick.
+TEST_F(MainWindowTest, WakeShowsTheRemindersThatFellDueMeanwhile)
+{
+    folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\n"
+                                 "NotifyingDays=3\r\n");
+    alerts.answers = {"5"};
+    startUp();
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    platform.clock_.pass(10 * 60);
+    platform.clockChanged();
+    EXPECT_EQ(alerts.shown.size(), 2u);
+}
+
 TEST_F(MainWindowTest, LoadMinimizedStaysInTheTrayWhileLoadingAndAlerting)
 {
     writeSettings("LoadMinimized=1\r\n");
