@@ -279,7 +279,6 @@ void MainWindow::start()
             restoreFromTray();
     });
     platform_.watchQuitRequests([this] { exitWithoutQuestion(); });
-    platform_.watchClock([this] { scheduler_->clockChanged(); });
     timer_.start();
 }
 
@@ -302,6 +301,9 @@ void MainWindow::finishStartup()
     comboYear_->show();
     labelLoading_->hide();
     state_.Navigating = false;
+    // Only from here on is there anything to catch up with, and the window is
+    // already on screen when the system bus is asked about sleep.
+    platform_.watchClock([this] { scheduler_->clockChanged(); });
 }
 
 // The stored place is that of the window's inside: before the window is
