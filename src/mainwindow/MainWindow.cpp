@@ -303,7 +303,10 @@ void MainWindow::finishStartup()
     state_.Navigating = false;
     // Only from here on is there anything to catch up with, and the window is
     // already on screen when the system bus is asked about sleep.
-    platform_.watchClock([this] { scheduler_->clockChanged(); });
+    platform_.watchClock([this] {
+        if (!exiting_)
+            scheduler_->clockChanged();
+    });
 }
 
 // The stored place is that of the window's inside: before the window is
