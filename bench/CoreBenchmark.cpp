@@ -20,6 +20,8 @@ namespace {
 class FixedClock : public Clock {
 public:
     QDate today() const override { return QDate(2026, 12, 6); }
+    QDateTime now() const override { return today().startOfDay(); }
+    qint64 sinceBootMs() const override { return 0; }
 };
 
 class IgnoringReporter : public FileErrorReporter {
@@ -136,7 +138,7 @@ void CheckAllAlertsFullTable(benchmark::State &state)
     for (auto _ : state) {
         check.CheckAllAlerts();
         for (int i = 0; i <= app->EventCount; ++i)
-            app->Events[i].RemindCountdown = 0;
+            app->Events[i].RemindAgain = {};
     }
 }
 BENCHMARK(CheckAllAlertsFullTable)->Unit(benchmark::kMicrosecond);

@@ -57,6 +57,12 @@ int main(int argc, char *argv[])
 
     MainWindow *mainWindow = nullptr;
     SingleInstance instance(state->DataFolder);
+    if (instance.folder().isEmpty()) {
+        std::fputs("tarrow: no private folder for the instance lock: XDG_RUNTIME_DIR or ~/.cache/tarrowby "
+                   "must be a folder of yours with mode 0700\n",
+                   stderr);
+        return 1;
+    }
     if (!instance.acquire([&mainWindow] {
             if (mainWindow)
                 mainWindow->restoreFromTray();

@@ -2,11 +2,10 @@
 
 #include "core/AppState.h"
 #include "datelogic/Occurrence.h"
-#include "eventdata/NumberText.h"
 #include "platform/Clock.h"
 
 AlertCheck::AlertCheck(AppState &state, const Clock &clock, AlertWindow &window)
-    : state_(state), clock_(clock), window_(window)
+    : state_(state), clock_(clock), window_(window), reminderClock_(clock, state)
 {
 }
 
@@ -52,17 +51,11 @@ void AlertCheck::AlertWindowOpen(int index, bool missed)
     window_.showAlert();
 }
 
+// A delay counts from the moment it was chosen, however long the window was open.
 void AlertCheck::recordAnswer(int index)
 {
     Event &event = state_.Events[index];
-    const QString &answer = state_.DialogResult;
-    if (answer == QLatin1String("never")) {
+    if (state_.DialogResult == QLatin1String("never"))
         event.NotifyingDays = qint16(-event.NotifyingDays);
-        event.RemindCountdown = -1;
-    } else if (answer == QLatin1String("next")) {
-        event.RemindCountdown = -1;
-    } else {
-        const Int16Reading minutes = readInt16(answer, Rounding::NearestEven);
-        event.RemindCountdown = minutes.error == 0 ? minutes.value : qint16(-1);
-    }
+    event.RemindAgain = reminderForAnswer(state_.DialogResult, reminderClock_.nowMs());
 }

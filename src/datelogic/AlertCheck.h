@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datelogic/ReminderClock.h"
+
 struct AppState;
 class Clock;
 
@@ -27,10 +29,14 @@ public:
     void CheckAllAlerts();
     void AlertWindowOpen(int index, bool missed);
 
+    // The clock the answers' reminders are due by.
+    ReminderClock &reminderClock() { return reminderClock_; }
+
 private:
     void recordAnswer(int index);
 
     AppState &state_;
     const Clock &clock_;
     AlertWindow &window_;
+    ReminderClock reminderClock_;
 };

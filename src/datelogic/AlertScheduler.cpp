@@ -4,6 +4,7 @@
 #include "datelogic/AlertCheck.h"
 #include "platform/Clock.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 
 AlertScheduler::AlertScheduler(AppState &state, const Clock &clock, AlertCheck &check, QTimer &timer,
@@ -20,37 +21,50 @@ AlertScheduler::~AlertScheduler()
 
 void AlertScheduler::tick()
 {
-    if (ticking_) {
-        // Start-up ticks that come while start-up is busy are simply late;
-        // minute ticks count time and must not be lost.
-        if (timer_.interval() == RunningInterval)
-            ++deferredTicks_;
-        return;
-    }
-    ticking_ = true;
-    if (timer_.interval() == StartupInterval) {
-        finishStartup_();
-        timer_.setInterval(StartupCheckInterval);
-    }
-    if (timer_.interval() == StartupCheckInterval) {
+    if (timer_.interval() == RunningInterval)
+        catchUp();
+    else if (!busy_) // start-up ticks that come while start-up is busy are simply late
+        startUp();
+}
+
+void AlertScheduler::clockChanged()
+{
+    if (timer_.interval() == RunningInterval)
+        catchUp();
+}
+
+void AlertScheduler::startUp()
+{
+    {
+        const QScopedValueRollback busy(busy_, true);
+        if (timer_.interval() == StartupInterval) {
+            finishStartup_();
+            timer_.setInterval(StartupCheckInterval);
+        }
         timer_.setInterval(RunningInterval);
         checkedDay_ = clock_.today();
         check_.CheckAllAlerts();
-    } else {
-        checkNewDay();
     }
-    countDown();
-    while (deferredTicks_ > 0) {
-        --deferredTicks_;
-        checkNewDay();
-        countDown();
-    }
-    ticking_ = false;
+    catchUp();
 }
 
-// A program left running in the tray still reminds: on the first tick of a
-// new day every event without a pending delay or a "not again" answer gets
-// its regular check. Missed alerts are a start-up matter only.
+void AlertScheduler::catchUp()
+{
+    if (busy_) {
+        lookAgain_ = true;
+        return;
+    }
+    const QScopedValueRollback busy(busy_, true);
+    do {
+        lookAgain_ = false;
+        checkNewDay();
+        showDueReminders();
+    } while (lookAgain_);
+}
+
+// A program left running in the tray still reminds: on the first look of a
+// new day every event without a reminder gets its regular check. Missed
+// alerts are a start-up matter only.
 void AlertScheduler::checkNewDay()
 {
     const QDate today = clock_.today();
@@ -59,17 +73,23 @@ void AlertScheduler::checkNewDay()
     checkedDay_ = today;
     const int last = state_.EventCount;
     for (int i = 0; i <= last; ++i) {
-        if (state_.Events[i].RemindCountdown == 0)
+        if (state_.Events[i].RemindAgain.state == Reminder::State::None)
             check_.CheckEventAlert(i, AlertCheck::Pass::RegularOnly);
     }
 }
 
-void AlertScheduler::countDown()
+// In table order, one window at a time; the clock is read anew after every
+// window, so what fell due while one was open shows next.
+void AlertScheduler::showDueReminders()
 {
-    const int last = state_.EventCount;
-    for (int i = 0; i <= last; ++i) {
-        qint16 &countdown = state_.Events[i].RemindCountdown;
-        if (countdown > 0 && --countdown == 0)
-            check_.CheckEventAlert(i);
+    for (;;) {
+        const qint64 now = check_.reminderClock().nowMs();
+        int due = 0;
+        while (due <= state_.EventCount && !isDue(state_.Events[due].RemindAgain, now))
+            ++due;
+        if (due > state_.EventCount)
+            return;
+        state_.Events[due].RemindAgain = {}; // the check sets it anew when the alert shows
+        check_.CheckEventAlert(due);
     }
 }

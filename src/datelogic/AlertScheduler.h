@@ -12,7 +12,8 @@ struct AppState;
 
 // The main window's timer handler. The timer's interval is the scheduler's
 // state: 250 ms until the start-up tick, 800 ms inside it, then one tick a
-// minute that counts down the remind-again delays.
+// minute that shows the reminders that have fallen due and, on a new day,
+// the alerts that began that day.
 class AlertScheduler {
 public:
     static constexpr int StartupInterval = 250;
@@ -27,10 +28,15 @@ public:
     AlertScheduler &operator=(const AlertScheduler &) = delete;
 
     void tick();
+    // The computer woke from sleep or the wall clock was set: catch up at
+    // once instead of at the next minute tick.
+    void clockChanged();
 
 private:
+    void startUp();
+    void catchUp();
     void checkNewDay();
-    void countDown();
+    void showDueReminders();
 
     AppState &state_;
     const Clock &clock_;
@@ -40,8 +46,8 @@ private:
     QMetaObject::Connection connection_;
 
     QDate checkedDay_;
-    // Alert windows are modal and the timer goes on meanwhile: a minute tick
-    // that arrives during a tick's work is kept and run once that work is done.
-    bool ticking_ = false;
-    int deferredTicks_ = 0;
+    // Alert windows are modal and the timer goes on meanwhile: a tick that
+    // arrives during a tick's work only asks that work to look once more.
+    bool busy_ = false;
+    bool lookAgain_ = false;
 };

@@ -157,3 +157,9 @@ bool ConfirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitl
         confirmSetting = 0;
     return true;
 }
+
+void ShowDatabaseFull(AppState &state, QWidget *centreOn, const QString &message)
+{
+    ShowGeneralDialog(state, centreOn, 4815, 1605, QStringLiteral("Database is full"), message, 735,
+                      QStringLiteral("Ok"), QString());
+}

@@ -55,3 +55,6 @@ void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height
 // the removal may go ahead.
 bool ConfirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
                     qint16 &confirmSetting);
+
+// "Database is full" with the message of the table that is full.
+void ShowDatabaseFull(AppState &state, QWidget *centreOn, const QString &message);

@@ -65,6 +65,11 @@ QString defaultFileChooser(QWidget *parent, const QString &title, const QString 
 
 } // namespace
 
+QString eventsFullMessage()
+{
+    return QStringLiteral("The event database is full. Please remove an event before you add a new one.");
+}
+
 EventDialog::EventDialog(AppState &state, const Clock &clock, Help &help, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state), clock_(clock), help_(help), chooseFile_(defaultFileChooser)
@@ -266,10 +271,13 @@ void EventDialog::store()
     event.NotifyingDays = static_cast<qint16>(checkboxDisableThisYear_->isChecked() ? -alertDays : alertDays);
     event.Time = form.hours.isEmpty() ? QString(Event::TimeWidth, QLatin1Char(' '))
                                       : TwoDigits(storedHours()) + TwoDigits(form.minutes.toInt());
-    if (editedIndex_ >= 0)
+    if (editedIndex_ >= 0) {
         state_.Events[editedIndex_] = event;
-    else
-        state_.AddEvent(event);
+    } else if (!state_.AddEvent(event)) {
+        // Another add dialog (from the tray menu) took the last slot meanwhile.
+        ShowDatabaseFull(state_, this, eventsFullMessage());
+        return;
+    }
     emit eventStored();
     accept();
 }

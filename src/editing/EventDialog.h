@@ -12,6 +12,9 @@ class QLineEdit;
 class QPlainTextEdit;
 struct AppState;
 
+// The "Database is full" message for events.
+QString eventsFullMessage();
+
 // Creates a new event or changes the selected one. OK checks every field and
 // either names the problem or writes the event into the table; eventStored
 // then lets the main window show and save it before the dialog closes.

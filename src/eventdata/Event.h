@@ -2,6 +2,18 @@
 
 #include <QString>
 
+// What the user asked for in an alert window during this run; never stored.
+struct Reminder {
+    enum class State : qint8 {
+        None,    // nothing asked: a new day's check may alert the event
+        Pending, // check the event again at dueMs
+        Stopped, // "on next start up" or "Never": not again in this run
+    };
+    State state = State::None;
+    qint64 dueMs = 0; // wall clock, milliseconds since the epoch
+    bool operator==(const Reminder &) const = default;
+};
+
 // One reminder. Date and Time are fixed-width texts: Date is yyyymmdd with
 // the year "0000" for an event that recurs every year, Time is hhmm on the
 // 24-hour clock or four blanks when the event has no time of day.
@@ -19,9 +31,7 @@ struct Event {
     // Alert lead time in days; 0 = no alert; negative = alerts switched off,
     // the magnitude keeps the lead time.
     qint16 NotifyingDays = 0;
-    // Minutes until the alert is checked again; only values above 0 are pending.
-    // Never stored.
-    qint16 RemindCountdown = 0;
+    Reminder RemindAgain;
 
     QStringView yearText() const { return QStringView(Date).mid(0, 4); }
     QStringView monthText() const { return QStringView(Date).mid(4, 2); }

@@ -5,12 +5,14 @@
 
 #include <QtGlobal>
 
-void EventTable::AddEvent(const Event &event)
+bool EventTable::AddEvent(const Event &event)
 {
-    Q_ASSERT(!isFull());
+    if (isFull())
+        return false;
     ++EventCount;
     Events[EventCount] = event;
-    Events[EventCount].RemindCountdown = 0;
+    Events[EventCount].RemindAgain = {};
+    return true;
 }
 
 void EventTable::RemoveEvent(int index)

@@ -16,8 +16,9 @@ struct EventTable {
     int size() const { return EventCount + 1; }
     bool isFull() const { return EventCount >= Capacity - 1; }
 
-    // Appends an event; the caller checks isFull() first.
-    void AddEvent(const Event &event);
+    // Appends an event without a reminder; false (and nothing added) when
+    // the table is full.
+    bool AddEvent(const Event &event);
     // Moves the last event into the freed slot.
     void RemoveEvent(int index);
     // Drops every one-time event of a year before currentYear. Returns 0, or

@@ -281,7 +281,11 @@ void MainWindow::start()
         show();
     else if (!platform_.isTrayAvailable())
         showMinimized(); // without a tray a hidden window could never come back
-    platform_.addTrayIcon(windowIcon(), QStringLiteral("Tarrowby"), menuSystray_, [this] { restoreFromTray(); });
+    platform_.addTrayIcon(windowIcon(), QStringLiteral("Tarrowby"), menuSystray_, [this](TrayClick click) {
+        if (click == TrayClick::Double)
+            restoreFromTray();
+    });
+    platform_.watchQuitRequests([this] { exitWithoutQuestion(); });
     timer_.start();
 }
 
@@ -289,6 +293,7 @@ void MainWindow::finishStartup()
 {
     calendarFile_.LoadCalendar(state_, state_.LastCheck, missingFiles_);
     notesFile_.LoadNotes(state_, missingFiles_);
+    filesLoaded_ = true;
     notesMenu_->RefreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(MonthNames());
@@ -303,6 +308,12 @@ void MainWindow::finishStartup()
     comboYear_->show();
     labelLoading_->hide();
     state_.Navigating = false;
+    // Only from here on is there anything to catch up with, and the window is
+    // already on screen when the system bus is asked about sleep.
+    platform_.watchClock([this] {
+        if (!exiting_)
+            scheduler_->clockChanged();
+    });
 }
 
 // The stored place is that of the window's inside: before the window is
@@ -325,13 +336,13 @@ bool MainWindow::requestExit()
 {
     if (exiting_)
         return true;
-    if (!isMinimized())
-        storePosition();
     if (state_.ConfirmExit == 1) {
         ShowGeneralDialog(state_, this, 4815, 1905, QStringLiteral("Please confirm"),
                           QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
                                          "you run it again. Do you still want to exit?"),
                           615, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+        if (exiting_)
+            return true; // the system ended the program while the question was open
         if (state_.DialogCheckbox)
             state_.ConfirmExit = 0;
         if (state_.DialogResult != QLatin1String("Yes") && state_.ConfirmExit != 0)
@@ -339,11 +350,31 @@ bool MainWindow::requestExit()
     }
     exiting_ = true;
     timer_.stop();
-    if (!saveForExit()) {
+    // Before the start-up tick has read the files there is nothing to keep,
+    // and saving the empty tables would overwrite the user's files.
+    if (filesLoaded_ && !saveForExit()) {
         exiting_ = false;
         timer_.start();
         return false;
     }
+    endProgram();
+    return true;
+}
+
+// The system asks the program to end (a signal): everything is kept as at the
+// session's end, and no window waits for an answer that may never come.
+void MainWindow::exitWithoutQuestion()
+{
+    if (exiting_)
+        return;
+    saveForSessionEnd();
+    exiting_ = true;
+    timer_.stop();
+    endProgram();
+}
+
+void MainWindow::endProgram()
+{
     platform_.removeTrayIcon();
     help_.CloseHelp();
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -352,15 +383,12 @@ bool MainWindow::requestExit()
     }
     close();
     QCoreApplication::quit();
-    return true;
 }
 
 void MainWindow::saveForSessionEnd()
 {
-    if (exiting_)
+    if (exiting_ || !filesLoaded_)
         return;
-    if (!isMinimized())
-        storePosition();
     fileReports_.startCollecting();
     noteWindows_->storeAll();
     saveAll();
@@ -385,6 +413,8 @@ bool MainWindow::saveForExit()
 
 void MainWindow::saveAll()
 {
+    if (!isMinimized())
+        storePosition();
     settingsFile_.SaveSettings(state_, state_);
     notesFile_.SaveNotes(state_);
     calendarFile_.SaveCalendar(state_);
@@ -491,17 +521,10 @@ void MainWindow::dayDoubleClicked(int cell)
         AddEvent();
 }
 
-void MainWindow::showDatabaseFull(const QString &message)
-{
-    ShowGeneralDialog(state_, this, MessageWidth, 1605, QStringLiteral("Database is full"), message, 735,
-                      QStringLiteral("Ok"), QString());
-}
-
 void MainWindow::AddEvent()
 {
     if (static_cast<const EventTable &>(state_).isFull()) {
-        showDatabaseFull(QStringLiteral("The event database is full. Please remove an event before you add a "
-                                        "new one."));
+        ShowDatabaseFull(state_, this, eventsFullMessage());
         return;
     }
     EventDialog dialog(state_, platform_.clock(), help_, this);
@@ -523,7 +546,7 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 void MainWindow::AddNote()
 {
     if (static_cast<const NoteTable &>(state_).isFull()) {
-        showDatabaseFull(notesFullMessage());
+        ShowDatabaseFull(state_, this, notesFullMessage());
         return;
     }
     noteWindows_->openNew();

@@ -48,7 +48,10 @@ public:
     // settings, the notes and the calendar, in this order, and ends the program.
     // When a save fails the user may keep it running instead, so that nothing
     // held only in memory is lost. Returns false when it keeps running.
+    // Before the start-up tick has read the files, nothing is saved.
     bool requestExit();
+    // The system asks the program to end: as Quit, without any question.
+    void exitWithoutQuestion();
     // The desktop session is ending: keep everything without asking, and
     // without a window about what could not be kept.
     void saveForSessionEnd();
@@ -92,12 +95,12 @@ private:
     void goToPreviousEvent();
     void showFoundDay(int day, int month, int year);
     void checkForUpdate();
-    void showDatabaseFull(const QString &message);
     void finishStartup();
     void placeWindow();
     void storePosition();
     void saveAll();
     bool saveForExit();
+    void endProgram();
 
     AppState &state_;
     Platform &platform_;
@@ -128,5 +131,8 @@ private:
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
+    // Until the start-up tick has read the files there is nothing to save:
+    // saving would write them empty and mark the alerts not yet shown as seen.
+    bool filesLoaded_ = false;
     bool exiting_ = false;
 };

@@ -5,17 +5,27 @@
 
 #include <memory>
 
+class ClockEvents;
 class QSoundEffect;
 class QSystemTrayIcon;
+#ifdef Q_OS_UNIX
+class QuitSignals;
+#endif
 
 class DesktopPlatform : public Platform {
 public:
+    // A sound is held whole in memory while it plays; larger files are refused.
+    static constexpr qint64 MaxSoundBytes = qint64(50) * 1024 * 1024;
+
     DesktopPlatform();
     ~DesktopPlatform() override;
 
     const Clock &clock() const override { return clock_; }
+    void watchClock(std::function<void()> changed) override;
+    void watchQuitRequests(std::function<void()> quit) override;
     bool isTrayAvailable() const override;
-    void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu, std::function<void()> activated) override;
+    void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
+                     std::function<void(TrayClick)> clicked) override;
     void removeTrayIcon() override;
     bool openUrl(const QUrl &url) override;
     void playSound(const QString &wavePath) override;
@@ -23,8 +33,17 @@ public:
     void setClipboardText(const QString &text) override;
     void bringToFront(QWidget *window) override;
 
+    // A regular file of at most MaxSoundBytes.
+    static bool isSoundFileAccepted(const QString &wavePath);
+
 private:
+    void releaseSound();
+
     SystemClock clock_;
+    std::unique_ptr<ClockEvents> clockEvents_;
+#ifdef Q_OS_UNIX
+    std::unique_ptr<QuitSignals> quitSignals_;
+#endif
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<QSoundEffect> sound_;
 };

@@ -10,6 +10,9 @@ class QMenu;
 class QUrl;
 class QWidget;
 
+// How the tray icon was clicked; its context menu opens by itself.
+enum class TrayClick { Single, Double, Other };
+
 // The operating system services the windows use: the clock, the tray icon,
 // opening addresses and bringing windows to the front. Tests use a fake.
 class Platform {
@@ -17,19 +20,26 @@ public:
     virtual ~Platform() = default;
 
     virtual const Clock &clock() const = 0;
+    // Calls changed at once when the computer wakes from sleep or the wall
+    // clock is set.
+    virtual void watchClock(std::function<void()> changed) = 0;
+    // Calls quit when the system asks the program to end (a plain kill, a
+    // hang-up, Ctrl+C in its terminal).
+    virtual void watchQuitRequests(std::function<void()> quit) = 0;
 
     // Some desktops have no tray; the program then keeps a normal window.
     virtual bool isTrayAvailable() const = 0;
     virtual void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
-                             std::function<void()> activated) = 0;
+                             std::function<void(TrayClick)> clicked) = 0;
     virtual void removeTrayIcon() = 0;
 
     // Web and mail addresses, opened with the user's own programs.
     virtual bool openUrl(const QUrl &url) = 0;
 
-    // Plays a wave file once without waiting for it; a file that is missing
-    // or cannot be played plays nothing. The path is only ever read as a
-    // local sound file, never opened with another program.
+    // Plays a wave file once without waiting for it; a file that is missing,
+    // cannot be played or is too large to hold in memory plays nothing. The
+    // path is only ever read as a local sound file, never opened with another
+    // program.
     virtual void playSound(const QString &wavePath) = 0;
     virtual void stopSound() = 0;
 

@@ -2,10 +2,20 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <QLockFile>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -17,32 +27,87 @@ QString instanceKey(const QString &dataFolder)
            + QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
 }
 
-QString defaultRuntimeFolder()
+QString defaultFolder()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    // Not QStandardPaths' runtime location: without XDG_RUNTIME_DIR it picks a
+    // folder in /tmp that another user may have made first.
+    return SingleInstance::privateFolder(
+        qEnvironmentVariable("XDG_RUNTIME_DIR"),
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/tarrowby"));
 }
+
+#ifndef Q_OS_WIN
+bool isOwnDirectory(const QByteArray &path, mode_t *mode)
+{
+    struct stat info {};
+    if (lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid())
+        return false;
+    *mode = info.st_mode & 07777;
+    return true;
+}
+
+bool isPrivate(const QString &folder)
+{
+    mode_t mode = 0;
+    return isOwnDirectory(QFile::encodeName(folder), &mode) && mode == 0700;
+}
+#endif
 
 constexpr int AnswerTimeoutMs = 1000;
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString &dataFolder, const QString &runtimeFolder)
-    : lockPath_(QDir(runtimeFolder.isEmpty() ? defaultRuntimeFolder() : runtimeFolder)
-                    .filePath(instanceKey(dataFolder) + QStringLiteral(".lock"))),
-      socketPath_(QDir(runtimeFolder.isEmpty() ? defaultRuntimeFolder() : runtimeFolder)
-                      .filePath(instanceKey(dataFolder) + QStringLiteral(".socket"))),
-      lock_(lockPath_)
+    : folder_(runtimeFolder.isEmpty() ? defaultFolder() : runtimeFolder),
+      lockPath_(QDir(folder_).filePath(instanceKey(dataFolder) + QStringLiteral(".lock"))),
+      socketPath_(QDir(folder_).filePath(instanceKey(dataFolder) + QStringLiteral(".socket")))
 {
-    lock_.setStaleLockTime(0); // a lock is stale only when its process is gone
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    server_.reset();
+#ifndef Q_OS_WIN
+    if (lockFd_ >= 0)
+        close(lockFd_); // ends the lock; the file stays, its contents never count
+#endif
+}
 
+QString SingleInstance::privateFolder(const QString &runtimeFolder, const QString &fallback)
+{
+#ifdef Q_OS_WIN
+    // The per-user application data folders are the user's alone already.
+    const QString folder = runtimeFolder.isEmpty() ? fallback : runtimeFolder;
+    return QDir().mkpath(folder) ? folder : QString();
+#else
+    if (!runtimeFolder.isEmpty() && isPrivate(runtimeFolder))
+        return runtimeFolder;
+    QDir().mkpath(QFileInfo(fallback).absolutePath());
+    const QByteArray path = QFile::encodeName(fallback);
+    mkdir(path.constData(), 0700);
+    mode_t mode = 0;
+    if (isOwnDirectory(path, &mode) && mode != 0700)
+        chmod(path.constData(), 0700);
+    return isPrivate(fallback) ? fallback : QString();
+#endif
+}
+
+// The lock is the kernel's, held as long as this process lives: a lock file
+// left empty, foreign or by a dead process never keeps anyone out.
 bool SingleInstance::acquire(std::function<void()> showRequested)
 {
-    if (!lock_.tryLock(0))
+    if (folder_.isEmpty())
         return false;
+#ifdef Q_OS_WIN
+    lock_ = std::make_unique<QLockFile>(lockPath_);
+    lock_->setStaleLockTime(0); // a lock is stale only when its process is gone
+    if (!lock_->tryLock(0))
+        return false;
+#else
+    lockFd_ = open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd_ < 0 || flock(lockFd_, LOCK_EX | LOCK_NB) != 0)
+        return false;
+#endif
     // We hold the lock, so a socket file left behind by a crash is ours to remove.
     QLocalServer::removeServer(socketPath_);
     server_ = std::make_unique<QLocalServer>();

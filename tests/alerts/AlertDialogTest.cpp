@@ -240,7 +240,8 @@ TEST(AlertPresenter, StartUpShowsEveryDueEventInTableOrderInFrontOfOtherPrograms
     EXPECT_GE(platform.broughtToFront, 2);
     EXPECT_FALSE(window.isVisible()); // still in the tray
     // Both answers ask for another look in a few minutes; the other event was not due.
-    EXPECT_GT(state.Events[state.indexOfTitle("Later one")].RemindCountdown, 0);
-    EXPECT_GT(state.Events[state.indexOfTitle("Today's")].RemindCountdown, 0);
-    EXPECT_EQ(state.Events[state.indexOfTitle("Not yet")].RemindCountdown, 0);
+    for (const char *title : {"Later one", "Today's", "Not yet"})
+        EXPECT_EQ(state.Events[state.indexOfTitle(title)].RemindAgain.state,
+                  QLatin1String(title) == "Not yet" ? Reminder::State::None : Reminder::State::Pending)
+            << title;
 }

@@ -31,10 +31,11 @@ TEST(EventTable, RemoveMovesTheLastEventIntoTheGap)
     table.AddEvent(event("A", "20020101"));
     table.AddEvent(event("B", "20020101"));
     table.AddEvent(event("C", "20020101"));
-    table.Events[2].RemindCountdown = 15;
+    const Reminder reminder{Reminder::State::Pending, 15};
+    table.Events[2].RemindAgain = reminder;
     table.RemoveEvent(0);
     EXPECT_EQ(titles(table), QStringList({"C", "B"}));
-    EXPECT_EQ(table.Events[0].RemindCountdown, 15); // the whole record moves
+    EXPECT_EQ(table.Events[0].RemindAgain, reminder); // the whole record moves
     table.RemoveEvent(1);
     table.RemoveEvent(0);
     EXPECT_EQ(table.EventCount, -1);
@@ -44,21 +45,24 @@ TEST(EventTable, HoldsExactly256Events)
 {
     EventTable table;
     for (int i = 0; i < 255; ++i)
-        table.AddEvent(event("x", "00000101"));
+        ASSERT_TRUE(table.AddEvent(event("x", "00000101")));
     EXPECT_EQ(table.EventCount, 254);
     EXPECT_FALSE(table.isFull());
-    table.AddEvent(event("last", "00000101"));
+    EXPECT_TRUE(table.AddEvent(event("last", "00000101")));
     EXPECT_EQ(table.EventCount, 255);
     EXPECT_TRUE(table.isFull());
+    EXPECT_FALSE(table.AddEvent(event("257th", "00000101")));
+    EXPECT_EQ(table.EventCount, 255);
+    EXPECT_EQ(table.Events[255].Title, "last");
 }
 
 TEST(EventTable, AddedEventHasNoPendingReminder)
 {
     EventTable table;
     Event e = event("A", "20020101");
-    e.RemindCountdown = 30;
+    e.RemindAgain = {Reminder::State::Stopped, 30};
     table.AddEvent(e);
-    EXPECT_EQ(table.Events[0].RemindCountdown, 0);
+    EXPECT_EQ(table.Events[0].RemindAgain, Reminder());
 }
 
 TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsInSlotOrder)

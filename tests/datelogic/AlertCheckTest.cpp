@@ -65,12 +65,14 @@ TEST_F(AlertCheckTest, MissedAlertShowsWhenTheAlertPeriodBeganAfterThePreviousSa
     state->LastCheck = storedText(today.addDays(-10)); // +3 days is still before the event
     check.CheckEventAlert(passed);
     EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, 1}}));
-    EXPECT_EQ(event(passed).RemindCountdown, 0); // nothing is recorded after a missed alert
+    EXPECT_EQ(event(passed).RemindAgain, Reminder()); // nothing is recorded after a missed alert
     EXPECT_EQ(event(passed).NotifyingDays, 3);
 
     window.shown.clear();
-    state->LastCheck = storedText(today.addDays(-7)); // +3 days reaches the event day
-    check.CheckEventAlert(passed);
+    for (int daysAgo : {8, 7}) { // +3 days reaches the event day, or passes it
+        state->LastCheck = storedText(today.addDays(-daysAgo));
+        check.CheckEventAlert(passed);
+    }
     EXPECT_TRUE(window.shown.empty());
 }
 
@@ -84,27 +86,24 @@ TEST_F(AlertCheckTest, NoMissedAlertWithoutAUsableLastCheck)
     EXPECT_TRUE(window.shown.empty());
 }
 
-TEST_F(AlertCheckTest, AnswersSetTheReminder)
+// However long the window stayed open, a delay counts from the answer.
+TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
 {
-    struct Case {
+    const struct {
         const char *answer;
-        qint16 countdown;
+        Reminder::State state;
         qint16 notifyingDays;
-    };
-    const Case cases[] = {
-        {"never", -1, -3}, {"next", -1, 3}, {"5", 5, 3},     {"300", 300, 3},
-        {"", -1, 3},       {"soon", -1, 3}, {"99999", -1, 3}, {"14.6", 15, 3},
-    };
-    for (const Case &c : cases) {
-        state = std::make_unique<AppState>();
-        ScriptedAlertWindow answering(*state);
-        AlertCheck checking(*state, clock, answering);
-        state->AddEvent(makeEvent("due", storedText(today.addDays(1)), 3));
-        answering.answers = {c.answer};
-        checking.CheckEventAlert(0);
-        ASSERT_EQ(answering.shown.size(), 1u) << c.answer;
-        EXPECT_EQ(state->Events[0].RemindCountdown, c.countdown) << c.answer;
-        EXPECT_EQ(state->Events[0].NotifyingDays, c.notifyingDays) << c.answer;
+    } rows[] = {{"never", Reminder::State::Stopped, -3}, {"next", Reminder::State::Stopped, 3},
+                {"5", Reminder::State::Pending, 3}};
+    window.whileOpen = [this] { clock.pass(12 * 60); };
+    for (const auto &row : rows) {
+        const int index = add(today.addDays(1), 3);
+        window.answers = {row.answer};
+        check.CheckEventAlert(index);
+        const Reminder expected = reminderForAnswer(row.answer, clock.now().toMSecsSinceEpoch());
+        ASSERT_EQ(expected.state, row.state) << row.answer;
+        EXPECT_EQ(event(index).RemindAgain, expected) << row.answer;
+        EXPECT_EQ(event(index).NotifyingDays, row.notifyingDays) << row.answer;
     }
 }
 

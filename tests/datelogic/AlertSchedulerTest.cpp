@@ -14,10 +14,10 @@ namespace {
 
 using Shown = ScriptedAlertWindow::Shown;
 
+// Today is 6 December 2026, 9:00; the timer never runs by itself.
 class AlertSchedulerTest : public ::testing::Test {
 protected:
-    QDateTime now{QDate(2026, 12, 6), QTime(9, 0)};
-    FakeClock clock{now.date()};
+    FakeClock clock{QDate(2026, 12, 6)};
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     ScriptedAlertWindow window{*state};
     AlertCheck check{*state, clock, window};
@@ -27,7 +27,7 @@ protected:
 
     AlertSchedulerTest() { timer.setInterval(AlertScheduler::StartupInterval); }
 
-    QDate today() const { return now.date(); }
+    QDate today() const { return clock.today(); }
     int add(const QDate &date, qint16 notifyingDays)
     {
         state->AddEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
@@ -36,20 +36,25 @@ protected:
     // One minute passes and the timer fires.
     void minuteTick()
     {
-        now = now.addSecs(60);
-        clock.set(now.date());
+        clock.pass(60);
         scheduler.tick();
     }
-    // Ticks until the event has been shown again; returns how many ticks that took.
-    int ticksUntilShownAgain(int maxTicks)
+    // Ticks until an alert shows; returns after how many minutes, -1 when none did.
+    int minutesUntilShownAgain(int maxMinutes)
     {
         const size_t before = window.shown.size();
-        for (int tick = 1; tick <= maxTicks; ++tick) {
+        for (int minute = 1; minute <= maxMinutes; ++minute) {
             minuteTick();
             if (window.shown.size() > before)
-                return tick;
+                return minute;
         }
         return -1;
+    }
+    // The computer sleeps: no ticks, then the platform reports the wake.
+    void sleepFor(qint64 seconds)
+    {
+        clock.pass(seconds);
+        scheduler.clockChanged();
     }
 };
 
@@ -60,6 +65,8 @@ TEST_F(AlertSchedulerTest, StartupTickLoadsChecksAndSwitchesToMinuteTicks)
     add(today().addDays(2), 3);
     add(today().addDays(4), 3);
     add(today(), 3);
+    scheduler.clockChanged(); // before start-up there is nothing to catch up with
+    EXPECT_TRUE(window.shown.empty());
     scheduler.tick();
     EXPECT_EQ(startups, 1);
     EXPECT_EQ(timer.interval(), AlertScheduler::RunningInterval);
@@ -77,51 +84,38 @@ TEST_F(AlertSchedulerTest, EmptyTableStartsAndChecksNothing)
     EXPECT_TRUE(window.shown.empty());
 }
 
-TEST_F(AlertSchedulerTest, DelayChosenAtStartupComesBackOneTickEarly)
+TEST_F(AlertSchedulerTest, DelaysComeBackAfterTheirMinutes)
 {
     add(today().addDays(1), 3);
-    window.answers = {"5", "5", "15", "next"};
+    window.answers = {"5", "15", "300", "5"};
     scheduler.tick();
-    // The start-up tick already counted one minute of the delay.
-    EXPECT_EQ(ticksUntilShownAgain(10), 4);
-    // A delay chosen in a re-check counts from the next tick.
-    EXPECT_EQ(ticksUntilShownAgain(10), 5);
-    EXPECT_EQ(ticksUntilShownAgain(20), 15);
-    // "on next start up": not again in this run.
-    EXPECT_EQ(ticksUntilShownAgain(300), -1);
+    EXPECT_EQ(minutesUntilShownAgain(10), 5);
+    EXPECT_EQ(minutesUntilShownAgain(20), 15);
+    EXPECT_EQ(minutesUntilShownAgain(400), 300);
 }
 
-TEST_F(AlertSchedulerTest, NeverSwitchesTheEventOff)
+// Across a new day, too: "on next start up" and "Never" end the alerts of this run.
+TEST_F(AlertSchedulerTest, NextStartAndNeverStopTheAlertsForThisRun)
 {
-    add(today().addDays(1), 3);
-    window.answers = {"never"};
+    add(today().addDays(2), 3);
+    add(today().addDays(2), 3);
+    window.answers = {"next", "never"};
     scheduler.tick();
-    EXPECT_EQ(state->Events[0].NotifyingDays, -3);
-    EXPECT_EQ(ticksUntilShownAgain(3 * 24 * 60), -1);
+    for (int minute = 0; minute < 24 * 60; ++minute)
+        minuteTick();
+    EXPECT_EQ(window.shown.size(), 2u);
+    EXPECT_EQ(state->Events[1].NotifyingDays, -3);
 }
 
 TEST_F(AlertSchedulerTest, ReminderThatRunsOutAfterTheDayUsesTheMissedRule)
 {
-    now.setTime(QTime(23, 58));
+    clock.setWall(QDateTime(today(), QTime(23, 58)));
     add(today(), 3);
     state->LastCheck = storedText(today().addDays(-30));
     window.answers = {"5"};
     scheduler.tick();
-    EXPECT_EQ(ticksUntilShownAgain(10), 4);
+    EXPECT_EQ(minutesUntilShownAgain(10), 5);
     EXPECT_EQ(window.shown.back().missed, 1);
-}
-
-TEST_F(AlertSchedulerTest, FortyDaysOfTicksRaiseNoSpuriousAlert)
-{
-    add(today().addDays(60), 3);     // comes due only after the run
-    add(today().addDays(-1), 0);     // never alerts
-    add(today().addDays(2), -3);     // switched off
-    scheduler.tick();
-    for (int minute = 0; minute < 40 * 24 * 60; ++minute)
-        minuteTick();
-    EXPECT_TRUE(window.shown.empty());
-    for (int i = 0; i <= state->EventCount; ++i)
-        EXPECT_EQ(state->Events[i].RemindCountdown, 0);
 }
 
 TEST_F(AlertSchedulerTest, NewDayBringsTheAlertsThatBeganToday)
@@ -133,38 +127,112 @@ TEST_F(AlertSchedulerTest, NewDayBringsTheAlertsThatBeganToday)
     scheduler.tick();
     ASSERT_EQ(window.shown.size(), 2u);
 
-    now.setTime(QTime(23, 59));
+    clock.setWall(QDateTime(today(), QTime(23, 59)));
     minuteTick(); // midnight
     EXPECT_EQ(window.shown.back(), (Shown{tomorrowsPeriod, 0}));
     EXPECT_EQ(window.shown.size(), 3u); // not the "next" one, not the pending one
-    EXPECT_EQ(state->Events[answeredNext].RemindCountdown, -1);
-    EXPECT_GT(state->Events[pending].RemindCountdown, 0);
+    EXPECT_EQ(state->Events[answeredNext].RemindAgain.state, Reminder::State::Stopped);
+    EXPECT_EQ(state->Events[pending].RemindAgain.state, Reminder::State::Pending);
     minuteTick();
     EXPECT_EQ(window.shown.size(), 3u); // once per day
 }
 
-TEST_F(AlertSchedulerTest, TicksDuringAnOpenAlertAreKeptAndRunAfterwards)
+// The ticks of an alert left open past midnight are not lost for the new day.
+TEST_F(AlertSchedulerTest, NewDayThatBeganWhileAnAlertWasOpenIsCheckedWhenItCloses)
+{
+    clock.setWall(QDateTime(today(), QTime(23, 50)));
+    add(today(), 3);
+    const int tomorrowsPeriod = add(today().addDays(4), 3);
+    window.answers = {"5"};
+    scheduler.tick();
+    window.whileOpen = [this] { // the reminder at 23:55 stays open until after midnight
+        window.whileOpen = nullptr;
+        for (int minute = 0; minute < 15; ++minute)
+            minuteTick();
+    };
+    for (int minute = 0; minute < 5; ++minute)
+        minuteTick();
+    EXPECT_EQ(window.shown.back(), (Shown{tomorrowsPeriod, 0}));
+}
+
+// Minute ticks that came while the window was open do not count down the delay just chosen.
+TEST_F(AlertSchedulerTest, DelayChosenInAnAlertLeftOpenCountsFromTheAnswer)
 {
     add(today().addDays(1), 3);
-    add(today().addDays(1), 3);
-    window.answers = {"5", "5", "5", "5"};
-    scheduler.tick(); // both alerts delayed; the countdowns stand at 4
-
-    // While the first re-check's window is open, six more minutes pass.
+    window.answers = {"5", "5", "5"};
+    scheduler.tick();
     window.whileOpen = [this] {
         window.whileOpen = nullptr;
-        for (int i = 0; i < 6; ++i)
+        for (int minute = 0; minute < 12; ++minute)
             minuteTick();
-        EXPECT_EQ(window.shown.size(), 3u); // no second window meanwhile
-        EXPECT_EQ(state->AlertEventIndex, 0);
+        EXPECT_EQ(window.shown.size(), 2u); // no second window meanwhile
     };
-    for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(minutesUntilShownAgain(10), 5); // then open for 12 minutes
+    EXPECT_EQ(minutesUntilShownAgain(10), 5);
+}
+
+TEST_F(AlertSchedulerTest, SeveralDueAtOnceShowInTableOrderOneAtATime)
+{
+    for (int i = 0; i < 3; ++i)
+        add(today().addDays(1), 3);
+    window.answers = {"5", "5", "5"};
+    scheduler.tick();
+    window.shown.clear();
+    window.whileOpen = [this] {
+        const size_t open = window.shown.size();
         minuteTick();
-    // Event 1 fell due in the same tick and shows after the window closed;
-    // the six kept ticks then ran out both new delays of five minutes.
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}, {1, 0}, {0, 0}, {1, 0}, {0, 0}, {1, 0}}));
-    EXPECT_EQ(state->Events[0].RemindCountdown, -1); // the script's answers ran out
-    EXPECT_EQ(state->Events[1].RemindCountdown, -1);
+        EXPECT_EQ(window.shown.size(), open);
+        EXPECT_EQ(state->AlertEventIndex, window.shown.back().index);
+    };
+    for (int minute = 0; minute < 5; ++minute)
+        minuteTick();
+    EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}, {1, 0}, {2, 0}}));
+}
+
+TEST_F(AlertSchedulerTest, ReminderDueDuringASleepShowsOnceAtTheWake)
+{
+    add(today().addDays(1), 3);
+    window.answers = {"60", "60"};
+    scheduler.tick();
+    sleepFor(2 * 3600);
+    EXPECT_EQ(window.shown.size(), 2u);
+    EXPECT_EQ(minutesUntilShownAgain(120), 60); // the new delay counts from the answer after the wake
+}
+
+TEST_F(AlertSchedulerTest, SleepAcrossMidnightRunsTheNewDayAndShowsDueRemindersOnce)
+{
+    clock.setWall(QDateTime(today(), QTime(23, 0)));
+    const int pending = add(today().addDays(1), 3);
+    window.answers = {"30"};
+    scheduler.tick();
+    const int tomorrowsPeriod = add(today().addDays(4), 3);
+    window.shown.clear();
+    sleepFor(8 * 3600);
+    minuteTick();
+    EXPECT_EQ(window.shown, (std::vector<Shown>{{tomorrowsPeriod, 0}, {pending, 0}}));
+}
+
+// A clock set back or forward keeps the time a reminder had left; it shows once.
+TEST_F(AlertSchedulerTest, ClockSetKeepsTheRemainingTimeOfReminders)
+{
+    const struct {
+        const char *name;
+        qint64 jumpSeconds;
+    } rows[] = {{"set back an hour", -3600}, {"set forward an hour", 3600}, {"a second of drift", 1}};
+    scheduler.tick();
+    for (const auto &row : rows) {
+        state->EventCount = -1;
+        add(today().addDays(3), 5);
+        window.shown.clear();
+        window.answers = {"15", "next"};
+        check.CheckEventAlert(state->EventCount);
+        for (int minute = 0; minute < 5; ++minute)
+            minuteTick();
+        clock.setWall(clock.now().addSecs(row.jumpSeconds));
+        scheduler.clockChanged();
+        EXPECT_EQ(minutesUntilShownAgain(120), 10) << row.name;
+        EXPECT_EQ(minutesUntilShownAgain(120), -1) << row.name;
+    }
 }
 
 TEST_F(AlertSchedulerTest, TicksDuringStartupRunItOnlyOnce)

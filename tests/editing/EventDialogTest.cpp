@@ -113,6 +113,21 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
     EXPECT_EQ(stored.Sound, "/sounds/bell.wav");
 }
 
+// A second add dialog (from the tray menu) took the last slot while this one was open.
+TEST_F(EventDialogTest, AddIntoATableFilledMeanwhileSaysDatabaseIsFull)
+{
+    openAdd();
+    type("textTitle", "One too many");
+    while (!state.EventTable::isFull())
+        state.AddEvent(makeEvent("Taken", "20261224"));
+    QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
+    EXPECT_EQ(pressOk(), "Database is full");
+    EXPECT_EQ(lastMessage, eventsFullMessage());
+    EXPECT_EQ(state.size(), EventTable::Capacity);
+    EXPECT_EQ(stored.count(), 0);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(EventDialogTest, EmptyFieldsStoreEveryYearNoTimeNoAlert)
 {
     openAdd("25", "December", "2026");
@@ -226,11 +241,12 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
     EXPECT_EQ(box("textAlert")->text(), "3");
     EXPECT_FALSE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
     type("textTitle", "Birthday of Ann");
-    state.Events[1].RemindCountdown = 5;
+    const Reminder pending{Reminder::State::Pending, 5};
+    state.Events[1].RemindAgain = pending;
     EXPECT_EQ(pressOk(), "");
     EXPECT_EQ(state.Events[1].Title, "Birthday of Ann");
     EXPECT_EQ(state.Events[1].NotifyingDays, 3); // the box was not ticked
-    EXPECT_EQ(state.Events[1].RemindCountdown, 5);
+    EXPECT_EQ(state.Events[1].RemindAgain, pending);
     EXPECT_EQ(state.Events[0].Title, "First");
     EXPECT_EQ(state.size(), 3);
 

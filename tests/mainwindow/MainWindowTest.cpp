@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 
@@ -66,6 +67,19 @@ TEST_F(MainWindowTest, FirstTickAlertsDueEventsInTableOrder)
     EXPECT_EQ(state->LastCheck, "20261205");
 }
 
+// A wake or a set clock catches up at once instead of at the next minute tick.
+TEST_F(MainWindowTest, WakeShowsTheRemindersThatFellDueMeanwhile)
+{
+    folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\n"
+                                 "NotifyingDays=3\r\n");
+    alerts.answers = {"5"};
+    startUp();
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    platform.clock_.pass(10 * 60);
+    platform.clockChanged();
+    EXPECT_EQ(alerts.shown.size(), 2u);
+}
+
 TEST_F(MainWindowTest, LoadMinimizedStaysInTheTrayWhileLoadingAndAlerting)
 {
     writeSettings("LoadMinimized=1\r\n");
@@ -77,8 +91,21 @@ TEST_F(MainWindowTest, LoadMinimizedStaysInTheTrayWhileLoadingAndAlerting)
     EXPECT_TRUE(hiddenDuringAlert);
     EXPECT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(platform.trayTip, "Tarrowby");
-    platform.trayActivated();
-    EXPECT_TRUE(window.isVisible());
+}
+
+// The tray icon's menu opens by itself; of the clicks only a double-click restores.
+TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayIconRestoresTheWindow)
+{
+    startUp();
+    const struct {
+        TrayClick click;
+        bool restores;
+    } rows[] = {{TrayClick::Single, false}, {TrayClick::Other, false}, {TrayClick::Double, true}};
+    for (const auto &row : rows) {
+        window.hide();
+        platform.trayClicked(row.click);
+        EXPECT_EQ(window.isVisible(), row.restores) << int(row.click);
+    }
 }
 
 TEST_F(MainWindowTest, WithoutATrayTheWindowStaysReachable)
@@ -143,6 +170,33 @@ TEST_F(MainWindowTest, SessionEndSavesWithoutAsking)
     QDir(folder.path()).removeRecursively();
     window.saveForSessionEnd(); // nothing can be saved, and nobody is there to be told
     EXPECT_TRUE(reporter.reports.empty());
+}
+
+// Saving before the start-up tick has read the files would write them empty.
+TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
+{
+    const QByteArray calendar = "LastCheck=20261201\r\n\r\n[Event]\r\nTitle=Keep\r\nDate=00000101\r\n";
+    const QByteArray notes = "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n";
+    const QByteArray settings = "ConfirmExit=0\r\nTop=600\r\nLeft=1500\r\n";
+    const struct {
+        const char *name;
+        std::function<void(MainWindow &)> end;
+    } rows[] = {
+        {"Quit", [](MainWindow &w) { w.requestExit(); }},
+        {"a quit signal", [this](MainWindow &) { platform.quitRequested(); }},
+        {"the end of the session", [](MainWindow &w) { w.saveForSessionEnd(); }},
+    };
+    for (const auto &row : rows) {
+        folder.write("calendar.dat", calendar);
+        folder.write("notes.dat", notes);
+        folder.write("tarrow.ini", settings);
+        MainWindow loading(*state, platform, reporter, help, alerts);
+        loading.start();
+        row.end(loading);
+        EXPECT_EQ(folder.read("calendar.dat"), calendar) << row.name;
+        EXPECT_EQ(folder.read("notes.dat"), notes) << row.name;
+        EXPECT_EQ(folder.read("tarrow.ini"), settings) << row.name;
+    }
 }
 
 TEST_F(MainWindowTest, ExitWritesAllThreeFiles)

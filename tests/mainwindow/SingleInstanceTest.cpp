@@ -3,9 +3,113 @@
 #include "TestSupport.h"
 
 #include <QProcess>
+#include <QSysInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Makes a folder (or, with mode -1, a file) with this mode, owned by uid unless uid is -1.
+void makeEntry(const QString &path, int mode, int uid)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (mode < 0) {
+        QFile(path).open(QIODevice::WriteOnly);
+        return;
+    }
+    QDir().mkpath(path);
+    chmod(name.constData(), mode_t(mode));
+    if (uid >= 0) {
+        ASSERT_EQ(chown(name.constData(), uid_t(uid), gid_t(uid)), 0);
+    }
+}
+
+int modeOf(const QString &path)
+{
+    struct stat info {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+constexpr int Own = -1;
+constexpr int Nobody = 65534;
+
+} // namespace
+
+// The lock and the socket go only where no one else may enter.
+TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
+{
+    const struct {
+        const char *name;
+        int runtimeMode; // 0: no runtime folder given, -1: a file
+        int runtimeOwner;
+        int fallbackMode; // 0: missing
+        int fallbackOwner;
+        const char *chosen; // "runtime", "fallback" or ""
+    } rows[] = {
+        {"runtime folder 0700", 0700, Own, 0, Own, "runtime"},
+        {"runtime folder open to the group", 0710, Own, 0, Own, "fallback"},
+        {"runtime folder open to all", 0777, Own, 0, Own, "fallback"},
+        {"runtime folder closed to its owner", 0600, Own, 0, Own, "fallback"},
+        {"runtime folder of another user", 0700, Nobody, 0, Own, "fallback"},
+        {"runtime path a file", -1, Own, 0, Own, "fallback"},
+        {"no runtime folder", 0, Own, 0, Own, "fallback"},
+        {"own fallback too open", 0, Own, 0755, Own, "fallback"},
+        {"fallback of another user", 0, Own, 0700, Nobody, ""},
+    };
+    for (const auto &row : rows) {
+        const bool needsRoot = row.runtimeOwner == Nobody || row.fallbackOwner == Nobody;
+        if (needsRoot && geteuid() != 0)
+            continue; // only root can give a folder away
+        DataFolderFixture base;
+        const QString runtime = base.file("run");
+        const QString fallback = base.file("cache/tarrowby");
+        if (row.runtimeMode != 0)
+            makeEntry(runtime, row.runtimeMode, row.runtimeOwner);
+        if (row.fallbackMode != 0)
+            makeEntry(fallback, row.fallbackMode, row.fallbackOwner);
+        const QString expected = QString(row.chosen) == "runtime" ? runtime : row.chosen[0] ? fallback : QString();
+        EXPECT_EQ(SingleInstance::privateFolder(row.runtimeMode != 0 ? runtime : QString(), fallback), expected)
+            << row.name;
+        if (expected == fallback) {
+            EXPECT_EQ(modeOf(fallback), 0700) << row.name;
+        }
+    }
+}
+
+// Only a running instance keeps another out, whatever a lock file holds.
+TEST(SingleInstance, LeftoverLockFileNeverBlocksAStart)
+{
+    const struct {
+        const char *name;
+        QByteArray contents;
+    } rows[] = {
+        {"empty", ""},
+        {"foreign", "not a lock of ours\n"},
+        {"of a dead process", "2147483646\ntarrow\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
+    };
+    for (const auto &row : rows) {
+        DataFolderFixture runtime;
+        DataFolderFixture data;
+        QString lockFile;
+        {
+            SingleInstance ended(data.path(), runtime.path());
+            ASSERT_TRUE(ended.acquire([] {}));
+            const QStringList locks = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files | QDir::Hidden);
+            ASSERT_EQ(locks.size(), 1);
+            lockFile = runtime.file(locks[0]);
+        }
+        QFile file(lockFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(row.contents);
+        file.close();
+        SingleInstance next(data.path(), runtime.path());
+        EXPECT_TRUE(next.acquire([] {})) << row.name;
+    }
+}
 
 TEST(SingleInstance, OneInstancePerDataFolder)
 {

@@ -12,9 +12,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -179,10 +182,71 @@ TEST_F(SettingsDialogTest, UnwritableEntrySaysOpenKeyFailed)
     EXPECT_EQ(state.Autostart, 1); // kept as chosen, so the next OK does not retry
 }
 
-TEST(DesktopExec, QuotesAndKeepsTheEntryOnOneLine)
+namespace {
+
+// The Exec value as a desktop reads it back: first the escapes of a string
+// value, then the quoting of the arguments, then %% as %.
+QStringList execArguments(const QString &value)
 {
-    EXPECT_EQ(Autostart::desktopExec("/a b/100%/`x`\\y"), "\"/a b/100%%/\\\\`x\\\\`\\\\\\\\y\"");
-    EXPECT_EQ(Autostart::desktopExec("/odd\nHidden=true/tarrow"), "\"/odd\\nHidden=true/tarrow\"");
+    static const QHash<QChar, QChar> escapes = {{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i)
+        text += value[i] == '\\' && i + 1 < value.size() ? escapes.value(value[++i], '?') : value[i];
+    QStringList arguments;
+    QString argument;
+    bool quoted = false;
+    bool inArgument = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == '\\' && i + 1 < text.size() && QStringLiteral("\"`$\\").contains(text[i + 1])) {
+            argument += text[++i];
+        } else if (c == '"') {
+            quoted = !quoted;
+            inArgument = true;
+        } else if (c == ' ' && !quoted) {
+            if (inArgument)
+                arguments << std::exchange(argument, QString());
+            inArgument = false;
+        } else {
+            argument += c;
+            inArgument = true;
+        }
+    }
+    if (inArgument)
+        arguments << argument;
+    for (QString &each : arguments)
+        each.replace("%%", "%");
+    return arguments;
+}
+
+} // namespace
+
+// Every folder name, however odd, gives an entry the desktop accepts and that starts this very program.
+TEST_F(SettingsDialogTest, AutostartEntryIsValidAndStartsTheProgramInAnyFolder)
+{
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate (desktop-file-utils) is missing";
+    const char *folders[] = {
+        "/opt/tarrowby",          "/home/ann/My apps",  "/home/ann/100% sure", "/home/ann/back\\slash",
+        "/home/ann/a\\\\b%%c",      "/home/ann/My \"best\" $apps", "/home/ann/`tick` 'single'",
+        "/odd\nHidden=true",     "/tab\there;semi#hash",
+    };
+    for (const char *folder : folders) {
+        ASSERT_TRUE(autostart.enable(folder)) << folder;
+        QProcess validate;
+        validate.start(validator, {entryPath()});
+        ASSERT_TRUE(validate.waitForFinished(10000));
+        EXPECT_EQ(validate.exitCode(), 0) << folder;
+        EXPECT_EQ(validate.readAll(), "") << folder;
+
+        QFile file(entryPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+        const QStringList exec = lines.filter(QRegularExpression("^Exec="));
+        ASSERT_EQ(exec.size(), 1) << folder;
+        EXPECT_EQ(execArguments(exec[0].mid(5)).join('|'), QString(folder) + "/tarrow"); // one argument
+        EXPECT_EQ(lines.filter(QRegularExpression("^Hidden")).size(), 0) << folder;
+    }
 }
 
 TEST_F(SettingsDialogTest, F1AndHelpOpenTheHelpOverTheDialog)

@@ -12,12 +12,14 @@ public:
     explicit FakePlatform(QDate today) : clock_(today) {}
 
     const Clock &clock() const override { return clock_; }
+    void watchClock(std::function<void()> changed) override { clockChanged = std::move(changed); }
+    void watchQuitRequests(std::function<void()> quit) override { quitRequested = std::move(quit); }
     bool isTrayAvailable() const override { return trayAvailable; }
-    void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void()> activated) override
+    void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void(TrayClick)> clicked) override
     {
         trayTip = tip;
         trayMenu = menu;
-        trayActivated = std::move(activated);
+        trayClicked = std::move(clicked);
     }
     void removeTrayIcon() override
     {
@@ -40,10 +42,13 @@ public:
     }
 
     FakeClock clock_;
+    // Fired by tests: a wake or set clock, the system's request to end.
+    std::function<void()> clockChanged;
+    std::function<void()> quitRequested;
     bool trayAvailable = true;
     QString trayTip;
     QMenu *trayMenu = nullptr;
-    std::function<void()> trayActivated;
+    std::function<void(TrayClick)> trayClicked;
     int trayRemovals = 0;
     std::vector<QUrl> openedUrls;
     int broughtToFront = 0;

@@ -11,14 +11,27 @@
 
 #include <vector>
 
+// Both clocks stand still until a test moves them; the day starts at 9:00.
 class FakeClock : public Clock {
 public:
-    explicit FakeClock(QDate date) : date_(date) {}
-    QDate today() const override { return date_; }
-    void set(QDate date) { date_ = date; }
+    explicit FakeClock(QDate date) : now_(date, QTime(9, 0)) {}
+    QDate today() const override { return now_.date(); }
+    QDateTime now() const override { return now_; }
+    qint64 sinceBootMs() const override { return bootMs_; }
+
+    // Time goes by, awake or asleep: both clocks move on.
+    void pass(qint64 seconds)
+    {
+        now_ = now_.addSecs(seconds);
+        bootMs_ += seconds * 1000;
+    }
+    // Someone sets the wall clock.
+    void setWall(const QDateTime &now) { now_ = now; }
+    void set(QDate date) { now_.setDate(date); }
 
 private:
-    QDate date_;
+    QDateTime now_;
+    qint64 bootMs_ = 0;
 };
 
 struct FileErrorReport {

@@ -1,0 +1,51 @@
+#include "datelogic/ReminderClock.h"
+
+#include "eventdata/NumberText.h"
+#include "platform/Clock.h"
+
+#include <QtGlobal>
+
+namespace {
+
+constexpr qint64 MinuteMs = 60 * 1000;
+
+} // namespace
+
+qint64 clockJump(const ClockReading &before, const ClockReading &after)
+{
+    const qint64 jump = (after.wallMs - before.wallMs) - (after.bootMs - before.bootMs);
+    return qAbs(jump) > ClockJumpToleranceMs ? jump : 0;
+}
+
+Reminder reminderForAnswer(const QString &answer, qint64 nowMs)
+{
+    const Int16Reading minutes = readInt16(answer, Rounding::NearestEven);
+    if (minutes.error != 0 || minutes.value < 1)
+        return {Reminder::State::Stopped, 0};
+    return {Reminder::State::Pending, nowMs + minutes.value * MinuteMs};
+}
+
+bool isDue(const Reminder &reminder, qint64 nowMs)
+{
+    return reminder.state == Reminder::State::Pending && reminder.dueMs <= nowMs;
+}
+
+void shiftReminders(EventTable &table, qint64 jumpMs)
+{
+    for (int i = 0; i <= table.EventCount; ++i) {
+        Reminder &reminder = table.Events[i].RemindAgain;
+        if (reminder.state == Reminder::State::Pending)
+            reminder.dueMs += jumpMs;
+    }
+}
+
+ReminderClock::ReminderClock(const Clock &clock, EventTable &table) : clock_(clock), table_(table) {}
+
+qint64 ReminderClock::nowMs()
+{
+    const ClockReading reading{clock_.now().toMSecsSinceEpoch(), clock_.sinceBootMs()};
+    if (last_)
+        shiftReminders(table_, clockJump(*last_, reading));
+    last_ = reading;
+    return reading.wallMs;
+}
