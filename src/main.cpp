@@ -1,6 +1,7 @@
 // Tarrowby: a desktop calendar and reminder with sticky notes.
 #include "alerts/AlertPresenter.h"
 #include "core/AppState.h"
+#include "core/ProgramInfo.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
 #include "eventdata/DataFolder.h"
@@ -40,13 +41,13 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (firstArgument == QLatin1String("--version")) {
-        std::puts("Tarrowby " TARROWBY_VERSION);
+        std::printf("Tarrowby %s\n", ProgramVersion);
         return 0;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarrowby"));
-    QApplication::setApplicationVersion(QStringLiteral(TARROWBY_VERSION));
+    QApplication::setApplicationVersion(ProgramInfo::Version);
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The whole command line is the data folder, blanks included.

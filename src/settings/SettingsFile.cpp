@@ -1,12 +1,12 @@
 #include "settings/SettingsFile.h"
 
+#include "core/ProgramInfo.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/NumberText.h"
 #include "settings/Settings.h"
 
 const QString SettingsFile::FileName = QStringLiteral("tarrow.ini");
-const QString SettingsFile::Version = QStringLiteral("1.21");
 
 namespace {
 
@@ -77,7 +77,7 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
     };
     const auto number = [&](const char *key, qint16 value) { return line(key, QString::number(value)); };
     const QString empty = QStringLiteral("\r\n");
-    return line("Version=", Version + QStringLiteral("|01")) + empty
+    return line("Version=", ProgramInfo::Version + QStringLiteral("|01")) + empty
            + line("[General]", {})
            + number("Autostart=", settings.Autostart)
            + number("LoadMinimized=", settings.LoadMinimized)

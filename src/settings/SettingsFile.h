@@ -10,7 +10,6 @@ struct Settings;
 class SettingsFile {
 public:
     static const QString FileName;
-    static const QString Version;
 
     SettingsFile(const QString &dataFolder, FileErrorReporter &reporter);
 
