@@ -26,8 +26,8 @@ public:
 
 class IgnoringReporter : public FileErrorReporter {
 public:
-    void ReportFileError(const QString &, const QString &, int, const QString &) override { std::abort(); }
-    void ReportFileChanged(const QString &, const QString &) override { std::abort(); }
+    void reportFileError(const QString &, const QString &, int, const QString &) override { std::abort(); }
+    void reportFileChanged(const QString &, const QString &) override { std::abort(); }
 };
 
 std::unique_ptr<EventTable> fullCalendar()
@@ -35,13 +35,13 @@ std::unique_ptr<EventTable> fullCalendar()
     auto table = std::make_unique<EventTable>();
     for (int i = 0; i < EventTable::Capacity; ++i) {
         Event e;
-        e.Title = QStringLiteral("Event number %1").arg(i);
-        e.Description = QStringLiteral("A description of a typical length for event %1").arg(i);
-        e.Category = QStringLiteral("Meeting");
-        e.Date = i % 2 ? QStringLiteral("00000615") : QStringLiteral("20261208");
-        e.Time = QStringLiteral("0930");
-        e.NotifyingDays = 3;
-        table->AddEvent(e);
+        e.title = QStringLiteral("Event number %1").arg(i);
+        e.description = QStringLiteral("A description of a typical length for event %1").arg(i);
+        e.category = QStringLiteral("Meeting");
+        e.date = i % 2 ? QStringLiteral("00000615") : QStringLiteral("20261208");
+        e.time = QStringLiteral("0930");
+        e.notifyingDays = 3;
+        table->addEvent(e);
     }
     return table;
 }
@@ -55,93 +55,93 @@ struct FullCalendarFile {
     std::unique_ptr<EventTable> table = fullCalendar();
     QString lastCheck;
 
-    FullCalendarFile() { file.SaveCalendar(*table); }
+    FullCalendarFile() { file.saveCalendar(*table); }
 };
 
-void CalendarLoad(benchmark::State &state)
+void calendarLoad(benchmark::State &state)
 {
     FullCalendarFile calendar;
     for (auto _ : state)
-        calendar.file.LoadCalendar(*calendar.table, calendar.lastCheck);
-    benchmark::DoNotOptimize(calendar.table->EventCount);
+        calendar.file.loadCalendar(*calendar.table, calendar.lastCheck);
+    benchmark::DoNotOptimize(calendar.table->eventCount);
 }
-BENCHMARK(CalendarLoad)->Unit(benchmark::kMicrosecond);
+BENCHMARK(calendarLoad)->Unit(benchmark::kMicrosecond);
 
-void CalendarSave(benchmark::State &state)
+void calendarSave(benchmark::State &state)
 {
     FullCalendarFile calendar;
     for (auto _ : state)
-        calendar.file.SaveCalendar(*calendar.table);
+        calendar.file.saveCalendar(*calendar.table);
 }
-BENCHMARK(CalendarSave)->Unit(benchmark::kMicrosecond);
+BENCHMARK(calendarSave)->Unit(benchmark::kMicrosecond);
 
-void CalendarLoadAndSave(benchmark::State &state)
+void calendarLoadAndSave(benchmark::State &state)
 {
     FullCalendarFile calendar;
     for (auto _ : state) {
-        calendar.file.LoadCalendar(*calendar.table, calendar.lastCheck);
-        calendar.file.SaveCalendar(*calendar.table);
+        calendar.file.loadCalendar(*calendar.table, calendar.lastCheck);
+        calendar.file.saveCalendar(*calendar.table);
     }
-    benchmark::DoNotOptimize(calendar.table->EventCount);
+    benchmark::DoNotOptimize(calendar.table->eventCount);
 }
-BENCHMARK(CalendarLoadAndSave)->Unit(benchmark::kMicrosecond);
+BENCHMARK(calendarLoadAndSave)->Unit(benchmark::kMicrosecond);
 
-void NotesLoadAndSave(benchmark::State &state)
+void notesLoadAndSave(benchmark::State &state)
 {
     QTemporaryDir dir;
     IgnoringReporter reporter;
     NotesFile file(dir.path(), reporter);
     NoteTable table;
     for (int i = 0; i < NoteTable::Capacity; ++i)
-        table.AddNote({QStringLiteral("Note %1\r\nwith a second line\r\nand a third").arg(i), qint16(i * 10), qint16(i)});
-    file.SaveNotes(table);
+        table.addNote({QStringLiteral("Note %1\r\nwith a second line\r\nand a third").arg(i), qint16(i * 10), qint16(i)});
+    file.saveNotes(table);
     for (auto _ : state) {
-        file.LoadNotes(table);
-        file.SaveNotes(table);
+        file.loadNotes(table);
+        file.saveNotes(table);
     }
-    benchmark::DoNotOptimize(table.NoteCount);
+    benchmark::DoNotOptimize(table.noteCount);
 }
-BENCHMARK(NotesLoadAndSave)->Unit(benchmark::kMicrosecond);
+BENCHMARK(notesLoadAndSave)->Unit(benchmark::kMicrosecond);
 
 // Nothing in ten years: all 256 events lie in a past month of the current year.
-void FindNextEventWorstCase(benchmark::State &state)
+void findNextEventWorstCase(benchmark::State &state)
 {
     auto table = std::make_unique<EventTable>();
     for (int i = 0; i < EventTable::Capacity; ++i) {
         Event e;
-        e.Date = QStringLiteral("202601%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
-        table->AddEvent(e);
+        e.date = QStringLiteral("202601%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+        table->addEvent(e);
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindNextEvent(*table, {6, 12, 2026}, 2026));
+        benchmark::DoNotOptimize(findNextEvent(*table, {6, 12, 2026}, 2026));
 }
-BENCHMARK(FindNextEventWorstCase)->Unit(benchmark::kMicrosecond);
+BENCHMARK(findNextEventWorstCase)->Unit(benchmark::kMicrosecond);
 
 class AnsweringAlertWindow : public AlertWindow {
 public:
     explicit AnsweringAlertWindow(AppState &state) : state_(state) {}
-    void showAlert() override { state_.DialogResult = QStringLiteral("next"); }
+    void showAlert() override { state_.dialogResult = QStringLiteral("next"); }
 
 private:
     AppState &state_;
 };
 
 // Every other event is due and answered at once.
-void CheckAllAlertsFullTable(benchmark::State &state)
+void checkAllAlertsFullTable(benchmark::State &state)
 {
     auto app = std::make_unique<AppState>();
     static_cast<EventTable &>(*app) = *fullCalendar();
-    app->LastCheck = QStringLiteral("20261101");
+    app->lastCheck = QStringLiteral("20261101");
     FixedClock clock;
     AnsweringAlertWindow window(*app);
     AlertCheck check(*app, clock, window);
     for (auto _ : state) {
-        check.CheckAllAlerts();
-        for (int i = 0; i <= app->EventCount; ++i)
-            app->Events[i].RemindAgain = {};
+        check.checkAllAlerts();
+        for (int i = 0; i <= app->eventCount; ++i)
+            app->events[i].remindAgain = {};
     }
 }
-BENCHMARK(CheckAllAlertsFullTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(checkAllAlertsFullTable)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -17,16 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput input(data, size);
     NoteTable table;
-    for (int count = input.below(NoteTable::Capacity + 1); table.NoteCount + 1 < count;)
-        table.AddNote({input.text(NoteLength, true), input.int16(), input.int16()});
+    for (int count = input.below(NoteTable::Capacity + 1); table.noteCount + 1 < count;)
+        table.addNote({input.text(NoteLength, true), input.int16(), input.int16()});
     NoteTable loaded;
     if (NotesFile::parse(decodeDataLines(encodeDataText(NotesFile::format(table))), loaded) != 0
-        || loaded.NoteCount != table.NoteCount)
+        || loaded.noteCount != table.noteCount)
         std::abort();
-    for (int i = 0; i <= table.NoteCount; ++i) {
-        const Note &a = table.Notes[i];
-        const Note &b = loaded.Notes[i];
-        if (a.Content != b.Content || a.Left != b.Left || a.Top != b.Top)
+    for (int i = 0; i <= table.noteCount; ++i) {
+        const Note &a = table.notes[i];
+        const Note &b = loaded.notes[i];
+        if (a.content != b.content || a.left != b.left || a.top != b.top)
             std::abort();
     }
     return 0;

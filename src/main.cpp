@@ -53,11 +53,11 @@ int main(int argc, char *argv[])
     // The whole command line is the data folder, blanks included.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     auto state = std::make_unique<AppState>();
-    state->DataFolder = resolveDataFolder(commandLine, QApplication::applicationDirPath(),
+    state->dataFolder = resolveDataFolder(commandLine, QApplication::applicationDirPath(),
                                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     MainWindow *mainWindow = nullptr;
-    SingleInstance instance(state->DataFolder);
+    SingleInstance instance(state->dataFolder);
     if (instance.folder().isEmpty()) {
         std::fputs("tarrow: no private folder for the instance lock: XDG_RUNTIME_DIR or ~/.cache/tarrowby "
                    "must be a folder of yours with mode 0700\n",
@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
                 mainWindow->restoreFromTray();
         })) {
         instance.askRunningInstanceToShow();
-        ShowGeneralDialog(*state, nullptr, 4815, 1545, QStringLiteral("Tarrowby"),
+        showGeneralDialog(*state, nullptr, 4815, 1545, QStringLiteral("Tarrowby"),
                           QStringLiteral("The program is already running!"), 615, QStringLiteral("Ok"), QString());
         return 0;
     }

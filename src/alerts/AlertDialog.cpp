@@ -65,9 +65,9 @@ void addLine(QWidget *parent, const QString &name, int top)
 QString dateLine(const Event &event, bool twelveHourClock)
 {
     const int month = event.monthText().toInt();
-    QString line = MonthName(month) + QLatin1Char(' ') + QString::number(event.dayText().toInt());
+    QString line = monthName(month) + QLatin1Char(' ') + QString::number(event.dayText().toInt());
     line += event.isEveryYear() ? QStringLiteral(", every year") : QStringLiteral(", ") + event.yearText().toString();
-    if (const QString time = TimeText(event.Time, twelveHourClock); !time.isEmpty())
+    if (const QString time = timeText(event.time, twelveHourClock); !time.isEmpty())
         line += QStringLiteral(" at ") + time;
     return line;
 }
@@ -76,14 +76,14 @@ QString dateLine(const Event &event, bool twelveHourClock)
 
 AlertDialog::AlertDialog(AppState &state, Platform &platform, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state), platform_(platform), missed_(state.AlertMissed != 0)
+      state_(state), platform_(platform), missed_(state.alertMissed != 0)
 {
     setObjectName(QStringLiteral("formAlertEvent"));
     setWindowTitle(QStringLiteral("Alert!"));
     setFont(programFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
     buildWindow();
-    fillFrom(state_.Events[state_.AlertEventIndex]);
+    fillFrom(state_.events[state_.alertEventIndex]);
 }
 
 void AlertDialog::buildWindow()
@@ -143,28 +143,28 @@ void AlertDialog::buildWindow()
 
 void AlertDialog::fillFrom(const Event &event)
 {
-    if (!event.Category.isEmpty())
-        setWindowTitle(event.Category + QLatin1Char('!'));
+    if (!event.category.isEmpty())
+        setWindowTitle(event.category + QLatin1Char('!'));
 
-    labelTitle_->setText(event.Title);
-    if (labelTitle_->fontMetrics().horizontalAdvance(event.Title) < labelTitle_->width())
+    labelTitle_->setText(event.title);
+    if (labelTitle_->fontMetrics().horizontalAdvance(event.title) < labelTitle_->width())
         labelTitle_->move(labelTitle_->x(), labelTitle_->y() + twipsToPixels(OneLineTitleDrop));
 
-    if (event.Description.isEmpty()) {
+    if (event.description.isEmpty()) {
         QFont italic = labelDescription_->font();
         italic.setItalic(true);
         labelDescription_->setFont(italic);
         labelDescription_->setText(QStringLiteral("No description found."));
     } else {
         labelDescription_->setText(
-            elideWithDots(event.Description, labelDescription_->fontMetrics(), twipsToPixels(DescriptionLimit)));
+            elideWithDots(event.description, labelDescription_->fontMetrics(), twipsToPixels(DescriptionLimit)));
     }
 
     labelDate_->setText(dateLine(event, state_.uses12HourClock()));
     showDaysLeft(event);
 
-    if (!event.Sound.isEmpty() && state_.Mute == 0)
-        platform_.playSound(event.Sound);
+    if (!event.sound.isEmpty() && state_.mute == 0)
+        platform_.playSound(event.sound);
 }
 
 void AlertDialog::showDaysLeft(const Event &event)
@@ -176,7 +176,7 @@ void AlertDialog::showDaysLeft(const Event &event)
             control->hide();
         return;
     }
-    const qint64 days = DaysLeft(event, platform_.clock().today()).value_or(0);
+    const qint64 days = daysLeft(event, platform_.clock().today()).value_or(0);
     if (days == 0) {
         QFont bold = labelDaysLeft_->font();
         bold.setBold(true);
@@ -202,6 +202,6 @@ void AlertDialog::remindAgainChosen()
 void AlertDialog::done(int result)
 {
     platform_.stopSound();
-    state_.DialogResult = comboRemindAgain_->currentData().toString();
+    state_.dialogResult = comboRemindAgain_->currentData().toString();
     QDialog::done(result);
 }

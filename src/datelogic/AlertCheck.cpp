@@ -9,53 +9,53 @@ AlertCheck::AlertCheck(AppState &state, const Clock &clock, AlertWindow &window)
 {
 }
 
-void AlertCheck::CheckEventAlert(int index, Pass pass)
+void AlertCheck::checkEventAlert(int index, Pass pass)
 {
-    const Event &event = state_.Events[index];
-    const int notifyingDays = event.NotifyingDays;
+    const Event &event = state_.events[index];
+    const int notifyingDays = event.notifyingDays;
     if (notifyingDays <= 0)
         return; // no alert, or alerts switched off
     const QDate today = clock_.today();
-    const std::optional<qint64> daysLeft = DaysLeft(event, today);
-    if (!daysLeft)
+    const std::optional<qint64> left = daysLeft(event, today);
+    if (!left)
         return; // a date that does not exist never alerts
 
-    if (*daysLeft < 0) {
+    if (*left < 0) {
         if (pass == Pass::RegularOnly)
             return;
         // Missed: the alert period began after the previous save, so the user
         // has never seen this alert.
-        const QDate lastCheck = storedDate(state_.LastCheck);
-        if (lastCheck.isValid() && lastCheck.addDays(notifyingDays) < *NextOccurrence(event, today))
-            AlertWindowOpen(index, true);
+        const QDate lastCheck = storedDate(state_.lastCheck);
+        if (lastCheck.isValid() && lastCheck.addDays(notifyingDays) < *nextOccurrence(event, today))
+            alertWindowOpen(index, true);
         return;
     }
-    if (*daysLeft <= notifyingDays) {
-        AlertWindowOpen(index, false);
+    if (*left <= notifyingDays) {
+        alertWindowOpen(index, false);
         recordAnswer(index);
     }
 }
 
-void AlertCheck::CheckAllAlerts()
+void AlertCheck::checkAllAlerts()
 {
-    const int last = state_.EventCount;
+    const int last = state_.eventCount;
     for (int i = 0; i <= last; ++i)
-        CheckEventAlert(i);
+        checkEventAlert(i);
 }
 
-void AlertCheck::AlertWindowOpen(int index, bool missed)
+void AlertCheck::alertWindowOpen(int index, bool missed)
 {
-    state_.AlertMissed = missed ? 1 : 0;
-    state_.AlertEventIndex = qint16(index);
-    state_.DialogResult.clear(); // a window closed without an answer leaves no reminder
+    state_.alertMissed = missed ? 1 : 0;
+    state_.alertEventIndex = qint16(index);
+    state_.dialogResult.clear(); // a window closed without an answer leaves no reminder
     window_.showAlert();
 }
 
 // A delay counts from the moment it was chosen, however long the window was open.
 void AlertCheck::recordAnswer(int index)
 {
-    Event &event = state_.Events[index];
-    if (state_.DialogResult == QLatin1String("never"))
-        event.NotifyingDays = qint16(-event.NotifyingDays);
-    event.RemindAgain = reminderForAnswer(state_.DialogResult, reminderClock_.nowMs());
+    Event &event = state_.events[index];
+    if (state_.dialogResult == QLatin1String("never"))
+        event.notifyingDays = qint16(-event.notifyingDays);
+    event.remindAgain = reminderForAnswer(state_.dialogResult, reminderClock_.nowMs());
 }

@@ -25,9 +25,9 @@ public:
 
     AlertCheck(AppState &state, const Clock &clock, AlertWindow &window);
 
-    void CheckEventAlert(int index, Pass pass = Pass::All);
-    void CheckAllAlerts();
-    void AlertWindowOpen(int index, bool missed);
+    void checkEventAlert(int index, Pass pass = Pass::All);
+    void checkAllAlerts();
+    void alertWindowOpen(int index, bool missed);
 
     // The clock the answers' reminders are due by.
     ReminderClock &reminderClock() { return reminderClock_; }

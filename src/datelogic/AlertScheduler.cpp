@@ -43,7 +43,7 @@ void AlertScheduler::startUp()
         }
         timer_.setInterval(RunningInterval);
         checkedDay_ = clock_.today();
-        check_.CheckAllAlerts();
+        check_.checkAllAlerts();
     }
     catchUp();
 }
@@ -71,10 +71,10 @@ void AlertScheduler::checkNewDay()
     if (today == checkedDay_)
         return;
     checkedDay_ = today;
-    const int last = state_.EventCount;
+    const int last = state_.eventCount;
     for (int i = 0; i <= last; ++i) {
-        if (state_.Events[i].RemindAgain.state == Reminder::State::None)
-            check_.CheckEventAlert(i, AlertCheck::Pass::RegularOnly);
+        if (state_.events[i].remindAgain.state == Reminder::State::None)
+            check_.checkEventAlert(i, AlertCheck::Pass::RegularOnly);
     }
 }
 
@@ -85,11 +85,11 @@ void AlertScheduler::showDueReminders()
     for (;;) {
         const qint64 now = check_.reminderClock().nowMs();
         int due = 0;
-        while (due <= state_.EventCount && !isDue(state_.Events[due].RemindAgain, now))
+        while (due <= state_.eventCount && !isDue(state_.events[due].remindAgain, now))
             ++due;
-        if (due > state_.EventCount)
+        if (due > state_.eventCount)
             return;
-        state_.Events[due].RemindAgain = {}; // the check sets it anew when the alert shows
-        check_.CheckEventAlert(due);
+        state_.events[due].remindAgain = {}; // the check sets it anew when the alert shows
+        check_.checkEventAlert(due);
     }
 }

@@ -17,7 +17,7 @@ QString lastCheckPlus(const QDate &lastCheck, int days)
 
 } // namespace
 
-QString ErrorTrackingText(const QDate &today, const QString &displayedDateInfo, const QString &lastCheck)
+QString errorTrackingText(const QDate &today, const QString &displayedDateInfo, const QString &lastCheck)
 {
     const QDate lastCheckDate = QDate::fromString(lastCheck.left(8), QStringLiteral("yyyyMMdd"));
     const QStringList lines{

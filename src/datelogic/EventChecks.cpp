@@ -25,8 +25,8 @@ bool isFourDigitYear(const QString &text)
 
 bool hasDuplicateTitle(const EventTable &table, const QString &title, int editedIndex)
 {
-    for (int i = 0; i <= table.EventCount; ++i) {
-        if (i != editedIndex && table.Events[i].Title == title)
+    for (int i = 0; i <= table.eventCount; ++i) {
+        if (i != editedIndex && table.events[i].title == title)
             return true;
     }
     return false;
@@ -34,7 +34,7 @@ bool hasDuplicateTitle(const EventTable &table, const QString &title, int edited
 
 } // namespace
 
-std::optional<CheckMessage> CheckEventForm(const EventTable &table, const EventForm &form, int editedIndex,
+std::optional<CheckMessage> checkEventForm(const EventTable &table, const EventForm &form, int editedIndex,
                                            const QDate &today)
 {
     std::optional<CheckMessage> message;
@@ -43,7 +43,7 @@ std::optional<CheckMessage> CheckEventForm(const EventTable &table, const EventF
     };
     const int currentYear = today.year();
     const int year = boxValue(form.year);
-    const int month = MonthNumber(form.monthName);
+    const int month = monthNumber(form.monthName);
     const int day = boxValue(form.day);
 
     if (hasDuplicateTitle(table, form.title, editedIndex))
@@ -58,7 +58,7 @@ std::optional<CheckMessage> CheckEventForm(const EventTable &table, const EventF
     if (form.year.isEmpty() && form.monthName == QLatin1String("February") && form.day == QLatin1String("29"))
         fail("Invalid date", QStringLiteral("February 29th does not occur every year."));
     // An empty year counts as year 0, a leap year: 29 February is left to the check above.
-    if (day == 0 || day > DaysInMonth(month, year))
+    if (day == 0 || day > daysInMonth(month, year))
         fail("Invalid date", QStringLiteral("The date you have entered for your event does not exist."));
     if (!form.hours.isEmpty() || !form.minutes.isEmpty()) {
         const int hours = form.hours.isEmpty() ? -1 : boxValue(form.hours);
@@ -68,7 +68,7 @@ std::optional<CheckMessage> CheckEventForm(const EventTable &table, const EventF
                  QStringLiteral("The time you have entered for your event does not exist (or have wrong format.) "
                                 "Leave both field blank to ignore the time."));
     }
-    if (isFourDigitYear(form.year) && month > 0 && day >= 1 && day <= DaysInMonth(month, year)
+    if (isFourDigitYear(form.year) && month > 0 && day >= 1 && day <= daysInMonth(month, year)
         && QDate(year, month, day) < today)
         fail("Invalid date", QStringLiteral("The date you have entered for your event has already occured."));
     return message;

@@ -25,5 +25,5 @@ struct CheckMessage {
 // Runs every check of the event dialog in order; when several fail, the last
 // one's message is the one to show. editedIndex is the event being edited,
 // -1 when a new one is added. Empty when the form may be saved.
-std::optional<CheckMessage> CheckEventForm(const EventTable &table, const EventForm &form, int editedIndex,
+std::optional<CheckMessage> checkEventForm(const EventTable &table, const EventForm &form, int editedIndex,
                                            const QDate &today);

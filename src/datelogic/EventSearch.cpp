@@ -22,8 +22,8 @@ class EventDays {
 public:
     explicit EventDays(const EventTable &table)
     {
-        for (int i = 0; i <= table.EventCount; ++i) {
-            const Event &event = table.Events[i];
+        for (int i = 0; i <= table.eventCount; ++i) {
+            const Event &event = table.events[i];
             const int month = twoDigitValue(event.monthText());
             const int day = twoDigitValue(event.dayText());
             if (month < 1 || month > 12 || day < 0 || day > 32)
@@ -86,7 +86,7 @@ void stepBack(CalendarDay &date)
     }
 }
 
-std::optional<CalendarDay> FindNextEvent(const EventTable &table, CalendarDay from, int currentYear)
+std::optional<CalendarDay> findNextEvent(const EventTable &table, CalendarDay from, int currentYear)
 {
     const EventDays days(table);
     for (int step = 0; step <= MaxSteps; ++step) {
@@ -99,7 +99,7 @@ std::optional<CalendarDay> FindNextEvent(const EventTable &table, CalendarDay fr
     return std::nullopt;
 }
 
-std::optional<CalendarDay> FindPreviousEvent(const EventTable &table, CalendarDay from, int currentYear)
+std::optional<CalendarDay> findPreviousEvent(const EventTable &table, CalendarDay from, int currentYear)
 {
     const EventDays days(table);
     for (int step = 0; step <= MaxSteps; ++step) {

@@ -21,6 +21,6 @@ void stepBack(CalendarDay &date);
 
 // The nearest later day with an event, searched day by day for at most 3651
 // steps and never beyond ten years after the current year.
-std::optional<CalendarDay> FindNextEvent(const EventTable &table, CalendarDay from, int currentYear);
+std::optional<CalendarDay> findNextEvent(const EventTable &table, CalendarDay from, int currentYear);
 // The nearest earlier day with an event, never before the current year.
-std::optional<CalendarDay> FindPreviousEvent(const EventTable &table, CalendarDay from, int currentYear);
+std::optional<CalendarDay> findPreviousEvent(const EventTable &table, CalendarDay from, int currentYear);

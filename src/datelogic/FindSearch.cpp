@@ -11,34 +11,34 @@ const QString EveryYearText = QStringLiteral("every year");
 
 } // namespace
 
-std::vector<int> FindEvents(const EventTable &table, const QString &text, const QString &monthName,
+std::vector<int> findEvents(const EventTable &table, const QString &text, const QString &monthName,
                             const QString &year)
 {
-    const int month = MonthNumber(monthName);
-    const QString monthFilter = TwoDigits(month);
+    const int month = monthNumber(monthName);
+    const QString monthFilter = twoDigits(month);
     std::vector<int> found;
-    for (int i = 0; i <= table.EventCount; ++i) {
-        const Event &event = table.Events[i];
-        const bool textMatches = !event.Title.isEmpty() && event.Title.contains(text, Qt::CaseInsensitive);
+    for (int i = 0; i <= table.eventCount; ++i) {
+        const Event &event = table.events[i];
+        const bool textMatches = !event.title.isEmpty() && event.title.contains(text, Qt::CaseInsensitive);
         const bool monthMatches = month == 0 || event.monthText() == monthFilter;
         const bool yearMatches = year.isEmpty() || event.yearText() == year || event.isEveryYear();
         if (textMatches && monthMatches && yearMatches)
             found.push_back(i);
     }
     std::stable_sort(found.begin(), found.end(), [&table](int a, int b) {
-        return table.Events[a].Title.compare(table.Events[b].Title, Qt::CaseInsensitive) < 0;
+        return table.events[a].title.compare(table.events[b].title, Qt::CaseInsensitive) < 0;
     });
     return found;
 }
 
-FindResult FindResultAt(const EventTable &table, int index)
+FindResult findResultAt(const EventTable &table, int index)
 {
-    const Event &event = table.Events[index];
+    const Event &event = table.events[index];
     FindResult result;
     result.yearText = event.isEveryYear() ? EveryYearText : event.yearText().toString();
-    result.monthName = MonthName(event.monthText().toInt());
+    result.monthName = monthName(event.monthText().toInt());
     result.dayText = QString::number(event.dayText().toInt());
-    result.tooltip = event.Title + QStringLiteral(", ") + result.monthName + QLatin1Char(' ') + result.dayText
+    result.tooltip = event.title + QStringLiteral(", ") + result.monthName + QLatin1Char(' ') + result.dayText
                      + QStringLiteral(", ") + result.yearText;
     return result;
 }
@@ -47,5 +47,5 @@ int FindResult::jumpYear(const QDate &today) const
 {
     if (yearText != EveryYearText)
         return yearText.toInt();
-    return today.month() <= MonthNumber(monthName) ? today.year() : today.year() + 1;
+    return today.month() <= monthNumber(monthName) ? today.year() : today.year() + 1;
 }

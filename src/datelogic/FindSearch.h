@@ -12,7 +12,7 @@ struct EventTable;
 // month name and year ("" for no filter; every-year events pass any year), as
 // indexes in the case-insensitive alphabetical order of their titles. Events
 // with an empty title are never found.
-std::vector<int> FindEvents(const EventTable &table, const QString &text, const QString &monthName,
+std::vector<int> findEvents(const EventTable &table, const QString &text, const QString &monthName,
                             const QString &year);
 
 // What the find dialog keeps of the chosen result.
@@ -29,4 +29,4 @@ struct FindResult {
 
 // The details of the event at index. Each result keeps its own event, so two
 // events of the same title lead to their own dates.
-FindResult FindResultAt(const EventTable &table, int index);
+FindResult findResultAt(const EventTable &table, int index);

@@ -10,10 +10,10 @@ MonthLayout::MonthLayout(int year, int month)
     const int weekday = QDate(year, month, 1).dayOfWeek() - 1;
     origin_ = weekday >= 4 ? weekday : weekday + Columns;
 
-    const int previousLength = DaysInMonth(month == 1 ? 12 : month - 1, year);
+    const int previousLength = daysInMonth(month == 1 ? 12 : month - 1, year);
     for (int k = 0; k < origin_; ++k)
         cells_[k] = {previousLength - (origin_ - 1 - k), false};
-    const int length = DaysInMonth(month, year);
+    const int length = daysInMonth(month, year);
     for (int d = 1; d <= length; ++d)
         cells_[origin_ + d - 1] = {d, true};
     int next = 1;
@@ -26,13 +26,13 @@ bool isShownYear(int year, int currentYear)
     return year >= currentYear && year <= currentYear + ShownYearsAhead;
 }
 
-QString DateHeading(int year, int month, int day)
+QString dateHeading(int year, int month, int day)
 {
-    return MonthName(month) + QLatin1Char(' ') + QString::number(day) + QStringLiteral(", ") + QString::number(year);
+    return monthName(month) + QLatin1Char(' ') + QString::number(day) + QStringLiteral(", ") + QString::number(year);
 }
 
-QString DisplayedDateRecord(int year, int month, int day)
+QString displayedDateRecord(int year, int month, int day)
 {
-    return QStringLiteral("DisplayedDate(short)=") + QString::number(year) + TwoDigits(month) + TwoDigits(day)
-           + QStringLiteral("\r\nDisplayedDate(long)=") + DateHeading(year, month, day);
+    return QStringLiteral("DisplayedDate(short)=") + QString::number(year) + twoDigits(month) + twoDigits(day)
+           + QStringLiteral("\r\nDisplayedDate(long)=") + dateHeading(year, month, day);
 }

@@ -35,6 +35,6 @@ constexpr int ShownYearsAhead = 10;
 bool isShownYear(int year, int currentYear);
 
 // "February 5, 2002": the heading of the displayed date.
-QString DateHeading(int year, int month, int day);
+QString dateHeading(int year, int month, int day);
 // The diagnostic record of a drawn date, both in its short and its long form.
-QString DisplayedDateRecord(int year, int month, int day);
+QString displayedDateRecord(int year, int month, int day);

@@ -16,10 +16,10 @@ QDate storedDate(QStringView yyyymmdd)
     return QDate(year, month, day);
 }
 
-std::optional<QDate> NextOccurrence(const Event &event, const QDate &today)
+std::optional<QDate> nextOccurrence(const Event &event, const QDate &today)
 {
     if (!event.isEveryYear()) {
-        const QDate date = storedDate(event.Date);
+        const QDate date = storedDate(event.date);
         return date.isValid() ? std::optional(date) : std::nullopt;
     }
     const int month = digitsValue(event.monthText());
@@ -31,16 +31,16 @@ std::optional<QDate> NextOccurrence(const Event &event, const QDate &today)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-std::optional<qint64> DaysLeft(const Event &event, const QDate &today)
+std::optional<qint64> daysLeft(const Event &event, const QDate &today)
 {
-    const std::optional<QDate> next = NextOccurrence(event, today);
+    const std::optional<QDate> next = nextOccurrence(event, today);
     if (!next)
         return std::nullopt;
     return today.daysTo(*next);
 }
 
-bool EventOnDate(const Event &event, int day, int month, const QString &year)
+bool eventOnDate(const Event &event, int day, int month, const QString &year)
 {
-    return event.dayText() == TwoDigits(day) && event.monthText() == TwoDigits(month)
+    return event.dayText() == twoDigits(day) && event.monthText() == twoDigits(month)
            && (event.yearText() == year || event.isEveryYear());
 }

@@ -11,14 +11,14 @@ struct Event;
 // every-year event its month and day this year, or next year once that day
 // has passed. Empty when the stored date names no real day (31 April, or an
 // every-year 29 February in a common year).
-std::optional<QDate> NextOccurrence(const Event &event, const QDate &today);
+std::optional<QDate> nextOccurrence(const Event &event, const QDate &today);
 
 // Whole days from today to NextOccurrence (today 0, tomorrow 1, yesterday -1).
-std::optional<qint64> DaysLeft(const Event &event, const QDate &today);
+std::optional<qint64> daysLeft(const Event &event, const QDate &today);
 
 // Whether the event belongs on a calendar day. The year is compared as text,
 // as the month's year list shows it; every-year events match any year.
-bool EventOnDate(const Event &event, int day, int month, const QString &year);
+bool eventOnDate(const Event &event, int day, int month, const QString &year);
 
 // A stored yyyymmdd date such as LastCheck; invalid unless its first eight
 // characters are digits that name a real day.

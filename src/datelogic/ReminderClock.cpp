@@ -32,8 +32,8 @@ bool isDue(const Reminder &reminder, qint64 nowMs)
 
 void shiftReminders(EventTable &table, qint64 jumpMs)
 {
-    for (int i = 0; i <= table.EventCount; ++i) {
-        Reminder &reminder = table.Events[i].RemindAgain;
+    for (int i = 0; i <= table.eventCount; ++i) {
+        Reminder &reminder = table.events[i].remindAgain;
         if (reminder.state == Reminder::State::Pending)
             reminder.dueMs += jumpMs;
     }

@@ -33,7 +33,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
     usefulData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     usefulData_->setGeometry(twipsRect(120, 600, 4455, 2055));
     // The box shows lines; the CR LF joints are the form the text is sent in.
-    const QString text = ErrorTrackingText(platform.clock().today(), state.DisplayedDateInfo, state.LastCheck);
+    const QString text = errorTrackingText(platform.clock().today(), state.displayedDateInfo, state.lastCheck);
     usefulData_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     auto *copy = new QPushButton(QStringLiteral("&Copy to clipboard"), this);

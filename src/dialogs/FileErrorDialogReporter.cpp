@@ -12,17 +12,17 @@ constexpr int LongerBy = 405;
 
 } // namespace
 
-void FileErrorDialogReporter::ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+void FileErrorDialogReporter::reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                                               const QString &backupName)
 {
     const int extra = backupName.isEmpty() ? 0 : LongerBy;
-    ShowGeneralDialog(state_, centreOn_, Width, Height + extra, FileErrorTitle(errorNumber),
-                      FileErrorMessage(fileName, operation, backupName), MessageHeight + extra, QStringLiteral("Ok"),
+    showGeneralDialog(state_, centreOn_, Width, Height + extra, fileErrorTitle(errorNumber),
+                      fileErrorMessage(fileName, operation, backupName), MessageHeight + extra, QStringLiteral("Ok"),
                       QString());
 }
 
-void FileErrorDialogReporter::ReportFileChanged(const QString &fileName, const QString &backupName)
+void FileErrorDialogReporter::reportFileChanged(const QString &fileName, const QString &backupName)
 {
-    ShowGeneralDialog(state_, centreOn_, Width, Height + LongerBy, FileChangedTitle(),
-                      FileChangedMessage(fileName, backupName), MessageHeight + LongerBy, QStringLiteral("Ok"), QString());
+    showGeneralDialog(state_, centreOn_, Width, Height + LongerBy, fileChangedTitle(),
+                      fileChangedMessage(fileName, backupName), MessageHeight + LongerBy, QStringLiteral("Ok"), QString());
 }

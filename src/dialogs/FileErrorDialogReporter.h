@@ -13,9 +13,9 @@ public:
     // The window the reports appear over, once there is one.
     void setCentreOn(QWidget *centreOn) { centreOn_ = centreOn; }
 
-    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                          const QString &backupName) override;
-    void ReportFileChanged(const QString &fileName, const QString &backupName) override;
+    void reportFileChanged(const QString &fileName, const QString &backupName) override;
 
 private:
     AppState &state_;

@@ -130,36 +130,36 @@ void GeneralDialog::centreOn(const QWidget *widget)
     move(centre - QPoint(width() / 2, height() / 2));
 }
 
-void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
+void showGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
                        const QString &message, int messageHeight, const QString &kind,
                        const QString &checkboxCaption)
 {
     GeneralDialog dialog(width, height, title, message, messageHeight, kind, checkboxCaption, centreOn);
     dialog.centreOn(centreOn);
     dialog.exec();
-    state.DialogResult = dialog.answer();
-    state.DialogCheckbox = dialog.checkboxAnswer();
+    state.dialogResult = dialog.answer();
+    state.dialogCheckbox = dialog.checkboxAnswer();
 }
 
-bool ConfirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
+bool confirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
                     qint16 &confirmSetting)
 {
     if (confirmSetting != 1)
         return true;
-    ShowGeneralDialog(state, centreOn, 4815, 1785, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
+    showGeneralDialog(state, centreOn, 4815, 1785, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
                       QStringLiteral("Are you sure you want to remove this %1?\n"
                                      "Note: You can not undo this operation!")
                           .arg(thing),
                       495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
-    if (state.DialogResult != QLatin1String("Yes"))
+    if (state.dialogResult != QLatin1String("Yes"))
         return false;
-    if (state.DialogCheckbox)
+    if (state.dialogCheckbox)
         confirmSetting = 0;
     return true;
 }
 
-void ShowDatabaseFull(AppState &state, QWidget *centreOn, const QString &message)
+void showDatabaseFull(AppState &state, QWidget *centreOn, const QString &message)
 {
-    ShowGeneralDialog(state, centreOn, 4815, 1605, QStringLiteral("Database is full"), message, 735,
+    showGeneralDialog(state, centreOn, 4815, 1605, QStringLiteral("Database is full"), message, 735,
                       QStringLiteral("Ok"), QString());
 }

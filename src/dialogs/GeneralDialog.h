@@ -46,15 +46,15 @@ private:
 
 // Shows the dialog modally and leaves the answer in state.DialogResult and
 // state.DialogCheckbox. Sizes in twips; width is the window width less 55.
-void ShowGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
+void showGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
                        const QString &message, int messageHeight, const QString &kind,
                        const QString &checkboxCaption);
 
 // Asks before an event or a note ("event", "note") is removed, unless the
 // user switched the question off; a ticked box switches it off. True when
 // the removal may go ahead.
-bool ConfirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
+bool confirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
                     qint16 &confirmSetting);
 
 // "Database is full" with the message of the table that is full.
-void ShowDatabaseFull(AppState &state, QWidget *centreOn, const QString &message);
+void showDatabaseFull(AppState &state, QWidget *centreOn, const QString &message);

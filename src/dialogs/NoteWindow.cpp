@@ -124,9 +124,9 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
         const QRect main = mainWindow ? mainWindow->frameGeometry() : QRect();
         placeOnScreen(main.center() - rect().center());
     } else {
-        const Note &note = state_.Notes[noteIndex_];
-        textContent_->setPlainText(toShown(note.Content));
-        placeOnScreen(QPoint(twipsToPixels(note.Left), twipsToPixels(note.Top)));
+        const Note &note = state_.notes[noteIndex_];
+        textContent_->setPlainText(toShown(note.content));
+        placeOnScreen(QPoint(twipsToPixels(note.left), twipsToPixels(note.top)));
     }
 }
 
@@ -190,12 +190,12 @@ bool NoteWindow::storeNote()
     if (noteIndex_ < 0) {
         if (state_.NoteTable::isFull())
             return false;
-        noteIndex_ = state_.AddNote(Note{});
+        noteIndex_ = state_.addNote(Note{});
     }
-    Note &note = state_.Notes[noteIndex_];
-    note.Content = text;
-    note.Left = toStoredTwips(x());
-    note.Top = toStoredTwips(y());
+    Note &note = state_.notes[noteIndex_];
+    note.content = text;
+    note.left = toStoredTwips(x());
+    note.top = toStoredTwips(y());
     return true;
 }
 
@@ -212,7 +212,7 @@ void NoteWindow::closeNote()
         return;
     }
     if (noteIndex_ < 0 && state_.NoteTable::isFull()) {
-        ShowGeneralDialog(state_, this, 4815, 1605, QStringLiteral("Database is full"), notesFullMessage(), 735,
+        showGeneralDialog(state_, this, 4815, 1605, QStringLiteral("Database is full"), notesFullMessage(), 735,
                           QStringLiteral("Ok"), QString());
         return;
     }
@@ -230,11 +230,11 @@ void NoteWindow::removeNote()
     // Counted as stored, with each line break two characters; a title has one line.
     const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
     const QString shown =
-        toSingleLine(state_.Notes[noteIndex_].Content.left(20)) + (longText ? QStringLiteral("...") : QString());
-    if (!ConfirmRemoval(state_, this, shown, QStringLiteral("note"), state_.ConfirmRemoveN))
+        toSingleLine(state_.notes[noteIndex_].content.left(20)) + (longText ? QStringLiteral("...") : QString());
+    if (!confirmRemoval(state_, this, shown, QStringLiteral("note"), state_.confirmRemoveN))
         return;
     const int removed = noteIndex_;
-    state_.RemoveNote(removed);
+    state_.removeNote(removed);
     noteIndex_ = -1; // gone from the table: closing drops the window without a trace
     emit noteRemoved(removed);
     finish();
@@ -245,7 +245,7 @@ void NoteWindow::removeNote()
 // questions are off and otherwise keeps its stored text.
 bool NoteWindow::closeKeepingText()
 {
-    if (textContent_->toPlainText().isEmpty() && noteIndex_ >= 0 && state_.ConfirmRemoveN != 1) {
+    if (textContent_->toPlainText().isEmpty() && noteIndex_ >= 0 && state_.confirmRemoveN != 1) {
         removeNote();
         return true;
     }

@@ -19,13 +19,13 @@ NoteWindows::~NoteWindows()
 
 void NoteWindows::openNew()
 {
-    state_.OpenNoteIndex = -1;
+    state_.openNoteIndex = -1;
     show(-1);
 }
 
 void NoteWindows::open(int index)
 {
-    state_.OpenNoteIndex = static_cast<qint16>(index);
+    state_.openNoteIndex = static_cast<qint16>(index);
     menu_.setOpen(index, true);
     show(index);
 }
@@ -46,15 +46,15 @@ void NoteWindows::show(int index)
 
 void NoteWindows::noteStored()
 {
-    menu_.RefreshNotesMenu();
-    file_.SaveNotes(state_);
+    menu_.refreshNotesMenu();
+    file_.saveNotes(state_);
 }
 
 // The last note moved into the freed slot: its window, if open, follows it,
 // and its entry stays disabled.
 void NoteWindows::noteRemoved(int index)
 {
-    const int movedFrom = state_.NoteCount + 1;
+    const int movedFrom = state_.noteCount + 1;
     menu_.hideEntry(index);
     menu_.hideEntry(movedFrom);
     for (NoteWindow *window : windows()) {
@@ -63,8 +63,8 @@ void NoteWindows::noteRemoved(int index)
             menu_.setOpen(index, true);
         }
     }
-    menu_.RefreshNotesMenu();
-    file_.SaveNotes(state_);
+    menu_.refreshNotesMenu();
+    file_.saveNotes(state_);
 }
 
 void NoteWindows::storeAll()
@@ -83,7 +83,7 @@ void NoteWindows::closeAll()
     const QString lost = dropped == 1 ? QStringLiteral("the new note that was still open could not be kept.")
                                       : QStringLiteral("%1 new notes that were still open could not be kept.")
                                             .arg(dropped);
-    ShowGeneralDialog(state_, mainWindow_, 4815, 1605, QStringLiteral("Database is full"),
+    showGeneralDialog(state_, mainWindow_, 4815, 1605, QStringLiteral("Database is full"),
                       QStringLiteral("The notes database is full, so ") + lost, 735, QStringLiteral("Ok"),
                       QString());
 }

@@ -24,11 +24,11 @@ QString NotesMenu::captionFor(const QString &content)
     return noteMenuCaption(toSingleLine(content)).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-void NotesMenu::RefreshNotesMenu()
+void NotesMenu::refreshNotesMenu()
 {
-    separator_->setVisible(notes_.NoteCount >= 0);
-    for (int i = 0; i <= notes_.NoteCount; ++i) {
-        entries_[i]->setText(captionFor(notes_.Notes[i].Content));
+    separator_->setVisible(notes_.noteCount >= 0);
+    for (int i = 0; i <= notes_.noteCount; ++i) {
+        entries_[i]->setText(captionFor(notes_.notes[i].content));
         entries_[i]->setVisible(true);
     }
 }

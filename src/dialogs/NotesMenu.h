@@ -18,7 +18,7 @@ class NotesMenu : public QObject {
 public:
     NotesMenu(QMenu *menu, const NoteTable &notes);
 
-    void RefreshNotesMenu();
+    void refreshNotesMenu();
     // An open note's entry is disabled, so it cannot be opened twice.
     void setOpen(int index, bool open);
     void hideEntry(int index);

@@ -166,15 +166,15 @@ QWidget *SettingsDialog::buildCategoriesPage()
 
 void SettingsDialog::load()
 {
-    checkAutostart_->setChecked(state_.Autostart == 1);
-    checkLoadMinimized_->setChecked(state_.LoadMinimized == 1);
-    checkMute_->setChecked(state_.Mute == 1);
-    checkConfirmExit_->setChecked(state_.ConfirmExit == 1);
-    checkConfirmRemoveE_->setChecked(state_.ConfirmRemoveE == 1);
-    checkConfirmRemoveN_->setChecked(state_.ConfirmRemoveN == 1);
+    checkAutostart_->setChecked(state_.autostart == 1);
+    checkLoadMinimized_->setChecked(state_.loadMinimized == 1);
+    checkMute_->setChecked(state_.mute == 1);
+    checkConfirmExit_->setChecked(state_.confirmExit == 1);
+    checkConfirmRemoveE_->setChecked(state_.confirmRemoveE == 1);
+    checkConfirmRemoveN_->setChecked(state_.confirmRemoveN == 1);
     (state_.uses12HourClock() ? twelveHours_ : twentyFourHours_)->setChecked(true);
     for (int i = 0; i < 3; ++i)
-        setWholeText(textOwnCategory_[i], state_.UserCategories[i]);
+        setWholeText(textOwnCategory_[i], state_.userCategories[i]);
 }
 
 // Only a change of the box touches the entry, so one removed elsewhere is
@@ -189,18 +189,18 @@ void SettingsDialog::switchAutostart(bool on)
 void SettingsDialog::apply()
 {
     const bool autostart = checkAutostart_->isChecked();
-    if (autostart != (state_.Autostart == 1))
+    if (autostart != (state_.autostart == 1))
         switchAutostart(autostart);
     const auto flag = [](const QCheckBox *box) { return static_cast<qint16>(box->isChecked() ? 1 : 0); };
-    state_.Autostart = flag(checkAutostart_);
-    state_.LoadMinimized = flag(checkLoadMinimized_);
-    state_.Mute = flag(checkMute_);
-    state_.TimeFormat = twelveHours_->isChecked() ? 12 : 24;
-    state_.ConfirmExit = flag(checkConfirmExit_);
-    state_.ConfirmRemoveE = flag(checkConfirmRemoveE_);
-    state_.ConfirmRemoveN = flag(checkConfirmRemoveN_);
+    state_.autostart = flag(checkAutostart_);
+    state_.loadMinimized = flag(checkLoadMinimized_);
+    state_.mute = flag(checkMute_);
+    state_.timeFormat = twelveHours_->isChecked() ? 12 : 24;
+    state_.confirmExit = flag(checkConfirmExit_);
+    state_.confirmRemoveE = flag(checkConfirmRemoveE_);
+    state_.confirmRemoveN = flag(checkConfirmRemoveN_);
     for (int i = 0; i < 3; ++i)
-        state_.UserCategories[i] = textOwnCategory_[i]->text();
+        state_.userCategories[i] = textOwnCategory_[i]->text();
     emit settingsApplied();
     accept();
 }

@@ -121,7 +121,7 @@ void EventDialog::buildWindow()
 
     addLabel(this, QStringLiteral("labelDate"), QStringLiteral("&Date"), twipsRect(120, 1800, 495, 285), true);
     comboMonth_ = addComboBox(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));
-    comboMonth_->addItems(MonthNames());
+    comboMonth_->addItems(monthNames());
     textDay_ = addDigitBox(QStringLiteral("textDay"), QStringLiteral("Day"), twipsRect(1680, 2040, 375, 285), 2);
     addLabel(this, QStringLiteral("labelComma"), QStringLiteral(","), twipsRect(2055, 2160, 255, 255), false);
     textYear_ = addDigitBox(QStringLiteral("textYear"), QStringLiteral("Year (leave empty for \"every year\")"),
@@ -178,7 +178,7 @@ void EventDialog::buildWindow()
 // The sorted category list, with extra added when it is not empty.
 void EventDialog::fillCategories(const QString &extra)
 {
-    QStringList categories = categoryChoices(state_.UserCategories);
+    QStringList categories = categoryChoices(state_.userCategories);
     if (!extra.isEmpty())
         categories << extra;
     categories.sort(Qt::CaseInsensitive);
@@ -199,33 +199,33 @@ void EventDialog::prepareEdit(int index)
 {
     setWindowTitle(EditCaption);
     editedIndex_ = index;
-    const Event &event = state_.Events[index];
-    setWholeText(textTitle_, event.Title);
-    textDescription_->setPlainText(event.Description);
-    if (event.Time != QString(Event::TimeWidth, QLatin1Char(' '))) {
-        textHours_->setText(event.Time.left(2));
-        textMinutes_->setText(event.Time.right(2));
+    const Event &event = state_.events[index];
+    setWholeText(textTitle_, event.title);
+    textDescription_->setPlainText(event.description);
+    if (event.time != QString(Event::TimeWidth, QLatin1Char(' '))) {
+        textHours_->setText(event.time.left(2));
+        textMinutes_->setText(event.time.right(2));
         // Midnight is 12 AM and noon 12 PM on the 12-hour clock.
         if (state_.uses12HourClock()) {
-            const TwelveHour twelve = toTwelveHour(event.Time.left(2).toInt());
-            textHours_->setText(twelve.pm ? QString::number(twelve.hour) : TwoDigits(twelve.hour));
+            const TwelveHour twelve = toTwelveHour(event.time.left(2).toInt());
+            textHours_->setText(twelve.pm ? QString::number(twelve.hour) : twoDigits(twelve.hour));
             comboAMPM_->setCurrentText(twelve.pm ? QStringLiteral("PM") : QStringLiteral("AM"));
         }
     }
     if (!event.isEveryYear())
         textYear_->setText(event.yearText().toString());
-    if (event.NotifyingDays != 0)
-        setWholeText(textAlert_, QString::number(std::abs(event.NotifyingDays)));
-    checkboxDisableThisYear_->setChecked(event.NotifyingDays < 0 &&
+    if (event.notifyingDays != 0)
+        setWholeText(textAlert_, QString::number(std::abs(event.notifyingDays)));
+    checkboxDisableThisYear_->setChecked(event.notifyingDays < 0 &&
                                          textYear_->text() == QString::number(clock_.today().year()));
-    textSound_->setText(event.Sound);
-    comboMonth_->setCurrentText(MonthName(event.monthText().toInt()));
-    if (!event.Category.isEmpty()) {
+    textSound_->setText(event.sound);
+    comboMonth_->setCurrentText(monthName(event.monthText().toInt()));
+    if (!event.category.isEmpty()) {
         // A user category renamed since stays the event's own until the user
         // picks another; otherwise saving the edit would drop it.
-        if (comboCategory_->findText(event.Category) < 0)
-            fillCategories(event.Category);
-        comboCategory_->setCurrentText(event.Category);
+        if (comboCategory_->findText(event.category) < 0)
+            fillCategories(event.category);
+        comboCategory_->setCurrentText(event.category);
     }
     textDay_->setText(event.dayText().toString());
 }
@@ -253,29 +253,29 @@ void EventDialog::store()
 {
     const EventForm form{textTitle_->text(),  textYear_->text(),  comboMonth_->currentText(),
                          textDay_->text(),    textHours_->text(), textMinutes_->text()};
-    if (const std::optional<CheckMessage> problem = CheckEventForm(state_, form, editedIndex_, clock_.today())) {
-        ShowGeneralDialog(state_, this, 4815, 1545, problem->title, problem->text, 615, QStringLiteral("Ok"),
+    if (const std::optional<CheckMessage> problem = checkEventForm(state_, form, editedIndex_, clock_.today())) {
+        showGeneralDialog(state_, this, 4815, 1545, problem->title, problem->text, 615, QStringLiteral("Ok"),
                           QString());
         return;
     }
 
-    Event event = editedIndex_ >= 0 ? state_.Events[editedIndex_] : Event();
-    event.Title = form.title;
-    event.Date = (form.year.isEmpty() ? QString(Event::EveryYear) : form.year) +
-                 TwoDigits(MonthNumber(form.monthName)) + TwoDigits(form.day.toInt());
+    Event event = editedIndex_ >= 0 ? state_.events[editedIndex_] : Event();
+    event.title = form.title;
+    event.date = (form.year.isEmpty() ? QString(Event::EveryYear) : form.year) +
+                 twoDigits(monthNumber(form.monthName)) + twoDigits(form.day.toInt());
     // The main window shows the description on one line, as the file keeps it.
-    event.Description = toSingleLine(textDescription_->toPlainText());
-    event.Category = comboCategory_->currentText();
-    event.Sound = textSound_->text();
+    event.description = toSingleLine(textDescription_->toPlainText());
+    event.category = comboCategory_->currentText();
+    event.sound = textSound_->text();
     const int alertDays = textAlert_->text().toInt();
-    event.NotifyingDays = static_cast<qint16>(checkboxDisableThisYear_->isChecked() ? -alertDays : alertDays);
-    event.Time = form.hours.isEmpty() ? QString(Event::TimeWidth, QLatin1Char(' '))
-                                      : TwoDigits(storedHours()) + TwoDigits(form.minutes.toInt());
+    event.notifyingDays = static_cast<qint16>(checkboxDisableThisYear_->isChecked() ? -alertDays : alertDays);
+    event.time = form.hours.isEmpty() ? QString(Event::TimeWidth, QLatin1Char(' '))
+                                      : twoDigits(storedHours()) + twoDigits(form.minutes.toInt());
     if (editedIndex_ >= 0) {
-        state_.Events[editedIndex_] = event;
-    } else if (!state_.AddEvent(event)) {
+        state_.events[editedIndex_] = event;
+    } else if (!state_.addEvent(event)) {
         // Another add dialog (from the tray menu) took the last slot meanwhile.
-        ShowDatabaseFull(state_, this, eventsFullMessage());
+        showDatabaseFull(state_, this, eventsFullMessage());
         return;
     }
     emit eventStored();

@@ -16,10 +16,10 @@ public:
 
     // Reads the events and drops one-time events of past years. After a
     // failure the table is empty and LastCheck keeps its value.
-    bool LoadCalendar(EventTable &table, QString &LastCheck, MissingFile missing = MissingFile::IsAnError);
+    bool loadCalendar(EventTable &table, QString &LastCheck, MissingFile missing = MissingFile::IsAnError);
     // Writes the table with today as LastCheck; LastCheck itself is not
     // changed, so during a run it keeps the date of the previous save.
-    bool SaveCalendar(const EventTable &table);
+    bool saveCalendar(const EventTable &table);
 
     // The file's text for a table, as saved.
     static QString format(const EventTable &table, const QDate &today);

@@ -1,6 +1,6 @@
 #include "eventdata/Categories.h"
 
-const QStringList &BuiltInCategories()
+const QStringList &builtInCategories()
 {
     static const QStringList names = {
         QStringLiteral("Birthday"),  QStringLiteral("Notable date"), QStringLiteral("Holiday"),
@@ -49,7 +49,7 @@ bool categoryImageShowsName(CategoryImage image)
 QStringList categoryChoices(const std::array<QString, 3> &userCategories)
 {
     QStringList choices{QString()};
-    choices += BuiltInCategories();
+    choices += builtInCategories();
     for (const QString &name : userCategories) {
         if (!name.isEmpty())
             choices += name;

@@ -21,7 +21,7 @@ enum class CategoryImage {
 };
 
 // The thirteen built-in names in the order the event dialog offers them.
-const QStringList &BuiltInCategories();
+const QStringList &builtInCategories();
 
 // The picture for a category name (exact, case-sensitive); "None" gives
 // CategoryImage::None, unknown and user names give CategoryImage::Misc.

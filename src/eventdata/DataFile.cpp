@@ -146,7 +146,7 @@ bool DataFile::load(const std::function<int(const QStringList &)> &parse, Missin
     if (error == 0)
         return true;
     const QString backup = keepUnreadFile();
-    reporter_.ReportFileError(name_, Reading, error, backup);
+    reporter_.reportFileError(name_, Reading, error, backup);
     return false;
 }
 
@@ -156,7 +156,7 @@ bool DataFile::save(const QString &contents)
     if (error == 0)
         error = writeAtomically(encodeDataText(contents));
     if (error != 0) {
-        reporter_.ReportFileError(name_, Writing, error, {});
+        reporter_.reportFileError(name_, Writing, error, {});
         return false;
     }
     return true;
@@ -210,7 +210,7 @@ int DataFile::keepFileOnDisk()
         return 0;
     if (const int error = keepBackup(backup))
         return error;
-    reporter_.ReportFileChanged(name_, backup);
+    reporter_.reportFileChanged(name_, backup);
     return 0;
 }
 

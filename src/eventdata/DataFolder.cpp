@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-const QStringList &DataFileNames()
+const QStringList &dataFileNames()
 {
     static const QStringList names = {
         QStringLiteral("calendar.dat"),
@@ -20,7 +20,7 @@ const QStringList &DataFileNames()
 bool holdsNoDataFile(const QString &folder)
 {
     const QDir dir(folder);
-    return std::none_of(DataFileNames().begin(), DataFileNames().end(),
+    return std::none_of(dataFileNames().begin(), dataFileNames().end(),
                         [&dir](const QString &name) { return QFileInfo::exists(dir.filePath(name)); });
 }
 
@@ -43,7 +43,7 @@ void removeStaleTemporaryFiles(const QString &folder)
 {
     static const QRegularExpression temporary = [] {
         QStringList names;
-        for (const QString &name : DataFileNames())
+        for (const QString &name : dataFileNames())
             names.append(QRegularExpression::escape(name));
         return QRegularExpression(QStringLiteral("^(%1)\\.(?!bak\\d*$)[A-Za-z0-9]{6}$").arg(names.join(QLatin1Char('|'))));
     }();

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The names of the three data files.
-const QStringList &DataFileNames();
+const QStringList &dataFileNames();
 
 // Where the data files live. A command line, when given, is the folder, taken
 // whole. Otherwise the program's own folder, as long as it already holds one

@@ -1,6 +1,6 @@
 #include "eventdata/DateText.h"
 
-const QStringList &MonthNames()
+const QStringList &monthNames()
 {
     static const QStringList names = {
         QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
@@ -11,22 +11,22 @@ const QStringList &MonthNames()
     return names;
 }
 
-QString MonthName(int month)
+QString monthName(int month)
 {
-    return month >= 1 && month <= 12 ? MonthNames().at(month - 1) : QString();
+    return month >= 1 && month <= 12 ? monthNames().at(month - 1) : QString();
 }
 
-int MonthNumber(const QString &name)
+int monthNumber(const QString &name)
 {
-    return int(MonthNames().indexOf(name)) + 1;
+    return int(monthNames().indexOf(name)) + 1;
 }
 
-bool IsLeapYear(int year)
+bool isLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-int DaysInMonth(int month, int year)
+int daysInMonth(int month, int year)
 {
     switch (month) {
     case 1: case 3: case 5: case 7: case 8: case 10: case 12:
@@ -34,19 +34,19 @@ int DaysInMonth(int month, int year)
     case 4: case 6: case 9: case 11:
         return 30;
     case 2:
-        return IsLeapYear(year) ? 29 : 28;
+        return isLeapYear(year) ? 29 : 28;
     default:
         return 0;
     }
 }
 
-QString TwoDigits(int number)
+QString twoDigits(int number)
 {
     const QString digits = QString::number(number);
     return number < 10 ? QLatin1Char('0') + digits : digits;
 }
 
-int DigitKeyFilter(int characterCode)
+int digitKeyFilter(int characterCode)
 {
     constexpr int Backspace = 8;
     const bool digit = characterCode >= '0' && characterCode <= '9';

@@ -6,13 +6,13 @@
 // Month names and the fixed text forms of stored dates. The month names are
 // English whatever the system's locale.
 
-QString MonthName(int month);            // "" outside 1..12
-int MonthNumber(const QString &name);    // 0 for anything but an exact month name
-const QStringList &MonthNames();         // "January" .. "December"
-bool IsLeapYear(int year);
-int DaysInMonth(int month, int year);    // 0 outside 1..12
-QString TwoDigits(int number);           // 7 -> "07", 12 -> "12"
+QString monthName(int month);            // "" outside 1..12
+int monthNumber(const QString &name);    // 0 for anything but an exact month name
+const QStringList &monthNames();         // "January" .. "December"
+bool isLeapYear(int year);
+int daysInMonth(int month, int year);    // 0 outside 1..12
+QString twoDigits(int number);           // 7 -> "07", 12 -> "12"
 
 // Key filter of the numeric boxes: the code itself for a digit or Backspace,
 // 0 (discard the key) for anything else.
-int DigitKeyFilter(int characterCode);
+int digitKeyFilter(int characterCode);

@@ -22,20 +22,20 @@ struct Event {
     static constexpr int TimeWidth = 4;
     static constexpr auto EveryYear = QLatin1StringView("0000");
 
-    QString Title;
-    QString Description;
-    QString Category;
-    QString Date = QString(DateWidth, QLatin1Char(' '));
-    QString Time = QString(TimeWidth, QLatin1Char(' '));
-    QString Sound;
+    QString title;
+    QString description;
+    QString category;
+    QString date = QString(DateWidth, QLatin1Char(' '));
+    QString time = QString(TimeWidth, QLatin1Char(' '));
+    QString sound;
     // Alert lead time in days; 0 = no alert; negative = alerts switched off,
     // the magnitude keeps the lead time.
-    qint16 NotifyingDays = 0;
-    Reminder RemindAgain;
+    qint16 notifyingDays = 0;
+    Reminder remindAgain;
 
-    QStringView yearText() const { return QStringView(Date).mid(0, 4); }
-    QStringView monthText() const { return QStringView(Date).mid(4, 2); }
-    QStringView dayText() const { return QStringView(Date).mid(6, 2); }
+    QStringView yearText() const { return QStringView(date).mid(0, 4); }
+    QStringView monthText() const { return QStringView(date).mid(4, 2); }
+    QStringView dayText() const { return QStringView(date).mid(6, 2); }
     bool isEveryYear() const { return yearText() == EveryYear; }
 };
 

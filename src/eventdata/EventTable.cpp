@@ -5,34 +5,34 @@
 
 #include <QtGlobal>
 
-bool EventTable::AddEvent(const Event &event)
+bool EventTable::addEvent(const Event &event)
 {
     if (isFull())
         return false;
-    ++EventCount;
-    Events[EventCount] = event;
-    Events[EventCount].RemindAgain = {};
+    ++eventCount;
+    events[eventCount] = event;
+    events[eventCount].remindAgain = {};
     return true;
 }
 
-void EventTable::RemoveEvent(int index)
+void EventTable::removeEvent(int index)
 {
-    Q_ASSERT(index >= 0 && index <= EventCount);
-    if (index != EventCount)
-        Events[index] = Events[EventCount];
-    --EventCount;
+    Q_ASSERT(index >= 0 && index <= eventCount);
+    if (index != eventCount)
+        events[index] = events[eventCount];
+    --eventCount;
 }
 
-int EventTable::PurgePastEvents(int currentYear)
+int EventTable::purgePastEvents(int currentYear)
 {
     int i = 0;
-    while (i <= EventCount) {
-        const QStringView yearText = Events[i].yearText();
+    while (i <= eventCount) {
+        const QStringView yearText = events[i].yearText();
         const int year = yearText.size() == 4 ? digitsValue(yearText) : -1;
         if (year < 0)
             return FileError::TypeMismatch;
         if (year != 0 && year < currentYear)
-            RemoveEvent(i); // slot i now holds the former last event: examine it again
+            removeEvent(i); // slot i now holds the former last event: examine it again
         else
             ++i;
     }
@@ -41,8 +41,8 @@ int EventTable::PurgePastEvents(int currentYear)
 
 int EventTable::indexOfTitle(const QString &title) const
 {
-    for (int i = 0; i <= EventCount; ++i) {
-        if (Events[i].Title == title)
+    for (int i = 0; i <= eventCount; ++i) {
+        if (events[i].title == title)
             return i;
     }
     return -1;

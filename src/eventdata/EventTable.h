@@ -10,21 +10,21 @@
 struct EventTable {
     static constexpr int Capacity = 256;
 
-    std::array<Event, Capacity> Events{};
-    qint16 EventCount = -1;
+    std::array<Event, Capacity> events{};
+    qint16 eventCount = -1;
 
-    int size() const { return EventCount + 1; }
-    bool isFull() const { return EventCount >= Capacity - 1; }
+    int size() const { return eventCount + 1; }
+    bool isFull() const { return eventCount >= Capacity - 1; }
 
     // Appends an event without a reminder; false (and nothing added) when
     // the table is full.
-    bool AddEvent(const Event &event);
+    bool addEvent(const Event &event);
     // Moves the last event into the freed slot.
-    void RemoveEvent(int index);
+    void removeEvent(int index);
     // Drops every one-time event of a year before currentYear. Returns 0, or
     // the type-mismatch error number when an event's Date does not begin with
     // four digits (the table is then left partly purged; callers discard it).
-    int PurgePastEvents(int currentYear);
+    int purgePastEvents(int currentYear);
 
     // Index of the first event with exactly this title, -1 when there is none.
     int indexOfTitle(const QString &title) const;

@@ -15,11 +15,11 @@ std::vector<FailedSave> FileErrorCollector::stopCollecting()
     return std::exchange(failures_, {});
 }
 
-void FileErrorCollector::ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+void FileErrorCollector::reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                                          const QString &backupName)
 {
     if (!collecting_ || operation != QLatin1String("writing")) {
-        target_.ReportFileError(fileName, operation, errorNumber, backupName);
+        target_.reportFileError(fileName, operation, errorNumber, backupName);
         return;
     }
     const auto same = std::find_if(failures_.begin(), failures_.end(),
@@ -30,7 +30,7 @@ void FileErrorCollector::ReportFileError(const QString &fileName, const QString 
         failures_.push_back({fileName, errorNumber});
 }
 
-void FileErrorCollector::ReportFileChanged(const QString &fileName, const QString &backupName)
+void FileErrorCollector::reportFileChanged(const QString &fileName, const QString &backupName)
 {
-    target_.ReportFileChanged(fileName, backupName);
+    target_.reportFileChanged(fileName, backupName);
 }

@@ -15,9 +15,9 @@ public:
     // they first failed; from now on reports pass on again.
     std::vector<FailedSave> stopCollecting();
 
-    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                          const QString &backupName) override;
-    void ReportFileChanged(const QString &fileName, const QString &backupName) override;
+    void reportFileChanged(const QString &fileName, const QString &backupName) override;
 
 private:
     FileErrorReporter &target_;

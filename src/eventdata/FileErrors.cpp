@@ -18,7 +18,7 @@ QString consequenceFor(const QString &fileName)
 
 } // namespace
 
-QString FileErrorTitle(int errorNumber)
+QString fileErrorTitle(int errorNumber)
 {
     switch (errorNumber) {
     case FileError::FileTooLarge: return QStringLiteral("File too large");
@@ -36,7 +36,7 @@ QString FileErrorTitle(int errorNumber)
     }
 }
 
-QString FileErrorMessage(const QString &fileName, const QString &operation, const QString &backupName)
+QString fileErrorMessage(const QString &fileName, const QString &operation, const QString &backupName)
 {
     const QString failure = QStringLiteral("There was an error ") + operation + QLatin1Char(' ') + fileName
                             + QStringLiteral(". ");
@@ -47,30 +47,30 @@ QString FileErrorMessage(const QString &fileName, const QString &operation, cons
     return failure + kept + (fileName == SettingsFileName ? QLatin1Char(' ') + consequenceFor(fileName) : QString());
 }
 
-QString FailedSavesTitle()
+QString failedSavesTitle()
 {
     return QStringLiteral("Could not save");
 }
 
-QString FailedSavesMessage(const std::vector<FailedSave> &failures)
+QString failedSavesMessage(const std::vector<FailedSave> &failures)
 {
     QString files;
     for (std::size_t i = 0; i < failures.size(); ++i) {
         if (i > 0)
             files += i + 1 == failures.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
-        files += failures[i].fileName + QStringLiteral(" (") + FileErrorTitle(failures[i].errorNumber) + QLatin1Char(')');
+        files += failures[i].fileName + QStringLiteral(" (") + fileErrorTitle(failures[i].errorNumber) + QLatin1Char(')');
     }
     return QStringLiteral("Tarrowby could not save ") + files
            + QStringLiteral(". Keep Tarrowby running? Nothing is lost while it runs, and the next Quit saves "
                             "again. No quits now, and what could not be saved is lost.");
 }
 
-QString FileChangedTitle()
+QString fileChangedTitle()
 {
     return QStringLiteral("File changed");
 }
 
-QString FileChangedMessage(const QString &fileName, const QString &backupName)
+QString fileChangedMessage(const QString &fileName, const QString &backupName)
 {
     return fileName + QStringLiteral(" was changed by another program since Tarrowby last read or saved it. "
                                      "That version was kept as ")

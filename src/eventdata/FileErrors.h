@@ -24,14 +24,14 @@ constexpr int PathNotFound = 76;
 } // namespace FileError
 
 // Caption of a file error report, e.g. "File not found" or "Unknown error (#6)".
-QString FileErrorTitle(int errorNumber);
+QString fileErrorTitle(int errorNumber);
 // Body of a file error report: what failed and what it means for the user's
 // data, which is safe when the file could be kept under backupName.
-QString FileErrorMessage(const QString &fileName, const QString &operation, const QString &backupName = {});
+QString fileErrorMessage(const QString &fileName, const QString &operation, const QString &backupName = {});
 
 // The notice that a file changed on disk was kept before it was replaced.
-QString FileChangedTitle();
-QString FileChangedMessage(const QString &fileName, const QString &backupName);
+QString fileChangedTitle();
+QString fileChangedMessage(const QString &fileName, const QString &backupName);
 
 // A save that failed, as the question after failed exit saves lists it.
 struct FailedSave {
@@ -39,10 +39,10 @@ struct FailedSave {
     int errorNumber = 0;
     bool operator==(const FailedSave &) const = default;
 };
-QString FailedSavesTitle();
+QString failedSavesTitle();
 // Names each file with the reason and asks whether to keep the program
 // running, so that nothing held only in memory is lost.
-QString FailedSavesMessage(const std::vector<FailedSave> &failures);
+QString failedSavesMessage(const std::vector<FailedSave> &failures);
 
 // Where the data files report their failures; the main window shows them,
 // tests record them.
@@ -51,9 +51,9 @@ public:
     virtual ~FileErrorReporter() = default;
     // fileName and backupName without folder, operation "reading" or
     // "writing"; backupName is empty when no copy of the file was kept.
-    virtual void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+    virtual void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                                  const QString &backupName) = 0;
     // Another program changed fileName since this run last read or wrote it;
     // that version was kept as backupName before the save replaced it.
-    virtual void ReportFileChanged(const QString &fileName, const QString &backupName) = 0;
+    virtual void reportFileChanged(const QString &fileName, const QString &backupName) = 0;
 };

@@ -17,7 +17,7 @@ int fromTwelveHour(int hour12, bool pm)
     return hour12 % 12 + (pm ? 12 : 0);
 }
 
-QString TimeText(const QString &storedTime, bool twelveHourClock)
+QString timeText(const QString &storedTime, bool twelveHourClock)
 {
     if (storedTime.size() != Event::TimeWidth)
         return {};
@@ -32,5 +32,5 @@ QString TimeText(const QString &storedTime, bool twelveHourClock)
     const TwelveHour twelve = toTwelveHour(hours);
     if (twelve.pm)
         return QString::number(twelve.hour) + QLatin1Char(':') + mm + QStringLiteral(" PM");
-    return TwoDigits(twelve.hour) + QLatin1Char(':') + mm + QStringLiteral(" AM");
+    return twoDigits(twelve.hour) + QLatin1Char(':') + mm + QStringLiteral(" AM");
 }

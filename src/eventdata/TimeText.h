@@ -15,4 +15,4 @@ int fromTwelveHour(int hour12, bool pm);
 // A stored hhmm time as the user reads it: "09:30" on the 24-hour clock,
 // "09:30 AM" or "1:05 PM" on the 12-hour clock. Empty for an event without
 // a time (four blanks) or a stored text that is no time at all.
-QString TimeText(const QString &storedTime, bool twelveHourClock);
+QString timeText(const QString &storedTime, bool twelveHourClock);

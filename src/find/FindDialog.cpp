@@ -72,7 +72,7 @@ void FindDialog::buildWindow()
     addLabel(this, QStringLiteral("labelExpression"), QStringLiteral("Search &expression and filters"),
              twipsRect(120, 120, 4455, 255), text_);
 
-    comboMonth_ = addFilter(this, QStringLiteral("comboMonth"), twipsRect(2400, 360, 1335, 315), MonthNames());
+    comboMonth_ = addFilter(this, QStringLiteral("comboMonth"), twipsRect(2400, 360, 1335, 315), monthNames());
     QStringList years;
     const int currentYear = clock_.today().year();
     for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
@@ -108,8 +108,8 @@ void FindDialog::search()
 {
     const QSignalBlocker quiet(list_);
     list_->clear();
-    for (const int index : FindEvents(state_, text_->text(), comboMonth_->currentText(), comboYear_->currentText())) {
-        auto *item = new QListWidgetItem(state_.Events[index].Title, list_);
+    for (const int index : findEvents(state_, text_->text(), comboMonth_->currentText(), comboYear_->currentText())) {
+        auto *item = new QListWidgetItem(state_.events[index].title, list_);
         item->setData(Qt::UserRole, index);
     }
     list_->setEnabled(list_->count() > 0);
@@ -124,7 +124,7 @@ void FindDialog::resultSelected()
     const QListWidgetItem *item = list_->currentItem();
     if (!item)
         return;
-    result_ = FindResultAt(state_, item->data(Qt::UserRole).toInt());
+    result_ = findResultAt(state_, item->data(Qt::UserRole).toInt());
     list_->setToolTip(plainToolTip(result_->tooltip));
 }
 
@@ -137,6 +137,6 @@ void FindDialog::jumpToResult()
         emit jumpRefused();
         return;
     }
-    emit jumpRequested(result_->dayText.toInt(), MonthNumber(result_->monthName), year);
+    emit jumpRequested(result_->dayText.toInt(), monthNumber(result_->monthName), year);
     accept();
 }

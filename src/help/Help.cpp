@@ -10,7 +10,7 @@ Help::Help(QString helpFilePath) : path_(std::move(helpFilePath)) {}
 
 Help::~Help()
 {
-    CloseHelp();
+    closeHelp();
 }
 
 QString Help::defaultHelpFilePath()
@@ -18,9 +18,9 @@ QString Help::defaultHelpFilePath()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tarrow.hlp"));
 }
 
-void Help::ShowHelpContents()
+void Help::showHelpContents()
 {
-    ShowHelpTopic(nullptr, HelpContext::Contents);
+    showHelpTopic(nullptr, HelpContext::Contents);
 }
 
 QAction *Help::addHelpKey(QWidget *window, int context)
@@ -28,11 +28,11 @@ QAction *Help::addHelpKey(QWidget *window, int context)
     auto *key = new QAction(window);
     key->setShortcut(QKeySequence(Qt::Key_F1));
     window->addAction(key);
-    QObject::connect(key, &QAction::triggered, window, [this, window, context] { ShowHelpTopic(window, context); });
+    QObject::connect(key, &QAction::triggered, window, [this, window, context] { showHelpTopic(window, context); });
     return key;
 }
 
-void Help::ShowHelpTopic(QWidget *owner, int context)
+void Help::showHelpTopic(QWidget *owner, int context)
 {
     // A modal dialog blocks every window but its own, so the viewer belongs to
     // the window that asks; one asked from the main window stands on its own.
@@ -50,7 +50,7 @@ void Help::ShowHelpTopic(QWidget *owner, int context)
     viewer_->activateWindow();
 }
 
-void Help::CloseHelp()
+void Help::closeHelp()
 {
     // Deleted at once rather than later: at exit no event loop may be left
     // to carry out a deferred deletion.

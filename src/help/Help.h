@@ -27,17 +27,17 @@ public:
 
     static QString defaultHelpFilePath();
 
-    void ShowHelpContents();
+    void showHelpContents();
     // Shows the help window, raised and active, at the topic of a context
     // number (the contents for an unknown one). owner is the asking window,
     // or null for the main window.
-    void ShowHelpTopic(QWidget *owner, int context);
+    void showHelpTopic(QWidget *owner, int context);
     // Gives window an F1 key, working wherever the focus is, that opens the
     // topic of context; the returned action also serves the window's Help
     // button.
     QAction *addHelpKey(QWidget *window, int context);
     // Closes and deletes the help window, if it is open.
-    void CloseHelp();
+    void closeHelp();
 
     // The open help window, if any.
     HelpViewer *viewer() const;

@@ -106,9 +106,9 @@ void CalendarView::fillList(int day, int month, const QString &yearText)
         int index;
     };
     std::vector<Entry> entries;
-    for (int i = 0; i <= state_.EventCount; ++i) {
-        if (EventOnDate(state_.Events[i], day, month, yearText))
-            entries.push_back({state_.Events[i].Title, i});
+    for (int i = 0; i <= state_.eventCount; ++i) {
+        if (eventOnDate(state_.events[i], day, month, yearText))
+            entries.push_back({state_.events[i].title, i});
     }
     // Alphabetical, capitals aside; ties keep table order so the list is stable.
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
@@ -131,7 +131,7 @@ void CalendarView::resetDetails()
     labelComments_->setToolTip({});
     labelTime_->clear();
     labelTime_->setToolTip({});
-    pictures_->ShowCategoryImage(QStringLiteral("None"));
+    pictures_->showCategoryImage(QStringLiteral("None"));
 }
 
 void CalendarView::showDetails()
@@ -139,21 +139,21 @@ void CalendarView::showDetails()
     const int index = selectedEventIndex();
     if (index < 0)
         return;
-    state_.SelectedEvent = static_cast<qint16>(index);
-    const Event &event = state_.Events[index];
-    setDetail(labelTitle_, event.Title);
-    setDetail(labelComments_, event.Description);
-    const QString time = TimeText(event.Time, state_.uses12HourClock());
+    state_.selectedEvent = static_cast<qint16>(index);
+    const Event &event = state_.events[index];
+    setDetail(labelTitle_, event.title);
+    setDetail(labelComments_, event.description);
+    const QString time = timeText(event.time, state_.uses12HourClock());
     labelTime_->setText(time);
     labelTime_->setToolTip(time);
-    pictures_->ShowCategoryImage(event.Category);
+    pictures_->showCategoryImage(event.category);
 }
 
 void CalendarView::drawMonth(int year, int month, int day)
 {
-    grid_->DrawMonthGrid(year, month, day);
-    labelDateToday_->setText(DateHeading(year, month, day));
-    state_.DisplayedDateInfo = DisplayedDateRecord(year, month, day);
+    grid_->drawMonthGrid(year, month, day);
+    labelDateToday_->setText(dateHeading(year, month, day));
+    state_.displayedDateInfo = displayedDateRecord(year, month, day);
 }
 
 bool CalendarView::hasEvents() const

@@ -43,7 +43,7 @@ CategoryPictures::CategoryPictures(QWidget *parent) : QWidget(parent)
     }
 }
 
-void CategoryPictures::ShowCategoryImage(const QString &category)
+void CategoryPictures::showCategoryImage(const QString &category)
 {
     const CategoryImage shown = categoryImageFor(category);
     if (categoryImageShowsName(shown))

@@ -17,7 +17,7 @@ public:
     explicit CategoryPictures(QWidget *parent = nullptr);
 
     // "None" hides every picture.
-    void ShowCategoryImage(const QString &category);
+    void showCategoryImage(const QString &category);
 
     QLabel *picture(CategoryImage image) const { return pictures_.at(image); }
 

@@ -56,9 +56,9 @@ void addSeparator(QMenu *menu, int number)
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
     : state_(state), platform_(platform), reporter_(reporter), help_(help), fileReports_(reporter),
-      settingsFile_(state.DataFolder, fileReports_),
-      calendarFile_(state.DataFolder, fileReports_, platform.clock()),
-      notesFile_(state.DataFolder, fileReports_),
+      settingsFile_(state.dataFolder, fileReports_),
+      calendarFile_(state.dataFolder, fileReports_, platform.clock()),
+      notesFile_(state.dataFolder, fileReports_),
       alertCheck_(std::make_unique<AlertCheck>(state, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
@@ -71,7 +71,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
                                                   [this] { finishStartup(); });
     buildWindow();
     coolMenu_ = new WndCoolMenu(this);
-    connect(coolMenu_->HelpObj(), &HelpCallBack::MenuHelp, this, &MainWindow::HelpObj_MenuHelp);
+    connect(coolMenu_->helpObj(), &HelpCallBack::menuHelp, this, &MainWindow::helpObjMenuHelp);
     coolMenu_->install(calendar_->eventMenu());
     buildMenus();
     // The window keeps the size of its fixed client area and menu bar.
@@ -107,8 +107,8 @@ void MainWindow::buildWindow()
 
     calendar_ = new CalendarView(state_, client);
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
-    connect(calendar_, &CalendarView::editRequested, this, &MainWindow::EditSelectedEvent);
-    connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::RemoveSelectedEvent);
+    connect(calendar_, &CalendarView::editRequested, this, &MainWindow::editSelectedEvent);
+    connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::removeSelectedEvent);
     connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);
     connect(calendar_->grid(), &MonthGrid::dayDoubleClicked, this, &MainWindow::dayDoubleClicked);
 
@@ -136,16 +136,16 @@ void MainWindow::buildToolbar(QWidget *client)
         return button;
     };
     connect(addButton(QStringLiteral("Add"), QStringLiteral(":/icons/add-event.svg"), QStringLiteral("Add event")),
-            &QAction::triggered, this, &MainWindow::AddEvent);
+            &QAction::triggered, this, &MainWindow::addEvent);
     toolbarRemove_ = addButton(QStringLiteral("Remove"), QStringLiteral(":/icons/remove-event.svg"),
                                QStringLiteral("Remove event"));
-    connect(toolbarRemove_, &QAction::triggered, this, &MainWindow::RemoveSelectedEvent);
+    connect(toolbarRemove_, &QAction::triggered, this, &MainWindow::removeSelectedEvent);
     toolbar->addSeparator();
     connect(addButton(QStringLiteral("Add note"), QStringLiteral(":/icons/add-note.svg"), QStringLiteral("Add note")),
-            &QAction::triggered, this, &MainWindow::AddNote);
+            &QAction::triggered, this, &MainWindow::addNote);
     toolbar->addSeparator();
     connect(addButton(QStringLiteral("Help"), QStringLiteral(":/icons/help.svg"), QStringLiteral("Help")),
-            &QAction::triggered, this, [this] { help_.ShowHelpContents(); });
+            &QAction::triggered, this, [this] { help_.showHelpContents(); });
 }
 
 QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName)
@@ -158,7 +158,7 @@ QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName)
 
 // The help line shows what the item under the pointer does; a disabled item
 // clears it.
-void MainWindow::HelpObj_MenuHelp(const QString &, const QString &menuHelp, bool Enabled)
+void MainWindow::helpObjMenuHelp(const QString &, const QString &menuHelp, bool Enabled)
 {
     labelHelp_->setText(Enabled ? menuHelp : QString());
 }
@@ -186,7 +186,7 @@ void MainWindow::buildMenus()
     QAction *add = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Add an event to the calendar|&Add event..."),
                                QStringLiteral("menuCalendarAddEvent"));
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(add, &QAction::triggered, this, &MainWindow::AddEvent);
+    connect(add, &QAction::triggered, this, &MainWindow::addEvent);
     addSeparator(menuCalendar, 2);
     QAction *find = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
                                 QStringLiteral("menuCalendarFindEvent"));
@@ -209,19 +209,19 @@ void MainWindow::buildMenus()
     QAction *addNote = coolMenu_->addMenuItem(menuNotes, QStringLiteral("|Add a note|&Add note..."),
                                    QStringLiteral("menuNotesAddNote"));
     addNote->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(addNote, &QAction::triggered, this, &MainWindow::AddNote);
+    connect(addNote, &QAction::triggered, this, &MainWindow::addNote);
     notesMenu_ = new NotesMenu(menuNotes, state_);
-    connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::EditNote);
+    connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::editNote);
     noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, notesFile_, this);
 
     QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
     QAction *contents = coolMenu_->addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
                                     QStringLiteral("menuHelpContents"));
     contents->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(contents, &QAction::triggered, this, [this] { help_.ShowHelpContents(); });
+    connect(contents, &QAction::triggered, this, [this] { help_.showHelpContents(); });
     connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
                         QStringLiteral("menuHelpGettingStarted")),
-            &QAction::triggered, this, [this] { help_.ShowHelpTopic(this, HelpContext::GettingStarted); });
+            &QAction::triggered, this, [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); });
     addSeparator(menuHelp, 6);
     connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
                         QStringLiteral("menuHelpAbout")),
@@ -251,12 +251,12 @@ void MainWindow::buildMenus()
     connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
             &QAction::triggered, this, [this] {
                 restoreFromTray();
-                AddEvent();
+                addEvent();
             });
     connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add note..."), QStringLiteral("menuSystrayAddNote")),
             &QAction::triggered, this, [this] {
                 restoreFromTray();
-                AddNote();
+                this->addNote();
             });
     addSeparator(menuSystray_, 9);
     connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
@@ -266,18 +266,18 @@ void MainWindow::buildMenus()
     coolMenu_->install(menuPopupCalendar_);
     menuPopupCalendar_->setObjectName(QStringLiteral("menuPopupCalendar"));
     connect(coolMenu_->addMenuItem(menuPopupCalendar_, QStringLiteral("&Add event..."), QStringLiteral("menuPopupCalendarAdd")),
-            &QAction::triggered, this, &MainWindow::AddEvent);
+            &QAction::triggered, this, &MainWindow::addEvent);
 }
 
 void MainWindow::start()
 {
-    state_.Navigating = true;
+    state_.navigating = true;
     // This instance holds the folder's lock: a temporary file is a killed save's.
-    removeStaleTemporaryFiles(state_.DataFolder);
-    missingFiles_ = holdsNoDataFile(state_.DataFolder) ? MissingFile::IsEmpty : MissingFile::IsAnError;
-    settingsFile_.LoadSettings(state_, state_, missingFiles_);
+    removeStaleTemporaryFiles(state_.dataFolder);
+    missingFiles_ = holdsNoDataFile(state_.dataFolder) ? MissingFile::IsEmpty : MissingFile::IsAnError;
+    settingsFile_.loadSettings(state_, state_, missingFiles_);
     placeWindow();
-    if (!state_.LoadMinimized)
+    if (!state_.loadMinimized)
         show();
     else if (!platform_.isTrayAvailable())
         showMinimized(); // without a tray a hidden window could never come back
@@ -291,23 +291,23 @@ void MainWindow::start()
 
 void MainWindow::finishStartup()
 {
-    calendarFile_.LoadCalendar(state_, state_.LastCheck, missingFiles_);
-    notesFile_.LoadNotes(state_, missingFiles_);
+    calendarFile_.loadCalendar(state_, state_.lastCheck, missingFiles_);
+    notesFile_.loadNotes(state_, missingFiles_);
     filesLoaded_ = true;
-    notesMenu_->RefreshNotesMenu();
+    notesMenu_->refreshNotesMenu();
     const QDate today = platform_.clock().today();
-    comboMonth_->addItems(MonthNames());
+    comboMonth_->addItems(monthNames());
     for (int year = today.year(); year <= today.year() + ShownYearsAhead; ++year)
         comboYear_->addItem(QString::number(year));
     comboYear_->setCurrentText(QString::number(today.year()));
-    comboMonth_->setCurrentText(MonthName(today.month()));
-    state_.DisplayedDay = QString::number(today.day());
+    comboMonth_->setCurrentText(monthName(today.month()));
+    state_.displayedDay = QString::number(today.day());
     showDisplayedDay();
     calendar_->show();
     comboMonth_->show();
     comboYear_->show();
     labelLoading_->hide();
-    state_.Navigating = false;
+    state_.navigating = false;
     // Only from here on is there anything to catch up with, and the window is
     // already on screen when the system bus is asked about sleep.
     platform_.watchClock([this] {
@@ -322,30 +322,30 @@ void MainWindow::finishStartup()
 void MainWindow::placeWindow()
 {
     const int captionHeight = frameAllowance(this).top();
-    setGeometry(QRect(WindowPlacement::fromTwips(state_.MainLeft, state_.MainTop, size(), captionHeight), size()));
+    setGeometry(QRect(WindowPlacement::fromTwips(state_.mainLeft, state_.mainTop, size(), captionHeight), size()));
 }
 
 void MainWindow::storePosition()
 {
     const WindowPlacement::Twips twips = WindowPlacement::toTwips(geometry().topLeft());
-    state_.MainLeft = twips.left;
-    state_.MainTop = twips.top;
+    state_.mainLeft = twips.left;
+    state_.mainTop = twips.top;
 }
 
 bool MainWindow::requestExit()
 {
     if (exiting_)
         return true;
-    if (state_.ConfirmExit == 1) {
-        ShowGeneralDialog(state_, this, 4815, 1905, QStringLiteral("Please confirm"),
+    if (state_.confirmExit == 1) {
+        showGeneralDialog(state_, this, 4815, 1905, QStringLiteral("Please confirm"),
                           QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
                                          "you run it again. Do you still want to exit?"),
                           615, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
         if (exiting_)
             return true; // the system ended the program while the question was open
-        if (state_.DialogCheckbox)
-            state_.ConfirmExit = 0;
-        if (state_.DialogResult != QLatin1String("Yes") && state_.ConfirmExit != 0)
+        if (state_.dialogCheckbox)
+            state_.confirmExit = 0;
+        if (state_.dialogResult != QLatin1String("Yes") && state_.confirmExit != 0)
             return false;
     }
     exiting_ = true;
@@ -376,7 +376,7 @@ void MainWindow::exitWithoutQuestion()
 void MainWindow::endProgram()
 {
     platform_.removeTrayIcon();
-    help_.CloseHelp();
+    help_.closeHelp();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->close();
@@ -406,18 +406,18 @@ bool MainWindow::saveForExit()
     const std::vector<FailedSave> failures = fileReports_.stopCollecting();
     if (failures.empty())
         return true;
-    ShowGeneralDialog(state_, this, MessageWidth, 2505, FailedSavesTitle(), FailedSavesMessage(failures), 1575,
+    showGeneralDialog(state_, this, MessageWidth, 2505, failedSavesTitle(), failedSavesMessage(failures), 1575,
                       QStringLiteral("YesNo"), QString());
-    return state_.DialogResult == QLatin1String("No");
+    return state_.dialogResult == QLatin1String("No");
 }
 
 void MainWindow::saveAll()
 {
     if (!isMinimized())
         storePosition();
-    settingsFile_.SaveSettings(state_, state_);
-    notesFile_.SaveNotes(state_);
-    calendarFile_.SaveCalendar(state_);
+    settingsFile_.saveSettings(state_, state_);
+    notesFile_.saveNotes(state_);
+    calendarFile_.saveCalendar(state_);
 }
 
 void MainWindow::restoreFromTray()
@@ -446,26 +446,26 @@ void MainWindow::changeEvent(QEvent *event)
         QTimer::singleShot(0, this, &QWidget::hide);
 }
 
-void MainWindow::ShowDay(const QString &day, const QString &monthName, const QString &yearText)
+void MainWindow::showDay(const QString &day, const QString &monthName, const QString &yearText)
 {
-    calendar_->showDay(day.toInt(), MonthNumber(monthName), yearText);
+    calendar_->showDay(day.toInt(), monthNumber(monthName), yearText);
     toolbarRemove_->setEnabled(calendar_->hasEvents());
 }
 
 void MainWindow::showDisplayedDay()
 {
-    ShowDay(state_.DisplayedDay, comboMonth_->currentText(), comboYear_->currentText());
+    showDay(state_.displayedDay, comboMonth_->currentText(), comboYear_->currentText());
 }
 
 // A month chosen in the lists keeps the displayed day, or takes the month's
 // last day when it is shorter.
 void MainWindow::displayedMonthChosen()
 {
-    if (state_.Navigating)
+    if (state_.navigating)
         return;
-    const int length = DaysInMonth(MonthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt());
-    if (state_.DisplayedDay.toInt() > length)
-        state_.DisplayedDay = TwoDigits(length);
+    const int length = daysInMonth(monthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt());
+    if (state_.displayedDay.toInt() > length)
+        state_.displayedDay = twoDigits(length);
     showDisplayedDay();
 }
 
@@ -478,7 +478,7 @@ void MainWindow::dayPressed(int cell, Qt::MouseButton button, const QPoint &glob
     // A grey day belongs to the month before (high numbers) or after (low ones).
     if (!pressed.inMonth && !moveMonth(pressed.day < 15 ? 1 : -1))
         return;
-    state_.DisplayedDay = TwoDigits(pressed.day);
+    state_.displayedDay = twoDigits(pressed.day);
     showDisplayedDay();
     if (right && calendar_->grid()->cell(cell).inMonth)
         menuPopupCalendar_->popup(globalPos);
@@ -486,8 +486,8 @@ void MainWindow::dayPressed(int cell, Qt::MouseButton button, const QPoint &glob
 
 bool MainWindow::moveMonth(int direction)
 {
-    const QScopedValueRollback navigating(state_.Navigating, true);
-    int month = MonthNumber(comboMonth_->currentText()) + direction;
+    const QScopedValueRollback navigating(state_.navigating, true);
+    int month = monthNumber(comboMonth_->currentText()) + direction;
     int year = comboYear_->currentText().toInt();
     if (month == 0) {
         month = 12;
@@ -500,7 +500,7 @@ bool MainWindow::moveMonth(int direction)
         showDateOutOfRange();
         return false;
     }
-    comboMonth_->setCurrentText(MonthName(month));
+    comboMonth_->setCurrentText(monthName(month));
     comboYear_->setCurrentText(QString::number(year));
     return true;
 }
@@ -508,7 +508,7 @@ bool MainWindow::moveMonth(int direction)
 void MainWindow::showDateOutOfRange()
 {
     const int currentYear = platform_.clock().today().year();
-    ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
+    showGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
                       QStringLiteral("The calendar can show dates between January %1 and December %2.")
                           .arg(currentYear)
                           .arg(currentYear + ShownYearsAhead),
@@ -518,17 +518,17 @@ void MainWindow::showDateOutOfRange()
 void MainWindow::dayDoubleClicked(int cell)
 {
     if (calendar_->grid()->cell(cell).inMonth)
-        AddEvent();
+        addEvent();
 }
 
-void MainWindow::AddEvent()
+void MainWindow::addEvent()
 {
     if (static_cast<const EventTable &>(state_).isFull()) {
-        ShowDatabaseFull(state_, this, eventsFullMessage());
+        showDatabaseFull(state_, this, eventsFullMessage());
         return;
     }
     EventDialog dialog(state_, platform_.clock(), help_, this);
-    dialog.prepareAdd(state_.DisplayedDay, comboMonth_->currentText(), comboYear_->currentText());
+    dialog.prepareAdd(state_.displayedDay, comboMonth_->currentText(), comboYear_->currentText());
     runEventDialog(dialog);
 }
 
@@ -538,26 +538,26 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 {
     connect(&dialog, &EventDialog::eventStored, this, [this] {
         showDisplayedDay();
-        calendarFile_.SaveCalendar(state_);
+        calendarFile_.saveCalendar(state_);
     });
     dialog.exec();
 }
 
-void MainWindow::AddNote()
+void MainWindow::addNote()
 {
     if (static_cast<const NoteTable &>(state_).isFull()) {
-        ShowDatabaseFull(state_, this, notesFullMessage());
+        showDatabaseFull(state_, this, notesFullMessage());
         return;
     }
     noteWindows_->openNew();
 }
 
-void MainWindow::EditNote(int index)
+void MainWindow::editNote(int index)
 {
     noteWindows_->open(index);
 }
 
-void MainWindow::EditSelectedEvent()
+void MainWindow::editSelectedEvent()
 {
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
@@ -567,65 +567,65 @@ void MainWindow::EditSelectedEvent()
     runEventDialog(dialog);
 }
 
-void MainWindow::RemoveSelectedEvent()
+void MainWindow::removeSelectedEvent()
 {
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    const QString &title = state_.Events[index].Title;
+    const QString &title = state_.events[index].title;
     QString shown = title.left(20);
     while (shown.endsWith(QLatin1Char(' ')))
         shown.chop(1);
     if (title.size() > 20)
         shown += QStringLiteral("...");
-    if (!ConfirmRemoval(state_, this, shown, QStringLiteral("event"), state_.ConfirmRemoveE))
+    if (!confirmRemoval(state_, this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
-    state_.RemoveEvent(index);
+    state_.removeEvent(index);
     showDisplayedDay();
-    calendarFile_.SaveCalendar(state_);
+    calendarFile_.saveCalendar(state_);
 }
 
 CalendarDay MainWindow::displayedCalendarDay() const
 {
-    return {state_.DisplayedDay.toInt(), MonthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt()};
+    return {state_.displayedDay.toInt(), monthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt()};
 }
 
 void MainWindow::goToNextEvent()
 {
     const CalendarDay from = displayedCalendarDay();
-    if (const std::optional<CalendarDay> found = FindNextEvent(state_, from, platform_.clock().today().year()))
+    if (const std::optional<CalendarDay> found = findNextEvent(state_, from, platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
-        ShowGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Next event"),
+        showGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Next event"),
                           QStringLiteral("No future event(s) found."), 615, QStringLiteral("Ok"), QString());
 }
 
 void MainWindow::goToPreviousEvent()
 {
     const CalendarDay from = displayedCalendarDay();
-    if (const std::optional<CalendarDay> found = FindPreviousEvent(state_, from, platform_.clock().today().year()))
+    if (const std::optional<CalendarDay> found = findPreviousEvent(state_, from, platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
-        ShowGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Previous event"),
+        showGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Previous event"),
                           QStringLiteral("No earlier event(s) found."), 615, QStringLiteral("Ok"), QString());
 }
 
 void MainWindow::showFoundDay(int day, int month, int year)
 {
-    const QScopedValueRollback navigating(state_.Navigating, true);
-    state_.DisplayedDay = TwoDigits(day);
-    comboMonth_->setCurrentText(MonthName(month));
+    const QScopedValueRollback navigating(state_.navigating, true);
+    state_.displayedDay = twoDigits(day);
+    comboMonth_->setCurrentText(monthName(month));
     comboYear_->setCurrentText(QString::number(year));
     showDisplayedDay();
 }
 
 void MainWindow::checkForUpdate()
 {
-    ShowGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
+    showGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
                       QStringLiteral("This will connect to our web site and look for an updated version of "
                                      "Tarrowby. Do you want to continue?"),
                       615, QStringLiteral("Update"), QString());
-    if (state_.DialogResult == QLatin1String("Yes"))
+    if (state_.dialogResult == QLatin1String("Yes"))
         platform_.openUrl(QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate +
                                QStringLiteral(".html")));
 }

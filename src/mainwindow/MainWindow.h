@@ -61,13 +61,13 @@ public:
     // Shows a date: its events in the day list, its month in the grid. The
     // day is read as a number, the month is a month name and the year is
     // compared as text, as the lists show them.
-    void ShowDay(const QString &day, const QString &monthName, const QString &yearText);
+    void showDay(const QString &day, const QString &monthName, const QString &yearText);
     // Opens the event dialog on the displayed day, unless the table is full.
-    void AddEvent();
+    void addEvent();
     // Opens a new note, unless every note is taken.
-    void AddNote();
+    void addNote();
     // Opens the stored note at index.
-    void EditNote(int index);
+    void editNote(int index);
 
     QTimer &timer() { return timer_; }
 
@@ -80,16 +80,16 @@ private:
     void buildMenus();
     void buildToolbar(QWidget *client);
     QMenu *addMenu(const QString &caption, const QString &objectName);
-    void HelpObj_MenuHelp(const QString &MenuText, const QString &menuHelp, bool Enabled);
+    void helpObjMenuHelp(const QString &MenuText, const QString &menuHelp, bool Enabled);
     void showDisplayedDay();
     void displayedMonthChosen();
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
     void dayDoubleClicked(int cell);
     bool moveMonth(int direction);
     void showDateOutOfRange();
-    void EditSelectedEvent();
+    void editSelectedEvent();
     void runEventDialog(EventDialog &dialog);
-    void RemoveSelectedEvent();
+    void removeSelectedEvent();
     CalendarDay displayedCalendarDay() const;
     void goToNextEvent();
     void goToPreviousEvent();

@@ -62,7 +62,7 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent)
     }
 }
 
-void MonthGrid::DrawMonthGrid(int year, int month, int day)
+void MonthGrid::drawMonthGrid(int year, int month, int day)
 {
     layout_ = MonthLayout(year, month);
     const QColor monthText = palette().color(QPalette::ButtonText);

@@ -17,7 +17,7 @@ class MonthGrid : public QWidget {
 public:
     explicit MonthGrid(QWidget *parent = nullptr);
 
-    void DrawMonthGrid(int year, int month, int day);
+    void drawMonthGrid(int year, int month, int day);
 
     // The day number a cell shows and whether it belongs to the drawn month.
     const GridCell &cell(int index) const { return layout_.cell(index); }

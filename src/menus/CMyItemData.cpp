@@ -40,20 +40,20 @@ CMyItemData CMyItemData::fromCaption(const QString &stored, bool mainMenu)
     return item;
 }
 
-int CMyItemDatas::Add(const CMyItemData &item)
+int CMyItemDatas::add(const CMyItemData &item)
 {
     const int key = ++lastKey_;
     items_.insert(QString::number(key), item);
     return key;
 }
 
-const CMyItemData *CMyItemDatas::Item(int key) const
+const CMyItemData *CMyItemDatas::item(int key) const
 {
     const auto found = items_.constFind(QString::number(key));
     return found == items_.constEnd() ? nullptr : &found.value();
 }
 
-void CMyItemDatas::Remove(int key)
+void CMyItemDatas::remove(int key)
 {
     items_.remove(QString::number(key));
 }

@@ -23,10 +23,10 @@ struct CMyItemData {
 class CMyItemDatas {
 public:
     // Creates the item under the next free key and returns that key.
-    int Add(const CMyItemData &item);
-    const CMyItemData *Item(int key) const;
-    int Count() const { return static_cast<int>(items_.size()); }
-    void Remove(int key);
+    int add(const CMyItemData &item);
+    const CMyItemData *item(int key) const;
+    int count() const { return static_cast<int>(items_.size()); }
+    void remove(int key);
 
 private:
     QHash<QString, CMyItemData> items_;

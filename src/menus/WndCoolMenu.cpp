@@ -14,7 +14,7 @@ QAction *WndCoolMenu::addMenuItem(QMenu *menu, const QString &storedCaption, con
     const CMyItemData item = CMyItemData::fromCaption(storedCaption);
     QAction *action = menu->addAction(item.sMenuText);
     action->setObjectName(objectName);
-    action->setData(items_.Add(item));
+    action->setData(items_.add(item));
     action->setCheckable(item.bAsMark);
     if (const QString icon = menuIconPath(item.iButton); !icon.isEmpty())
         action->setIcon(QIcon(icon));
@@ -28,7 +28,7 @@ void WndCoolMenu::install(QMenu *menu)
     if (const auto *window = qobject_cast<const QWidget *>(parent()))
         menu->setFont(window->font());
     connect(menu, &QMenu::hovered, this, [this](QAction *action) {
-        const CMyItemData *item = items_.Item(action->data().toInt());
-        helpObj_->RaiseHelpEvent(action->text(), item ? item->sMenuHelp : QString(), action->isEnabled());
+        const CMyItemData *item = items_.item(action->data().toInt());
+        helpObj_->raiseHelpEvent(action->text(), item ? item->sMenuHelp : QString(), action->isEnabled());
     });
 }

@@ -14,13 +14,13 @@ class HelpCallBack : public QObject {
 
 public:
     using QObject::QObject;
-    void RaiseHelpEvent(const QString &MenuText, const QString &menuHelp, bool Enabled)
+    void raiseHelpEvent(const QString &MenuText, const QString &helpText, bool Enabled)
     {
-        emit MenuHelp(MenuText, menuHelp, Enabled);
+        emit menuHelp(MenuText, helpText, Enabled);
     }
 
 signals:
-    void MenuHelp(const QString &MenuText, const QString &menuHelp, bool Enabled);
+    void menuHelp(const QString &MenuText, const QString &helpText, bool Enabled);
 };
 
 // The program's own menus of one window: the items made from their stored
@@ -38,7 +38,7 @@ public:
     // reports its highlighted items.
     void install(QMenu *menu);
 
-    HelpCallBack *HelpObj() const { return helpObj_; }
+    HelpCallBack *helpObj() const { return helpObj_; }
     const CMyItemDatas &items() const { return items_; }
 
 private:

@@ -2,20 +2,20 @@
 
 #include <QtGlobal>
 
-int NoteTable::AddNote(const Note &note)
+int NoteTable::addNote(const Note &note)
 {
     Q_ASSERT(!isFull());
-    ++NoteCount;
-    Notes[NoteCount] = note;
-    return NoteCount;
+    ++noteCount;
+    notes[noteCount] = note;
+    return noteCount;
 }
 
-void NoteTable::RemoveNote(int index)
+void NoteTable::removeNote(int index)
 {
-    Q_ASSERT(index >= 0 && index <= NoteCount);
-    if (index != NoteCount)
-        Notes[index] = Notes[NoteCount];
-    --NoteCount;
+    Q_ASSERT(index >= 0 && index <= noteCount);
+    if (index != noteCount)
+        notes[index] = notes[noteCount];
+    --noteCount;
 }
 
 QString noteMenuCaption(const QString &content)

@@ -9,14 +9,14 @@
 struct NoteTable {
     static constexpr int Capacity = 16;
 
-    std::array<Note, Capacity> Notes{};
-    qint16 NoteCount = -1;
+    std::array<Note, Capacity> notes{};
+    qint16 noteCount = -1;
 
-    bool isFull() const { return NoteCount >= Capacity - 1; }
+    bool isFull() const { return noteCount >= Capacity - 1; }
     // Appends a note and returns its index; the caller checks isFull() first.
-    int AddNote(const Note &note);
+    int addNote(const Note &note);
     // Moves the last note into the freed slot.
-    void RemoveNote(int index);
+    void removeNote(int index);
 };
 
 // The Notes menu entry for a note: the text itself up to 28 characters,

@@ -64,15 +64,15 @@ NotesFile::NotesFile(const QString &dataFolder, FileErrorReporter &reporter)
 {
 }
 
-bool NotesFile::LoadNotes(NoteTable &table, MissingFile missing)
+bool NotesFile::loadNotes(NoteTable &table, MissingFile missing)
 {
     const bool loaded = file_.load([&](const QStringList &lines) { return parse(lines, table); }, missing);
     if (!loaded)
-        table.NoteCount = -1;
+        table.noteCount = -1;
     return loaded;
 }
 
-bool NotesFile::SaveNotes(const NoteTable &table)
+bool NotesFile::saveNotes(const NoteTable &table)
 {
     return file_.save(format(table));
 }
@@ -80,12 +80,12 @@ bool NotesFile::SaveNotes(const NoteTable &table)
 QString NotesFile::format(const NoteTable &table)
 {
     QString text;
-    for (int i = 0; i <= table.NoteCount; ++i) {
-        const Note &note = table.Notes[i];
-        text += QStringLiteral("[Note Left=") + QString::number(note.Left) + QStringLiteral(" Top=")
-                + QString::number(note.Top) + QStringLiteral(" Color=Default]") + LineEnd;
+    for (int i = 0; i <= table.noteCount; ++i) {
+        const Note &note = table.notes[i];
+        text += QStringLiteral("[Note Left=") + QString::number(note.left) + QStringLiteral(" Top=")
+                + QString::number(note.top) + QStringLiteral(" Color=Default]") + LineEnd;
         // Every line break is stored as CR LF, however the text was typed.
-        const QStringList lines = withCrLf(note.Content).split(LineEnd);
+        const QStringList lines = withCrLf(note.content).split(LineEnd);
         for (const QString &line : lines)
             text += stuffed(line) + LineEnd;
     }
@@ -94,27 +94,27 @@ QString NotesFile::format(const NoteTable &table)
 
 int NotesFile::parse(const QStringList &lines, NoteTable &table)
 {
-    table.NoteCount = -1;
+    table.noteCount = -1;
     bool firstLine = true; // of the current note, which keeps even an empty one
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1String("[Note"))) {
             firstLine = true;
             if (table.isFull())
                 return FileError::SubscriptRange;
-            Note &note = table.Notes[++table.NoteCount];
+            Note &note = table.notes[++table.noteCount];
             note = Note{};
-            if (const int error = readHeaderValue(line, QLatin1StringView("Left"), note.Left))
+            if (const int error = readHeaderValue(line, QLatin1StringView("Left"), note.left))
                 return error;
-            if (const int error = readHeaderValue(line, QLatin1StringView("Top"), note.Top))
+            if (const int error = readHeaderValue(line, QLatin1StringView("Top"), note.top))
                 return error;
             continue;
         }
-        if (table.NoteCount < 0) {
+        if (table.noteCount < 0) {
             if (line.trimmed().isEmpty())
                 continue; // blank lines before the first note are no text
             return FileError::SubscriptRange;
         }
-        QString &content = table.Notes[table.NoteCount].Content;
+        QString &content = table.notes[table.noteCount].content;
         content = firstLine ? unstuffed(line) : content + LineEnd + unstuffed(line);
         firstLine = false;
     }

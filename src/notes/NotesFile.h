@@ -15,8 +15,8 @@ public:
     NotesFile(const QString &dataFolder, FileErrorReporter &reporter);
 
     // After a failure the table is empty.
-    bool LoadNotes(NoteTable &table, MissingFile missing = MissingFile::IsAnError);
-    bool SaveNotes(const NoteTable &table);
+    bool loadNotes(NoteTable &table, MissingFile missing = MissingFile::IsAnError);
+    bool saveNotes(const NoteTable &table);
 
     static QString format(const NoteTable &table);
     static int parse(const QStringList &lines, NoteTable &table);

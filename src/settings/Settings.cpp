@@ -2,7 +2,7 @@
 
 void Settings::resetGeneralToDefaults()
 {
-    const std::array<QString, 3> categories = UserCategories;
+    const std::array<QString, 3> categories = userCategories;
     *this = Settings{};
-    UserCategories = categories;
+    userCategories = categories;
 }

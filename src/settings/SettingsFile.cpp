@@ -20,15 +20,15 @@ struct NumberKey {
 int applyItem(const QString &item, Settings &settings, MainWindowPosition &position, bool &recognised)
 {
     const NumberKey numberKeys[] = {
-        {QLatin1StringView("Autostart"), &settings.Autostart},
-        {QLatin1StringView("LoadMinimized"), &settings.LoadMinimized},
-        {QLatin1StringView("Mute"), &settings.Mute},
-        {QLatin1StringView("TimeFormat"), &settings.TimeFormat},
-        {QLatin1StringView("ConfirmExit"), &settings.ConfirmExit},
-        {QLatin1StringView("ConfirmRemoveE"), &settings.ConfirmRemoveE},
-        {QLatin1StringView("ConfirmRemoveN"), &settings.ConfirmRemoveN},
-        {QLatin1StringView("Top"), &position.MainTop},
-        {QLatin1StringView("Left"), &position.MainLeft},
+        {QLatin1StringView("Autostart"), &settings.autostart},
+        {QLatin1StringView("LoadMinimized"), &settings.loadMinimized},
+        {QLatin1StringView("Mute"), &settings.mute},
+        {QLatin1StringView("TimeFormat"), &settings.timeFormat},
+        {QLatin1StringView("ConfirmExit"), &settings.confirmExit},
+        {QLatin1StringView("ConfirmRemoveE"), &settings.confirmRemoveE},
+        {QLatin1StringView("ConfirmRemoveN"), &settings.confirmRemoveN},
+        {QLatin1StringView("Top"), &position.mainTop},
+        {QLatin1StringView("Left"), &position.mainLeft},
     };
     for (const NumberKey &key : numberKeys) {
         if (!item.startsWith(key.name))
@@ -44,9 +44,9 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
         recognised = true;
         // "Category" is followed by the slot digit, then one unexamined character.
         const int slot = item.size() > category.size() ? item.at(category.size()).digitValue() : -1;
-        if (slot < 0 || slot >= int(settings.UserCategories.size()))
+        if (slot < 0 || slot >= int(settings.userCategories.size()))
             return FileError::SubscriptRange;
-        settings.UserCategories[slot] = item.mid(category.size() + 2);
+        settings.userCategories[slot] = item.mid(category.size() + 2);
     }
     return 0;
 }
@@ -58,14 +58,14 @@ SettingsFile::SettingsFile(const QString &dataFolder, FileErrorReporter &reporte
 {
 }
 
-bool SettingsFile::LoadSettings(Settings &settings, MainWindowPosition &position, MissingFile missing)
+bool SettingsFile::loadSettings(Settings &settings, MainWindowPosition &position, MissingFile missing)
 {
     settings.resetGeneralToDefaults();
     position = MainWindowPosition{};
     return file_.load([&](const QStringList &lines) { return parse(lines, settings, position); }, missing);
 }
 
-bool SettingsFile::SaveSettings(const Settings &settings, const MainWindowPosition &position)
+bool SettingsFile::saveSettings(const Settings &settings, const MainWindowPosition &position)
 {
     return file_.save(format(settings, position));
 }
@@ -79,20 +79,20 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
     const QString empty = QStringLiteral("\r\n");
     return line("Version=", ProgramInfo::Version + QStringLiteral("|01")) + empty
            + line("[General]", {})
-           + number("Autostart=", settings.Autostart)
-           + number("LoadMinimized=", settings.LoadMinimized)
-           + number("Mute=", settings.Mute)
-           + number("TimeFormat=", settings.TimeFormat)
-           + number("ConfirmExit=", settings.ConfirmExit)
-           + number("ConfirmRemoveE=", settings.ConfirmRemoveE)
-           + number("ConfirmRemoveN=", settings.ConfirmRemoveN) + empty
+           + number("Autostart=", settings.autostart)
+           + number("LoadMinimized=", settings.loadMinimized)
+           + number("Mute=", settings.mute)
+           + number("TimeFormat=", settings.timeFormat)
+           + number("ConfirmExit=", settings.confirmExit)
+           + number("ConfirmRemoveE=", settings.confirmRemoveE)
+           + number("ConfirmRemoveN=", settings.confirmRemoveN) + empty
            + line("[Main window]", {})
-           + number("Top=", position.MainTop)
-           + number("Left=", position.MainLeft) + empty
+           + number("Top=", position.mainTop)
+           + number("Left=", position.mainLeft) + empty
            + line("[User categories]", {})
-           + line("Category0=", toSingleLine(settings.UserCategories[0]))
-           + line("Category1=", toSingleLine(settings.UserCategories[1]))
-           + line("Category2=", toSingleLine(settings.UserCategories[2]));
+           + line("Category0=", toSingleLine(settings.userCategories[0]))
+           + line("Category1=", toSingleLine(settings.userCategories[1]))
+           + line("Category2=", toSingleLine(settings.userCategories[2]));
 }
 
 int SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)

@@ -15,8 +15,8 @@ public:
 
     // Starts from the defaults (the category names stay as they are); after a
     // failure the values read before it stay.
-    bool LoadSettings(Settings &settings, MainWindowPosition &position, MissingFile missing = MissingFile::IsAnError);
-    bool SaveSettings(const Settings &settings, const MainWindowPosition &position);
+    bool loadSettings(Settings &settings, MainWindowPosition &position, MissingFile missing = MissingFile::IsAnError);
+    bool saveSettings(const Settings &settings, const MainWindowPosition &position);
 
     static QString format(const Settings &settings, const MainWindowPosition &position);
     // Applies the lines over the values as they are. Text in which no item

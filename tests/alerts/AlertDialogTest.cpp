@@ -26,10 +26,10 @@ protected:
 
     std::unique_ptr<AlertDialog> alertFor(const Event &event, bool missed = false)
     {
-        state.EventCount = -1;
-        state.AddEvent(event);
-        state.AlertEventIndex = 0;
-        state.AlertMissed = missed ? 1 : 0;
+        state.eventCount = -1;
+        state.addEvent(event);
+        state.alertEventIndex = 0;
+        state.alertMissed = missed ? 1 : 0;
         return std::make_unique<AlertDialog>(state, platform);
     }
     static QLabel *label(const AlertDialog &dialog, const char *name) { return dialog.findChild<QLabel *>(name); }
@@ -42,7 +42,7 @@ protected:
 Event eventOn(const QString &date, const QString &time = QStringLiteral("    "))
 {
     Event event = makeEvent(QStringLiteral("Dentist"), date, 3);
-    event.Time = time;
+    event.time = time;
     return event;
 }
 
@@ -52,24 +52,24 @@ TEST_F(AlertDialogTest, CaptionComesFromTheCategory)
 {
     EXPECT_EQ(alertFor(eventOn("20261208"))->windowTitle(), "Alert!");
     Event meeting = eventOn("20261208");
-    meeting.Category = QStringLiteral("Meeting");
+    meeting.category = QStringLiteral("Meeting");
     EXPECT_EQ(alertFor(meeting)->windowTitle(), "Meeting!");
 }
 
 TEST_F(AlertDialogTest, DateLineWithTheTimeInEitherClock)
 {
-    state.TimeFormat = 12;
+    state.timeFormat = 12;
     EXPECT_EQ(label(*alertFor(eventOn("20261208", "1330")), "labelDate")->text(), "December 8, 2026 at 1:30 PM");
     EXPECT_EQ(label(*alertFor(eventOn("20261208", "0005")), "labelDate")->text(), "December 8, 2026 at 12:05 AM");
     EXPECT_EQ(label(*alertFor(eventOn("20261208", "1200")), "labelDate")->text(), "December 8, 2026 at 12:00 PM");
-    state.TimeFormat = 24;
+    state.timeFormat = 24;
     EXPECT_EQ(label(*alertFor(eventOn("20261208", "0830")), "labelDate")->text(), "December 8, 2026 at 08:30");
     EXPECT_EQ(label(*alertFor(eventOn("20261208")), "labelDate")->text(), "December 8, 2026");
 }
 
 TEST_F(AlertDialogTest, EveryYearEventNamesNoYearZero)
 {
-    state.TimeFormat = 12;
+    state.timeFormat = 12;
     const auto dialog = alertFor(eventOn("00001225", "0830"));
     EXPECT_EQ(label(*dialog, "labelDate")->text(), "December 25, every year at 08:30 AM");
     EXPECT_EQ(label(*dialog, "labelDaysLeft")->text(), "[ 19 days left ]");
@@ -101,7 +101,7 @@ TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)
 TEST_F(AlertDialogTest, DescriptionIsShortenedOrMissing)
 {
     Event wordy = eventOn("20261208");
-    wordy.Description = QString(2000, QLatin1Char('m'));
+    wordy.description = QString(2000, QLatin1Char('m'));
     const auto dialog = alertFor(wordy);
     const QLabel *description = label(*dialog, "labelDescription");
     const QString shown = description->text();
@@ -111,7 +111,7 @@ TEST_F(AlertDialogTest, DescriptionIsShortenedOrMissing)
     EXPECT_GT(metrics.horizontalAdvance(shown.chopped(3) + "m..."), 17000 / 15); // as long as possible
 
     Event bare = eventOn("20261208");
-    bare.Description = QStringLiteral("Bring the forms");
+    bare.description = QStringLiteral("Bring the forms");
     EXPECT_EQ(label(*alertFor(bare), "labelDescription")->text(), "Bring the forms");
 
     const auto empty = alertFor(eventOn("20261208"));
@@ -123,7 +123,7 @@ TEST_F(AlertDialogTest, OneLineTitleSitsLowerThanATwoLineTitle)
 {
     const auto shortTitle = alertFor(eventOn("20261208"));
     Event longTitle = eventOn("20261208");
-    longTitle.Title = QString(60, QLatin1Char('W'));
+    longTitle.title = QString(60, QLatin1Char('W'));
     const auto wide = alertFor(longTitle);
     EXPECT_EQ(label(*shortTitle, "labelTitle")->y() - label(*wide, "labelTitle")->y(), twipsToPixels(140));
 }
@@ -131,8 +131,8 @@ TEST_F(AlertDialogTest, OneLineTitleSitsLowerThanATwoLineTitle)
 TEST_F(AlertDialogTest, UserTextIsPlain)
 {
     Event odd = eventOn("20261208");
-    odd.Title = QStringLiteral("<b>Tom & Jerry</b>");
-    odd.Description = QStringLiteral("<i>x</i>");
+    odd.title = QStringLiteral("<b>Tom & Jerry</b>");
+    odd.description = QStringLiteral("<i>x</i>");
     const auto dialog = alertFor(odd);
     EXPECT_EQ(label(*dialog, "labelTitle")->textFormat(), Qt::PlainText);
     EXPECT_EQ(label(*dialog, "labelTitle")->text(), "<b>Tom & Jerry</b>");
@@ -153,9 +153,9 @@ TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
         dialog->show();
         remindAgain(*dialog)->setCurrentText(entry);
         EXPECT_EQ(label(*dialog, "labelRemindAgainNote")->isVisible(), entry.startsWith("in ")) << entry.toStdString();
-        state.DialogResult = QStringLiteral("stale");
+        state.dialogResult = QStringLiteral("stale");
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
-        EXPECT_EQ(state.DialogResult, answer);
+        EXPECT_EQ(state.dialogResult, answer);
         EXPECT_FALSE(dialog->isVisible());
     }
 }
@@ -163,33 +163,33 @@ TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
 TEST_F(AlertDialogTest, EscapeAndTheCloseBoxKeepTheChosenReminderAndSilence)
 {
     Event loud = eventOn("20261208");
-    loud.Sound = QStringLiteral("/sounds/bell.wav");
+    loud.sound = QStringLiteral("/sounds/bell.wav");
     const auto escaped = alertFor(loud);
     escaped->show();
     remindAgain(*escaped)->setCurrentText("in 15 minutes");
-    state.DialogResult = QStringLiteral("Yes"); // an earlier dialog's answer
+    state.dialogResult = QStringLiteral("Yes"); // an earlier dialog's answer
     QTest::keyClick(escaped.get(), Qt::Key_Escape);
-    EXPECT_EQ(state.DialogResult, "15");
+    EXPECT_EQ(state.dialogResult, "15");
     EXPECT_EQ(platform.soundStops, 1);
 
     const auto closed = alertFor(loud);
     closed->show();
     closed->close();
-    EXPECT_EQ(state.DialogResult, "60");
+    EXPECT_EQ(state.dialogResult, "60");
     EXPECT_EQ(platform.soundStops, 2);
 }
 
 TEST_F(AlertDialogTest, SoundPlaysOnceUnlessMutedOrNone)
 {
     Event loud = eventOn("20261208");
-    loud.Sound = QStringLiteral("/sounds/bell.wav");
+    loud.sound = QStringLiteral("/sounds/bell.wav");
     alertFor(loud);
     ASSERT_EQ(platform.playedSounds.size(), 1u);
     EXPECT_EQ(platform.playedSounds[0], "/sounds/bell.wav");
 
-    state.Mute = 1;
+    state.mute = 1;
     alertFor(loud);
-    state.Mute = 0;
+    state.mute = 0;
     alertFor(eventOn("20261208"));
     EXPECT_EQ(platform.playedSounds.size(), 1u);
 }
@@ -210,14 +210,14 @@ TEST(AlertPresenter, StartUpShowsEveryDueEventInTableOrderInFrontOfOtherPrograms
     FakePlatform platform{QDate(2026, 12, 6)};
     RecordingReporter reporter;
     AppState state;
-    state.DataFolder = folder.path();
+    state.dataFolder = folder.path();
     folder.write("tarrow.ini", "[General]\r\nLoadMinimized=1\r\n");
     folder.write("notes.dat", "");
     EventTable table;
-    table.AddEvent(makeEvent("Later one", "20261209", 5));
-    table.AddEvent(makeEvent("Not yet", "20261230", 2));
-    table.AddEvent(makeEvent("Today's", "20261206", 1));
-    CalendarFile(folder.path(), reporter, platform.clock()).SaveCalendar(table);
+    table.addEvent(makeEvent("Later one", "20261209", 5));
+    table.addEvent(makeEvent("Not yet", "20261230", 2));
+    table.addEvent(makeEvent("Today's", "20261206", 1));
+    CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(table);
 
     Help help(folder.file("tarrow.hlp"));
     AlertPresenter presenter(state, platform);
@@ -241,7 +241,7 @@ TEST(AlertPresenter, StartUpShowsEveryDueEventInTableOrderInFrontOfOtherPrograms
     EXPECT_FALSE(window.isVisible()); // still in the tray
     // Both answers ask for another look in a few minutes; the other event was not due.
     for (const char *title : {"Later one", "Today's", "Not yet"})
-        EXPECT_EQ(state.Events[state.indexOfTitle(title)].RemindAgain.state,
+        EXPECT_EQ(state.events[state.indexOfTitle(title)].remindAgain.state,
                   QLatin1String(title) == "Not yet" ? Reminder::State::None : Reminder::State::Pending)
             << title;
 }

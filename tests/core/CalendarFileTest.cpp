@@ -22,7 +22,7 @@ protected:
     bool loadFrom(const QByteArray &bytes)
     {
         folder.write("calendar.dat", bytes);
-        return file.LoadCalendar(*table, lastCheck);
+        return file.loadCalendar(*table, lastCheck);
     }
     std::vector<FileErrorReport> readingError(int number, const QString &backup = {}) const
     {
@@ -33,10 +33,10 @@ protected:
 Event birthday()
 {
     Event e;
-    e.Title = "Mother's birthday";
-    e.Category = "Birthday";
-    e.Date = "00000315";
-    e.NotifyingDays = 3;
+    e.title = "Mother's birthday";
+    e.category = "Birthday";
+    e.date = "00000315";
+    e.notifyingDays = 3;
     return e;
 }
 
@@ -48,38 +48,38 @@ QByteArray block(const QByteArray &title, const QByteArray &date)
 
 void expectSameEvent(const Event &actual, const Event &expected)
 {
-    EXPECT_EQ(actual.Title, expected.Title);
-    EXPECT_EQ(actual.Description, expected.Description);
-    EXPECT_EQ(actual.Category, expected.Category);
-    EXPECT_EQ(actual.Date, expected.Date);
-    EXPECT_EQ(actual.Time, expected.Time);
-    EXPECT_EQ(actual.Sound, expected.Sound);
-    EXPECT_EQ(actual.NotifyingDays, expected.NotifyingDays);
+    EXPECT_EQ(actual.title, expected.title);
+    EXPECT_EQ(actual.description, expected.description);
+    EXPECT_EQ(actual.category, expected.category);
+    EXPECT_EQ(actual.date, expected.date);
+    EXPECT_EQ(actual.time, expected.time);
+    EXPECT_EQ(actual.sound, expected.sound);
+    EXPECT_EQ(actual.notifyingDays, expected.notifyingDays);
 }
 
 } // namespace
 
 TEST_F(CalendarFileTest, EmptyTableSavesOnlyTheLastCheckLine)
 {
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    ASSERT_TRUE(file.saveCalendar(*table));
     EXPECT_EQ(folder.read("calendar.dat"), "LastCheck=20261206\r\n");
-    ASSERT_TRUE(file.LoadCalendar(*table, lastCheck));
-    EXPECT_EQ(table->EventCount, -1);
+    ASSERT_TRUE(file.loadCalendar(*table, lastCheck));
+    EXPECT_EQ(table->eventCount, -1);
     EXPECT_EQ(lastCheck, "20261206");
 }
 
 TEST_F(CalendarFileTest, SavedEventHasTheExactNineLineLayout)
 {
-    table->AddEvent(birthday());
+    table->addEvent(birthday());
     Event second;
-    second.Title = "Dentist";
-    second.Description = "Bring the card";
-    second.Date = "20270102";
-    second.Time = "0905";
-    second.Sound = "/tmp/bell.wav";
-    second.NotifyingDays = -7;
-    table->AddEvent(second);
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    second.title = "Dentist";
+    second.description = "Bring the card";
+    second.date = "20270102";
+    second.time = "0905";
+    second.sound = "/tmp/bell.wav";
+    second.notifyingDays = -7;
+    table->addEvent(second);
+    ASSERT_TRUE(file.saveCalendar(*table));
     EXPECT_EQ(folder.read("calendar.dat"),
               "LastCheck=20261206\r\n\r\n"
               "[Event]\r\nTitle=Mother's birthday\r\nDescription=\r\nCategory=Birthday\r\n"
@@ -93,30 +93,30 @@ TEST_F(CalendarFileTest, FullTableRoundTripsInOrder)
 {
     for (int i = 0; i < EventTable::Capacity; ++i) {
         Event e;
-        e.Title = QStringLiteral("Event %1 — ünïcode").arg(i);
-        e.Description = i % 2 ? QStringLiteral("Text with = and [Event] inside") : QString();
-        e.Category = i % 3 ? QStringLiteral("Meeting") : QString();
-        e.Date = i % 4 ? QStringLiteral("0000%1%2").arg(i % 12 + 1, 2, 10, QLatin1Char('0')).arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+        e.title = QStringLiteral("Event %1 — ünïcode").arg(i);
+        e.description = i % 2 ? QStringLiteral("Text with = and [Event] inside") : QString();
+        e.category = i % 3 ? QStringLiteral("Meeting") : QString();
+        e.date = i % 4 ? QStringLiteral("0000%1%2").arg(i % 12 + 1, 2, 10, QLatin1Char('0')).arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
                        : QStringLiteral("20271231");
-        e.Time = i % 5 ? QStringLiteral("    ") : QStringLiteral("2359");
-        e.NotifyingDays = qint16(i % 2 ? -i : i);
-        e.Sound = i % 7 ? QString() : QStringLiteral("C:\\Sounds\\chime %1.wav").arg(i);
-        table->AddEvent(e);
+        e.time = i % 5 ? QStringLiteral("    ") : QStringLiteral("2359");
+        e.notifyingDays = qint16(i % 2 ? -i : i);
+        e.sound = i % 7 ? QString() : QStringLiteral("C:\\Sounds\\chime %1.wav").arg(i);
+        table->addEvent(e);
     }
     const auto saved = std::make_unique<EventTable>(*table);
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    ASSERT_TRUE(file.saveCalendar(*table));
     table = std::make_unique<EventTable>();
-    ASSERT_TRUE(file.LoadCalendar(*table, lastCheck));
-    ASSERT_EQ(table->EventCount, 255);
+    ASSERT_TRUE(file.loadCalendar(*table, lastCheck));
+    ASSERT_EQ(table->eventCount, 255);
     for (int i = 0; i < EventTable::Capacity; ++i)
-        expectSameEvent(table->Events[i], saved->Events[i]);
+        expectSameEvent(table->events[i], saved->events[i]);
     EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(CalendarFileTest, SavingKeepsLastCheckAsLoaded)
 {
     ASSERT_TRUE(loadFrom("LastCheck=20261101\r\n"));
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    ASSERT_TRUE(file.saveCalendar(*table));
     EXPECT_EQ(lastCheck, "20261101");
     EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
 }
@@ -136,15 +136,15 @@ TEST_F(CalendarFileTest, KeyLinesMatchByPrefixAndSkipOneCharacter)
                          "Titles=x\n"
                          "NotifyingDays= 2.5 \n" // rounds half to even
                          "Date=00000704\n"));
-    ASSERT_EQ(table->EventCount, 1);
-    EXPECT_EQ(table->Events[0].Title, "Party");
-    EXPECT_EQ(table->Events[0].Date, "2027    ");
-    EXPECT_EQ(table->Events[0].Time, "1234");
-    EXPECT_EQ(table->Events[0].Description, "second");
-    EXPECT_EQ(table->Events[1].Title, "=x");
-    EXPECT_EQ(table->Events[1].Sound, "a.wav");
-    EXPECT_EQ(table->Events[1].NotifyingDays, 2);
-    EXPECT_EQ(table->Events[1].Description, ""); // a missing key leaves the field blank
+    ASSERT_EQ(table->eventCount, 1);
+    EXPECT_EQ(table->events[0].title, "Party");
+    EXPECT_EQ(table->events[0].date, "2027    ");
+    EXPECT_EQ(table->events[0].time, "1234");
+    EXPECT_EQ(table->events[0].description, "second");
+    EXPECT_EQ(table->events[1].title, "=x");
+    EXPECT_EQ(table->events[1].sound, "a.wav");
+    EXPECT_EQ(table->events[1].notifyingDays, 2);
+    EXPECT_EQ(table->events[1].description, ""); // a missing key leaves the field blank
     EXPECT_EQ(lastCheck, "20260101");
 }
 
@@ -152,7 +152,7 @@ TEST_F(CalendarFileTest, EmptyFileLoadsAsEmptyTableAndKeepsLastCheck)
 {
     lastCheck = "20250505";
     ASSERT_TRUE(loadFrom(""));
-    EXPECT_EQ(table->EventCount, -1);
+    EXPECT_EQ(table->eventCount, -1);
     EXPECT_EQ(lastCheck, "20250505");
 }
 
@@ -160,9 +160,9 @@ TEST_F(CalendarFileTest, LoadDropsOneTimeEventsOfPastYears)
 {
     ASSERT_TRUE(loadFrom("LastCheck=20251231\r\n\r\n" + block("Old", "20251231") + block("Yearly", "00000101")
                          + block("This year", "20260105")));
-    ASSERT_EQ(table->EventCount, 1);
-    EXPECT_EQ(table->Events[0].Title, "This year"); // moved into the purged slot
-    EXPECT_EQ(table->Events[1].Title, "Yearly");
+    ASSERT_EQ(table->eventCount, 1);
+    EXPECT_EQ(table->events[0].title, "This year"); // moved into the purged slot
+    EXPECT_EQ(table->events[1].title, "Yearly");
 }
 
 TEST_F(CalendarFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
@@ -189,7 +189,7 @@ TEST_F(CalendarFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
         lastCheck = "20200101";
         QDir(folder.path()).remove("calendar.dat.bak");
         EXPECT_FALSE(loadFrom(c.content + block("Valid", "00000101")));
-        EXPECT_EQ(table->EventCount, -1);
+        EXPECT_EQ(table->eventCount, -1);
         EXPECT_EQ(lastCheck, "20200101");
         EXPECT_EQ(reporter.reports, readingError(c.error, "calendar.dat.bak")) << c.content.left(60).toStdString();
     }
@@ -201,23 +201,23 @@ TEST_F(CalendarFileTest, FileWith256EventsLoads)
     for (int i = 0; i < 256; ++i)
         full += block("E" + QByteArray::number(i), "00000101");
     ASSERT_TRUE(loadFrom(full));
-    EXPECT_EQ(table->EventCount, 255);
+    EXPECT_EQ(table->eventCount, 255);
 }
 
 TEST_F(CalendarFileTest, MissingFileOrFolderIsReportedAndTheNextSaveCreatesTheFile)
 {
-    table->AddEvent(birthday());
-    EXPECT_FALSE(file.LoadCalendar(*table, lastCheck));
-    EXPECT_EQ(table->EventCount, -1);
+    table->addEvent(birthday());
+    EXPECT_FALSE(file.loadCalendar(*table, lastCheck));
+    EXPECT_EQ(table->eventCount, -1);
     EXPECT_EQ(reporter.reports, readingError(FileError::FileNotFound));
-    table->AddEvent(birthday());
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    table->addEvent(birthday());
+    ASSERT_TRUE(file.saveCalendar(*table));
     EXPECT_FALSE(folder.exists("calendar.dat.bak")); // nothing was there to protect
 
     reporter.reports.clear();
     CalendarFile nowhere(folder.file("missing/folder"), reporter, clock);
-    EXPECT_FALSE(nowhere.LoadCalendar(*table, lastCheck));
-    EXPECT_FALSE(nowhere.SaveCalendar(*table));
+    EXPECT_FALSE(nowhere.loadCalendar(*table, lastCheck));
+    EXPECT_FALSE(nowhere.saveCalendar(*table));
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"calendar.dat", "reading", FileError::PathNotFound},
                                                               {"calendar.dat", "writing", FileError::PathNotFound}}));
 }
@@ -225,34 +225,34 @@ TEST_F(CalendarFileTest, MissingFileOrFolderIsReportedAndTheNextSaveCreatesTheFi
 TEST_F(CalendarFileTest, LineBreaksInsideValuesAreSavedAsBlanks)
 {
     Event e = birthday();
-    e.Title = "Two\nlines";
-    e.Description = "Call them\r\nDate=20270101\rTitle=Hijack";
-    table->AddEvent(e);
-    ASSERT_TRUE(file.SaveCalendar(*table));
-    ASSERT_TRUE(file.LoadCalendar(*table, lastCheck));
-    ASSERT_EQ(table->EventCount, 0);
-    EXPECT_EQ(table->Events[0].Title, "Two lines");
-    EXPECT_EQ(table->Events[0].Description, "Call them Date=20270101 Title=Hijack");
-    EXPECT_EQ(table->Events[0].Date, "00000315");
+    e.title = "Two\nlines";
+    e.description = "Call them\r\nDate=20270101\rTitle=Hijack";
+    table->addEvent(e);
+    ASSERT_TRUE(file.saveCalendar(*table));
+    ASSERT_TRUE(file.loadCalendar(*table, lastCheck));
+    ASSERT_EQ(table->eventCount, 0);
+    EXPECT_EQ(table->events[0].title, "Two lines");
+    EXPECT_EQ(table->events[0].description, "Call them Date=20270101 Title=Hijack");
+    EXPECT_EQ(table->events[0].date, "00000315");
 }
 
 TEST_F(CalendarFileTest, FailedSaveLeavesTheOldFileAndTheTableWhole)
 {
-    table->AddEvent(birthday());
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    table->addEvent(birthday());
+    ASSERT_TRUE(file.saveCalendar(*table));
     const QByteArray before = folder.read("calendar.dat");
 
     for (int i = 0; i < 100; ++i) {
         Event e = birthday();
-        e.Title = QStringLiteral("Event %1").arg(i);
-        table->AddEvent(e);
+        e.title = QStringLiteral("Event %1").arg(i);
+        table->addEvent(e);
     }
     {
         const FileSizeLimit limit(before.size() + 16);
-        EXPECT_FALSE(file.SaveCalendar(*table));
+        EXPECT_FALSE(file.saveCalendar(*table));
     }
     EXPECT_EQ(folder.read("calendar.dat"), before);
-    EXPECT_EQ(table->EventCount, 100);
+    EXPECT_EQ(table->eventCount, 100);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].operation, "writing");
     EXPECT_EQ(reporter.reports[0].errorNumber, FileError::DiskFull); // a file size limit is as full as a disk
@@ -285,6 +285,6 @@ TEST_F(CalendarFileTest, TextWithoutAnEventOrLastCheckLineIsUnreadable)
     }
     // The same file with a byte order mark is read as it was saved.
     EXPECT_TRUE(loadFrom("\xff\xfe" + utf16));
-    EXPECT_EQ(table->Events[0].Title, "Party");
+    EXPECT_EQ(table->events[0].title, "Party");
     EXPECT_EQ(lastCheck, "20261205");
 }

@@ -14,7 +14,7 @@ TEST(Categories, NamesChooseTheirPicture)
     EXPECT_EQ(categoryImageFor("birthday"), CategoryImage::Misc);
     EXPECT_EQ(categoryImageFor(""), CategoryImage::Misc);
     EXPECT_EQ(categoryImageFor("Tennis"), CategoryImage::Misc);
-    for (const QString &name : BuiltInCategories())
+    for (const QString &name : builtInCategories())
         EXPECT_NE(categoryImageFor(name), CategoryImage::Misc) << name.toStdString();
 }
 

@@ -32,7 +32,7 @@ TEST(FileErrors, TitlesNameKnownErrorsAndNumberTheRest)
         {75, "Path/file access error"}, {76, "Path not found"},
     };
     for (const auto &[number, title] : rows)
-        EXPECT_EQ(FileErrorTitle(number), title) << number;
+        EXPECT_EQ(fileErrorTitle(number), title) << number;
 }
 
 TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeans)
@@ -57,7 +57,7 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeans)
          "There was an error reading tarrow.ini. The file was kept as tarrow.ini.bak3. " + settings},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(FileErrorMessage(row.file, row.operation, row.backup), row.message) << row.name;
+        EXPECT_EQ(fileErrorMessage(row.file, row.operation, row.backup), row.message) << row.name;
 }
 
 TEST(FileErrors, FailedSavesAreNamedWithTheirReasonsInOneSentence)
@@ -72,7 +72,7 @@ TEST(FileErrors, FailedSavesAreNamedWithTheirReasonsInOneSentence)
          "save tarrow.ini (Disk full), notes.dat (Permission denied) and calendar.dat (Path not found). "},
     };
     for (const auto &[failures, list] : rows) {
-        const QString message = FailedSavesMessage(failures);
+        const QString message = failedSavesMessage(failures);
         EXPECT_TRUE(message.startsWith(QStringLiteral("Tarrowby could not ") + list)) << message.toStdString();
         EXPECT_TRUE(message.contains("Keep Tarrowby running?"));
     }
@@ -82,16 +82,16 @@ TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
 {
     RecordingReporter shown;
     FileErrorCollector collector(shown);
-    collector.ReportFileError("notes.dat", "writing", FileError::DiskFull, {});
+    collector.reportFileError("notes.dat", "writing", FileError::DiskFull, {});
     collector.startCollecting();
-    collector.ReportFileError("tarrow.ini", "reading", FileError::FileNotFound, {});
-    collector.ReportFileError("notes.dat", "writing", FileError::DiskFull, {});
-    collector.ReportFileChanged("calendar.dat", "calendar.dat.bak");
-    collector.ReportFileError("calendar.dat", "writing", FileError::DiskFull, {});
-    collector.ReportFileError("notes.dat", "writing", FileError::PermissionDenied, {}); // its last failure counts
+    collector.reportFileError("tarrow.ini", "reading", FileError::FileNotFound, {});
+    collector.reportFileError("notes.dat", "writing", FileError::DiskFull, {});
+    collector.reportFileChanged("calendar.dat", "calendar.dat.bak");
+    collector.reportFileError("calendar.dat", "writing", FileError::DiskFull, {});
+    collector.reportFileError("notes.dat", "writing", FileError::PermissionDenied, {}); // its last failure counts
     EXPECT_EQ(collector.stopCollecting(), (std::vector<FailedSave>{{"notes.dat", FileError::PermissionDenied},
                                                                    {"calendar.dat", FileError::DiskFull}}));
-    collector.ReportFileError("calendar.dat", "writing", FileError::DiskFull, {});
+    collector.reportFileError("calendar.dat", "writing", FileError::DiskFull, {});
     EXPECT_EQ(shown.reports, (std::vector<FileErrorReport>{{"notes.dat", "writing", FileError::DiskFull},
                                                            {"tarrow.ini", "reading", FileError::FileNotFound},
                                                            {"calendar.dat", "changed", 0, "calendar.dat.bak"},
@@ -317,7 +317,7 @@ TEST(DataFolder, FallsBackToTheUserFolderAndCreatesItPrivate)
 
 TEST(DataFolder, AFolderWithoutAnyDataFileIsAFirstStart)
 {
-    for (const QString &name : DataFileNames()) {
+    for (const QString &name : dataFileNames()) {
         DataFolderFixture folder;
         EXPECT_TRUE(holdsNoDataFile(folder.path()));
         folder.write(name, "");

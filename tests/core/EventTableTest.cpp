@@ -10,16 +10,16 @@ namespace {
 Event event(const char *title, const char *date)
 {
     Event e;
-    e.Title = QString::fromLatin1(title);
-    e.Date = QString::fromLatin1(date);
+    e.title = QString::fromLatin1(title);
+    e.date = QString::fromLatin1(date);
     return e;
 }
 
 QStringList titles(const EventTable &table)
 {
     QStringList result;
-    for (int i = 0; i <= table.EventCount; ++i)
-        result += table.Events[i].Title;
+    for (int i = 0; i <= table.eventCount; ++i)
+        result += table.events[i].title;
     return result;
 }
 
@@ -28,79 +28,79 @@ QStringList titles(const EventTable &table)
 TEST(EventTable, RemoveMovesTheLastEventIntoTheGap)
 {
     EventTable table;
-    table.AddEvent(event("A", "20020101"));
-    table.AddEvent(event("B", "20020101"));
-    table.AddEvent(event("C", "20020101"));
+    table.addEvent(event("A", "20020101"));
+    table.addEvent(event("B", "20020101"));
+    table.addEvent(event("C", "20020101"));
     const Reminder reminder{Reminder::State::Pending, 15};
-    table.Events[2].RemindAgain = reminder;
-    table.RemoveEvent(0);
+    table.events[2].remindAgain = reminder;
+    table.removeEvent(0);
     EXPECT_EQ(titles(table), QStringList({"C", "B"}));
-    EXPECT_EQ(table.Events[0].RemindAgain, reminder); // the whole record moves
-    table.RemoveEvent(1);
-    table.RemoveEvent(0);
-    EXPECT_EQ(table.EventCount, -1);
+    EXPECT_EQ(table.events[0].remindAgain, reminder); // the whole record moves
+    table.removeEvent(1);
+    table.removeEvent(0);
+    EXPECT_EQ(table.eventCount, -1);
 }
 
 TEST(EventTable, HoldsExactly256Events)
 {
     EventTable table;
     for (int i = 0; i < 255; ++i)
-        ASSERT_TRUE(table.AddEvent(event("x", "00000101")));
-    EXPECT_EQ(table.EventCount, 254);
+        ASSERT_TRUE(table.addEvent(event("x", "00000101")));
+    EXPECT_EQ(table.eventCount, 254);
     EXPECT_FALSE(table.isFull());
-    EXPECT_TRUE(table.AddEvent(event("last", "00000101")));
-    EXPECT_EQ(table.EventCount, 255);
+    EXPECT_TRUE(table.addEvent(event("last", "00000101")));
+    EXPECT_EQ(table.eventCount, 255);
     EXPECT_TRUE(table.isFull());
-    EXPECT_FALSE(table.AddEvent(event("257th", "00000101")));
-    EXPECT_EQ(table.EventCount, 255);
-    EXPECT_EQ(table.Events[255].Title, "last");
+    EXPECT_FALSE(table.addEvent(event("257th", "00000101")));
+    EXPECT_EQ(table.eventCount, 255);
+    EXPECT_EQ(table.events[255].title, "last");
 }
 
 TEST(EventTable, AddedEventHasNoPendingReminder)
 {
     EventTable table;
     Event e = event("A", "20020101");
-    e.RemindAgain = {Reminder::State::Stopped, 30};
-    table.AddEvent(e);
-    EXPECT_EQ(table.Events[0].RemindAgain, Reminder());
+    e.remindAgain = {Reminder::State::Stopped, 30};
+    table.addEvent(e);
+    EXPECT_EQ(table.events[0].remindAgain, Reminder());
 }
 
 TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsInSlotOrder)
 {
     EventTable table;
-    table.AddEvent(event("A", "20011224"));
-    table.AddEvent(event("B", "00000315"));
-    table.AddEvent(event("C", "19990101"));
+    table.addEvent(event("A", "20011224"));
+    table.addEvent(event("B", "00000315"));
+    table.addEvent(event("C", "19990101"));
     // A's slot receives C, which is examined and removed; then it receives B.
-    EXPECT_EQ(table.PurgePastEvents(2002), 0);
+    EXPECT_EQ(table.purgePastEvents(2002), 0);
     EXPECT_EQ(titles(table), QStringList({"B"}));
 
     EventTable kept;
-    kept.AddEvent(event("January this year", "20020101"));
-    kept.AddEvent(event("Every year", "00001231"));
-    kept.AddEvent(event("Next year", "20030101"));
-    EXPECT_EQ(kept.PurgePastEvents(2002), 0);
+    kept.addEvent(event("January this year", "20020101"));
+    kept.addEvent(event("Every year", "00001231"));
+    kept.addEvent(event("Next year", "20030101"));
+    EXPECT_EQ(kept.purgePastEvents(2002), 0);
     EXPECT_EQ(titles(kept), QStringList({"January this year", "Every year", "Next year"}));
 
     EventTable empty;
-    EXPECT_EQ(empty.PurgePastEvents(2002), 0);
-    EXPECT_EQ(empty.EventCount, -1);
+    EXPECT_EQ(empty.purgePastEvents(2002), 0);
+    EXPECT_EQ(empty.eventCount, -1);
 }
 
 TEST(EventTable, PurgeFailsOnADateWithoutFourLeadingDigits)
 {
     for (const char *date : {"        ", "20a20101", "-0010101"}) {
         EventTable table;
-        table.AddEvent(event("A", date));
-        EXPECT_EQ(table.PurgePastEvents(2002), FileError::TypeMismatch) << date;
+        table.addEvent(event("A", date));
+        EXPECT_EQ(table.purgePastEvents(2002), FileError::TypeMismatch) << date;
     }
 }
 
 TEST(EventTable, FindsTitlesExactly)
 {
     EventTable table;
-    table.AddEvent(event("Dentist", "20020101"));
-    table.AddEvent(event("dentist", "20020101"));
+    table.addEvent(event("Dentist", "20020101"));
+    table.addEvent(event("dentist", "20020101"));
     EXPECT_EQ(table.indexOfTitle("dentist"), 1);
     EXPECT_EQ(table.indexOfTitle("Dentist"), 0);
     EXPECT_EQ(table.indexOfTitle("DENTIST"), -1);

@@ -28,7 +28,7 @@ protected:
     bool load()
     {
         QString lastCheck;
-        return CalendarFile(folder.path(), reporter, clock).LoadCalendar(*table, lastCheck);
+        return CalendarFile(folder.path(), reporter, clock).loadCalendar(*table, lastCheck);
     }
 };
 
@@ -69,7 +69,7 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
     if (child.exitCode() == 0 && output.isEmpty())
         GTEST_SKIP() << "user namespaces keep root's rights here";
     EXPECT_EQ(output, "calendar.dat writing 70\n");
-    EXPECT_EQ(FileErrorTitle(70), "Permission denied");
+    EXPECT_EQ(fileErrorTitle(70), "Permission denied");
     EXPECT_FALSE(folder.exists("calendar.dat"));
 }
 
@@ -133,10 +133,10 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
         DataFolderFixture rowFolder;
         reporter.reports.clear();
         CalendarFile file(rowFolder.path(), reporter, clock);
-        ASSERT_TRUE(file.SaveCalendar(*table));
+        ASSERT_TRUE(file.saveCalendar(*table));
         row.meanwhile(rowFolder);
-        ASSERT_TRUE(file.SaveCalendar(*table));
-        ASSERT_TRUE(file.SaveCalendar(*table)); // the conflict is told once
+        ASSERT_TRUE(file.saveCalendar(*table));
+        ASSERT_TRUE(file.saveCalendar(*table)); // the conflict is told once
         EXPECT_EQ(rowFolder.read("calendar.dat"), ours);
         EXPECT_EQ(rowFolder.read("calendar.dat.bak"), row.kept);
         std::vector<FileErrorReport> told;
@@ -148,9 +148,9 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
     // A file that was missing at the load and then appeared is another program's too.
     CalendarFile file(folder.path(), reporter, clock);
     QString lastCheck;
-    EXPECT_FALSE(file.LoadCalendar(*table, lastCheck));
+    EXPECT_FALSE(file.loadCalendar(*table, lastCheck));
     otherProgramWrites(folder.path(), longer);
-    ASSERT_TRUE(file.SaveCalendar(*table));
+    ASSERT_TRUE(file.saveCalendar(*table));
     EXPECT_EQ(reporter.reports.back(), (FileErrorReport{"calendar.dat", "changed", 0, "calendar.dat.bak"}));
 }
 
@@ -158,15 +158,15 @@ TEST_F(FileFaultTest, OverlongLineIsRefused)
 {
     folder.write("notes.dat", "[Note Left=0 Top=0 Color=Default]\r\n" + QByteArray(DataFile::MaxLineLength + 1, 'n'));
     NoteTable notes;
-    EXPECT_FALSE(NotesFile(folder.path(), reporter).LoadNotes(notes));
+    EXPECT_FALSE(NotesFile(folder.path(), reporter).loadNotes(notes));
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].errorNumber, FileError::FileTooLarge);
-    EXPECT_EQ(notes.NoteCount, -1);
+    EXPECT_EQ(notes.noteCount, -1);
 
     // Just inside the limit is read as usual.
     reporter.reports.clear();
     folder.write("notes.dat", "[Note Left=0 Top=0 Color=Default]\r\n" + QByteArray(DataFile::MaxLineLength, 'n'));
-    EXPECT_TRUE(NotesFile(folder.path(), reporter).LoadNotes(notes));
+    EXPECT_TRUE(NotesFile(folder.path(), reporter).loadNotes(notes));
 }
 
 TEST_F(FileFaultTest, FullFileSystemReportsDiskFullAndKeepsTheOldFile)
@@ -189,5 +189,5 @@ TEST_F(FileFaultTest, FullFileSystemReportsDiskFullAndKeepsTheOldFile)
     if (output.isEmpty())
         GTEST_SKIP() << "no private mounts here: " << child.readAllStandardError().toStdString();
     EXPECT_EQ(output, "calendar.dat writing 61\nexit 1\nLastCheck=20261205\r\ncalendar.dat\n");
-    EXPECT_EQ(FileErrorTitle(61), "Disk full");
+    EXPECT_EQ(fileErrorTitle(61), "Disk full");
 }

@@ -18,9 +18,9 @@ protected:
     bool loadFrom(const QByteArray &bytes)
     {
         folder.write("notes.dat", bytes);
-        return file.LoadNotes(table);
+        return file.loadNotes(table);
     }
-    void add(const QString &content, qint16 left, qint16 top) { table.AddNote({content, top, left}); }
+    void add(const QString &content, qint16 left, qint16 top) { table.addNote({content, top, left}); }
 };
 
 } // namespace
@@ -30,7 +30,7 @@ TEST_F(NotesFileTest, SavesHeaderAndTextOfEveryNote)
     add("Buy milk\r\ncall the garage", 7200, 1440);
     add("Backup on Friday", -300, 600);
     add("", 0, 0);
-    ASSERT_TRUE(file.SaveNotes(table));
+    ASSERT_TRUE(file.saveNotes(table));
     EXPECT_EQ(folder.read("notes.dat"),
               "[Note Left=7200 Top=1440 Color=Default]\r\nBuy milk\r\ncall the garage\r\n"
               "[Note Left=-300 Top=600 Color=Default]\r\nBackup on Friday\r\n"
@@ -39,10 +39,10 @@ TEST_F(NotesFileTest, SavesHeaderAndTextOfEveryNote)
 
 TEST_F(NotesFileTest, EmptyTableSavesAnEmptyFileThatLoadsAsNoNotes)
 {
-    ASSERT_TRUE(file.SaveNotes(table));
+    ASSERT_TRUE(file.saveNotes(table));
     EXPECT_EQ(folder.read("notes.dat"), "");
-    ASSERT_TRUE(file.LoadNotes(table));
-    EXPECT_EQ(table.NoteCount, -1);
+    ASSERT_TRUE(file.loadNotes(table));
+    EXPECT_EQ(table.noteCount, -1);
 }
 
 TEST_F(NotesFileTest, FullTableRoundTrips)
@@ -50,23 +50,23 @@ TEST_F(NotesFileTest, FullTableRoundTrips)
     for (int i = 0; i < NoteTable::Capacity; ++i)
         add(QStringLiteral("Note %1\r\n\r\nwith an empty line and a trailing one\r\n").arg(i), qint16(i * 100 - 800), qint16(-i));
     const NoteTable saved = table;
-    ASSERT_TRUE(file.SaveNotes(table));
+    ASSERT_TRUE(file.saveNotes(table));
     table = NoteTable{};
-    ASSERT_TRUE(file.LoadNotes(table));
-    ASSERT_EQ(table.NoteCount, 15);
+    ASSERT_TRUE(file.loadNotes(table));
+    ASSERT_EQ(table.noteCount, 15);
     for (int i = 0; i < NoteTable::Capacity; ++i) {
-        EXPECT_EQ(table.Notes[i].Content, saved.Notes[i].Content);
-        EXPECT_EQ(table.Notes[i].Left, saved.Notes[i].Left);
-        EXPECT_EQ(table.Notes[i].Top, saved.Notes[i].Top);
+        EXPECT_EQ(table.notes[i].content, saved.notes[i].content);
+        EXPECT_EQ(table.notes[i].left, saved.notes[i].left);
+        EXPECT_EQ(table.notes[i].top, saved.notes[i].top);
     }
 }
 
 TEST_F(NotesFileTest, LineBreaksOfAnyKindAreStoredAsCrLf)
 {
     add("one\ntwo\rthree", 1, 2);
-    ASSERT_TRUE(file.SaveNotes(table));
-    ASSERT_TRUE(file.LoadNotes(table));
-    EXPECT_EQ(table.Notes[0].Content, "one\r\ntwo\r\nthree");
+    ASSERT_TRUE(file.saveNotes(table));
+    ASSERT_TRUE(file.loadNotes(table));
+    EXPECT_EQ(table.notes[0].content, "one\r\ntwo\r\nthree");
 }
 
 TEST_F(NotesFileTest, HeaderValuesAreFoundInAnyOrder)
@@ -75,12 +75,12 @@ TEST_F(NotesFileTest, HeaderValuesAreFoundInAnyOrder)
                          "first\n"
                          "[Note Color=Default]\n"
                          "[Notes from work Left=10 ]\n"));
-    ASSERT_EQ(table.NoteCount, 2);
-    EXPECT_EQ(table.Notes[0].Top, 600);
-    EXPECT_EQ(table.Notes[0].Left, -46); // halves round to even
-    EXPECT_EQ(table.Notes[0].Content, "first");
-    EXPECT_EQ(table.Notes[1].Left, 0); // a header without positions
-    EXPECT_EQ(table.Notes[2].Left, 10);
+    ASSERT_EQ(table.noteCount, 2);
+    EXPECT_EQ(table.notes[0].top, 600);
+    EXPECT_EQ(table.notes[0].left, -46); // halves round to even
+    EXPECT_EQ(table.notes[0].content, "first");
+    EXPECT_EQ(table.notes[1].left, 0); // a header without positions
+    EXPECT_EQ(table.notes[2].left, 10);
 }
 
 TEST_F(NotesFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
@@ -107,7 +107,7 @@ TEST_F(NotesFileTest, BadContentFailsWithItsErrorNumberAndEmptiesTheTable)
     }
     add("in the table before", 0, 0);
     EXPECT_FALSE(loadFrom(cases[0].content));
-    EXPECT_EQ(table.NoteCount, -1);
+    EXPECT_EQ(table.noteCount, -1);
 }
 
 TEST_F(NotesFileTest, BlankLinesBeforeTheFirstHeaderAreNoTextButTextIs)
@@ -146,21 +146,21 @@ TEST_F(NotesFileTest, TextComesBackAsTyped)
         table = NoteTable{};
         add(row.content, 5, 6);
         add("second", 7, 8);
-        ASSERT_TRUE(file.SaveNotes(table));
+        ASSERT_TRUE(file.saveNotes(table));
         EXPECT_EQ(folder.read("notes.dat"), "[Note Left=5 Top=6 Color=Default]\r\n" + row.written
                                                 + "[Note Left=7 Top=8 Color=Default]\r\nsecond\r\n")
             << row.name;
-        ASSERT_TRUE(file.LoadNotes(table));
-        ASSERT_EQ(table.NoteCount, 1) << row.name;
-        EXPECT_EQ(table.Notes[0].Content, row.content) << row.name;
+        ASSERT_TRUE(file.loadNotes(table));
+        ASSERT_EQ(table.noteCount, 1) << row.name;
+        EXPECT_EQ(table.notes[0].content, row.content) << row.name;
     }
 }
 
 TEST_F(NotesFileTest, MissingFileIsReportedAsNotFound)
 {
-    EXPECT_FALSE(file.LoadNotes(table));
+    EXPECT_FALSE(file.loadNotes(table));
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::FileNotFound}}));
-    EXPECT_EQ(FileErrorTitle(reporter.reports[0].errorNumber), "File not found");
+    EXPECT_EQ(fileErrorTitle(reporter.reports[0].errorNumber), "File not found");
 }
 
 TEST(NoteTable, MenuCaptionShortensLongTexts)
@@ -173,14 +173,14 @@ TEST(NoteTable, MenuCaptionShortensLongTexts)
 TEST(NoteTable, RemoveMovesTheLastNoteIntoTheGap)
 {
     NoteTable table;
-    table.AddNote({"A", 0, 0});
-    table.AddNote({"B", 0, 0});
-    table.AddNote({"C", 0, 0});
-    table.RemoveNote(0);
-    EXPECT_EQ(table.NoteCount, 1);
-    EXPECT_EQ(table.Notes[0].Content, "C");
-    EXPECT_EQ(table.Notes[1].Content, "B");
-    for (int i = table.NoteCount + 1; i < NoteTable::Capacity; ++i)
-        table.AddNote({});
+    table.addNote({"A", 0, 0});
+    table.addNote({"B", 0, 0});
+    table.addNote({"C", 0, 0});
+    table.removeNote(0);
+    EXPECT_EQ(table.noteCount, 1);
+    EXPECT_EQ(table.notes[0].content, "C");
+    EXPECT_EQ(table.notes[1].content, "B");
+    for (int i = table.noteCount + 1; i < NoteTable::Capacity; ++i)
+        table.addNote({});
     EXPECT_TRUE(table.isFull());
 }

@@ -16,13 +16,13 @@ namespace {
 
 class PrintingReporter : public FileErrorReporter {
 public:
-    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                          const QString &) override
     {
         std::printf("%s %s %d\n", qPrintable(fileName), qPrintable(operation), errorNumber);
         std::fflush(stdout);
     }
-    void ReportFileChanged(const QString &fileName, const QString &) override
+    void reportFileChanged(const QString &fileName, const QString &) override
     {
         std::printf("%s changed\n", qPrintable(fileName));
         std::fflush(stdout);
@@ -33,7 +33,7 @@ EventTable tableOf(int events)
 {
     EventTable table;
     for (int i = 0; i < events; ++i)
-        table.AddEvent(makeEvent(QStringLiteral("Event %1 ").arg(i) + QString(40, QLatin1Char('x')), "20301224"));
+        table.addEvent(makeEvent(QStringLiteral("Event %1 ").arg(i) + QString(40, QLatin1Char('x')), "20301224"));
     return table;
 }
 
@@ -60,8 +60,8 @@ int main(int argc, char **argv)
     const EventTable small = tableOf(3);
     const EventTable large = tableOf(EventTable::Capacity);
     if (mode == QLatin1String("once"))
-        return file.SaveCalendar(large) ? 0 : 1;
+        return file.saveCalendar(large) ? 0 : 1;
     // "loop": saves the two tables in turn until killed.
     for (bool flip = false;; flip = !flip)
-        file.SaveCalendar(flip ? large : small);
+        file.saveCalendar(flip ? large : small);
 }

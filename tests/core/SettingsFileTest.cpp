@@ -23,7 +23,7 @@ protected:
     bool loadFrom(const QByteArray &bytes)
     {
         folder.write("tarrow.ini", bytes);
-        return file.LoadSettings(settings, position);
+        return file.loadSettings(settings, position);
     }
 };
 
@@ -31,8 +31,8 @@ protected:
 
 TEST_F(SettingsFileTest, SavesTheExactLayout)
 {
-    settings.UserCategories[0] = "Tennis";
-    ASSERT_TRUE(file.SaveSettings(settings, position));
+    settings.userCategories[0] = "Tennis";
+    ASSERT_TRUE(file.saveSettings(settings, position));
     EXPECT_EQ(folder.read("tarrow.ini"),
               "Version=1.21|01\r\n\r\n[General]\r\nAutostart=0\r\nLoadMinimized=0\r\nMute=0\r\nTimeFormat=24\r\n"
               "ConfirmExit=1\r\nConfirmRemoveE=1\r\nConfirmRemoveN=1\r\n\r\n[Main window]\r\nTop=200\r\nLeft=200\r\n"
@@ -43,32 +43,32 @@ TEST_F(SettingsFileTest, EveryValueRoundTrips)
 {
     settings = {1, 1, 1, 12, 0, 0, 0, {"Tennis", "Chess club", "Ärzte"}};
     position = {-1500, 32767};
-    ASSERT_TRUE(file.SaveSettings(settings, position));
+    ASSERT_TRUE(file.saveSettings(settings, position));
     Settings loaded;
     MainWindowPosition loadedPosition;
-    ASSERT_TRUE(file.LoadSettings(loaded, loadedPosition));
-    EXPECT_EQ(loaded.Autostart, 1);
-    EXPECT_EQ(loaded.LoadMinimized, 1);
-    EXPECT_EQ(loaded.Mute, 1);
+    ASSERT_TRUE(file.loadSettings(loaded, loadedPosition));
+    EXPECT_EQ(loaded.autostart, 1);
+    EXPECT_EQ(loaded.loadMinimized, 1);
+    EXPECT_EQ(loaded.mute, 1);
     EXPECT_TRUE(loaded.uses12HourClock());
-    EXPECT_EQ(loaded.ConfirmExit, 0);
-    EXPECT_EQ(loaded.ConfirmRemoveE, 0);
-    EXPECT_EQ(loaded.ConfirmRemoveN, 0);
-    EXPECT_EQ(loaded.UserCategories, settings.UserCategories);
-    EXPECT_EQ(loadedPosition.MainTop, -1500);
-    EXPECT_EQ(loadedPosition.MainLeft, 32767);
+    EXPECT_EQ(loaded.confirmExit, 0);
+    EXPECT_EQ(loaded.confirmRemoveE, 0);
+    EXPECT_EQ(loaded.confirmRemoveN, 0);
+    EXPECT_EQ(loaded.userCategories, settings.userCategories);
+    EXPECT_EQ(loadedPosition.mainTop, -1500);
+    EXPECT_EQ(loadedPosition.mainLeft, 32767);
 }
 
 TEST_F(SettingsFileTest, ItemsAreReadWhereverTheyStandAndCommasSplitThem)
 {
     ASSERT_TRUE(loadFrom("Left=300\nMute=1,TimeFormat=12\nTop=150.7\nCategory1=Golf, Tennis\nCategory2=Work,Left=-150.7\n"));
-    EXPECT_EQ(settings.Mute, 1);
-    EXPECT_EQ(settings.TimeFormat, 12);
-    EXPECT_EQ(position.MainTop, 150); // rounded down
-    EXPECT_EQ(position.MainLeft, -151);
-    EXPECT_EQ(settings.UserCategories[1], "Golf"); // the rest after the comma matches no key
-    EXPECT_EQ(settings.UserCategories[2], "Work");
-    EXPECT_EQ(settings.ConfirmExit, 1); // untouched values keep their defaults
+    EXPECT_EQ(settings.mute, 1);
+    EXPECT_EQ(settings.timeFormat, 12);
+    EXPECT_EQ(position.mainTop, 150); // rounded down
+    EXPECT_EQ(position.mainLeft, -151);
+    EXPECT_EQ(settings.userCategories[1], "Golf"); // the rest after the comma matches no key
+    EXPECT_EQ(settings.userCategories[2], "Work");
+    EXPECT_EQ(settings.confirmExit, 1); // untouched values keep their defaults
 }
 
 TEST_F(SettingsFileTest, OnlyTwelveSelectsTheTwelveHourClock)
@@ -81,21 +81,21 @@ TEST_F(SettingsFileTest, OnlyTwelveSelectsTheTwelveHourClock)
 
 TEST_F(SettingsFileTest, LoadStartsFromDefaultsButKeepsCategoryNames)
 {
-    settings.Mute = 1;
-    settings.UserCategories[2] = "Kept";
-    position.MainTop = 5;
-    EXPECT_FALSE(file.LoadSettings(settings, position)); // no file: defaults
-    EXPECT_EQ(settings.Mute, 0);
-    EXPECT_EQ(position.MainTop, 200);
-    EXPECT_EQ(settings.UserCategories[2], "Kept");
+    settings.mute = 1;
+    settings.userCategories[2] = "Kept";
+    position.mainTop = 5;
+    EXPECT_FALSE(file.loadSettings(settings, position)); // no file: defaults
+    EXPECT_EQ(settings.mute, 0);
+    EXPECT_EQ(position.mainTop, 200);
+    EXPECT_EQ(settings.userCategories[2], "Kept");
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::FileNotFound}}));
 }
 
 TEST_F(SettingsFileTest, BadValuesFailAndKeepWhatWasReadBefore)
 {
     EXPECT_FALSE(loadFrom("Mute=1\r\nConfirmExit=\r\nAutostart=1\r\n"));
-    EXPECT_EQ(settings.Mute, 1);
-    EXPECT_EQ(settings.Autostart, 0);
+    EXPECT_EQ(settings.mute, 1);
+    EXPECT_EQ(settings.autostart, 0);
     EXPECT_FALSE(loadFrom("Category3=Chess\r\n"));
     EXPECT_FALSE(loadFrom("Top=70000\r\n"));
     EXPECT_EQ(reporter.reports,
@@ -133,13 +133,13 @@ TEST_F(SettingsFileTest, BadSettingsLeaveTheCalendarAndNotesWorking)
     EventTable events;
     NoteTable noteTable;
     QString lastCheck;
-    EXPECT_TRUE(calendar.LoadCalendar(events, lastCheck));
-    EXPECT_TRUE(notes.LoadNotes(noteTable));
-    EXPECT_EQ(events.Events[0].Title, "Kept");
-    EXPECT_EQ(noteTable.Notes[0].Content, "Kept too");
-    EXPECT_TRUE(calendar.SaveCalendar(events));
-    EXPECT_TRUE(notes.SaveNotes(noteTable));
-    EXPECT_TRUE(file.SaveSettings(settings, position));
+    EXPECT_TRUE(calendar.loadCalendar(events, lastCheck));
+    EXPECT_TRUE(notes.loadNotes(noteTable));
+    EXPECT_EQ(events.events[0].title, "Kept");
+    EXPECT_EQ(noteTable.notes[0].content, "Kept too");
+    EXPECT_TRUE(calendar.saveCalendar(events));
+    EXPECT_TRUE(notes.saveNotes(noteTable));
+    EXPECT_TRUE(file.saveSettings(settings, position));
     EXPECT_EQ(folder.read("tarrow.ini.bak"), "Mute=\r\n");
     EXPECT_EQ(reporter.reports.size(), 1u);
 }

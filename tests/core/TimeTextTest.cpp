@@ -22,16 +22,16 @@ TEST(TimeText, TwelveHourClockNamesMidnightAndNoonTwelve)
 
 TEST(TimeText, ShownInTheChosenClock)
 {
-    EXPECT_EQ(TimeText("0930", false), "09:30");
-    EXPECT_EQ(TimeText("0930", true), "09:30 AM");
-    EXPECT_EQ(TimeText("1305", true), "1:05 PM");
-    EXPECT_EQ(TimeText("0005", true), "12:05 AM");
-    EXPECT_EQ(TimeText("1200", true), "12:00 PM");
-    EXPECT_EQ(TimeText("2359", false), "23:59");
+    EXPECT_EQ(timeText("0930", false), "09:30");
+    EXPECT_EQ(timeText("0930", true), "09:30 AM");
+    EXPECT_EQ(timeText("1305", true), "1:05 PM");
+    EXPECT_EQ(timeText("0005", true), "12:05 AM");
+    EXPECT_EQ(timeText("1200", true), "12:00 PM");
+    EXPECT_EQ(timeText("2359", false), "23:59");
 }
 
 TEST(TimeText, NoTimeOrGarbageShowsNothing)
 {
     for (const char *stored : {"    ", "", "ab12", "2460", "12"})
-        EXPECT_EQ(TimeText(stored, false), "") << stored;
+        EXPECT_EQ(timeText(stored, false), "") << stored;
 }

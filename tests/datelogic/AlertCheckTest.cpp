@@ -21,15 +21,15 @@ protected:
 
     int add(const QDate &date, qint16 notifyingDays)
     {
-        state->AddEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
-        return state->EventCount;
+        state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
+        return state->eventCount;
     }
     int addYearly(const QDate &date, qint16 notifyingDays)
     {
-        state->AddEvent(makeEvent("yearly", QStringLiteral("0000") + storedText(date).mid(4), notifyingDays));
-        return state->EventCount;
+        state->addEvent(makeEvent("yearly", QStringLiteral("0000") + storedText(date).mid(4), notifyingDays));
+        return state->eventCount;
     }
-    const Event &event(int index) const { return state->Events[index]; }
+    const Event &event(int index) const { return state->events[index]; }
 };
 
 } // namespace
@@ -44,34 +44,34 @@ TEST_F(AlertCheckTest, RegularAlertIsDueFromTheLeadTimeUpToTheDay)
     add(today, 0);
     addYearly(today, 1);
     addYearly(today.addDays(-1), 400); // next year's occurrence, 364 days ahead
-    check.CheckAllAlerts();
+    check.checkAllAlerts();
     EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}, {1, 0}, {3, 0}, {6, 0}, {7, 0}}));
 }
 
 TEST_F(AlertCheckTest, SwitchedOffAndImpossibleEventsNeverAlert)
 {
     add(today, -3);
-    state->AddEvent(makeEvent("leap", "00000229", 30)); // 2027 is a common year
-    state->AddEvent(makeEvent("broken", "2026ab06", 3));
-    state->LastCheck = "20200101";
+    state->addEvent(makeEvent("leap", "00000229", 30)); // 2027 is a common year
+    state->addEvent(makeEvent("broken", "2026ab06", 3));
+    state->lastCheck = "20200101";
     add(today.addDays(-1), -3);
-    check.CheckAllAlerts();
+    check.checkAllAlerts();
     EXPECT_TRUE(window.shown.empty());
 }
 
 TEST_F(AlertCheckTest, MissedAlertShowsWhenTheAlertPeriodBeganAfterThePreviousSave)
 {
     const int passed = add(today.addDays(-5), 3);
-    state->LastCheck = storedText(today.addDays(-10)); // +3 days is still before the event
-    check.CheckEventAlert(passed);
+    state->lastCheck = storedText(today.addDays(-10)); // +3 days is still before the event
+    check.checkEventAlert(passed);
     EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, 1}}));
-    EXPECT_EQ(event(passed).RemindAgain, Reminder()); // nothing is recorded after a missed alert
-    EXPECT_EQ(event(passed).NotifyingDays, 3);
+    EXPECT_EQ(event(passed).remindAgain, Reminder()); // nothing is recorded after a missed alert
+    EXPECT_EQ(event(passed).notifyingDays, 3);
 
     window.shown.clear();
     for (int daysAgo : {8, 7}) { // +3 days reaches the event day, or passes it
-        state->LastCheck = storedText(today.addDays(-daysAgo));
-        check.CheckEventAlert(passed);
+        state->lastCheck = storedText(today.addDays(-daysAgo));
+        check.checkEventAlert(passed);
     }
     EXPECT_TRUE(window.shown.empty());
 }
@@ -80,8 +80,8 @@ TEST_F(AlertCheckTest, NoMissedAlertWithoutAUsableLastCheck)
 {
     const int passed = add(today.addDays(-1), 3);
     for (const char *lastCheck : {"", "2026", "yesterday", "20261340"}) {
-        state->LastCheck = lastCheck;
-        check.CheckEventAlert(passed);
+        state->lastCheck = lastCheck;
+        check.checkEventAlert(passed);
     }
     EXPECT_TRUE(window.shown.empty());
 }
@@ -99,11 +99,11 @@ TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
     for (const auto &row : rows) {
         const int index = add(today.addDays(1), 3);
         window.answers = {row.answer};
-        check.CheckEventAlert(index);
+        check.checkEventAlert(index);
         const Reminder expected = reminderForAnswer(row.answer, clock.now().toMSecsSinceEpoch());
         ASSERT_EQ(expected.state, row.state) << row.answer;
-        EXPECT_EQ(event(index).RemindAgain, expected) << row.answer;
-        EXPECT_EQ(event(index).NotifyingDays, row.notifyingDays) << row.answer;
+        EXPECT_EQ(event(index).remindAgain, expected) << row.answer;
+        EXPECT_EQ(event(index).notifyingDays, row.notifyingDays) << row.answer;
     }
 }
 
@@ -111,18 +111,18 @@ TEST_F(AlertCheckTest, RegularOnlyPassSkipsMissedAlerts)
 {
     const int passed = add(today.addDays(-1), 3);
     const int due = add(today.addDays(1), 3);
-    state->LastCheck = "20200101";
-    check.CheckEventAlert(passed, AlertCheck::Pass::RegularOnly);
-    check.CheckEventAlert(due, AlertCheck::Pass::RegularOnly);
+    state->lastCheck = "20200101";
+    check.checkEventAlert(passed, AlertCheck::Pass::RegularOnly);
+    check.checkEventAlert(due, AlertCheck::Pass::RegularOnly);
     EXPECT_EQ(window.shown, (std::vector<Shown>{{due, 0}}));
 }
 
 TEST_F(AlertCheckTest, AlertWindowOpenSetsTheWindowsGlobals)
 {
     add(today, 1);
-    state->DialogResult = "stale";
-    window.whileOpen = [this] { EXPECT_EQ(state->DialogResult, ""); };
-    check.AlertWindowOpen(0, true);
-    EXPECT_EQ(state->AlertEventIndex, 0);
-    EXPECT_EQ(state->AlertMissed, 1);
+    state->dialogResult = "stale";
+    window.whileOpen = [this] { EXPECT_EQ(state->dialogResult, ""); };
+    check.alertWindowOpen(0, true);
+    EXPECT_EQ(state->alertEventIndex, 0);
+    EXPECT_EQ(state->alertMissed, 1);
 }

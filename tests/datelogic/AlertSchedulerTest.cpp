@@ -30,8 +30,8 @@ protected:
     QDate today() const { return clock.today(); }
     int add(const QDate &date, qint16 notifyingDays)
     {
-        state->AddEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
-        return state->EventCount;
+        state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
+        return state->eventCount;
     }
     // One minute passes and the timer fires.
     void minuteTick()
@@ -104,14 +104,14 @@ TEST_F(AlertSchedulerTest, NextStartAndNeverStopTheAlertsForThisRun)
     for (int minute = 0; minute < 24 * 60; ++minute)
         minuteTick();
     EXPECT_EQ(window.shown.size(), 2u);
-    EXPECT_EQ(state->Events[1].NotifyingDays, -3);
+    EXPECT_EQ(state->events[1].notifyingDays, -3);
 }
 
 TEST_F(AlertSchedulerTest, ReminderThatRunsOutAfterTheDayUsesTheMissedRule)
 {
     clock.setWall(QDateTime(today(), QTime(23, 58)));
     add(today(), 3);
-    state->LastCheck = storedText(today().addDays(-30));
+    state->lastCheck = storedText(today().addDays(-30));
     window.answers = {"5"};
     scheduler.tick();
     EXPECT_EQ(minutesUntilShownAgain(10), 5);
@@ -131,8 +131,8 @@ TEST_F(AlertSchedulerTest, NewDayBringsTheAlertsThatBeganToday)
     minuteTick(); // midnight
     EXPECT_EQ(window.shown.back(), (Shown{tomorrowsPeriod, 0}));
     EXPECT_EQ(window.shown.size(), 3u); // not the "next" one, not the pending one
-    EXPECT_EQ(state->Events[answeredNext].RemindAgain.state, Reminder::State::Stopped);
-    EXPECT_EQ(state->Events[pending].RemindAgain.state, Reminder::State::Pending);
+    EXPECT_EQ(state->events[answeredNext].remindAgain.state, Reminder::State::Stopped);
+    EXPECT_EQ(state->events[pending].remindAgain.state, Reminder::State::Pending);
     minuteTick();
     EXPECT_EQ(window.shown.size(), 3u); // once per day
 }
@@ -182,7 +182,7 @@ TEST_F(AlertSchedulerTest, SeveralDueAtOnceShowInTableOrderOneAtATime)
         const size_t open = window.shown.size();
         minuteTick();
         EXPECT_EQ(window.shown.size(), open);
-        EXPECT_EQ(state->AlertEventIndex, window.shown.back().index);
+        EXPECT_EQ(state->alertEventIndex, window.shown.back().index);
     };
     for (int minute = 0; minute < 5; ++minute)
         minuteTick();
@@ -221,11 +221,11 @@ TEST_F(AlertSchedulerTest, ClockSetKeepsTheRemainingTimeOfReminders)
     } rows[] = {{"set back an hour", -3600}, {"set forward an hour", 3600}, {"a second of drift", 1}};
     scheduler.tick();
     for (const auto &row : rows) {
-        state->EventCount = -1;
+        state->eventCount = -1;
         add(today().addDays(3), 5);
         window.shown.clear();
         window.answers = {"15", "next"};
-        check.CheckEventAlert(state->EventCount);
+        check.checkEventAlert(state->eventCount);
         for (int minute = 0; minute < 5; ++minute)
             minuteTick();
         clock.setWall(clock.now().addSecs(row.jumpSeconds));

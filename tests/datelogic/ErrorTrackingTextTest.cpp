@@ -8,7 +8,7 @@ namespace {
 
 QStringList linesFor(const QDate &today, const QString &lastCheck, const QString &displayed = QString())
 {
-    return ErrorTrackingText(today, displayed, lastCheck).split(QStringLiteral("\r\n"));
+    return errorTrackingText(today, displayed, lastCheck).split(QStringLiteral("\r\n"));
 }
 
 } // namespace

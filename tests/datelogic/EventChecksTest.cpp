@@ -16,15 +16,15 @@ protected:
     std::unique_ptr<EventTable> table = std::make_unique<EventTable>();
     EventForm form{"Dentist", "2027", "March", "5", "", ""};
 
-    EventChecksTest() { table->AddEvent(makeEvent("Taken", "20270101")); }
+    EventChecksTest() { table->addEvent(makeEvent("Taken", "20270101")); }
 
     // The title of the message, "" when the form passes.
     QString check(int editedIndex = -1) const
     {
-        const std::optional<CheckMessage> message = CheckEventForm(*table, form, editedIndex, Today);
+        const std::optional<CheckMessage> message = checkEventForm(*table, form, editedIndex, Today);
         return message ? message->title : QString();
     }
-    QString text() const { return CheckEventForm(*table, form, -1, Today).value_or(CheckMessage{}).text; }
+    QString text() const { return checkEventForm(*table, form, -1, Today).value_or(CheckMessage{}).text; }
 };
 
 } // namespace

@@ -14,13 +14,13 @@ protected:
     std::unique_ptr<EventTable> table = std::make_unique<EventTable>();
     void add(const char *title, const char *date)
     {
-        table->AddEvent(makeEvent(QString::fromUtf8(title), QString::fromLatin1(date)));
+        table->addEvent(makeEvent(QString::fromUtf8(title), QString::fromLatin1(date)));
     }
     QStringList find(const QString &text, const QString &month = {}, const QString &year = {}) const
     {
         QStringList titles;
-        for (const int index : FindEvents(*table, text, month, year))
-            titles << table->Events[index].Title;
+        for (const int index : findEvents(*table, text, month, year))
+            titles << table->events[index].title;
         return titles;
     }
 };
@@ -47,10 +47,10 @@ TEST_F(FindSearchTest, ResultsAreSortedIgnoringCaseAndListedPerEvent)
     add("Apple", "20270103");
     EXPECT_EQ(find(""), QStringList({"Apple", "apple", "Apple", "banana", "cherry"}));
     // Each "Apple" keeps its own event, in table order among equal titles.
-    const std::vector<int> found = FindEvents(*table, "", "", "");
+    const std::vector<int> found = findEvents(*table, "", "", "");
     EXPECT_EQ(found[0], 1);
     EXPECT_EQ(found[2], 4);
-    EXPECT_EQ(FindResultAt(*table, found[2]).dayText, "3");
+    EXPECT_EQ(findResultAt(*table, found[2]).dayText, "3");
 }
 
 TEST_F(FindSearchTest, MonthAndYearFilters)
@@ -70,17 +70,17 @@ TEST_F(FindSearchTest, ResultDetailsAndTooltip)
 {
     add("Dentist", "20020305");
     add("Wedding day", "00000614");
-    const FindResult dentist = FindResultAt(*table, 0);
+    const FindResult dentist = findResultAt(*table, 0);
     EXPECT_EQ(dentist.tooltip, "Dentist, March 5, 2002");
     EXPECT_EQ(dentist.jumpYear(QDate(2001, 12, 1)), 2002);
-    const FindResult wedding = FindResultAt(*table, 1);
+    const FindResult wedding = findResultAt(*table, 1);
     EXPECT_EQ(wedding.tooltip, "Wedding day, June 14, every year");
 }
 
 TEST_F(FindSearchTest, EveryYearJumpGoesByMonthOnly)
 {
     add("New year", "00000101");
-    const FindResult result = FindResultAt(*table, 0);
+    const FindResult result = findResultAt(*table, 0);
     EXPECT_EQ(result.jumpYear(QDate(2026, 1, 31)), 2026); // its own month, even after the day
     EXPECT_EQ(result.jumpYear(QDate(2026, 2, 1)), 2027);
 }

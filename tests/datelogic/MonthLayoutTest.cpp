@@ -75,9 +75,9 @@ TEST(MonthLayout, JanuaryShowsTheEndOfThePreviousDecember)
 
 TEST(DateHeadingText, NamesTheDayWithoutLeadingZeroAndRecordsBothForms)
 {
-    EXPECT_EQ(DateHeading(2002, 2, 5), "February 5, 2002");
-    EXPECT_EQ(DateHeading(2002, 2, 31), "February 31, 2002"); // a kept day the month lacks
-    EXPECT_EQ(DisplayedDateRecord(2002, 2, 10),
+    EXPECT_EQ(dateHeading(2002, 2, 5), "February 5, 2002");
+    EXPECT_EQ(dateHeading(2002, 2, 31), "February 31, 2002"); // a kept day the month lacks
+    EXPECT_EQ(displayedDateRecord(2002, 2, 10),
               "DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002");
 }
 

@@ -77,11 +77,11 @@ TEST(ReminderClock, ShiftMovesOnlyPendingReminders)
     EventTable table;
     const Reminder kept[] = {{State::Pending, Now}, {State::None, Now}, {State::Stopped, Now}, {State::Pending, 1}};
     for (const Reminder &reminder : kept) {
-        table.AddEvent(makeEvent("e", "20270101"));
-        table.Events[table.EventCount].RemindAgain = reminder;
+        table.addEvent(makeEvent("e", "20270101"));
+        table.events[table.eventCount].remindAgain = reminder;
     }
     shiftReminders(table, -Hour);
     const Reminder shifted[] = {{State::Pending, Now - Hour}, kept[1], kept[2], {State::Pending, 1 - Hour}};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(table.Events[i].RemindAgain, shifted[i]) << i;
+        EXPECT_EQ(table.events[i].remindAgain, shifted[i]) << i;
 }

@@ -15,8 +15,8 @@ TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesWhatTheUserEdited)
 {
     FakePlatform platform(QDate(2002, 2, 10));
     AppState state;
-    state.LastCheck = QStringLiteral("20020228");
-    state.DisplayedDateInfo = QStringLiteral("DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002");
+    state.lastCheck = QStringLiteral("20020228");
+    state.displayedDateInfo = QStringLiteral("DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002");
     ErrorTrackingWindow window(state, platform);
     EXPECT_EQ(window.windowTitle(), "Tarrowby");
     auto *data = window.findChild<QPlainTextEdit *>("textUsefulData");

@@ -42,7 +42,7 @@ void whileShown(const std::function<void(GeneralDialog &)> &act)
 
 void show(AppState &state, const QString &kind, const QString &caption = DoNotAsk, int height = 1905)
 {
-    ShowGeneralDialog(state, nullptr, 4815, height, QStringLiteral("Please confirm"),
+    showGeneralDialog(state, nullptr, 4815, height, QStringLiteral("Please confirm"),
                       QStringLiteral("Remove?"), 615, kind, caption);
 }
 
@@ -81,8 +81,8 @@ TEST_P(GeneralDialogAnswer, LeavesButtonAndTickInState)
         click(dialog, a.button);
     });
     show(state, QString::fromLatin1(a.kind));
-    EXPECT_EQ(state.DialogResult, QString::fromLatin1(a.result));
-    EXPECT_EQ(state.DialogCheckbox, a.checkbox);
+    EXPECT_EQ(state.dialogResult, QString::fromLatin1(a.result));
+    EXPECT_EQ(state.dialogCheckbox, a.checkbox);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, GeneralDialogAnswer,
@@ -106,15 +106,15 @@ TEST_P(GeneralDialogCancel, EscapeCloseAndRejectAllCancelAfterAnEarlierYes)
     };
     for (const auto &closeIt : closers) {
         AppState state;
-        state.DialogResult = QStringLiteral("Yes");
-        state.DialogCheckbox = true;
+        state.dialogResult = QStringLiteral("Yes");
+        state.dialogCheckbox = true;
         whileShown([&](GeneralDialog &dialog) {
             dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->setChecked(true);
             closeIt(dialog);
         });
         show(state, QString::fromLatin1(GetParam()));
-        EXPECT_EQ(state.DialogResult, QStringLiteral("Cancel"));
-        EXPECT_FALSE(state.DialogCheckbox);
+        EXPECT_EQ(state.dialogResult, QStringLiteral("Cancel"));
+        EXPECT_FALSE(state.dialogCheckbox);
     }
 }
 
@@ -214,24 +214,24 @@ TEST(FileErrorDialog, ShowsTitleAndMessageInAnOkDialog)
         EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
         click(dialog, "commandOK");
     });
-    reporter.ReportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("writing"), FileError::PermissionDenied,
+    reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("writing"), FileError::PermissionDenied,
                              QString());
-    EXPECT_EQ(state.DialogResult, QStringLiteral("Ok"));
+    EXPECT_EQ(state.dialogResult, QStringLiteral("Ok"));
 
     whileShown([](GeneralDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Unknown error (#58)"));
         dialog.reject();
     });
-    reporter.ReportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), 58, QString());
+    reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), 58, QString());
 
     // The notice of a file another program changed goes the same way.
     whileShown([](GeneralDialog &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), FileChangedTitle());
+        EXPECT_EQ(dialog.windowTitle(), fileChangedTitle());
         EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("labelMessage"))->text(),
-                  FileChangedMessage(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak")));
+                  fileChangedMessage(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak")));
         click(dialog, "commandOK");
     });
-    reporter.ReportFileChanged(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak"));
+    reporter.reportFileChanged(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak"));
 }
 
 } // namespace

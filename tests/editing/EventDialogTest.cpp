@@ -81,7 +81,7 @@ protected:
 
 TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
 {
-    state.AddEvent(makeEvent("Existing", "20261224"));
+    state.addEvent(makeEvent("Existing", "20261224"));
     openAdd("12", "December", "2026");
     EXPECT_EQ(dialog->windowTitle(), "Add event");
     EXPECT_EQ(box("textDay")->text(), "12");
@@ -103,14 +103,14 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
     EXPECT_TRUE(openWhenStored);
     EXPECT_FALSE(dialog->isVisible());
     ASSERT_EQ(state.size(), 2);
-    const Event &stored = state.Events[1];
-    EXPECT_EQ(stored.Title, "Dentist");
-    EXPECT_EQ(stored.Date, "20261212");
-    EXPECT_EQ(stored.Time, "0905");
-    EXPECT_EQ(stored.Description, "Bring the forms"); // one line, as the main window shows it
-    EXPECT_EQ(stored.Category, "Meeting");
-    EXPECT_EQ(stored.NotifyingDays, -7);
-    EXPECT_EQ(stored.Sound, "/sounds/bell.wav");
+    const Event &stored = state.events[1];
+    EXPECT_EQ(stored.title, "Dentist");
+    EXPECT_EQ(stored.date, "20261212");
+    EXPECT_EQ(stored.time, "0905");
+    EXPECT_EQ(stored.description, "Bring the forms"); // one line, as the main window shows it
+    EXPECT_EQ(stored.category, "Meeting");
+    EXPECT_EQ(stored.notifyingDays, -7);
+    EXPECT_EQ(stored.sound, "/sounds/bell.wav");
 }
 
 // A second add dialog (from the tray menu) took the last slot while this one was open.
@@ -119,7 +119,7 @@ TEST_F(EventDialogTest, AddIntoATableFilledMeanwhileSaysDatabaseIsFull)
     openAdd();
     type("textTitle", "One too many");
     while (!state.EventTable::isFull())
-        state.AddEvent(makeEvent("Taken", "20261224"));
+        state.addEvent(makeEvent("Taken", "20261224"));
     QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
     EXPECT_EQ(pressOk(), "Database is full");
     EXPECT_EQ(lastMessage, eventsFullMessage());
@@ -134,10 +134,10 @@ TEST_F(EventDialogTest, EmptyFieldsStoreEveryYearNoTimeNoAlert)
     type("textTitle", "Christmas");
     box("textYear")->clear();
     EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.Events[0].Date, "00001225");
-    EXPECT_EQ(state.Events[0].Time, "    ");
-    EXPECT_EQ(state.Events[0].NotifyingDays, 0);
-    EXPECT_EQ(state.Events[0].Category, "");
+    EXPECT_EQ(state.events[0].date, "00001225");
+    EXPECT_EQ(state.events[0].time, "    ");
+    EXPECT_EQ(state.events[0].notifyingDays, 0);
+    EXPECT_EQ(state.events[0].category, "");
 }
 
 TEST_F(EventDialogTest, FailedChecksKeepTheDialogOpenAndTheTableUnchanged)
@@ -164,7 +164,7 @@ TEST_F(EventDialogTest, FailedChecksKeepTheDialogOpenAndTheTableUnchanged)
 
 TEST_F(EventDialogTest, TitleChecks)
 {
-    state.AddEvent(makeEvent("Dentist", "20261224"));
+    state.addEvent(makeEvent("Dentist", "20261224"));
     openAdd();
     type("textTitle", "Dentist");
     EXPECT_EQ(pressOk(), "Duplicate title");
@@ -182,16 +182,16 @@ TEST_F(EventDialogTest, TitleChecks)
 
 TEST_F(EventDialogTest, TwelveHourClockReadsAndWritesMidnightAndNoon)
 {
-    state.TimeFormat = 12;
+    state.timeFormat = 12;
     const auto storedFor = [&](const QString &hours, const QString &half) {
-        state.EventCount = -1;
+        state.eventCount = -1;
         openAdd("20", "December", "2026");
         type("textTitle", "Timed");
         type("textHours", hours);
         type("textMinutes", "30");
         list("comboAMPM")->setCurrentText(half);
         EXPECT_EQ(pressOk(), "");
-        return state.Events[0].Time;
+        return state.events[0].time;
     };
     EXPECT_EQ(storedFor("3", "PM"), "1530");
     EXPECT_EQ(storedFor("12", "PM"), "1230");
@@ -202,14 +202,14 @@ TEST_F(EventDialogTest, TwelveHourClockReadsAndWritesMidnightAndNoon)
     for (const auto &[stored, hours, half] : {std::tuple{"0030", "12", "AM"}, std::tuple{"1230", "12", "PM"},
                                               std::tuple{"0930", "09", "AM"}, std::tuple{"1715", "5", "PM"}}) {
         Event event = makeEvent("Timed", "20261220");
-        event.Time = QLatin1String(stored);
-        state.EventCount = -1;
-        state.AddEvent(event);
+        event.time = QLatin1String(stored);
+        state.eventCount = -1;
+        state.addEvent(event);
         open().prepareEdit(0);
         EXPECT_EQ(box("textHours")->text(), hours) << stored;
         EXPECT_EQ(list("comboAMPM")->currentText(), half) << stored;
         EXPECT_EQ(pressOk(), "");
-        EXPECT_EQ(state.Events[0].Time, stored); // unchanged by a round trip
+        EXPECT_EQ(state.events[0].time, stored); // unchanged by a round trip
     }
 }
 
@@ -218,7 +218,7 @@ TEST_F(EventDialogTest, AmPmListOnlyOnTheTwelveHourClock)
     openAdd();
     EXPECT_TRUE(list("comboAMPM")->isHidden());
     EXPECT_EQ(list("comboAMPM")->count(), 0);
-    state.TimeFormat = 12;
+    state.timeFormat = 12;
     openAdd();
     EXPECT_FALSE(list("comboAMPM")->isHidden());
 }
@@ -226,11 +226,11 @@ TEST_F(EventDialogTest, AmPmListOnlyOnTheTwelveHourClock)
 TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
 {
     Event every = makeEvent("Birthday", "00000314", -3);
-    every.Category = QStringLiteral("Birthday");
-    state.AddEvent(makeEvent("First", "20261220"));
-    state.AddEvent(every);
+    every.category = QStringLiteral("Birthday");
+    state.addEvent(makeEvent("First", "20261220"));
+    state.addEvent(every);
     Event thisYear = makeEvent("Paused", "20261230", -2);
-    state.AddEvent(thisYear);
+    state.addEvent(thisYear);
 
     open().prepareEdit(1);
     EXPECT_EQ(dialog->windowTitle(), "Edit event");
@@ -242,12 +242,12 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
     EXPECT_FALSE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
     type("textTitle", "Birthday of Ann");
     const Reminder pending{Reminder::State::Pending, 5};
-    state.Events[1].RemindAgain = pending;
+    state.events[1].remindAgain = pending;
     EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.Events[1].Title, "Birthday of Ann");
-    EXPECT_EQ(state.Events[1].NotifyingDays, 3); // the box was not ticked
-    EXPECT_EQ(state.Events[1].RemindAgain, pending);
-    EXPECT_EQ(state.Events[0].Title, "First");
+    EXPECT_EQ(state.events[1].title, "Birthday of Ann");
+    EXPECT_EQ(state.events[1].notifyingDays, 3); // the box was not ticked
+    EXPECT_EQ(state.events[1].remindAgain, pending);
+    EXPECT_EQ(state.events[0].title, "First");
     EXPECT_EQ(state.size(), 3);
 
     open().prepareEdit(2);
@@ -256,7 +256,7 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
 
 TEST_F(EventDialogTest, CancelAndEscapeChangeNothing)
 {
-    state.AddEvent(makeEvent("Dentist", "20261224"));
+    state.addEvent(makeEvent("Dentist", "20261224"));
     for (const bool escape : {false, true}) {
         open().prepareEdit(0);
         QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
@@ -267,7 +267,7 @@ TEST_F(EventDialogTest, CancelAndEscapeChangeNothing)
             QTest::mouseClick(dialog->findChild<QPushButton *>("commandCancel"), Qt::LeftButton);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(stored.count(), 0);
-        EXPECT_EQ(state.Events[0].Title, "Dentist");
+        EXPECT_EQ(state.events[0].title, "Dentist");
     }
 }
 
@@ -290,15 +290,15 @@ TEST_F(EventDialogTest, NumericBoxesTakeOnlyDigitsTypedOrPasted)
 TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsAndSoundPathsWhole)
 {
     Event stored = makeEvent(QString(70, QLatin1Char('t')), "20261224", 120);
-    stored.Description = QString(300, QLatin1Char('d'));
-    stored.Sound = QLatin1Char('/') + QString(304, QLatin1Char('s'));
-    state.AddEvent(stored);
+    stored.description = QString(300, QLatin1Char('d'));
+    stored.sound = QLatin1Char('/') + QString(304, QLatin1Char('s'));
+    state.addEvent(stored);
     open().prepareEdit(0);
     EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.Events[0].Title, stored.Title);
-    EXPECT_EQ(state.Events[0].Description, stored.Description);
-    EXPECT_EQ(state.Events[0].Sound, stored.Sound);
-    EXPECT_EQ(state.Events[0].NotifyingDays, 120);
+    EXPECT_EQ(state.events[0].title, stored.title);
+    EXPECT_EQ(state.events[0].description, stored.description);
+    EXPECT_EQ(state.events[0].sound, stored.sound);
+    EXPECT_EQ(state.events[0].notifyingDays, 120);
 
     openAdd();
     type("textTitle", QString(70, QLatin1Char('t')));
@@ -334,7 +334,7 @@ TEST_F(EventDialogTest, SoundChooserTrimsTheChoiceAndCancelKeepsTheText)
 
 TEST_F(EventDialogTest, CategoriesAreSortedWithTheUserNames)
 {
-    state.UserCategories = {QStringLiteral("Zoo trip"), QString(), QStringLiteral("Choir")};
+    state.userCategories = {QStringLiteral("Zoo trip"), QString(), QStringLiteral("Choir")};
     openAdd();
     QStringList entries;
     for (int i = 0; i < list("comboCategory")->count(); ++i)
@@ -349,13 +349,13 @@ TEST_F(EventDialogTest, CategoriesAreSortedWithTheUserNames)
 
     // An event whose user category was renamed since keeps it through an edit.
     Event event = makeEvent("Rehearsal", "20261220");
-    event.Category = QStringLiteral("Band");
-    state.AddEvent(event);
+    event.category = QStringLiteral("Band");
+    state.addEvent(event);
     open().prepareEdit(0);
     EXPECT_EQ(list("comboCategory")->currentText(), "Band");
     EXPECT_EQ(list("comboCategory")->itemText(2), "Band"); // in its sorted place, after "Anniversary"
     EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.Events[0].Category, "Band");
+    EXPECT_EQ(state.events[0].category, "Band");
 }
 
 TEST_F(EventDialogTest, HelpButtonAndF1ShowTheEventDialogTopic)
@@ -373,11 +373,11 @@ TEST_F(EventDialogTest, HelpButtonAndF1ShowTheEventDialogTopic)
     QTest::mouseClick(dialog->findChild<QPushButton *>("commandHelp"), Qt::LeftButton);
     EXPECT_EQ(shownTopic(), "The event dialog");
 
-    help.ShowHelpContents();
+    help.showHelpContents();
     dialog->activateWindow(); // shortcuts reach the active window only
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     QTest::keyClick(box("textDay"), Qt::Key_F1);
     EXPECT_EQ(shownTopic(), "The event dialog");
     EXPECT_TRUE(dialog->isVisible());
-    help.CloseHelp();
+    help.closeHelp();
 }

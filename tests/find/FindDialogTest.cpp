@@ -29,7 +29,7 @@ protected:
     std::unique_ptr<FindDialog> dialog;
     std::vector<Jump> jumps;
 
-    void add(const char *title, const char *date) { state.AddEvent(makeEvent(title, date)); }
+    void add(const char *title, const char *date) { state.addEvent(makeEvent(title, date)); }
     FindDialog &open()
     {
         dialog = std::make_unique<FindDialog>(state, clock, help);

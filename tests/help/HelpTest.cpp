@@ -170,25 +170,25 @@ TEST(Help, KeepsOneViewerUntilClosed)
 {
     Help help(QStringLiteral(TARROW_HELP_FILE));
     EXPECT_EQ(help.viewer(), nullptr);
-    help.ShowHelpTopic(nullptr, HelpContext::EventDialog);
+    help.showHelpTopic(nullptr, HelpContext::EventDialog);
     HelpViewer *viewer = help.viewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(topicList(*viewer)->currentItem()->text(), "The event dialog");
 
-    help.ShowHelpContents();
+    help.showHelpContents();
     EXPECT_EQ(help.viewer(), viewer);
     EXPECT_EQ(topicList(*viewer)->currentItem()->text(), "Contents");
 
-    help.CloseHelp();
+    help.closeHelp();
     EXPECT_EQ(help.viewer(), nullptr);
-    help.CloseHelp(); // closing twice is harmless
+    help.closeHelp(); // closing twice is harmless
 
     // The user closing the window ends it too; the next request opens a new one.
-    help.ShowHelpContents();
+    help.showHelpContents();
     help.viewer()->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return help.viewer() == nullptr; }, 2000));
-    help.ShowHelpTopic(nullptr, HelpContext::Note);
+    help.showHelpTopic(nullptr, HelpContext::Note);
     ASSERT_NE(help.viewer(), nullptr);
     EXPECT_EQ(topicList(*help.viewer())->currentItem()->text(), "Sticky notes");
 }
@@ -196,7 +196,7 @@ TEST(Help, KeepsOneViewerUntilClosed)
 TEST(Help, ViewerMovesToTheAskingWindowAndGoesWithIt)
 {
     Help help(QStringLiteral(TARROW_HELP_FILE));
-    help.ShowHelpContents();
+    help.showHelpContents();
     HelpViewer *viewer = help.viewer();
     {
         // A modal dialog lets only its own windows take input.
@@ -204,18 +204,18 @@ TEST(Help, ViewerMovesToTheAskingWindowAndGoesWithIt)
         dialog.setWindowModality(Qt::ApplicationModal);
         dialog.show();
         auto *button = new QWidget(&dialog);
-        help.ShowHelpTopic(button, HelpContext::Settings);
+        help.showHelpTopic(button, HelpContext::Settings);
         EXPECT_EQ(help.viewer(), viewer);
         EXPECT_EQ(viewer->parentWidget(), &dialog);
         EXPECT_TRUE(viewer->isWindow());
         EXPECT_TRUE(viewer->isVisible());
         EXPECT_EQ(topicList(*viewer)->currentItem()->text(), "Settings");
 
-        help.ShowHelpContents();
+        help.showHelpContents();
         EXPECT_EQ(viewer->parentWidget(), nullptr);
         EXPECT_TRUE(viewer->isVisible());
 
-        help.ShowHelpTopic(&dialog, HelpContext::Settings);
+        help.showHelpTopic(&dialog, HelpContext::Settings);
     }
     // The viewer went with the dialog that owned it.
     EXPECT_EQ(help.viewer(), nullptr);

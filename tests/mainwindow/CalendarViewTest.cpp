@@ -28,8 +28,8 @@ protected:
     {
         EventTable table;
         for (const Event &event : events)
-            table.AddEvent(event);
-        CalendarFile(folder.path(), reporter, platform.clock()).SaveCalendar(table);
+            table.addEvent(event);
+        CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(table);
         startUp();
     }
     // Shortcuts only reach the active window, and a closed dialog does not
@@ -91,8 +91,8 @@ protected:
 Event timedEvent(const QString &title, const QString &date, const QString &time, const QString &description = {})
 {
     Event event = makeEvent(title, date);
-    event.Time = time;
-    event.Description = description;
+    event.time = time;
+    event.description = description;
     return event;
 }
 
@@ -110,7 +110,7 @@ TEST_F(CalendarViewTest, StartsOnTodayWithTheWeekdayHeadings)
     EXPECT_TRUE(cell(13)->font().bold());
     EXPECT_FALSE(cell(12)->font().bold());
     EXPECT_EQ(cell(0)->text(), "23"); // November 23
-    EXPECT_EQ(state->DisplayedDateInfo,
+    EXPECT_EQ(state->displayedDateInfo,
               "DisplayedDate(short)=20261206\r\nDisplayedDate(long)=December 6, 2026");
 }
 
@@ -118,7 +118,7 @@ TEST_F(CalendarViewTest, LeftClickSelectsADayAndListsItsEvents)
 {
     startWith({makeEvent("Dentist", "20261210"), makeEvent("Elsewhere", "20261211")});
     QTest::mouseClick(cell(17), Qt::LeftButton);
-    EXPECT_EQ(state->DisplayedDay, "10");
+    EXPECT_EQ(state->displayedDay, "10");
     EXPECT_EQ(heading(), "December 10, 2026");
     EXPECT_TRUE(cell(17)->font().bold());
     EXPECT_FALSE(cell(13)->font().bold());
@@ -137,7 +137,7 @@ TEST_F(CalendarViewTest, GreyDaysMoveTheMonthWithinTheYearsShown)
     QTest::mouseClick(cell(0), Qt::LeftButton); // December 28 of the year before
     EXPECT_EQ(combo("comboMonth")->currentText(), "December");
     EXPECT_EQ(combo("comboYear")->currentText(), "2026");
-    EXPECT_EQ(state->DisplayedDay, "28");
+    EXPECT_EQ(state->displayedDay, "28");
 
     QTest::mouseClick(cell(41), Qt::LeftButton); // January 3
     EXPECT_EQ(heading(), "January 3, 2027");
@@ -154,7 +154,7 @@ TEST_F(CalendarViewTest, MonthMovesBeyondTheRangeAreRefusedAtBothEnds)
         EXPECT_EQ(message, "The calendar can show dates between January 2026 and December 2036.");
         EXPECT_EQ(heading(), before);
         EXPECT_EQ(combo("comboYear")->currentText(), year);
-        EXPECT_FALSE(state->Navigating);
+        EXPECT_FALSE(state->navigating);
     }
 }
 
@@ -182,7 +182,7 @@ TEST_F(CalendarViewTest, ChoosingAShorterMonthKeepsAnExistingDay)
     QTest::mouseClick(cell(38), Qt::LeftButton); // December 31
     combo("comboMonth")->setCurrentText("February");
     EXPECT_EQ(heading(), "February 28, 2026");
-    EXPECT_EQ(state->DisplayedDay, "28");
+    EXPECT_EQ(state->displayedDay, "28");
 }
 
 TEST_F(CalendarViewTest, DayListIsSortedAndShowsTheDetailsAsPlainText)
@@ -244,7 +244,7 @@ TEST_F(CalendarViewTest, DoNotAskAgainRemovesAtOnceNextTime)
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandYes"), Qt::LeftButton);
     });
     QTest::mouseClick(toolbarButton("Remove"), Qt::LeftButton);
-    EXPECT_EQ(state->ConfirmRemoveE, 0);
+    EXPECT_EQ(state->confirmRemoveE, 0);
     EXPECT_EQ(listed(), QStringList{"Two"});
 
     const auto [title, message] = dialogFrom([&] { QTest::mouseClick(toolbarButton("Remove"), Qt::LeftButton); });
@@ -260,7 +260,7 @@ TEST_F(CalendarViewTest, RemovingOneOfTwoEqualTitlesRemovesTheSelectedOne)
     dayList()->setCurrentRow(listed().indexOf("Same"));
     QTest::keyClick(dayList(), Qt::Key_Delete);
     ASSERT_EQ(state->size(), 2);
-    EXPECT_EQ(state->Events[0].Date, "20261206"); // the other "Same" stays
+    EXPECT_EQ(state->events[0].date, "20261206"); // the other "Same" stays
 }
 
 TEST_F(CalendarViewTest, EveryWayOfAddingRefusesWhenTheTableIsFull)
@@ -289,7 +289,7 @@ TEST_F(CalendarViewTest, AddNoteRefusesTheSeventeenthNote)
 {
     startUp();
     for (int i = 0; i < NoteTable::Capacity; ++i)
-        state->AddNote(Note{QStringLiteral("n%1").arg(i), 0, 0});
+        state->addNote(Note{QStringLiteral("n%1").arg(i), 0, 0});
     const auto [title, message] = dialogFrom([&] { press(Qt::Key_N, Qt::ControlModifier); });
     EXPECT_EQ(title, "Database is full");
     EXPECT_TRUE(message.contains("notes database is full"));
@@ -437,7 +437,7 @@ TEST_F(CalendarViewTest, FindJumpsToTheResultAndTheListsFollow)
     EXPECT_EQ(listed(), QStringList{"Dentist"});
     EXPECT_EQ(combo("comboMonth")->currentText(), "March");
     EXPECT_EQ(combo("comboYear")->currentText(), "2027");
-    EXPECT_FALSE(state->Navigating);
+    EXPECT_FALSE(state->navigating);
 
     // A date the grid cannot show gets the grid's own message, and the date stays.
     QString refusal;
@@ -482,7 +482,7 @@ TEST_F(CalendarViewTest, NotesMenuListsTheNotesAndQuittingKeepsAnOpenNotesText)
 TEST_F(CalendarViewTest, SettingsOkRedrawsTheDayInTheNewClock)
 {
     Event timed = makeEvent("Lunch", "20261206");
-    timed.Time = QStringLiteral("1330");
+    timed.time = QStringLiteral("1330");
     startWith({timed});
     EXPECT_EQ(text("labelTime"), "13:30");
     whenModalOpens([](QDialog *dialog) {
@@ -490,6 +490,6 @@ TEST_F(CalendarViewTest, SettingsOkRedrawsTheDayInTheNewClock)
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
     });
     action("menuFileSettings")->trigger();
-    EXPECT_EQ(state->TimeFormat, 12);
+    EXPECT_EQ(state->timeFormat, 12);
     EXPECT_EQ(text("labelTime"), "1:30 PM");
 }

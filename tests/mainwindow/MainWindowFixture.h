@@ -34,7 +34,7 @@ protected:
     std::unique_ptr<AppState> makeState() const
     {
         auto s = std::make_unique<AppState>();
-        s->DataFolder = folder.path();
+        s->dataFolder = folder.path();
         return s;
     }
     // start() and the first timer tick.

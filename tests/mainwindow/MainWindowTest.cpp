@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
     EXPECT_EQ(year->itemText(0), "2026");
     EXPECT_EQ(year->itemText(10), "2036");
     EXPECT_EQ(year->currentText(), "2026");
-    EXPECT_EQ(state->DisplayedDay, "6");
-    EXPECT_FALSE(state->Navigating);
+    EXPECT_EQ(state->displayedDay, "6");
+    EXPECT_FALSE(state->navigating);
     EXPECT_EQ(window.timer().interval(), AlertScheduler::RunningInterval);
 }
 
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, FirstTickAlertsDueEventsInTableOrder)
                                  "[Event]\r\nTitle=Today\r\nDate=00001206\r\nNotifyingDays=1\r\n");
     startUp();
     EXPECT_EQ(alerts.shown, (std::vector<Shown>{{1, 0}, {2, 0}}));
-    EXPECT_EQ(state->LastCheck, "20261205");
+    EXPECT_EQ(state->lastCheck, "20261205");
 }
 
 // A wake or a set clock catches up at once instead of at the next minute tick.
@@ -141,9 +141,9 @@ TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
     const auto answer = [&](const char *button) {
         whenModalOpens([&, button](QDialog *dialog) {
             ++questions;
-            EXPECT_EQ(dialog->windowTitle(), FailedSavesTitle());
+            EXPECT_EQ(dialog->windowTitle(), failedSavesTitle());
             EXPECT_EQ(dialog->findChild<QLabel *>("labelMessage")->text(),
-                      FailedSavesMessage({{"tarrow.ini", 76}, {"notes.dat", 76}, {"calendar.dat", 76}}));
+                      failedSavesMessage({{"tarrow.ini", 76}, {"notes.dat", 76}, {"calendar.dat", 76}}));
             QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
         });
     };
@@ -215,7 +215,7 @@ TEST_F(MainWindowTest, ExitAnsweredNoOrEscapeWritesNothing)
     for (const char *button : {"commandNo", ""}) {
         answerExitQuestion(button, true);
         EXPECT_FALSE(window.requestExit());
-        EXPECT_EQ(state->ConfirmExit, 1); // the ticked box counts only with Yes
+        EXPECT_EQ(state->confirmExit, 1); // the ticked box counts only with Yes
     }
     EXPECT_FALSE(folder.exists("tarrow.ini"));
     EXPECT_FALSE(folder.exists("calendar.dat"));

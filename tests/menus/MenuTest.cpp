@@ -50,15 +50,15 @@ TEST(MenuIcon, FoundByTheCaptionTextIgnoringCase)
 TEST(MenuItems, CollectionKeysStayUniqueAfterRemovals)
 {
     CMyItemDatas items;
-    const int first = items.Add(CMyItemData::fromCaption("|One|&One"));
-    const int second = items.Add(CMyItemData::fromCaption("|Two|&Two"));
-    items.Remove(first);
-    const int third = items.Add(CMyItemData::fromCaption("|Three|&Three"));
+    const int first = items.add(CMyItemData::fromCaption("|One|&One"));
+    const int second = items.add(CMyItemData::fromCaption("|Two|&Two"));
+    items.remove(first);
+    const int third = items.add(CMyItemData::fromCaption("|Three|&Three"));
     EXPECT_NE(third, second);
-    EXPECT_EQ(items.Count(), 2);
-    EXPECT_EQ(items.Item(second)->sMenuHelp, "Two");
-    EXPECT_EQ(items.Item(third)->sMenuHelp, "Three");
-    EXPECT_EQ(items.Item(first), nullptr);
+    EXPECT_EQ(items.count(), 2);
+    EXPECT_EQ(items.item(second)->sMenuHelp, "Two");
+    EXPECT_EQ(items.item(third)->sMenuHelp, "Three");
+    EXPECT_EQ(items.item(first), nullptr);
 }
 
 TEST(MenuStyleMeasure, SeparatorHalfAMenuItemsWithIconAndCheckRoom)
@@ -114,7 +114,7 @@ TEST(HelpCallBack, ReportsTheHelpLineOfTheItemUnderThePointer)
     QMenu menu;
     WndCoolMenu cool(&menu);
     cool.install(&menu);
-    QSignalSpy reports(cool.HelpObj(), &HelpCallBack::MenuHelp);
+    QSignalSpy reports(cool.helpObj(), &HelpCallBack::menuHelp);
     QAction *update = cool.addMenuItem(&menu, "|Search the net for an update|&Update...", "menuFileUpdate");
     QAction *profiles = cool.addMenuItem(&menu, "&Profiles...", "menuFileProfiles");
     profiles->setEnabled(false);

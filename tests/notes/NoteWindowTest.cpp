@@ -41,14 +41,14 @@ protected:
 
     void SetUp() override
     {
-        state.ConfirmRemoveN = 0;
+        state.confirmRemoveN = 0;
         mainWindow.setGeometry(200, 200, 400, 300);
     }
     void addNotes(const QStringList &texts)
     {
         for (const QString &text : texts)
-            state.AddNote(Note{text, 1500, 1500});
-        menu.RefreshNotesMenu();
+            state.addNote(Note{text, 1500, 1500});
+        menu.refreshNotesMenu();
     }
     NoteWindow *last() const { return notes.windows().last(); }
     static QPlainTextEdit *text(NoteWindow *window) { return window->findChild<QPlainTextEdit *>("textContent"); }
@@ -107,10 +107,10 @@ TEST_F(NoteWindowTest, NewNoteIsStoredOnCloseWithItsPlace)
     QTest::keyClicks(text(window), "call the garage");
     window->move(300, 120);
     press(window, Qt::Key_Escape); // closes and keeps the text
-    ASSERT_EQ(state.NoteCount, 0);
-    EXPECT_EQ(state.Notes[0].Content, "Buy milk\r\ncall the garage");
-    EXPECT_EQ(state.Notes[0].Left, 300 * 15);
-    EXPECT_EQ(state.Notes[0].Top, 120 * 15);
+    ASSERT_EQ(state.noteCount, 0);
+    EXPECT_EQ(state.notes[0].content, "Buy milk\r\ncall the garage");
+    EXPECT_EQ(state.notes[0].left, 300 * 15);
+    EXPECT_EQ(state.notes[0].top, 120 * 15);
     EXPECT_EQ(visibleEntries(), QStringList{"Buy milk call the garage"});
     EXPECT_TRUE(separatorVisible());
     EXPECT_TRUE(notes.windows().isEmpty());
@@ -120,7 +120,7 @@ TEST_F(NoteWindowTest, EmptyNewNoteLeavesNoTrace)
 {
     notes.openNew();
     click(last(), "imageClose");
-    EXPECT_EQ(state.NoteCount, -1);
+    EXPECT_EQ(state.noteCount, -1);
     EXPECT_TRUE(visibleEntries().isEmpty());
     EXPECT_FALSE(separatorVisible());
     EXPECT_FALSE(folder.exists("notes.dat"));
@@ -152,11 +152,11 @@ TEST_F(NoteWindowTest, HelpMarkAndF1ShowTheNoteTopic)
     NoteWindow *window = last();
     click(window, "imageQuestion");
     EXPECT_EQ(shownHelpTopic(window), "Sticky notes");
-    help.CloseHelp();
+    help.closeHelp();
     press(window, Qt::Key_F1);
     EXPECT_EQ(shownHelpTopic(window), "Sticky notes");
     EXPECT_TRUE(window->isVisible());
-    help.CloseHelp();
+    help.closeHelp();
 }
 
 TEST_F(NoteWindowTest, OpenNoteHasItsEntryDisabledUntilClosed)
@@ -170,7 +170,7 @@ TEST_F(NoteWindowTest, OpenNoteHasItsEntryDisabledUntilClosed)
     text(window)->setPlainText("second, edited");
     click(window, "imageClose");
     EXPECT_TRUE(menu.entry(1)->isEnabled());
-    EXPECT_EQ(state.Notes[1].Content, "second, edited");
+    EXPECT_EQ(state.notes[1].content, "second, edited");
     EXPECT_EQ(visibleEntries(), (QStringList{"first", "second, edited"}));
 }
 
@@ -179,8 +179,8 @@ TEST_F(NoteWindowTest, RemovingTheFirstOfThreeMovesTheLastIntoItsSlot)
     addNotes({"zero", "one", "two"});
     notes.open(0);
     click(last(), "imageRemove");
-    ASSERT_EQ(state.NoteCount, 1);
-    EXPECT_EQ(state.Notes[0].Content, "two");
+    ASSERT_EQ(state.noteCount, 1);
+    EXPECT_EQ(state.notes[0].content, "two");
     EXPECT_EQ(visibleEntries(), (QStringList{"two", "one"}));
     EXPECT_TRUE(menu.entry(0)->isEnabled());
     EXPECT_TRUE(notes.windows().isEmpty());
@@ -197,16 +197,16 @@ TEST_F(NoteWindowTest, AnOpenNoteFollowsWhenARemovalMovesIt)
     EXPECT_FALSE(menu.entry(0)->isEnabled()); // its note is still open
     text(moved)->setPlainText("two, edited");
     click(moved, "imageClose");
-    EXPECT_EQ(state.NoteCount, 1);
-    EXPECT_EQ(state.Notes[0].Content, "two, edited");
-    EXPECT_EQ(state.Notes[1].Content, "one");
+    EXPECT_EQ(state.noteCount, 1);
+    EXPECT_EQ(state.notes[0].content, "two, edited");
+    EXPECT_EQ(state.notes[1].content, "one");
     EXPECT_TRUE(menu.entry(0)->isEnabled());
     EXPECT_EQ(visibleEntries(), (QStringList{"two, edited", "one"}));
 }
 
 TEST_F(NoteWindowTest, RemovalQuestionTitleAndAnswers)
 {
-    state.ConfirmRemoveN = 1;
+    state.confirmRemoveN = 1;
     addNotes({QString(20, QLatin1Char('a')), QString(21, QLatin1Char('b'))});
     notes.open(0);
     answerRemoval("commandNo");
@@ -219,11 +219,11 @@ TEST_F(NoteWindowTest, RemovalQuestionTitleAndAnswers)
     answerRemoval("commandYes", true);
     click(last(), "imageRemove");
     EXPECT_EQ(question, "Remove bbbbbbbbbbbbbbbbbbbb...?");
-    EXPECT_EQ(state.NoteCount, 0);
-    EXPECT_EQ(state.ConfirmRemoveN, 0);
+    EXPECT_EQ(state.noteCount, 0);
+    EXPECT_EQ(state.confirmRemoveN, 0);
 
     // Line breaks count as stored, two characters each, and show as blanks.
-    state.ConfirmRemoveN = 1;
+    state.confirmRemoveN = 1;
     addNotes({QStringLiteral("milk\r\neggs\r\nflour 2kg")}); // 19 characters typed, 21 stored
     notes.open(1);
     answerRemoval("commandNo");
@@ -233,20 +233,20 @@ TEST_F(NoteWindowTest, RemovalQuestionTitleAndAnswers)
 
 TEST_F(NoteWindowTest, EmptiedNoteAsksAndNoKeepsTheOldText)
 {
-    state.ConfirmRemoveN = 1;
+    state.confirmRemoveN = 1;
     addNotes({"keep me"});
     notes.open(0);
     text(last())->clear();
     answerRemoval("commandNo");
     press(last(), Qt::Key_Escape);
     EXPECT_TRUE(notes.windows().isEmpty()); // closes all the same
-    EXPECT_EQ(state.Notes[0].Content, "keep me");
+    EXPECT_EQ(state.notes[0].content, "keep me");
 
-    state.ConfirmRemoveN = 0;
+    state.confirmRemoveN = 0;
     notes.open(0);
     text(last())->clear();
     click(last(), "imageClose");
-    EXPECT_EQ(state.NoteCount, -1);
+    EXPECT_EQ(state.noteCount, -1);
     EXPECT_FALSE(separatorVisible());
 }
 
@@ -347,9 +347,9 @@ TEST_F(NoteWindowTest, NoteStoredOffScreenComesBackUnlessItsCaptionBarCanBeGrabb
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const int partlyOff = screen.right() - 100; // most of the caption bar shows
     const int slightlyOff = screen.right() - 10; // only a sliver would show
-    state.AddNote(Note{QStringLiteral("partly off"), 600, static_cast<qint16>(partlyOff * 15)});
-    state.AddNote(Note{QStringLiteral("sliver"), 600, static_cast<qint16>(slightlyOff * 15)});
-    state.AddNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
+    state.addNote(Note{QStringLiteral("partly off"), 600, static_cast<qint16>(partlyOff * 15)});
+    state.addNote(Note{QStringLiteral("sliver"), 600, static_cast<qint16>(slightlyOff * 15)});
+    state.addNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
     notes.open(0);
     EXPECT_EQ(last()->pos(), QPoint(partlyOff, 40));
     notes.open(1);
@@ -365,8 +365,8 @@ TEST_F(NoteWindowTest, PlacesBeyondTheStoredRangeAreKeptAtItsLimit)
     text(last())->setPlainText("wide desktop");
     last()->move(2500, -10);
     click(last(), "imageClose");
-    EXPECT_EQ(state.Notes[0].Left, 32767);
-    EXPECT_EQ(state.Notes[0].Top, -150);
+    EXPECT_EQ(state.notes[0].left, 32767);
+    EXPECT_EQ(state.notes[0].top, -150);
 }
 
 TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEmptyNote)
@@ -374,8 +374,8 @@ TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEm
     // With questions on, an emptied note keeps its stored text (as No would);
     // with them off it goes, as closing it would remove it.
     for (const qint16 confirm : {1, 0}) {
-        state.NoteCount = -1;
-        state.ConfirmRemoveN = confirm;
+        state.noteCount = -1;
+        state.confirmRemoveN = confirm;
         addNotes({"stored"});
         notes.open(0);
         text(last())->clear();
@@ -384,8 +384,8 @@ TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEm
         notes.closeAll();
         EXPECT_TRUE(notes.windows().isEmpty());
         QStringList stored;
-        for (int i = 0; i <= state.NoteCount; ++i)
-            stored << state.Notes[i].Content;
+        for (int i = 0; i <= state.noteCount; ++i)
+            stored << state.notes[i].content;
         const QStringList expected = confirm ? QStringList{"stored", "typed just before quitting"}
                                              : QStringList{"typed just before quitting"};
         EXPECT_EQ(stored, expected);
@@ -433,10 +433,10 @@ TEST_F(NoteWindowTest, MarksTakeEveryPressAndActOnlyOnAReleaseOverThemselves)
     QTest::mouseRelease(remove, Qt::LeftButton, {}, QPoint(-30, remove->height() / 2)); // dragged away
     QTest::mouseRelease(remove, Qt::LeftButton); // no press of its own before
     QTest::mouseClick(remove, Qt::RightButton);
-    EXPECT_EQ(state.NoteCount, 0);
+    EXPECT_EQ(state.noteCount, 0);
     EXPECT_EQ(reachingTheNote.presses, 0); // so no press started a drag
     click(window, "imageRemove");
-    EXPECT_EQ(state.NoteCount, -1);
+    EXPECT_EQ(state.noteCount, -1);
 }
 
 TEST_F(NoteWindowTest, OpenAndClosedWindowsGoWithTheirKeeper)

@@ -56,10 +56,10 @@ protected:
 
 TEST_F(SettingsDialogTest, ShowsTheSettingsOnThreePages)
 {
-    state.Mute = 1;
-    state.ConfirmExit = 0;
-    state.TimeFormat = 12;
-    state.UserCategories = {QStringLiteral("Choir"), QString(), QStringLiteral("Gym")};
+    state.mute = 1;
+    state.confirmExit = 0;
+    state.timeFormat = 12;
+    state.userCategories = {QStringLiteral("Choir"), QString(), QStringLiteral("Gym")};
     open();
     EXPECT_TRUE(control<QCheckBox>("checkMute")->isChecked());
     EXPECT_FALSE(control<QCheckBox>("checkConfirmExit")->isChecked());
@@ -86,11 +86,11 @@ TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
     ok();
     EXPECT_EQ(applied.count(), 1);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(state.LoadMinimized, 1);
-    EXPECT_EQ(state.ConfirmRemoveN, 0);
-    EXPECT_EQ(state.ConfirmRemoveE, 1);
-    EXPECT_EQ(state.TimeFormat, 12);
-    EXPECT_EQ(state.UserCategories[0], "A very long cate"); // typing stops at 16 characters
+    EXPECT_EQ(state.loadMinimized, 1);
+    EXPECT_EQ(state.confirmRemoveN, 0);
+    EXPECT_EQ(state.confirmRemoveE, 1);
+    EXPECT_EQ(state.timeFormat, 12);
+    EXPECT_EQ(state.userCategories[0], "A very long cate"); // typing stops at 16 characters
     EXPECT_FALSE(QFile::exists(entryPath()));                // autostart was left as it was
 
     open();
@@ -98,20 +98,20 @@ TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
     control<QLineEdit>("textOwnCategory0")->clear();
     QTest::keyClick(control<QLineEdit>("textOwnCategory0"), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(state.TimeFormat, 24);
-    EXPECT_EQ(state.UserCategories[0], "");
+    EXPECT_EQ(state.timeFormat, 24);
+    EXPECT_EQ(state.userCategories[0], "");
 }
 
 TEST_F(SettingsDialogTest, CategoryBoxesRefuseCommasAndKeepALongStoredName)
 {
     const QString handEdited = QStringLiteral("Twenty characters!!!");
-    state.UserCategories = {handEdited, QString(), QString()};
+    state.userCategories = {handEdited, QString(), QString()};
     open();
     QTest::keyClicks(control<QLineEdit>("textOwnCategory1"), "Choir, Gym");
     QApplication::clipboard()->setText("Band,Gym");
     control<QLineEdit>("textOwnCategory2")->paste();
     ok();
-    EXPECT_EQ(state.UserCategories, (std::array<QString, 3>{handEdited, "Choir Gym", ""}));
+    EXPECT_EQ(state.userCategories, (std::array<QString, 3>{handEdited, "Choir Gym", ""}));
 }
 
 TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxChangeNothing)
@@ -129,10 +129,10 @@ TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxChangeNothing)
         else
             dialog->close();
         EXPECT_FALSE(dialog->isVisible()) << way;
-        EXPECT_EQ(state.Mute, 0) << way;
-        EXPECT_EQ(state.Autostart, 0) << way;
-        EXPECT_EQ(state.TimeFormat, 24) << way;
-        EXPECT_EQ(state.UserCategories[1], "") << way;
+        EXPECT_EQ(state.mute, 0) << way;
+        EXPECT_EQ(state.autostart, 0) << way;
+        EXPECT_EQ(state.timeFormat, 24) << way;
+        EXPECT_EQ(state.userCategories[1], "") << way;
         EXPECT_FALSE(QFile::exists(entryPath())) << way;
     }
 }
@@ -142,7 +142,7 @@ TEST_F(SettingsDialogTest, AutostartWritesAndRemovesTheLogonEntry)
     open(QStringLiteral("/home/ann/My \"best\" $apps"));
     tick("checkAutostart", true);
     ok();
-    EXPECT_EQ(state.Autostart, 1);
+    EXPECT_EQ(state.autostart, 1);
     QFile file(entryPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
@@ -160,7 +160,7 @@ TEST_F(SettingsDialogTest, AutostartWritesAndRemovesTheLogonEntry)
     open();
     tick("checkAutostart", false);
     ok();
-    EXPECT_EQ(state.Autostart, 0);
+    EXPECT_EQ(state.autostart, 0);
     EXPECT_FALSE(QFile::exists(entryPath()));
 }
 
@@ -179,7 +179,7 @@ TEST_F(SettingsDialogTest, UnwritableEntrySaysOpenKeyFailed)
     });
     ok();
     EXPECT_EQ(message, "OpenKey failed.");
-    EXPECT_EQ(state.Autostart, 1); // kept as chosen, so the next OK does not retry
+    EXPECT_EQ(state.autostart, 1); // kept as chosen, so the next OK does not retry
 }
 
 namespace {
@@ -255,7 +255,7 @@ TEST_F(SettingsDialogTest, F1AndHelpOpenTheHelpOverTheDialog)
     QTest::keyClick(control<QCheckBox>("checkMute"), Qt::Key_F1);
     ASSERT_NE(help.viewer(), nullptr);
     EXPECT_EQ(help.viewer()->parentWidget(), dialog.get());
-    help.CloseHelp();
+    help.closeHelp();
 
     QTest::mouseClick(control<QPushButton>("commandHelp"), Qt::LeftButton);
     ASSERT_NE(help.viewer(), nullptr);

@@ -48,12 +48,12 @@ struct FileErrorReport {
 
 class RecordingReporter : public FileErrorReporter {
 public:
-    void ReportFileError(const QString &fileName, const QString &operation, int errorNumber,
+    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
                          const QString &backupName) override
     {
         reports.push_back({fileName, operation, errorNumber, backupName});
     }
-    void ReportFileChanged(const QString &fileName, const QString &backupName) override
+    void reportFileChanged(const QString &fileName, const QString &backupName) override
     {
         reports.push_back({fileName, QStringLiteral("changed"), 0, backupName});
     }
@@ -146,10 +146,10 @@ public:
 
     void showAlert() override
     {
-        shown.push_back({state_.AlertEventIndex, state_.AlertMissed});
+        shown.push_back({state_.alertEventIndex, state_.alertMissed});
         if (whileOpen)
             whileOpen();
-        state_.DialogResult = answers.empty() ? QString() : answers.front();
+        state_.dialogResult = answers.empty() ? QString() : answers.front();
         if (!answers.empty())
             answers.pop_front();
     }
@@ -165,9 +165,9 @@ private:
 inline Event makeEvent(const QString &title, const QString &date, qint16 notifyingDays = 0)
 {
     Event event;
-    event.Title = title;
-    event.Date = date;
-    event.NotifyingDays = notifyingDays;
+    event.title = title;
+    event.date = date;
+    event.notifyingDays = notifyingDays;
     return event;
 }
 

@@ -42,31 +42,31 @@ struct WindowGallery::World {
 
     World()
     {
-        state.DataFolder = folder.path();
+        state.dataFolder = folder.path();
         Event dentist = makeEvent(QStringLiteral("Dentist appointment"), QStringLiteral("20261206"), 3);
-        dentist.Time = QStringLiteral("0930");
-        dentist.Category = QStringLiteral("Meeting");
-        dentist.Description = QStringLiteral("Bring the insurance card and the forms from the last visit, and ask "
+        dentist.time = QStringLiteral("0930");
+        dentist.category = QStringLiteral("Meeting");
+        dentist.description = QStringLiteral("Bring the insurance card and the forms from the last visit, and ask "
                                              "whether the bill for the crown has been sent to the insurance.");
-        state.AddEvent(dentist);
+        state.addEvent(dentist);
         Event concert = makeEvent(QStringLiteral("Rehearsal of the Christmas concert with the whole choir"),
                                   QStringLiteral("00001216"), 12);
-        concert.Time = QStringLiteral("1930");
-        concert.Category = QStringLiteral("Special event");
-        concert.Description = QStringLiteral("Black trousers and the red folder; the bus leaves at seven from the "
+        concert.time = QStringLiteral("1930");
+        concert.category = QStringLiteral("Special event");
+        concert.description = QStringLiteral("Black trousers and the red folder; the bus leaves at seven from the "
                                              "station, and the doors of the hall close at a quarter past.");
-        state.AddEvent(concert);
-        state.AddNote(Note{QStringLiteral("Buy milk\r\ncall the garage about the winter tyres"), 3000, 3000});
-        state.DisplayedDateInfo = DisplayedDateRecord(2026, 12, 6);
-        state.LastCheck = QStringLiteral("20261205");
+        state.addEvent(concert);
+        state.addNote(Note{QStringLiteral("Buy milk\r\ncall the garage about the winter tyres"), 3000, 3000});
+        state.displayedDateInfo = displayedDateRecord(2026, 12, 6);
+        state.lastCheck = QStringLiteral("20261205");
     }
 
     // The main window after its first tick has loaded the events and notes;
     // null when that tick never came.
     MainWindow *startedMain()
     {
-        CalendarFile(folder.path(), reporter, platform.clock()).SaveCalendar(state);
-        NotesFile(folder.path(), reporter).SaveNotes(state);
+        CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(state);
+        NotesFile(folder.path(), reporter).saveNotes(state);
         main = std::make_unique<MainWindow>(state, platform, reporter, help, alerts);
         main->start();
         const bool started =
@@ -100,15 +100,15 @@ void lookAtModal(const std::function<void()> &open, const Look &look)
 
 void lookAtAlert(World &world, bool missed, const Look &look)
 {
-    world.state.AlertEventIndex = 1;
-    world.state.AlertMissed = missed ? 1 : 0;
+    world.state.alertEventIndex = 1;
+    world.state.alertMissed = missed ? 1 : 0;
     AlertDialog alert(world.state, world.platform);
     lookAtShown(alert, look);
 }
 
 void lookAtEventDialog(World &world, bool twelveHours, const Look &look)
 {
-    world.state.TimeFormat = twelveHours ? 12 : 24;
+    world.state.timeFormat = twelveHours ? 12 : 24;
     EventDialog dialog(world.state, world.platform.clock(), world.help);
     if (twelveHours)
         dialog.prepareEdit(1);
@@ -119,7 +119,7 @@ void lookAtEventDialog(World &world, bool twelveHours, const Look &look)
 
 void lookAtSettingsPage(World &world, int page, const Look &look)
 {
-    world.state.UserCategories = {QStringLiteral("Choir"), QStringLiteral("Grandchildren"), QString()};
+    world.state.userCategories = {QStringLiteral("Choir"), QStringLiteral("Grandchildren"), QString()};
     Autostart autostart;
     SettingsDialog dialog(world.state, autostart, QStringLiteral("/opt/tarrowby"), world.help);
     dialog.findChild<QListWidget *>(QStringLiteral("listSettings"))->setCurrentRow(page);
@@ -138,10 +138,10 @@ void lookAtCheckMessage(World &world, const Look &look)
 
 void lookAtHelp(World &world, const Look &look)
 {
-    world.help.ShowHelpTopic(nullptr, HelpContext::Note);
+    world.help.showHelpTopic(nullptr, HelpContext::Note);
     if (HelpViewer *viewer = world.help.viewer())
         lookAtShown(*viewer, look);
-    world.help.CloseHelp();
+    world.help.closeHelp();
 }
 
 } // namespace
@@ -195,14 +195,14 @@ void WindowGallery::addMessages()
     const std::vector<Entry> messages = {
         {QStringLiteral("formGeneralDialog-YesNo-exit"),
          [](World &w, const Look &look) {
-             w.state.ConfirmExit = 1;
+             w.state.confirmExit = 1;
              if (MainWindow *main = w.startedMain())
                  lookAtModal([main] { main->requestExit(); }, look);
          }},
         {QStringLiteral("formGeneralDialog-YesNo-removal"),
          [](World &w, const Look &look) {
-             lookAtModal([&w] { ConfirmRemoval(w.state, nullptr, QStringLiteral("Dentist appointment"),
-                                               QStringLiteral("event"), w.state.ConfirmRemoveE); },
+             lookAtModal([&w] { confirmRemoval(w.state, nullptr, QStringLiteral("Dentist appointment"),
+                                               QStringLiteral("event"), w.state.confirmRemoveE); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-check"), lookAtCheckMessage},
@@ -210,21 +210,21 @@ void WindowGallery::addMessages()
          [](World &w, const Look &look) {
              MainWindow *main = w.startedMain();
              while (main && !static_cast<const NoteTable &>(w.state).isFull())
-                 w.state.AddNote(Note{QStringLiteral("note"), 0, 0});
+                 w.state.addNote(Note{QStringLiteral("note"), 0, 0});
              if (main)
-                 lookAtModal([main] { main->AddNote(); }, look);
+                 lookAtModal([main] { main->addNote(); }, look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-file"),
          [](World &w, const Look &look) {
              FileErrorDialogReporter reporter(w.state, nullptr);
-             lookAtModal([&reporter] { reporter.ReportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"),
+             lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"),
                                                                 FileError::PermissionDenied, QString()); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-kept"),
          [](World &w, const Look &look) {
              FileErrorDialogReporter reporter(w.state, nullptr);
-             lookAtModal([&reporter] { reporter.ReportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
+             lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
                                                                 FileError::PathFileAccess,
                                                                 QStringLiteral("tarrow.ini.bak12")); },
                          look);
@@ -232,7 +232,7 @@ void WindowGallery::addMessages()
         {QStringLiteral("formGeneralDialog-Ok-changed"),
          [](World &w, const Look &look) {
              FileErrorDialogReporter reporter(w.state, nullptr);
-             lookAtModal([&reporter] { reporter.ReportFileChanged(QStringLiteral("calendar.dat"),
+             lookAtModal([&reporter] { reporter.reportFileChanged(QStringLiteral("calendar.dat"),
                                                                   QStringLiteral("calendar.dat.bak12")); },
                          look);
          }},
@@ -241,15 +241,15 @@ void WindowGallery::addMessages()
              MainWindow *main = w.startedMain();
              if (!main)
                  return;
-             w.state.ConfirmExit = 0;
+             w.state.confirmExit = 0;
              // A data folder that is a file: every exit save fails.
-             QDir(w.state.DataFolder).removeRecursively();
-             QFile folder(w.state.DataFolder);
+             QDir(w.state.dataFolder).removeRecursively();
+             QFile folder(w.state.dataFolder);
              if (folder.open(QIODevice::WriteOnly))
                  folder.close();
              lookAtModal([main] { main->requestExit(); }, look);
              folder.remove();
-             QDir().mkdir(w.state.DataFolder);
+             QDir().mkdir(w.state.dataFolder);
          }},
         {QStringLiteral("formGeneralDialog-Alert"),
          [](World &, const Look &look) {
