@@ -1,5 +1,5 @@
 // Load and save times of the data files at their capacity.
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"

@@ -1,6 +1,6 @@
 #include "datelogic/ErrorTrackingText.h"
 
-#include "core/ProgramInfo.h"
+#include "appstate/ProgramInfo.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #include "dialogs/AboutWindow.h"
 
-#include "core/ProgramInfo.h"
-#include "dialogs/ProgramFont.h"
-#include "dialogs/Twips.h"
+#include "appstate/ProgramInfo.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/Twips.h"
 #include "platform/Platform.h"
 
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "dialogs/ErrorTrackingWindow.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "datelogic/ErrorTrackingText.h"
-#include "dialogs/ProgramFont.h"
-#include "dialogs/Twips.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/Twips.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 

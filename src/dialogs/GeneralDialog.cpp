@@ -1,9 +1,9 @@
 #include "dialogs/GeneralDialog.h"
 
-#include "core/AppState.h"
-#include "dialogs/ProgramFont.h"
-#include "dialogs/Twips.h"
-#include "dialogs/WindowFrame.h"
+#include "appstate/AppState.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowFrame.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

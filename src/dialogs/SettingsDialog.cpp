@@ -1,10 +1,10 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "core/AppState.h"
-#include "dialogs/CategoryNameValidator.h"
-#include "dialogs/ProgramFont.h"
-#include "dialogs/TextLimit.h"
-#include "dialogs/Twips.h"
+#include "appstate/AppState.h"
+#include "widgets/CategoryNameValidator.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/TextLimit.h"
+#include "widgets/Twips.h"
 #include "help/Help.h"
 #include "platform/Autostart.h"
 

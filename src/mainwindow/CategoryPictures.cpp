@@ -1,6 +1,6 @@
 #include "mainwindow/CategoryPictures.h"
 
-#include "dialogs/PlainText.h"
+#include "widgets/PlainText.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "mainwindow/MonthGrid.h"
 
-#include "dialogs/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "mainwindow/WindowPlacement.h"
 
-#include "dialogs/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #include "settings/SettingsFile.h"
 
-#include "core/ProgramInfo.h"
+#include "appstate/ProgramInfo.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/NumberText.h"

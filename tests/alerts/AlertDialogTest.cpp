@@ -1,8 +1,8 @@
 #include "alerts/AlertDialog.h"
 #include "alerts/AlertPresenter.h"
 
-#include "core/AppState.h"
-#include "dialogs/Twips.h"
+#include "appstate/AppState.h"
+#include "widgets/Twips.h"
 #include "eventdata/CalendarFile.h"
 #include "FakePlatform.h"
 #include "help/Help.h"

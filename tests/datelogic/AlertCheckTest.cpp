@@ -1,6 +1,6 @@
 #include "datelogic/AlertCheck.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "datelogic/AlertScheduler.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "datelogic/AlertCheck.h"
 #include "TestSupport.h"
 

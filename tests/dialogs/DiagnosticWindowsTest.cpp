@@ -1,7 +1,7 @@
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "FakePlatform.h"
 
 #include <QLabel>

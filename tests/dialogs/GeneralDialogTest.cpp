@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
-#include "dialogs/Twips.h"
-#include "dialogs/WindowFrame.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>

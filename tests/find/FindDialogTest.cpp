@@ -1,6 +1,6 @@
 #include "find/FindDialog.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "help/Help.h"
 #include "TestSupport.h"
 

@@ -2,7 +2,7 @@
 
 #include "mainwindow/MainWindow.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "datelogic/AlertScheduler.h"
 #include "FakePlatform.h"
 #include "help/Help.h"

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "datelogic/AlertScheduler.h"
 #include "FakePlatform.h"
 #include "help/Help.h"

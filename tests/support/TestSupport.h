@@ -127,7 +127,7 @@ private:
 };
 
 #include "datelogic/AlertCheck.h"
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "dialogs/NoteMark.h"
+#include "notewindows/NoteMark.h"
 
 #include <QMouseEvent>
 #include <QPainter>

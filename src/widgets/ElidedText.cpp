@@ -1,4 +1,4 @@
-#include "dialogs/ElidedText.h"
+#include "widgets/ElidedText.h"
 
 #include <QFontMetrics>
 

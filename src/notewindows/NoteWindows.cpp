@@ -1,9 +1,9 @@
-#include "dialogs/NoteWindows.h"
+#include "notewindows/NoteWindows.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "dialogs/GeneralDialog.h"
-#include "dialogs/NotesMenu.h"
-#include "dialogs/NoteWindow.h"
+#include "notewindows/NotesMenu.h"
+#include "notewindows/NoteWindow.h"
 #include "notes/NotesFile.h"
 
 NoteWindows::NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)

@@ -1,11 +1,11 @@
-#include "dialogs/NoteWindow.h"
+#include "notewindows/NoteWindow.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "dialogs/GeneralDialog.h"
-#include "dialogs/LimitedTextEdit.h"
-#include "dialogs/NoteMark.h"
-#include "dialogs/ProgramFont.h"
-#include "dialogs/Twips.h"
+#include "widgets/LimitedTextEdit.h"
+#include "notewindows/NoteMark.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/Twips.h"
 #include "eventdata/DataFile.h"
 #include "help/Help.h"
 

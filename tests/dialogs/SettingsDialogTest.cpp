@@ -1,6 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "core/AppState.h"
+#include "appstate/AppState.h"
 #include "help/Help.h"
 #include "help/HelpViewer.h"
 #include "ModalDriver.h"

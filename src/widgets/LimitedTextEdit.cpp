@@ -1,4 +1,4 @@
-#include "dialogs/LimitedTextEdit.h"
+#include "widgets/LimitedTextEdit.h"
 
 #include "eventdata/LengthLimit.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/NotesMenu.h"
+#include "notewindows/NotesMenu.h"
 
 #include "eventdata/DataFile.h"
 
