@@ -27,12 +27,12 @@ public:
 
     void checkEventAlert(int index, Pass pass = Pass::All);
     void checkAllAlerts();
-    void alertWindowOpen(int index, bool missed);
 
     // The clock the answers' reminders are due by.
     ReminderClock &reminderClock() { return reminderClock_; }
 
 private:
+    void alertWindowOpen(int index, bool missed);
     void recordAnswer(int index);
 
     AppState &state_;

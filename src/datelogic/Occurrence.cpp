@@ -11,9 +11,8 @@ QDate storedDate(QStringView yyyymmdd)
     const int year = digitsValue(yyyymmdd.mid(0, 4));
     const int month = digitsValue(yyyymmdd.mid(4, 2));
     const int day = digitsValue(yyyymmdd.mid(6, 2));
-    if (year < 0 || month < 0 || day < 0)
-        return {};
-    return QDate(year, month, day);
+    // A month or day of -1 makes no valid QDate, but a year of -1 would.
+    return year < 0 ? QDate() : QDate(year, month, day);
 }
 
 std::optional<QDate> nextOccurrence(const Event &event, const QDate &today)
@@ -24,8 +23,6 @@ std::optional<QDate> nextOccurrence(const Event &event, const QDate &today)
     }
     const int month = digitsValue(event.monthText());
     const int day = digitsValue(event.dayText());
-    if (month < 0 || day < 0)
-        return std::nullopt;
     const bool passedThisYear = month < today.month() || (month == today.month() && day < today.day());
     const QDate date(today.year() + (passedThisYear ? 1 : 0), month, day);
     return date.isValid() ? std::optional(date) : std::nullopt;

@@ -31,21 +31,6 @@ int openErrorForWriting(const QString &path)
     return FileError::PathFileAccess;
 }
 
-// Qt does not always say why a write failed (a full tmpfs leaves NoError), so
-// the system's own reason, taken right after the failing call, comes first.
-int transferError(QFileDevice::FileError error, int systemError)
-{
-    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
-        return FileError::DiskFull;
-    switch (error) {
-    case QFileDevice::ResourceError: return FileError::DiskFull; // Qt's name for ENOSPC on write
-    case QFileDevice::PermissionsError: return FileError::PermissionDenied;
-    case QFileDevice::ReadError:
-    case QFileDevice::WriteError: return FileError::DeviceIO;
-    default: return FileError::PathFileAccess;
-    }
-}
-
 QByteArray hashOf(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
@@ -124,6 +109,21 @@ QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
 }
 
 } // namespace
+
+// Qt does not always say why a write failed (a full tmpfs leaves NoError), so
+// the system's own reason, taken right after the failing call, comes first.
+int transferError(QFileDevice::FileError error, int systemError)
+{
+    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+        return FileError::DiskFull;
+    switch (error) {
+    case QFileDevice::ResourceError: return FileError::DiskFull; // Qt's name for ENOSPC on write
+    case QFileDevice::PermissionsError: return FileError::PermissionDenied;
+    case QFileDevice::ReadError:
+    case QFileDevice::WriteError: return FileError::DeviceIO;
+    default: return FileError::PathFileAccess;
+    }
+}
 
 DataFile::DataFile(QString folder, QString name, FileErrorReporter &reporter)
     : folder_(std::move(folder)), name_(std::move(name)), reporter_(reporter)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +29,6 @@ public:
 
     DataFile(QString folder, QString name, FileErrorReporter &reporter);
 
-    const QString &name() const { return name_; }
     QString path() const;
 
     // Reads the file and hands its lines (without line ends) to parse, which
@@ -71,6 +71,10 @@ private:
 // older files, so one such line leaves the others as they are. A UTF-8 byte
 // order mark is dropped.
 QStringList decodeDataLines(const QByteArray &bytes);
+// The FileError number of a failed write, from Qt's error and errno taken
+// right after the failing call.
+int transferError(QFileDevice::FileError error, int systemError);
+
 // The data files are written in UTF-8.
 QByteArray encodeDataText(const QString &text);
 

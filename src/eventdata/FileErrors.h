@@ -13,7 +13,6 @@ constexpr int SubscriptRange = 9;     // too many events or notes, a key before 
 constexpr int Unreadable = 10;        // text, but nothing in it the program knows
 constexpr int TypeMismatch = 13;      // a text that should be a number is not one
 constexpr int FileNotFound = 53;
-constexpr int FileAlreadyOpen = 55;
 constexpr int DeviceIO = 57;
 constexpr int DiskFull = 61;
 constexpr int DeviceUnavailable = 68;

@@ -19,74 +19,81 @@ protected:
     ScriptedAlertWindow window{*state};
     AlertCheck check{*state, clock, window};
 
-    int add(const QDate &date, qint16 notifyingDays)
+    int add(const QString &date, qint16 notifyingDays)
     {
-        state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
+        state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), date, notifyingDays));
         return state->eventCount;
     }
-    int addYearly(const QDate &date, qint16 notifyingDays)
-    {
-        state->addEvent(makeEvent("yearly", QStringLiteral("0000") + storedText(date).mid(4), notifyingDays));
-        return state->eventCount;
-    }
-    const Event &event(int index) const { return state->events[index]; }
 };
+
+enum class Alert { None, Regular, Missed };
 
 } // namespace
 
-TEST_F(AlertCheckTest, RegularAlertIsDueFromTheLeadTimeUpToTheDay)
+// The alert is due from the lead time before the day up to the day; a day
+// that passed alerts once as missed when its alert period began after the
+// previous save (LastCheck).
+TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
 {
-    add(today.addDays(2), 3);
-    add(today.addDays(3), 3);
-    add(today.addDays(4), 3);
-    add(today, 3);
-    add(today.addDays(3), 2);
-    add(today, 0);
-    addYearly(today, 1);
-    addYearly(today.addDays(-1), 400); // next year's occurrence, 364 days ahead
-    check.checkAllAlerts();
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}, {1, 0}, {3, 0}, {6, 0}, {7, 0}}));
+    const auto once = [this](int days) { return storedText(today.addDays(days)); };
+    const auto yearly = [this](int days) { return "0000" + storedText(today.addDays(days)).mid(4); };
+    const struct {
+        const char *name;
+        QString date;
+        qint16 notifyingDays;
+        QString lastCheck;
+        Alert alert;
+    } rows[] = {
+        {"day itself", once(0), 1, {}, Alert::Regular},
+        {"at the lead time", once(3), 3, {}, Alert::Regular},
+        {"a day before the lead time", once(4), 3, {}, Alert::None},
+        {"lead time 0", once(0), 0, {}, Alert::None},
+        {"switched off", once(0), -3, once(-30), Alert::None},
+        {"longest lead time", once(32767), 32767, {}, Alert::Regular},
+        {"yearly today", yearly(0), 1, {}, Alert::Regular},
+        {"yearly yesterday, next year's within the lead", yearly(-1), 400, once(-400), Alert::Regular},
+        {"yearly yesterday, next year's beyond the lead", yearly(-1), 300, once(-400), Alert::None},
+        {"yearly 29 February of a common year", "00000229", 400, once(-400), Alert::None},
+        {"broken date", "2026ab06", 3, once(-30), Alert::None},
+        {"missed: period began a day after the save", once(-5), 3, once(-9), Alert::Missed},
+        {"not missed: period began on the save day", once(-5), 3, once(-8), Alert::None},
+        {"not missed: saved within the period", once(-1), 3, once(-2), Alert::None},
+        {"missed yesterday, saved long ago", once(-1), 1, once(-30), Alert::Missed},
+        {"switched off and passed", once(-1), -3, once(-30), Alert::None},
+        {"passed without an alert", once(-1), 0, once(-30), Alert::None},
+        {"no LastCheck", once(-1), 3, {}, Alert::None},
+        {"short LastCheck", once(-1), 3, "2026", Alert::None},
+        {"LastCheck no date", once(-1), 3, "20261340", Alert::None},
+    };
+    for (const auto &row : rows) {
+        state->eventCount = -1;
+        window.shown.clear();
+        state->lastCheck = row.lastCheck;
+        const int index = add(row.date, row.notifyingDays);
+        check.checkEventAlert(index);
+        std::vector<Shown> expected;
+        if (row.alert != Alert::None)
+            expected.push_back({index, row.alert == Alert::Missed ? 1 : 0});
+        EXPECT_EQ(window.shown, expected) << row.name;
+    }
 }
 
-TEST_F(AlertCheckTest, SwitchedOffAndImpossibleEventsNeverAlert)
+TEST_F(AlertCheckTest, RegularOnlyPassSkipsMissedAlertsAndTheFullPassGoesInTableOrder)
 {
-    add(today, -3);
-    state->addEvent(makeEvent("leap", "00000229", 30)); // 2027 is a common year
-    state->addEvent(makeEvent("broken", "2026ab06", 3));
     state->lastCheck = "20200101";
-    add(today.addDays(-1), -3);
-    check.checkAllAlerts();
-    EXPECT_TRUE(window.shown.empty());
-}
-
-TEST_F(AlertCheckTest, MissedAlertShowsWhenTheAlertPeriodBeganAfterThePreviousSave)
-{
-    const int passed = add(today.addDays(-5), 3);
-    state->lastCheck = storedText(today.addDays(-10)); // +3 days is still before the event
-    check.checkEventAlert(passed);
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, 1}}));
-    EXPECT_EQ(event(passed).remindAgain, Reminder()); // nothing is recorded after a missed alert
-    EXPECT_EQ(event(passed).notifyingDays, 3);
-
+    const int passed = add(storedText(today.addDays(-1)), 3);
+    const int due = add(storedText(today.addDays(1)), 3);
+    add(storedText(today.addDays(9)), 3);
+    check.checkEventAlert(passed, AlertCheck::Pass::RegularOnly);
+    check.checkEventAlert(due, AlertCheck::Pass::RegularOnly);
+    EXPECT_EQ(window.shown, (std::vector<Shown>{{due, 0}}));
     window.shown.clear();
-    for (int daysAgo : {8, 7}) { // +3 days reaches the event day, or passes it
-        state->lastCheck = storedText(today.addDays(-daysAgo));
-        check.checkEventAlert(passed);
-    }
-    EXPECT_TRUE(window.shown.empty());
+    check.checkAllAlerts();
+    EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, 1}, {due, 0}}));
 }
 
-TEST_F(AlertCheckTest, NoMissedAlertWithoutAUsableLastCheck)
-{
-    const int passed = add(today.addDays(-1), 3);
-    for (const char *lastCheck : {"", "2026", "yesterday", "20261340"}) {
-        state->lastCheck = lastCheck;
-        check.checkEventAlert(passed);
-    }
-    EXPECT_TRUE(window.shown.empty());
-}
-
-// However long the window stayed open, a delay counts from the answer.
+// However long the window stayed open, a delay counts from the answer; an
+// answer left from an earlier window never counts.
 TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
 {
     const struct {
@@ -94,35 +101,26 @@ TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
         Reminder::State state;
         qint16 notifyingDays;
     } rows[] = {{"never", Reminder::State::Stopped, -3}, {"next", Reminder::State::Stopped, 3},
-                {"5", Reminder::State::Pending, 3}};
-    window.whileOpen = [this] { clock.pass(12 * 60); };
+                {"5", Reminder::State::Pending, 3},      {"", Reminder::State::Stopped, 3}};
+    window.whileOpen = [this] {
+        EXPECT_EQ(state->dialogResult, "");
+        clock.pass(12 * 60);
+    };
     for (const auto &row : rows) {
-        const int index = add(today.addDays(1), 3);
+        const int index = add(storedText(today.addDays(1)), 3);
+        state->dialogResult = "300";
         window.answers = {row.answer};
         check.checkEventAlert(index);
         const Reminder expected = reminderForAnswer(row.answer, clock.now().toMSecsSinceEpoch());
         ASSERT_EQ(expected.state, row.state) << row.answer;
-        EXPECT_EQ(event(index).remindAgain, expected) << row.answer;
-        EXPECT_EQ(event(index).notifyingDays, row.notifyingDays) << row.answer;
+        EXPECT_EQ(state->events[index].remindAgain, expected) << row.answer;
+        EXPECT_EQ(state->events[index].notifyingDays, row.notifyingDays) << row.answer;
     }
-}
-
-TEST_F(AlertCheckTest, RegularOnlyPassSkipsMissedAlerts)
-{
-    const int passed = add(today.addDays(-1), 3);
-    const int due = add(today.addDays(1), 3);
+    // After a missed alert nothing is recorded.
     state->lastCheck = "20200101";
-    check.checkEventAlert(passed, AlertCheck::Pass::RegularOnly);
-    check.checkEventAlert(due, AlertCheck::Pass::RegularOnly);
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{due, 0}}));
-}
-
-TEST_F(AlertCheckTest, AlertWindowOpenSetsTheWindowsGlobals)
-{
-    add(today, 1);
-    state->dialogResult = "stale";
-    window.whileOpen = [this] { EXPECT_EQ(state->dialogResult, ""); };
-    check.alertWindowOpen(0, true);
-    EXPECT_EQ(state->alertEventIndex, 0);
-    EXPECT_EQ(state->alertMissed, 1);
+    const int passed = add(storedText(today.addDays(-1)), 3);
+    window.answers = {"never"};
+    check.checkEventAlert(passed);
+    EXPECT_EQ(state->events[passed].remindAgain, Reminder());
+    EXPECT_EQ(state->events[passed].notifyingDays, 3);
 }

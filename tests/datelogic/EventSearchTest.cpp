@@ -14,73 +14,92 @@ namespace {
 
 constexpr int ThisYear = 2026;
 
-class EventSearchTest : public ::testing::Test {
-protected:
-    std::unique_ptr<EventTable> table = std::make_unique<EventTable>();
-    void add(const char *date) { table->addEvent(makeEvent("e", QString::fromLatin1(date))); }
-};
+std::string text(const CalendarDay &d)
+{
+    return std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year);
+}
 
 } // namespace
 
-TEST_F(EventSearchTest, NextFindsTheNearestLaterDay)
+// Forward every month has the day numbers 1 to 31, backward 32 down to 0.
+TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
 {
-    add("20270131");
-    add("20270205");
-    EXPECT_EQ(findNextEvent(*table, {30, 1, 2027}, ThisYear), (CalendarDay{31, 1, 2027}));
-    // The starting day itself is never the result.
-    EXPECT_EQ(findNextEvent(*table, {31, 1, 2027}, ThisYear), (CalendarDay{5, 2, 2027}));
-    EXPECT_EQ(findNextEvent(*table, {5, 2, 2027}, ThisYear), std::nullopt);
+    const struct {
+        CalendarDay from, forward, back;
+    } rows[] = {
+        {{1, 3, 2027}, {2, 3, 2027}, {0, 3, 2027}},       {{0, 3, 2027}, {1, 3, 2027}, {32, 2, 2027}},
+        {{30, 1, 2027}, {31, 1, 2027}, {29, 1, 2027}},    {{31, 1, 2027}, {1, 2, 2027}, {30, 1, 2027}},
+        {{32, 2, 2027}, {1, 3, 2027}, {31, 2, 2027}},     {{0, 2, 2027}, {1, 2, 2027}, {32, 1, 2027}},
+        {{31, 11, 2027}, {1, 12, 2027}, {30, 11, 2027}},  {{31, 12, 2027}, {1, 1, 2028}, {30, 12, 2027}},
+        {{0, 1, 2028}, {1, 1, 2028}, {32, 12, 2027}},     {{0, 12, 2027}, {1, 12, 2027}, {32, 11, 2027}},
+    };
+    for (const auto &row : rows) {
+        CalendarDay forward = row.from;
+        stepForward(forward);
+        EXPECT_EQ(forward, row.forward) << text(row.from);
+        CalendarDay back = row.from;
+        stepBack(back);
+        EXPECT_EQ(back, row.back) << text(row.from);
+    }
 }
 
-TEST_F(EventSearchTest, PreviousWalksDayNumbersZeroAndThirtyTwo)
+// 3651 steps from the start at most; forward never past ten years after this
+// year, backward never before this year.
+TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
 {
-    add("20270131");
-    EXPECT_EQ(findPreviousEvent(*table, {1, 3, 2027}, ThisYear), (CalendarDay{31, 1, 2027}));
-    EXPECT_EQ(findPreviousEvent(*table, {31, 1, 2027}, ThisYear), std::nullopt);
-}
-
-TEST_F(EventSearchTest, EveryYearEventsAreFoundInAnyYear)
-{
-    add("00000704");
-    EXPECT_EQ(findNextEvent(*table, {5, 7, 2026}, ThisYear), (CalendarDay{4, 7, 2027}));
-    EXPECT_EQ(findPreviousEvent(*table, {1, 7, 2030}, ThisYear), (CalendarDay{4, 7, 2029}));
-}
-
-TEST_F(EventSearchTest, SearchesStopAtTheirLimits)
-{
-    add("20261215"); // this year
-    add("20250101"); // last year is never searched
-    EXPECT_EQ(findPreviousEvent(*table, {10, 1, ThisYear}, ThisYear), std::nullopt);
-    // More than ten years ahead: the very first step is beyond the limit.
-    add("00000101");
-    EXPECT_EQ(findNextEvent(*table, {31, 12, ThisYear + 10}, ThisYear), std::nullopt);
-    EXPECT_EQ(findNextEvent(*table, {30, 12, ThisYear + 10}, ThisYear), std::nullopt);
-    EXPECT_EQ(findNextEvent(*table, {20, 12, ThisYear + 9}, ThisYear), (CalendarDay{1, 1, ThisYear + 10}));
-
-    EventTable empty;
+    using Day = std::optional<CalendarDay>;
+    const struct {
+        const char *name;
+        const char *date;
+        bool forward;
+        CalendarDay from;
+        int currentYear;
+        Day found;
+    } rows[] = {
+        {"next day", "20270131", true, {30, 1, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
+        {"never the start", "20270131", true, {31, 1, 2027}, ThisYear, std::nullopt},
+        {"previous across 0 and 32", "20270131", false, {1, 3, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
+        {"previous never the start", "20270131", false, {31, 1, 2027}, ThisYear, std::nullopt},
+        {"next into the new year", "20280101", true, {31, 12, 2027}, ThisYear, CalendarDay{1, 1, 2028}},
+        {"previous into the old year", "20271231", false, {1, 1, 2028}, ThisYear, CalendarDay{31, 12, 2027}},
+        {"yearly next year", "00000704", true, {5, 7, 2026}, ThisYear, CalendarDay{4, 7, 2027}},
+        {"yearly previous year", "00000704", false, {1, 7, 2030}, ThisYear, CalendarDay{4, 7, 2029}},
+        {"yearly January", "00000101", true, {31, 12, 2030}, ThisYear, CalendarDay{1, 1, 2031}},
+        {"yearly December", "00001231", false, {1, 1, 2031}, ThisYear, CalendarDay{31, 12, 2030}},
+        {"last day of the range", "20361231", true, {30, 12, 2036}, ThisYear, CalendarDay{31, 12, 2036}},
+        {"beyond the range", "00000101", true, {31, 12, 2036}, ThisYear, std::nullopt},
+        {"first day of this year", "20260101", false, {2, 1, 2026}, ThisYear, CalendarDay{1, 1, 2026}},
+        {"last year is never searched", "20251231", false, {1, 1, 2026}, ThisYear, std::nullopt},
+        {"forward step 3651", "20361025", true, {1, 1, 2027}, ThisYear, CalendarDay{25, 10, 2036}},
+        {"forward step 3652", "20361026", true, {1, 1, 2027}, ThisYear, std::nullopt},
+        {"back step 3651", "20271012", false, {0, 1, 2037}, ThisYear, CalendarDay{12, 10, 2027}},
+        {"back step 3652", "20271011", false, {0, 1, 2037}, ThisYear, std::nullopt},
+        {"31 April exists for the walk", "20270431", true, {1, 4, 2027}, ThisYear, CalendarDay{31, 4, 2027}},
+        {"day 00 only on the walk's 0", "20270300", false, {1, 3, 2027}, ThisYear, CalendarDay{0, 3, 2027}},
+        {"day 32 only on the walk's 32", "20270332", false, {1, 4, 2027}, ThisYear, CalendarDay{32, 3, 2027}},
+        {"day 33 matches nothing", "00000133", false, {1, 2, 2027}, ThisYear, std::nullopt},
+        {"month 13 matches nothing", "00001301", true, {1, 1, 2027}, ThisYear, std::nullopt},
+        {"month 00 matches nothing", "00000001", true, {1, 1, 2027}, ThisYear, std::nullopt},
+        {"year 1000", "10000101", true, {31, 12, 999}, 999, CalendarDay{1, 1, 1000}},
+        {"year 2000", "20000101", true, {31, 12, 1999}, 1999, CalendarDay{1, 1, 2000}},
+        {"year text 0527 is not 527", "05270102", true, {1, 1, 527}, 527, std::nullopt},
+        {"year text with a blank", "20 70101", true, {31, 12, 1998}, 1998, std::nullopt},
+    };
+    for (const auto &row : rows) {
+        auto table = std::make_unique<EventTable>();
+        table->addEvent(makeEvent("e", row.date));
+        table->addEvent(makeEvent("broken", "--------")); // on no day at all
+        const Day found = row.forward ? findNextEvent(*table, row.from, row.currentYear)
+                                      : findPreviousEvent(*table, row.from, row.currentYear);
+        EXPECT_EQ(found, row.found) << row.name;
+    }
+    const EventTable empty;
     EXPECT_EQ(findNextEvent(empty, {1, 1, ThisYear}, ThisYear), std::nullopt);
     EXPECT_EQ(findPreviousEvent(empty, {1, 1, ThisYear + 3}, ThisYear), std::nullopt);
 }
 
-TEST_F(EventSearchTest, StepLimitEndsALongWalk)
-{
-    // 3651 steps of 31 day numbers a month cover a little less than ten calendar years.
-    add("20361231");
-    EXPECT_EQ(findNextEvent(*table, {1, 1, 2027}, ThisYear), std::nullopt); // 3719 steps away
-    EXPECT_EQ(findNextEvent(*table, {1, 4, 2027}, ThisYear), (CalendarDay{31, 12, 2036})); // 3626 steps
-}
-
-TEST_F(EventSearchTest, DayNumbersAMonthLacksHoldNoEvent)
-{
-    add("20270431"); // hand-made: 31 April
-    add("20270229");
-    EXPECT_EQ(findNextEvent(*table, {1, 4, 2027}, ThisYear), (CalendarDay{31, 4, 2027}));
-    add("20270300"); // day 00 matches only the walk's day number 0
-    EXPECT_EQ(findPreviousEvent(*table, {1, 3, 2027}, ThisYear), (CalendarDay{0, 3, 2027}));
-}
-
 // The walks' precomputed days must accept exactly what EventOnDate accepts.
-TEST_F(EventSearchTest, AgreesWithEventOnDateForRandomEvents)
+TEST(EventSearch, AgreesWithEventOnDateForRandomEvents)
 {
     QRandomGenerator random(20261206);
     const auto digits = [&](int count) {
@@ -90,26 +109,26 @@ TEST_F(EventSearchTest, AgreesWithEventOnDateForRandomEvents)
         return text;
     };
     for (int round = 0; round < 300; ++round) {
-        Event event = makeEvent("r", QString());
         const int kind = random.bounded(4);
         const QString year = kind == 0 ? QStringLiteral("0000")
                              : kind == 1 ? QString::number(ThisYear + random.bounded(12))
                                          : digits(4);
-        event.date = year + digits(2) + digits(2);
+        const Event event = makeEvent("r", year + digits(2) + digits(2));
         EventTable single;
         single.addEvent(event);
         const CalendarDay from{random.bounded(33), random.bounded(1, 13), ThisYear + random.bounded(11)};
-        const std::optional<CalendarDay> next = findNextEvent(single, from, ThisYear);
-        // Walk the same days, testing each with EventOnDate.
+        const bool forward = random.bounded(2) == 0;
         CalendarDay walk = from;
         std::optional<CalendarDay> expected;
         for (int step = 0; step <= 3650 && !expected; ++step) {
-            stepForward(walk);
-            if (walk.year > ThisYear + 10)
+            forward ? stepForward(walk) : stepBack(walk);
+            if (walk.year > ThisYear + 10 || walk.year < ThisYear)
                 break;
             if (eventOnDate(event, walk.day, walk.month, QString::number(walk.year)))
                 expected = walk;
         }
-        ASSERT_EQ(next, expected) << event.date.toStdString();
+        const auto found = forward ? findNextEvent(single, from, ThisYear) : findPreviousEvent(single, from, ThisYear);
+        ASSERT_EQ(found, expected) << event.date.toStdString() << (forward ? " forward from " : " back from ")
+                                   << text(from);
     }
 }

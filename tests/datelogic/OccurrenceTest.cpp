@@ -4,60 +4,77 @@
 
 #include <gtest/gtest.h>
 
-TEST(Occurrence, EveryYearEventFallsThisYearUntilItsDayHasPassed)
-{
-    const QDate today(2026, 6, 15);
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00000615"), today), today);
-    EXPECT_EQ(daysLeft(makeEvent("t", "00000615"), today), 0);
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00000616"), today), QDate(2026, 6, 16));
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00000614"), today), QDate(2027, 6, 14));
-    EXPECT_EQ(daysLeft(makeEvent("t", "00000614"), today), 364);
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00000101"), today), QDate(2027, 1, 1));
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00001231"), QDate(2027, 1, 1)), QDate(2027, 12, 31));
-    EXPECT_EQ(daysLeft(makeEvent("t", "00001231"), QDate(2026, 12, 31)), 0);
-    EXPECT_EQ(daysLeft(makeEvent("t", "00000101"), QDate(2026, 12, 31)), 1);
-}
+#include <optional>
 
-TEST(Occurrence, OneTimeEventKeepsItsDateAndCountsBackwards)
+// Each row names today and an event date; the next occurrence is stated as
+// the calendar gives it, and the days left are counted by Qt.
+TEST(Occurrence, NextOccurrenceAndDaysLeft)
 {
-    const QDate today(2026, 12, 6);
-    EXPECT_EQ(daysLeft(makeEvent("t", "20261209"), today), 3);
-    EXPECT_EQ(daysLeft(makeEvent("t", "20261201"), today), -5);
-    EXPECT_EQ(daysLeft(makeEvent("t", "20270101"), today), 26);
-    // Far beyond the range of a 16-bit day count.
-    EXPECT_EQ(daysLeft(makeEvent("t", "21261206"), today), QDate(2026, 12, 6).daysTo(QDate(2126, 12, 6)));
-}
-
-TEST(Occurrence, LeapDaysAndImpossibleDates)
-{
-    // An every-year 29 February exists only when the next occurrence lands in a leap year.
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00000229"), QDate(2027, 3, 1)), QDate(2028, 2, 29));
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "00000229"), QDate(2026, 1, 10)), std::nullopt);
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "20260431"), QDate(2026, 1, 10)), std::nullopt);
-    EXPECT_EQ(nextOccurrence(makeEvent("t", "2026 4 1"), QDate(2026, 1, 10)), std::nullopt);
-    EXPECT_EQ(daysLeft(makeEvent("t", "        "), QDate(2026, 1, 10)), std::nullopt);
-    EXPECT_EQ(daysLeft(makeEvent("t", "20281301"), QDate(2026, 1, 10)), std::nullopt);
+    const struct {
+        const char *name;
+        QDate today;
+        const char *date;
+        std::optional<QDate> next;
+    } rows[] = {
+        {"yearly today", {2026, 6, 15}, "00000615", QDate(2026, 6, 15)},
+        {"yearly tomorrow", {2026, 6, 15}, "00000616", QDate(2026, 6, 16)},
+        {"yearly yesterday", {2026, 6, 15}, "00000614", QDate(2027, 6, 14)},
+        {"yearly next month", {2026, 6, 15}, "00000701", QDate(2026, 7, 1)},
+        {"yearly last month", {2026, 6, 15}, "00000531", QDate(2027, 5, 31)},
+        {"yearly 1 January on 31 December", {2026, 12, 31}, "00000101", QDate(2027, 1, 1)},
+        {"yearly 31 December on 31 December", {2026, 12, 31}, "00001231", QDate(2026, 12, 31)},
+        {"yearly 31 December on 1 January", {2027, 1, 1}, "00001231", QDate(2027, 12, 31)},
+        {"yearly 1 January on 1 January", {2027, 1, 1}, "00000101", QDate(2027, 1, 1)},
+        {"29 February towards a leap year", {2027, 3, 1}, "00000229", QDate(2028, 2, 29)},
+        {"29 February towards 2000", {1999, 3, 1}, "00000229", QDate(2000, 2, 29)},
+        {"29 February towards 1900", {1899, 3, 1}, "00000229", std::nullopt},
+        {"29 February in a common year", {2026, 1, 10}, "00000229", std::nullopt},
+        {"yearly day the month lacks", {2026, 1, 10}, "00000431", std::nullopt},
+        {"yearly blank day", {2026, 1, 10}, "000012  ", std::nullopt},
+        {"yearly blank month", {2026, 1, 10}, "0000  01", std::nullopt},
+        {"once ahead", {2026, 12, 6}, "20261209", QDate(2026, 12, 9)},
+        {"once passed", {2026, 12, 6}, "20261201", QDate(2026, 12, 1)},
+        {"once next year", {2026, 12, 6}, "20270101", QDate(2027, 1, 1)},
+        {"once a century ahead", {2026, 12, 6}, "21261206", QDate(2126, 12, 6)},
+        {"once 31 April", {2026, 1, 10}, "20260431", std::nullopt},
+        {"once month 13", {2026, 1, 10}, "20261301", std::nullopt},
+        {"once with blanks", {2026, 1, 10}, "2026 4 1", std::nullopt},
+        {"blank date", {2026, 1, 10}, "        ", std::nullopt},
+    };
+    for (const auto &row : rows) {
+        const Event event = makeEvent("e", row.date);
+        EXPECT_EQ(nextOccurrence(event, row.today), row.next) << row.name;
+        const std::optional<qint64> left = row.next ? std::optional(row.today.daysTo(*row.next)) : std::nullopt;
+        EXPECT_EQ(daysLeft(event, row.today), left) << row.name;
+    }
 }
 
 TEST(Occurrence, EventOnDateComparesTextsAndLetsEveryYearMatchAnyYear)
 {
-    const Event once = makeEvent("t", "20260305");
-    EXPECT_TRUE(eventOnDate(once, 5, 3, "2026"));
-    EXPECT_FALSE(eventOnDate(once, 5, 3, "2027"));
-    EXPECT_FALSE(eventOnDate(once, 6, 3, "2026"));
-    EXPECT_FALSE(eventOnDate(once, 5, 4, "2026"));
-    const Event yearly = makeEvent("t", "00000229");
-    EXPECT_TRUE(eventOnDate(yearly, 29, 2, "2028"));
-    EXPECT_TRUE(eventOnDate(yearly, 29, 2, "1999"));
-    EXPECT_FALSE(eventOnDate(yearly, 28, 2, "2028"));
+    const struct {
+        const char *date;
+        int day, month;
+        const char *year;
+        bool on;
+    } rows[] = {
+        {"20260305", 5, 3, "2026", true},  {"20260305", 5, 3, "2027", false}, {"20260305", 6, 3, "2026", false},
+        {"20260305", 5, 4, "2026", false}, {"20261231", 31, 12, "2026", true}, {"20260101", 1, 1, "2026", true},
+        {"00000229", 29, 2, "2028", true}, {"00000229", 29, 2, "1999", true}, {"00000229", 28, 2, "2028", false},
+        {"00000101", 1, 1, "0", true},     {"05270101", 1, 1, "527", false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(eventOnDate(makeEvent("e", row.date), row.day, row.month, row.year), row.on)
+            << row.date << " on " << row.day << "." << row.month << "." << row.year;
 }
 
 TEST(Occurrence, StoredDatesNeedEightDigitsOfARealDay)
 {
-    EXPECT_EQ(storedDate(u"20261206"), QDate(2026, 12, 6));
-    EXPECT_EQ(storedDate(u"20261206junk"), QDate(2026, 12, 6));
-    EXPECT_FALSE(storedDate(u"").isValid());
-    EXPECT_FALSE(storedDate(u"2026120").isValid());
-    EXPECT_FALSE(storedDate(u"2026-1-6").isValid());
-    EXPECT_FALSE(storedDate(u"20260230").isValid());
+    const std::pair<const char16_t *, QDate> rows[] = {
+        {u"20261206", QDate(2026, 12, 6)}, {u"20261206junk", QDate(2026, 12, 6)}, {u"20000229", QDate(2000, 2, 29)},
+        {u"00010101", QDate(1, 1, 1)},     {u"", QDate()},                        {u"2026120", QDate()},
+        {u"2026-1-6", QDate()},            {u"abcd1206", QDate()},                {u"20260230", QDate()},
+        {u"19000229", QDate()},            {u"20261301", QDate()},                {u"20261200", QDate()},
+    };
+    for (const auto &[text, date] : rows)
+        EXPECT_EQ(storedDate(text), date) << QString::fromUtf16(text).toStdString();
 }

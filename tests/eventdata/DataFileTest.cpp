@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -26,10 +28,10 @@ TEST(FileErrors, TitlesNameKnownErrorsAndNumberTheRest)
 {
     const std::pair<int, const char *> rows[] = {
         {6, "Unknown error (#6)"}, {7, "File too large"},   {8, "Not a regular file"},
-        {10, "Unreadable file"},   {53, "File not found"},  {55, "Unknown error (#55)"},
-        {57, "Device I/O error"},  {58, "Unknown error (#58)"}, {61, "Disk full"},
-        {68, "Device unavailable"}, {70, "Permission denied"}, {71, "Disk not ready"},
-        {75, "Path/file access error"}, {76, "Path not found"},
+        {9, "Unknown error (#9)"}, {10, "Unreadable file"}, {53, "File not found"},
+        {57, "Device I/O error"},  {61, "Disk full"},       {68, "Device unavailable"},
+        {70, "Permission denied"}, {71, "Disk not ready"},  {75, "Path/file access error"},
+        {76, "Path not found"},    {77, "Unknown error (#77)"},
     };
     for (const auto &[number, title] : rows)
         EXPECT_EQ(fileErrorTitle(number), title) << number;
@@ -37,27 +39,30 @@ TEST(FileErrors, TitlesNameKnownErrorsAndNumberTheRest)
 
 TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeans)
 {
-    const QString lostNotes = "Your saved notes will most likely be lost for ever if no backup is available.";
     const QString settings = "All settings will be restored to their default values, but your saved reminders and/or "
                              "notes will not be affected.";
-    struct Row {
+    const struct {
         const char *name, *file, *operation, *backup;
         QString message;
-    };
-    const Row rows[] = {
-        {"notes lost", "notes.dat", "reading", "", "There was an error reading notes.dat. " + lostNotes},
+    } rows[] = {
+        {"notes lost", "notes.dat", "reading", "",
+         "There was an error reading notes.dat. Your saved notes will most likely be lost for ever if no backup is "
+         "available."},
         {"calendar lost", "calendar.dat", "writing", "",
          "There was an error writing calendar.dat. Your saved reminders will most likely be lost for ever if no "
          "backup is available."},
         {"settings", "tarrow.ini", "writing", "", "There was an error writing tarrow.ini. " + settings},
         {"other file", "other.txt", "reading", "", "There was an error reading other.txt. "},
-        {"notes kept", "notes.dat", "reading", "notes.dat.bak",
-         "There was an error reading notes.dat. The file was kept as notes.dat.bak."},
+        {"calendar kept", "calendar.dat", "reading", "calendar.dat.bak",
+         "There was an error reading calendar.dat. The file was kept as calendar.dat.bak."},
         {"settings kept", "tarrow.ini", "reading", "tarrow.ini.bak3",
          "There was an error reading tarrow.ini. The file was kept as tarrow.ini.bak3. " + settings},
     };
-    for (const Row &row : rows)
+    for (const auto &row : rows)
         EXPECT_EQ(fileErrorMessage(row.file, row.operation, row.backup), row.message) << row.name;
+    EXPECT_EQ(fileChangedMessage("notes.dat", "notes.dat.bak1"),
+              "notes.dat was changed by another program since Tarrowby last read or saved it. That version was kept "
+              "as notes.dat.bak1, and Tarrowby saved its own.");
 }
 
 TEST(FileErrors, FailedSavesAreNamedWithTheirReasonsInOneSentence)
@@ -66,16 +71,37 @@ TEST(FileErrors, FailedSavesAreNamedWithTheirReasonsInOneSentence)
     const FailedSave notes{"notes.dat", FileError::PermissionDenied};
     const FailedSave calendar{"calendar.dat", FileError::PathNotFound};
     const std::pair<std::vector<FailedSave>, const char *> rows[] = {
-        {{calendar}, "save calendar.dat (Path not found). "},
-        {{notes, calendar}, "save notes.dat (Permission denied) and calendar.dat (Path not found). "},
+        {{calendar}, "calendar.dat (Path not found)"},
+        {{notes, calendar}, "notes.dat (Permission denied) and calendar.dat (Path not found)"},
         {{settings, notes, calendar},
-         "save tarrow.ini (Disk full), notes.dat (Permission denied) and calendar.dat (Path not found). "},
+         "tarrow.ini (Disk full), notes.dat (Permission denied) and calendar.dat (Path not found)"},
     };
-    for (const auto &[failures, list] : rows) {
-        const QString message = failedSavesMessage(failures);
-        EXPECT_TRUE(message.startsWith(QStringLiteral("Tarrowby could not ") + list)) << message.toStdString();
-        EXPECT_TRUE(message.contains("Keep Tarrowby running?"));
-    }
+    for (const auto &[failures, list] : rows)
+        EXPECT_EQ(failedSavesMessage(failures),
+                  QStringLiteral("Tarrowby could not save ") + list
+                      + ". Keep Tarrowby running? Nothing is lost while it runs, and the next Quit saves again. No "
+                        "quits now, and what could not be saved is lost.");
+}
+
+TEST(FileErrors, FailedWritesAreToldByTheSystemsReasonFirst)
+{
+    const struct {
+        const char *name;
+        QFileDevice::FileError error;
+        int systemError;
+        int number;
+    } rows[] = {
+        {"no space", QFileDevice::WriteError, ENOSPC, FileError::DiskFull},
+        {"quota", QFileDevice::NoError, EDQUOT, FileError::DiskFull},
+        {"file size limit", QFileDevice::WriteError, EFBIG, FileError::DiskFull},
+        {"Qt's resource error", QFileDevice::ResourceError, 0, FileError::DiskFull},
+        {"permissions", QFileDevice::PermissionsError, EACCES, FileError::PermissionDenied},
+        {"read error", QFileDevice::ReadError, EIO, FileError::DeviceIO},
+        {"write error", QFileDevice::WriteError, EIO, FileError::DeviceIO},
+        {"anything else", QFileDevice::RenameError, 0, FileError::PathFileAccess},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(transferError(row.error, row.systemError), row.number) << row.name;
 }
 
 TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
@@ -118,6 +144,9 @@ TEST(DataText, LinesAreUtf8OrWindows1252EachOnItsOwnOrUtf16ByItsMark)
         {"UTF-16BE", QByteArray("\xfe\xff\0a\0\n\x20\xac", 8), {"a", text(u"€")}},
         {"every line end", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
         {"empty lines", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"two LFs", "a\n\nb", {"a", "", "b"}},
+        {"two CRs", "a\r\rb\r", {"a", "", "b"}},
+        {"LF CR", "a\n\rb", {"a", "", "b"}},
         {"nothing", "", {}},
         {"one line end", "\r\n", {""}},
     };
@@ -125,6 +154,7 @@ TEST(DataText, LinesAreUtf8OrWindows1252EachOnItsOwnOrUtf16ByItsMark)
         EXPECT_EQ(decodeDataLines(row.bytes), row.lines) << row.name;
     EXPECT_EQ(encodeDataText(text(u"ü€")), "\xc3\xbc\xe2\x82\xac");
     EXPECT_EQ(toSingleLine("a\r\nb\nc\rd"), "a b c d");
+    EXPECT_EQ(splitDataLines("a\r\nb\n\nc\r"), QStringList({"a", "b", "", "c"}));
     EXPECT_FALSE(holdsText({}));
     EXPECT_FALSE(holdsText({"", " \t "}));
     EXPECT_TRUE(holdsText({"", " x"}));
@@ -243,6 +273,19 @@ TEST_F(DataFileTest, MissingFileIsAnErrorUnlessTheFolderHoldsNoDataFileYet)
     EXPECT_FALSE(load(FileError::SubscriptRange, MissingFile::IsEmpty));
 }
 
+TEST_F(DataFileTest, FilesUpToTheSizeLimitAreReadWhole)
+{
+    const QByteArray line = "0123456789abcd\r\n"; // a sixteenth of a kilobyte
+    const QByteArray atLimit = line.repeated(DataFile::MaxFileBytes / line.size());
+    ASSERT_EQ(atLimit.size(), DataFile::MaxFileBytes);
+    folder.write("notes.dat", atLimit);
+    EXPECT_TRUE(load());
+    EXPECT_EQ(parsed.size(), DataFile::MaxFileBytes / line.size());
+    folder.write("notes.dat", atLimit + "x");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::FileTooLarge, "notes.dat.bak"}}));
+}
+
 TEST_F(DataFileTest, UnreadableFileIsKeptAtOnceAndNamedInTheReport)
 {
     folder.write("notes.dat", "first");
@@ -271,8 +314,9 @@ TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSave)
     EXPECT_EQ(folder.read("notes.dat"), "text before a header\r\n");
     EXPECT_EQ(folder.names(), QStringList{"notes.dat"});
     EXPECT_TRUE(file.save("new contents\r\n"));
+    EXPECT_TRUE(file.save("newer contents\r\n"));
+    EXPECT_EQ(folder.names(), QStringList({"notes.dat", "notes.dat.bak"})); // kept once
     EXPECT_EQ(folder.read("notes.dat.bak"), "text before a header\r\n");
-    EXPECT_EQ(folder.read("notes.dat"), "new contents\r\n");
 }
 
 TEST_F(DataFileTest, NewFilesAndBackupsArePrivateAndAnExistingFileKeepsItsMode)
@@ -291,28 +335,24 @@ TEST_F(DataFileTest, NewFilesAndBackupsArePrivateAndAnExistingFileKeepsItsMode)
     EXPECT_EQ(folder.permissions("calendar.dat.bak"), owner);
 }
 
-TEST(DataFolder, CommandLineWinsWhole)
-{
-    EXPECT_EQ(resolveDataFolder("/some folder/with blanks", "/prog", "/user"), "/some folder/with blanks");
-}
-
-TEST(DataFolder, ProgramFolderServesWhenItHoldsDataOrIsWritable)
+TEST(DataFolder, CommandLineThenAProgramFolderInUseOrWritableThenThePrivateUserFolder)
 {
     DataFolderFixture program;
-    DataFolderFixture user;
-    EXPECT_EQ(resolveDataFolder("", program.path(), user.path()), program.path()); // writable
-    program.write("tarrow.ini", "");
-    EXPECT_EQ(resolveDataFolder("", program.path(), user.path()), program.path());
-}
-
-TEST(DataFolder, FallsBackToTheUserFolderAndCreatesItPrivate)
-{
     DataFolderFixture base;
     const QString user = base.file("per-user/Tarrowby");
+    EXPECT_EQ(resolveDataFolder("/some folder/with blanks", program.path(), user), "/some folder/with blanks");
+    EXPECT_EQ(resolveDataFolder("", program.path(), user), program.path()); // writable
+    EXPECT_FALSE(QFileInfo::exists(user));
     EXPECT_EQ(resolveDataFolder("", base.file("no such program folder"), user), user);
-    EXPECT_TRUE(QFileInfo(user).isDir());
     EXPECT_EQ(base.permissions("per-user/Tarrowby"),
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    program.write("tarrow.ini", "");
+    ASSERT_TRUE(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool rootWrites = QFileInfo(program.path()).isWritable();
+    if (!rootWrites) { // a folder that holds a data file serves even when it is read-only
+        EXPECT_EQ(resolveDataFolder("", program.path(), user), program.path());
+    }
+    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(DataFolder, AFolderWithoutAnyDataFileIsAFirstStart)

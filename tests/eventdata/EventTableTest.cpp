@@ -5,15 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <memory>
 
-Event event(const char *title, const char *date)
-{
-    Event e;
-    e.title = QString::fromLatin1(title);
-    e.date = QString::fromLatin1(date);
-    return e;
-}
+namespace {
 
 QStringList titles(const EventTable &table)
 {
@@ -23,85 +17,72 @@ QStringList titles(const EventTable &table)
     return result;
 }
 
+std::unique_ptr<EventTable> tableOf(const std::vector<std::pair<const char *, const char *>> &events)
+{
+    auto table = std::make_unique<EventTable>();
+    for (const auto &[title, date] : events)
+        table->addEvent(makeEvent(title, date));
+    return table;
+}
+
 } // namespace
 
-TEST(EventTable, RemoveMovesTheLastEventIntoTheGap)
+TEST(EventTable, HoldsExactly256EventsAndAddsWithoutAReminder)
 {
-    EventTable table;
-    table.addEvent(event("A", "20020101"));
-    table.addEvent(event("B", "20020101"));
-    table.addEvent(event("C", "20020101"));
+    auto table = std::make_unique<EventTable>();
+    Event event = makeEvent("x", "00000101");
+    event.remindAgain = {Reminder::State::Pending, 30};
+    for (int i = 0; i < EventTable::Capacity - 1; ++i)
+        ASSERT_TRUE(table->addEvent(event));
+    EXPECT_FALSE(table->isFull());
+    EXPECT_TRUE(table->addEvent(makeEvent("last", "00000101")));
+    EXPECT_TRUE(table->isFull());
+    EXPECT_FALSE(table->addEvent(makeEvent("257th", "00000101")));
+    EXPECT_EQ(table->size(), EventTable::Capacity);
+    EXPECT_EQ(table->events[255].title, "last");
+    EXPECT_EQ(table->events[0].remindAgain, Reminder());
+}
+
+TEST(EventTable, RemoveMovesTheWholeLastRecordIntoTheGap)
+{
+    auto table = tableOf({{"A", "20020101"}, {"B", "20020101"}, {"C", "20020101"}});
     const Reminder reminder{Reminder::State::Pending, 15};
-    table.events[2].remindAgain = reminder;
-    table.removeEvent(0);
-    EXPECT_EQ(titles(table), QStringList({"C", "B"}));
-    EXPECT_EQ(table.events[0].remindAgain, reminder); // the whole record moves
-    table.removeEvent(1);
-    table.removeEvent(0);
-    EXPECT_EQ(table.eventCount, -1);
+    table->events[2].remindAgain = reminder;
+    table->removeEvent(0);
+    EXPECT_EQ(titles(*table), QStringList({"C", "B"}));
+    EXPECT_EQ(table->events[0].remindAgain, reminder);
+    table->removeEvent(1);
+    table->removeEvent(0);
+    EXPECT_EQ(table->eventCount, -1);
 }
 
-TEST(EventTable, HoldsExactly256Events)
+TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsOnly)
 {
-    EventTable table;
-    for (int i = 0; i < 255; ++i)
-        ASSERT_TRUE(table.addEvent(event("x", "00000101")));
-    EXPECT_EQ(table.eventCount, 254);
-    EXPECT_FALSE(table.isFull());
-    EXPECT_TRUE(table.addEvent(event("last", "00000101")));
-    EXPECT_EQ(table.eventCount, 255);
-    EXPECT_TRUE(table.isFull());
-    EXPECT_FALSE(table.addEvent(event("257th", "00000101")));
-    EXPECT_EQ(table.eventCount, 255);
-    EXPECT_EQ(table.events[255].title, "last");
-}
-
-TEST(EventTable, AddedEventHasNoPendingReminder)
-{
-    EventTable table;
-    Event e = event("A", "20020101");
-    e.remindAgain = {Reminder::State::Stopped, 30};
-    table.addEvent(e);
-    EXPECT_EQ(table.events[0].remindAgain, Reminder());
-}
-
-TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsInSlotOrder)
-{
-    EventTable table;
-    table.addEvent(event("A", "20011224"));
-    table.addEvent(event("B", "00000315"));
-    table.addEvent(event("C", "19990101"));
-    // A's slot receives C, which is examined and removed; then it receives B.
-    EXPECT_EQ(table.purgePastEvents(2002), 0);
-    EXPECT_EQ(titles(table), QStringList({"B"}));
-
-    EventTable kept;
-    kept.addEvent(event("January this year", "20020101"));
-    kept.addEvent(event("Every year", "00001231"));
-    kept.addEvent(event("Next year", "20030101"));
-    EXPECT_EQ(kept.purgePastEvents(2002), 0);
-    EXPECT_EQ(titles(kept), QStringList({"January this year", "Every year", "Next year"}));
-
-    EventTable empty;
-    EXPECT_EQ(empty.purgePastEvents(2002), 0);
-    EXPECT_EQ(empty.eventCount, -1);
-}
-
-TEST(EventTable, PurgeFailsOnADateWithoutFourLeadingDigits)
-{
-    for (const char *date : {"        ", "20a20101", "-0010101"}) {
-        EventTable table;
-        table.addEvent(event("A", date));
-        EXPECT_EQ(table.purgePastEvents(2002), FileError::TypeMismatch) << date;
+    const struct {
+        const char *name;
+        std::vector<std::pair<const char *, const char *>> events;
+        QStringList kept;
+        int error;
+    } rows[] = {
+        {"slot refilled and examined again", {{"A", "20011231"}, {"B", "00000315"}, {"C", "19990101"}}, {"B"}, 0},
+        {"this year, every year, next year",
+         {{"Jan 1", "20020101"}, {"yearly", "00001231"}, {"next", "20030101"}}, {"Jan 1", "yearly", "next"}, 0},
+        {"last one past", {{"kept", "20020101"}, {"past", "20011231"}}, {"kept"}, 0},
+        {"empty", {}, {}, 0},
+        {"blank date", {{"A", "        "}}, {"A"}, FileError::TypeMismatch},
+        {"letter in the year", {{"A", "20a20101"}}, {"A"}, FileError::TypeMismatch},
+        {"signed year", {{"A", "-0010101"}}, {"A"}, FileError::TypeMismatch},
+    };
+    for (const auto &row : rows) {
+        auto table = tableOf(row.events);
+        EXPECT_EQ(table->purgePastEvents(2002), row.error) << row.name;
+        EXPECT_EQ(titles(*table), row.kept) << row.name;
     }
 }
 
-TEST(EventTable, FindsTitlesExactly)
+TEST(EventTable, IndexOfTitleComparesExactly)
 {
-    EventTable table;
-    table.addEvent(event("Dentist", "20020101"));
-    table.addEvent(event("dentist", "20020101"));
-    EXPECT_EQ(table.indexOfTitle("dentist"), 1);
-    EXPECT_EQ(table.indexOfTitle("Dentist"), 0);
-    EXPECT_EQ(table.indexOfTitle("DENTIST"), -1);
+    auto table = tableOf({{"Dentist", "20020101"}, {"dentist", "20020101"}});
+    for (const auto &[title, index] : {std::pair{"Dentist", 0}, {"dentist", 1}, {"DENTIST", -1}})
+        EXPECT_EQ(table->indexOfTitle(title), index) << title;
 }

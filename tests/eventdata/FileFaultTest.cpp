@@ -93,10 +93,10 @@ TEST_F(FileFaultTest, HugeFileIsRefusedWithoutBeingReadWhole)
 namespace {
 
 // Another program, a separate process, writes calendar.dat.
-void otherProgramWrites(const QString &folder, const QByteArray &bytes)
+void otherProgramWrites(const QString &folder, const QByteArray &bytes, const QString &mode = QStringLiteral("write"))
 {
     QProcess child;
-    child.start(QStringLiteral(SAVE_CHILD), {QStringLiteral("write"), folder, QString::fromLatin1(bytes)});
+    child.start(QStringLiteral(SAVE_CHILD), {mode, folder, QString::fromLatin1(bytes)});
     ASSERT_TRUE(child.waitForFinished(10000));
     ASSERT_EQ(child.exitCode(), 0);
 }
@@ -116,6 +116,8 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
     const Row rows[] = {
         {"untouched", [](const DataFolderFixture &) {}, {}},
         {"rewritten", [&](const DataFolderFixture &f) { otherProgramWrites(f.path(), longer); }, longer},
+        {"rewritten, its time kept",
+         [&](const DataFolderFixture &f) { otherProgramWrites(f.path(), longer, QStringLiteral("rewrite")); }, longer},
         {"rewritten to the same size", [&](const DataFolderFixture &f) { otherProgramWrites(f.path(), sameSize); },
          sameSize},
         {"touched only",

@@ -18,13 +18,14 @@ TEST_P(LengthLimit, KeepsWhatFitsUnderTheCeiling)
     EXPECT_EQ(insertableLength(e.length, e.replaced, e.inserted, e.limit), e.kept);
 }
 
+// Texts at a limit, one short of it and one past it.
 INSTANTIATE_TEST_SUITE_P(
     Edits, LengthLimit,
-    ::testing::Values(Edit{"IntoAnEmptyText", 0, 0, 5, 10, 5}, Edit{"UpToTheLimit", 5, 0, 5, 10, 5},
-                      Edit{"PasteCutToWhatFits", 8, 0, 5, 10, 2}, Edit{"FullTextTakesNothing", 10, 0, 1, 10, 0},
-                      Edit{"SelectionMakesRoom", 10, 3, 5, 10, 3}, Edit{"ReplacingAll", 10, 10, 12, 10, 10},
-                      Edit{"LongerTextTakesNothingMore", 20, 0, 1, 10, 0},
-                      Edit{"LongerTextKeepsItsLength", 20, 4, 6, 10, 4}, Edit{"Deletion", 10, 2, 0, 10, 0}),
+    ::testing::Values(Edit{"IntoAnEmptyText", 0, 0, 5, 255, 5}, Edit{"UpToTheLimit", 250, 0, 5, 255, 5},
+                      Edit{"OnePastTheLimitIsCut", 250, 0, 6, 255, 5}, Edit{"FullTextTakesNothing", 1000, 0, 1, 1000, 0},
+                      Edit{"SelectionMakesRoom", 1000, 3, 5, 1000, 3}, Edit{"ReplacingAll", 255, 255, 300, 255, 255},
+                      Edit{"LongerTextTakesNothingMore", 300, 0, 1, 255, 0},
+                      Edit{"LongerTextKeepsItsLength", 300, 4, 6, 255, 4}, Edit{"Deletion", 255, 2, 0, 255, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

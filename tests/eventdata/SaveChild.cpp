@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -45,13 +46,15 @@ int main(int argc, char **argv)
     if (argc < 3)
         return 2;
     const QString mode = QString::fromLocal8Bit(argv[1]);
-    if (mode == QLatin1String("write") && argc == 4) {
+    if ((mode == QLatin1String("write") || mode == QLatin1String("rewrite")) && argc == 4) {
         // Rewritten in place, with the time of the copy it came from, as a
-        // sync tool does.
+        // sync tool does ("write"), or keeping the time the file had ("rewrite").
         QFile other(QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("calendar.dat")));
+        const QDateTime time = mode == QLatin1String("write") ? QDateTime(QDate(2025, 1, 1), QTime(12, 0))
+                                                              : QFileInfo(other).lastModified();
         const QByteArray bytes(argv[3]);
         const bool written = other.open(QIODevice::WriteOnly | QIODevice::Truncate) && other.write(bytes) == bytes.size()
-                             && other.setFileTime(QDateTime(QDate(2025, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime);
+                             && other.setFileTime(time, QFileDevice::FileModificationTime);
         return written ? 0 : 1;
     }
     PrintingReporter reporter;

@@ -6,32 +6,31 @@
 
 TEST(TimeText, TwelveHourClockNamesMidnightAndNoonTwelve)
 {
-    EXPECT_EQ(toTwelveHour(0).hour, 12);
-    EXPECT_FALSE(toTwelveHour(0).pm);
-    EXPECT_EQ(toTwelveHour(12).hour, 12);
-    EXPECT_TRUE(toTwelveHour(12).pm);
-    EXPECT_EQ(toTwelveHour(13).hour, 1);
-    EXPECT_EQ(toTwelveHour(23).hour, 11);
-    for (int hour = 0; hour < 24; ++hour) {
-        const TwelveHour twelve = toTwelveHour(hour);
-        EXPECT_EQ(fromTwelveHour(twelve.hour, twelve.pm), hour);
+    const struct {
+        int hour24, hour12;
+        bool pm;
+    } rows[] = {{0, 12, false}, {1, 1, false}, {11, 11, false}, {12, 12, true}, {13, 1, true}, {23, 11, true}};
+    for (const auto &row : rows) {
+        EXPECT_EQ(toTwelveHour(row.hour24).hour, row.hour12) << row.hour24;
+        EXPECT_EQ(toTwelveHour(row.hour24).pm, row.pm) << row.hour24;
+        EXPECT_EQ(fromTwelveHour(row.hour12, row.pm), row.hour24) << row.hour24;
     }
-    EXPECT_EQ(fromTwelveHour(0, false), -1);
-    EXPECT_EQ(fromTwelveHour(13, true), -1);
+    for (int outside : {0, 13})
+        EXPECT_EQ(fromTwelveHour(outside, true), -1) << outside;
 }
 
-TEST(TimeText, ShownInTheChosenClock)
+TEST(TimeText, StoredTimeShownInEitherClock)
 {
-    EXPECT_EQ(timeText("0930", false), "09:30");
-    EXPECT_EQ(timeText("0930", true), "09:30 AM");
-    EXPECT_EQ(timeText("1305", true), "1:05 PM");
-    EXPECT_EQ(timeText("0005", true), "12:05 AM");
-    EXPECT_EQ(timeText("1200", true), "12:00 PM");
-    EXPECT_EQ(timeText("2359", false), "23:59");
-}
-
-TEST(TimeText, NoTimeOrGarbageShowsNothing)
-{
-    for (const char *stored : {"    ", "", "ab12", "2460", "12"})
-        EXPECT_EQ(timeText(stored, false), "") << stored;
+    const struct {
+        const char *stored, *clock24, *clock12;
+    } rows[] = {
+        {"0000", "00:00", "12:00 AM"}, {"0930", "09:30", "09:30 AM"}, {"1159", "11:59", "11:59 AM"},
+        {"1200", "12:00", "12:00 PM"}, {"1305", "13:05", "1:05 PM"},  {"2359", "23:59", "11:59 PM"},
+        {"2400", "", ""},              {"0060", "", ""},              {"    ", "", ""},
+        {"ab12", "", ""},              {"12ab", "", ""},              {"123", "", ""},  {"12345", "", ""},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(timeText(row.stored, false), row.clock24) << row.stored;
+        EXPECT_EQ(timeText(row.stored, true), row.clock12) << row.stored;
+    }
 }

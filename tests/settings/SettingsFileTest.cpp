@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include "appstate/ProgramInfo.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/EventTable.h"
 #include "eventdata/FileErrors.h"
@@ -27,97 +28,90 @@ protected:
     }
 };
 
-} // namespace
-
-TEST_F(SettingsFileTest, SavesTheExactLayout)
+// Every value in a line, for comparisons that name the value.
+std::string values(const Settings &s, const MainWindowPosition &p)
 {
-    settings.userCategories[0] = "Tennis";
-    ASSERT_TRUE(file.saveSettings(settings, position));
-    EXPECT_EQ(folder.read("tarrow.ini"),
-              "Version=1.21|01\r\n\r\n[General]\r\nAutostart=0\r\nLoadMinimized=0\r\nMute=0\r\nTimeFormat=24\r\n"
-              "ConfirmExit=1\r\nConfirmRemoveE=1\r\nConfirmRemoveN=1\r\n\r\n[Main window]\r\nTop=200\r\nLeft=200\r\n"
-              "\r\n[User categories]\r\nCategory0=Tennis\r\nCategory1=\r\nCategory2=\r\n");
+    QStringList parts;
+    for (qint16 v : {s.autostart, s.loadMinimized, s.mute, s.timeFormat, s.confirmExit, s.confirmRemoveE,
+                     s.confirmRemoveN, p.mainTop, p.mainLeft})
+        parts += QString::number(v);
+    for (const QString &name : s.userCategories)
+        parts += name;
+    return parts.join(u'|').toStdString();
 }
 
-TEST_F(SettingsFileTest, EveryValueRoundTrips)
+} // namespace
+
+TEST_F(SettingsFileTest, SavesTheDefaultsInSectionsAndEveryValueRoundTrips)
 {
-    settings = {1, 1, 1, 12, 0, 0, 0, {"Tennis", "Chess club", "Ärzte"}};
-    position = {-1500, 32767};
     ASSERT_TRUE(file.saveSettings(settings, position));
-    Settings loaded;
-    MainWindowPosition loadedPosition;
-    ASSERT_TRUE(file.loadSettings(loaded, loadedPosition));
-    EXPECT_EQ(loaded.autostart, 1);
-    EXPECT_EQ(loaded.loadMinimized, 1);
-    EXPECT_EQ(loaded.mute, 1);
-    EXPECT_TRUE(loaded.uses12HourClock());
-    EXPECT_EQ(loaded.confirmExit, 0);
-    EXPECT_EQ(loaded.confirmRemoveE, 0);
-    EXPECT_EQ(loaded.confirmRemoveN, 0);
-    EXPECT_EQ(loaded.userCategories, settings.userCategories);
-    EXPECT_EQ(loadedPosition.mainTop, -1500);
-    EXPECT_EQ(loadedPosition.mainLeft, 32767);
+    EXPECT_EQ(folder.read("tarrow.ini"),
+              "Version=" + QString(ProgramInfo::Version).toLatin1()
+                  + "|01\r\n\r\n[General]\r\nAutostart=0\r\nLoadMinimized=0\r\nMute=0\r\nTimeFormat=24\r\n"
+                    "ConfirmExit=1\r\nConfirmRemoveE=1\r\nConfirmRemoveN=1\r\n\r\n[Main window]\r\nTop=200\r\n"
+                    "Left=200\r\n\r\n[User categories]\r\nCategory0=\r\nCategory1=\r\nCategory2=\r\n");
+
+    const Settings changed{1, 1, 1, 12, 0, 0, 0, {"Tennis", "Chess club", "Ärzte"}};
+    const MainWindowPosition moved{-32768, 32767};
+    ASSERT_TRUE(file.saveSettings(changed, moved));
+    ASSERT_TRUE(file.loadSettings(settings, position));
+    EXPECT_EQ(values(settings, position), values(changed, moved));
+    EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(SettingsFileTest, ItemsAreReadWhereverTheyStandAndCommasSplitThem)
 {
-    ASSERT_TRUE(loadFrom("Left=300\nMute=1,TimeFormat=12\nTop=150.7\nCategory1=Golf, Tennis\nCategory2=Work,Left=-150.7\n"));
-    EXPECT_EQ(settings.mute, 1);
-    EXPECT_EQ(settings.timeFormat, 12);
-    EXPECT_EQ(position.mainTop, 150); // rounded down
-    EXPECT_EQ(position.mainLeft, -151);
-    EXPECT_EQ(settings.userCategories[1], "Golf"); // the rest after the comma matches no key
-    EXPECT_EQ(settings.userCategories[2], "Work");
-    EXPECT_EQ(settings.confirmExit, 1); // untouched values keep their defaults
+    ASSERT_TRUE(loadFrom("Left=300\nMute=1,TimeFormat=12\nTop=150.7\nCategory1=Golf, Tennis\n"
+                         "Category2=Work,Left=-150.2\nAutostart:1\nCategory0 Chess\n"));
+    EXPECT_EQ(values(settings, position), "1|0|1|12|1|1|1|150|-151|Chess|Golf|Work");
 }
 
 TEST_F(SettingsFileTest, OnlyTwelveSelectsTheTwelveHourClock)
 {
-    for (const char *format : {"13", "0", "24"}) {
+    for (const auto &[format, twelve] : {std::pair{"11", false}, {"12", true}, {"13", false}, {"24", false}}) {
         ASSERT_TRUE(loadFrom(QByteArray("TimeFormat=") + format));
-        EXPECT_FALSE(settings.uses12HourClock()) << format;
+        EXPECT_EQ(settings.uses12HourClock(), twelve) << format;
     }
 }
 
-TEST_F(SettingsFileTest, LoadStartsFromDefaultsButKeepsCategoryNames)
+TEST_F(SettingsFileTest, LoadStartsFromTheDefaultsButKeepsTheCategoryNames)
 {
-    settings.mute = 1;
-    settings.userCategories[2] = "Kept";
-    position.mainTop = 5;
-    EXPECT_FALSE(file.loadSettings(settings, position)); // no file: defaults
-    EXPECT_EQ(settings.mute, 0);
-    EXPECT_EQ(position.mainTop, 200);
-    EXPECT_EQ(settings.userCategories[2], "Kept");
+    settings = {1, 1, 1, 12, 0, 0, 0, {"Kept", "", "Too"}};
+    position = {5, 6};
+    EXPECT_FALSE(file.loadSettings(settings, position)); // no file
+    EXPECT_EQ(values(settings, position), "0|0|0|24|1|1|1|200|200|Kept||Too");
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::FileNotFound}}));
 }
 
-TEST_F(SettingsFileTest, BadValuesFailAndKeepWhatWasReadBefore)
-{
-    EXPECT_FALSE(loadFrom("Mute=1\r\nConfirmExit=\r\nAutostart=1\r\n"));
-    EXPECT_EQ(settings.mute, 1);
-    EXPECT_EQ(settings.autostart, 0);
-    EXPECT_FALSE(loadFrom("Category3=Chess\r\n"));
-    EXPECT_FALSE(loadFrom("Top=70000\r\n"));
-    EXPECT_EQ(reporter.reports,
-              (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::TypeMismatch, "tarrow.ini.bak"},
-                                            {"tarrow.ini", "reading", FileError::SubscriptRange, "tarrow.ini.bak1"},
-                                            {"tarrow.ini", "reading", FileError::Overflow, "tarrow.ini.bak2"}}));
-}
-
-TEST_F(SettingsFileTest, TextWithoutASingleKeyIsUnreadable)
+TEST_F(SettingsFileTest, BadItemsFailAndKeepWhatWasReadBefore)
 {
     QByteArray utf16;
     for (const char c : QByteArray("Mute=1\r\nCategory0=Tennis\r\n"))
         utf16 += QByteArray(1, c) + '\0';
-    const std::pair<QByteArray, int> rows[] = {
-        {utf16, FileError::Unreadable},
-        {"Version=1.21|01\r\n\r\n[General]\r\n", FileError::Unreadable},
-        {" \r\n\r\n", 0},
-        {"[General]\r\nMute=1", 0},
-        {"Category0=Tennis", 0},
+    const struct {
+        const char *name;
+        QByteArray content;
+        int error;
+        std::string values; // after the load
+    } rows[] = {
+        {"empty number", "Mute=1\r\nConfirmExit=\r\nAutostart=1\r\n", FileError::TypeMismatch, "0|0|1|24|1|1|1|200|200|||"},
+        {"category slot 3", "Category2=Chess\r\nCategory3=Golf\r\n", FileError::SubscriptRange, "0|0|0|24|1|1|1|200|200|||Chess"},
+        {"category without slot", "Category", FileError::SubscriptRange, "0|0|0|24|1|1|1|200|200|||"},
+        {"past 16 bits", "Top=32768\r\n", FileError::Overflow, "0|0|0|24|1|1|1|200|200|||"},
+        {"UTF-16 without its mark", utf16, FileError::Unreadable, "0|0|0|24|1|1|1|200|200|||"},
+        {"sections only", "Version=1.21|01\r\n\r\n[General]\r\n", FileError::Unreadable, "0|0|0|24|1|1|1|200|200|||"},
+        {"blank lines", " \r\n\r\n", 0, "0|0|0|24|1|1|1|200|200|||"},
+        {"one category", "Category0=Tennis", 0, "0|0|0|24|1|1|1|200|200|Tennis||"},
+        {"16-bit ends", "Top=-32768\r\nLeft=32767", 0, "0|0|0|24|1|1|1|-32768|32767|||"},
     };
-    for (const auto &[bytes, error] : rows)
-        EXPECT_EQ(SettingsFile::parse(decodeDataLines(bytes), settings, position), error) << bytes.toStdString();
+    for (const auto &row : rows) {
+        settings = Settings{};
+        reporter.reports.clear();
+        EXPECT_EQ(loadFrom(row.content), row.error == 0) << row.name;
+        EXPECT_EQ(values(settings, position), row.values) << row.name;
+        const int reported = reporter.reports.empty() ? 0 : reporter.reports[0].errorNumber;
+        EXPECT_EQ(reported, row.error) << row.name;
+    }
 }
 
 // One bad file must not stop the others from loading or saving.
