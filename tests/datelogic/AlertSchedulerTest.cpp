@@ -76,14 +76,6 @@ TEST_F(AlertSchedulerTest, StartupTickLoadsChecksAndSwitchesToMinuteTicks)
     EXPECT_EQ(window.shown.size(), 2u); // the full pass runs once per start
 }
 
-TEST_F(AlertSchedulerTest, EmptyTableStartsAndChecksNothing)
-{
-    scheduler.tick();
-    minuteTick();
-    EXPECT_EQ(startups, 1);
-    EXPECT_TRUE(window.shown.empty());
-}
-
 TEST_F(AlertSchedulerTest, DelaysComeBackAfterTheirMinutes)
 {
     add(today().addDays(1), 3);

@@ -173,22 +173,6 @@ TEST_F(CalendarFileTest, ContentErrorsFailTheLoadWithTheirNumber)
     }
 }
 
-TEST_F(CalendarFileTest, MissingFileOrFolderIsReportedAndTheNextSaveCreatesTheFile)
-{
-    table->addEvent(makeEvent("A", "00000101"));
-    EXPECT_FALSE(file.loadCalendar(*table, lastCheck));
-    EXPECT_EQ(table->eventCount, -1);
-    ASSERT_TRUE(file.saveCalendar(*table));
-    EXPECT_EQ(folder.names(), QStringList{"calendar.dat"}); // nothing was there to keep
-
-    CalendarFile nowhere(folder.file("missing/folder"), reporter, clock);
-    EXPECT_FALSE(nowhere.loadCalendar(*table, lastCheck));
-    EXPECT_FALSE(nowhere.saveCalendar(*table));
-    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"calendar.dat", "reading", FileError::FileNotFound},
-                                                              {"calendar.dat", "reading", FileError::PathNotFound},
-                                                              {"calendar.dat", "writing", FileError::PathNotFound}}));
-}
-
 // A later line of a value could otherwise be read back as a key of its own.
 TEST_F(CalendarFileTest, LineBreaksInsideValuesAreSavedAsBlanks)
 {

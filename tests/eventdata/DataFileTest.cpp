@@ -262,15 +262,20 @@ TEST_F(DataFileTest, ALinkToARegularFileIsWrittenThrough)
 TEST_F(DataFileTest, MissingFileIsAnErrorUnlessTheFolderHoldsNoDataFileYet)
 {
     EXPECT_FALSE(load());
-    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::FileNotFound}}));
-    reporter.reports.clear();
     parsed = {"stale"};
     EXPECT_TRUE(load(0, MissingFile::IsEmpty));
     EXPECT_EQ(parsed, QStringList());
-    EXPECT_TRUE(reporter.reports.empty());
-    // Only a missing file is taken as empty.
-    folder.write("notes.dat", "x");
-    EXPECT_FALSE(load(FileError::SubscriptRange, MissingFile::IsEmpty));
+    ASSERT_TRUE(file.save("new\r\n"));
+    EXPECT_EQ(folder.names(), QStringList{"notes.dat"}); // nothing was there to keep
+    EXPECT_FALSE(load(FileError::SubscriptRange, MissingFile::IsEmpty)); // only a missing file is empty
+
+    DataFile nowhere(folder.file("missing/folder"), "notes.dat", reporter);
+    EXPECT_FALSE(nowhere.load([](const QStringList &) { return 0; }, MissingFile::IsEmpty));
+    EXPECT_FALSE(nowhere.save("new\r\n"));
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::FileNotFound},
+                                                              {"notes.dat", "reading", FileError::SubscriptRange, "notes.dat.bak"},
+                                                              {"notes.dat", "reading", FileError::PathNotFound},
+                                                              {"notes.dat", "writing", FileError::PathNotFound}}));
 }
 
 TEST_F(DataFileTest, FilesUpToTheSizeLimitAreReadWhole)

@@ -58,19 +58,33 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
     // A user namespace takes root's rights over files it does not own.
     if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
         GTEST_SKIP() << "no unshare";
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                             QFileDevice::ExeOther);
-    QProcess child;
-    child.start(QStringLiteral("unshare"), {QStringLiteral("--user"), QStringLiteral(SAVE_CHILD), QStringLiteral("once"),
-                                            folder.path()});
-    ASSERT_TRUE(child.waitForFinished(10000));
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QByteArray output = child.readAllStandardOutput();
-    if (child.exitCode() == 0 && output.isEmpty())
-        GTEST_SKIP() << "user namespaces keep root's rights here";
-    EXPECT_EQ(output, "calendar.dat writing 70\n");
-    EXPECT_EQ(fileErrorTitle(70), "Permission denied");
-    EXPECT_FALSE(folder.exists("calendar.dat"));
+    using P = QFileDevice;
+    const struct {
+        const char *name;
+        QFileDevice::Permissions folder;
+        QByteArray existing; // empty: no file
+    } rows[] = {
+        {"read-only folder", P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther, {}},
+        {"read-only file", P::ReadOwner | P::WriteOwner | P::ExeOwner, "LastCheck=20261205\r\n"},
+    };
+    for (const auto &row : rows) {
+        DataFolderFixture rowFolder;
+        if (!row.existing.isEmpty()) {
+            rowFolder.write("calendar.dat", row.existing);
+            QFile::setPermissions(rowFolder.file("calendar.dat"), P::ReadOwner | P::ReadOther);
+        }
+        QFile::setPermissions(rowFolder.path(), row.folder);
+        QProcess child;
+        child.start(QStringLiteral("unshare"),
+                    {QStringLiteral("--user"), QStringLiteral(SAVE_CHILD), QStringLiteral("once"), rowFolder.path()});
+        ASSERT_TRUE(child.waitForFinished(10000));
+        QFile::setPermissions(rowFolder.path(), P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        const QByteArray output = child.readAllStandardOutput();
+        if (child.exitCode() == 0 && output.isEmpty())
+            GTEST_SKIP() << "user namespaces keep root's rights here";
+        EXPECT_EQ(output, "calendar.dat writing 70\n") << row.name;
+        EXPECT_EQ(rowFolder.read("calendar.dat"), row.existing) << row.name;
+    }
 }
 
 TEST_F(FileFaultTest, HugeFileIsRefusedWithoutBeingReadWhole)
@@ -153,6 +167,13 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
     EXPECT_FALSE(file.loadCalendar(*table, lastCheck));
     otherProgramWrites(folder.path(), longer);
     ASSERT_TRUE(file.saveCalendar(*table));
+    EXPECT_EQ(reporter.reports.back(), (FileErrorReport{"calendar.dat", "changed", 0, "calendar.dat.bak"}));
+    // So is one whose folder appeared after the load.
+    CalendarFile later(folder.file("later"), reporter, clock);
+    EXPECT_FALSE(later.loadCalendar(*table, lastCheck));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("later"));
+    otherProgramWrites(folder.file("later"), longer);
+    ASSERT_TRUE(later.saveCalendar(*table));
     EXPECT_EQ(reporter.reports.back(), (FileErrorReport{"calendar.dat", "changed", 0, "calendar.dat.bak"}));
 }
 

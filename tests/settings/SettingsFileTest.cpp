@@ -1,11 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "appstate/ProgramInfo.h"
-#include "eventdata/CalendarFile.h"
-#include "eventdata/EventTable.h"
 #include "eventdata/FileErrors.h"
-#include "notes/NoteTable.h"
-#include "notes/NotesFile.h"
 #include "settings/Settings.h"
 #include "TestSupport.h"
 
@@ -112,28 +108,4 @@ TEST_F(SettingsFileTest, BadItemsFailAndKeepWhatWasReadBefore)
         const int reported = reporter.reports.empty() ? 0 : reporter.reports[0].errorNumber;
         EXPECT_EQ(reported, row.error) << row.name;
     }
-}
-
-// One bad file must not stop the others from loading or saving.
-TEST_F(SettingsFileTest, BadSettingsLeaveTheCalendarAndNotesWorking)
-{
-    folder.write("calendar.dat", "LastCheck=20261201\r\n\r\n[Event]\r\nTitle=Kept\r\nDate=00000101\r\n");
-    folder.write("notes.dat", "[Note Left=1 Top=2 Color=Default]\r\nKept too\r\n");
-    EXPECT_FALSE(loadFrom("Mute=\r\n"));
-
-    const FakeClock clock(QDate(2026, 12, 6));
-    CalendarFile calendar(folder.path(), reporter, clock);
-    NotesFile notes(folder.path(), reporter);
-    EventTable events;
-    NoteTable noteTable;
-    QString lastCheck;
-    EXPECT_TRUE(calendar.loadCalendar(events, lastCheck));
-    EXPECT_TRUE(notes.loadNotes(noteTable));
-    EXPECT_EQ(events.events[0].title, "Kept");
-    EXPECT_EQ(noteTable.notes[0].content, "Kept too");
-    EXPECT_TRUE(calendar.saveCalendar(events));
-    EXPECT_TRUE(notes.saveNotes(noteTable));
-    EXPECT_TRUE(file.saveSettings(settings, position));
-    EXPECT_EQ(folder.read("tarrow.ini.bak"), "Mute=\r\n");
-    EXPECT_EQ(reporter.reports.size(), 1u);
 }
