@@ -61,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"FirstOfJanuary", form("2027", "January", "1"), ""},
         FormCase{"LastOfJanuary", form("2027", "January", "31"), ""},
         FormCase{"ThirtyTwoJanuary", form("2027", "January", "32"), Invalid, NoSuchDate},
+        FormCase{"LeadingDigitsCount", form("2027", "March", "5x", "9:", "5 "), ""},
         FormCase{"DayZero", form("2027", "March", "0"), Invalid, NoSuchDate},
         FormCase{"DayEmpty", form("2027", "March", ""), Invalid, NoSuchDate},
         FormCase{"ThirtiethOfApril", form("2027", "April", "30"), ""},
