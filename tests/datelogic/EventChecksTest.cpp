@@ -29,6 +29,8 @@ struct FormCase {
     int editedIndex = -1;
 };
 
+void PrintTo(const FormCase &c, std::ostream *os) { *os << c.name; }
+
 class EventChecks : public ::testing::TestWithParam<FormCase> {};
 
 TEST_P(EventChecks, LastFailingCheckGivesTheMessage)
