@@ -1,0 +1,83 @@
+#include "widgets/ControlTable.h"
+
+#include "widgets/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QWidget *makeLabel(QWidget *parent, const Control &control)
+{
+    auto *label = new QLabel(control.caption.toString(), parent);
+    if (control.kind == ControlKind::TextLabel || control.kind == ControlKind::Image)
+        label->setTextFormat(Qt::PlainText); // user's text shows as typed
+    if (control.kind == ControlKind::Heading) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    return label;
+}
+
+QWidget *makeWidget(QWidget *parent, const Control &control)
+{
+    switch (control.kind) {
+    case ControlKind::Label:
+    case ControlKind::Heading:
+    case ControlKind::TextLabel:
+    case ControlKind::Image:
+        return makeLabel(parent, control);
+    case ControlKind::Button: {
+        auto *button = new QPushButton(control.caption.toString(), parent);
+        button->setAutoDefault(false); // Enter goes to the window's default button only
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(control.caption.toString(), parent);
+    case ControlKind::LineEdit:
+        return new QLineEdit(parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
+    case ControlKind::Line: {
+        auto *line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget *makeControl(QWidget *parent, const Control &control)
+{
+    QWidget *widget = makeWidget(parent, control);
+    widget->setObjectName(control.name.toString());
+    widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
+    if (!control.toolTip.isEmpty())
+        widget->setToolTip(control.toolTip.toString());
+    return widget;
+}
+
+ControlSet::ControlSet(QWidget *parent, std::initializer_list<Control> table)
+{
+    made_.reserve(table.size());
+    for (const Control &control : table)
+        made_.emplace_back(control.name, makeControl(parent, control));
+}
+
+QWidget *ControlSet::find(QStringView name) const
+{
+    for (const auto &[madeName, widget] : made_) {
+        if (madeName == name)
+            return widget;
+    }
+    Q_ASSERT_X(false, "ControlSet", "no control of that name in the window's table");
+    return nullptr;
+}
