@@ -27,19 +27,20 @@ constexpr int ClientHeight = 2745;
 constexpr int DescriptionLimit = 17000; // about three lines of the description
 constexpr int OneLineTitleDrop = 140;
 
+using When = RemindAnswer::When;
 struct RemindChoice {
     const char *entry;
-    const char *answer;
+    RemindAnswer answer;
 };
 constexpr std::array<RemindChoice, 8> RemindChoices{{
-    {"Never", "never"},
-    {"in 5 minutes", "5"},
-    {"in 15 minutes", "15"},
-    {"in 30 minutes", "30"},
-    {"in 1 hour", "60"},
-    {"in 2 hours", "120"},
-    {"in 5 hours", "300"},
-    {"on next start up", "next"},
+    {"Never", {When::Never}},
+    {"in 5 minutes", {When::After, 5}},
+    {"in 15 minutes", {When::After, 15}},
+    {"in 30 minutes", {When::After, 30}},
+    {"in 1 hour", {When::After, 60}},
+    {"in 2 hours", {When::After, 120}},
+    {"in 5 hours", {When::After, 300}},
+    {"on next start up", {When::NextStart}},
 }};
 constexpr int DefaultChoice = 4; // in 1 hour
 
@@ -74,16 +75,16 @@ QString dateLine(const Event &event, bool twelveHourClock)
 
 } // namespace
 
-AlertDialog::AlertDialog(AppState &state, Platform &platform, QWidget *parent)
+AlertDialog::AlertDialog(const AppState &state, Platform &platform, int index, bool missed, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state), platform_(platform), missed_(state.alertMissed != 0)
+      state_(state), platform_(platform), missed_(missed)
 {
     setObjectName(QStringLiteral("formAlertEvent"));
     setWindowTitle(QStringLiteral("Alert!"));
     setFont(programFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
     buildWindow();
-    fillFrom(state_.events[state_.alertEventIndex]);
+    fillFrom(state_.events[index]);
 }
 
 void AlertDialog::buildWindow()
@@ -122,7 +123,7 @@ void AlertDialog::buildWindow()
     comboRemindAgain_->setGeometry(twipsRect(720, 2280, 1575, 315));
     labelRemindMeAgain_->setBuddy(comboRemindAgain_);
     for (const RemindChoice &choice : RemindChoices)
-        comboRemindAgain_->addItem(QLatin1String(choice.entry), QLatin1String(choice.answer));
+        comboRemindAgain_->addItem(QLatin1String(choice.entry));
     labelRemindAgainNote_ = addLabel(this, QStringLiteral("labelRemindAgainNote"), twipsRect(2400, 2355, 1455, 255));
     labelRemindAgainNote_->setText(QStringLiteral("(not saved on exit)"));
     connect(comboRemindAgain_, &QComboBox::currentIndexChanged, this, &AlertDialog::remindAgainChosen);
@@ -202,6 +203,6 @@ void AlertDialog::remindAgainChosen()
 void AlertDialog::done(int result)
 {
     platform_.stopSound();
-    state_.dialogResult = comboRemindAgain_->currentData().toString();
+    answer_ = RemindChoices.at(comboRemindAgain_->currentIndex()).answer;
     QDialog::done(result);
 }

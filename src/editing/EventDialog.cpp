@@ -254,8 +254,7 @@ void EventDialog::store()
     const EventForm form{textTitle_->text(),  textYear_->text(),  comboMonth_->currentText(),
                          textDay_->text(),    textHours_->text(), textMinutes_->text()};
     if (const std::optional<CheckMessage> problem = checkEventForm(state_, form, editedIndex_, clock_.today())) {
-        showGeneralDialog(state_, this, 4815, 1545, problem->title, problem->text, 615, QStringLiteral("Ok"),
-                          QString());
+        GeneralDialog::ask(this, {MessageKind::Ok, problem->title, problem->text});
         return;
     }
 
@@ -275,7 +274,7 @@ void EventDialog::store()
         state_.events[editedIndex_] = event;
     } else if (!state_.addEvent(event)) {
         // Another add dialog (from the tray menu) took the last slot meanwhile.
-        showDatabaseFull(state_, this, eventsFullMessage());
+        showDatabaseFull(this, eventsFullMessage());
         return;
     }
     emit eventStored();

@@ -43,7 +43,6 @@
 
 namespace {
 
-constexpr int MessageWidth = 4815;
 
 // Separators are named like the items, numbered across all menus.
 void addSeparator(QMenu *menu, int number)
@@ -337,15 +336,16 @@ bool MainWindow::requestExit()
     if (exiting_)
         return true;
     if (state_.confirmExit == 1) {
-        showGeneralDialog(state_, this, 4815, 1905, QStringLiteral("Please confirm"),
-                          QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
-                                         "you run it again. Do you still want to exit?"),
-                          615, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+        const MessageAnswer answer = GeneralDialog::ask(
+            this, {MessageKind::YesNo, QStringLiteral("Please confirm"),
+                   QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
+                                  "you run it again. Do you still want to exit?"),
+                   1905, 615, QStringLiteral("Do not ask me this question again.")});
         if (exiting_)
             return true; // the system ended the program while the question was open
-        if (state_.dialogCheckbox)
+        if (answer.checked)
             state_.confirmExit = 0;
-        if (state_.dialogResult != QLatin1String("Yes") && state_.confirmExit != 0)
+        if (answer.button != MessageButton::Yes && state_.confirmExit != 0)
             return false;
     }
     exiting_ = true;
@@ -406,9 +406,8 @@ bool MainWindow::saveForExit()
     const std::vector<FailedSave> failures = fileReports_.stopCollecting();
     if (failures.empty())
         return true;
-    showGeneralDialog(state_, this, MessageWidth, 2505, failedSavesTitle(), failedSavesMessage(failures), 1575,
-                      QStringLiteral("YesNo"), QString());
-    return state_.dialogResult == QLatin1String("No");
+    const Message question{MessageKind::YesNo, failedSavesTitle(), failedSavesMessage(failures), 2505, 1575};
+    return GeneralDialog::ask(this, question).button == MessageButton::No;
 }
 
 void MainWindow::saveAll()
@@ -508,11 +507,11 @@ bool MainWindow::moveMonth(int direction)
 void MainWindow::showDateOutOfRange()
 {
     const int currentYear = platform_.clock().today().year();
-    showGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
-                      QStringLiteral("The calendar can show dates between January %1 and December %2.")
-                          .arg(currentYear)
-                          .arg(currentYear + ShownYearsAhead),
-                      615, QStringLiteral("Ok"), QString());
+    GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Date out of range"),
+                              QStringLiteral("The calendar can show dates between January %1 and December %2.")
+                                  .arg(currentYear)
+                                  .arg(currentYear + ShownYearsAhead),
+                              1615});
 }
 
 void MainWindow::dayDoubleClicked(int cell)
@@ -524,7 +523,7 @@ void MainWindow::dayDoubleClicked(int cell)
 void MainWindow::addEvent()
 {
     if (static_cast<const EventTable &>(state_).isFull()) {
-        showDatabaseFull(state_, this, eventsFullMessage());
+        showDatabaseFull(this, eventsFullMessage());
         return;
     }
     EventDialog dialog(state_, platform_.clock(), help_, this);
@@ -546,7 +545,7 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 void MainWindow::addNote()
 {
     if (static_cast<const NoteTable &>(state_).isFull()) {
-        showDatabaseFull(state_, this, notesFullMessage());
+        showDatabaseFull(this, notesFullMessage());
         return;
     }
     noteWindows_->openNew();
@@ -578,7 +577,7 @@ void MainWindow::removeSelectedEvent()
         shown.chop(1);
     if (title.size() > 20)
         shown += QStringLiteral("...");
-    if (!confirmRemoval(state_, this, shown, QStringLiteral("event"), state_.confirmRemoveE))
+    if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
     state_.removeEvent(index);
     showDisplayedDay();
@@ -596,8 +595,8 @@ void MainWindow::goToNextEvent()
     if (const std::optional<CalendarDay> found = findNextEvent(state_, from, platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
-        showGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Next event"),
-                          QStringLiteral("No future event(s) found."), 615, QStringLiteral("Ok"), QString());
+        GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Next event"),
+                                  QStringLiteral("No future event(s) found."), 1595});
 }
 
 void MainWindow::goToPreviousEvent()
@@ -606,8 +605,8 @@ void MainWindow::goToPreviousEvent()
     if (const std::optional<CalendarDay> found = findPreviousEvent(state_, from, platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
-        showGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Previous event"),
-                          QStringLiteral("No earlier event(s) found."), 615, QStringLiteral("Ok"), QString());
+        GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Previous event"),
+                                  QStringLiteral("No earlier event(s) found."), 1595});
 }
 
 void MainWindow::showFoundDay(int day, int month, int year)
@@ -621,11 +620,11 @@ void MainWindow::showFoundDay(int day, int month, int year)
 
 void MainWindow::checkForUpdate()
 {
-    showGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
-                      QStringLiteral("This will connect to our web site and look for an updated version of "
-                                     "Tarrowby. Do you want to continue?"),
-                      615, QStringLiteral("Update"), QString());
-    if (state_.dialogResult == QLatin1String("Yes"))
+    const Message question{MessageKind::Update, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
+                           QStringLiteral("This will connect to our web site and look for an updated version of "
+                                          "Tarrowby. Do you want to continue?"),
+                           1615};
+    if (GeneralDialog::ask(this, question).button == MessageButton::Yes)
         platform_.openUrl(QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate +
                                QStringLiteral(".html")));
 }

@@ -212,8 +212,7 @@ void NoteWindow::closeNote()
         return;
     }
     if (noteIndex_ < 0 && state_.NoteTable::isFull()) {
-        showGeneralDialog(state_, this, 4815, 1605, QStringLiteral("Database is full"), notesFullMessage(), 735,
-                          QStringLiteral("Ok"), QString());
+        showDatabaseFull(this, notesFullMessage());
         return;
     }
     storeNote();
@@ -231,7 +230,7 @@ void NoteWindow::removeNote()
     const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
     const QString shown =
         toSingleLine(state_.notes[noteIndex_].content.left(20)) + (longText ? QStringLiteral("...") : QString());
-    if (!confirmRemoval(state_, this, shown, QStringLiteral("note"), state_.confirmRemoveN))
+    if (!confirmRemoval(this, shown, QStringLiteral("note"), state_.confirmRemoveN))
         return;
     const int removed = noteIndex_;
     state_.removeNote(removed);

@@ -28,9 +28,7 @@ protected:
     {
         state.eventCount = -1;
         state.addEvent(event);
-        state.alertEventIndex = 0;
-        state.alertMissed = missed ? 1 : 0;
-        return std::make_unique<AlertDialog>(state, platform);
+        return std::make_unique<AlertDialog>(state, platform, 0, missed);
     }
     static QLabel *label(const AlertDialog &dialog, const char *name) { return dialog.findChild<QLabel *>(name); }
     static QComboBox *remindAgain(const AlertDialog &dialog)
@@ -141,9 +139,10 @@ TEST_F(AlertDialogTest, UserTextIsPlain)
 
 TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
 {
-    const std::vector<std::pair<QString, QString>> entries{
-        {"Never", "never"},     {"in 5 minutes", "5"}, {"in 15 minutes", "15"}, {"in 30 minutes", "30"},
-        {"in 1 hour", "60"},    {"in 2 hours", "120"}, {"in 5 hours", "300"},   {"on next start up", "next"},
+    const std::vector<std::pair<QString, RemindAnswer>> entries{
+        {"Never", RemindNever},          {"in 5 minutes", remindAfter(5)},  {"in 15 minutes", remindAfter(15)},
+        {"in 30 minutes", remindAfter(30)}, {"in 1 hour", remindAfter(60)}, {"in 2 hours", remindAfter(120)},
+        {"in 5 hours", remindAfter(300)}, {"on next start up", RemindNextStart},
     };
     const auto first = alertFor(eventOn("20261208"));
     ASSERT_EQ(remindAgain(*first)->count(), 8);
@@ -153,9 +152,8 @@ TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
         dialog->show();
         remindAgain(*dialog)->setCurrentText(entry);
         EXPECT_EQ(label(*dialog, "labelRemindAgainNote")->isVisible(), entry.startsWith("in ")) << entry.toStdString();
-        state.dialogResult = QStringLiteral("stale");
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
-        EXPECT_EQ(state.dialogResult, answer);
+        EXPECT_EQ(dialog->answer(), answer) << entry.toStdString();
         EXPECT_FALSE(dialog->isVisible());
     }
 }
@@ -167,15 +165,14 @@ TEST_F(AlertDialogTest, EscapeAndTheCloseBoxKeepTheChosenReminderAndSilence)
     const auto escaped = alertFor(loud);
     escaped->show();
     remindAgain(*escaped)->setCurrentText("in 15 minutes");
-    state.dialogResult = QStringLiteral("Yes"); // an earlier dialog's answer
     QTest::keyClick(escaped.get(), Qt::Key_Escape);
-    EXPECT_EQ(state.dialogResult, "15");
+    EXPECT_EQ(escaped->answer(), remindAfter(15));
     EXPECT_EQ(platform.soundStops, 1);
 
     const auto closed = alertFor(loud);
     closed->show();
     closed->close();
-    EXPECT_EQ(state.dialogResult, "60");
+    EXPECT_EQ(closed->answer(), remindAfter(60));
     EXPECT_EQ(platform.soundStops, 2);
 }
 

@@ -54,7 +54,7 @@ protected:
     QString pressOk()
     {
         QString title;
-        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *message) {
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *message) {
             title = message->windowTitle();
             lastMessage = message->findChild<QLabel *>("labelMessage")->text();
             message->accept();

@@ -37,7 +37,7 @@ struct WindowGallery::World {
     RecordingReporter reporter;
     AppState state;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
-    ScriptedAlertWindow alerts{state};
+    ScriptedAlertWindow alerts;
     std::unique_ptr<MainWindow> main;
 
     World()
@@ -90,7 +90,7 @@ void lookAtShown(QWidget &window, const Look &look)
 // A modal window is looked at while open's exec() shows it, then closed.
 void lookAtModal(const std::function<void()> &open, const Look &look)
 {
-    const QPointer<QTimer> watch = whenModalOpens([&look](QDialog *dialog) {
+    const QPointer<ModalWatch> watch = whenModalOpens([&look](QDialog *dialog) {
         look(*dialog);
         dialog->reject();
     });
@@ -100,9 +100,7 @@ void lookAtModal(const std::function<void()> &open, const Look &look)
 
 void lookAtAlert(World &world, bool missed, const Look &look)
 {
-    world.state.alertEventIndex = 1;
-    world.state.alertMissed = missed ? 1 : 0;
-    AlertDialog alert(world.state, world.platform);
+    AlertDialog alert(world.state, world.platform, 1, missed);
     lookAtShown(alert, look);
 }
 
@@ -201,7 +199,7 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-YesNo-removal"),
          [](World &w, const Look &look) {
-             lookAtModal([&w] { confirmRemoval(w.state, nullptr, QStringLiteral("Dentist appointment"),
+             lookAtModal([&w] { confirmRemoval(nullptr, QStringLiteral("Dentist appointment"),
                                                QStringLiteral("event"), w.state.confirmRemoveE); },
                          look);
          }},
@@ -216,14 +214,14 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-Ok-file"),
          [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"),
                                                                 FileError::PermissionDenied, QString()); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-kept"),
          [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
                                                                 FileError::PathFileAccess,
                                                                 QStringLiteral("tarrow.ini.bak12")); },
@@ -231,7 +229,7 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-Ok-changed"),
          [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileChanged(QStringLiteral("calendar.dat"),
                                                                   QStringLiteral("calendar.dat.bak12")); },
                          look);
@@ -253,8 +251,8 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-Alert"),
          [](World &, const Look &look) {
-             GeneralDialog dialog(4815, 1545, QStringLiteral("Tarrowby"), QStringLiteral("The program is already running!"),
-                                  615, QStringLiteral("Alert"), QString());
+             GeneralDialog dialog({MessageKind::Alert, QStringLiteral("Tarrowby"),
+                                   QStringLiteral("The program is already running!")});
              lookAtShown(dialog, look);
          }},
         {QStringLiteral("formGeneralDialog-Update"),
