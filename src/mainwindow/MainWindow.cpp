@@ -25,7 +25,7 @@
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/MonthGrid.h"
 #include "mainwindow/WindowPlacement.h"
-#include "menus/WndCoolMenu.h"
+#include "menus/ProgramMenus.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 
@@ -40,17 +40,6 @@
 #include <QScopedValueRollback>
 #include <QToolBar>
 #include <QUrl>
-
-namespace {
-
-
-// Separators are named like the items, numbered across all menus.
-void addSeparator(QMenu *menu, int number)
-{
-    menu->addSeparator()->setObjectName(QStringLiteral("menuSeparator%1").arg(number));
-}
-
-} // namespace
 
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
@@ -69,9 +58,10 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
     buildWindow();
-    coolMenu_ = new WndCoolMenu(this);
-    connect(coolMenu_->helpObj(), &HelpCallBack::menuHelp, this, &MainWindow::helpObjMenuHelp);
-    coolMenu_->install(calendar_->eventMenu());
+    menus_ = new ProgramMenus(this);
+    // The help line shows what the item under the pointer does.
+    connect(menus_, &ProgramMenus::helpLine, labelHelp_, &QLabel::setText);
+    menus_->install(calendar_->eventMenu());
     buildMenus();
     // The window keeps the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -147,86 +137,78 @@ void MainWindow::buildToolbar(QWidget *client)
             &QAction::triggered, this, [this] { help_.showHelpContents(); });
 }
 
-QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName)
+QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName, std::initializer_list<MenuItem> items)
 {
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(objectName);
-    coolMenu_->install(menu);
+    menus_->install(menu);
+    menus_->fill(menu, items);
     return menu;
 }
 
-// The help line shows what the item under the pointer does; a disabled item
-// clears it.
-void MainWindow::helpObjMenuHelp(const QString &, const QString &menuHelp, bool Enabled)
+QMenu *MainWindow::addPopup(const QString &objectName, std::initializer_list<MenuItem> items)
 {
-    labelHelp_->setText(Enabled ? menuHelp : QString());
+    auto *menu = new QMenu(this);
+    menu->setObjectName(objectName);
+    menus_->install(menu);
+    menus_->fill(menu, items);
+    return menu;
 }
 
 void MainWindow::buildMenus()
 {
-    QMenu *menuFile = addMenu(QStringLiteral("&File"), QStringLiteral("menuFile"));
-    coolMenu_->addMenuItem(menuFile, QStringLiteral("&Profiles..."), QStringLiteral("menuFileProfiles"))->setEnabled(false);
-    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Search the net for an update|&Update..."),
-                        QStringLiteral("menuFileUpdate")),
-            &QAction::triggered, this, &MainWindow::checkForUpdate);
-    addSeparator(menuFile, 0);
-    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings")),
-            &QAction::triggered, this, [this] {
-                SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
-                connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
-                dialog.exec();
-            });
-    addSeparator(menuFile, 1);
-    QAction *quit = coolMenu_->addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, [this] { requestExit(); });
-
-    QMenu *menuCalendar = addMenu(QStringLiteral("&Calendar"), QStringLiteral("menuCalendar"));
-    QAction *add = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Add an event to the calendar|&Add event..."),
-                               QStringLiteral("menuCalendarAddEvent"));
-    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(add, &QAction::triggered, this, &MainWindow::addEvent);
-    addSeparator(menuCalendar, 2);
-    QAction *find = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
-                                QStringLiteral("menuCalendarFindEvent"));
-    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(find, &QAction::triggered, this, [this] {
-        FindDialog dialog(state_, platform_.clock(), help_, this);
-        connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
-        connect(&dialog, &FindDialog::jumpRefused, this, &MainWindow::showDateOutOfRange);
-        dialog.exec();
-    });
-    addSeparator(menuCalendar, 3);
-    connect(coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
-                        QStringLiteral("menuCalendarPreviousEvent")),
-            &QAction::triggered, this, &MainWindow::goToPreviousEvent);
-    connect(coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Go to next event|&Next event"),
-                        QStringLiteral("menuCalendarNextEvent")),
-            &QAction::triggered, this, &MainWindow::goToNextEvent);
-
-    QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"));
-    QAction *addNote = coolMenu_->addMenuItem(menuNotes, QStringLiteral("|Add a note|&Add note..."),
-                                   QStringLiteral("menuNotesAddNote"));
-    addNote->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(addNote, &QAction::triggered, this, &MainWindow::addNote);
+    const auto trayThen = [this](void (MainWindow::*act)()) {
+        return [this, act] {
+            restoreFromTray();
+            (this->*act)();
+        };
+    };
+    addMenu(QStringLiteral("&File"), QStringLiteral("menuFile"),
+            {{u"&Profiles...", u"menuFileProfiles"},
+             {u"|Search the net for an update|&Update...", u"menuFileUpdate", [this] { checkForUpdate(); }},
+             {{}, u"menuSeparator0"},
+             {u"|Modify settings|&Settings...", u"menuFileSettings", [this] { openSettings(); }},
+             {{}, u"menuSeparator1"},
+             {u"|Quit the application|&Quit", u"menuFileQuit", [this] { requestExit(); }, Qt::CTRL | Qt::Key_Q}});
+    addMenu(QStringLiteral("&Calendar"), QStringLiteral("menuCalendar"),
+            {{u"|Add an event to the calendar|&Add event...", u"menuCalendarAddEvent", [this] { addEvent(); },
+              Qt::CTRL | Qt::Key_E},
+             {{}, u"menuSeparator2"},
+             {u"|Browse and find events|&Find event...", u"menuCalendarFindEvent", [this] { openFind(); },
+              Qt::CTRL | Qt::Key_F},
+             {{}, u"menuSeparator3"},
+             {u"|Go to previous event|&Previous event", u"menuCalendarPreviousEvent", [this] { goToPreviousEvent(); }},
+             {u"|Go to next event|&Next event", u"menuCalendarNextEvent", [this] { goToNextEvent(); }}});
+    QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"),
+                               {{u"|Add a note|&Add note...", u"menuNotesAddNote", [this] { addNote(); },
+                                 Qt::CTRL | Qt::Key_N}});
     notesMenu_ = new NotesMenu(menuNotes, state_);
     connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::editNote);
     noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, notesFile_, this);
+    addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"),
+            {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
+              Qt::Key_F1},
+             {u"|Getting started with Tarrowby|Getting started...", u"menuHelpGettingStarted",
+              [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); }},
+             {{}, u"menuSeparator6"},
+             {u"|About this version of Tarrowby|&About Tarrowby...", u"menuHelpAbout",
+              [this] { AboutWindow(platform_, this).exec(); }}});
+    menuSystray_ = addPopup(QStringLiteral("menuSystray"),
+                            {{u"&Open Tarrowby...", u"menuSystrayOpen", [this] { restoreFromTray(); }},
+                             {{}, u"menuSeparator8"},
+                             {u"&Add event...", u"menuSystrayAddEvent", trayThen(&MainWindow::addEvent)},
+                             {u"&Add note...", u"menuSystrayAddNote", trayThen(&MainWindow::addNote)},
+                             {{}, u"menuSeparator9"},
+                             {u"&Quit", u"menuSystrayQuit", [this] { requestExit(); }}});
+    menuSystray_->setDefaultAction(menuSystray_->actions().constFirst());
+    menuPopupCalendar_ = addPopup(QStringLiteral("menuPopupCalendar"),
+                                  {{u"&Add event...", u"menuPopupCalendarAdd", [this] { addEvent(); }}});
+    addDiagnosticsKeys();
+}
 
-    QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
-    QAction *contents = coolMenu_->addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
-                                    QStringLiteral("menuHelpContents"));
-    contents->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(contents, &QAction::triggered, this, [this] { help_.showHelpContents(); });
-    connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
-                        QStringLiteral("menuHelpGettingStarted")),
-            &QAction::triggered, this, [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); });
-    addSeparator(menuHelp, 6);
-    connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
-                        QStringLiteral("menuHelpAbout")),
-            &QAction::triggered, this, [this] { AboutWindow(platform_, this).exec(); });
-
-    // F5 with any of Shift, Ctrl and Alt held opens the diagnostics; F5 alone does nothing.
+// F5 with any of Shift, Ctrl and Alt held opens the diagnostics; F5 alone does nothing.
+void MainWindow::addDiagnosticsKeys()
+{
     auto *diagnostics = new QAction(this);
     diagnostics->setObjectName(QStringLiteral("actionErrorTracking"));
     QList<QKeySequence> keys;
@@ -239,33 +221,21 @@ void MainWindow::buildMenus()
     diagnostics->setShortcuts(keys);
     addAction(diagnostics);
     connect(diagnostics, &QAction::triggered, this, [this] { ErrorTrackingWindow(state_, platform_, this).exec(); });
+}
 
-    menuSystray_ = new QMenu(this);
-    coolMenu_->install(menuSystray_);
-    menuSystray_->setObjectName(QStringLiteral("menuSystray"));
-    QAction *open = coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Open Tarrowby..."), QStringLiteral("menuSystrayOpen"));
-    connect(open, &QAction::triggered, this, &MainWindow::restoreFromTray);
-    menuSystray_->setDefaultAction(open);
-    addSeparator(menuSystray_, 8);
-    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
-            &QAction::triggered, this, [this] {
-                restoreFromTray();
-                addEvent();
-            });
-    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add note..."), QStringLiteral("menuSystrayAddNote")),
-            &QAction::triggered, this, [this] {
-                restoreFromTray();
-                this->addNote();
-            });
-    addSeparator(menuSystray_, 9);
-    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
-            &QAction::triggered, this, [this] { requestExit(); });
+void MainWindow::openSettings()
+{
+    SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
+    connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
+    dialog.exec();
+}
 
-    menuPopupCalendar_ = new QMenu(this);
-    coolMenu_->install(menuPopupCalendar_);
-    menuPopupCalendar_->setObjectName(QStringLiteral("menuPopupCalendar"));
-    connect(coolMenu_->addMenuItem(menuPopupCalendar_, QStringLiteral("&Add event..."), QStringLiteral("menuPopupCalendarAdd")),
-            &QAction::triggered, this, &MainWindow::addEvent);
+void MainWindow::openFind()
+{
+    FindDialog dialog(state_, platform_.clock(), help_, this);
+    connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
+    connect(&dialog, &FindDialog::jumpRefused, this, &MainWindow::showDateOutOfRange);
+    dialog.exec();
 }
 
 void MainWindow::start()

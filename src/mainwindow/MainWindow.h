@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datelogic/EventSearch.h"
+#include "menus/MenuItem.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/FileErrorCollector.h"
 #include "notes/NotesFile.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <initializer_list>
 #include <memory>
 
 class AlertCheck;
@@ -20,7 +22,7 @@ class EventDialog;
 class FileErrorReporter;
 class Help;
 class NotesMenu;
-class WndCoolMenu;
+class ProgramMenus;
 class NoteWindows;
 class Platform;
 class QAction;
@@ -79,8 +81,11 @@ private:
     void buildWindow();
     void buildMenus();
     void buildToolbar(QWidget *client);
-    QMenu *addMenu(const QString &caption, const QString &objectName);
-    void helpObjMenuHelp(const QString &MenuText, const QString &menuHelp, bool Enabled);
+    QMenu *addMenu(const QString &caption, const QString &objectName, std::initializer_list<MenuItem> items);
+    QMenu *addPopup(const QString &objectName, std::initializer_list<MenuItem> items);
+    void addDiagnosticsKeys();
+    void openSettings();
+    void openFind();
     void showDisplayedDay();
     void displayedMonthChosen();
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
@@ -127,7 +132,7 @@ private:
     QComboBox *comboYear_ = nullptr;
     QAction *toolbarRemove_ = nullptr;
     QMenu *menuSystray_ = nullptr;
-    WndCoolMenu *coolMenu_ = nullptr;
+    ProgramMenus *menus_ = nullptr;
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
