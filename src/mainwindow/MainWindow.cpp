@@ -43,10 +43,7 @@
 
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
-    : state_(state), platform_(platform), reporter_(reporter), help_(help), fileReports_(reporter),
-      settingsFile_(state.dataFolder, fileReports_),
-      calendarFile_(state.dataFolder, fileReports_, platform.clock()),
-      notesFile_(state.dataFolder, fileReports_),
+    : state_(state), platform_(platform), reporter_(reporter), help_(help), files_(state.dataFolder, reporter, platform.clock()),
       alertCheck_(std::make_unique<AlertCheck>(state, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
@@ -184,7 +181,7 @@ void MainWindow::buildMenus()
                                  Qt::CTRL | Qt::Key_N}});
     notesMenu_ = new NotesMenu(menuNotes, state_);
     connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::editNote);
-    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, notesFile_, this);
+    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, files_.notesFile(), this);
     addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"),
             {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
               Qt::Key_F1},
@@ -241,10 +238,7 @@ void MainWindow::openFind()
 void MainWindow::start()
 {
     state_.navigating = true;
-    // This instance holds the folder's lock: a temporary file is a killed save's.
-    removeStaleTemporaryFiles(state_.dataFolder);
-    missingFiles_ = holdsNoDataFile(state_.dataFolder) ? MissingFile::IsEmpty : MissingFile::IsAnError;
-    settingsFile_.loadSettings(state_, state_, missingFiles_);
+    files_.loadSettings(state_);
     placeWindow();
     if (!state_.loadMinimized)
         show();
@@ -260,9 +254,7 @@ void MainWindow::start()
 
 void MainWindow::finishStartup()
 {
-    calendarFile_.loadCalendar(state_, state_.lastCheck, missingFiles_);
-    notesFile_.loadNotes(state_, missingFiles_);
-    filesLoaded_ = true;
+    files_.loadTables(state_);
     notesMenu_->refreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(monthNames());
@@ -322,7 +314,7 @@ bool MainWindow::requestExit()
     timer_.stop();
     // Before the start-up tick has read the files there is nothing to keep,
     // and saving the empty tables would overwrite the user's files.
-    if (filesLoaded_ && !saveForExit()) {
+    if (files_.tablesLoaded() && !saveForExit()) {
         exiting_ = false;
         timer_.start();
         return false;
@@ -357,36 +349,28 @@ void MainWindow::endProgram()
 
 void MainWindow::saveForSessionEnd()
 {
-    if (exiting_ || !filesLoaded_)
+    if (exiting_ || !files_.tablesLoaded())
         return;
-    fileReports_.startCollecting();
-    noteWindows_->storeAll();
-    saveAll();
-    fileReports_.stopCollecting();
+    saveAll([this] { noteWindows_->storeAll(); });
 }
 
 // Failed saves are told once, with the choice to keep running: the next Quit
 // saves again.
 bool MainWindow::saveForExit()
 {
-    fileReports_.startCollecting();
     // Open notes keep what was typed in them: the program ends, not the user's edit.
-    noteWindows_->closeAll();
-    saveAll();
-    const std::vector<FailedSave> failures = fileReports_.stopCollecting();
+    const std::vector<FailedSave> failures = saveAll([this] { noteWindows_->closeAll(); });
     if (failures.empty())
         return true;
     const Message question{MessageKind::YesNo, failedSavesTitle(), failedSavesMessage(failures), 2505, 1575};
     return GeneralDialog::ask(this, question).button == MessageButton::No;
 }
 
-void MainWindow::saveAll()
+std::vector<FailedSave> MainWindow::saveAll(const std::function<void()> &closeNotes)
 {
     if (!isMinimized())
         storePosition();
-    settingsFile_.saveSettings(state_, state_);
-    notesFile_.saveNotes(state_);
-    calendarFile_.saveCalendar(state_);
+    return files_.saveAll(state_, closeNotes);
 }
 
 void MainWindow::restoreFromTray()
@@ -507,7 +491,7 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 {
     connect(&dialog, &EventDialog::eventStored, this, [this] {
         showDisplayedDay();
-        calendarFile_.saveCalendar(state_);
+        files_.saveCalendar(state_);
     });
     dialog.exec();
 }
@@ -551,7 +535,7 @@ void MainWindow::removeSelectedEvent()
         return;
     state_.removeEvent(index);
     showDisplayedDay();
-    calendarFile_.saveCalendar(state_);
+    files_.saveCalendar(state_);
 }
 
 CalendarDay MainWindow::displayedCalendarDay() const

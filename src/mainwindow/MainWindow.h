@@ -2,11 +2,8 @@
 
 #include "datelogic/EventSearch.h"
 #include "menus/MenuItem.h"
-#include "eventdata/CalendarFile.h"
-#include "eventdata/FileErrorCollector.h"
-#include "notes/NotesFile.h"
+#include "appstate/DataFiles.h"
 #include "platform/Autostart.h"
-#include "settings/SettingsFile.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -103,7 +100,7 @@ private:
     void finishStartup();
     void placeWindow();
     void storePosition();
-    void saveAll();
+    std::vector<FailedSave> saveAll(const std::function<void()> &closeNotes);
     bool saveForExit();
     void endProgram();
 
@@ -112,13 +109,7 @@ private:
     FileErrorReporter &reporter_;
     Help &help_;
 
-    // The files report through it, so that the exit can tell its failed saves once.
-    FileErrorCollector fileReports_;
-    // Decided at start: in a folder without any data file, none is missing.
-    MissingFile missingFiles_ = MissingFile::IsAnError;
-    SettingsFile settingsFile_;
-    CalendarFile calendarFile_;
-    NotesFile notesFile_;
+    DataFiles files_;
     Autostart autostart_;
 
     QTimer timer_;
@@ -136,8 +127,5 @@ private:
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
-    // Until the start-up tick has read the files there is nothing to save:
-    // saving would write them empty and mark the alerts not yet shown as seen.
-    bool filesLoaded_ = false;
     bool exiting_ = false;
 };

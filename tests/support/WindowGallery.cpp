@@ -148,7 +148,7 @@ WindowGallery::WindowGallery()
 {
     entries_ = {
         {QStringLiteral("formMain"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              if (MainWindow *main = w.startedMain())
                  lookAtShown(*main, look);
          }},
@@ -158,7 +158,7 @@ WindowGallery::WindowGallery()
         {QStringLiteral("formAddEditEvent-edit12"),
          [](World &w, const Look &look) { lookAtEventDialog(w, true, look); }},
         {QStringLiteral("formFind"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              FindDialog dialog(w.state, w.platform.clock(), w.help);
              lookAtShown(dialog, look);
          }},
@@ -167,18 +167,18 @@ WindowGallery::WindowGallery()
         {QStringLiteral("formSettings-EventCategories"),
          [](World &w, const Look &look) { lookAtSettingsPage(w, 2, look); }},
         {QStringLiteral("formNote"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              NoteWindow note(w.state, w.help, 0, nullptr);
              note.setAttribute(Qt::WA_DeleteOnClose, false);
              lookAtShown(note, look);
          }},
         {QStringLiteral("formAboutWelcome"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              AboutWindow about(w.platform);
              lookAtShown(about, look);
          }},
         {QStringLiteral("formErrorTracking"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              ErrorTrackingWindow diagnostics(w.state, w.platform);
              lookAtShown(diagnostics, look);
          }},
@@ -192,20 +192,20 @@ void WindowGallery::addMessages()
 {
     const std::vector<Entry> messages = {
         {QStringLiteral("formGeneralDialog-YesNo-exit"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              w.state.confirmExit = 1;
              if (MainWindow *main = w.startedMain())
                  lookAtModal([main] { main->requestExit(); }, look);
          }},
         {QStringLiteral("formGeneralDialog-YesNo-removal"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              lookAtModal([&w] { confirmRemoval(nullptr, QStringLiteral("Dentist appointment"),
                                                QStringLiteral("event"), w.state.confirmRemoveE); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-check"), lookAtCheckMessage},
         {QStringLiteral("formGeneralDialog-Ok-full"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              MainWindow *main = w.startedMain();
              while (main && !static_cast<const NoteTable &>(w.state).isFull())
                  w.state.addNote(Note{QStringLiteral("note"), 0, 0});
@@ -235,7 +235,7 @@ void WindowGallery::addMessages()
                          look);
          }},
         {QStringLiteral("formGeneralDialog-YesNo-saves"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              MainWindow *main = w.startedMain();
              if (!main)
                  return;
@@ -256,7 +256,7 @@ void WindowGallery::addMessages()
              lookAtShown(dialog, look);
          }},
         {QStringLiteral("formGeneralDialog-Update"),
-         [](World &, const Look &look) {
+         [](World &w, const Look &look) {
              if (MainWindow *main = w.startedMain())
                  lookAtModal([main] { main->findChild<QAction *>(QStringLiteral("menuFileUpdate"))->trigger(); },
                              look);
