@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class ControlSet;
 class Platform;
 class QComboBox;
 class QLabel;
@@ -26,6 +27,7 @@ public:
 
 private:
     void buildWindow();
+    void buildRemindAgain(const ControlSet &controls);
     void fillFrom(const Event &event);
     void showDaysLeft(const Event &event);
     void remindAgainChosen();

@@ -1,5 +1,6 @@
 #include "alerts/AlertDialog.h"
 #include "alerts/AlertPresenter.h"
+#include "datelogic/AlertTexts.h"
 
 #include "appstate/AppState.h"
 #include "widgets/Twips.h"
@@ -46,44 +47,19 @@ Event eventOn(const QString &date, const QString &time = QStringLiteral("    "))
 
 } // namespace
 
-TEST_F(AlertDialogTest, CaptionComesFromTheCategory)
+TEST_F(AlertDialogTest, ShowsTheEventsTextsWithTodayInBold)
 {
-    EXPECT_EQ(alertFor(eventOn("20261208"))->windowTitle(), "Alert!");
-    Event meeting = eventOn("20261208");
+    Event meeting = eventOn("20261206", "0830");
     meeting.category = QStringLiteral("Meeting");
-    EXPECT_EQ(alertFor(meeting)->windowTitle(), "Meeting!");
-}
-
-TEST_F(AlertDialogTest, DateLineWithTheTimeInEitherClock)
-{
-    state.timeFormat = 12;
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "1330")), "labelDate")->text(), "December 8, 2026 at 1:30 PM");
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "0005")), "labelDate")->text(), "December 8, 2026 at 12:05 AM");
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "1200")), "labelDate")->text(), "December 8, 2026 at 12:00 PM");
-    state.timeFormat = 24;
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "0830")), "labelDate")->text(), "December 8, 2026 at 08:30");
-    EXPECT_EQ(label(*alertFor(eventOn("20261208")), "labelDate")->text(), "December 8, 2026");
-}
-
-TEST_F(AlertDialogTest, EveryYearEventNamesNoYearZero)
-{
-    state.timeFormat = 12;
-    const auto dialog = alertFor(eventOn("00001225", "0830"));
-    EXPECT_EQ(label(*dialog, "labelDate")->text(), "December 25, every year at 08:30 AM");
-    EXPECT_EQ(label(*dialog, "labelDaysLeft")->text(), "[ 19 days left ]");
-}
-
-TEST_F(AlertDialogTest, DaysLeftTexts)
-{
-    const auto today = alertFor(eventOn("20261206"));
-    EXPECT_EQ(label(*today, "labelDaysLeft")->text(), "[ TODAY! ]");
+    const auto today = alertFor(meeting);
+    EXPECT_EQ(today->windowTitle(), AlertTexts::caption(meeting));
+    EXPECT_EQ(label(*today, "labelDate")->text(), AlertTexts::dateLine(meeting, state.uses12HourClock()));
+    EXPECT_EQ(label(*today, "labelDaysLeft")->text(), AlertTexts::daysLeft(0));
     EXPECT_TRUE(label(*today, "labelDaysLeft")->font().bold());
-    const auto tomorrow = alertFor(eventOn("20261207"));
-    EXPECT_EQ(label(*tomorrow, "labelDaysLeft")->text(), "[ 1 day left ]");
-    EXPECT_FALSE(label(*tomorrow, "labelDaysLeft")->font().bold());
-    EXPECT_EQ(label(*alertFor(eventOn("20261213")), "labelDaysLeft")->text(), "[ 7 days left ]");
     // An every-year day that passed this year is next year's.
-    EXPECT_EQ(label(*alertFor(eventOn("00001205")), "labelDaysLeft")->text(), "[ 364 days left ]");
+    const auto yearly = alertFor(eventOn("00001205"));
+    EXPECT_EQ(label(*yearly, "labelDaysLeft")->text(), AlertTexts::daysLeft(364));
+    EXPECT_FALSE(label(*yearly, "labelDaysLeft")->font().bold());
 }
 
 TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)
