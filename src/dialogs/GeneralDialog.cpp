@@ -1,5 +1,6 @@
 #include "dialogs/GeneralDialog.h"
 
+#include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowFrame.h"
@@ -60,24 +61,30 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     setFixedSize(QSize(twipsToPixels(Width), twipsToPixels(message.height))
                      .shrunkBy(frameAllowance(this)));
 
-    auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("labelMessage"));
-    label->setTextFormat(Qt::PlainText); // messages carry event titles and file names
+    const int buttonTop = message.height - ButtonsAboveBottom;
+    using enum ControlKind;
+    const ControlSet controls(this, {
+        {TextLabel, u"labelMessage", {}, 720, 120, 3975, message.textHeight},
+        {CheckBox, u"checkboxCheckbox", {}, 720, message.textHeight + 170, 3975, 255},
+        {Button, u"commandYes", u"&Yes", 2160, buttonTop, 1215, 345},
+        {Button, u"commandNo", u"&No", 3480, buttonTop, 1215, 345},
+        {Button, u"commandOK", u"&OK", 3480, buttonTop, 1215, 345},
+    });
+    auto *label = controls.get<QLabel>(u"labelMessage"); // messages carry event titles and file names
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(message.text);
-    label->setGeometry(twipsRect(720, 120, 3975, message.textHeight));
-
-    checkbox_ = new QCheckBox(message.checkboxCaption, this);
-    checkbox_->setObjectName(QStringLiteral("checkboxCheckbox"));
-    checkbox_->setGeometry(twipsRect(720, message.textHeight + 170, 3975, 255));
+    checkbox_ = controls.get<QCheckBox>(u"checkboxCheckbox");
+    checkbox_->setText(message.checkboxCaption);
     if (message.checkboxCaption.isEmpty())
         conceal(checkbox_);
-
-    const int buttonTop = message.height - ButtonsAboveBottom;
-    yes_ = addButton(QStringLiteral("&Yes"), QStringLiteral("commandYes"), 2160, buttonTop);
-    no_ = addButton(QStringLiteral("&No"), QStringLiteral("commandNo"), 3480, buttonTop);
-    ok_ = addButton(QStringLiteral("&OK"), QStringLiteral("commandOK"), 3480, buttonTop);
+    yes_ = controls.get<QPushButton>(u"commandYes");
+    no_ = controls.get<QPushButton>(u"commandNo");
+    ok_ = controls.get<QPushButton>(u"commandOK");
+    for (QPushButton *button : {yes_, no_, ok_}) {
+        button->setAutoDefault(true); // Enter answers with the button that has the focus
+        conceal(button);
+    }
     connect(yes_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Yes, true); });
     connect(no_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::No, false); });
     connect(ok_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Ok, true); });
@@ -89,15 +96,6 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"));
 
     showKind(message.kind);
-}
-
-QPushButton *GeneralDialog::addButton(const QString &caption, const QString &name, int left, int top)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(twipsRect(left, top, 1215, 345));
-    conceal(button);
-    return button;
 }
 
 QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name)

@@ -67,7 +67,6 @@ public:
     static std::optional<Message> takeAskedMessage();
 
 private:
-    QPushButton *addButton(const QString &caption, const QString &name, int left, int top);
     QLabel *addIcon(const QIcon &picture, const QString &name);
     void showKind(MessageKind kind);
     void answerWith(MessageButton button, bool keepsCheckbox);

@@ -96,8 +96,9 @@ TEST_P(GeneralDialogLook, ShowsTheButtonsAndIconOfItsKind)
     EXPECT_EQ(shown(dialog, "imageInternet"), look.internet);
     EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
     for (auto *button : dialog.findChildren<QPushButton *>()) {
-        if (button->isVisible()) // a hidden button cannot be pressed with Enter
+        if (button->isVisible()) { // a hidden button cannot be pressed with Enter
             EXPECT_EQ(button->isDefault(), button->objectName() == QLatin1String(look.defaultButton));
+        }
     }
 }
 
