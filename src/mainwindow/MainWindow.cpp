@@ -7,7 +7,7 @@
 #include "datelogic/EventSearch.h"
 #include "datelogic/MonthLayout.h"
 #include "dialogs/AboutWindow.h"
-#include "widgets/ComboBox.h"
+#include "widgets/ControlTable.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
 #include "notewindows/NotesMenu.h"
@@ -32,7 +32,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -74,22 +73,21 @@ void MainWindow::buildWindow()
     setCentralWidget(client);
 
     buildToolbar(client);
-    auto *line = new QFrame(client);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(twipsRect(0, 345, 7020, 30));
-
-    comboMonth_ = addComboBox(client, QStringLiteral("comboMonth"), QStringLiteral("Displayed month"),
-                           twipsRect(4780, 30, 1320, 315));
-    comboYear_ = addComboBox(client, QStringLiteral("comboYear"), QStringLiteral("Displayed year"),
-                          twipsRect(6160, 30, 855, 315));
+    using enum ControlKind;
+    const ControlSet controls(client, {
+        {Line, u"lineToolbar", {}, 0, 345, 7020, 30},
+        {ComboBox, u"comboMonth", {}, 4780, 30, 1320, 315, u"Displayed month"},
+        {ComboBox, u"comboYear", {}, 6160, 30, 855, 315, u"Displayed year"},
+        {Label, u"labelLoading", u"Loading..", 600, 1500, 6240, 255},
+        {TextLabel, u"labelHelp", {}, 50, 2960, 4695, 255},
+    });
+    comboMonth_ = controls.get<QComboBox>(u"comboMonth");
+    comboYear_ = controls.get<QComboBox>(u"comboYear");
     connect(comboMonth_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
     connect(comboYear_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
-
-    labelLoading_ = new QLabel(QStringLiteral("Loading.."), client);
-    labelLoading_->setObjectName(QStringLiteral("labelLoading"));
-    labelLoading_->setGeometry(twipsRect(600, 1500, 6240, 255));
+    labelLoading_ = controls.get<QLabel>(u"labelLoading");
     labelLoading_->setAlignment(Qt::AlignCenter);
+    labelHelp_ = controls.get<QLabel>(u"labelHelp");
 
     calendar_ = new CalendarView(state_, client);
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
@@ -97,11 +95,6 @@ void MainWindow::buildWindow()
     connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::removeSelectedEvent);
     connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);
     connect(calendar_->grid(), &MonthGrid::dayDoubleClicked, this, &MainWindow::dayDoubleClicked);
-
-    labelHelp_ = new QLabel(client);
-    labelHelp_->setObjectName(QStringLiteral("labelHelp"));
-    labelHelp_->setTextFormat(Qt::PlainText);
-    labelHelp_->setGeometry(twipsRect(50, 2960, 4695, 255));
 
     // Hidden until the first tick has loaded the calendar.
     for (QWidget *w : {static_cast<QWidget *>(comboMonth_), static_cast<QWidget *>(comboYear_),
