@@ -24,7 +24,7 @@
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/MonthGrid.h"
-#include "mainwindow/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 #include "menus/WndCoolMenu.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
