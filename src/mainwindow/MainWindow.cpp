@@ -24,8 +24,8 @@
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/MonthGrid.h"
-#include "mainwindow/WindowPlacement.h"
 #include "menus/ProgramMenus.h"
+#include "widgets/WindowPlacement.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 

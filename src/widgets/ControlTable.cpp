@@ -1,5 +1,7 @@
 #include "widgets/ControlTable.h"
 
+#include "widgets/LimitedTextEdit.h"
+#include "widgets/TextLimit.h"
 #include "widgets/Twips.h"
 
 #include <QCheckBox>
@@ -7,7 +9,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStackedWidget>
 
 namespace {
 
@@ -22,6 +28,25 @@ QWidget *makeLabel(QWidget *parent, const Control &control)
         label->setFont(bold);
     }
     return label;
+}
+
+QLineEdit *makeLineEdit(QWidget *parent, const Control &control)
+{
+    auto *box = new QLineEdit(parent);
+    if (control.maxLength > 0)
+        limitLength(box, control.maxLength);
+    // The validator judges the whole text, so pasted text is held to digits
+    // as much as typed text is.
+    if (control.kind == ControlKind::DigitBox)
+        box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    return box;
+}
+
+QWidget *makeTextBox(QWidget *parent, const Control &control)
+{
+    if (control.maxLength > 0)
+        return new LimitedTextEdit(control.maxLength, parent);
+    return new QPlainTextEdit(parent);
 }
 
 QWidget *makeWidget(QWidget *parent, const Control &control)
@@ -40,9 +65,20 @@ QWidget *makeWidget(QWidget *parent, const Control &control)
     case ControlKind::CheckBox:
         return new QCheckBox(control.caption.toString(), parent);
     case ControlKind::LineEdit:
-        return new QLineEdit(parent);
+    case ControlKind::DigitBox:
+        return makeLineEdit(parent, control);
+    case ControlKind::TextBox:
+        return makeTextBox(parent, control);
     case ControlKind::ComboBox:
         return new QComboBox(parent);
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::RadioButton:
+        return new QRadioButton(control.caption.toString(), parent);
+    case ControlKind::Frame:
+        return new QFrame(parent);
+    case ControlKind::Pages:
+        return new QStackedWidget(parent);
     case ControlKind::Line: {
         auto *line = new QFrame(parent);
         line->setFrameShape(QFrame::HLine);
@@ -62,14 +98,18 @@ QWidget *makeControl(QWidget *parent, const Control &control)
     widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
     if (!control.toolTip.isEmpty())
         widget->setToolTip(control.toolTip.toString());
+    if (auto *pages = qobject_cast<QStackedWidget *>(parent))
+        pages->addWidget(widget);
     return widget;
 }
 
 ControlSet::ControlSet(QWidget *parent, std::initializer_list<Control> table)
 {
     made_.reserve(table.size());
-    for (const Control &control : table)
-        made_.emplace_back(control.name, makeControl(parent, control));
+    for (const Control &control : table) {
+        QWidget *holder = control.parent.isEmpty() ? parent : find(control.parent);
+        made_.emplace_back(control.name, makeControl(holder, control));
+    }
 }
 
 QWidget *ControlSet::find(QStringView name) const

@@ -15,13 +15,20 @@ enum class ControlKind {
     Image,
     Button,
     CheckBox,
-    LineEdit,
+    LineEdit, // maxLength, when set, binds typing and pasting (TextLimit.h)
+    DigitBox, // a line edit that takes digits only, typed or pasted
+    TextBox,  // several lines of plain text, held to maxLength when set
     ComboBox,
-    Line, // a sunken rule across the window
+    ListBox,
+    RadioButton,
+    Frame, // holds other controls of the table
+    Pages, // shows one of the frames in it at a time
+    Line,  // a sunken rule across the window
 };
 
 // One control of a fixed window: its kind, object name, caption, place in
-// twips and tool tip.
+// twips, tool tip, the most characters it takes (0: no limit) and the
+// control of the same table it lies in (none: the window).
 struct Control {
     ControlKind kind;
     QStringView name;
@@ -31,11 +38,15 @@ struct Control {
     int width;
     int height;
     QStringView toolTip = {};
+    int maxLength = 0;
+    QStringView parent = {};
 };
 
 // The controls of one window, made from its table, found again by name.
 class ControlSet {
 public:
+    // The rows are made in order, which is also the order of the focus
+    // chain; a row's parent must come before it.
     ControlSet(QWidget *parent, std::initializer_list<Control> table);
 
     template <class Widget>
