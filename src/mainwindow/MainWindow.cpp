@@ -538,22 +538,20 @@ CalendarDay MainWindow::displayedCalendarDay() const
 
 void MainWindow::goToNextEvent()
 {
-    const CalendarDay from = displayedCalendarDay();
-    if (const std::optional<CalendarDay> found = findNextEvent(state_, from, platform_.clock().today().year()))
-        showFoundDay(found->day, found->month, found->year);
-    else
-        GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Next event"),
-                                  QStringLiteral("No future event(s) found."), 1595});
+    goToEvent(findNextEvent, QStringLiteral("Next event"), QStringLiteral("No future event(s) found."));
 }
 
 void MainWindow::goToPreviousEvent()
 {
-    const CalendarDay from = displayedCalendarDay();
-    if (const std::optional<CalendarDay> found = findPreviousEvent(state_, from, platform_.clock().today().year()))
+    goToEvent(findPreviousEvent, QStringLiteral("Previous event"), QStringLiteral("No earlier event(s) found."));
+}
+
+void MainWindow::goToEvent(const EventFinder &find, const QString &title, const QString &noneFound)
+{
+    if (const std::optional<CalendarDay> found = find(state_, displayedCalendarDay(), platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
-        GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Previous event"),
-                                  QStringLiteral("No earlier event(s) found."), 1595});
+        GeneralDialog::ask(this, {MessageKind::Ok, title, noneFound, 1595});
 }
 
 void MainWindow::showFoundDay(int day, int month, int year)

@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <initializer_list>
+#include <optional>
 #include <memory>
 
 class AlertCheck;
@@ -95,6 +97,8 @@ private:
     CalendarDay displayedCalendarDay() const;
     void goToNextEvent();
     void goToPreviousEvent();
+    using EventFinder = std::function<std::optional<CalendarDay>(const EventTable &, CalendarDay, int)>;
+    void goToEvent(const EventFinder &find, const QString &title, const QString &noneFound);
     void showFoundDay(int day, int month, int year);
     void checkForUpdate();
     void finishStartup();
