@@ -62,7 +62,7 @@ public:
     static MessageAnswer ask(QWidget *centreOn, const Message &message);
 
     // For tests: the next ask() shows no window and returns answer; the
-    // message it was asked is kept for askedMessage().
+    // message it was asked is kept for takeAskedMessage().
     static void setNextAnswer(MessageAnswer answer);
     static std::optional<Message> takeAskedMessage();
 

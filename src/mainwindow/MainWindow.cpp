@@ -42,7 +42,7 @@
 
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
-    : state_(state), platform_(platform), reporter_(reporter), help_(help), files_(state.dataFolder, reporter, platform.clock()),
+    : state_(state), platform_(platform), help_(help), files_(state.dataFolder, reporter, platform.clock()),
       alertCheck_(std::make_unique<AlertCheck>(state, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
@@ -131,7 +131,6 @@ QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName, st
 {
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(objectName);
-    menus_->install(menu);
     menus_->fill(menu, items);
     return menu;
 }
@@ -140,7 +139,6 @@ QMenu *MainWindow::addPopup(const QString &objectName, std::initializer_list<Men
 {
     auto *menu = new QMenu(this);
     menu->setObjectName(objectName);
-    menus_->install(menu);
     menus_->fill(menu, items);
     return menu;
 }

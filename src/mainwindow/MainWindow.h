@@ -1,8 +1,8 @@
 #pragma once
 
 #include "datelogic/EventSearch.h"
-#include "menus/MenuItem.h"
 #include "appstate/DataFiles.h"
+#include "menus/MenuItem.h"
 #include "platform/Autostart.h"
 
 #include <QMainWindow>
@@ -97,7 +97,7 @@ private:
     CalendarDay displayedCalendarDay() const;
     void goToNextEvent();
     void goToPreviousEvent();
-    using EventFinder = std::function<std::optional<CalendarDay>(const EventTable &, CalendarDay, int)>;
+    using EventFinder = std::optional<CalendarDay> (*)(const EventTable &, CalendarDay, int);
     void goToEvent(const EventFinder &find, const QString &title, const QString &noneFound);
     void showFoundDay(int day, int month, int year);
     void checkForUpdate();
@@ -110,7 +110,6 @@ private:
 
     AppState &state_;
     Platform &platform_;
-    FileErrorReporter &reporter_;
     Help &help_;
 
     DataFiles files_;

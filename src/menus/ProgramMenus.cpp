@@ -44,6 +44,7 @@ QAction *ProgramMenus::add(QMenu *menu, const MenuItem &item)
 
 void ProgramMenus::fill(QMenu *menu, std::initializer_list<MenuItem> items)
 {
+    install(menu);
     for (const MenuItem &item : items)
         add(menu, item);
 }

@@ -23,6 +23,7 @@ public:
     // Draws menu in the program's style and reports its highlighted items.
     void install(QMenu *menu);
     QAction *add(QMenu *menu, const MenuItem &item);
+    // Installs menu and adds the items of its table.
     void fill(QMenu *menu, std::initializer_list<MenuItem> items);
 
 signals:

@@ -89,8 +89,6 @@ QWidget *makeWidget(QWidget *parent, const Control &control)
     return nullptr;
 }
 
-} // namespace
-
 QWidget *makeControl(QWidget *parent, const Control &control)
 {
     QWidget *widget = makeWidget(parent, control);
@@ -102,6 +100,8 @@ QWidget *makeControl(QWidget *parent, const Control &control)
         pages->addWidget(widget);
     return widget;
 }
+
+} // namespace
 
 ControlSet::ControlSet(QWidget *parent, std::initializer_list<Control> table)
 {

@@ -52,7 +52,9 @@ public:
     template <class Widget>
     Widget *get(QStringView name) const
     {
-        return static_cast<Widget *>(find(name));
+        auto *widget = qobject_cast<Widget *>(find(name));
+        Q_ASSERT_X(widget, "ControlSet", "the control is of another kind");
+        return widget;
     }
 
 private:
@@ -60,6 +62,3 @@ private:
 
     std::vector<std::pair<QStringView, QWidget *>> made_;
 };
-
-// Makes one control on parent as the table describes it.
-QWidget *makeControl(QWidget *parent, const Control &control);

@@ -94,7 +94,6 @@ TEST(ProgramMenus, ItemsFromTheTableReportTheirHelpLineAndAct)
     QWidget window;
     ProgramMenus menus(&window);
     QMenu menu;
-    menus.install(&menu);
     int updates = 0;
     menus.fill(&menu, {{u"|Search the net for an update|&Update...", u"menuFileUpdate", [&updates] { ++updates; },
                         Qt::CTRL | Qt::Key_U},
