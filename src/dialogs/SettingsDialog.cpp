@@ -21,8 +21,8 @@
 namespace {
 
 constexpr int CategoryLength = 16;
-// Nine rows of the General page fit above the buttons.
-constexpr int RowHeight = 270;
+// Ten rows of the General page fit above the buttons.
+constexpr int RowHeight = 240;
 constexpr int GroupGap = 30;
 
 // The pages fill their controls in rows from the top.
@@ -49,7 +49,7 @@ private:
     {
         auto *control = new Control(text, page_);
         control->setObjectName(name);
-        control->setGeometry(twipsRect(indent, top_, 3015 - indent, 255));
+        control->setGeometry(twipsRect(indent, top_, 3015 - indent, RowHeight));
         top_ += RowHeight;
         return control;
     }
@@ -119,6 +119,8 @@ QWidget *SettingsDialog::buildGeneralPage()
     checkConfirmExit_ = rows.check(QStringLiteral("checkConfirmExit"), QStringLiteral("Confirm on &exit"));
     checkConfirmRemoveE_ = rows.check(QStringLiteral("checkConfirmRemoveE"), QStringLiteral("Confirm on removing an e&vent"));
     checkConfirmRemoveN_ = rows.check(QStringLiteral("checkConfirmRemoveN"), QStringLiteral("Confirm on removing a &note"));
+    rows.skip(GroupGap);
+    checkMarkDays_ = rows.check(QStringLiteral("checkMarkDays"), QStringLiteral("Mark &days with events and today"));
     return page;
 }
 
@@ -172,6 +174,7 @@ void SettingsDialog::load()
     checkConfirmExit_->setChecked(state_.confirmExit == 1);
     checkConfirmRemoveE_->setChecked(state_.confirmRemoveE == 1);
     checkConfirmRemoveN_->setChecked(state_.confirmRemoveN == 1);
+    checkMarkDays_->setChecked(state_.markDays == 1);
     (state_.uses12HourClock() ? twelveHours_ : twentyFourHours_)->setChecked(true);
     for (int i = 0; i < 3; ++i)
         setWholeText(textOwnCategory_[i], state_.userCategories[i]);
@@ -199,6 +202,7 @@ void SettingsDialog::apply()
     state_.confirmExit = flag(checkConfirmExit_);
     state_.confirmRemoveE = flag(checkConfirmRemoveE_);
     state_.confirmRemoveN = flag(checkConfirmRemoveN_);
+    state_.markDays = flag(checkMarkDays_);
     for (int i = 0; i < 3; ++i)
         state_.userCategories[i] = textOwnCategory_[i]->text();
     emit settingsApplied();
