@@ -99,6 +99,7 @@ void AlertDialog::buildWindow()
 
     QLabel *image = addLabel(this, QStringLiteral("imageImage"), twipsRect(120, 480, 780, 705));
     image->setPixmap(QIcon(QStringLiteral(":/icons/alert.svg")).pixmap(image->size()));
+    image->setAccessibleName(QStringLiteral("Alert"));
 
     labelTitle_ = addLabel(this, QStringLiteral("labelTitle"), twipsRect(1080, 525, 5415, 615));
     QFont titleFont = font();

@@ -30,6 +30,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
 
     usefulData_ = new QPlainTextEdit(this);
     usefulData_->setObjectName(QStringLiteral("textUsefulData"));
+    usefulData_->setAccessibleName(QStringLiteral("Useful data"));
     usefulData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     usefulData_->setGeometry(twipsRect(120, 600, 4455, 2055));
     // The box shows lines; the CR LF joints are the form the text is sent in.

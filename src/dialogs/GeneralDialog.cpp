@@ -69,10 +69,11 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
     connect(ok_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("Ok"), true); });
 
     iconWarning_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this),
-                           QStringLiteral("imageYesNo"));
+                           QStringLiteral("imageYesNo"), QStringLiteral("Warning"));
     iconInformation_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this),
-                               QStringLiteral("imageOk"));
-    iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"));
+                               QStringLiteral("imageOk"), QStringLiteral("Information"));
+    iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"),
+                            QStringLiteral("Internet"));
 
     showKind(kind);
 }
@@ -86,10 +87,11 @@ QPushButton *GeneralDialog::addButton(const QString &caption, const QString &nam
     return button;
 }
 
-QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name)
+QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name, const QString &spokenName)
 {
     auto *icon = new QLabel(this);
     icon->setObjectName(name);
+    icon->setAccessibleName(spokenName);
     icon->setPixmap(picture.pixmap(IconSizePixels, IconSizePixels));
     icon->setGeometry(twipsToPixels(120), twipsToPixels(170), IconSizePixels, IconSizePixels);
     conceal(icon);

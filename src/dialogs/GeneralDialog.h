@@ -29,7 +29,7 @@ public:
 
 private:
     QPushButton *addButton(const QString &caption, const QString &name, int left, int top);
-    QLabel *addIcon(const QIcon &picture, const QString &name);
+    QLabel *addIcon(const QIcon &picture, const QString &name, const QString &spokenName);
     void showKind(const QString &kind);
     void answerWith(const QString &answer, bool keepsCheckbox);
 

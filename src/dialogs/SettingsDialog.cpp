@@ -80,6 +80,7 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
 
     listSettings_ = new QListWidget(this);
     listSettings_->setObjectName(QStringLiteral("listSettings"));
+    listSettings_->setAccessibleName(QStringLiteral("Pages"));
     listSettings_->setGeometry(twipsRect(120, 120, 1575, 2400));
     listSettings_->addItems({QStringLiteral("General"), QStringLiteral("Time"), QStringLiteral("Event categories")});
 
@@ -156,6 +157,7 @@ QWidget *SettingsDialog::buildCategoriesPage()
         number->setGeometry(twipsRect(120, rows.top() + 30, 255, 255));
         auto *box = new QLineEdit(page);
         box->setObjectName(QStringLiteral("textOwnCategory%1").arg(i));
+        box->setAccessibleName(QStringLiteral("Custom event category %1").arg(i + 1));
         limitLength(box, CategoryLength);
         box->setValidator(new CategoryNameValidator(box));
         box->setGeometry(twipsRect(480, rows.top(), 2175, 315));

@@ -87,6 +87,7 @@ QLineEdit *EventDialog::addBox(const QString &name, const QString &toolTip, cons
     auto *box = new QLineEdit(this);
     box->setObjectName(name);
     box->setToolTip(toolTip);
+    box->setAccessibleName(toolTip);
     box->setGeometry(place);
     if (maxLength != NoLimit)
         limitLength(box, maxLength);

@@ -39,10 +39,12 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     return button;
 }
 
-QComboBox *addFilter(QWidget *parent, const QString &name, const QRect &place, const QStringList &entries)
+QComboBox *addFilter(QWidget *parent, const QString &name, const QString &spokenName, const QRect &place,
+                     const QStringList &entries)
 {
     auto *filter = new QComboBox(parent);
     filter->setObjectName(name);
+    filter->setAccessibleName(spokenName);
     filter->setGeometry(place);
     filter->addItem(QString());
     filter->addItems(entries);
@@ -72,15 +74,18 @@ void FindDialog::buildWindow()
     addLabel(this, QStringLiteral("labelExpression"), QStringLiteral("Search &expression and filters"),
              twipsRect(120, 120, 4455, 255), text_);
 
-    comboMonth_ = addFilter(this, QStringLiteral("comboMonth"), twipsRect(2400, 360, 1335, 315), monthNames());
+    comboMonth_ = addFilter(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(2400, 360, 1335, 315),
+                            monthNames());
     QStringList years;
     const int currentYear = clock_.today().year();
     for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
         years << QString::number(year);
-    comboYear_ = addFilter(this, QStringLiteral("comboYear"), twipsRect(3840, 360, 855, 315), years);
+    comboYear_ = addFilter(this, QStringLiteral("comboYear"), QStringLiteral("Year"), twipsRect(3840, 360, 855, 315),
+                           years);
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List"));
+    list_->setAccessibleName(QStringLiteral("Search results"));
     list_->setGeometry(twipsRect(240, 1080, 4455, 1035));
     addLabel(this, QStringLiteral("labelResults"), QStringLiteral("Search &result(s)"), twipsRect(120, 840, 4455, 255),
              list_);

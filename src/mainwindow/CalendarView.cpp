@@ -63,6 +63,7 @@ CalendarView::CalendarView(AppState &state, const Clock &clock, QWidget *parent)
               QStringLiteral("No matching events found for this day."))
         ->lower();
     listboxEvents_->setObjectName(QStringLiteral("listboxEvents"));
+    listboxEvents_->setAccessibleName(QStringLiteral("Events of the day"));
     listboxEvents_->setGeometry(twipsRect(80, 330, 3735, 1590));
     listboxEvents_->installEventFilter(this);
     listboxEvents_->viewport()->installEventFilter(this);

@@ -109,6 +109,7 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
 
     textContent_ = new LimitedTextEdit(ContentLength, this);
     textContent_->setObjectName(QStringLiteral("textContent"));
+    textContent_->setAccessibleName(QStringLiteral("Note"));
     textContent_->setFrameShape(QFrame::NoFrame);
     textContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -8,6 +8,7 @@ inline QComboBox *addComboBox(QWidget *parent, const QString &name, const QStrin
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setToolTip(toolTip);
+    list->setAccessibleName(toolTip);
     list->setGeometry(place);
     return list;
 }
