@@ -5,6 +5,7 @@
 #include "datelogic/Occurrence.h"
 #include "widgets/ElidedText.h"
 #include "widgets/ProgramFont.h"
+#include "widgets/ShowAnnouncer.h"
 #include "widgets/Twips.h"
 #include "eventdata/DateText.h"
 #include "eventdata/TimeText.h"
@@ -84,6 +85,10 @@ AlertDialog::AlertDialog(AppState &state, Platform &platform, QWidget *parent)
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
     buildWindow();
     fillFrom(state_.events[state_.alertEventIndex]);
+    // Spoken as the window opens: what, when, how soon, and the description.
+    ShowAnnouncer::announce(this, QStringList{labelTitle_->text(), labelDate_->text(), labelDaysLeft_->text(),
+                                              labelDescription_->text()}
+                                      .join(QStringLiteral(". ")));
 }
 
 void AlertDialog::buildWindow()

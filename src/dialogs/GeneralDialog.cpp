@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "widgets/ProgramFont.h"
+#include "widgets/ShowAnnouncer.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowFrame.h"
 
@@ -53,6 +54,7 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(message);
     label->setGeometry(twipsRect(720, 120, 3975, messageHeight));
+    ShowAnnouncer::announce(this, message);
 
     checkbox_ = new QCheckBox(checkboxCaption, this);
     checkbox_->setObjectName(QStringLiteral("checkboxCheckbox"));

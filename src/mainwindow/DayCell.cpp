@@ -38,7 +38,8 @@ void DayCell::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor highlight = palette().color(QPalette::Highlight);
-    const QRectF bounds = QRectF(rect());
+    // The cells overlap by a pixel: the next one covers the last column and row.
+    const QRectF bounds = QRectF(rect()).adjusted(0, 0, -1, -1);
     if (hasEvents_) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(highlight);
@@ -54,7 +55,7 @@ void DayCell::paintEvent(QPaintEvent *event)
     if (focusFrame_) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1); // inside today's frame
+        option.rect = bounds.toRect().adjusted(1, 1, -1, -1); // inside today's frame
         option.backgroundColor = palette().color(QPalette::Window);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }

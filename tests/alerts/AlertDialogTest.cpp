@@ -1,6 +1,7 @@
 #include "alerts/AlertDialog.h"
 #include "alerts/AlertPresenter.h"
 
+#include "AccessibleEvents.h"
 #include "appstate/AppState.h"
 #include "widgets/Twips.h"
 #include "eventdata/CalendarFile.h"
@@ -54,6 +55,21 @@ TEST_F(AlertDialogTest, CaptionComesFromTheCategory)
     Event meeting = eventOn("20261208");
     meeting.category = QStringLiteral("Meeting");
     EXPECT_EQ(alertFor(meeting)->windowTitle(), "Meeting!");
+}
+
+TEST_F(AlertDialogTest, AnnouncesItsTitleAndTheEventAsItOpens)
+{
+    const AccessibleEvents events;
+    Event meeting = eventOn("20261208");
+    meeting.category = QStringLiteral("Meeting");
+    const std::unique_ptr<AlertDialog> alert = alertFor(meeting);
+    alert->show();
+    EXPECT_EQ(events.count(QAccessible::Alert, alert.get()), 1);
+    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(alert.get());
+    EXPECT_EQ(access->text(QAccessible::Name), "Meeting!");
+    const QString spoken = access->text(QAccessible::Description);
+    for (const char *name : {"labelTitle", "labelDate", "labelDaysLeft", "labelDescription"})
+        EXPECT_TRUE(spoken.contains(label(*alert, name)->text())) << name;
 }
 
 TEST_F(AlertDialogTest, DateLineWithTheTimeInEitherClock)

@@ -1,3 +1,4 @@
+#include "AccessibleEvents.h"
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
@@ -198,6 +199,19 @@ TEST(GeneralDialogText, ShowsMessageAndCaptionAsPlainText)
     EXPECT_TRUE(label->wordWrap());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("<i>t</i>"));
     EXPECT_EQ(dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->text(), QStringLiteral("&Never again"));
+}
+
+TEST(GeneralDialogText, AnnouncesTitleAndMessageAsItOpens)
+{
+    const AccessibleEvents events;
+    GeneralDialog dialog(4815, 1545, QStringLiteral("Date out of range"), QStringLiteral("Not shown."), 615,
+                         QStringLiteral("Ok"), QString());
+    EXPECT_EQ(events.count(QAccessible::Alert, &dialog), 0);
+    dialog.show();
+    EXPECT_EQ(events.count(QAccessible::Alert, &dialog), 1);
+    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(&dialog);
+    EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Date out of range"));
+    EXPECT_EQ(access->text(QAccessible::Description), QStringLiteral("Not shown."));
 }
 
 TEST(FileErrorDialog, ShowsTitleAndMessageInAnOkDialog)
