@@ -7,6 +7,7 @@
 #include "widgets/ControlTable.h"
 #include "widgets/ElidedText.h"
 #include "widgets/ProgramFont.h"
+#include "widgets/ShowAnnouncer.h"
 #include "widgets/Twips.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
@@ -54,6 +55,10 @@ AlertDialog::AlertDialog(const AppState &state, Platform &platform, int index, b
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
     buildWindow();
     fillFrom(state_.events[index]);
+    // Spoken as the window opens: what, when, how soon, and the description.
+    ShowAnnouncer::announce(this, QStringList{labelTitle_->text(), labelDate_->text(), labelDaysLeft_->text(),
+                                              labelDescription_->text()}
+                                      .join(QStringLiteral(". ")));
 }
 
 void AlertDialog::buildWindow()
@@ -83,6 +88,7 @@ void AlertDialog::buildWindow()
     labelDaysLeft_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *image = controls.get<QLabel>(u"imageImage");
     image->setPixmap(QIcon(QStringLiteral(":/icons/alert.svg")).pixmap(image->size()));
+    image->setAccessibleName(QStringLiteral("Alert"));
 
     labelTitle_ = controls.get<QLabel>(u"labelTitle");
     QFont titleFont = font();

@@ -32,6 +32,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
     });
     controls.get<QLabel>(u"labelThisWindow")->setWordWrap(true);
     usefulData_ = controls.get<QPlainTextEdit>(u"textUsefulData");
+    usefulData_->setAccessibleName(QStringLiteral("Useful data"));
     usefulData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The box shows lines; the CR LF joints are the form the text is sent in.
     const QString text = errorTrackingText(platform.clock().today(), state.displayedDateInfo, state.lastCheck);

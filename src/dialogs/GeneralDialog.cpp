@@ -2,6 +2,7 @@
 
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
+#include "widgets/ShowAnnouncer.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowFrame.h"
 
@@ -74,6 +75,8 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(message.text);
+    ShowAnnouncer::announce(this, message.text);
+
     checkbox_ = controls.get<QCheckBox>(u"checkboxCheckbox");
     checkbox_->setText(message.checkboxCaption);
     if (message.checkboxCaption.isEmpty())
@@ -90,18 +93,20 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     connect(ok_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Ok, true); });
 
     iconWarning_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this),
-                           QStringLiteral("imageYesNo"));
+                           QStringLiteral("imageYesNo"), QStringLiteral("Warning"));
     iconInformation_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this),
-                               QStringLiteral("imageOk"));
-    iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"));
+                               QStringLiteral("imageOk"), QStringLiteral("Information"));
+    iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"),
+                            QStringLiteral("Internet"));
 
     showKind(message.kind);
 }
 
-QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name)
+QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name, const QString &spokenName)
 {
     auto *icon = new QLabel(this);
     icon->setObjectName(name);
+    icon->setAccessibleName(spokenName);
     icon->setPixmap(picture.pixmap(IconSizePixels, IconSizePixels));
     icon->setGeometry(twipsToPixels(120), twipsToPixels(170), IconSizePixels, IconSizePixels);
     conceal(icon);

@@ -67,7 +67,7 @@ public:
     static std::optional<Message> takeAskedMessage();
 
 private:
-    QLabel *addIcon(const QIcon &picture, const QString &name);
+    QLabel *addIcon(const QIcon &picture, const QString &name, const QString &spokenName);
     void showKind(MessageKind kind);
     void answerWith(MessageButton button, bool keepsCheckbox);
 

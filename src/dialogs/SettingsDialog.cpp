@@ -24,7 +24,8 @@ namespace {
 constexpr int CategoryLength = 16;
 
 // The pages stand in rows from the top, one every 270 twips, with a gap of
-// 30 between groups; nine rows of the General page fit above the buttons.
+// 30 between groups; the General page's ten rows stand every 240 twips so
+// that they fit above the buttons.
 const std::initializer_list<Control> &controlTable()
 {
     using enum ControlKind;
@@ -32,17 +33,19 @@ const std::initializer_list<Control> &controlTable()
         {ListBox, u"listSettings", {}, 120, 120, 1575, 2400},
         {Pages, u"framePages", {}, 1800, 0, 3015, 2610},
         {Frame, u"frameGeneral", {}, 0, 0, 3015, 2610, {}, 0, u"framePages"},
-        {Heading, u"labelGeneralSettings", u"Start up", 0, 120, 3015, 255, {}, 0, u"frameGeneral"},
-        {CheckBox, u"checkAutostart", u"&Autostart", 120, 390, 2895, 255, {}, 0, u"frameGeneral"},
-        {CheckBox, u"checkLoadMinimized", u"Start in system &tray (minimized)", 120, 660, 2895, 255, {}, 0,
+        {Heading, u"labelGeneralSettings", u"Start up", 0, 120, 3015, 240, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkAutostart", u"&Autostart", 120, 360, 2895, 240, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkLoadMinimized", u"Start in system &tray (minimized)", 120, 600, 2895, 240, {}, 0,
          u"frameGeneral"},
-        {Heading, u"labelAlert", u"Sound", 0, 960, 3015, 255, {}, 0, u"frameGeneral"},
-        {CheckBox, u"checkMute", u"&Mute (disable all sounds)", 120, 1230, 2895, 255, {}, 0, u"frameGeneral"},
-        {Heading, u"labelConfirm", u"Confirm", 0, 1530, 3015, 255, {}, 0, u"frameGeneral"},
-        {CheckBox, u"checkConfirmExit", u"Confirm on &exit", 120, 1800, 2895, 255, {}, 0, u"frameGeneral"},
-        {CheckBox, u"checkConfirmRemoveE", u"Confirm on removing an e&vent", 120, 2070, 2895, 255, {}, 0,
+        {Heading, u"labelAlert", u"Sound", 0, 870, 3015, 240, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkMute", u"&Mute (disable all sounds)", 120, 1110, 2895, 240, {}, 0, u"frameGeneral"},
+        {Heading, u"labelConfirm", u"Confirm", 0, 1380, 3015, 240, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkConfirmExit", u"Confirm on &exit", 120, 1620, 2895, 240, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkConfirmRemoveE", u"Confirm on removing an e&vent", 120, 1860, 2895, 240, {}, 0,
          u"frameGeneral"},
-        {CheckBox, u"checkConfirmRemoveN", u"Confirm on removing a &note", 120, 2340, 2895, 255, {}, 0,
+        {CheckBox, u"checkConfirmRemoveN", u"Confirm on removing a &note", 120, 2100, 2895, 240, {}, 0,
+         u"frameGeneral"},
+        {CheckBox, u"checkMarkDays", u"Mark &days with events and today", 120, 2370, 2895, 240, {}, 0,
          u"frameGeneral"},
         {Frame, u"frameTime", {}, 0, 0, 3015, 2610, {}, 0, u"framePages"},
         {Heading, u"labelTimeFormat", u"Time format", 0, 120, 3015, 255, {}, 0, u"frameTime"},
@@ -82,6 +85,7 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
 
     const ControlSet controls(this, controlTable());
     takeControls(controls);
+    listSettings_->setAccessibleName(QStringLiteral("Pages"));
     listSettings_->addItems({QStringLiteral("General"), QStringLiteral("Time"), QStringLiteral("Event categories")});
     connect(listSettings_, &QListWidget::currentRowChanged, pages_, &QStackedWidget::setCurrentIndex);
     listSettings_->setCurrentRow(0);
@@ -89,8 +93,10 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     controls.get<QCheckBox>(u"checkboxAutodetect")->setEnabled(false);
     controls.get<QLabel>(u"labelCategoryDescription")->setWordWrap(true);
     controls.get<QLabel>(u"labelCustomEventCategories")->setBuddy(textOwnCategory_[0]);
-    for (QLineEdit *box : textOwnCategory_)
-        box->setValidator(new CategoryNameValidator(box));
+    for (int i = 0; i < int(textOwnCategory_.size()); ++i) {
+        textOwnCategory_[i]->setValidator(new CategoryNameValidator(textOwnCategory_[i]));
+        textOwnCategory_[i]->setAccessibleName(QStringLiteral("Custom event category %1").arg(i + 1));
+    }
 
     auto *ok = controls.get<QPushButton>(u"commandOK");
     ok->setAutoDefault(true);
@@ -115,6 +121,7 @@ void SettingsDialog::takeControls(const ControlSet &controls)
     checkConfirmExit_ = controls.get<QCheckBox>(u"checkConfirmExit");
     checkConfirmRemoveE_ = controls.get<QCheckBox>(u"checkConfirmRemoveE");
     checkConfirmRemoveN_ = controls.get<QCheckBox>(u"checkConfirmRemoveN");
+    checkMarkDays_ = controls.get<QCheckBox>(u"checkMarkDays");
     twelveHours_ = controls.get<QRadioButton>(u"optTimeFormat12");
     twentyFourHours_ = controls.get<QRadioButton>(u"optTimeFormat24");
     textOwnCategory_ = {controls.get<QLineEdit>(u"textOwnCategory0"), controls.get<QLineEdit>(u"textOwnCategory1"),
@@ -129,6 +136,7 @@ void SettingsDialog::load()
     checkConfirmExit_->setChecked(state_.confirmExit == 1);
     checkConfirmRemoveE_->setChecked(state_.confirmRemoveE == 1);
     checkConfirmRemoveN_->setChecked(state_.confirmRemoveN == 1);
+    checkMarkDays_->setChecked(state_.markDays == 1);
     (state_.uses12HourClock() ? twelveHours_ : twentyFourHours_)->setChecked(true);
     for (int i = 0; i < 3; ++i)
         setWholeText(textOwnCategory_[i], state_.userCategories[i]);
@@ -156,6 +164,7 @@ void SettingsDialog::apply()
     state_.confirmExit = flag(checkConfirmExit_);
     state_.confirmRemoveE = flag(checkConfirmRemoveE_);
     state_.confirmRemoveN = flag(checkConfirmRemoveN_);
+    state_.markDays = flag(checkMarkDays_);
     for (int i = 0; i < 3; ++i)
         state_.userCategories[i] = textOwnCategory_[i]->text();
     emit settingsApplied();

@@ -46,6 +46,7 @@ private:
     QCheckBox *checkConfirmExit_ = nullptr;
     QCheckBox *checkConfirmRemoveE_ = nullptr;
     QCheckBox *checkConfirmRemoveN_ = nullptr;
+    QCheckBox *checkMarkDays_ = nullptr;
     QRadioButton *twelveHours_ = nullptr;
     QRadioButton *twentyFourHours_ = nullptr;
     std::array<QLineEdit *, 3> textOwnCategory_{};

@@ -60,6 +60,9 @@ void FindDialog::buildWindow()
     comboMonth_ = controls.get<QComboBox>(u"comboMonth");
     comboYear_ = controls.get<QComboBox>(u"comboYear");
     list_ = controls.get<QListWidget>(u"List");
+    comboMonth_->setAccessibleName(QStringLiteral("Month"));
+    comboYear_->setAccessibleName(QStringLiteral("Year"));
+    list_->setAccessibleName(QStringLiteral("Search results"));
     controls.get<QLabel>(u"labelExpression")->setBuddy(text_);
     controls.get<QLabel>(u"labelResults")->setBuddy(list_);
     fillFilter(comboMonth_, monthNames());

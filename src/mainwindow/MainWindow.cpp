@@ -53,6 +53,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     timer_.setInterval(AlertScheduler::StartupInterval);
     scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
+    scheduler_->onNewDay([this] { calendar_->markDays(); });
     buildWindow();
     menus_ = new ProgramMenus(this);
     // The help line shows what the item under the pointer does.
@@ -89,12 +90,14 @@ void MainWindow::buildWindow()
     labelLoading_->setAlignment(Qt::AlignCenter);
     labelHelp_ = controls.get<QLabel>(u"labelHelp");
 
-    calendar_ = new CalendarView(state_, client);
+    calendar_ = new CalendarView(state_, platform_.clock(), client);
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
     connect(calendar_, &CalendarView::editRequested, this, &MainWindow::editSelectedEvent);
     connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::removeSelectedEvent);
     connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);
     connect(calendar_->grid(), &MonthGrid::dayDoubleClicked, this, &MainWindow::dayDoubleClicked);
+    connect(calendar_->grid(), &MonthGrid::dayRequested, this, &MainWindow::dayRequested);
+    connect(calendar_->grid(), &MonthGrid::addRequested, this, &MainWindow::addEvent);
 
     // Hidden until the first tick has loaded the calendar.
     for (QWidget *w : {static_cast<QWidget *>(comboMonth_), static_cast<QWidget *>(comboYear_),
@@ -426,6 +429,17 @@ void MainWindow::dayPressed(int cell, Qt::MouseButton button, const QPoint &glob
     showDisplayedDay();
     if (right && calendar_->grid()->cell(cell).inMonth)
         menuPopupCalendar_->popup(globalPos);
+}
+
+// A key's day in another month moves there as a click on a grey day does.
+void MainWindow::dayRequested(const QDate &day)
+{
+    const CalendarDay shown = displayedCalendarDay();
+    const int direction = (day.year() - shown.year) * 12 + day.month() - shown.month;
+    if (direction != 0 && !moveMonth(direction))
+        return;
+    state_.displayedDay = twoDigits(day.day());
+    showDisplayedDay();
 }
 
 bool MainWindow::moveMonth(int direction)

@@ -89,6 +89,7 @@ private:
     void displayedMonthChosen();
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
     void dayDoubleClicked(int cell);
+    void dayRequested(const QDate &day);
     bool moveMonth(int direction);
     void showDateOutOfRange();
     void editSelectedEvent();

@@ -100,6 +100,7 @@ void NoteWindow::buildParts()
 
     textContent_ = new LimitedTextEdit(ContentLength, this);
     textContent_->setObjectName(QStringLiteral("textContent"));
+    textContent_->setAccessibleName(QStringLiteral("Note"));
     textContent_->setFrameShape(QFrame::NoFrame);
     textContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -94,8 +94,12 @@ QWidget *makeControl(QWidget *parent, const Control &control)
     QWidget *widget = makeWidget(parent, control);
     widget->setObjectName(control.name.toString());
     widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
-    if (!control.toolTip.isEmpty())
+    if (!control.toolTip.isEmpty()) {
         widget->setToolTip(control.toolTip.toString());
+        // A control without a caption is spoken by what its tip says.
+        if (control.caption.isEmpty())
+            widget->setAccessibleName(control.toolTip.toString());
+    }
     if (auto *pages = qobject_cast<QStackedWidget *>(parent))
         pages->addWidget(widget);
     return widget;

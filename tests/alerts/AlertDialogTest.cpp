@@ -2,6 +2,7 @@
 #include "alerts/AlertPresenter.h"
 #include "datelogic/AlertTexts.h"
 
+#include "AccessibleEvents.h"
 #include "appstate/AppState.h"
 #include "widgets/Twips.h"
 #include "eventdata/CalendarFile.h"
@@ -60,6 +61,21 @@ TEST_F(AlertDialogTest, ShowsTheEventsTextsWithTodayInBold)
     const auto yearly = alertFor(eventOn("00001205"));
     EXPECT_EQ(label(*yearly, "labelDaysLeft")->text(), AlertTexts::daysLeft(364));
     EXPECT_FALSE(label(*yearly, "labelDaysLeft")->font().bold());
+}
+
+TEST_F(AlertDialogTest, AnnouncesItsTitleAndTheEventAsItOpens)
+{
+    const AccessibleEvents events;
+    Event meeting = eventOn("20261208");
+    meeting.category = QStringLiteral("Meeting");
+    const std::unique_ptr<AlertDialog> alert = alertFor(meeting);
+    alert->show();
+    EXPECT_EQ(events.count(QAccessible::Alert, alert.get()), 1);
+    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(alert.get());
+    EXPECT_EQ(access->text(QAccessible::Name), "Meeting!");
+    const QString spoken = access->text(QAccessible::Description);
+    for (const char *name : {"labelTitle", "labelDate", "labelDaysLeft", "labelDescription"})
+        EXPECT_TRUE(spoken.contains(label(*alert, name)->text())) << name;
 }
 
 TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)

@@ -1,3 +1,4 @@
+#include "AccessibleEvents.h"
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
@@ -137,6 +138,18 @@ TEST(GeneralDialogScript, TheNextAnswerStandsInForTheUserOnce)
     EXPECT_EQ(GeneralDialog::ask(nullptr, messageOf(MessageKind::YesNo)).button, MessageButton::No);
     EXPECT_EQ(GeneralDialog::takeAskedMessage()->title, QStringLiteral("Please confirm"));
     EXPECT_FALSE(GeneralDialog::takeAskedMessage());
+}
+
+TEST(GeneralDialogText, AnnouncesTitleAndMessageAsItOpens)
+{
+    const AccessibleEvents events;
+    GeneralDialog dialog({MessageKind::Ok, QStringLiteral("Date out of range"), QStringLiteral("Not shown.")});
+    EXPECT_EQ(events.count(QAccessible::Alert, &dialog), 0);
+    dialog.show();
+    EXPECT_EQ(events.count(QAccessible::Alert, &dialog), 1);
+    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(&dialog);
+    EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Date out of range"));
+    EXPECT_EQ(access->text(QAccessible::Description), QStringLiteral("Not shown."));
 }
 
 TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)

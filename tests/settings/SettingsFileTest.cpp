@@ -35,13 +35,13 @@ TEST_F(SettingsFileTest, SavesTheExactLayout)
     ASSERT_TRUE(file.saveSettings(settings, position));
     EXPECT_EQ(folder.read("tarrow.ini"),
               "Version=1.21|01\r\n\r\n[General]\r\nAutostart=0\r\nLoadMinimized=0\r\nMute=0\r\nTimeFormat=24\r\n"
-              "ConfirmExit=1\r\nConfirmRemoveE=1\r\nConfirmRemoveN=1\r\n\r\n[Main window]\r\nTop=200\r\nLeft=200\r\n"
+              "ConfirmExit=1\r\nConfirmRemoveE=1\r\nConfirmRemoveN=1\r\nMarkDays=0\r\n\r\n[Main window]\r\nTop=200\r\nLeft=200\r\n"
               "\r\n[User categories]\r\nCategory0=Tennis\r\nCategory1=\r\nCategory2=\r\n");
 }
 
 TEST_F(SettingsFileTest, EveryValueRoundTrips)
 {
-    settings = {1, 1, 1, 12, 0, 0, 0, {"Tennis", "Chess club", "Ärzte"}};
+    settings = {1, 1, 1, 12, 0, 0, 0, {"Tennis", "Chess club", "Ärzte"}, 1};
     position = {-1500, 32767};
     ASSERT_TRUE(file.saveSettings(settings, position));
     Settings loaded;
@@ -55,6 +55,7 @@ TEST_F(SettingsFileTest, EveryValueRoundTrips)
     EXPECT_EQ(loaded.confirmRemoveE, 0);
     EXPECT_EQ(loaded.confirmRemoveN, 0);
     EXPECT_EQ(loaded.userCategories, settings.userCategories);
+    EXPECT_EQ(loaded.markDays, 1);
     EXPECT_EQ(loadedPosition.mainTop, -1500);
     EXPECT_EQ(loadedPosition.mainLeft, 32767);
 }
@@ -71,6 +72,23 @@ TEST_F(SettingsFileTest, ItemsAreReadWhereverTheyStandAndCommasSplitThem)
     EXPECT_EQ(settings.confirmExit, 1); // untouched values keep their defaults
 }
 
+// Keys match by their beginning: no key may begin another one's name.
+TEST_F(SettingsFileTest, EachKeyFillsOnlyItsOwnValue)
+{
+    const std::pair<const char *, qint16 *> keys[] = {
+        {"Autostart", &settings.autostart},           {"LoadMinimized", &settings.loadMinimized},
+        {"Mute", &settings.mute},                     {"TimeFormat", &settings.timeFormat},
+        {"ConfirmExit", &settings.confirmExit},       {"ConfirmRemoveE", &settings.confirmRemoveE},
+        {"ConfirmRemoveN", &settings.confirmRemoveN}, {"MarkDays", &settings.markDays},
+        {"Top", &position.mainTop},                   {"Left", &position.mainLeft},
+    };
+    for (const auto &[key, value] : keys) {
+        ASSERT_TRUE(loadFrom(QByteArray(key) + "=7\r\n"));
+        for (const auto &[other, otherValue] : keys)
+            EXPECT_EQ(*otherValue == 7, other == key) << key << " read into " << other;
+    }
+}
+
 TEST_F(SettingsFileTest, OnlyTwelveSelectsTheTwelveHourClock)
 {
     for (const char *format : {"13", "0", "24"}) {
@@ -82,10 +100,12 @@ TEST_F(SettingsFileTest, OnlyTwelveSelectsTheTwelveHourClock)
 TEST_F(SettingsFileTest, LoadStartsFromDefaultsButKeepsCategoryNames)
 {
     settings.mute = 1;
+    settings.markDays = 1;
     settings.userCategories[2] = "Kept";
     position.mainTop = 5;
     EXPECT_FALSE(file.loadSettings(settings, position)); // no file: defaults
     EXPECT_EQ(settings.mute, 0);
+    EXPECT_EQ(settings.markDays, 0);
     EXPECT_EQ(position.mainTop, 200);
     EXPECT_EQ(settings.userCategories[2], "Kept");
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::FileNotFound}}));

@@ -16,6 +16,7 @@
 #include "help/Help.h"
 #include "help/HelpViewer.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/MonthGrid.h"
 #include "notes/NotesFile.h"
 #include "platform/Autostart.h"
 #include "FakePlatform.h"
@@ -151,6 +152,14 @@ WindowGallery::WindowGallery()
          [](World &w, const Look &look) {
              if (MainWindow *main = w.startedMain())
                  lookAtShown(*main, look);
+         }},
+        {QStringLiteral("formMain-marked"),
+         [](World &w, const Look &look) {
+             w.folder.write("tarrow.ini", "MarkDays=1\r\n");
+             if (MainWindow *main = w.startedMain()) {
+                 main->findChild<MonthGrid *>()->setFocus();
+                 lookAtShown(*main, look);
+             }
          }},
         {QStringLiteral("formAlertEvent"), [](World &w, const Look &look) { lookAtAlert(w, false, look); }},
         {QStringLiteral("formAlertEvent-missed"), [](World &w, const Look &look) { lookAtAlert(w, true, look); }},
