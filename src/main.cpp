@@ -69,13 +69,13 @@ int main(int argc, char *argv[])
                 mainWindow->restoreFromTray();
         })) {
         instance.askRunningInstanceToShow();
-        showGeneralDialog(*state, nullptr, 4815, 1545, QStringLiteral("Tarrowby"),
-                          QStringLiteral("The program is already running!"), 615, QStringLiteral("Ok"), QString());
+        GeneralDialog::ask(nullptr, {MessageKind::Ok, QStringLiteral("Tarrowby"),
+                                     QStringLiteral("The program is already running!")});
         return 0;
     }
 
     DesktopPlatform platform;
-    FileErrorDialogReporter reporter(*state, nullptr);
+    FileErrorDialogReporter reporter(nullptr);
     Help help(Help::defaultHelpFilePath());
     AlertPresenter alerts(*state, platform);
     MainWindow window(*state, platform, reporter, help, alerts);

@@ -9,10 +9,9 @@ class Clock;
 class AlertWindow {
 public:
     virtual ~AlertWindow() = default;
-    // Shows the event AlertEventIndex (AlertMissed tells whether its day has
-    // passed) in front of other programs and returns when it has closed,
-    // leaving the remind-again choice in DialogResult.
-    virtual void showAlert() = 0;
+    // Shows the event at index (missed: its day has passed) in front of other
+    // programs and returns the remind-again choice when it has closed.
+    virtual RemindAnswer showAlert(int index, bool missed) = 0;
 };
 
 // Decides whether an event's alert is due, shows it, and records the answer.
@@ -32,8 +31,8 @@ public:
     ReminderClock &reminderClock() { return reminderClock_; }
 
 private:
-    void alertWindowOpen(int index, bool missed);
-    void recordAnswer(int index);
+    RemindAnswer alertWindowOpen(int index, bool missed);
+    void recordAnswer(int index, const RemindAnswer &answer);
 
     AppState &state_;
     const Clock &clock_;

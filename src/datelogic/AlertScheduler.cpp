@@ -71,6 +71,8 @@ void AlertScheduler::checkNewDay()
     if (today == checkedDay_)
         return;
     checkedDay_ = today;
+    if (newDay_)
+        newDay_();
     const int last = state_.eventCount;
     for (int i = 0; i <= last; ++i) {
         if (state_.events[i].remindAgain.state == Reminder::State::None)

@@ -27,6 +27,9 @@ public:
     AlertScheduler(const AlertScheduler &) = delete;
     AlertScheduler &operator=(const AlertScheduler &) = delete;
 
+    // Runs on the first look of each new day, before that day's alerts.
+    void onNewDay(std::function<void()> handler) { newDay_ = std::move(handler); }
+
     void tick();
     // The computer woke from sleep or the wall clock was set: catch up at
     // once instead of at the next minute tick.
@@ -43,6 +46,7 @@ private:
     AlertCheck &check_;
     QTimer &timer_;
     std::function<void()> finishStartup_;
+    std::function<void()> newDay_;
     QMetaObject::Connection connection_;
 
     QDate checkedDay_;

@@ -4,10 +4,10 @@
 
 #include <QDate>
 
-MonthLayout::MonthLayout(int year, int month)
+MonthLayout::MonthLayout(int year, int month) : first_(year, month, 1)
 {
     // Monday = 0 .. Sunday = 6; Friday to Sunday start in the first row.
-    const int weekday = QDate(year, month, 1).dayOfWeek() - 1;
+    const int weekday = first_.dayOfWeek() - 1;
     origin_ = weekday >= 4 ? weekday : weekday + Columns;
 
     const int previousLength = daysInMonth(month == 1 ? 12 : month - 1, year);
@@ -19,6 +19,11 @@ MonthLayout::MonthLayout(int year, int month)
     int next = 1;
     for (int k = origin_ + length; k < CellCount; ++k)
         cells_[k] = {next++, false};
+}
+
+QDate MonthLayout::date(int index) const
+{
+    return first_.addDays(index - origin_);
 }
 
 bool isShownYear(int year, int currentYear)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <array>
@@ -24,8 +25,11 @@ public:
     // always show.
     int originCell() const { return origin_; }
     const GridCell &cell(int index) const { return cells_.at(index); }
+    // The day a cell stands for, grey cells in their own month and year.
+    QDate date(int index) const;
 
 private:
+    QDate first_;
     int origin_ = 0;
     std::array<GridCell, CellCount> cells_{};
 };

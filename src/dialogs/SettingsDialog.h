@@ -5,6 +5,7 @@
 #include <array>
 
 class Autostart;
+class ControlSet;
 class Help;
 class QCheckBox;
 class QLineEdit;
@@ -27,9 +28,7 @@ signals:
     void settingsApplied();
 
 private:
-    QWidget *buildGeneralPage();
-    QWidget *buildTimePage();
-    QWidget *buildCategoriesPage();
+    void takeControls(const ControlSet &controls);
     void load();
     void apply();
     void switchAutostart(bool on);
@@ -47,6 +46,7 @@ private:
     QCheckBox *checkConfirmExit_ = nullptr;
     QCheckBox *checkConfirmRemoveE_ = nullptr;
     QCheckBox *checkConfirmRemoveN_ = nullptr;
+    QCheckBox *checkMarkDays_ = nullptr;
     QRadioButton *twelveHours_ = nullptr;
     QRadioButton *twentyFourHours_ = nullptr;
     std::array<QLineEdit *, 3> textOwnCategory_{};

@@ -57,7 +57,9 @@ HelpViewer::HelpViewer(const QString &helpFilePath, QWidget *parent)
     setWindowTitle(QStringLiteral("Tarrowby Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     list_->setObjectName(QStringLiteral("listTopics"));
+    list_->setAccessibleName(QStringLiteral("Topics"));
     text_->setObjectName(QStringLiteral("textTopic"));
+    text_->setAccessibleName(QStringLiteral("Topic"));
     text_->setOpenLinks(false);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);

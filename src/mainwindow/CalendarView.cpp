@@ -9,6 +9,7 @@
 #include "eventdata/TimeText.h"
 #include "mainwindow/CategoryPictures.h"
 #include "mainwindow/MonthGrid.h"
+#include "platform/Clock.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,8 +50,8 @@ void setDetail(QLabel *label, const QString &text)
 
 } // namespace
 
-CalendarView::CalendarView(AppState &state, QWidget *parent)
-    : QWidget(parent), state_(state),
+CalendarView::CalendarView(AppState &state, const Clock &clock, QWidget *parent)
+    : QWidget(parent), state_(state), clock_(clock),
       labelDateToday_(makeCaption(this, QStringLiteral("labelDateToday"), twipsRect(75, 75, 3735, 255), {})),
       listboxEvents_(new QListWidget(this)), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
       menuPopupEvent_(new QMenu(this))
@@ -62,6 +63,7 @@ CalendarView::CalendarView(AppState &state, QWidget *parent)
               QStringLiteral("No matching events found for this day."))
         ->lower();
     listboxEvents_->setObjectName(QStringLiteral("listboxEvents"));
+    listboxEvents_->setAccessibleName(QStringLiteral("Events of the day"));
     listboxEvents_->setGeometry(twipsRect(80, 330, 3735, 1590));
     listboxEvents_->installEventFilter(this);
     listboxEvents_->viewport()->installEventFilter(this);
@@ -69,6 +71,7 @@ CalendarView::CalendarView(AppState &state, QWidget *parent)
     connect(listboxEvents_, &QListWidget::itemDoubleClicked, this, &CalendarView::editRequested);
 
     grid_->setGeometry(twipsRect(3960, 0, 2775, 1995));
+    setTabOrder(grid_, listboxEvents_); // the lists of the month, its days, then the day's events
     buildDetails();
 
     menuPopupEvent_->setObjectName(QStringLiteral("menuPopupEvent"));
@@ -139,7 +142,6 @@ void CalendarView::showDetails()
     const int index = selectedEventIndex();
     if (index < 0)
         return;
-    state_.selectedEvent = static_cast<qint16>(index);
     const Event &event = state_.events[index];
     setDetail(labelTitle_, event.title);
     setDetail(labelComments_, event.description);
@@ -152,8 +154,14 @@ void CalendarView::showDetails()
 void CalendarView::drawMonth(int year, int month, int day)
 {
     grid_->drawMonthGrid(year, month, day);
+    markDays();
     labelDateToday_->setText(dateHeading(year, month, day));
     state_.displayedDateInfo = displayedDateRecord(year, month, day);
+}
+
+void CalendarView::markDays()
+{
+    grid_->showMarks(dayMarks(grid_->layout(), state_, clock_.today()), state_.markDays == 1);
 }
 
 bool CalendarView::hasEvents() const

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CategoryPictures;
+class Clock;
 class MonthGrid;
 class QLabel;
 class QListWidget;
@@ -16,11 +17,14 @@ class CalendarView : public QWidget {
     Q_OBJECT
 
 public:
-    CalendarView(AppState &state, QWidget *parent = nullptr);
+    CalendarView(AppState &state, const Clock &clock, QWidget *parent = nullptr);
 
     // Lists the events of the day, selects the first and draws its month.
     // yearText is compared as text, as the year list shows it.
     void showDay(int day, int month, const QString &yearText);
+
+    // Marks the drawn month's days anew, for a new day or a changed setting.
+    void markDays();
 
     bool hasEvents() const;
     // The event of the selected entry, -1 when nothing is selected.
@@ -45,6 +49,7 @@ private:
     void drawMonth(int year, int month, int day);
 
     AppState &state_;
+    const Clock &clock_;
     QLabel *labelDateToday_;
     QListWidget *listboxEvents_;
     QLabel *labelTitle_ = nullptr;

@@ -48,6 +48,8 @@ void CategoryPictures::showCategoryImage(const QString &category)
     const CategoryImage shown = categoryImageFor(category);
     if (categoryImageShowsName(shown))
         pictures_.at(shown)->setToolTip(plainToolTip(category));
+    if (shown != CategoryImage::None)
+        pictures_.at(shown)->setAccessibleName(category);
     for (const auto &[image, label] : pictures_)
         label->setVisible(image == shown);
 }

@@ -1,5 +1,7 @@
 #include "mainwindow/MonthGrid.h"
 
+#include "datelogic/GridKeys.h"
+#include "mainwindow/DayCell.h"
 #include "widgets/Twips.h"
 
 #include <QLabel>
@@ -23,9 +25,10 @@ QRect cellRect(int column, int top)
             twipsToPixels(CellHeight)};
 }
 
-QLabel *makeCell(QWidget *parent, const QString &name, const QColor &background)
+template <typename Cell = QLabel>
+Cell *makeCell(QWidget *parent, const QString &name, const QColor &background)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new Cell(parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
@@ -40,6 +43,7 @@ QLabel *makeCell(QWidget *parent, const QString &name, const QColor &background)
 MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pictureMonthlyCalendar"));
+    setFocusPolicy(Qt::StrongFocus);
     static const std::array<std::pair<const char *, const char *>, MonthLayout::Columns> headings{{
         {"labelMonday", "Mo"},
         {"labelTuesday", "Tu"},
@@ -55,7 +59,7 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent)
         heading->setGeometry(cellRect(column, HeadingTop));
     }
     for (int k = 0; k < MonthLayout::CellCount; ++k) {
-        QLabel *cell = makeCell(this, QStringLiteral("labelDay%1").arg(k), Qt::white);
+        DayCell *cell = makeCell<DayCell>(this, QStringLiteral("labelDay%1").arg(k), Qt::white);
         cell->setGeometry(cellRect(k % MonthLayout::Columns, CellTop + RowStep * (k / MonthLayout::Columns)));
         cell->installEventFilter(this);
         cells_[k] = cell;
@@ -65,6 +69,8 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent)
 void MonthGrid::drawMonthGrid(int year, int month, int day)
 {
     layout_ = MonthLayout(year, month);
+    // A kept day that the month lacks selects no cell.
+    selected_ = QDate(year, month, day);
     const QColor monthText = palette().color(QPalette::ButtonText);
     for (int k = 0; k < MonthLayout::CellCount; ++k) {
         const GridCell &gridCell = layout_.cell(k);
@@ -77,6 +83,57 @@ void MonthGrid::drawMonthGrid(int year, int month, int day)
         font.setBold(gridCell.inMonth && gridCell.day == day);
         label->setFont(font);
     }
+    showFocusFrame();
+}
+
+void MonthGrid::showMarks(const DayMarks &marks, bool shown)
+{
+    for (int k = 0; k < MonthLayout::CellCount; ++k) {
+        cells_[k]->setAccessibleName(dayCellText(marks[k]));
+        cells_[k]->setMarks(shown && marks[k].eventCount > 0, shown && marks[k].isToday);
+    }
+    // The grid takes the focus, so it reads as its selected day.
+    const int selected = selectedCell();
+    setAccessibleName(selected >= 0 ? dayCellText(marks[selected]) : QStringLiteral("Days of the month"));
+}
+
+int MonthGrid::selectedCell() const
+{
+    return selected_.isValid() ? layout_.originCell() + selected_.day() - 1 : -1;
+}
+
+void MonthGrid::showFocusFrame()
+{
+    const int selected = hasFocus() ? selectedCell() : -1;
+    for (int k = 0; k < MonthLayout::CellCount; ++k)
+        cells_[k]->setFocusFrame(k == selected);
+}
+
+void MonthGrid::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    showFocusFrame();
+}
+
+void MonthGrid::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    showFocusFrame();
+}
+
+void MonthGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (selected_.isValid())
+            emit addRequested();
+        return;
+    }
+    const std::optional<QDate> day = selected_.isValid() ? dayAfterKey(selected_, event->key()) : std::nullopt;
+    if (!day || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit dayRequested(*day);
 }
 
 bool MonthGrid::eventFilter(QObject *watched, QEvent *event)

@@ -27,6 +27,7 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
         {QLatin1StringView("ConfirmExit"), &settings.confirmExit},
         {QLatin1StringView("ConfirmRemoveE"), &settings.confirmRemoveE},
         {QLatin1StringView("ConfirmRemoveN"), &settings.confirmRemoveN},
+        {QLatin1StringView("MarkDays"), &settings.markDays},
         {QLatin1StringView("Top"), &position.mainTop},
         {QLatin1StringView("Left"), &position.mainLeft},
     };
@@ -85,7 +86,8 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
            + number("TimeFormat=", settings.timeFormat)
            + number("ConfirmExit=", settings.confirmExit)
            + number("ConfirmRemoveE=", settings.confirmRemoveE)
-           + number("ConfirmRemoveN=", settings.confirmRemoveN) + empty
+           + number("ConfirmRemoveN=", settings.confirmRemoveN)
+           + number("MarkDays=", settings.markDays) + empty
            + line("[Main window]", {})
            + number("Top=", position.mainTop)
            + number("Left=", position.mainLeft) + empty

@@ -16,7 +16,7 @@ protected:
     const QDate today{2026, 12, 6};
     FakeClock clock{today};
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
-    ScriptedAlertWindow window{*state};
+    ScriptedAlertWindow window;
     AlertCheck check{*state, clock, window};
 
     int add(const QString &date, qint16 notifyingDays)
@@ -73,7 +73,7 @@ TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
         check.checkEventAlert(index);
         std::vector<Shown> expected;
         if (row.alert != Alert::None)
-            expected.push_back({index, row.alert == Alert::Missed ? 1 : 0});
+            expected.push_back({index, row.alert == Alert::Missed});
         EXPECT_EQ(window.shown, expected) << row.name;
     }
 }
@@ -86,40 +86,37 @@ TEST_F(AlertCheckTest, RegularOnlyPassSkipsMissedAlertsAndTheFullPassGoesInTable
     add(storedText(today.addDays(9)), 3);
     check.checkEventAlert(passed, AlertCheck::Pass::RegularOnly);
     check.checkEventAlert(due, AlertCheck::Pass::RegularOnly);
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{due, 0}}));
+    EXPECT_EQ(window.shown, (std::vector<Shown>{{due, false}}));
     window.shown.clear();
     check.checkAllAlerts();
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, 1}, {due, 0}}));
+    EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, true}, {due, false}}));
 }
 
-// However long the window stayed open, a delay counts from the answer; an
-// answer left from an earlier window never counts.
+// However long the window stayed open, a delay counts from the answer.
 TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
 {
     const struct {
-        const char *answer;
+        const char *name;
+        RemindAnswer answer;
         Reminder::State state;
         qint16 notifyingDays;
-    } rows[] = {{"never", Reminder::State::Stopped, -3}, {"next", Reminder::State::Stopped, 3},
-                {"5", Reminder::State::Pending, 3},      {"", Reminder::State::Stopped, 3}};
-    window.whileOpen = [this] {
-        EXPECT_EQ(state->dialogResult, "");
-        clock.pass(12 * 60);
-    };
+    } rows[] = {{"never", RemindNever, Reminder::State::Stopped, -3},
+                {"next", RemindNextStart, Reminder::State::Stopped, 3},
+                {"5", remindAfter(5), Reminder::State::Pending, 3}};
+    window.whileOpen = [this] { clock.pass(12 * 60); };
     for (const auto &row : rows) {
         const int index = add(storedText(today.addDays(1)), 3);
-        state->dialogResult = "300";
         window.answers = {row.answer};
         check.checkEventAlert(index);
         const Reminder expected = reminderForAnswer(row.answer, clock.now().toMSecsSinceEpoch());
-        ASSERT_EQ(expected.state, row.state) << row.answer;
-        EXPECT_EQ(state->events[index].remindAgain, expected) << row.answer;
-        EXPECT_EQ(state->events[index].notifyingDays, row.notifyingDays) << row.answer;
+        ASSERT_EQ(expected.state, row.state) << row.name;
+        EXPECT_EQ(state->events[index].remindAgain, expected) << row.name;
+        EXPECT_EQ(state->events[index].notifyingDays, row.notifyingDays) << row.name;
     }
     // After a missed alert nothing is recorded.
     state->lastCheck = "20200101";
     const int passed = add(storedText(today.addDays(-1)), 3);
-    window.answers = {"never"};
+    window.answers = {RemindNever};
     check.checkEventAlert(passed);
     EXPECT_EQ(state->events[passed].remindAgain, Reminder());
     EXPECT_EQ(state->events[passed].notifyingDays, 3);

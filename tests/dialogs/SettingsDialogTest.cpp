@@ -59,9 +59,11 @@ TEST_F(SettingsDialogTest, ShowsTheSettingsOnThreePages)
     state.mute = 1;
     state.confirmExit = 0;
     state.timeFormat = 12;
+    state.markDays = 1;
     state.userCategories = {QStringLiteral("Choir"), QString(), QStringLiteral("Gym")};
     open();
     EXPECT_TRUE(control<QCheckBox>("checkMute")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("checkMarkDays")->isChecked());
     EXPECT_FALSE(control<QCheckBox>("checkConfirmExit")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("optTimeFormat12")->isChecked());
     EXPECT_EQ(control<QLineEdit>("textOwnCategory2")->text(), "Gym");
@@ -81,6 +83,7 @@ TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
     QSignalSpy applied(dialog.get(), &SettingsDialog::settingsApplied);
     tick("checkLoadMinimized", true);
     tick("checkConfirmRemoveN", false);
+    tick("checkMarkDays", true);
     tick("optTimeFormat12", true);
     QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "A very long category name");
     ok();
@@ -89,6 +92,7 @@ TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
     EXPECT_EQ(state.loadMinimized, 1);
     EXPECT_EQ(state.confirmRemoveN, 0);
     EXPECT_EQ(state.confirmRemoveE, 1);
+    EXPECT_EQ(state.markDays, 1);
     EXPECT_EQ(state.timeFormat, 12);
     EXPECT_EQ(state.userCategories[0], "A very long cate"); // typing stops at 16 characters
     EXPECT_FALSE(QFile::exists(entryPath()));                // autostart was left as it was

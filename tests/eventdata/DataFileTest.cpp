@@ -345,12 +345,14 @@ TEST(DataFolder, CommandLineThenAProgramFolderInUseOrWritableThenThePrivateUserF
     DataFolderFixture program;
     DataFolderFixture base;
     const QString user = base.file("per-user/Tarrowby");
-    EXPECT_EQ(resolveDataFolder("/some folder/with blanks", program.path(), user), "/some folder/with blanks");
+    const QString named = base.file("some folder/with blanks");
+    EXPECT_EQ(resolveDataFolder(named, program.path(), user), named);
     EXPECT_EQ(resolveDataFolder("", program.path(), user), program.path()); // writable
     EXPECT_FALSE(QFileInfo::exists(user));
     EXPECT_EQ(resolveDataFolder("", base.file("no such program folder"), user), user);
-    EXPECT_EQ(base.permissions("per-user/Tarrowby"),
-              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    for (const char *created : {"some folder/with blanks", "per-user/Tarrowby"})
+        EXPECT_EQ(base.permissions(created), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)
+            << created;
     program.write("tarrow.ini", "");
     ASSERT_TRUE(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const bool rootWrites = QFileInfo(program.path()).isWritable();

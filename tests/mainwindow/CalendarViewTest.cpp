@@ -2,9 +2,12 @@
 
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
+#include "datelogic/DayMark.h"
+#include "mainwindow/DayCell.h"
 #include "mainwindow/MonthGrid.h"
 #include "menus/MenuStyle.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -40,7 +43,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, key, modifiers);
     }
-    QLabel *cell(int k) const { return window.findChild<QLabel *>(QStringLiteral("labelDay%1").arg(k)); }
+    DayCell *cell(int k) const { return window.findChild<DayCell *>(QStringLiteral("labelDay%1").arg(k)); }
+    MonthGrid *grid() const { return window.findChild<MonthGrid *>(); }
+    // The cells with an event mark and with today's frame.
+    std::pair<std::vector<int>, std::vector<int>> marked() const
+    {
+        std::pair<std::vector<int>, std::vector<int>> found;
+        for (int k = 0; k < MonthLayout::CellCount; ++k) {
+            if (cell(k)->hasEventMark())
+                found.first.push_back(k);
+            if (cell(k)->hasTodayFrame())
+                found.second.push_back(k);
+        }
+        return found;
+    }
     QListWidget *dayList() const { return window.findChild<QListWidget *>("listboxEvents"); }
     QString heading() const { return window.findChild<QLabel *>("labelDateToday")->text(); }
     QString text(const char *name) const { return window.findChild<QLabel *>(name)->text(); }
@@ -64,7 +80,7 @@ protected:
     {
         QString title;
         QString message;
-        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *dialog) {
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *dialog) {
             title = dialog->windowTitle();
             if (auto *label = dialog->findChild<QLabel *>("labelMessage"))
                 message = label->text();
@@ -300,7 +316,7 @@ TEST_F(CalendarViewTest, F5OpensTheDiagnosticsOnlyWithAModifier)
     startUp();
     const auto diagnosticsFrom = [&](Qt::KeyboardModifiers modifiers) {
         QString data;
-        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *dialog) {
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *dialog) {
             if (dialog->objectName() == "formErrorTracking")
                 data = dialog->findChild<QPlainTextEdit *>("textUsefulData")->toPlainText();
             dialog->reject();
@@ -492,4 +508,57 @@ TEST_F(CalendarViewTest, SettingsOkRedrawsTheDayInTheNewClock)
     action("menuFileSettings")->trigger();
     EXPECT_EQ(state->timeFormat, 12);
     EXPECT_EQ(text("labelTime"), "1:30 PM");
+}
+
+// December 2026: cell 8 is the 1st, cell 0 November 23, cell 41 January 3.
+TEST_F(CalendarViewTest, MarksFollowTheSettingEveryRedrawAndANewDay)
+{
+    startWith({makeEvent("Dentist", "20261210"), makeEvent("Party", "20270103")});
+    EXPECT_EQ(marked(), (std::pair<std::vector<int>, std::vector<int>>{}));
+    state->markDays = 1;
+    QTest::mouseClick(cell(17), Qt::LeftButton);
+    EXPECT_EQ(marked(), (std::pair<std::vector<int>, std::vector<int>>{{17, 41}, {13}}));
+
+    platform.clock_.pass(24 * 60 * 60); // the 7th comes while the program runs
+    platform.clockChanged();
+    EXPECT_EQ(marked().second, std::vector<int>{14});
+    EXPECT_EQ(heading(), "December 10, 2026");
+}
+
+TEST_F(CalendarViewTest, CellsAndTheGridReadAsTheirDays)
+{
+    startWith({makeEvent("Dentist", "20261210")});
+    const auto spoken = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const DayMarks marks = dayMarks(MonthLayout(2026, 12), *state, QDate(2026, 12, 6));
+    for (const int k : {0, 17, 41})
+        EXPECT_EQ(spoken(cell(k)), dayCellText(marks[k])) << k;
+    EXPECT_EQ(spoken(grid()), dayCellText(marks[13])); // the selected day
+}
+
+TEST_F(CalendarViewTest, GridKeysMoveTheDayAsClicksDoAndEnterAdds)
+{
+    startUp();
+    grid()->setFocus();
+    EXPECT_TRUE(cell(13)->hasFocusFrame());
+    QTest::keyClick(grid(), Qt::Key_Right);
+    EXPECT_EQ(heading(), "December 7, 2026");
+    QTest::keyClick(grid(), Qt::Key_PageUp);
+    EXPECT_EQ(heading(), "November 7, 2026");
+    EXPECT_EQ(combo("comboMonth")->currentText(), "November");
+
+    showMonth("January", "2026");
+    // January 7 up a week is December 31, 2025, before the shown range.
+    const auto [title, message] = dialogFrom([this] { QTest::keyClick(grid(), Qt::Key_Up); });
+    EXPECT_EQ(title, "Date out of range");
+    EXPECT_EQ(combo("comboMonth")->currentText(), "January");
+
+    QString opened;
+    whenModalOpens([&opened](QDialog *dialog) {
+        opened = dialog->objectName();
+        dialog->reject();
+    });
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(opened, "formAddEditEvent");
 }

@@ -16,6 +16,7 @@
 #include "help/Help.h"
 #include "help/HelpViewer.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/MonthGrid.h"
 #include "notes/NotesFile.h"
 #include "platform/Autostart.h"
 #include "FakePlatform.h"
@@ -37,7 +38,7 @@ struct WindowGallery::World {
     RecordingReporter reporter;
     AppState state;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
-    ScriptedAlertWindow alerts{state};
+    ScriptedAlertWindow alerts;
     std::unique_ptr<MainWindow> main;
 
     World()
@@ -90,7 +91,7 @@ void lookAtShown(QWidget &window, const Look &look)
 // A modal window is looked at while open's exec() shows it, then closed.
 void lookAtModal(const std::function<void()> &open, const Look &look)
 {
-    const QPointer<QTimer> watch = whenModalOpens([&look](QDialog *dialog) {
+    const QPointer<ModalWatch> watch = whenModalOpens([&look](QDialog *dialog) {
         look(*dialog);
         dialog->reject();
     });
@@ -100,9 +101,7 @@ void lookAtModal(const std::function<void()> &open, const Look &look)
 
 void lookAtAlert(World &world, bool missed, const Look &look)
 {
-    world.state.alertEventIndex = 1;
-    world.state.alertMissed = missed ? 1 : 0;
-    AlertDialog alert(world.state, world.platform);
+    AlertDialog alert(world.state, world.platform, 1, missed);
     lookAtShown(alert, look);
 }
 
@@ -154,6 +153,14 @@ WindowGallery::WindowGallery()
              if (MainWindow *main = w.startedMain())
                  lookAtShown(*main, look);
          }},
+        {QStringLiteral("formMain-marked"),
+         [](World &w, const Look &look) {
+             w.folder.write("tarrow.ini", "MarkDays=1\r\n");
+             if (MainWindow *main = w.startedMain()) {
+                 main->findChild<MonthGrid *>()->setFocus();
+                 lookAtShown(*main, look);
+             }
+         }},
         {QStringLiteral("formAlertEvent"), [](World &w, const Look &look) { lookAtAlert(w, false, look); }},
         {QStringLiteral("formAlertEvent-missed"), [](World &w, const Look &look) { lookAtAlert(w, true, look); }},
         {QStringLiteral("formAddEditEvent-add"), [](World &w, const Look &look) { lookAtEventDialog(w, false, look); }},
@@ -201,7 +208,7 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-YesNo-removal"),
          [](World &w, const Look &look) {
-             lookAtModal([&w] { confirmRemoval(w.state, nullptr, QStringLiteral("Dentist appointment"),
+             lookAtModal([&w] { confirmRemoval(nullptr, QStringLiteral("Dentist appointment"),
                                                QStringLiteral("event"), w.state.confirmRemoveE); },
                          look);
          }},
@@ -215,23 +222,23 @@ void WindowGallery::addMessages()
                  lookAtModal([main] { main->addNote(); }, look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-file"),
-         [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+         [](World &, const Look &look) {
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"),
                                                                 FileError::PermissionDenied, QString()); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-kept"),
-         [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+         [](World &, const Look &look) {
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
                                                                 FileError::PathFileAccess,
                                                                 QStringLiteral("tarrow.ini.bak12")); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-changed"),
-         [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+         [](World &, const Look &look) {
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileChanged(QStringLiteral("calendar.dat"),
                                                                   QStringLiteral("calendar.dat.bak12")); },
                          look);
@@ -253,8 +260,8 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-Alert"),
          [](World &, const Look &look) {
-             GeneralDialog dialog(4815, 1545, QStringLiteral("Tarrowby"), QStringLiteral("The program is already running!"),
-                                  615, QStringLiteral("Alert"), QString());
+             GeneralDialog dialog({MessageKind::Alert, QStringLiteral("Tarrowby"),
+                                   QStringLiteral("The program is already running!")});
              lookAtShown(dialog, look);
          }},
         {QStringLiteral("formGeneralDialog-Update"),
