@@ -16,6 +16,7 @@ EventForm timedForm(const QString &hours, const QString &minutes, bool twelveHou
 
 } // namespace
 
+// The 12-hour clock's ends are rows of the round trip below.
 TEST(EventForm, DateAndTimeAreStoredAsTyped)
 {
     const struct {
@@ -25,17 +26,8 @@ TEST(EventForm, DateAndTimeAreStoredAsTyped)
         const char *time;
     } rows[] = {
         {"one-time", {"t", "2027", "March", "5", "", ""}, "20270305", "    "},
-        {"every year", {"t", "", "December", "31", "", ""}, "00001231", "    "},
-        {"first day of the year", {"t", "2027", "January", "1", "", ""}, "20270101", "    "},
-        {"midnight", timedForm("0", "0"), "20270305", "0000"},
-        {"last minute", timedForm("23", "59"), "20270305", "2359"},
         {"single digits", timedForm("9", "5"), "20270305", "0905"},
-        {"12 AM is midnight", timedForm("12", "30", true, false), "20270305", "0030"},
-        {"12 PM is noon", timedForm("12", "30", true, true), "20270305", "1230"},
-        {"1 AM", timedForm("1", "00", true, false), "20270305", "0100"},
         {"11 AM", timedForm("11", "00", true, false), "20270305", "1100"},
-        {"1 PM", timedForm("1", "00", true, true), "20270305", "1300"},
-        {"11 PM", timedForm("11", "59", true, true), "20270305", "2359"},
         {"0 with PM is taken as typed", timedForm("0", "15", true, true), "20270305", "0015"},
         {"13 with PM is taken as typed", timedForm("13", "30", true, true), "20270305", "1330"},
         {"PM on the 24-hour clock is no PM", timedForm("3", "30", false, true), "20270305", "0330"},
