@@ -11,6 +11,7 @@
 #include "eventdata/Categories.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/DateText.h"
+#include "eventdata/Event.h"
 #include "eventdata/TimeText.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
@@ -30,9 +31,9 @@
 
 namespace {
 
-constexpr int TitleLength = 64;
+constexpr int TitleLength = Event::TitleLength;
 constexpr int NoLimit = 0; // a sound file's path is taken whole, however long
-constexpr int DescriptionLength = 256;
+constexpr int DescriptionLength = Event::DescriptionLength;
 const QString AddCaption = QStringLiteral("Add event");
 const QString EditCaption = QStringLiteral("Edit event");
 
