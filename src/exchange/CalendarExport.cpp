@@ -32,8 +32,9 @@ icaltimetype startOf(const Event &event)
     return start;
 }
 
-// ACTION:DISPLAY, TRIGGER;VALUE=DURATION:-PnD. A switched-off alert (a
-// negative lead time) exports no alarm: the user asked not to be alerted.
+// ACTION:DISPLAY, TRIGGER:-PnD (a duration, the trigger's default type). A
+// switched-off alert (a negative lead time) exports no alarm: the user asked
+// not to be alerted.
 icalcomponent *alarmFor(const Event &event)
 {
     icaldurationtype before = icaldurationtype_null_duration();
@@ -42,9 +43,8 @@ icalcomponent *alarmFor(const Event &event)
     icaltriggertype trigger{};
     trigger.time = icaltime_null_time();
     trigger.duration = before;
-    icalproperty *triggerProperty = icalproperty_new_trigger(trigger);
-    icalproperty_add_parameter(triggerProperty, icalparameter_new_value(ICAL_VALUE_DURATION));
-    return icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY), triggerProperty,
+    return icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY),
+                               icalproperty_new_trigger(trigger),
                                icalproperty_new_description(event.title.toUtf8().constData()), nullptr);
 }
 
