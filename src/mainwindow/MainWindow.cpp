@@ -23,6 +23,7 @@
 #include "find/FindDialog.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
+#include "mainwindow/ExchangeCommands.h"
 #include "mainwindow/MonthGrid.h"
 #include "mainwindow/WindowPlacement.h"
 #include "menus/WndCoolMenu.h"
@@ -70,6 +71,8 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
     buildWindow();
+    exchange_ = std::make_unique<ExchangeCommands>(state_, calendarFile_, fileReports_, platform.clock(), this,
+                                                   [this] { showDisplayedDay(); });
     coolMenu_ = new WndCoolMenu(this);
     connect(coolMenu_->helpObj(), &HelpCallBack::menuHelp, this, &MainWindow::helpObjMenuHelp);
     coolMenu_->install(calendar_->eventMenu());
@@ -171,6 +174,13 @@ void MainWindow::buildMenus()
                         QStringLiteral("menuFileUpdate")),
             &QAction::triggered, this, &MainWindow::checkForUpdate);
     addSeparator(menuFile, 0);
+    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Import events from an iCalendar or vCard file|&Import events..."),
+                                   QStringLiteral("menuFileImportEvents")),
+            &QAction::triggered, this, [this] { exchange_->importEvents(); });
+    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Export the events to an iCalendar file|&Export events..."),
+                                   QStringLiteral("menuFileExportEvents")),
+            &QAction::triggered, this, [this] { exchange_->exportEvents(); });
+    addSeparator(menuFile, 10);
     connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings")),
             &QAction::triggered, this, [this] {
                 SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
