@@ -35,11 +35,13 @@ constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
                        "  --help     show this text and exit\n"
                        "  --version  show the version and exit\n";
 
-// The data folder as the program would take it from its command line.
-QString dataFolderFor(const QString &commandLine)
+// The data folder as the program would take it from its command line, by
+// one of the two rules: the export only reads, so it creates nothing.
+using FolderRule = QString (*)(const QString &, const QString &, const QString &);
+QString dataFolderFor(const QString &commandLine, FolderRule rule)
 {
-    return resolveDataFolder(commandLine, QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return rule(commandLine, QCoreApplication::applicationDirPath(),
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 int exportWithoutWindow(int argc, char *argv[])
@@ -52,8 +54,8 @@ int exportWithoutWindow(int argc, char *argv[])
         return 2;
     }
     QString failure;
-    const int status = runExportCommand(arguments[2], dataFolderFor(arguments.mid(3).join(QLatin1Char(' '))),
-                                        QDateTime::currentDateTimeUtc(), failure);
+    const QString dataFolder = dataFolderFor(arguments.mid(3).join(QLatin1Char(' ')), chooseDataFolder);
+    const int status = runExportCommand(arguments[2], dataFolder, QDateTime::currentDateTimeUtc(), failure);
     if (status != 0)
         std::fprintf(stderr, "tarrow: export failed: %s\n", failure.toLocal8Bit().constData());
     return status;
@@ -84,7 +86,7 @@ int main(int argc, char *argv[])
     // The whole command line is the data folder, blanks included.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     auto state = std::make_unique<AppState>();
-    state->dataFolder = dataFolderFor(commandLine);
+    state->dataFolder = dataFolderFor(commandLine, resolveDataFolder);
 
     MainWindow *mainWindow = nullptr;
     SingleInstance instance(state->dataFolder);
@@ -99,13 +101,13 @@ int main(int argc, char *argv[])
                 mainWindow->restoreFromTray();
         })) {
         instance.askRunningInstanceToShow();
-        showGeneralDialog(*state, nullptr, 4815, 1545, QStringLiteral("Tarrowby"),
-                          QStringLiteral("The program is already running!"), 615, QStringLiteral("Ok"), QString());
+        GeneralDialog::ask(nullptr, {MessageKind::Ok, QStringLiteral("Tarrowby"),
+                                     QStringLiteral("The program is already running!")});
         return 0;
     }
 
     DesktopPlatform platform;
-    FileErrorDialogReporter reporter(*state, nullptr);
+    FileErrorDialogReporter reporter(nullptr);
     Help help(Help::defaultHelpFilePath());
     AlertPresenter alerts(*state, platform);
     MainWindow window(*state, platform, reporter, help, alerts);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "datelogic/ReminderClock.h"
+
 #include <QDialog>
 
+class ControlSet;
 class Platform;
 class QComboBox;
 class QLabel;
@@ -9,26 +12,30 @@ struct AppState;
 struct Event;
 
 // Reminds of one event: its title, date, description and the days left,
-// with its sound, and asks when to remind again. The answer ("never",
-// "next" or minutes) is left in DialogResult however the window closes.
+// with its sound, and asks when to remind again.
 class AlertDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the event AlertEventIndex; AlertMissed tells that its day has passed.
-    AlertDialog(AppState &state, Platform &platform, QWidget *parent = nullptr);
+    // Shows the event at index; missed tells that its day has passed.
+    AlertDialog(const AppState &state, Platform &platform, int index, bool missed, QWidget *parent = nullptr);
+
+    // The choice in the list, however the window was closed.
+    RemindAnswer answer() const { return answer_; }
 
     void done(int result) override;
 
 private:
     void buildWindow();
+    void buildRemindAgain(const ControlSet &controls);
     void fillFrom(const Event &event);
     void showDaysLeft(const Event &event);
     void remindAgainChosen();
 
-    AppState &state_;
+    const AppState &state_;
     Platform &platform_;
     bool missed_;
+    RemindAnswer answer_;
 
     QLabel *labelDate_ = nullptr;
     QLabel *labelDaysLeft_ = nullptr;

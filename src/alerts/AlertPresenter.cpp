@@ -8,15 +8,16 @@
 
 AlertPresenter::AlertPresenter(AppState &state, Platform &platform) : state_(state), platform_(platform) {}
 
-void AlertPresenter::showAlert()
+RemindAnswer AlertPresenter::showAlert(int index, bool missed)
 {
     // A hidden owner cannot centre the window; the screen does instead.
     QWidget *owner = parent_ && parent_->isVisible() ? parent_.data() : nullptr;
-    AlertDialog dialog(state_, platform_, owner);
+    AlertDialog dialog(state_, platform_, index, missed, owner);
     const QRect area = owner ? owner->geometry() : QGuiApplication::primaryScreen()->availableGeometry();
     dialog.move(area.center() - dialog.rect().center());
     // Modal before it is shown: exec() cannot make a visible window modal.
     dialog.setWindowModality(Qt::ApplicationModal);
     platform_.bringToFront(&dialog);
     dialog.exec();
+    return dialog.answer();
 }

@@ -14,7 +14,7 @@ class AlertPresenter : public AlertWindow {
 public:
     AlertPresenter(AppState &state, Platform &platform);
     void setParentWindow(QWidget *window) { parent_ = window; }
-    void showAlert() override;
+    RemindAnswer showAlert(int index, bool missed) override;
 
 private:
     AppState &state_;

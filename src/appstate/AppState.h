@@ -22,14 +22,4 @@ struct AppState : EventTable, NoteTable, Settings, MainWindowPosition {
     // Set while the program itself changes the displayed date, so the month and
     // year lists ignore their change signals.
     bool navigating = true;
-    qint16 selectedEvent = -1;
-    qint16 openNoteIndex = -1;
-
-    // The alert window's event and whether its date has already passed.
-    qint16 alertEventIndex = -1;
-    qint16 alertMissed = 0;
-    // The answer the last modal dialog left: a button caption of the general
-    // dialog, or the alert window's remind-again choice.
-    QString dialogResult;
-    bool dialogCheckbox = false;
 };

@@ -30,10 +30,8 @@ void AlertCheck::checkEventAlert(int index, Pass pass)
             alertWindowOpen(index, true);
         return;
     }
-    if (*left <= notifyingDays) {
-        alertWindowOpen(index, false);
-        recordAnswer(index);
-    }
+    if (*left <= notifyingDays)
+        recordAnswer(index, alertWindowOpen(index, false));
 }
 
 void AlertCheck::checkAllAlerts()
@@ -43,19 +41,16 @@ void AlertCheck::checkAllAlerts()
         checkEventAlert(i);
 }
 
-void AlertCheck::alertWindowOpen(int index, bool missed)
+RemindAnswer AlertCheck::alertWindowOpen(int index, bool missed)
 {
-    state_.alertMissed = missed ? 1 : 0;
-    state_.alertEventIndex = qint16(index);
-    state_.dialogResult.clear(); // a window closed without an answer leaves no reminder
-    window_.showAlert();
+    return window_.showAlert(index, missed);
 }
 
 // A delay counts from the moment it was chosen, however long the window was open.
-void AlertCheck::recordAnswer(int index)
+void AlertCheck::recordAnswer(int index, const RemindAnswer &answer)
 {
     Event &event = state_.events[index];
-    if (state_.dialogResult == QLatin1String("never"))
+    if (answer.when == RemindAnswer::When::Never)
         event.notifyingDays = qint16(-event.notifyingDays);
-    event.remindAgain = reminderForAnswer(state_.dialogResult, reminderClock_.nowMs());
+    event.remindAgain = reminderForAnswer(answer, reminderClock_.nowMs());
 }

@@ -9,10 +9,9 @@ class Clock;
 class AlertWindow {
 public:
     virtual ~AlertWindow() = default;
-    // Shows the event AlertEventIndex (AlertMissed tells whether its day has
-    // passed) in front of other programs and returns when it has closed,
-    // leaving the remind-again choice in DialogResult.
-    virtual void showAlert() = 0;
+    // Shows the event at index (missed: its day has passed) in front of other
+    // programs and returns the remind-again choice when it has closed.
+    virtual RemindAnswer showAlert(int index, bool missed) = 0;
 };
 
 // Decides whether an event's alert is due, shows it, and records the answer.
@@ -27,13 +26,13 @@ public:
 
     void checkEventAlert(int index, Pass pass = Pass::All);
     void checkAllAlerts();
-    void alertWindowOpen(int index, bool missed);
+    RemindAnswer alertWindowOpen(int index, bool missed);
 
     // The clock the answers' reminders are due by.
     ReminderClock &reminderClock() { return reminderClock_; }
 
 private:
-    void recordAnswer(int index);
+    void recordAnswer(int index, const RemindAnswer &answer);
 
     AppState &state_;
     const Clock &clock_;

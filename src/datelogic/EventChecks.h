@@ -1,21 +1,13 @@
 #pragma once
 
+#include "datelogic/EventForm.h"
+
 #include <QDate>
 #include <QString>
 
 #include <optional>
 
 struct EventTable;
-
-// The fields of the event dialog as typed.
-struct EventForm {
-    QString title;
-    QString year;      // empty: every year
-    QString monthName;
-    QString day;
-    QString hours;     // empty with minutes empty: no time of day
-    QString minutes;
-};
 
 struct CheckMessage {
     QString title;

@@ -1,6 +1,5 @@
 #include "datelogic/ReminderClock.h"
 
-#include "eventdata/NumberText.h"
 #include "platform/Clock.h"
 
 #include <QtGlobal>
@@ -17,12 +16,11 @@ qint64 clockJump(const ClockReading &before, const ClockReading &after)
     return qAbs(jump) > ClockJumpToleranceMs ? jump : 0;
 }
 
-Reminder reminderForAnswer(const QString &answer, qint64 nowMs)
+Reminder reminderForAnswer(const RemindAnswer &answer, qint64 nowMs)
 {
-    const Int16Reading minutes = readInt16(answer, Rounding::NearestEven);
-    if (minutes.error != 0 || minutes.value < 1)
+    if (answer.when != RemindAnswer::When::After || answer.minutes < 1)
         return {Reminder::State::Stopped, 0};
-    return {Reminder::State::Pending, nowMs + minutes.value * MinuteMs};
+    return {Reminder::State::Pending, nowMs + answer.minutes * MinuteMs};
 }
 
 bool isDue(const Reminder &reminder, qint64 nowMs)

@@ -23,10 +23,21 @@ constexpr qint64 ClockJumpToleranceMs = 2000;
 // with the boot clock (across a sleep, too).
 qint64 clockJump(const ClockReading &before, const ClockReading &after);
 
-// The reminder an alert window's answer asks for, chosen at nowMs: a number
-// of minutes (1 to 32767) is due that much later, "next", "never" and
-// anything else stop the alerts for this run.
-Reminder reminderForAnswer(const QString &answer, qint64 nowMs);
+// When the user wants to be reminded again, as the alert window answers.
+struct RemindAnswer {
+    enum class When {
+        After,     // minutes from the answer
+        NextStart, // not again in this run
+        Never,     // not again for this event, until it is edited
+    };
+    When when = When::NextStart;
+    int minutes = 0;
+    bool operator==(const RemindAnswer &) const = default;
+};
+
+// The reminder an answer given at nowMs asks for: a delay of at least a
+// minute is due that much later; anything else stops the alerts for this run.
+Reminder reminderForAnswer(const RemindAnswer &answer, qint64 nowMs);
 
 bool isDue(const Reminder &reminder, qint64 nowMs);
 

@@ -1,6 +1,7 @@
 #include "dialogs/AboutWindow.h"
 
 #include "appstate/ProgramInfo.h"
+#include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
 #include "platform/Platform.h"
@@ -17,14 +18,6 @@ namespace {
 constexpr int ClientWidth = 6255;
 constexpr int ClientHeight = 3705;
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
@@ -34,9 +27,25 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
     setFont(programFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
 
-    auto *shape = new QFrame(this);
-    shape->setObjectName(QStringLiteral("shapeForm"));
-    shape->setGeometry(rect());
+    using enum ControlKind;
+    const ControlSet controls(this, {
+        {Frame, u"shapeForm", {}, 0, 0, ClientWidth, ClientHeight},
+        {Heading, u"labelCaption", u"About", 240, 180, 3000, 255, {}, 0, u"shapeForm"},
+        {Label, u"labelTarrowby", u"Tarrowby", 240, 480, 5000, 600, {}, 0, u"shapeForm"},
+        {Label, u"labelVersion", {}, 240, 1080, 3000, 255, {}, 0, u"shapeForm"},
+        {Frame, u"frameAbout", {}, 240, 1440, 5775, 1560, {}, 0, u"shapeForm"},
+        {Label, u"Label2", u"World Wide Web:", 0, 0, 1500, 255, {}, 0, u"frameAbout"},
+        {Label, u"labelWebSite", {}, 1560, 0, 4200, 255, {}, 0, u"frameAbout"},
+        {Label, u"Label3", u"E-mail:", 0, 300, 1500, 255, {}, 0, u"frameAbout"},
+        {Label, u"labelEmail", {}, 1560, 300, 4200, 255, {}, 0, u"frameAbout"},
+        {Label, u"Label4", u"Fax:", 0, 600, 1500, 255, {}, 0, u"frameAbout"},
+        {Label, u"labelFax", {}, 1560, 600, 4200, 255, {}, 0, u"frameAbout"},
+        {Label, u"Label1", {}, 0, 1020, 5775, 495, {}, 0, u"frameAbout"},
+        {Line, u"lineDivider", {}, 0, 3120, ClientWidth, 30, {}, 0, u"shapeForm"},
+        {Button, u"commandOK", u"&OK", 4920, 3240, 1095, 375, {}, 0, u"shapeForm"},
+    });
+
+    auto *shape = controls.get<QFrame>(u"shapeForm");
     shape->setFrameShape(QFrame::Box);
     shape->setAutoFillBackground(true);
     QPalette white = shape->palette();
@@ -44,58 +53,31 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
     white.setColor(QPalette::WindowText, Qt::black);
     shape->setPalette(white);
 
-    QLabel *caption = addLabel(shape, QStringLiteral("labelCaption"), QStringLiteral("About"),
-                               twipsRect(240, 180, 3000, 255));
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-
-    QLabel *name = addLabel(shape, QStringLiteral("labelTarrowby"), QStringLiteral("Tarrowby"),
-                            twipsRect(240, 480, 5000, 600));
-    QFont large = bold;
-    large.setPointSizeF(bold.pointSizeF() * 2.4);
+    auto *name = controls.get<QLabel>(u"labelTarrowby");
+    QFont large = name->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 2.4);
     name->setFont(large);
-
-    addLabel(shape, QStringLiteral("labelVersion"), QStringLiteral("Version: ") + ProgramInfo::Version,
-             twipsRect(240, 1080, 3000, 255));
-
-    auto *about = new QFrame(shape);
-    about->setObjectName(QStringLiteral("frameAbout"));
-    about->setGeometry(twipsRect(240, 1440, 5775, 1560));
-    addLabel(about, QStringLiteral("Label2"), QStringLiteral("World Wide Web:"), twipsRect(0, 0, 1500, 255));
-    addLink(about, QStringLiteral("labelWebSite"), QString(ProgramInfo::WebSite), QUrl(QString(ProgramInfo::WebSite)),
-            0);
-    addLabel(about, QStringLiteral("Label3"), QStringLiteral("E-mail:"), twipsRect(0, 300, 1500, 255));
-    addLink(about, QStringLiteral("labelEmail"), QString(ProgramInfo::SupportMail),
-            QUrl(QStringLiteral("mailto:") + ProgramInfo::SupportMail), 300);
-    addLabel(about, QStringLiteral("Label4"), QStringLiteral("Fax:"), twipsRect(0, 600, 1500, 255));
-    addLabel(about, QStringLiteral("labelFax"), QString(ProgramInfo::Fax), twipsRect(1560, 600, 4200, 255));
-    QLabel *notice = addLabel(about, QStringLiteral("Label1"), QString(ProgramInfo::Notice),
-                              twipsRect(0, 1020, 5775, 495));
+    controls.get<QLabel>(u"labelVersion")->setText(QStringLiteral("Version: ") + ProgramInfo::Version);
+    makeLink(controls.get<QLabel>(u"labelWebSite"), QString(ProgramInfo::WebSite), QUrl(QString(ProgramInfo::WebSite)));
+    makeLink(controls.get<QLabel>(u"labelEmail"), QString(ProgramInfo::SupportMail),
+             QUrl(QStringLiteral("mailto:") + ProgramInfo::SupportMail));
+    controls.get<QLabel>(u"labelFax")->setText(QString(ProgramInfo::Fax));
+    auto *notice = controls.get<QLabel>(u"Label1");
+    notice->setText(QString(ProgramInfo::Notice));
     notice->setWordWrap(true);
 
-    auto *divider = new QFrame(shape);
-    divider->setObjectName(QStringLiteral("lineDivider"));
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    divider->setGeometry(twipsRect(0, 3120, ClientWidth, 30));
-
-    auto *ok = new QPushButton(QStringLiteral("&OK"), shape);
-    ok->setObjectName(QStringLiteral("commandOK"));
+    auto *ok = controls.get<QPushButton>(u"commandOK");
+    ok->setAutoDefault(true);
     ok->setDefault(true);
-    ok->setGeometry(twipsRect(4920, 3240, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AboutWindow::addLink(QWidget *parent, const QString &name, const QString &text, const QUrl &target,
-                          int top)
+void AboutWindow::makeLink(QLabel *link, const QString &text, const QUrl &target)
 {
     // Our own constant, so the link markup is safe; the label shows it blue
     // with a hand pointer and hands the click to the platform.
-    QLabel *link = addLabel(parent, name,
-                            QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toString().toHtmlEscaped(),
-                                                                       text.toHtmlEscaped()),
-                            twipsRect(1560, top, 4200, 255));
+    link->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toString().toHtmlEscaped(), text.toHtmlEscaped()));
     link->setTextFormat(Qt::RichText);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(link, &QLabel::linkActivated, this, [this, target] { platform_.openUrl(target); });

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Platform;
+class QLabel;
 class QUrl;
 
 // The program's name, version and the makers' addresses; the web and mail
@@ -19,7 +20,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void addLink(QWidget *parent, const QString &name, const QString &text, const QUrl &target, int top);
+    void makeLink(QLabel *link, const QString &text, const QUrl &target);
 
     Platform &platform_;
 };

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "datelogic/ErrorTrackingText.h"
+#include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
 #include "platform/Clock.h"
@@ -20,33 +21,27 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
     setFont(programFont());
     setFixedSize(twipsToPixels(4695), twipsToPixels(3255));
 
-    auto *intro = new QLabel(
-        QStringLiteral("This window contains information that can be helpful for the development team when "
-                       "tracking errors."),
-        this);
-    intro->setObjectName(QStringLiteral("labelThisWindow"));
-    intro->setWordWrap(true);
-    intro->setGeometry(twipsRect(120, 120, 4455, 495));
-
-    usefulData_ = new QPlainTextEdit(this);
-    usefulData_->setObjectName(QStringLiteral("textUsefulData"));
+    using enum ControlKind;
+    const ControlSet controls(this, {
+        {Label, u"labelThisWindow",
+         u"This window contains information that can be helpful for the development team when tracking errors.", 120,
+         120, 4455, 495},
+        {TextBox, u"textUsefulData", {}, 120, 600, 4455, 2055},
+        {Button, u"commandCopy", u"&Copy to clipboard", 1560, 2760, 1815, 375},
+        {Button, u"commandOK", u"OK", 3480, 2760, 1095, 375},
+    });
+    controls.get<QLabel>(u"labelThisWindow")->setWordWrap(true);
+    usefulData_ = controls.get<QPlainTextEdit>(u"textUsefulData");
     usefulData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    usefulData_->setGeometry(twipsRect(120, 600, 4455, 2055));
     // The box shows lines; the CR LF joints are the form the text is sent in.
     const QString text = errorTrackingText(platform.clock().today(), state.displayedDateInfo, state.lastCheck);
     usefulData_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-
-    auto *copy = new QPushButton(QStringLiteral("&Copy to clipboard"), this);
-    copy->setObjectName(QStringLiteral("commandCopy"));
-    copy->setAutoDefault(false);
-    copy->setGeometry(twipsRect(1560, 2760, 1815, 375));
-    connect(copy, &QPushButton::clicked, this, [this] {
+    connect(controls.get<QPushButton>(u"commandCopy"), &QPushButton::clicked, this, [this] {
         platform_.setClipboardText(usefulData_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
     });
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("commandOK"));
+    auto *ok = controls.get<QPushButton>(u"commandOK");
+    ok->setAutoDefault(true);
     ok->setDefault(true);
-    ok->setGeometry(twipsRect(3480, 2760, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int Width = 4815;
 constexpr int Height = 1605;
 constexpr int MessageHeight = 675;
 // Room for the sentence that names a backup.
@@ -16,13 +15,13 @@ void FileErrorDialogReporter::reportFileError(const QString &fileName, const QSt
                                               const QString &backupName)
 {
     const int extra = backupName.isEmpty() ? 0 : LongerBy;
-    showGeneralDialog(state_, centreOn_, Width, Height + extra, fileErrorTitle(errorNumber),
-                      fileErrorMessage(fileName, operation, backupName), MessageHeight + extra, QStringLiteral("Ok"),
-                      QString());
+    GeneralDialog::ask(centreOn_, {MessageKind::Ok, fileErrorTitle(errorNumber),
+                                   fileErrorMessage(fileName, operation, backupName), Height + extra,
+                                   MessageHeight + extra});
 }
 
 void FileErrorDialogReporter::reportFileChanged(const QString &fileName, const QString &backupName)
 {
-    showGeneralDialog(state_, centreOn_, Width, Height + LongerBy, fileChangedTitle(),
-                      fileChangedMessage(fileName, backupName), MessageHeight + LongerBy, QStringLiteral("Ok"), QString());
+    GeneralDialog::ask(centreOn_, {MessageKind::Ok, fileChangedTitle(), fileChangedMessage(fileName, backupName),
+                                   Height + LongerBy, MessageHeight + LongerBy});
 }

@@ -3,12 +3,11 @@
 #include "eventdata/FileErrors.h"
 
 class QWidget;
-struct AppState;
 
 // Tells the user about a failed data file operation with the general dialog.
 class FileErrorDialogReporter : public FileErrorReporter {
 public:
-    FileErrorDialogReporter(AppState &state, QWidget *centreOn) : state_(state), centreOn_(centreOn) {}
+    explicit FileErrorDialogReporter(QWidget *centreOn) : centreOn_(centreOn) {}
 
     // The window the reports appear over, once there is one.
     void setCentreOn(QWidget *centreOn) { centreOn_ = centreOn; }
@@ -18,6 +17,5 @@ public:
     void reportFileChanged(const QString &fileName, const QString &backupName) override;
 
 private:
-    AppState &state_;
     QWidget *centreOn_;
 };

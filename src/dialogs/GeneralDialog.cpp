@@ -1,6 +1,6 @@
 #include "dialogs/GeneralDialog.h"
 
-#include "appstate/AppState.h"
+#include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowFrame.h"
@@ -13,9 +13,12 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <utility>
+
 namespace {
 
-constexpr int ExtraWidth = 55;
+// Every message box is as wide; the caller gives the height its message needs.
+constexpr int Width = 4870;
 constexpr int ButtonsAboveBottom = 810;
 constexpr int IconSizePixels = 32;
 
@@ -33,40 +36,58 @@ void reveal(QWidget *widget)
     widget->show();
 }
 
+// A scripted answer stands in for the user in tests, so that no window needs
+// to be found and clicked while exec() runs. Only tests ever set it.
+struct Script {
+    std::optional<MessageAnswer> nextAnswer;
+    std::optional<Message> asked;
+};
+
+Script &script()
+{
+    static Script instance;
+    return instance;
+}
+
 } // namespace
 
-GeneralDialog::GeneralDialog(int width, int height, const QString &title, const QString &message,
-                             int messageHeight, const QString &kind, const QString &checkboxCaption,
-                             QWidget *parent)
+GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("formGeneralDialog"));
     setFont(programFont());
-    setWindowTitle(title);
+    setWindowTitle(message.title);
     // The caller sizes the whole window, its caption and borders included.
-    setFixedSize(QSize(twipsToPixels(width + ExtraWidth), twipsToPixels(height)).shrunkBy(frameAllowance(this)));
+    setFixedSize(QSize(twipsToPixels(Width), twipsToPixels(message.height))
+                     .shrunkBy(frameAllowance(this)));
 
-    auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("labelMessage"));
-    label->setTextFormat(Qt::PlainText); // messages carry event titles and file names
+    const int buttonTop = message.height - ButtonsAboveBottom;
+    using enum ControlKind;
+    const ControlSet controls(this, {
+        {TextLabel, u"labelMessage", {}, 720, 120, 3975, message.textHeight},
+        {CheckBox, u"checkboxCheckbox", {}, 720, message.textHeight + 170, 3975, 255},
+        {Button, u"commandYes", u"&Yes", 2160, buttonTop, 1215, 345},
+        {Button, u"commandNo", u"&No", 3480, buttonTop, 1215, 345},
+        {Button, u"commandOK", u"&OK", 3480, buttonTop, 1215, 345},
+    });
+    auto *label = controls.get<QLabel>(u"labelMessage"); // messages carry event titles and file names
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(message);
-    label->setGeometry(twipsRect(720, 120, 3975, messageHeight));
-
-    checkbox_ = new QCheckBox(checkboxCaption, this);
-    checkbox_->setObjectName(QStringLiteral("checkboxCheckbox"));
-    checkbox_->setGeometry(twipsRect(720, messageHeight + 170, 3975, 255));
-    if (checkboxCaption.isEmpty())
+    label->setText(message.text);
+    checkbox_ = controls.get<QCheckBox>(u"checkboxCheckbox");
+    checkbox_->setText(message.checkboxCaption);
+    if (message.checkboxCaption.isEmpty())
         conceal(checkbox_);
-
-    const int buttonTop = height - ButtonsAboveBottom;
-    yes_ = addButton(QStringLiteral("&Yes"), QStringLiteral("commandYes"), 2160, buttonTop);
-    no_ = addButton(QStringLiteral("&No"), QStringLiteral("commandNo"), 3480, buttonTop);
-    ok_ = addButton(QStringLiteral("&OK"), QStringLiteral("commandOK"), 3480, buttonTop);
-    connect(yes_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("Yes"), true); });
-    connect(no_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("No"), false); });
-    connect(ok_, &QPushButton::clicked, this, [this] { answerWith(QStringLiteral("Ok"), true); });
+    yes_ = controls.get<QPushButton>(u"commandYes");
+    no_ = controls.get<QPushButton>(u"commandNo");
+    ok_ = controls.get<QPushButton>(u"commandOK");
+    for (QPushButton *button : {yes_, no_, ok_}) {
+        button->setAutoDefault(true); // Enter answers with the button that has the focus
+        conceal(button);
+    }
+    connect(yes_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Yes, true); });
+    connect(no_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::No, false); });
+    connect(ok_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Ok, true); });
 
     iconWarning_ = addIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this),
                            QStringLiteral("imageYesNo"));
@@ -74,16 +95,7 @@ GeneralDialog::GeneralDialog(int width, int height, const QString &title, const 
                                QStringLiteral("imageOk"));
     iconInternet_ = addIcon(QIcon(QStringLiteral(":/icons/globe.svg")), QStringLiteral("imageInternet"));
 
-    showKind(kind);
-}
-
-QPushButton *GeneralDialog::addButton(const QString &caption, const QString &name, int left, int top)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(twipsRect(left, top, 1215, 345));
-    conceal(button);
-    return button;
+    showKind(message.kind);
 }
 
 QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name)
@@ -96,25 +108,33 @@ QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name)
     return icon;
 }
 
-// Any other kind shows only the message; Escape still closes it.
-void GeneralDialog::showKind(const QString &kind)
+void GeneralDialog::showKind(MessageKind kind)
 {
-    if (kind == QLatin1String("YesNo") || kind == QLatin1String("Update")) {
+    if (kind == MessageKind::YesNo || kind == MessageKind::Update) {
         reveal(yes_);
         reveal(no_);
         yes_->setDefault(true);
-        reveal(kind == QLatin1String("YesNo") ? iconWarning_ : iconInternet_);
-    } else if (kind == QLatin1String("Ok") || kind == QLatin1String("Alert")) {
+    } else {
         reveal(ok_);
         ok_->setDefault(true);
-        reveal(kind == QLatin1String("Ok") ? iconInformation_ : iconWarning_);
+    }
+    switch (kind) {
+    case MessageKind::YesNo:
+    case MessageKind::Alert:
+        reveal(iconWarning_);
+        break;
+    case MessageKind::Ok:
+        reveal(iconInformation_);
+        break;
+    case MessageKind::Update:
+        reveal(iconInternet_);
+        break;
     }
 }
 
-void GeneralDialog::answerWith(const QString &answer, bool keepsCheckbox)
+void GeneralDialog::answerWith(MessageButton button, bool keepsCheckbox)
 {
-    answer_ = answer;
-    checkboxAnswer_ = keepsCheckbox && checkbox_->isChecked();
+    answer_ = {button, keepsCheckbox && checkbox_->isChecked()};
     accept();
 }
 
@@ -130,36 +150,46 @@ void GeneralDialog::centreOn(const QWidget *widget)
     move(centre - QPoint(width() / 2, height() / 2));
 }
 
-void showGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
-                       const QString &message, int messageHeight, const QString &kind,
-                       const QString &checkboxCaption)
+MessageAnswer GeneralDialog::ask(QWidget *centreOn, const Message &message)
 {
-    GeneralDialog dialog(width, height, title, message, messageHeight, kind, checkboxCaption, centreOn);
+    if (std::optional<MessageAnswer> scripted = std::exchange(script().nextAnswer, std::nullopt)) {
+        script().asked = message;
+        return *scripted;
+    }
+    GeneralDialog dialog(message, centreOn);
     dialog.centreOn(centreOn);
     dialog.exec();
-    state.dialogResult = dialog.answer();
-    state.dialogCheckbox = dialog.checkboxAnswer();
+    return dialog.answer();
 }
 
-bool confirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
-                    qint16 &confirmSetting)
+void GeneralDialog::setNextAnswer(MessageAnswer answer)
+{
+    script().nextAnswer = answer;
+}
+
+std::optional<Message> GeneralDialog::takeAskedMessage()
+{
+    return std::exchange(script().asked, std::nullopt);
+}
+
+bool confirmRemoval(QWidget *centreOn, const QString &shownTitle, const QString &thing, qint16 &confirmSetting)
 {
     if (confirmSetting != 1)
         return true;
-    showGeneralDialog(state, centreOn, 4815, 1785, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
-                      QStringLiteral("Are you sure you want to remove this %1?\n"
-                                     "Note: You can not undo this operation!")
-                          .arg(thing),
-                      495, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
-    if (state.dialogResult != QLatin1String("Yes"))
+    const MessageAnswer answer = GeneralDialog::ask(
+        centreOn, {MessageKind::YesNo, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
+                   QStringLiteral("Are you sure you want to remove this %1?\n"
+                                  "Note: You can not undo this operation!")
+                       .arg(thing),
+                   1785, 495, QStringLiteral("Do not ask me this question again.")});
+    if (answer.button != MessageButton::Yes)
         return false;
-    if (state.dialogCheckbox)
+    if (answer.checked)
         confirmSetting = 0;
     return true;
 }
 
-void showDatabaseFull(AppState &state, QWidget *centreOn, const QString &message)
+void showDatabaseFull(QWidget *centreOn, const QString &message)
 {
-    showGeneralDialog(state, centreOn, 4815, 1605, QStringLiteral("Database is full"), message, 735,
-                      QStringLiteral("Ok"), QString());
+    GeneralDialog::ask(centreOn, {MessageKind::Ok, QStringLiteral("Database is full"), message, 1605, 735});
 }

@@ -3,35 +3,73 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 class QCheckBox;
 class QIcon;
 class QLabel;
 class QPushButton;
-struct AppState;
 
-// The program's message box: a message with an icon, the buttons of its kind
-// ("YesNo", "Ok", "Alert", "Update") and an optional check box. The caller sizes
-// the window and the message area in twips so that its message fits.
+// The buttons and icon a message comes with.
+enum class MessageKind {
+    YesNo,  // a question, with the warning icon
+    Ok,     // a notice, with the information icon
+    Alert,  // a notice, with the warning icon
+    Update, // a question about going on the web, with the globe
+};
+
+// A message as the general dialog shows it. Sizes are in twips; the caller
+// sizes the window so that its message fits.
+struct Message {
+    Message(MessageKind kind, QString title, QString text, int height = 1545, int textHeight = 615,
+            QString checkboxCaption = {})
+        : kind(kind), title(std::move(title)), text(std::move(text)), height(height), textHeight(textHeight),
+          checkboxCaption(std::move(checkboxCaption))
+    {
+    }
+
+    MessageKind kind;
+    QString title;
+    QString text;
+    int height;              // the whole window
+    int textHeight;          // the area of the message
+    QString checkboxCaption; // none when empty
+};
+
+enum class MessageButton { Yes, No, Ok, Closed };
+
+struct MessageAnswer {
+    MessageButton button = MessageButton::Closed;
+    bool checked = false; // the check box was ticked and Yes or OK pressed
+    bool operator==(const MessageAnswer &) const = default;
+};
+
+// The program's message box: a message with an icon, the buttons of its
+// kind and an optional check box.
 class GeneralDialog : public QDialog {
     Q_OBJECT
 
 public:
-    GeneralDialog(int width, int height, const QString &title, const QString &message, int messageHeight,
-                  const QString &kind, const QString &checkboxCaption, QWidget *parent = nullptr);
+    explicit GeneralDialog(const Message &message, QWidget *parent = nullptr);
 
-    // "Yes", "No", "Ok", or "Cancel" while no button has been pressed.
-    QString answer() const { return answer_; }
-    // True only when the box was ticked and the answer was "Yes" or "Ok".
-    bool checkboxAnswer() const { return checkboxAnswer_; }
+    MessageAnswer answer() const { return answer_; }
 
     // Centres the window on widget when it is shown, else on the primary screen.
     void centreOn(const QWidget *widget);
 
+    // Shows message modally, centred on centreOn, and returns the answer.
+    static MessageAnswer ask(QWidget *centreOn, const Message &message);
+
+    // For tests: the next ask() shows no window and returns answer; the
+    // message it was asked is kept for takeAskedMessage().
+    static void setNextAnswer(MessageAnswer answer);
+    static std::optional<Message> takeAskedMessage();
+
 private:
-    QPushButton *addButton(const QString &caption, const QString &name, int left, int top);
     QLabel *addIcon(const QIcon &picture, const QString &name);
-    void showKind(const QString &kind);
-    void answerWith(const QString &answer, bool keepsCheckbox);
+    void showKind(MessageKind kind);
+    void answerWith(MessageButton button, bool keepsCheckbox);
 
     QCheckBox *checkbox_;
     QPushButton *yes_;
@@ -40,21 +78,13 @@ private:
     QLabel *iconWarning_;
     QLabel *iconInformation_;
     QLabel *iconInternet_;
-    QString answer_ = QStringLiteral("Cancel");
-    bool checkboxAnswer_ = false;
+    MessageAnswer answer_;
 };
-
-// Shows the dialog modally and leaves the answer in state.DialogResult and
-// state.DialogCheckbox. Sizes in twips; width is the window width less 55.
-void showGeneralDialog(AppState &state, QWidget *centreOn, int width, int height, const QString &title,
-                       const QString &message, int messageHeight, const QString &kind,
-                       const QString &checkboxCaption);
 
 // Asks before an event or a note ("event", "note") is removed, unless the
 // user switched the question off; a ticked box switches it off. True when
 // the removal may go ahead.
-bool confirmRemoval(AppState &state, QWidget *centreOn, const QString &shownTitle, const QString &thing,
-                    qint16 &confirmSetting);
+bool confirmRemoval(QWidget *centreOn, const QString &shownTitle, const QString &thing, qint16 &confirmSetting);
 
 // "Database is full" with the message of the table that is full.
-void showDatabaseFull(AppState &state, QWidget *centreOn, const QString &message);
+void showDatabaseFull(QWidget *centreOn, const QString &message);

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "widgets/CategoryNameValidator.h"
+#include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/TextLimit.h"
 #include "widgets/Twips.h"
@@ -21,49 +22,50 @@
 namespace {
 
 constexpr int CategoryLength = 16;
-// Nine rows of the General page fit above the buttons.
-constexpr int RowHeight = 270;
-constexpr int GroupGap = 30;
 
-// The pages fill their controls in rows from the top.
-class PageRows {
-public:
-    explicit PageRows(QWidget *page) : page_(page) {}
-
-    QLabel *heading(const QString &name, const QString &text)
-    {
-        QLabel *label = add<QLabel>(name, text, 0);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        return label;
-    }
-    QCheckBox *check(const QString &name, const QString &text) { return add<QCheckBox>(name, text, 120); }
-    QRadioButton *option(const QString &name, const QString &text) { return add<QRadioButton>(name, text, 120); }
-    void skip(int twips) { top_ += twips; }
-    int top() const { return top_; }
-
-private:
-    template <typename Control>
-    Control *add(const QString &name, const QString &text, int indent)
-    {
-        auto *control = new Control(text, page_);
-        control->setObjectName(name);
-        control->setGeometry(twipsRect(indent, top_, 3015 - indent, 255));
-        top_ += RowHeight;
-        return control;
-    }
-
-    QWidget *page_;
-    int top_ = 120;
-};
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left)
+// The pages stand in rows from the top, one every 270 twips, with a gap of
+// 30 between groups; nine rows of the General page fit above the buttons.
+const std::initializer_list<Control> &controlTable()
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(twipsRect(left, 2640, 1095, 345));
-    return button;
+    using enum ControlKind;
+    static const std::initializer_list<Control> table = {
+        {ListBox, u"listSettings", {}, 120, 120, 1575, 2400},
+        {Pages, u"framePages", {}, 1800, 0, 3015, 2610},
+        {Frame, u"frameGeneral", {}, 0, 0, 3015, 2610, {}, 0, u"framePages"},
+        {Heading, u"labelGeneralSettings", u"Start up", 0, 120, 3015, 255, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkAutostart", u"&Autostart", 120, 390, 2895, 255, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkLoadMinimized", u"Start in system &tray (minimized)", 120, 660, 2895, 255, {}, 0,
+         u"frameGeneral"},
+        {Heading, u"labelAlert", u"Sound", 0, 960, 3015, 255, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkMute", u"&Mute (disable all sounds)", 120, 1230, 2895, 255, {}, 0, u"frameGeneral"},
+        {Heading, u"labelConfirm", u"Confirm", 0, 1530, 3015, 255, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkConfirmExit", u"Confirm on &exit", 120, 1800, 2895, 255, {}, 0, u"frameGeneral"},
+        {CheckBox, u"checkConfirmRemoveE", u"Confirm on removing an e&vent", 120, 2070, 2895, 255, {}, 0,
+         u"frameGeneral"},
+        {CheckBox, u"checkConfirmRemoveN", u"Confirm on removing a &note", 120, 2340, 2895, 255, {}, 0,
+         u"frameGeneral"},
+        {Frame, u"frameTime", {}, 0, 0, 3015, 2610, {}, 0, u"framePages"},
+        {Heading, u"labelTimeFormat", u"Time format", 0, 120, 3015, 255, {}, 0, u"frameTime"},
+        {RadioButton, u"optTimeFormat12", u"&12 hrs (AM/PM)", 120, 390, 2895, 255, {}, 0, u"frameTime"},
+        {RadioButton, u"optTimeFormat24", u"&24 hrs", 120, 660, 2895, 255, {}, 0, u"frameTime"},
+        {CheckBox, u"checkboxAutodetect", u"Autodetect", 120, 960, 2895, 255, {}, 0, u"frameTime"},
+        {Frame, u"frameEventCategories", {}, 0, 0, 3015, 2610, {}, 0, u"framePages"},
+        {Heading, u"labelCustomEventCategories", u"Custom event &categories", 0, 120, 3015, 255, {}, 0,
+         u"frameEventCategories"},
+        {Label, u"labelCategoryDescription",
+         u"It is possible to add up to three custom named categories for your events.", 0, 390, 3015, 510, {}, 0,
+         u"frameEventCategories"},
+        {Label, u"labelCategory0", u"1.", 120, 1020, 255, 255, {}, 0, u"frameEventCategories"},
+        {LineEdit, u"textOwnCategory0", {}, 480, 990, 2175, 315, {}, CategoryLength, u"frameEventCategories"},
+        {Label, u"labelCategory1", u"2.", 120, 1410, 255, 255, {}, 0, u"frameEventCategories"},
+        {LineEdit, u"textOwnCategory1", {}, 480, 1380, 2175, 315, {}, CategoryLength, u"frameEventCategories"},
+        {Label, u"labelCategory2", u"3.", 120, 1800, 255, 255, {}, 0, u"frameEventCategories"},
+        {LineEdit, u"textOwnCategory2", {}, 480, 1770, 2175, 315, {}, CategoryLength, u"frameEventCategories"},
+        {Button, u"commandOK", u"&OK", 1320, 2640, 1095, 345},
+        {Button, u"commandCancel", u"&Cancel", 2520, 2640, 1095, 345},
+        {Button, u"commandHelp", u"&Help", 3720, 2640, 1095, 345},
+    };
+    return table;
 }
 
 } // namespace
@@ -78,90 +80,45 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     setFont(programFont());
     setFixedSize(twipsToPixels(4935), twipsToPixels(3120));
 
-    listSettings_ = new QListWidget(this);
-    listSettings_->setObjectName(QStringLiteral("listSettings"));
-    listSettings_->setGeometry(twipsRect(120, 120, 1575, 2400));
+    const ControlSet controls(this, controlTable());
+    takeControls(controls);
     listSettings_->addItems({QStringLiteral("General"), QStringLiteral("Time"), QStringLiteral("Event categories")});
-
-    pages_ = new QStackedWidget(this);
-    pages_->setGeometry(twipsRect(1800, 0, 3015, 2610));
-    pages_->addWidget(buildGeneralPage());
-    pages_->addWidget(buildTimePage());
-    pages_->addWidget(buildCategoriesPage());
     connect(listSettings_, &QListWidget::currentRowChanged, pages_, &QStackedWidget::setCurrentIndex);
     listSettings_->setCurrentRow(0);
+    // Shown for completeness of the page; the clock format is the user's choice alone.
+    controls.get<QCheckBox>(u"checkboxAutodetect")->setEnabled(false);
+    controls.get<QLabel>(u"labelCategoryDescription")->setWordWrap(true);
+    controls.get<QLabel>(u"labelCustomEventCategories")->setBuddy(textOwnCategory_[0]);
+    for (QLineEdit *box : textOwnCategory_)
+        box->setValidator(new CategoryNameValidator(box));
 
-    QPushButton *ok = addButton(this, QStringLiteral("commandOK"), QStringLiteral("&OK"), 1320);
+    auto *ok = controls.get<QPushButton>(u"commandOK");
+    ok->setAutoDefault(true);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
-    connect(addButton(this, QStringLiteral("commandCancel"), QStringLiteral("&Cancel"), 2520), &QPushButton::clicked,
-            this, &QDialog::reject);
-    QPushButton *helpButton = addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), 3720);
-    helpButton->setAutoDefault(false);
-    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpContext::Settings), &QAction::trigger);
+    auto *cancel = controls.get<QPushButton>(u"commandCancel");
+    cancel->setAutoDefault(true); // Enter on Cancel cancels
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
+            help_.addHelpKey(this, HelpContext::Settings), &QAction::trigger);
 
     load();
 }
 
-QWidget *SettingsDialog::buildGeneralPage()
+void SettingsDialog::takeControls(const ControlSet &controls)
 {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("frameGeneral"));
-    PageRows rows(page);
-    rows.heading(QStringLiteral("labelGeneralSettings"), QStringLiteral("Start up"));
-    checkAutostart_ = rows.check(QStringLiteral("checkAutostart"), QStringLiteral("&Autostart"));
-    checkLoadMinimized_ = rows.check(QStringLiteral("checkLoadMinimized"), QStringLiteral("Start in system &tray (minimized)"));
-    rows.skip(GroupGap);
-    rows.heading(QStringLiteral("labelAlert"), QStringLiteral("Sound"));
-    checkMute_ = rows.check(QStringLiteral("checkMute"), QStringLiteral("&Mute (disable all sounds)"));
-    rows.skip(GroupGap);
-    rows.heading(QStringLiteral("labelConfirm"), QStringLiteral("Confirm"));
-    checkConfirmExit_ = rows.check(QStringLiteral("checkConfirmExit"), QStringLiteral("Confirm on &exit"));
-    checkConfirmRemoveE_ = rows.check(QStringLiteral("checkConfirmRemoveE"), QStringLiteral("Confirm on removing an e&vent"));
-    checkConfirmRemoveN_ = rows.check(QStringLiteral("checkConfirmRemoveN"), QStringLiteral("Confirm on removing a &note"));
-    return page;
-}
-
-QWidget *SettingsDialog::buildTimePage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("frameTime"));
-    PageRows rows(page);
-    rows.heading(QStringLiteral("labelTimeFormat"), QStringLiteral("Time format"));
-    twelveHours_ = rows.option(QStringLiteral("optTimeFormat12"), QStringLiteral("&12 hrs (AM/PM)"));
-    twentyFourHours_ = rows.option(QStringLiteral("optTimeFormat24"), QStringLiteral("&24 hrs"));
-    rows.skip(GroupGap);
-    // Shown for completeness of the page; the clock format is the user's choice alone.
-    rows.check(QStringLiteral("checkboxAutodetect"), QStringLiteral("Autodetect"))->setEnabled(false);
-    return page;
-}
-
-QWidget *SettingsDialog::buildCategoriesPage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("frameEventCategories"));
-    PageRows rows(page);
-    QLabel *heading = rows.heading(QStringLiteral("labelCustomEventCategories"), QStringLiteral("Custom event &categories"));
-    auto *description = new QLabel(
-        QStringLiteral("It is possible to add up to three custom named categories for your events."), page);
-    description->setObjectName(QStringLiteral("labelCategoryDescription"));
-    description->setWordWrap(true);
-    description->setGeometry(twipsRect(0, rows.top(), 3015, 510));
-    rows.skip(600);
-    for (int i = 0; i < 3; ++i) {
-        auto *number = new QLabel(QStringLiteral("%1.").arg(i + 1), page);
-        number->setObjectName(QStringLiteral("labelCategory%1").arg(i));
-        number->setGeometry(twipsRect(120, rows.top() + 30, 255, 255));
-        auto *box = new QLineEdit(page);
-        box->setObjectName(QStringLiteral("textOwnCategory%1").arg(i));
-        limitLength(box, CategoryLength);
-        box->setValidator(new CategoryNameValidator(box));
-        box->setGeometry(twipsRect(480, rows.top(), 2175, 315));
-        textOwnCategory_[i] = box;
-        rows.skip(390);
-    }
-    heading->setBuddy(textOwnCategory_[0]);
-    return page;
+    listSettings_ = controls.get<QListWidget>(u"listSettings");
+    pages_ = controls.get<QStackedWidget>(u"framePages");
+    checkAutostart_ = controls.get<QCheckBox>(u"checkAutostart");
+    checkLoadMinimized_ = controls.get<QCheckBox>(u"checkLoadMinimized");
+    checkMute_ = controls.get<QCheckBox>(u"checkMute");
+    checkConfirmExit_ = controls.get<QCheckBox>(u"checkConfirmExit");
+    checkConfirmRemoveE_ = controls.get<QCheckBox>(u"checkConfirmRemoveE");
+    checkConfirmRemoveN_ = controls.get<QCheckBox>(u"checkConfirmRemoveN");
+    twelveHours_ = controls.get<QRadioButton>(u"optTimeFormat12");
+    twentyFourHours_ = controls.get<QRadioButton>(u"optTimeFormat24");
+    textOwnCategory_ = {controls.get<QLineEdit>(u"textOwnCategory0"), controls.get<QLineEdit>(u"textOwnCategory1"),
+                        controls.get<QLineEdit>(u"textOwnCategory2")};
 }
 
 void SettingsDialog::load()

@@ -5,6 +5,7 @@
 #include <array>
 
 class Autostart;
+class ControlSet;
 class Help;
 class QCheckBox;
 class QLineEdit;
@@ -27,9 +28,7 @@ signals:
     void settingsApplied();
 
 private:
-    QWidget *buildGeneralPage();
-    QWidget *buildTimePage();
-    QWidget *buildCategoriesPage();
+    void takeControls(const ControlSet &controls);
     void load();
     void apply();
     void switchAutostart(bool on);

@@ -3,16 +3,13 @@
 #include "appstate/AppState.h"
 #include "datelogic/EventChecks.h"
 #include "dialogs/GeneralDialog.h"
-#include "widgets/ComboBox.h"
-#include "widgets/LimitedTextEdit.h"
+#include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/TextLimit.h"
 #include "widgets/Twips.h"
 #include "eventdata/Categories.h"
-#include "eventdata/DataFile.h"
 #include "eventdata/DateText.h"
 #include "eventdata/Event.h"
-#include "eventdata/TimeText.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
 
@@ -25,39 +22,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-
-#include <cstdlib>
 
 namespace {
 
 constexpr int TitleLength = Event::TitleLength;
-constexpr int NoLimit = 0; // a sound file's path is taken whole, however long
 constexpr int DescriptionLength = Event::DescriptionLength;
 const QString AddCaption = QStringLiteral("Add event");
 const QString EditCaption = QStringLiteral("Edit event");
-
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place, bool bold)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
-}
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, const QRect &place)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setGeometry(place);
-    return button;
-}
 
 QString defaultFileChooser(QWidget *parent, const QString &title, const QString &folder, const QString &filters)
 {
@@ -83,97 +54,76 @@ EventDialog::EventDialog(AppState &state, const Clock &clock, Help &help, QWidge
     textTitle_->setFocus();
 }
 
-QLineEdit *EventDialog::addBox(const QString &name, const QString &toolTip, const QRect &place, int maxLength)
-{
-    auto *box = new QLineEdit(this);
-    box->setObjectName(name);
-    box->setToolTip(toolTip);
-    box->setGeometry(place);
-    if (maxLength != NoLimit)
-        limitLength(box, maxLength);
-    return box;
-}
-
-// The validator judges the whole text, so pasted text is held to digits as
-// much as typed text is.
-QLineEdit *EventDialog::addDigitBox(const QString &name, const QString &toolTip, const QRect &place, int digits)
-{
-    QLineEdit *box = addBox(name, toolTip, place, digits);
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
-    return box;
-}
-
 void EventDialog::buildWindow()
 {
-    addLabel(this, QStringLiteral("labelTitle"), QStringLiteral("&Title"), twipsRect(120, 120, 495, 255), true);
-    textTitle_ = addBox(QStringLiteral("textTitle"), QStringLiteral("Title"), twipsRect(240, 360, 3735, 315),
-                        TitleLength);
-    comboCategory_ = addComboBox(this, QStringLiteral("comboCategory"), QStringLiteral("Category"),
-                             twipsRect(4080, 360, 1455, 315));
+    using enum ControlKind;
+    // A sound file's path is taken whole, however long.
+    const ControlSet controls(this, {
+        {Heading, u"labelTitle", u"&Title", 120, 120, 495, 255},
+        {LineEdit, u"textTitle", {}, 240, 360, 3735, 315, u"Title", TitleLength},
+        {ComboBox, u"comboCategory", {}, 4080, 360, 1455, 315, u"Category"},
+        {Heading, u"labelDescription", u"D&escription", 120, 720, 975, 285},
+        {TextBox, u"textDescription", {}, 240, 960, 5295, 735, u"Description", DescriptionLength},
+        {Heading, u"labelDate", u"&Date", 120, 1800, 495, 285},
+        {ComboBox, u"comboMonth", {}, 240, 2040, 1335, 315, u"Month"},
+        {DigitBox, u"textDay", {}, 1680, 2040, 375, 285, u"Day", 2},
+        {Label, u"labelComma", u",", 2055, 2160, 255, 255},
+        {DigitBox, u"textYear", {}, 2280, 2040, 615, 285, u"Year (leave empty for \"every year\")", 4},
+        {Heading, u"labelTime", u"&Time", 3840, 1800, 615, 255},
+        {DigitBox, u"textHours", {}, 3960, 2040, 375, 285, u"Hours (leave empty to ignore)", 2},
+        {Label, u"labelTimeDivider", u":", 4335, 2070, 135, 255},
+        {DigitBox, u"textMinutes", {}, 4440, 2040, 375, 285, u"Minutes (leave empty to ignore)", 2},
+        {ComboBox, u"comboAMPM", {}, 4920, 2025, 615, 315, u"AM/PM"},
+        {Heading, u"labelOtherSettings", u"Other settings for this event", 120, 2520, 2415, 255},
+        {Label, u"labelAlert", u"&Alert             days before this event", 240, 2820, 2640, 255},
+        {DigitBox, u"textAlert", {}, 720, 2760, 375, 285, u"Alert about the event", 2},
+        {CheckBox, u"checkboxDisableThisYear", u"D&isable alert this year", 3570, 2760, 1965, 255},
+        {Label, u"labelSound", u"&Play a sound:", 240, 3150, 1035, 255},
+        {LineEdit, u"textSound", {}, 1320, 3090, 3615, 285, u"Play a sound (leave empty to ignore)"},
+        {Button, u"commandSound", u"...", 5040, 3120, 495, 285, u"Select sound"},
+        {Button, u"commandOK", u"&OK", 2040, 3600, 1095, 345},
+        {Button, u"commandCancel", u"&Cancel", 3240, 3600, 1095, 345},
+        {Button, u"commandHelp", u"&Help", 4440, 3600, 1095, 345},
+    });
+    textTitle_ = controls.get<QLineEdit>(u"textTitle");
+    comboCategory_ = controls.get<QComboBox>(u"comboCategory");
+    textDescription_ = controls.get<QPlainTextEdit>(u"textDescription");
+    comboMonth_ = controls.get<QComboBox>(u"comboMonth");
+    textDay_ = controls.get<QLineEdit>(u"textDay");
+    textYear_ = controls.get<QLineEdit>(u"textYear");
+    textHours_ = controls.get<QLineEdit>(u"textHours");
+    textMinutes_ = controls.get<QLineEdit>(u"textMinutes");
+    comboAMPM_ = controls.get<QComboBox>(u"comboAMPM");
+    textAlert_ = controls.get<QLineEdit>(u"textAlert");
+    checkboxDisableThisYear_ = controls.get<QCheckBox>(u"checkboxDisableThisYear");
+    textSound_ = controls.get<QLineEdit>(u"textSound");
+    finishWindow(controls);
+}
+
+// What the table cannot say: the lists, the buddies and the buttons' work.
+void EventDialog::finishWindow(const ControlSet &controls)
+{
     fillCategories(QString());
-
-    addLabel(this, QStringLiteral("labelDescription"), QStringLiteral("D&escription"), twipsRect(120, 720, 975, 285),
-             true);
-    textDescription_ = new LimitedTextEdit(DescriptionLength, this);
-    textDescription_->setObjectName(QStringLiteral("textDescription"));
-    textDescription_->setToolTip(QStringLiteral("Description"));
-    textDescription_->setGeometry(twipsRect(240, 960, 5295, 735));
     textDescription_->setTabChangesFocus(true);
-
-    addLabel(this, QStringLiteral("labelDate"), QStringLiteral("&Date"), twipsRect(120, 1800, 495, 285), true);
-    comboMonth_ = addComboBox(this, QStringLiteral("comboMonth"), QStringLiteral("Month"), twipsRect(240, 2040, 1335, 315));
     comboMonth_->addItems(monthNames());
-    textDay_ = addDigitBox(QStringLiteral("textDay"), QStringLiteral("Day"), twipsRect(1680, 2040, 375, 285), 2);
-    addLabel(this, QStringLiteral("labelComma"), QStringLiteral(","), twipsRect(2055, 2160, 255, 255), false);
-    textYear_ = addDigitBox(QStringLiteral("textYear"), QStringLiteral("Year (leave empty for \"every year\")"),
-                            twipsRect(2280, 2040, 615, 285), 4);
-
-    addLabel(this, QStringLiteral("labelTime"), QStringLiteral("&Time"), twipsRect(3840, 1800, 615, 255), true);
-    textHours_ = addDigitBox(QStringLiteral("textHours"), QStringLiteral("Hours (leave empty to ignore)"),
-                             twipsRect(3960, 2040, 375, 285), 2);
-    addLabel(this, QStringLiteral("labelTimeDivider"), QStringLiteral(":"), twipsRect(4335, 2070, 135, 255), false);
-    textMinutes_ = addDigitBox(QStringLiteral("textMinutes"), QStringLiteral("Minutes (leave empty to ignore)"),
-                               twipsRect(4440, 2040, 375, 285), 2);
-    comboAMPM_ = addComboBox(this, QStringLiteral("comboAMPM"), QStringLiteral("AM/PM"), twipsRect(4920, 2025, 615, 315));
     if (state_.uses12HourClock())
         comboAMPM_->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
     else
         comboAMPM_->hide();
-
-    addLabel(this, QStringLiteral("labelOtherSettings"), QStringLiteral("Other settings for this event"),
-             twipsRect(120, 2520, 2415, 255), true);
-    QLabel *alert = addLabel(this, QStringLiteral("labelAlert"), QStringLiteral("&Alert             days before this event"),
-                             twipsRect(240, 2820, 2640, 255), false);
-    textAlert_ = addDigitBox(QStringLiteral("textAlert"), QStringLiteral("Alert about the event"),
-                             twipsRect(720, 2760, 375, 285), 2);
-    alert->setBuddy(textAlert_);
-    checkboxDisableThisYear_ = new QCheckBox(QStringLiteral("D&isable alert this year"), this);
-    checkboxDisableThisYear_->setObjectName(QStringLiteral("checkboxDisableThisYear"));
-    checkboxDisableThisYear_->setGeometry(twipsRect(3570, 2760, 1965, 255));
-
-    QLabel *sound = addLabel(this, QStringLiteral("labelSound"), QStringLiteral("&Play a sound:"),
-                             twipsRect(240, 3150, 1035, 255), false);
-    textSound_ = addBox(QStringLiteral("textSound"), QStringLiteral("Play a sound (leave empty to ignore)"),
-                        twipsRect(1320, 3090, 3615, 285), NoLimit);
-    sound->setBuddy(textSound_);
-    QPushButton *chooser = addButton(this, QStringLiteral("commandSound"), QStringLiteral("..."),
-                                     twipsRect(5040, 3120, 495, 285));
-    chooser->setToolTip(QStringLiteral("Select sound"));
-    connect(chooser, &QPushButton::clicked, this, &EventDialog::chooseSound);
-
-    for (const auto &[label, box] : {std::pair{"labelTitle", static_cast<QWidget *>(textTitle_)},
-                                     std::pair{"labelDescription", static_cast<QWidget *>(textDescription_)},
-                                     std::pair{"labelDate", static_cast<QWidget *>(comboMonth_)},
-                                     std::pair{"labelTime", static_cast<QWidget *>(textHours_)}})
-        findChild<QLabel *>(QLatin1String(label))->setBuddy(box);
-
-    QPushButton *ok = addButton(this, QStringLiteral("commandOK"), QStringLiteral("&OK"), twipsRect(2040, 3600, 1095, 345));
+    for (const auto &[label, box] : {std::pair{u"labelTitle", static_cast<QWidget *>(textTitle_)},
+                                     std::pair{u"labelDescription", static_cast<QWidget *>(textDescription_)},
+                                     std::pair{u"labelDate", static_cast<QWidget *>(comboMonth_)},
+                                     std::pair{u"labelTime", static_cast<QWidget *>(textHours_)},
+                                     std::pair{u"labelAlert", static_cast<QWidget *>(textAlert_)},
+                                     std::pair{u"labelSound", static_cast<QWidget *>(textSound_)}})
+        controls.get<QLabel>(label)->setBuddy(box);
+    connect(controls.get<QPushButton>(u"commandSound"), &QPushButton::clicked, this, &EventDialog::chooseSound);
+    auto *ok = controls.get<QPushButton>(u"commandOK");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &EventDialog::store);
-    connect(addButton(this, QStringLiteral("commandCancel"), QStringLiteral("&Cancel"), twipsRect(3240, 3600, 1095, 345)),
-            &QPushButton::clicked, this, &QDialog::reject);
-    connect(addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), twipsRect(4440, 3600, 1095, 345)),
-            &QPushButton::clicked, help_.addHelpKey(this, HelpContext::EventDialog), &QAction::trigger);
+    connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
+            help_.addHelpKey(this, HelpContext::EventDialog), &QAction::trigger);
 }
 
 // The sorted category list, with extra added when it is not empty.
@@ -201,34 +151,26 @@ void EventDialog::prepareEdit(int index)
     setWindowTitle(EditCaption);
     editedIndex_ = index;
     const Event &event = state_.events[index];
-    setWholeText(textTitle_, event.title);
-    textDescription_->setPlainText(event.description);
-    if (event.time != QString(Event::TimeWidth, QLatin1Char(' '))) {
-        textHours_->setText(event.time.left(2));
-        textMinutes_->setText(event.time.right(2));
-        // Midnight is 12 AM and noon 12 PM on the 12-hour clock.
-        if (state_.uses12HourClock()) {
-            const TwelveHour twelve = toTwelveHour(event.time.left(2).toInt());
-            textHours_->setText(twelve.pm ? QString::number(twelve.hour) : twoDigits(twelve.hour));
-            comboAMPM_->setCurrentText(twelve.pm ? QStringLiteral("PM") : QStringLiteral("AM"));
-        }
-    }
-    if (!event.isEveryYear())
-        textYear_->setText(event.yearText().toString());
-    if (event.notifyingDays != 0)
-        setWholeText(textAlert_, QString::number(std::abs(event.notifyingDays)));
-    checkboxDisableThisYear_->setChecked(event.notifyingDays < 0 &&
-                                         textYear_->text() == QString::number(clock_.today().year()));
-    textSound_->setText(event.sound);
-    comboMonth_->setCurrentText(monthName(event.monthText().toInt()));
-    if (!event.category.isEmpty()) {
+    const EventForm form = formFromEvent(event, state_.uses12HourClock(), clock_.today().year());
+    setWholeText(textTitle_, form.title);
+    textDescription_->setPlainText(form.description);
+    textHours_->setText(form.hours);
+    textMinutes_->setText(form.minutes);
+    if (form.twelveHourClock && !form.hours.isEmpty())
+        comboAMPM_->setCurrentText(form.pm ? QStringLiteral("PM") : QStringLiteral("AM"));
+    textYear_->setText(form.year);
+    setWholeText(textAlert_, form.alertDays);
+    checkboxDisableThisYear_->setChecked(form.alertOffThisYear);
+    textSound_->setText(form.sound);
+    comboMonth_->setCurrentText(form.monthName);
+    if (!form.category.isEmpty()) {
         // A user category renamed since stays the event's own until the user
         // picks another; otherwise saving the edit would drop it.
-        if (comboCategory_->findText(event.category) < 0)
-            fillCategories(event.category);
-        comboCategory_->setCurrentText(event.category);
+        if (comboCategory_->findText(form.category) < 0)
+            fillCategories(form.category);
+        comboCategory_->setCurrentText(form.category);
     }
-    textDay_->setText(event.dayText().toString());
+    textDay_->setText(form.day);
 }
 
 void EventDialog::chooseSound()
@@ -240,43 +182,36 @@ void EventDialog::chooseSound()
         textSound_->setText(chosen.trimmed());
 }
 
-// The hours as stored, on the 24-hour clock. In 12-hour mode 1 to 12 are
-// read with AM or PM (12 AM is midnight); other hours are taken as typed.
-int EventDialog::storedHours() const
+EventForm EventDialog::form() const
 {
-    const int hours = textHours_->text().toInt();
-    if (comboAMPM_->isHidden() || hours < 1 || hours > 12)
-        return hours;
-    return fromTwelveHour(hours, comboAMPM_->currentText() == QLatin1String("PM"));
+    return {textTitle_->text(),
+            textYear_->text(),
+            comboMonth_->currentText(),
+            textDay_->text(),
+            textHours_->text(),
+            textMinutes_->text(),
+            textDescription_->toPlainText(),
+            comboCategory_->currentText(),
+            textSound_->text(),
+            textAlert_->text(),
+            checkboxDisableThisYear_->isChecked(),
+            !comboAMPM_->isHidden(),
+            comboAMPM_->currentText() == QLatin1String("PM")};
 }
 
 void EventDialog::store()
 {
-    const EventForm form{textTitle_->text(),  textYear_->text(),  comboMonth_->currentText(),
-                         textDay_->text(),    textHours_->text(), textMinutes_->text()};
+    const EventForm form = this->form();
     if (const std::optional<CheckMessage> problem = checkEventForm(state_, form, editedIndex_, clock_.today())) {
-        showGeneralDialog(state_, this, 4815, 1545, problem->title, problem->text, 615, QStringLiteral("Ok"),
-                          QString());
+        GeneralDialog::ask(this, {MessageKind::Ok, problem->title, problem->text});
         return;
     }
-
-    Event event = editedIndex_ >= 0 ? state_.events[editedIndex_] : Event();
-    event.title = form.title;
-    event.date = (form.year.isEmpty() ? QString(Event::EveryYear) : form.year) +
-                 twoDigits(monthNumber(form.monthName)) + twoDigits(form.day.toInt());
-    // The main window shows the description on one line, as the file keeps it.
-    event.description = toSingleLine(textDescription_->toPlainText());
-    event.category = comboCategory_->currentText();
-    event.sound = textSound_->text();
-    const int alertDays = textAlert_->text().toInt();
-    event.notifyingDays = static_cast<qint16>(checkboxDisableThisYear_->isChecked() ? -alertDays : alertDays);
-    event.time = form.hours.isEmpty() ? QString(Event::TimeWidth, QLatin1Char(' '))
-                                      : twoDigits(storedHours()) + twoDigits(form.minutes.toInt());
+    const Event event = eventFromForm(form, editedIndex_ >= 0 ? state_.events[editedIndex_] : Event());
     if (editedIndex_ >= 0) {
         state_.events[editedIndex_] = event;
     } else if (!state_.addEvent(event)) {
         // Another add dialog (from the tray menu) took the last slot meanwhile.
-        showDatabaseFull(state_, this, eventsFullMessage());
+        showDatabaseFull(this, eventsFullMessage());
         return;
     }
     emit eventStored();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "datelogic/EventForm.h"
+
 #include <QDialog>
 
 #include <functional>
 
 class Clock;
+class ControlSet;
 class Help;
 class QCheckBox;
 class QComboBox;
@@ -40,12 +43,11 @@ signals:
 
 private:
     void buildWindow();
-    QLineEdit *addBox(const QString &name, const QString &toolTip, const QRect &place, int maxLength);
-    QLineEdit *addDigitBox(const QString &name, const QString &toolTip, const QRect &place, int digits);
+    void finishWindow(const ControlSet &controls);
     void fillCategories(const QString &extra);
     void chooseSound();
+    EventForm form() const;
     void store();
-    int storedHours() const;
 
     AppState &state_;
     const Clock &clock_;

@@ -24,19 +24,34 @@ bool holdsNoDataFile(const QString &folder)
                         [&dir](const QString &name) { return QFileInfo::exists(dir.filePath(name)); });
 }
 
-QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
-                          const QString &userDataFolder)
+namespace {
+
+// A data folder the program makes is the user's alone; one that exists keeps its mode.
+QString createdPrivately(const QString &folder)
+{
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(QFileInfo(folder).absolutePath());
+        QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    return folder;
+}
+
+} // namespace
+
+QString chooseDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder)
 {
     if (!commandLine.isEmpty())
         return commandLine;
     const QFileInfo program(programFolder);
     if (program.isDir() && (!holdsNoDataFile(programFolder) || program.isWritable()))
         return programFolder;
-    if (!QFileInfo::exists(userDataFolder)) {
-        QDir().mkpath(QFileInfo(userDataFolder).absolutePath());
-        QDir().mkdir(userDataFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
     return userDataFolder;
+}
+
+QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
+                          const QString &userDataFolder)
+{
+    return createdPrivately(chooseDataFolder(commandLine, programFolder, userDataFolder));
 }
 
 void removeStaleTemporaryFiles(const QString &folder)

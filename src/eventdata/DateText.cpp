@@ -45,10 +45,3 @@ QString twoDigits(int number)
     const QString digits = QString::number(number);
     return number < 10 ? QLatin1Char('0') + digits : digits;
 }
-
-int digitKeyFilter(int characterCode)
-{
-    constexpr int Backspace = 8;
-    const bool digit = characterCode >= '0' && characterCode <= '9';
-    return digit || characterCode == Backspace ? characterCode : 0;
-}

@@ -12,7 +12,3 @@ const QStringList &monthNames();         // "January" .. "December"
 bool isLeapYear(int year);
 int daysInMonth(int month, int year);    // 0 outside 1..12
 QString twoDigits(int number);           // 7 -> "07", 12 -> "12"
-
-// Key filter of the numeric boxes: the code itself for a digit or Backspace,
-// 0 (discard the key) for anything else.
-int digitKeyFilter(int characterCode);

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "datelogic/MonthLayout.h"
+#include "widgets/ControlTable.h"
 #include "widgets/PlainText.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
@@ -18,36 +19,12 @@
 
 namespace {
 
-constexpr int ButtonsTop = 2220;
-
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place, QWidget *buddy)
+// A filter starts with an empty entry (no filter) and nothing chosen.
+void fillFilter(QComboBox *filter, const QStringList &entries)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    label->setBuddy(buddy);
-    return label;
-}
-
-// No button is the default: Enter in the search box must not jump.
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setGeometry(twipsRect(left, ButtonsTop, 1095, 345));
-    return button;
-}
-
-QComboBox *addFilter(QWidget *parent, const QString &name, const QRect &place, const QStringList &entries)
-{
-    auto *filter = new QComboBox(parent);
-    filter->setObjectName(name);
-    filter->setGeometry(place);
     filter->addItem(QString());
     filter->addItems(entries);
     filter->setCurrentIndex(-1);
-    return filter;
 }
 
 } // namespace
@@ -66,24 +43,31 @@ FindDialog::FindDialog(const AppState &state, const Clock &clock, Help &help, QW
 
 void FindDialog::buildWindow()
 {
-    text_ = new QLineEdit(this);
-    text_->setObjectName(QStringLiteral("Text"));
-    text_->setGeometry(twipsRect(240, 360, 2055, 315));
-    addLabel(this, QStringLiteral("labelExpression"), QStringLiteral("Search &expression and filters"),
-             twipsRect(120, 120, 4455, 255), text_);
-
-    comboMonth_ = addFilter(this, QStringLiteral("comboMonth"), twipsRect(2400, 360, 1335, 315), monthNames());
+    using enum ControlKind;
+    // No button is the default: Enter in the search box must not jump.
+    const ControlSet controls(this, {
+        {LineEdit, u"Text", {}, 240, 360, 2055, 315},
+        {Label, u"labelExpression", u"Search &expression and filters", 120, 120, 4455, 255},
+        {ComboBox, u"comboMonth", {}, 2400, 360, 1335, 315},
+        {ComboBox, u"comboYear", {}, 3840, 360, 855, 315},
+        {ListBox, u"List", {}, 240, 1080, 4455, 1035},
+        {Label, u"labelResults", u"Search &result(s)", 120, 840, 4455, 255},
+        {Button, u"commandOK", u"&OK", 1200, 2220, 1095, 345},
+        {Button, u"commandCancel", u"&Cancel", 2400, 2220, 1095, 345},
+        {Button, u"commandHelp", u"&Help", 3600, 2220, 1095, 345},
+    });
+    text_ = controls.get<QLineEdit>(u"Text");
+    comboMonth_ = controls.get<QComboBox>(u"comboMonth");
+    comboYear_ = controls.get<QComboBox>(u"comboYear");
+    list_ = controls.get<QListWidget>(u"List");
+    controls.get<QLabel>(u"labelExpression")->setBuddy(text_);
+    controls.get<QLabel>(u"labelResults")->setBuddy(list_);
+    fillFilter(comboMonth_, monthNames());
     QStringList years;
     const int currentYear = clock_.today().year();
     for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
         years << QString::number(year);
-    comboYear_ = addFilter(this, QStringLiteral("comboYear"), twipsRect(3840, 360, 855, 315), years);
-
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("List"));
-    list_->setGeometry(twipsRect(240, 1080, 4455, 1035));
-    addLabel(this, QStringLiteral("labelResults"), QStringLiteral("Search &result(s)"), twipsRect(120, 840, 4455, 255),
-             list_);
+    fillFilter(comboYear_, years);
 
     connect(text_, &QLineEdit::textChanged, this, &FindDialog::search);
     connect(comboMonth_, &QComboBox::activated, this, &FindDialog::search);
@@ -91,16 +75,14 @@ void FindDialog::buildWindow()
     connect(list_, &QListWidget::currentRowChanged, this, &FindDialog::resultSelected);
     connect(list_, &QListWidget::itemDoubleClicked, this, &FindDialog::jumpToResult);
 
-    QPushButton *ok = addButton(this, QStringLiteral("commandOK"), QStringLiteral("&OK"), 1200);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    connect(controls.get<QPushButton>(u"commandOK"), &QPushButton::clicked, this, [this] {
         if (list_->count() == 0)
             reject();
         else
             jumpToResult();
     });
-    connect(addButton(this, QStringLiteral("commandCancel"), QStringLiteral("&Cancel"), 2400), &QPushButton::clicked,
-            this, &QDialog::reject);
-    connect(addButton(this, QStringLiteral("commandHelp"), QStringLiteral("&Help"), 3600), &QPushButton::clicked,
+    connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
             help_.addHelpKey(this, HelpContext::Find), &QAction::trigger);
 }
 

@@ -139,7 +139,6 @@ void CalendarView::showDetails()
     const int index = selectedEventIndex();
     if (index < 0)
         return;
-    state_.selectedEvent = static_cast<qint16>(index);
     const Event &event = state_.events[index];
     setDetail(labelTitle_, event.title);
     setDetail(labelComments_, event.description);

@@ -1,8 +1,8 @@
 #include "mainwindow/ExchangeCommands.h"
 
 #include "appstate/AppState.h"
+#include "appstate/DataFiles.h"
 #include "dialogs/GeneralDialog.h"
-#include "eventdata/CalendarFile.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/EventImport.h"
 #include "platform/Clock.h"
@@ -25,9 +25,9 @@ QString defaultSaveChooser(QWidget *parent, const QString &title, const QString 
 
 } // namespace
 
-ExchangeCommands::ExchangeCommands(AppState &state, CalendarFile &calendarFile, FileErrorReporter &reporter,
+ExchangeCommands::ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter,
                                    const Clock &clock, QWidget *window, std::function<void()> redraw)
-    : state_(state), calendarFile_(calendarFile), reporter_(reporter), clock_(clock), window_(window),
+    : state_(state), files_(files), reporter_(reporter), clock_(clock), window_(window),
       redraw_(std::move(redraw)), chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser)
 {
 }
@@ -50,9 +50,9 @@ void ExchangeCommands::importEvents()
     if (result.report.imported > 0) {
         table = result.table;
         redraw_();
-        calendarFile_.saveCalendar(state_);
+        files_.saveCalendar(state_);
     }
-    showImportReport(state_, window_, result.report);
+    showImportReport(window_, result.report);
 }
 
 void ExchangeCommands::exportEvents()
@@ -66,8 +66,7 @@ void ExchangeCommands::exportEvents()
     DataFile(file.absolutePath(), file.fileName(), reporter_).save(exportCalendar(state_, clock_.now()));
 }
 
-void showImportReport(AppState &state, QWidget *centreOn, const ImportReport &report)
+void showImportReport(QWidget *centreOn, const ImportReport &report)
 {
-    showGeneralDialog(state, centreOn, 4815, 3225, importReportTitle(report), importReportText(report), 2295,
-                      QStringLiteral("Ok"), QString());
+    GeneralDialog::ask(centreOn, {MessageKind::Ok, importReportTitle(report), importReportText(report), 3225, 2295});
 }

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-class CalendarFile;
 class Clock;
+class DataFiles;
 class FileErrorReporter;
 class QWidget;
 struct AppState;
@@ -19,7 +19,7 @@ public:
     // chosen path or an empty text when the user cancelled.
     using FileChooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
 
-    ExchangeCommands(AppState &state, CalendarFile &calendarFile, FileErrorReporter &reporter, const Clock &clock,
+    ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter, const Clock &clock,
                      QWidget *window, std::function<void()> redraw);
 
     void importEvents();
@@ -30,7 +30,7 @@ public:
 
 private:
     AppState &state_;
-    CalendarFile &calendarFile_;
+    DataFiles &files_;
     FileErrorReporter &reporter_;
     const Clock &clock_;
     QWidget *window_;
@@ -40,4 +40,4 @@ private:
 };
 
 // The report of an import, in the general dialog.
-void showImportReport(AppState &state, QWidget *centreOn, const ImportReport &report);
+void showImportReport(QWidget *centreOn, const ImportReport &report);

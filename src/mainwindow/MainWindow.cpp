@@ -7,7 +7,7 @@
 #include "datelogic/EventSearch.h"
 #include "datelogic/MonthLayout.h"
 #include "dialogs/AboutWindow.h"
-#include "widgets/ComboBox.h"
+#include "widgets/ControlTable.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
 #include "notewindows/NotesMenu.h"
@@ -25,15 +25,14 @@
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/ExchangeCommands.h"
 #include "mainwindow/MonthGrid.h"
-#include "mainwindow/WindowPlacement.h"
-#include "menus/WndCoolMenu.h"
+#include "menus/ProgramMenus.h"
+#include "widgets/WindowPlacement.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -42,24 +41,9 @@
 #include <QToolBar>
 #include <QUrl>
 
-namespace {
-
-constexpr int MessageWidth = 4815;
-
-// Separators are named like the items, numbered across all menus.
-void addSeparator(QMenu *menu, int number)
-{
-    menu->addSeparator()->setObjectName(QStringLiteral("menuSeparator%1").arg(number));
-}
-
-} // namespace
-
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
-    : state_(state), platform_(platform), reporter_(reporter), help_(help), fileReports_(reporter),
-      settingsFile_(state.dataFolder, fileReports_),
-      calendarFile_(state.dataFolder, fileReports_, platform.clock()),
-      notesFile_(state.dataFolder, fileReports_),
+    : state_(state), platform_(platform), help_(help), files_(state.dataFolder, reporter, platform.clock()),
       alertCheck_(std::make_unique<AlertCheck>(state, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
@@ -71,11 +55,12 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
     buildWindow();
-    exchange_ = std::make_unique<ExchangeCommands>(state_, calendarFile_, fileReports_, platform.clock(), this,
+    exchange_ = std::make_unique<ExchangeCommands>(state_, files_, reporter, platform.clock(), this,
                                                    [this] { showDisplayedDay(); });
-    coolMenu_ = new WndCoolMenu(this);
-    connect(coolMenu_->helpObj(), &HelpCallBack::menuHelp, this, &MainWindow::helpObjMenuHelp);
-    coolMenu_->install(calendar_->eventMenu());
+    menus_ = new ProgramMenus(this);
+    // The help line shows what the item under the pointer does.
+    connect(menus_, &ProgramMenus::helpLine, labelHelp_, &QLabel::setText);
+    menus_->install(calendar_->eventMenu());
     buildMenus();
     // The window keeps the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -91,22 +76,21 @@ void MainWindow::buildWindow()
     setCentralWidget(client);
 
     buildToolbar(client);
-    auto *line = new QFrame(client);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(twipsRect(0, 345, 7020, 30));
-
-    comboMonth_ = addComboBox(client, QStringLiteral("comboMonth"), QStringLiteral("Displayed month"),
-                           twipsRect(4780, 30, 1320, 315));
-    comboYear_ = addComboBox(client, QStringLiteral("comboYear"), QStringLiteral("Displayed year"),
-                          twipsRect(6160, 30, 855, 315));
+    using enum ControlKind;
+    const ControlSet controls(client, {
+        {Line, u"lineToolbar", {}, 0, 345, 7020, 30},
+        {ComboBox, u"comboMonth", {}, 4780, 30, 1320, 315, u"Displayed month"},
+        {ComboBox, u"comboYear", {}, 6160, 30, 855, 315, u"Displayed year"},
+        {Label, u"labelLoading", u"Loading..", 600, 1500, 6240, 255},
+        {TextLabel, u"labelHelp", {}, 50, 2960, 4695, 255},
+    });
+    comboMonth_ = controls.get<QComboBox>(u"comboMonth");
+    comboYear_ = controls.get<QComboBox>(u"comboYear");
     connect(comboMonth_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
     connect(comboYear_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
-
-    labelLoading_ = new QLabel(QStringLiteral("Loading.."), client);
-    labelLoading_->setObjectName(QStringLiteral("labelLoading"));
-    labelLoading_->setGeometry(twipsRect(600, 1500, 6240, 255));
+    labelLoading_ = controls.get<QLabel>(u"labelLoading");
     labelLoading_->setAlignment(Qt::AlignCenter);
+    labelHelp_ = controls.get<QLabel>(u"labelHelp");
 
     calendar_ = new CalendarView(state_, client);
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
@@ -114,11 +98,6 @@ void MainWindow::buildWindow()
     connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::removeSelectedEvent);
     connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);
     connect(calendar_->grid(), &MonthGrid::dayDoubleClicked, this, &MainWindow::dayDoubleClicked);
-
-    labelHelp_ = new QLabel(client);
-    labelHelp_->setObjectName(QStringLiteral("labelHelp"));
-    labelHelp_->setTextFormat(Qt::PlainText);
-    labelHelp_->setGeometry(twipsRect(50, 2960, 4695, 255));
 
     // Hidden until the first tick has loaded the calendar.
     for (QWidget *w : {static_cast<QWidget *>(comboMonth_), static_cast<QWidget *>(comboYear_),
@@ -151,93 +130,81 @@ void MainWindow::buildToolbar(QWidget *client)
             &QAction::triggered, this, [this] { help_.showHelpContents(); });
 }
 
-QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName)
+QMenu *MainWindow::addMenu(const QString &caption, const QString &objectName, std::initializer_list<MenuItem> items)
 {
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(objectName);
-    coolMenu_->install(menu);
+    menus_->fill(menu, items);
     return menu;
 }
 
-// The help line shows what the item under the pointer does; a disabled item
-// clears it.
-void MainWindow::helpObjMenuHelp(const QString &, const QString &menuHelp, bool Enabled)
+QMenu *MainWindow::addPopup(const QString &objectName, std::initializer_list<MenuItem> items)
 {
-    labelHelp_->setText(Enabled ? menuHelp : QString());
+    auto *menu = new QMenu(this);
+    menu->setObjectName(objectName);
+    menus_->fill(menu, items);
+    return menu;
 }
 
 void MainWindow::buildMenus()
 {
-    QMenu *menuFile = addMenu(QStringLiteral("&File"), QStringLiteral("menuFile"));
-    coolMenu_->addMenuItem(menuFile, QStringLiteral("&Profiles..."), QStringLiteral("menuFileProfiles"))->setEnabled(false);
-    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Search the net for an update|&Update..."),
-                        QStringLiteral("menuFileUpdate")),
-            &QAction::triggered, this, &MainWindow::checkForUpdate);
-    addSeparator(menuFile, 0);
-    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Import events from an iCalendar or vCard file|&Import events..."),
-                                   QStringLiteral("menuFileImportEvents")),
-            &QAction::triggered, this, [this] { exchange_->importEvents(); });
-    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Export the events to an iCalendar file|&Export events..."),
-                                   QStringLiteral("menuFileExportEvents")),
-            &QAction::triggered, this, [this] { exchange_->exportEvents(); });
-    addSeparator(menuFile, 10);
-    connect(coolMenu_->addMenuItem(menuFile, QStringLiteral("|Modify settings|&Settings..."), QStringLiteral("menuFileSettings")),
-            &QAction::triggered, this, [this] {
-                SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
-                connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
-                dialog.exec();
-            });
-    addSeparator(menuFile, 1);
-    QAction *quit = coolMenu_->addMenuItem(menuFile, QStringLiteral("|Quit the application|&Quit"), QStringLiteral("menuFileQuit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, [this] { requestExit(); });
-
-    QMenu *menuCalendar = addMenu(QStringLiteral("&Calendar"), QStringLiteral("menuCalendar"));
-    QAction *add = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Add an event to the calendar|&Add event..."),
-                               QStringLiteral("menuCalendarAddEvent"));
-    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(add, &QAction::triggered, this, &MainWindow::addEvent);
-    addSeparator(menuCalendar, 2);
-    QAction *find = coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Browse and find events|&Find event..."),
-                                QStringLiteral("menuCalendarFindEvent"));
-    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(find, &QAction::triggered, this, [this] {
-        FindDialog dialog(state_, platform_.clock(), help_, this);
-        connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
-        connect(&dialog, &FindDialog::jumpRefused, this, &MainWindow::showDateOutOfRange);
-        dialog.exec();
-    });
-    addSeparator(menuCalendar, 3);
-    connect(coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Go to previous event|&Previous event"),
-                        QStringLiteral("menuCalendarPreviousEvent")),
-            &QAction::triggered, this, &MainWindow::goToPreviousEvent);
-    connect(coolMenu_->addMenuItem(menuCalendar, QStringLiteral("|Go to next event|&Next event"),
-                        QStringLiteral("menuCalendarNextEvent")),
-            &QAction::triggered, this, &MainWindow::goToNextEvent);
-
-    QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"));
-    QAction *addNote = coolMenu_->addMenuItem(menuNotes, QStringLiteral("|Add a note|&Add note..."),
-                                   QStringLiteral("menuNotesAddNote"));
-    addNote->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(addNote, &QAction::triggered, this, &MainWindow::addNote);
+    const auto trayThen = [this](void (MainWindow::*act)()) {
+        return [this, act] {
+            restoreFromTray();
+            (this->*act)();
+        };
+    };
+    addMenu(QStringLiteral("&File"), QStringLiteral("menuFile"),
+            {{u"&Profiles...", u"menuFileProfiles"},
+             {u"|Search the net for an update|&Update...", u"menuFileUpdate", [this] { checkForUpdate(); }},
+             {{}, u"menuSeparator0"},
+             {u"|Import events from an iCalendar or vCard file|&Import events...", u"menuFileImportEvents",
+              [this] { exchange_->importEvents(); }},
+             {u"|Export the events to an iCalendar file|&Export events...", u"menuFileExportEvents",
+              [this] { exchange_->exportEvents(); }},
+             {{}, u"menuSeparator10"},
+             {u"|Modify settings|&Settings...", u"menuFileSettings", [this] { openSettings(); }},
+             {{}, u"menuSeparator1"},
+             {u"|Quit the application|&Quit", u"menuFileQuit", [this] { requestExit(); }, Qt::CTRL | Qt::Key_Q}});
+    addMenu(QStringLiteral("&Calendar"), QStringLiteral("menuCalendar"),
+            {{u"|Add an event to the calendar|&Add event...", u"menuCalendarAddEvent", [this] { addEvent(); },
+              Qt::CTRL | Qt::Key_E},
+             {{}, u"menuSeparator2"},
+             {u"|Browse and find events|&Find event...", u"menuCalendarFindEvent", [this] { openFind(); },
+              Qt::CTRL | Qt::Key_F},
+             {{}, u"menuSeparator3"},
+             {u"|Go to previous event|&Previous event", u"menuCalendarPreviousEvent", [this] { goToPreviousEvent(); }},
+             {u"|Go to next event|&Next event", u"menuCalendarNextEvent", [this] { goToNextEvent(); }}});
+    QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"),
+                               {{u"|Add a note|&Add note...", u"menuNotesAddNote", [this] { addNote(); },
+                                 Qt::CTRL | Qt::Key_N}});
     notesMenu_ = new NotesMenu(menuNotes, state_);
     connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::editNote);
-    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, notesFile_, this);
+    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, files_.notesFile(), this);
+    addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"),
+            {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
+              Qt::Key_F1},
+             {u"|Getting started with Tarrowby|Getting started...", u"menuHelpGettingStarted",
+              [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); }},
+             {{}, u"menuSeparator6"},
+             {u"|About this version of Tarrowby|&About Tarrowby...", u"menuHelpAbout",
+              [this] { AboutWindow(platform_, this).exec(); }}});
+    menuSystray_ = addPopup(QStringLiteral("menuSystray"),
+                            {{u"&Open Tarrowby...", u"menuSystrayOpen", [this] { restoreFromTray(); }},
+                             {{}, u"menuSeparator8"},
+                             {u"&Add event...", u"menuSystrayAddEvent", trayThen(&MainWindow::addEvent)},
+                             {u"&Add note...", u"menuSystrayAddNote", trayThen(&MainWindow::addNote)},
+                             {{}, u"menuSeparator9"},
+                             {u"&Quit", u"menuSystrayQuit", [this] { requestExit(); }}});
+    menuSystray_->setDefaultAction(menuSystray_->actions().constFirst());
+    menuPopupCalendar_ = addPopup(QStringLiteral("menuPopupCalendar"),
+                                  {{u"&Add event...", u"menuPopupCalendarAdd", [this] { addEvent(); }}});
+    addDiagnosticsKeys();
+}
 
-    QMenu *menuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"));
-    QAction *contents = coolMenu_->addMenuItem(menuHelp, QStringLiteral("|View help contents|&Contents..."),
-                                    QStringLiteral("menuHelpContents"));
-    contents->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(contents, &QAction::triggered, this, [this] { help_.showHelpContents(); });
-    connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|Getting started with Tarrowby|Getting started..."),
-                        QStringLiteral("menuHelpGettingStarted")),
-            &QAction::triggered, this, [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); });
-    addSeparator(menuHelp, 6);
-    connect(coolMenu_->addMenuItem(menuHelp, QStringLiteral("|About this version of Tarrowby|&About Tarrowby..."),
-                        QStringLiteral("menuHelpAbout")),
-            &QAction::triggered, this, [this] { AboutWindow(platform_, this).exec(); });
-
-    // F5 with any of Shift, Ctrl and Alt held opens the diagnostics; F5 alone does nothing.
+// F5 with any of Shift, Ctrl and Alt held opens the diagnostics; F5 alone does nothing.
+void MainWindow::addDiagnosticsKeys()
+{
     auto *diagnostics = new QAction(this);
     diagnostics->setObjectName(QStringLiteral("actionErrorTracking"));
     QList<QKeySequence> keys;
@@ -250,42 +217,27 @@ void MainWindow::buildMenus()
     diagnostics->setShortcuts(keys);
     addAction(diagnostics);
     connect(diagnostics, &QAction::triggered, this, [this] { ErrorTrackingWindow(state_, platform_, this).exec(); });
+}
 
-    menuSystray_ = new QMenu(this);
-    coolMenu_->install(menuSystray_);
-    menuSystray_->setObjectName(QStringLiteral("menuSystray"));
-    QAction *open = coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Open Tarrowby..."), QStringLiteral("menuSystrayOpen"));
-    connect(open, &QAction::triggered, this, &MainWindow::restoreFromTray);
-    menuSystray_->setDefaultAction(open);
-    addSeparator(menuSystray_, 8);
-    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add event..."), QStringLiteral("menuSystrayAddEvent")),
-            &QAction::triggered, this, [this] {
-                restoreFromTray();
-                addEvent();
-            });
-    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Add note..."), QStringLiteral("menuSystrayAddNote")),
-            &QAction::triggered, this, [this] {
-                restoreFromTray();
-                this->addNote();
-            });
-    addSeparator(menuSystray_, 9);
-    connect(coolMenu_->addMenuItem(menuSystray_, QStringLiteral("&Quit"), QStringLiteral("menuSystrayQuit")),
-            &QAction::triggered, this, [this] { requestExit(); });
+void MainWindow::openSettings()
+{
+    SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
+    connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
+    dialog.exec();
+}
 
-    menuPopupCalendar_ = new QMenu(this);
-    coolMenu_->install(menuPopupCalendar_);
-    menuPopupCalendar_->setObjectName(QStringLiteral("menuPopupCalendar"));
-    connect(coolMenu_->addMenuItem(menuPopupCalendar_, QStringLiteral("&Add event..."), QStringLiteral("menuPopupCalendarAdd")),
-            &QAction::triggered, this, &MainWindow::addEvent);
+void MainWindow::openFind()
+{
+    FindDialog dialog(state_, platform_.clock(), help_, this);
+    connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
+    connect(&dialog, &FindDialog::jumpRefused, this, &MainWindow::showDateOutOfRange);
+    dialog.exec();
 }
 
 void MainWindow::start()
 {
     state_.navigating = true;
-    // This instance holds the folder's lock: a temporary file is a killed save's.
-    removeStaleTemporaryFiles(state_.dataFolder);
-    missingFiles_ = holdsNoDataFile(state_.dataFolder) ? MissingFile::IsEmpty : MissingFile::IsAnError;
-    settingsFile_.loadSettings(state_, state_, missingFiles_);
+    files_.loadSettings(state_);
     placeWindow();
     if (!state_.loadMinimized)
         show();
@@ -301,9 +253,7 @@ void MainWindow::start()
 
 void MainWindow::finishStartup()
 {
-    calendarFile_.loadCalendar(state_, state_.lastCheck, missingFiles_);
-    notesFile_.loadNotes(state_, missingFiles_);
-    filesLoaded_ = true;
+    files_.loadTables(state_);
     notesMenu_->refreshNotesMenu();
     const QDate today = platform_.clock().today();
     comboMonth_->addItems(monthNames());
@@ -347,22 +297,23 @@ bool MainWindow::requestExit()
     if (exiting_)
         return true;
     if (state_.confirmExit == 1) {
-        showGeneralDialog(state_, this, 4815, 1905, QStringLiteral("Please confirm"),
-                          QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
-                                         "you run it again. Do you still want to exit?"),
-                          615, QStringLiteral("YesNo"), QStringLiteral("Do not ask me this question again."));
+        const MessageAnswer answer = GeneralDialog::ask(
+            this, {MessageKind::YesNo, QStringLiteral("Please confirm"),
+                   QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
+                                  "you run it again. Do you still want to exit?"),
+                   1905, 615, QStringLiteral("Do not ask me this question again.")});
         if (exiting_)
             return true; // the system ended the program while the question was open
-        if (state_.dialogCheckbox)
+        if (answer.checked)
             state_.confirmExit = 0;
-        if (state_.dialogResult != QLatin1String("Yes") && state_.confirmExit != 0)
+        if (answer.button != MessageButton::Yes && state_.confirmExit != 0)
             return false;
     }
     exiting_ = true;
     timer_.stop();
     // Before the start-up tick has read the files there is nothing to keep,
     // and saving the empty tables would overwrite the user's files.
-    if (filesLoaded_ && !saveForExit()) {
+    if (files_.tablesLoaded() && !saveForExit()) {
         exiting_ = false;
         timer_.start();
         return false;
@@ -397,37 +348,28 @@ void MainWindow::endProgram()
 
 void MainWindow::saveForSessionEnd()
 {
-    if (exiting_ || !filesLoaded_)
+    if (exiting_ || !files_.tablesLoaded())
         return;
-    fileReports_.startCollecting();
-    noteWindows_->storeAll();
-    saveAll();
-    fileReports_.stopCollecting();
+    saveAll([this] { noteWindows_->storeAll(); });
 }
 
 // Failed saves are told once, with the choice to keep running: the next Quit
 // saves again.
 bool MainWindow::saveForExit()
 {
-    fileReports_.startCollecting();
     // Open notes keep what was typed in them: the program ends, not the user's edit.
-    noteWindows_->closeAll();
-    saveAll();
-    const std::vector<FailedSave> failures = fileReports_.stopCollecting();
+    const std::vector<FailedSave> failures = saveAll([this] { noteWindows_->closeAll(); });
     if (failures.empty())
         return true;
-    showGeneralDialog(state_, this, MessageWidth, 2505, failedSavesTitle(), failedSavesMessage(failures), 1575,
-                      QStringLiteral("YesNo"), QString());
-    return state_.dialogResult == QLatin1String("No");
+    const Message question{MessageKind::YesNo, failedSavesTitle(), failedSavesMessage(failures), 2505, 1575};
+    return GeneralDialog::ask(this, question).button == MessageButton::No;
 }
 
-void MainWindow::saveAll()
+std::vector<FailedSave> MainWindow::saveAll(const std::function<void()> &closeNotes)
 {
     if (!isMinimized())
         storePosition();
-    settingsFile_.saveSettings(state_, state_);
-    notesFile_.saveNotes(state_);
-    calendarFile_.saveCalendar(state_);
+    return files_.saveAll(state_, closeNotes);
 }
 
 void MainWindow::restoreFromTray()
@@ -518,11 +460,11 @@ bool MainWindow::moveMonth(int direction)
 void MainWindow::showDateOutOfRange()
 {
     const int currentYear = platform_.clock().today().year();
-    showGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Date out of range"),
-                      QStringLiteral("The calendar can show dates between January %1 and December %2.")
-                          .arg(currentYear)
-                          .arg(currentYear + ShownYearsAhead),
-                      615, QStringLiteral("Ok"), QString());
+    GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Date out of range"),
+                              QStringLiteral("The calendar can show dates between January %1 and December %2.")
+                                  .arg(currentYear)
+                                  .arg(currentYear + ShownYearsAhead),
+                              1615});
 }
 
 void MainWindow::dayDoubleClicked(int cell)
@@ -534,7 +476,7 @@ void MainWindow::dayDoubleClicked(int cell)
 void MainWindow::addEvent()
 {
     if (static_cast<const EventTable &>(state_).isFull()) {
-        showDatabaseFull(state_, this, eventsFullMessage());
+        showDatabaseFull(this, eventsFullMessage());
         return;
     }
     EventDialog dialog(state_, platform_.clock(), help_, this);
@@ -548,7 +490,7 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 {
     connect(&dialog, &EventDialog::eventStored, this, [this] {
         showDisplayedDay();
-        calendarFile_.saveCalendar(state_);
+        files_.saveCalendar(state_);
     });
     dialog.exec();
 }
@@ -556,7 +498,7 @@ void MainWindow::runEventDialog(EventDialog &dialog)
 void MainWindow::addNote()
 {
     if (static_cast<const NoteTable &>(state_).isFull()) {
-        showDatabaseFull(state_, this, notesFullMessage());
+        showDatabaseFull(this, notesFullMessage());
         return;
     }
     noteWindows_->openNew();
@@ -588,11 +530,11 @@ void MainWindow::removeSelectedEvent()
         shown.chop(1);
     if (title.size() > 20)
         shown += QStringLiteral("...");
-    if (!confirmRemoval(state_, this, shown, QStringLiteral("event"), state_.confirmRemoveE))
+    if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
     state_.removeEvent(index);
     showDisplayedDay();
-    calendarFile_.saveCalendar(state_);
+    files_.saveCalendar(state_);
 }
 
 CalendarDay MainWindow::displayedCalendarDay() const
@@ -602,22 +544,20 @@ CalendarDay MainWindow::displayedCalendarDay() const
 
 void MainWindow::goToNextEvent()
 {
-    const CalendarDay from = displayedCalendarDay();
-    if (const std::optional<CalendarDay> found = findNextEvent(state_, from, platform_.clock().today().year()))
-        showFoundDay(found->day, found->month, found->year);
-    else
-        showGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Next event"),
-                          QStringLiteral("No future event(s) found."), 615, QStringLiteral("Ok"), QString());
+    goToEvent(findNextEvent, QStringLiteral("Next event"), QStringLiteral("No future event(s) found."));
 }
 
 void MainWindow::goToPreviousEvent()
 {
-    const CalendarDay from = displayedCalendarDay();
-    if (const std::optional<CalendarDay> found = findPreviousEvent(state_, from, platform_.clock().today().year()))
+    goToEvent(findPreviousEvent, QStringLiteral("Previous event"), QStringLiteral("No earlier event(s) found."));
+}
+
+void MainWindow::goToEvent(const EventFinder &find, const QString &title, const QString &noneFound)
+{
+    if (const std::optional<CalendarDay> found = find(state_, displayedCalendarDay(), platform_.clock().today().year()))
         showFoundDay(found->day, found->month, found->year);
     else
-        showGeneralDialog(state_, this, MessageWidth, 1595, QStringLiteral("Previous event"),
-                          QStringLiteral("No earlier event(s) found."), 615, QStringLiteral("Ok"), QString());
+        GeneralDialog::ask(this, {MessageKind::Ok, title, noneFound, 1595});
 }
 
 void MainWindow::showFoundDay(int day, int month, int year)
@@ -631,11 +571,11 @@ void MainWindow::showFoundDay(int day, int month, int year)
 
 void MainWindow::checkForUpdate()
 {
-    showGeneralDialog(state_, this, MessageWidth, 1615, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
-                      QStringLiteral("This will connect to our web site and look for an updated version of "
-                                     "Tarrowby. Do you want to continue?"),
-                      615, QStringLiteral("Update"), QString());
-    if (state_.dialogResult == QLatin1String("Yes"))
+    const Message question{MessageKind::Update, QStringLiteral("Connect to ") + ProgramInfo::WebHost,
+                           QStringLiteral("This will connect to our web site and look for an updated version of "
+                                          "Tarrowby. Do you want to continue?"),
+                           1615};
+    if (GeneralDialog::ask(this, question).button == MessageButton::Yes)
         platform_.openUrl(QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate +
                                QStringLiteral(".html")));
 }

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "datelogic/EventSearch.h"
-#include "eventdata/CalendarFile.h"
-#include "eventdata/FileErrorCollector.h"
-#include "notes/NotesFile.h"
+#include "appstate/DataFiles.h"
+#include "menus/MenuItem.h"
 #include "platform/Autostart.h"
-#include "settings/SettingsFile.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
+#include <initializer_list>
+#include <optional>
 #include <memory>
 
 class AlertCheck;
@@ -21,7 +22,7 @@ class ExchangeCommands;
 class FileErrorReporter;
 class Help;
 class NotesMenu;
-class WndCoolMenu;
+class ProgramMenus;
 class NoteWindows;
 class Platform;
 class QAction;
@@ -82,8 +83,11 @@ private:
     void buildWindow();
     void buildMenus();
     void buildToolbar(QWidget *client);
-    QMenu *addMenu(const QString &caption, const QString &objectName);
-    void helpObjMenuHelp(const QString &MenuText, const QString &menuHelp, bool Enabled);
+    QMenu *addMenu(const QString &caption, const QString &objectName, std::initializer_list<MenuItem> items);
+    QMenu *addPopup(const QString &objectName, std::initializer_list<MenuItem> items);
+    void addDiagnosticsKeys();
+    void openSettings();
+    void openFind();
     void showDisplayedDay();
     void displayedMonthChosen();
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
@@ -96,27 +100,22 @@ private:
     CalendarDay displayedCalendarDay() const;
     void goToNextEvent();
     void goToPreviousEvent();
+    using EventFinder = std::optional<CalendarDay> (*)(const EventTable &, CalendarDay, int);
+    void goToEvent(const EventFinder &find, const QString &title, const QString &noneFound);
     void showFoundDay(int day, int month, int year);
     void checkForUpdate();
     void finishStartup();
     void placeWindow();
     void storePosition();
-    void saveAll();
+    std::vector<FailedSave> saveAll(const std::function<void()> &closeNotes);
     bool saveForExit();
     void endProgram();
 
     AppState &state_;
     Platform &platform_;
-    FileErrorReporter &reporter_;
     Help &help_;
 
-    // The files report through it, so that the exit can tell its failed saves once.
-    FileErrorCollector fileReports_;
-    // Decided at start: in a folder without any data file, none is missing.
-    MissingFile missingFiles_ = MissingFile::IsAnError;
-    SettingsFile settingsFile_;
-    CalendarFile calendarFile_;
-    NotesFile notesFile_;
+    DataFiles files_;
     Autostart autostart_;
 
     QTimer timer_;
@@ -131,12 +130,9 @@ private:
     QComboBox *comboYear_ = nullptr;
     QAction *toolbarRemove_ = nullptr;
     QMenu *menuSystray_ = nullptr;
-    WndCoolMenu *coolMenu_ = nullptr;
+    ProgramMenus *menus_ = nullptr;
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
-    // Until the start-up tick has read the files there is nothing to save:
-    // saving would write them empty and mark the alerts not yet shown as seen.
-    bool filesLoaded_ = false;
     bool exiting_ = false;
 };

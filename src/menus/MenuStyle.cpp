@@ -45,7 +45,7 @@ void drawCheckGlyph(QPainter *painter, const QRectF &box, bool asCheck, const QC
 // drawing of whole items to us.
 MenuStyle::MenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-QSize MenuStyle::measure(const QString &text, bool separator, bool mainMenu, const QFontMetrics &metrics)
+QSize MenuStyle::measure(const QString &text, bool separator, const QFontMetrics &metrics)
 {
     // A separator takes no width of its own; one pixel keeps Qt from taking
     // the item for an empty one and leaving it out.
@@ -53,8 +53,6 @@ QSize MenuStyle::measure(const QString &text, bool separator, bool mainMenu, con
         return {1, SystemMenuHeight / 2};
     const QSize textSize = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text);
     const int height = std::max(textSize.height(), SystemMenuHeight);
-    if (mainMenu)
-        return {textSize.width(), height};
     return {IconColumn + TextGap + textSize.width() + RightGap, height};
 }
 
@@ -77,7 +75,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (type != CT_MenuItem || !item)
         return QProxyStyle::sizeFromContents(type, option, size, widget);
-    return measure(shownText(*item), item->menuItemType == QStyleOptionMenuItem::Separator, false,
+    return measure(shownText(*item), item->menuItemType == QStyleOptionMenuItem::Separator,
                    QFontMetrics(itemFont(*item)));
 }
 

@@ -20,7 +20,7 @@ public:
 
     // A separator is half a menu high; a pop-up item is as wide as its text
     // with room for the icon and the check column.
-    static QSize measure(const QString &text, bool separator, bool mainMenu, const QFontMetrics &metrics);
+    static QSize measure(const QString &text, bool separator, const QFontMetrics &metrics);
     // Where a pop-up item's text goes: measure() leaves exactly its width.
     static QRect textArea(const QRect &item);
     // The font an item is measured and drawn in: the default item's is bold.

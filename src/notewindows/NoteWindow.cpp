@@ -6,35 +6,21 @@
 #include "notewindows/NoteMark.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 #include "eventdata/DataFile.h"
 #include "help/Help.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QWindow>
-
-#include <algorithm>
-#include <limits>
 
 namespace {
 
 constexpr int ContentLength = 512;
-constexpr int ResizeBorder = 4; // pixels along the edges that size the window
-constexpr int MinGrabWidth = 40; // pixels of caption bar that must show on a screen
 const QColor NoteYellow(255, 255, 192);
-
-// Stored positions are 16-bit twips; a place beyond them is kept at the limit.
-qint16 toStoredTwips(int pixels)
-{
-    const int twips = pixels * TwipsPerPixel;
-    return static_cast<qint16>(std::clamp(twips, int(std::numeric_limits<qint16>::min()),
-                                          int(std::numeric_limits<qint16>::max())));
-}
 
 QString toStored(const QString &shown)
 {
@@ -47,20 +33,6 @@ QString toShown(const QString &stored)
 }
 
 } // namespace
-
-Qt::Edges noteResizeEdges(const QPoint &point, const QSize &size)
-{
-    Qt::Edges edges;
-    if (point.y() < ResizeBorder)
-        edges |= Qt::TopEdge;
-    if (point.x() < ResizeBorder)
-        edges |= Qt::LeftEdge;
-    if (point.x() >= size.width() - ResizeBorder)
-        edges |= Qt::RightEdge;
-    if (point.y() >= size.height() - ResizeBorder)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
 
 QString notesFullMessage()
 {
@@ -82,37 +54,8 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
     setAutoFillBackground(true);
     resize(twipsToPixels(2805), twipsToPixels(1455));
 
-    shapeCaption_ = new QFrame(this);
-    shapeCaption_->setObjectName(QStringLiteral("shapeCaption"));
-    shapeCaption_->setAutoFillBackground(true);
-    QPalette blue = shapeCaption_->palette();
-    blue.setColor(QPalette::Window, QColor(128, 128, 255));
-    shapeCaption_->setPalette(blue);
-    shapeCaption_->setAttribute(Qt::WA_TransparentForMouseEvents); // the bar drags the window
-    shapeCaption_->setGeometry(twipsRect(45, 45, 2065, 135));
-
-    const auto addMark = [this](NoteMark::Shape shape, const QString &name, int top) {
-        auto *mark = new NoteMark(shape, this);
-        mark->setObjectName(name);
-        mark->setGeometry(twipsRect(0, top, 135, 135));
-        return mark;
-    };
-    imageRemove_ = addMark(NoteMark::Shape::Remove, QStringLiteral("imageRemove"), 40);
-    imageQuestion_ = addMark(NoteMark::Shape::Help, QStringLiteral("imageQuestion"), 45);
-    imageClose_ = addMark(NoteMark::Shape::Close, QStringLiteral("imageClose"), 40);
-    imageRemove_->setToolTip(QStringLiteral("Remove note"));
-    imageQuestion_->setToolTip(QStringLiteral("Help"));
-    imageClose_->setToolTip(QStringLiteral("Close note"));
-    connect(imageRemove_, &NoteMark::clicked, this, &NoteWindow::removeNote);
-    connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
-    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpContext::Note), &QAction::trigger);
-
-    textContent_ = new LimitedTextEdit(ContentLength, this);
-    textContent_->setObjectName(QStringLiteral("textContent"));
-    textContent_->setFrameShape(QFrame::NoFrame);
-    textContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textContent_->move(twipsToPixels(80), twipsToPixels(240));
+    buildParts();
+    placeParts(noteLayout(size(), firstNoteLayout()));
 
     // The note's own keys work wherever the focus is.
     auto *escape = new QAction(this);
@@ -122,49 +65,60 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
 
     if (noteIndex_ < 0) {
         const QRect main = mainWindow ? mainWindow->frameGeometry() : QRect();
-        placeOnScreen(main.center() - rect().center());
+        move(WindowPlacement::keepOnScreen(QRect(main.center() - rect().center(), size()),
+                                           WindowPlacement::availableScreens()));
     } else {
         const Note &note = state_.notes[noteIndex_];
         textContent_->setPlainText(toShown(note.content));
-        placeOnScreen(QPoint(twipsToPixels(note.left), twipsToPixels(note.top)));
+        move(WindowPlacement::fromTwips(note.left, note.top, size(), 0));
     }
 }
 
-// A note stored on a screen that is gone comes back on the main screen. It
-// stays where it was while enough of its caption bar shows to be grabbed.
-void NoteWindow::placeOnScreen(QPoint topLeft)
+// The parts stand where the note's layout puts them.
+void NoteWindow::buildParts()
 {
-    const QRect caption(topLeft, QSize(width(), twipsToPixels(180)));
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect shown = screen->availableGeometry().intersected(caption);
-        if (shown.width() >= MinGrabWidth && shown.height() == caption.height()) {
-            move(topLeft);
-            return;
-        }
-    }
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    move(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())),
-         std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    shapeCaption_ = new QFrame(this);
+    shapeCaption_->setObjectName(QStringLiteral("shapeCaption"));
+    shapeCaption_->setAutoFillBackground(true);
+    QPalette blue = shapeCaption_->palette();
+    blue.setColor(QPalette::Window, QColor(128, 128, 255));
+    shapeCaption_->setPalette(blue);
+    shapeCaption_->setAttribute(Qt::WA_TransparentForMouseEvents); // the bar drags the window
+
+    const auto addMark = [this](NoteMark::Shape shape, const QString &name, const QString &toolTip) {
+        auto *mark = new NoteMark(shape, this);
+        mark->setObjectName(name);
+        mark->setToolTip(toolTip);
+        return mark;
+    };
+    imageRemove_ = addMark(NoteMark::Shape::Remove, QStringLiteral("imageRemove"), QStringLiteral("Remove note"));
+    imageQuestion_ = addMark(NoteMark::Shape::Help, QStringLiteral("imageQuestion"), QStringLiteral("Help"));
+    imageClose_ = addMark(NoteMark::Shape::Close, QStringLiteral("imageClose"), QStringLiteral("Close note"));
+    connect(imageRemove_, &NoteMark::clicked, this, &NoteWindow::removeNote);
+    connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
+    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpContext::Note), &QAction::trigger);
+
+    textContent_ = new LimitedTextEdit(ContentLength, this);
+    textContent_->setObjectName(QStringLiteral("textContent"));
+    textContent_->setFrameShape(QFrame::NoFrame);
+    textContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void NoteWindow::placeParts(const NoteLayout &layout)
+{
+    layout_ = layout;
+    shapeCaption_->setGeometry(layout.caption);
+    imageRemove_->setGeometry(layout.remove);
+    imageQuestion_->setGeometry(layout.help);
+    imageClose_->setGeometry(layout.close);
+    textContent_->setGeometry(layout.content);
 }
 
 void NoteWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int w = width() * TwipsPerPixel;
-    const int h = height() * TwipsPerPixel;
-    // Below the thresholds a part keeps its last size or place.
-    if (w > 260)
-        textContent_->resize(twipsToPixels(w - 240), textContent_->height());
-    // The text box ends above the bottom sizing border, which lies inside the
-    // window here rather than around it.
-    if (h > 260)
-        textContent_->resize(textContent_->width(), twipsToPixels(h - 240) - ResizeBorder);
-    if (w > 740) {
-        shapeCaption_->resize(twipsToPixels(w - 740), shapeCaption_->height());
-        imageRemove_->move(twipsToPixels(w - 660), imageRemove_->y());
-        imageQuestion_->move(twipsToPixels(w - 480), imageQuestion_->y());
-        imageClose_->move(twipsToPixels(w - 320), imageClose_->y());
-    }
+    placeParts(noteLayout(size(), layout_));
 }
 
 // The caption bar and the margins move the window, its edges size it; the
@@ -194,8 +148,9 @@ bool NoteWindow::storeNote()
     }
     Note &note = state_.notes[noteIndex_];
     note.content = text;
-    note.left = toStoredTwips(x());
-    note.top = toStoredTwips(y());
+    const WindowPlacement::Twips place = WindowPlacement::toTwips(pos());
+    note.left = place.left;
+    note.top = place.top;
     return true;
 }
 
@@ -212,8 +167,7 @@ void NoteWindow::closeNote()
         return;
     }
     if (noteIndex_ < 0 && state_.NoteTable::isFull()) {
-        showGeneralDialog(state_, this, 4815, 1605, QStringLiteral("Database is full"), notesFullMessage(), 735,
-                          QStringLiteral("Ok"), QString());
+        showDatabaseFull(this, notesFullMessage());
         return;
     }
     storeNote();
@@ -231,7 +185,7 @@ void NoteWindow::removeNote()
     const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
     const QString shown =
         toSingleLine(state_.notes[noteIndex_].content.left(20)) + (longText ? QStringLiteral("...") : QString());
-    if (!confirmRemoval(state_, this, shown, QStringLiteral("note"), state_.confirmRemoveN))
+    if (!confirmRemoval(this, shown, QStringLiteral("note"), state_.confirmRemoveN))
         return;
     const int removed = noteIndex_;
     state_.removeNote(removed);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notewindows/NoteLayout.h"
+
 #include <QWidget>
 
 class Help;
@@ -10,11 +12,6 @@ struct AppState;
 
 // What the user is told when all notes are taken.
 QString notesFullMessage();
-
-// The edges of a note that a press at point sizes it by: its thin borders.
-// Anywhere else outside its text box and marks (the caption bar and the
-// margins) the press moves the note.
-Qt::Edges noteResizeEdges(const QPoint &point, const QSize &size);
 
 // A sticky note on the desktop: always on top, no title bar, dragged by its
 // caption bar and margins. Its text and place reach the notes table when it
@@ -54,12 +51,14 @@ protected:
 private:
     void removeNote();
     void finish();
-    void placeOnScreen(QPoint topLeft);
+    void buildParts();
+    void placeParts(const NoteLayout &layout);
 
     AppState &state_;
     Help &help_;
     int noteIndex_;
     bool finished_ = false;
+    NoteLayout layout_;
 
     QFrame *shapeCaption_;
     NoteMark *imageRemove_;

@@ -19,13 +19,11 @@ NoteWindows::~NoteWindows()
 
 void NoteWindows::openNew()
 {
-    state_.openNoteIndex = -1;
     show(-1);
 }
 
 void NoteWindows::open(int index)
 {
-    state_.openNoteIndex = static_cast<qint16>(index);
     menu_.setOpen(index, true);
     show(index);
 }
@@ -83,9 +81,7 @@ void NoteWindows::closeAll()
     const QString lost = dropped == 1 ? QStringLiteral("the new note that was still open could not be kept.")
                                       : QStringLiteral("%1 new notes that were still open could not be kept.")
                                             .arg(dropped);
-    showGeneralDialog(state_, mainWindow_, 4815, 1605, QStringLiteral("Database is full"),
-                      QStringLiteral("The notes database is full, so ") + lost, 735, QStringLiteral("Ok"),
-                      QString());
+    showDatabaseFull(mainWindow_, QStringLiteral("The notes database is full, so ") + lost);
 }
 
 QList<NoteWindow *> NoteWindows::windows() const

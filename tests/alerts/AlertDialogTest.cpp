@@ -1,5 +1,6 @@
 #include "alerts/AlertDialog.h"
 #include "alerts/AlertPresenter.h"
+#include "datelogic/AlertTexts.h"
 
 #include "appstate/AppState.h"
 #include "widgets/Twips.h"
@@ -28,9 +29,7 @@ protected:
     {
         state.eventCount = -1;
         state.addEvent(event);
-        state.alertEventIndex = 0;
-        state.alertMissed = missed ? 1 : 0;
-        return std::make_unique<AlertDialog>(state, platform);
+        return std::make_unique<AlertDialog>(state, platform, 0, missed);
     }
     static QLabel *label(const AlertDialog &dialog, const char *name) { return dialog.findChild<QLabel *>(name); }
     static QComboBox *remindAgain(const AlertDialog &dialog)
@@ -48,44 +47,19 @@ Event eventOn(const QString &date, const QString &time = QStringLiteral("    "))
 
 } // namespace
 
-TEST_F(AlertDialogTest, CaptionComesFromTheCategory)
+TEST_F(AlertDialogTest, ShowsTheEventsTextsWithTodayInBold)
 {
-    EXPECT_EQ(alertFor(eventOn("20261208"))->windowTitle(), "Alert!");
-    Event meeting = eventOn("20261208");
+    Event meeting = eventOn("20261206", "0830");
     meeting.category = QStringLiteral("Meeting");
-    EXPECT_EQ(alertFor(meeting)->windowTitle(), "Meeting!");
-}
-
-TEST_F(AlertDialogTest, DateLineWithTheTimeInEitherClock)
-{
-    state.timeFormat = 12;
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "1330")), "labelDate")->text(), "December 8, 2026 at 1:30 PM");
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "0005")), "labelDate")->text(), "December 8, 2026 at 12:05 AM");
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "1200")), "labelDate")->text(), "December 8, 2026 at 12:00 PM");
-    state.timeFormat = 24;
-    EXPECT_EQ(label(*alertFor(eventOn("20261208", "0830")), "labelDate")->text(), "December 8, 2026 at 08:30");
-    EXPECT_EQ(label(*alertFor(eventOn("20261208")), "labelDate")->text(), "December 8, 2026");
-}
-
-TEST_F(AlertDialogTest, EveryYearEventNamesNoYearZero)
-{
-    state.timeFormat = 12;
-    const auto dialog = alertFor(eventOn("00001225", "0830"));
-    EXPECT_EQ(label(*dialog, "labelDate")->text(), "December 25, every year at 08:30 AM");
-    EXPECT_EQ(label(*dialog, "labelDaysLeft")->text(), "[ 19 days left ]");
-}
-
-TEST_F(AlertDialogTest, DaysLeftTexts)
-{
-    const auto today = alertFor(eventOn("20261206"));
-    EXPECT_EQ(label(*today, "labelDaysLeft")->text(), "[ TODAY! ]");
+    const auto today = alertFor(meeting);
+    EXPECT_EQ(today->windowTitle(), AlertTexts::caption(meeting));
+    EXPECT_EQ(label(*today, "labelDate")->text(), AlertTexts::dateLine(meeting, state.uses12HourClock()));
+    EXPECT_EQ(label(*today, "labelDaysLeft")->text(), AlertTexts::daysLeft(0));
     EXPECT_TRUE(label(*today, "labelDaysLeft")->font().bold());
-    const auto tomorrow = alertFor(eventOn("20261207"));
-    EXPECT_EQ(label(*tomorrow, "labelDaysLeft")->text(), "[ 1 day left ]");
-    EXPECT_FALSE(label(*tomorrow, "labelDaysLeft")->font().bold());
-    EXPECT_EQ(label(*alertFor(eventOn("20261213")), "labelDaysLeft")->text(), "[ 7 days left ]");
     // An every-year day that passed this year is next year's.
-    EXPECT_EQ(label(*alertFor(eventOn("00001205")), "labelDaysLeft")->text(), "[ 364 days left ]");
+    const auto yearly = alertFor(eventOn("00001205"));
+    EXPECT_EQ(label(*yearly, "labelDaysLeft")->text(), AlertTexts::daysLeft(364));
+    EXPECT_FALSE(label(*yearly, "labelDaysLeft")->font().bold());
 }
 
 TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)
@@ -141,9 +115,10 @@ TEST_F(AlertDialogTest, UserTextIsPlain)
 
 TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
 {
-    const std::vector<std::pair<QString, QString>> entries{
-        {"Never", "never"},     {"in 5 minutes", "5"}, {"in 15 minutes", "15"}, {"in 30 minutes", "30"},
-        {"in 1 hour", "60"},    {"in 2 hours", "120"}, {"in 5 hours", "300"},   {"on next start up", "next"},
+    const std::vector<std::pair<QString, RemindAnswer>> entries{
+        {"Never", RemindNever},          {"in 5 minutes", remindAfter(5)},  {"in 15 minutes", remindAfter(15)},
+        {"in 30 minutes", remindAfter(30)}, {"in 1 hour", remindAfter(60)}, {"in 2 hours", remindAfter(120)},
+        {"in 5 hours", remindAfter(300)}, {"on next start up", RemindNextStart},
     };
     const auto first = alertFor(eventOn("20261208"));
     ASSERT_EQ(remindAgain(*first)->count(), 8);
@@ -153,9 +128,8 @@ TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
         dialog->show();
         remindAgain(*dialog)->setCurrentText(entry);
         EXPECT_EQ(label(*dialog, "labelRemindAgainNote")->isVisible(), entry.startsWith("in ")) << entry.toStdString();
-        state.dialogResult = QStringLiteral("stale");
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
-        EXPECT_EQ(state.dialogResult, answer);
+        EXPECT_EQ(dialog->answer(), answer) << entry.toStdString();
         EXPECT_FALSE(dialog->isVisible());
     }
 }
@@ -167,15 +141,14 @@ TEST_F(AlertDialogTest, EscapeAndTheCloseBoxKeepTheChosenReminderAndSilence)
     const auto escaped = alertFor(loud);
     escaped->show();
     remindAgain(*escaped)->setCurrentText("in 15 minutes");
-    state.dialogResult = QStringLiteral("Yes"); // an earlier dialog's answer
     QTest::keyClick(escaped.get(), Qt::Key_Escape);
-    EXPECT_EQ(state.dialogResult, "15");
+    EXPECT_EQ(escaped->answer(), remindAfter(15));
     EXPECT_EQ(platform.soundStops, 1);
 
     const auto closed = alertFor(loud);
     closed->show();
     closed->close();
-    EXPECT_EQ(state.dialogResult, "60");
+    EXPECT_EQ(closed->answer(), remindAfter(60));
     EXPECT_EQ(platform.soundStops, 2);
 }
 

@@ -16,18 +16,18 @@ using State = Reminder::State;
 TEST(ReminderClock, AnswerBecomesADueTime)
 {
     const struct {
-        const char *answer;
+        const char *name;
+        RemindAnswer answer;
         Reminder expected;
     } rows[] = {
-        {"1", {State::Pending, Now + Minute}},         {"5", {State::Pending, Now + 5 * Minute}},
-        {"300", {State::Pending, Now + 300 * Minute}}, {"32767", {State::Pending, Now + 32767 * Minute}},
-        {"14.6", {State::Pending, Now + 15 * Minute}}, {"0", {State::Stopped, 0}},
-        {"-5", {State::Stopped, 0}},                   {"32768", {State::Stopped, 0}},
-        {"next", {State::Stopped, 0}},                 {"never", {State::Stopped, 0}},
-        {"", {State::Stopped, 0}},                     {"soon", {State::Stopped, 0}},
+        {"1 minute", remindAfter(1), {State::Pending, Now + Minute}},
+        {"300 minutes", remindAfter(300), {State::Pending, Now + 300 * Minute}},
+        {"0 minutes", remindAfter(0), {State::Stopped, 0}},
+        {"next start", RemindNextStart, {State::Stopped, 0}},
+        {"never", RemindNever, {State::Stopped, 0}},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(reminderForAnswer(row.answer, Now), row.expected) << row.answer;
+        EXPECT_EQ(reminderForAnswer(row.answer, Now), row.expected) << row.name;
 }
 
 TEST(ReminderClock, OnlyAPendingReminderAtOrPastItsTimeIsDue)

@@ -1,237 +1,160 @@
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowFrame.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
 const QString DoNotAsk = QStringLiteral("Do not ask me this question again.");
 
-// Runs act on the dialog once exec() has it on screen; act must close it.
-void whileShown(const std::function<void(GeneralDialog &)> &act)
+Message messageOf(MessageKind kind, const QString &checkbox = DoNotAsk)
 {
-    QTimer::singleShot(0, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *dialog = qobject_cast<GeneralDialog *>(modal);
-        if (!dialog || dialog->objectName() != QLatin1String("formGeneralDialog")) {
-            ADD_FAILURE() << "no general dialog on screen";
-            if (modal)
-                modal->close();
-            return;
-        }
-        act(*dialog);
-        if (dialog->isVisible()) {
-            ADD_FAILURE() << "dialog still open";
-            dialog->reject();
-        }
-    });
+    return {kind, QStringLiteral("Please confirm"), QStringLiteral("Remove?"), 1905, 615, checkbox};
 }
 
-void show(AppState &state, const QString &kind, const QString &caption = DoNotAsk, int height = 1905)
-{
-    showGeneralDialog(state, nullptr, 4815, height, QStringLiteral("Please confirm"),
-                      QStringLiteral("Remove?"), 615, kind, caption);
-}
-
-void click(GeneralDialog &dialog, const char *name)
-{
-    auto *widget = dialog.findChild<QAbstractButton *>(QLatin1String(name));
-    ASSERT_NE(widget, nullptr) << name;
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-}
-
-bool shown(GeneralDialog &dialog, const char *name)
+bool shown(const GeneralDialog &dialog, const char *name)
 {
     auto *widget = dialog.findChild<QWidget *>(QLatin1String(name));
     return widget && widget->isVisible() && widget->isEnabled();
 }
 
-struct Answer {
-    const char *kind;
+struct Press {
+    const char *name;
+    MessageKind kind;
     const char *button;
     bool tick;
-    const char *result;
-    bool checkbox;
+    MessageAnswer answer;
 };
 
-void PrintTo(const Answer &a, std::ostream *os) { *os << a.kind << ' ' << a.button << (a.tick ? " ticked" : ""); }
+void PrintTo(const Press &press, std::ostream *os) { *os << press.name; }
 
-class GeneralDialogAnswer : public ::testing::TestWithParam<Answer> {};
+class GeneralDialogAnswer : public ::testing::TestWithParam<Press> {};
 
-TEST_P(GeneralDialogAnswer, LeavesButtonAndTickInState)
+TEST_P(GeneralDialogAnswer, IsTheButtonPressedAndTheTickOfYesOrOk)
 {
-    const Answer a = GetParam();
-    AppState state;
-    whileShown([&](GeneralDialog &dialog) {
-        if (a.tick)
-            click(dialog, "checkboxCheckbox");
-        click(dialog, a.button);
-    });
-    show(state, QString::fromLatin1(a.kind));
-    EXPECT_EQ(state.dialogResult, QString::fromLatin1(a.result));
-    EXPECT_EQ(state.dialogCheckbox, a.checkbox);
+    const Press press = GetParam();
+    GeneralDialog dialog(messageOf(press.kind));
+    dialog.show();
+    dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->setChecked(press.tick);
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(press.button)), Qt::LeftButton);
+    EXPECT_EQ(dialog.answer(), press.answer);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, GeneralDialogAnswer,
-                         ::testing::Values(Answer{"YesNo", "commandYes", true, "Yes", true},
-                                           Answer{"YesNo", "commandYes", false, "Yes", false},
-                                           Answer{"YesNo", "commandNo", true, "No", false},
-                                           Answer{"Update", "commandYes", true, "Yes", true},
-                                           Answer{"Update", "commandNo", false, "No", false},
-                                           Answer{"Ok", "commandOK", true, "Ok", true},
-                                           Answer{"Alert", "commandOK", false, "Ok", false}),
-                         [](const auto &info) { return std::to_string(info.index) + info.param.kind; });
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, GeneralDialogAnswer,
+    ::testing::Values(Press{"YesTicked", MessageKind::YesNo, "commandYes", true, {MessageButton::Yes, true}},
+                      Press{"Yes", MessageKind::YesNo, "commandYes", false, {MessageButton::Yes, false}},
+                      Press{"NoTicked", MessageKind::YesNo, "commandNo", true, {MessageButton::No, false}},
+                      Press{"UpdateYes", MessageKind::Update, "commandYes", true, {MessageButton::Yes, true}},
+                      Press{"OkTicked", MessageKind::Ok, "commandOK", true, {MessageButton::Ok, true}},
+                      Press{"AlertOk", MessageKind::Alert, "commandOK", false, {MessageButton::Ok, false}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-class GeneralDialogCancel : public ::testing::TestWithParam<const char *> {};
-
-TEST_P(GeneralDialogCancel, EscapeCloseAndRejectAllCancelAfterAnEarlierYes)
+TEST(GeneralDialogClosed, EscapeAndTheCloseBoxAnswerClosedWithoutTheTick)
 {
-    const std::vector<std::function<void(GeneralDialog &)>> closers = {
-        [](GeneralDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); },
-        [](GeneralDialog &d) { d.close(); },
-        [](GeneralDialog &d) { d.reject(); },
-    };
-    for (const auto &closeIt : closers) {
-        AppState state;
-        state.dialogResult = QStringLiteral("Yes");
-        state.dialogCheckbox = true;
-        whileShown([&](GeneralDialog &dialog) {
-            dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->setChecked(true);
-            closeIt(dialog);
-        });
-        show(state, QString::fromLatin1(GetParam()));
-        EXPECT_EQ(state.dialogResult, QStringLiteral("Cancel"));
-        EXPECT_FALSE(state.dialogCheckbox);
+    for (const bool escape : {true, false}) {
+        GeneralDialog dialog(messageOf(MessageKind::YesNo));
+        dialog.show();
+        dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->setChecked(true);
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        EXPECT_EQ(dialog.answer(), (MessageAnswer{MessageButton::Closed, false})) << escape;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, GeneralDialogCancel, ::testing::Values("YesNo", "Ok", "Alert", "Update", "Other"));
-
 struct Look {
-    const char *kind;
+    const char *name;
+    MessageKind kind;
     bool yesNo, ok, warning, information, internet;
     const char *defaultButton;
 };
 
-void PrintTo(const Look &l, std::ostream *os) { *os << l.kind; }
+void PrintTo(const Look &look, std::ostream *os) { *os << look.name; }
 
 class GeneralDialogLook : public ::testing::TestWithParam<Look> {};
 
 TEST_P(GeneralDialogLook, ShowsTheButtonsAndIconOfItsKind)
 {
-    const Look l = GetParam();
-    AppState state;
-    whileShown([&](GeneralDialog &dialog) {
-        EXPECT_EQ(shown(dialog, "commandYes"), l.yesNo);
-        EXPECT_EQ(shown(dialog, "commandNo"), l.yesNo);
-        EXPECT_EQ(shown(dialog, "commandOK"), l.ok);
-        EXPECT_EQ(shown(dialog, "imageYesNo"), l.warning);
-        EXPECT_EQ(shown(dialog, "imageOk"), l.information);
-        EXPECT_EQ(shown(dialog, "imageInternet"), l.internet);
-        EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
-        for (auto *button : dialog.findChildren<QPushButton *>()) {
-            if (!button->isVisible())
-                continue; // a hidden button cannot be pressed with Enter
-            EXPECT_EQ(button->isDefault(), button->objectName() == QLatin1String(l.defaultButton))
-                << button->objectName().toStdString();
+    const Look look = GetParam();
+    GeneralDialog dialog(messageOf(look.kind, QString()));
+    dialog.show();
+    EXPECT_EQ(shown(dialog, "commandYes"), look.yesNo);
+    EXPECT_EQ(shown(dialog, "commandNo"), look.yesNo);
+    EXPECT_EQ(shown(dialog, "commandOK"), look.ok);
+    EXPECT_EQ(shown(dialog, "imageYesNo"), look.warning);
+    EXPECT_EQ(shown(dialog, "imageOk"), look.information);
+    EXPECT_EQ(shown(dialog, "imageInternet"), look.internet);
+    EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
+    for (auto *button : dialog.findChildren<QPushButton *>()) {
+        if (button->isVisible()) { // a hidden button cannot be pressed with Enter
+            EXPECT_EQ(button->isDefault(), button->objectName() == QLatin1String(look.defaultButton));
         }
-        dialog.reject();
-    });
-    show(state, QString::fromLatin1(l.kind), QString());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, GeneralDialogLook,
-                         ::testing::Values(Look{"YesNo", true, false, true, false, false, "commandYes"},
-                                           Look{"Update", true, false, false, false, true, "commandYes"},
-                                           Look{"Ok", false, true, false, true, false, "commandOK"},
-                                           Look{"Alert", false, true, true, false, false, "commandOK"},
-                                           Look{"yesno", false, false, false, false, false, ""}),
-                         [](const auto &info) { return std::to_string(info.index) + info.param.kind; });
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, GeneralDialogLook,
+    ::testing::Values(Look{"YesNo", MessageKind::YesNo, true, false, true, false, false, "commandYes"},
+                      Look{"Update", MessageKind::Update, true, false, false, false, true, "commandYes"},
+                      Look{"Ok", MessageKind::Ok, false, true, false, true, false, "commandOK"},
+                      Look{"Alert", MessageKind::Alert, false, true, true, false, false, "commandOK"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST(GeneralDialogLayout, GivenSizeIsTheWholeWindowCaptionAndBordersIncluded)
+TEST(GeneralDialogText, ShowsMessageTitleAndCaptionAsPlainText)
 {
-    GeneralDialog dialog(4815, 1545, QStringLiteral("t"), QStringLiteral("m"), 615, QStringLiteral("YesNo"), DoNotAsk);
-    EXPECT_EQ(dialog.size().grownBy(frameAllowance(&dialog)), QSize(twipsToPixels(4815 + 55), twipsToPixels(1545)));
-    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    GeneralDialog dialog(
+        {MessageKind::YesNo, QStringLiteral("<i>t</i>"), QStringLiteral("<b>x</b>"), 1785, 495, QStringLiteral("&Never")});
+    auto *label = dialog.findChild<QLabel *>(QStringLiteral("labelMessage"));
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("<i>t</i>"));
+    EXPECT_EQ(dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->text(), QStringLiteral("&Never"));
 }
 
-TEST(GeneralDialogLayout, UpdateQuestionShowsTheGlobeAtTheScreensScale)
-{
-    GeneralDialog dialog(4815, 1615, QString(), QString(), 615, QStringLiteral("Update"), QString());
-    const QPixmap shown = dialog.findChild<QLabel *>(QStringLiteral("imageInternet"))->pixmap();
-    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(32, 32));
-    EXPECT_EQ(shown.devicePixelRatio(), dialog.devicePixelRatio());
-    EXPECT_EQ(shown.toImage(), QIcon(QStringLiteral(":/icons/globe.svg")).pixmap(32, 32).toImage());
-}
-
-TEST(GeneralDialogLayout, CentresOnAShownWidget)
+TEST(GeneralDialogPlace, CentresOnAShownWidget)
 {
     QWidget main;
     main.setGeometry(200, 150, 600, 400);
     main.show();
-    GeneralDialog dialog(4815, 1545, QString(), QString(), 615, QStringLiteral("Ok"), QString());
+    GeneralDialog dialog(messageOf(MessageKind::Ok));
     dialog.centreOn(&main);
     EXPECT_LE((dialog.geometry().center() - main.geometry().center()).manhattanLength(), 2);
 }
 
-TEST(GeneralDialogText, ShowsMessageAndCaptionAsPlainText)
+TEST(GeneralDialogScript, TheNextAnswerStandsInForTheUserOnce)
 {
-    GeneralDialog dialog(4815, 1785, QStringLiteral("<i>t</i>"), QStringLiteral("<b>x</b>"), 495,
-                         QStringLiteral("YesNo"), QStringLiteral("&Never again"));
-    auto *label = dialog.findChild<QLabel *>(QStringLiteral("labelMessage"));
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->text(), QStringLiteral("<b>x</b>"));
-    EXPECT_TRUE(label->wordWrap());
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("<i>t</i>"));
-    EXPECT_EQ(dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->text(), QStringLiteral("&Never again"));
+    GeneralDialog::setNextAnswer({MessageButton::No, false});
+    EXPECT_EQ(GeneralDialog::ask(nullptr, messageOf(MessageKind::YesNo)).button, MessageButton::No);
+    EXPECT_EQ(GeneralDialog::takeAskedMessage()->title, QStringLiteral("Please confirm"));
+    EXPECT_FALSE(GeneralDialog::takeAskedMessage());
 }
 
-TEST(FileErrorDialog, ShowsTitleAndMessageInAnOkDialog)
+TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
 {
-    AppState state;
-    FileErrorDialogReporter reporter(state, nullptr);
-    whileShown([](GeneralDialog &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Permission denied"));
-        EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("labelMessage"))->text(),
-                  QStringLiteral("There was an error writing tarrow.ini. All settings will be restored to their "
-                                 "default values, but your saved reminders and/or notes will not be affected."));
-        EXPECT_TRUE(shown(dialog, "commandOK"));
-        EXPECT_TRUE(shown(dialog, "imageOk"));
-        EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
-        click(dialog, "commandOK");
-    });
-    reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("writing"), FileError::PermissionDenied,
+    FileErrorDialogReporter reporter(nullptr);
+    GeneralDialog::setNextAnswer({MessageButton::Ok});
+    reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), FileError::PermissionDenied,
                              QString());
-    EXPECT_EQ(state.dialogResult, QStringLiteral("Ok"));
+    const std::optional<Message> asked = GeneralDialog::takeAskedMessage();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->kind, MessageKind::Ok);
+    EXPECT_EQ(asked->title, fileErrorTitle(FileError::PermissionDenied));
+    EXPECT_EQ(asked->text, fileErrorMessage(QStringLiteral("notes.dat"), QStringLiteral("reading"), QString()));
 
-    whileShown([](GeneralDialog &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Unknown error (#58)"));
-        dialog.reject();
-    });
-    reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), 58, QString());
-
-    // The notice of a file another program changed goes the same way.
-    whileShown([](GeneralDialog &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), fileChangedTitle());
-        EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("labelMessage"))->text(),
-                  fileChangedMessage(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak")));
-        click(dialog, "commandOK");
-    });
+    GeneralDialog::setNextAnswer({MessageButton::Ok});
     reporter.reportFileChanged(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak"));
+    EXPECT_EQ(GeneralDialog::takeAskedMessage()->text,
+              fileChangedMessage(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak")));
 }
 
 } // namespace

@@ -54,7 +54,7 @@ protected:
     QString pressOk()
     {
         QString title;
-        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *message) {
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *message) {
             title = message->windowTitle();
             lastMessage = message->findChild<QLabel *>("labelMessage")->text();
             message->accept();
@@ -128,91 +128,38 @@ TEST_F(EventDialogTest, AddIntoATableFilledMeanwhileSaysDatabaseIsFull)
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(EventDialogTest, EmptyFieldsStoreEveryYearNoTimeNoAlert)
-{
-    openAdd("25", "December", "2026");
-    type("textTitle", "Christmas");
-    box("textYear")->clear();
-    EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.events[0].date, "00001225");
-    EXPECT_EQ(state.events[0].time, "    ");
-    EXPECT_EQ(state.events[0].notifyingDays, 0);
-    EXPECT_EQ(state.events[0].category, "");
-}
-
-TEST_F(EventDialogTest, FailedChecksKeepTheDialogOpenAndTheTableUnchanged)
+// The checks themselves are tested on their own; here only that OK runs them.
+TEST_F(EventDialogTest, AFailedCheckShowsItsMessageAndKeepsTheDialogOpen)
 {
     EXPECT_EQ(messageFor("31", "April", "2027"), "Invalid date");
+    EXPECT_EQ(lastMessage, "The date you have entered for your event does not exist.");
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(messageFor("", "April", "2027"), "Invalid date");
-    EXPECT_EQ(lastMessage, "The date you have entered for your event does not exist.");
-    EXPECT_EQ(messageFor("29", "February", ""), "Invalid date");
-    EXPECT_EQ(lastMessage, "February 29th does not occur every year.");
-    EXPECT_EQ(messageFor("29", "February", "2027"), "Invalid date");
-    EXPECT_EQ(lastMessage, "The date you have entered for your event does not exist.");
-    EXPECT_EQ(messageFor("29", "February", "2028"), "");
-    EXPECT_EQ(messageFor("5", "May", "2040"), "Year out of range");
-    EXPECT_EQ(lastMessage, "The year must be within the interval 2026 and 2036.");
-    EXPECT_EQ(messageFor("5", "May", "1999"), "Invalid date"); // the past wins over the range
-    EXPECT_EQ(lastMessage, "The date you have entered for your event has already occured.");
     EXPECT_EQ(messageFor("5", "May", "2027", "9"), "Invalid time");
-    EXPECT_EQ(messageFor("5", "May", "2027", "24", "00"), "Invalid time");
-    EXPECT_EQ(messageFor("5", "December", "2026"), "Invalid date"); // already past
-    EXPECT_EQ(messageFor("6", "December", "2026"), "");             // today is fine
-    EXPECT_EQ(state.size(), 2);
+    EXPECT_EQ(state.size(), 0);
 }
-
-TEST_F(EventDialogTest, TitleChecks)
+TEST_F(EventDialogTest, AnEditedEventsOwnTitleIsNoDuplicate)
 {
     state.addEvent(makeEvent("Dentist", "20261224"));
     openAdd();
     type("textTitle", "Dentist");
     EXPECT_EQ(pressOk(), "Duplicate title");
-    type("textTitle", "");
-    EXPECT_EQ(pressOk(), "Title is missing");
-    type("textHours", "25");
-    EXPECT_EQ(pressOk(), "Invalid time"); // the later check wins
-    type("textHours", "");
-    type("textTitle", "dentist");
-    EXPECT_EQ(pressOk(), "");
-
-    open().prepareEdit(0); // its own title is no duplicate
+    open().prepareEdit(0);
     EXPECT_EQ(pressOk(), "");
 }
-
-TEST_F(EventDialogTest, TwelveHourClockReadsAndWritesMidnightAndNoon)
+TEST_F(EventDialogTest, TheAmPmListReachesTheStoredTimeAndBack)
 {
     state.timeFormat = 12;
-    const auto storedFor = [&](const QString &hours, const QString &half) {
-        state.eventCount = -1;
-        openAdd("20", "December", "2026");
-        type("textTitle", "Timed");
-        type("textHours", hours);
-        type("textMinutes", "30");
-        list("comboAMPM")->setCurrentText(half);
-        EXPECT_EQ(pressOk(), "");
-        return state.events[0].time;
-    };
-    EXPECT_EQ(storedFor("3", "PM"), "1530");
-    EXPECT_EQ(storedFor("12", "PM"), "1230");
-    EXPECT_EQ(storedFor("12", "AM"), "0030");
-    EXPECT_EQ(storedFor("9", "AM"), "0930");
-    EXPECT_EQ(storedFor("13", "PM"), "1330"); // a 24-hour hour is taken as typed
-
-    for (const auto &[stored, hours, half] : {std::tuple{"0030", "12", "AM"}, std::tuple{"1230", "12", "PM"},
-                                              std::tuple{"0930", "09", "AM"}, std::tuple{"1715", "5", "PM"}}) {
-        Event event = makeEvent("Timed", "20261220");
-        event.time = QLatin1String(stored);
-        state.eventCount = -1;
-        state.addEvent(event);
-        open().prepareEdit(0);
-        EXPECT_EQ(box("textHours")->text(), hours) << stored;
-        EXPECT_EQ(list("comboAMPM")->currentText(), half) << stored;
-        EXPECT_EQ(pressOk(), "");
-        EXPECT_EQ(state.events[0].time, stored); // unchanged by a round trip
-    }
+    openAdd("20", "December", "2026");
+    type("textTitle", "Timed");
+    type("textHours", "3");
+    type("textMinutes", "30");
+    list("comboAMPM")->setCurrentText("PM");
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_EQ(state.events[0].time, "1530");
+    open().prepareEdit(0);
+    EXPECT_EQ(box("textHours")->text(), "3");
+    EXPECT_EQ(list("comboAMPM")->currentText(), "PM");
 }
-
 TEST_F(EventDialogTest, AmPmListOnlyOnTheTwelveHourClock)
 {
     openAdd();

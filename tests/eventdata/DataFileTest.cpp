@@ -291,9 +291,13 @@ TEST_F(DataFileTest, NewFilesAndBackupsArePrivateAndAnExistingFileKeepsItsMode)
     EXPECT_EQ(folder.permissions("calendar.dat.bak"), owner);
 }
 
-TEST(DataFolder, CommandLineWinsWhole)
+TEST(DataFolder, CommandLineWinsWholeAndANewOneIsCreatedPrivate)
 {
-    EXPECT_EQ(resolveDataFolder("/some folder/with blanks", "/prog", "/user"), "/some folder/with blanks");
+    DataFolderFixture base;
+    const QString named = base.file("some folder/with blanks");
+    EXPECT_EQ(resolveDataFolder(named, base.path(), base.file("user")), named);
+    EXPECT_EQ(base.permissions("some folder/with blanks"),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(DataFolder, ProgramFolderServesWhenItHoldsDataOrIsWritable)

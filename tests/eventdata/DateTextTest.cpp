@@ -40,14 +40,3 @@ TEST(DateText, TwoDigitsPadsOnlyBelowTen)
     EXPECT_EQ(twoDigits(12), "12");
     EXPECT_EQ(twoDigits(2002), "2002");
 }
-
-TEST(DateText, DigitKeyFilterPassesDigitsAndBackspaceOnly)
-{
-    for (char c = '0'; c <= '9'; ++c)
-        EXPECT_EQ(digitKeyFilter(c), c);
-    EXPECT_EQ(digitKeyFilter(8), 8);
-    EXPECT_EQ(digitKeyFilter('a'), 0);
-    EXPECT_EQ(digitKeyFilter('-'), 0);
-    EXPECT_EQ(digitKeyFilter(' '), 0);
-    EXPECT_EQ(digitKeyFilter(0x0663), 0); // an Arabic-Indic digit is not one of ours
-}

@@ -1,6 +1,7 @@
 #include "exchange/CalendarExport.h"
 #include "TestSupport.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,11 @@ TEST(ExportCommand, WritesTheCalendarAndLeavesTheDataFolderAlone)
     EXPECT_EQ(folder.read(QStringLiteral("calendar.dat")), calendar);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no backup, nothing else
     EXPECT_TRUE(folder.read(QStringLiteral("out.ics")).contains(eventUid(makeEvent(QStringLiteral("Party"), QStringLiteral("00000315"))).toUtf8()));
+
+    const QString absent = folder.file(QStringLiteral("no such folder"));
+    EXPECT_EQ(runProgram({QStringLiteral("--export"), target, absent}, output), 1);
+    EXPECT_EQ(output.count('\n'), 1) << output.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(absent)); // a wrong folder is not made
 
     folder.write(QStringLiteral("calendar.dat"), "Title=before any event\r\n");
     EXPECT_EQ(runProgram({QStringLiteral("--export"), target, folder.path()}, output), 1);

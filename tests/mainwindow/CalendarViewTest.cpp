@@ -64,7 +64,7 @@ protected:
     {
         QString title;
         QString message;
-        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *dialog) {
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *dialog) {
             title = dialog->windowTitle();
             if (auto *label = dialog->findChild<QLabel *>("labelMessage"))
                 message = label->text();
@@ -300,7 +300,7 @@ TEST_F(CalendarViewTest, F5OpensTheDiagnosticsOnlyWithAModifier)
     startUp();
     const auto diagnosticsFrom = [&](Qt::KeyboardModifiers modifiers) {
         QString data;
-        const QPointer<QTimer> watch = whenModalOpens([&](QDialog *dialog) {
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *dialog) {
             if (dialog->objectName() == "formErrorTracking")
                 data = dialog->findChild<QPlainTextEdit *>("textUsefulData")->toPlainText();
             dialog->reject();

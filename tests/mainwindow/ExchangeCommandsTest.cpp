@@ -1,9 +1,9 @@
 #include "mainwindow/ExchangeCommands.h"
 
 #include "MainWindowFixture.h"
+#include "dialogs/GeneralDialog.h"
 
 #include <QAction>
-#include <QLabel>
 
 namespace {
 
@@ -38,16 +38,14 @@ TEST_F(ExchangeCommandsTest, ImportedBirthdaysReachTheTableAndTheFile)
 {
     folder.write("people.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-12-24\r\nEND:VCARD\r\n");
     open.answer = folder.file("people.vcf");
-    QString report;
-    whenModalOpens([&report](QDialog *dialog) {
-        report = dialog->findChild<QLabel *>("labelMessage")->text();
-        dialog->accept();
-    });
+    GeneralDialog::setNextAnswer({MessageButton::Ok});
     trigger("menuFileImportEvents");
     EXPECT_EQ(open.titles, QStringList{"Import events"});
     ASSERT_EQ(state->indexOfTitle("Ann"), 0);
     EXPECT_TRUE(folder.read("calendar.dat").contains("Title=Ann\r\n"));
-    EXPECT_TRUE(report.startsWith("1 event imported."));
+    const std::optional<Message> report = GeneralDialog::takeAskedMessage();
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(report->text.startsWith("1 event imported."));
     EXPECT_TRUE(reporter.reports.empty());
 }
 

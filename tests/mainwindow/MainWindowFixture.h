@@ -28,7 +28,7 @@ protected:
     RecordingReporter reporter;
     std::unique_ptr<AppState> state = makeState();
     Help help{folder.file("tarrow.hlp")};
-    ScriptedAlertWindow alerts{*state};
+    ScriptedAlertWindow alerts;
     MainWindow window{*state, platform, reporter, help, alerts};
 
     std::unique_ptr<AppState> makeState() const

@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, WakeShowsTheRemindersThatFellDueMeanwhile)
 {
     folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\n"
                                  "NotifyingDays=3\r\n");
-    alerts.answers = {"5"};
+    alerts.answers = {remindAfter(5)};
     startUp();
     ASSERT_EQ(alerts.shown.size(), 1u);
     platform.clock_.pass(10 * 60);

@@ -1,6 +1,6 @@
-#include "menus/CMyItemData.h"
+#include "menus/MenuItem.h"
 #include "menus/MenuStyle.h"
-#include "menus/WndCoolMenu.h"
+#include "menus/ProgramMenus.h"
 
 #include "TestSupport.h"
 
@@ -11,76 +11,56 @@
 
 #include <gtest/gtest.h>
 
-TEST(MenuCaption, SplitsHelpLineAndMarks)
+TEST(MenuCaption, SplitsTheHelpLineFromTheText)
 {
-    const CMyItemData settings = CMyItemData::fromCaption("|Modify settings|&Settings...");
-    EXPECT_EQ(settings.sMenuHelp, "Modify settings");
-    EXPECT_EQ(settings.sMenuText, "&Settings...");
-    EXPECT_FALSE(settings.bAsMark);
-
-    const CMyItemData check = CMyItemData::fromCaption("|Silence|#&Mute");
-    EXPECT_TRUE(check.bAsMark);
-    EXPECT_TRUE(check.bAsCheck);
-    EXPECT_EQ(check.sMenuText, "&Mute");
-    const CMyItemData mark = CMyItemData::fromCaption("*Option");
-    EXPECT_TRUE(mark.bAsMark);
-    EXPECT_FALSE(mark.bAsCheck);
-    EXPECT_EQ(mark.sMenuText, "Option");
-
-    // Without a second bar there is no help line: the caption shows as stored.
-    EXPECT_EQ(CMyItemData::fromCaption("|no end").sMenuText, "|no end");
-    EXPECT_EQ(CMyItemData::fromCaption("||&Quit").sMenuHelp, "");
-    EXPECT_EQ(CMyItemData::fromCaption("&Profiles...").sMenuHelp, "");
+    const struct {
+        const char *stored, *helpLine, *text;
+    } rows[] = {
+        {"|Modify settings|&Settings...", "Modify settings", "&Settings..."},
+        {"&Profiles...", "", "&Profiles..."},
+        {"||&Quit", "", "&Quit"},
+        {"|no end", "", "|no end"}, // without a second bar the caption shows as stored
+    };
+    for (const auto &row : rows) {
+        const MenuCaption caption = splitMenuCaption(QString::fromLatin1(row.stored));
+        EXPECT_EQ(caption.helpLine, row.helpLine) << row.stored;
+        EXPECT_EQ(caption.text, row.text) << row.stored;
+    }
 }
 
 TEST(MenuIcon, FoundByTheCaptionTextIgnoringCase)
 {
-    EXPECT_EQ(menuIconIndex("&Contents..."), 0);
-    EXPECT_EQ(menuIconIndex("&QUIT"), 1);
-    EXPECT_EQ(menuIconIndex("&Add note..."), 5);
-    EXPECT_EQ(menuIconIndex("&Add event..."), 6);
-    EXPECT_EQ(menuIconIndex("&Add"), 5); // the shorter text decides: the first tag it begins wins
-    EXPECT_EQ(menuIconIndex("&Profiles..."), -1);
-    EXPECT_EQ(menuIconIndex(""), -1);
-    EXPECT_EQ(CMyItemData::fromCaption("|Browse and find events|&Find event...").iButton, 2);
-    EXPECT_EQ(menuIconPath(2), ":/icons/find-event.svg");
-    EXPECT_EQ(menuIconPath(-1), "");
-}
-
-TEST(MenuItems, CollectionKeysStayUniqueAfterRemovals)
-{
-    CMyItemDatas items;
-    const int first = items.add(CMyItemData::fromCaption("|One|&One"));
-    const int second = items.add(CMyItemData::fromCaption("|Two|&Two"));
-    items.remove(first);
-    const int third = items.add(CMyItemData::fromCaption("|Three|&Three"));
-    EXPECT_NE(third, second);
-    EXPECT_EQ(items.count(), 2);
-    EXPECT_EQ(items.item(second)->sMenuHelp, "Two");
-    EXPECT_EQ(items.item(third)->sMenuHelp, "Three");
-    EXPECT_EQ(items.item(first), nullptr);
+    const struct {
+        const char *text, *path;
+    } rows[] = {
+        {"&Contents...", ":/icons/help.svg"},      {"&QUIT", ":/icons/quit.svg"},
+        {"&Add event...", ":/icons/add-event.svg"}, {"&Add", ":/icons/add-note.svg"}, // the first tag it begins wins
+        {"&Profiles...", ""},                      {"", ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(menuIconPath(QString::fromLatin1(row.text)), row.path) << row.text;
 }
 
 TEST(MenuStyleMeasure, SeparatorHalfAMenuItemsWithIconAndCheckRoom)
 {
     const QFontMetrics metrics(QFont("DejaVu Sans", 8));
-    EXPECT_EQ(MenuStyle::measure("", true, false, metrics).height(), MenuStyle::SystemMenuHeight / 2);
+    EXPECT_EQ(MenuStyle::measure("", true, metrics).height(), MenuStyle::SystemMenuHeight / 2);
     const int textWidth = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, "&Quit").width();
-    const QSize popup = MenuStyle::measure("&Quit", false, false, metrics);
+    const QSize popup = MenuStyle::measure("&Quit", false, metrics);
     EXPECT_EQ(popup.width(), textWidth + 5 + 2 * (16 + 2) - (MenuStyle::SystemCheckWidth - 1));
     EXPECT_EQ(popup.height(), std::max(metrics.height(), MenuStyle::SystemMenuHeight));
-    EXPECT_EQ(MenuStyle::measure("&Quit", false, true, metrics).width(), textWidth);
 
     const QFontMetrics large(QFont("DejaVu Sans", 24));
-    EXPECT_EQ(MenuStyle::measure("&Quit", false, false, large).height(), large.height());
+    EXPECT_EQ(MenuStyle::measure("&Quit", false, large).height(), large.height());
 }
 
 TEST(MenuStyleMeasure, MenusAskTheStyleForTheirItemSizes)
 {
+    QWidget window;
+    ProgramMenus menus(&window);
     QMenu menu;
-    WndCoolMenu cool(&menu);
-    cool.install(&menu);
-    cool.addMenuItem(&menu, "|Quit the application|&Quit", "menuFileQuit");
+    menus.install(&menu);
+    menus.add(&menu, {u"|Quit the application|&Quit", u"menuFileQuit", [] {}});
     QStyleOptionMenuItem option;
     option.initFrom(&menu);
     option.menuItemType = QStyleOptionMenuItem::Separator;
@@ -92,12 +72,12 @@ TEST(MenuStyleMeasure, EveryTextFitsWhereItIsDrawnInTheWindowsFont)
 {
     QWidget window;
     window.setFont(QFont("DejaVu Sans", 11));
-    WndCoolMenu cool(&window);
+    ProgramMenus menus(&window);
     QMenu menu;
-    cool.install(&menu);
+    menus.install(&menu);
     EXPECT_EQ(menu.font(), window.font());
-    menu.setDefaultAction(cool.addMenuItem(&menu, "&Open Tarrowby...", "menuSystrayOpen"));
-    cool.addMenuItem(&menu, "&Add event...", "menuSystrayAddEvent");
+    menu.setDefaultAction(menus.add(&menu, {u"&Open Tarrowby...", u"menuSystrayOpen", [] {}}));
+    menus.add(&menu, {u"&Add event...", u"menuSystrayAddEvent", [] {}});
     for (QAction *action : menu.actions()) {
         QStyleOptionMenuItem drawn;
         drawn.font = menu.font();
@@ -109,23 +89,31 @@ TEST(MenuStyleMeasure, EveryTextFitsWhereItIsDrawnInTheWindowsFont)
     }
 }
 
-TEST(HelpCallBack, ReportsTheHelpLineOfTheItemUnderThePointer)
+TEST(ProgramMenus, ItemsFromTheTableReportTheirHelpLineAndAct)
 {
+    QWidget window;
+    ProgramMenus menus(&window);
     QMenu menu;
-    WndCoolMenu cool(&menu);
-    cool.install(&menu);
-    QSignalSpy reports(cool.helpObj(), &HelpCallBack::menuHelp);
-    QAction *update = cool.addMenuItem(&menu, "|Search the net for an update|&Update...", "menuFileUpdate");
-    QAction *profiles = cool.addMenuItem(&menu, "&Profiles...", "menuFileProfiles");
-    profiles->setEnabled(false);
-    EXPECT_EQ(update->text(), "&Update...");
+    int updates = 0;
+    menus.fill(&menu, {{u"|Search the net for an update|&Update...", u"menuFileUpdate", [&updates] { ++updates; },
+                        Qt::CTRL | Qt::Key_U},
+                       {{}, u"menuSeparator0"},
+                       {u"&Profiles...", u"menuFileProfiles"}});
+    QSignalSpy helpLines(&menus, &ProgramMenus::helpLine);
+    const QList<QAction *> items = menu.actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "&Update...");
+    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+    EXPECT_FALSE(items[0]->icon().isNull());
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[1]->objectName(), "menuSeparator0");
+    EXPECT_FALSE(items[2]->isEnabled()); // an item without an action
 
-    update->hover();
-    profiles->hover();
-    ASSERT_EQ(reports.count(), 2);
-    EXPECT_EQ(reports[0][0].toString(), "&Update...");
-    EXPECT_EQ(reports[0][1].toString(), "Search the net for an update");
-    EXPECT_TRUE(reports[0][2].toBool());
-    EXPECT_EQ(reports[1][1].toString(), "");
-    EXPECT_FALSE(reports[1][2].toBool());
+    items[0]->hover();
+    items[2]->hover();
+    items[0]->trigger();
+    ASSERT_EQ(helpLines.count(), 2);
+    EXPECT_EQ(helpLines[0][0].toString(), "Search the net for an update");
+    EXPECT_EQ(helpLines[1][0].toString(), "");
+    EXPECT_EQ(updates, 1);
 }

@@ -2,26 +2,40 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QPointer>
-#include <QTimer>
 
 #include <functional>
 
-// Acts on the next modal dialog as soon as it is open, since exec() does not
-// return until somebody closes it. The returned watch can be stopped when no
-// dialog came, so it cannot catch a later one.
-inline QPointer<QTimer> whenModalOpens(std::function<void(QDialog *)> act)
+// Acts on the next modal dialog as soon as it is shown, since exec() does not
+// return until somebody closes it. The act runs from the event loop that
+// exec() turns, once the show is done. Deleting the returned watch stops it
+// when no dialog came, so it cannot catch a later one.
+class ModalWatch : public QObject {
+public:
+    explicit ModalWatch(std::function<void(QDialog *)> act) : act_(std::move(act)) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isModal() && act_) {
+            QMetaObject::invokeMethod(
+                this, [this, dialog = QPointer<QDialog>(dialog), act = std::exchange(act_, nullptr)] {
+                    if (dialog)
+                        act(dialog);
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QDialog *)> act_;
+};
+
+inline QPointer<ModalWatch> whenModalOpens(std::function<void(QDialog *)> act)
 {
-    auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act(dialog);
-    });
-    poll->start();
-    return poll;
+    return new ModalWatch(std::move(act));
 }

@@ -133,34 +133,36 @@ private:
 #include <functional>
 
 // An alert window that records what it was asked to show and answers with
-// the next scripted choice ("" when the script has run out).
+// the next scripted choice (no new reminder when the script has run out).
 class ScriptedAlertWindow : public AlertWindow {
 public:
     struct Shown {
         int index;
-        int missed;
+        bool missed;
         bool operator==(const Shown &) const = default;
     };
 
-    explicit ScriptedAlertWindow(AppState &state) : state_(state) {}
-
-    void showAlert() override
+    RemindAnswer showAlert(int index, bool missed) override
     {
-        shown.push_back({state_.alertEventIndex, state_.alertMissed});
+        shown.push_back({index, missed});
         if (whileOpen)
             whileOpen();
-        state_.dialogResult = answers.empty() ? QString() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
+        if (answers.empty())
+            return {};
+        const RemindAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 
-    std::deque<QString> answers;
+    std::deque<RemindAnswer> answers;
     std::vector<Shown> shown;
     std::function<void()> whileOpen; // runs while the window is "open"
-
-private:
-    AppState &state_;
 };
+
+// The answers of the alert window's list.
+constexpr RemindAnswer remindAfter(int minutes) { return {RemindAnswer::When::After, minutes}; }
+constexpr RemindAnswer RemindNextStart{RemindAnswer::When::NextStart};
+constexpr RemindAnswer RemindNever{RemindAnswer::When::Never};
 
 inline Event makeEvent(const QString &title, const QString &date, qint16 notifyingDays = 0)
 {

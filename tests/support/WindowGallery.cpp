@@ -39,7 +39,7 @@ struct WindowGallery::World {
     RecordingReporter reporter;
     AppState state;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
-    ScriptedAlertWindow alerts{state};
+    ScriptedAlertWindow alerts;
     std::unique_ptr<MainWindow> main;
 
     World()
@@ -92,7 +92,7 @@ void lookAtShown(QWidget &window, const Look &look)
 // A modal window is looked at while open's exec() shows it, then closed.
 void lookAtModal(const std::function<void()> &open, const Look &look)
 {
-    const QPointer<QTimer> watch = whenModalOpens([&look](QDialog *dialog) {
+    const QPointer<ModalWatch> watch = whenModalOpens([&look](QDialog *dialog) {
         look(*dialog);
         dialog->reject();
     });
@@ -102,9 +102,7 @@ void lookAtModal(const std::function<void()> &open, const Look &look)
 
 void lookAtAlert(World &world, bool missed, const Look &look)
 {
-    world.state.alertEventIndex = 1;
-    world.state.alertMissed = missed ? 1 : 0;
-    AlertDialog alert(world.state, world.platform);
+    AlertDialog alert(world.state, world.platform, 1, missed);
     lookAtShown(alert, look);
 }
 
@@ -203,18 +201,18 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-YesNo-removal"),
          [](World &w, const Look &look) {
-             lookAtModal([&w] { confirmRemoval(w.state, nullptr, QStringLiteral("Dentist appointment"),
+             lookAtModal([&w] { confirmRemoval(nullptr, QStringLiteral("Dentist appointment"),
                                                QStringLiteral("event"), w.state.confirmRemoveE); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-check"), lookAtCheckMessage},
         {QStringLiteral("formGeneralDialog-Ok-import"),
-         [](World &w, const Look &look) {
+         [](World &, const Look &look) {
              ImportReport report; // every line the report can have, with plural counts
              report.imported = 120;
              report.skipped.fill(12);
              report.repeatsAsOneTime = report.february29Moved = report.withoutBirthday = 12;
-             lookAtModal([&w, &report] { showImportReport(w.state, nullptr, report); }, look);
+             lookAtModal([&report] { showImportReport(nullptr, report); }, look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-full"),
          [](World &w, const Look &look) {
@@ -225,23 +223,23 @@ void WindowGallery::addMessages()
                  lookAtModal([main] { main->addNote(); }, look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-file"),
-         [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+         [](World &, const Look &look) {
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"),
                                                                 FileError::PermissionDenied, QString()); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-kept"),
-         [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+         [](World &, const Look &look) {
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
                                                                 FileError::PathFileAccess,
                                                                 QStringLiteral("tarrow.ini.bak12")); },
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-changed"),
-         [](World &w, const Look &look) {
-             FileErrorDialogReporter reporter(w.state, nullptr);
+         [](World &, const Look &look) {
+             FileErrorDialogReporter reporter(nullptr);
              lookAtModal([&reporter] { reporter.reportFileChanged(QStringLiteral("calendar.dat"),
                                                                   QStringLiteral("calendar.dat.bak12")); },
                          look);
@@ -263,8 +261,8 @@ void WindowGallery::addMessages()
          }},
         {QStringLiteral("formGeneralDialog-Alert"),
          [](World &, const Look &look) {
-             GeneralDialog dialog(4815, 1545, QStringLiteral("Tarrowby"), QStringLiteral("The program is already running!"),
-                                  615, QStringLiteral("Alert"), QString());
+             GeneralDialog dialog({MessageKind::Alert, QStringLiteral("Tarrowby"),
+                                   QStringLiteral("The program is already running!")});
              lookAtShown(dialog, look);
          }},
         {QStringLiteral("formGeneralDialog-Update"),

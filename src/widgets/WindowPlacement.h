@@ -20,12 +20,20 @@ struct Twips {
 // still stores a usable position.
 Twips toTwips(const QPoint &topLeft);
 
-// The stored position of the window's inside in pixels, moved onto the
-// nearest of the screens when the window, or the caption of captionHeight
-// above it, would lie off all of them.
+// Where a window whose inside would stand at window goes. It stays there
+// while it can be grabbed: the top rows of its inside lie on one screen,
+// at least 40 pixels of them across (all of a narrower window), with room
+// for the caption of captionHeight above. Otherwise it moves onto the
+// nearest screen, whole where it fits. Without screens it stays.
+QPoint keepOnScreen(const QRect &window, const std::vector<QRect> &screens, int captionHeight = 0);
+
+// The stored position of the window's inside in pixels, kept on the screens.
 QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens,
                  int captionHeight = 0);
 // The same on the current screens.
 QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, int captionHeight);
+
+// The room for windows on each of the current screens.
+std::vector<QRect> availableScreens();
 
 } // namespace WindowPlacement

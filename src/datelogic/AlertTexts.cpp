@@ -1,0 +1,33 @@
+#include "datelogic/AlertTexts.h"
+
+#include "eventdata/DateText.h"
+#include "eventdata/Event.h"
+#include "eventdata/TimeText.h"
+
+namespace AlertTexts {
+
+QString dateLine(const Event &event, bool twelveHourClock)
+{
+    const int month = event.monthText().toInt();
+    QString line = monthName(month) + QLatin1Char(' ') + QString::number(event.dayText().toInt());
+    line += event.isEveryYear() ? QStringLiteral(", every year") : QStringLiteral(", ") + event.yearText().toString();
+    if (const QString time = timeText(event.time, twelveHourClock); !time.isEmpty())
+        line += QStringLiteral(" at ") + time;
+    return line;
+}
+
+QString daysLeft(qint64 days)
+{
+    if (days == 0)
+        return QStringLiteral("[ TODAY! ]");
+    if (days == 1)
+        return QStringLiteral("[ 1 day left ]");
+    return QStringLiteral("[ %1 days left ]").arg(days);
+}
+
+QString caption(const Event &event)
+{
+    return (event.category.isEmpty() ? QStringLiteral("Alert") : event.category) + QLatin1Char('!');
+}
+
+} // namespace AlertTexts

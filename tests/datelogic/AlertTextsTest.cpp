@@ -1,0 +1,44 @@
+#include "datelogic/AlertTexts.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+TEST(AlertTexts, DateLineNamesTheYearOrEveryYearAndTheTimeInEitherClock)
+{
+    const struct {
+        const char *date, *time;
+        bool twelveHours;
+        const char *line;
+    } rows[] = {
+        {"20261208", "1330", true, "December 8, 2026 at 1:30 PM"},
+        {"20261208", "0005", true, "December 8, 2026 at 12:05 AM"},
+        {"20261208", "1200", true, "December 8, 2026 at 12:00 PM"},
+        {"20261208", "0830", false, "December 8, 2026 at 08:30"},
+        {"20260101", "    ", false, "January 1, 2026"},
+        {"00001231", "2359", false, "December 31, every year at 23:59"},
+    };
+    for (const auto &row : rows) {
+        Event event = makeEvent(QStringLiteral("Dentist"), QString::fromLatin1(row.date));
+        event.time = QString::fromLatin1(row.time);
+        EXPECT_EQ(AlertTexts::dateLine(event, row.twelveHours), row.line) << row.date << ' ' << row.time;
+    }
+}
+
+TEST(AlertTexts, DaysLeftSaysTodayOneDayOrTheDays)
+{
+    const struct {
+        qint64 days;
+        const char *text;
+    } rows[] = {{0, "[ TODAY! ]"}, {1, "[ 1 day left ]"}, {2, "[ 2 days left ]"}, {365, "[ 365 days left ]"}};
+    for (const auto &row : rows)
+        EXPECT_EQ(AlertTexts::daysLeft(row.days), row.text) << row.days;
+}
+
+TEST(AlertTexts, CaptionIsTheCategoryOrAlert)
+{
+    Event event = makeEvent(QStringLiteral("Dentist"), QStringLiteral("20261208"));
+    EXPECT_EQ(AlertTexts::caption(event), "Alert!");
+    event.category = QStringLiteral("Meeting");
+    EXPECT_EQ(AlertTexts::caption(event), "Meeting!");
+}
