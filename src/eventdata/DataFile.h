@@ -71,6 +71,14 @@ private:
 // older files, so one such line leaves the others as they are. A UTF-8 byte
 // order mark is dropped.
 QStringList decodeDataLines(const QByteArray &bytes);
+// The one reader of text files: a regular file only, opened without
+// blocking, refused with FileTooLarge beyond DataFile::MaxFileBytes without
+// being read whole. 0 or a FileError number.
+int readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified = nullptr);
+// The decoded lines of a file's bytes; FileTooLarge when a line is longer
+// than DataFile::MaxLineLength.
+int boundedLinesOf(const QByteArray &bytes, QStringList &lines);
+
 // The data files are written in UTF-8.
 QByteArray encodeDataText(const QString &text);
 

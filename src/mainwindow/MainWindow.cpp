@@ -13,6 +13,7 @@
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/DayNavigator.h"
+#include "mainwindow/ExchangeCommands.h"
 #include "mainwindow/ProgramExit.h"
 #include "menus/ProgramMenus.h"
 #include "notewindows/NoteWindow.h"
@@ -51,6 +52,8 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
                                                   [this] { finishStartup(); });
     scheduler_->onNewDay([this] { calendar_->markDays(); });
     buildWindow();
+    exchange_ = std::make_unique<ExchangeCommands>(state_, files_, reporter, platform.clock(), this,
+                                                   [this] { navigator_->showDisplayedDay(); });
     menus_ = new ProgramMenus(this);
     // The help line shows what the item under the pointer does.
     connect(menus_, &ProgramMenus::helpLine, labelHelp_, &QLabel::setText);
@@ -155,6 +158,11 @@ void MainWindow::buildMenus()
             {{u"&Profiles...", u"menuFileProfiles"},
              {u"|Search the net for an update|&Update...", u"menuFileUpdate", [this] { checkForUpdate(); }},
              {{}, u"menuSeparator0"},
+             {u"|Import events from an iCalendar or vCard file|&Import events...", u"menuFileImportEvents",
+              [this] { exchange_->importEvents(); }},
+             {u"|Export the events to an iCalendar file|&Export events...", u"menuFileExportEvents",
+              [this] { exchange_->exportEvents(); }},
+             {{}, u"menuSeparator10"},
              {u"|Modify settings|&Settings...", u"menuFileSettings", [this] { openSettings(); }},
              {{}, u"menuSeparator1"},
              {u"|Quit the application|&Quit", u"menuFileQuit", [this] { requestExit(); }, Qt::CTRL | Qt::Key_Q}});

@@ -17,6 +17,7 @@ class AlertWindow;
 class CalendarView;
 class DayNavigator;
 class EventDialog;
+class ExchangeCommands;
 class FileErrorReporter;
 class Help;
 class NotesMenu;
@@ -66,6 +67,8 @@ public:
     void editNote(int index);
 
     QTimer &timer() { return timer_; }
+    // File > Import events... and Export events...
+    ExchangeCommands &exchange() { return *exchange_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -97,6 +100,7 @@ private:
     QTimer timer_;
     std::unique_ptr<AlertCheck> alertCheck_;
     std::unique_ptr<AlertScheduler> scheduler_;
+    std::unique_ptr<ExchangeCommands> exchange_;
 
     QLabel *labelLoading_ = nullptr;
     QLabel *labelHelp_ = nullptr;
