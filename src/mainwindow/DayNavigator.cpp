@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QScopedValueRollback>
 
 DayNavigator::DayNavigator(AppState &state, const Clock &clock, CalendarView &calendar, QComboBox &month,
@@ -104,21 +105,13 @@ void DayNavigator::dayRequested(const QDate &day)
 bool DayNavigator::moveMonth(int direction)
 {
     const QScopedValueRollback navigating(state_.navigating, true);
-    int month = monthNumber(monthText()) + direction;
-    int year = yearText().toInt();
-    if (month == 0) {
-        month = 12;
-        --year;
-    } else if (month == 13) {
-        month = 1;
-        ++year;
-    }
-    if (!isShownYear(year, clock_.today().year())) {
+    const QDate moved = QDate(yearText().toInt(), monthNumber(monthText()), 1).addMonths(direction);
+    if (!isShownYear(moved.year(), clock_.today().year())) {
         showDateOutOfRange();
         return false;
     }
-    month_.setCurrentText(monthName(month));
-    year_.setCurrentText(QString::number(year));
+    month_.setCurrentText(monthName(moved.month()));
+    year_.setCurrentText(QString::number(moved.year()));
     return true;
 }
 
