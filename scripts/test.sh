@@ -25,4 +25,4 @@ done
 unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS QT_QPA_PLATFORM
 
 # A bounded run of every file reader's fuzz target.
-scripts/fuzz.sh 20
+scripts/fuzz.sh 17

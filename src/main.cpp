@@ -5,6 +5,7 @@
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
 #include "eventdata/DataFolder.h"
+#include "exchange/ExportCommand.h"
 #include "help/Help.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/DesktopPlatform.h"
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
+                       "       tarrow --export FILE.ics [DATA FOLDER]\n"
                        "\n"
                        "A calendar and reminder with sticky notes.\n"
                        "\n"
@@ -27,8 +29,37 @@ constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
                        "             Without it the program's own folder is used when it holds\n"
                        "             the files or can be written to, else the per-user data folder.\n"
                        "\n"
+                       "  --export FILE.ics  write the events as an iCalendar file and exit,\n"
+                       "             without a window; the data files stay as they are, and\n"
+                       "             the program may be running meanwhile\n"
                        "  --help     show this text and exit\n"
                        "  --version  show the version and exit\n";
+
+// The data folder as the program would take it from its command line, by
+// one of the two rules: the export only reads, so it creates nothing.
+using FolderRule = QString (*)(const QString &, const QString &, const QString &);
+QString dataFolderFor(const QString &commandLine, FolderRule rule)
+{
+    return rule(commandLine, QCoreApplication::applicationDirPath(),
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+int exportWithoutWindow(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tarrowby"));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 3) {
+        std::fputs("tarrow: --export needs the name of the file to write\n", stderr);
+        return 2;
+    }
+    QString failure;
+    const QString dataFolder = dataFolderFor(arguments.mid(3).join(QLatin1Char(' ')), chooseDataFolder);
+    const int status = runExportCommand(arguments[2], dataFolder, QDateTime::currentDateTimeUtc(), failure);
+    if (status != 0)
+        std::fprintf(stderr, "tarrow: export failed: %s\n", failure.toLocal8Bit().constData());
+    return status;
+}
 
 } // namespace
 
@@ -40,6 +71,8 @@ int main(int argc, char *argv[])
         std::fputs(Usage, stdout);
         return 0;
     }
+    if (argc >= 2 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--export"))
+        return exportWithoutWindow(argc, argv);
     if (firstArgument == QLatin1String("--version")) {
         std::printf("Tarrowby %s\n", ProgramVersion);
         return 0;
@@ -53,8 +86,7 @@ int main(int argc, char *argv[])
     // The whole command line is the data folder, blanks included.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     auto state = std::make_unique<AppState>();
-    state->dataFolder = resolveDataFolder(commandLine, QApplication::applicationDirPath(),
-                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    state->dataFolder = dataFolderFor(commandLine, resolveDataFolder);
 
     MainWindow *mainWindow = nullptr;
     SingleInstance instance(state->dataFolder);

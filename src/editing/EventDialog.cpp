@@ -9,6 +9,7 @@
 #include "widgets/Twips.h"
 #include "eventdata/Categories.h"
 #include "eventdata/DateText.h"
+#include "eventdata/Event.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
 
@@ -24,8 +25,8 @@
 
 namespace {
 
-constexpr int TitleLength = 64;
-constexpr int DescriptionLength = 256;
+constexpr int TitleLength = Event::TitleLength;
+constexpr int DescriptionLength = Event::DescriptionLength;
 const QString AddCaption = QStringLiteral("Add event");
 const QString EditCaption = QStringLiteral("Edit event");
 

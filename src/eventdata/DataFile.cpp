@@ -164,25 +164,17 @@ bool DataFile::save(const QString &contents)
 
 int DataFile::readLines(QStringList &lines)
 {
-    RegularFile file(path());
-    // Read at most one byte past the limit, so that no huge file is taken in whole.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    const int error = file.error();
+    QByteArray bytes;
+    QDateTime modified;
+    const int error = readBoundedFile(path(), bytes, &modified);
     if (error == FileError::FileNotFound || error == FileError::PathNotFound)
         seen_ = Seen{};
     else
         seen_.reset();
     if (error != 0)
         return error;
-    if (bytes.size() > MaxFileBytes)
-        return FileError::FileTooLarge;
-    seen_ = Seen{bytes.size(), file.modified(), hashOf(bytes)};
-    lines = decodeDataLines(bytes);
-    for (const QString &line : std::as_const(lines)) {
-        if (line.size() > MaxLineLength)
-            return FileError::FileTooLarge;
-    }
-    return 0;
+    seen_ = Seen{bytes.size(), modified, hashOf(bytes)};
+    return boundedLinesOf(bytes, lines);
 }
 
 // A file the program could not read may hold the user's data: it is copied
@@ -302,6 +294,28 @@ QStringList decodeDataLines(const QByteArray &bytes)
     forEachLine(text.begin(), text.end(),
                 [&lines](const char *begin, const char *end) { lines.append(decodeLine({begin, end})); });
     return lines;
+}
+
+int readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified)
+{
+    RegularFile file(path);
+    // Read at most one byte past the limit, so that no huge file is taken in whole.
+    bytes = file.read(DataFile::MaxFileBytes + 1);
+    if (file.error() != 0)
+        return file.error();
+    if (bytes.size() > DataFile::MaxFileBytes)
+        return FileError::FileTooLarge;
+    if (modified)
+        *modified = file.modified();
+    return 0;
+}
+
+int boundedLinesOf(const QByteArray &bytes, QStringList &lines)
+{
+    lines = decodeDataLines(bytes);
+    const bool tooLong = std::any_of(lines.cbegin(), lines.cend(),
+                                     [](const QString &line) { return line.size() > DataFile::MaxLineLength; });
+    return tooLong ? FileError::FileTooLarge : 0;
 }
 
 QByteArray encodeDataText(const QString &text)

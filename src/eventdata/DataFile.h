@@ -74,6 +74,13 @@ QStringList decodeDataLines(const QByteArray &bytes);
 // The FileError number of a failed write, from Qt's error and errno taken
 // right after the failing call.
 int transferError(QFileDevice::FileError error, int systemError);
+// The one reader of text files: a regular file only, opened without
+// blocking, refused with FileTooLarge beyond DataFile::MaxFileBytes without
+// being read whole. 0 or a FileError number.
+int readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified = nullptr);
+// The decoded lines of a file's bytes; FileTooLarge when a line is longer
+// than DataFile::MaxLineLength.
+int boundedLinesOf(const QByteArray &bytes, QStringList &lines);
 
 // The data files are written in UTF-8.
 QByteArray encodeDataText(const QString &text);

@@ -38,15 +38,20 @@ QString createdPrivately(const QString &folder)
 
 } // namespace
 
-QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
-                          const QString &userDataFolder)
+QString chooseDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder)
 {
     if (!commandLine.isEmpty())
-        return createdPrivately(commandLine);
+        return commandLine;
     const QFileInfo program(programFolder);
     if (program.isDir() && (!holdsNoDataFile(programFolder) || program.isWritable()))
         return programFolder;
-    return createdPrivately(userDataFolder);
+    return userDataFolder;
+}
+
+QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
+                          const QString &userDataFolder)
+{
+    return createdPrivately(chooseDataFolder(commandLine, programFolder, userDataFolder));
 }
 
 void removeStaleTemporaryFiles(const QString &folder)

@@ -9,8 +9,9 @@ const QStringList &dataFileNames();
 // Where the data files live. A command line, when given, is the folder, taken
 // whole. Otherwise the program's own folder, as long as it already holds one
 // of the data files or can be written to (a portable copy); an installed
-// program uses the per-user application data folder, created private to the
-// user when missing.
+// program uses the per-user application data folder. Nothing is created.
+QString chooseDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder);
+// The chosen folder, created private to the user when missing.
 QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
                           const QString &userDataFolder);
 

@@ -21,6 +21,9 @@ struct Event {
     static constexpr int DateWidth = 8;
     static constexpr int TimeWidth = 4;
     static constexpr auto EveryYear = QLatin1StringView("0000");
+    // What the event dialog lets the user type into the title and description.
+    static constexpr int TitleLength = 64;
+    static constexpr int DescriptionLength = 256;
 
     QString title;
     QString description;

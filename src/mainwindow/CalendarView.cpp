@@ -3,6 +3,7 @@
 #include "appstate/AppState.h"
 #include "datelogic/MonthLayout.h"
 #include "datelogic/Occurrence.h"
+#include "widgets/ControlTable.h"
 #include "widgets/ElidedText.h"
 #include "widgets/PlainText.h"
 #include "widgets/Twips.h"
@@ -23,24 +24,6 @@ namespace {
 constexpr int EventIndexRole = Qt::UserRole;
 const auto NotAvailable = QStringLiteral("n/a");
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &place, const QString &text = {})
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    return label;
-}
-
-QLabel *makeCaption(QWidget *parent, const QString &name, const QRect &place, const QString &text)
-{
-    QLabel *label = makeLabel(parent, name, place, text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 // A detail shown shortened to its label, whole in the tool tip.
 void setDetail(QLabel *label, const QString &text)
 {
@@ -51,46 +34,51 @@ void setDetail(QLabel *label, const QString &text)
 } // namespace
 
 CalendarView::CalendarView(AppState &state, const Clock &clock, QWidget *parent)
-    : QWidget(parent), state_(state), clock_(clock),
-      labelDateToday_(makeCaption(this, QStringLiteral("labelDateToday"), twipsRect(75, 75, 3735, 255), {})),
-      listboxEvents_(new QListWidget(this)), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
+    : QWidget(parent), state_(state), clock_(clock), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
       menuPopupEvent_(new QMenu(this))
 {
     setObjectName(QStringLiteral("pictureCalendar"));
-
-    // Seen when the list is hidden, on a day without events.
-    makeLabel(this, QStringLiteral("labelNoMatchingEvents"), twipsRect(120, 320, 3735, 255),
-              QStringLiteral("No matching events found for this day."))
-        ->lower();
-    listboxEvents_->setObjectName(QStringLiteral("listboxEvents"));
+    grid_->setGeometry(twipsRect(3960, 0, 2775, 1995));
+    pictures_->move(twipsToPixels(6480), twipsToPixels(2260));
+    using enum ControlKind;
+    const ControlSet controls(this, {
+        {Heading, u"labelDateToday", {}, 75, 75, 3735, 255},
+        // Seen when the list is hidden, on a day without events.
+        {Label, u"labelNoMatchingEvents", u"No matching events found for this day.", 120, 320, 3735, 255},
+        {ListBox, u"listboxEvents", {}, 80, 330, 3735, 1590},
+        {Heading, u"labelTitle0", u"Title", 120, 2040, 975, 255},
+        {TextLabel, u"labelTitle1", {}, 1200, 2040, 4455, 255},
+        {Heading, u"labelComments0", u"Description", 120, 2280, 975, 255},
+        {TextLabel, u"labelComments1", {}, 1200, 2280, 5175, 255},
+        {TextLabel, u"labelTime", {}, 5960, 2040, 735, 255},
+    });
+    labelDateToday_ = controls.get<QLabel>(u"labelDateToday");
+    labelTitle_ = controls.get<QLabel>(u"labelTitle1");
+    labelComments_ = controls.get<QLabel>(u"labelComments1");
+    labelTime_ = controls.get<QLabel>(u"labelTime");
+    listboxEvents_ = controls.get<QListWidget>(u"listboxEvents");
     listboxEvents_->setAccessibleName(QStringLiteral("Events of the day"));
-    listboxEvents_->setGeometry(twipsRect(80, 330, 3735, 1590));
+    setTabOrder(grid_, listboxEvents_); // the lists of the month, its days, then the day's events
+    watchEventList();
+    buildEventMenu();
+}
+
+void CalendarView::watchEventList()
+{
     listboxEvents_->installEventFilter(this);
     listboxEvents_->viewport()->installEventFilter(this);
     connect(listboxEvents_, &QListWidget::currentRowChanged, this, &CalendarView::showDetails);
     connect(listboxEvents_, &QListWidget::itemDoubleClicked, this, &CalendarView::editRequested);
+}
 
-    grid_->setGeometry(twipsRect(3960, 0, 2775, 1995));
-    setTabOrder(grid_, listboxEvents_); // the lists of the month, its days, then the day's events
-    buildDetails();
-
+void CalendarView::buildEventMenu()
+{
     menuPopupEvent_->setObjectName(QStringLiteral("menuPopupEvent"));
     QAction *edit = menuPopupEvent_->addAction(QStringLiteral("&Edit..."), this, &CalendarView::editRequested);
     edit->setObjectName(QStringLiteral("menuPopupEventEdit"));
     menuPopupEvent_->setDefaultAction(edit);
     menuPopupEvent_->addAction(QStringLiteral("&Remove"), this, &CalendarView::removeRequested)
         ->setObjectName(QStringLiteral("menuPopupEventRemove"));
-}
-
-void CalendarView::buildDetails()
-{
-    makeCaption(this, QStringLiteral("labelTitle0"), twipsRect(120, 2040, 975, 255), QStringLiteral("Title"));
-    labelTitle_ = makeLabel(this, QStringLiteral("labelTitle1"), twipsRect(1200, 2040, 4455, 255));
-    makeCaption(this, QStringLiteral("labelComments0"), twipsRect(120, 2280, 975, 255),
-                QStringLiteral("Description"));
-    labelComments_ = makeLabel(this, QStringLiteral("labelComments1"), twipsRect(1200, 2280, 5175, 255));
-    labelTime_ = makeLabel(this, QStringLiteral("labelTime"), twipsRect(5960, 2040, 735, 255));
-    pictures_->move(twipsToPixels(6480), twipsToPixels(2260));
 }
 
 void CalendarView::showDay(int day, int month, const QString &yearText)

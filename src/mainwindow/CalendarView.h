@@ -42,7 +42,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildDetails();
+    void watchEventList();
+    void buildEventMenu();
     void fillList(int day, int month, const QString &yearText);
     void resetDetails();
     void showDetails();
@@ -50,8 +51,8 @@ private:
 
     AppState &state_;
     const Clock &clock_;
-    QLabel *labelDateToday_;
-    QListWidget *listboxEvents_;
+    QLabel *labelDateToday_ = nullptr;
+    QListWidget *listboxEvents_ = nullptr;
     QLabel *labelTitle_ = nullptr;
     QLabel *labelComments_ = nullptr;
     QLabel *labelTime_ = nullptr;

@@ -4,30 +4,28 @@
 #include "appstate/ProgramInfo.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/AlertScheduler.h"
-#include "datelogic/EventSearch.h"
-#include "datelogic/MonthLayout.h"
 #include "dialogs/AboutWindow.h"
-#include "widgets/ControlTable.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/GeneralDialog.h"
-#include "notewindows/NotesMenu.h"
-#include "notewindows/NoteWindow.h"
-#include "notewindows/NoteWindows.h"
 #include "dialogs/SettingsDialog.h"
-#include "widgets/ProgramFont.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowFrame.h"
 #include "editing/EventDialog.h"
-#include "eventdata/DataFolder.h"
-#include "eventdata/DateText.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
-#include "mainwindow/MonthGrid.h"
+#include "mainwindow/DayNavigator.h"
+#include "mainwindow/ExchangeCommands.h"
+#include "mainwindow/ProgramExit.h"
 #include "menus/ProgramMenus.h"
-#include "widgets/WindowPlacement.h"
+#include "notewindows/NoteWindow.h"
+#include "notewindows/NotesMenu.h"
+#include "notewindows/NoteWindows.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "widgets/ControlTable.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowFrame.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +34,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopedValueRollback>
 #include <QToolBar>
 #include <QUrl>
 
@@ -55,11 +52,14 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
                                                   [this] { finishStartup(); });
     scheduler_->onNewDay([this] { calendar_->markDays(); });
     buildWindow();
+    exchange_ = std::make_unique<ExchangeCommands>(state_, files_, reporter, platform.clock(), this,
+                                                   [this] { navigator_->showDisplayedDay(); });
     menus_ = new ProgramMenus(this);
     // The help line shows what the item under the pointer does.
     connect(menus_, &ProgramMenus::helpLine, labelHelp_, &QLabel::setText);
     menus_->install(calendar_->eventMenu());
     buildMenus();
+    exit_ = std::make_unique<ProgramExit>(state_, platform_, help_, files_, *noteWindows_, timer_, *this);
     // The window keeps the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
@@ -82,10 +82,8 @@ void MainWindow::buildWindow()
         {Label, u"labelLoading", u"Loading..", 600, 1500, 6240, 255},
         {TextLabel, u"labelHelp", {}, 50, 2960, 4695, 255},
     });
-    comboMonth_ = controls.get<QComboBox>(u"comboMonth");
-    comboYear_ = controls.get<QComboBox>(u"comboYear");
-    connect(comboMonth_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
-    connect(comboYear_, &QComboBox::currentIndexChanged, this, &MainWindow::displayedMonthChosen);
+    auto *comboMonth = controls.get<QComboBox>(u"comboMonth");
+    auto *comboYear = controls.get<QComboBox>(u"comboYear");
     labelLoading_ = controls.get<QLabel>(u"labelLoading");
     labelLoading_->setAlignment(Qt::AlignCenter);
     labelHelp_ = controls.get<QLabel>(u"labelHelp");
@@ -94,15 +92,17 @@ void MainWindow::buildWindow()
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
     connect(calendar_, &CalendarView::editRequested, this, &MainWindow::editSelectedEvent);
     connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::removeSelectedEvent);
-    connect(calendar_->grid(), &MonthGrid::dayPressed, this, &MainWindow::dayPressed);
-    connect(calendar_->grid(), &MonthGrid::dayDoubleClicked, this, &MainWindow::dayDoubleClicked);
-    connect(calendar_->grid(), &MonthGrid::dayRequested, this, &MainWindow::dayRequested);
-    connect(calendar_->grid(), &MonthGrid::addRequested, this, &MainWindow::addEvent);
+    navigator_ = new DayNavigator(state_, platform_.clock(), *calendar_, *comboMonth, *comboYear);
+    connect(navigator_, &DayNavigator::dayShown, this,
+            [this](bool hasEvents) { toolbarRemove_->setEnabled(hasEvents); });
+    connect(navigator_, &DayNavigator::addRequested, this, &MainWindow::addEvent);
+    connect(navigator_, &DayNavigator::menuRequested, this,
+            [this](const QPoint &at) { menuPopupCalendar_->popup(at); });
 
     // Hidden until the first tick has loaded the calendar.
-    for (QWidget *w : {static_cast<QWidget *>(comboMonth_), static_cast<QWidget *>(comboYear_),
-                       static_cast<QWidget *>(calendar_)})
-        w->hide();
+    shownAfterLoad_ = {comboMonth, comboYear, calendar_};
+    for (QWidget *widget : shownAfterLoad_)
+        widget->hide();
 }
 
 void MainWindow::buildToolbar(QWidget *client)
@@ -158,6 +158,11 @@ void MainWindow::buildMenus()
             {{u"&Profiles...", u"menuFileProfiles"},
              {u"|Search the net for an update|&Update...", u"menuFileUpdate", [this] { checkForUpdate(); }},
              {{}, u"menuSeparator0"},
+             {u"|Import events from an iCalendar or vCard file|&Import events...", u"menuFileImportEvents",
+              [this] { exchange_->importEvents(); }},
+             {u"|Export the events to an iCalendar file|&Export events...", u"menuFileExportEvents",
+              [this] { exchange_->exportEvents(); }},
+             {{}, u"menuSeparator10"},
              {u"|Modify settings|&Settings...", u"menuFileSettings", [this] { openSettings(); }},
              {{}, u"menuSeparator1"},
              {u"|Quit the application|&Quit", u"menuFileQuit", [this] { requestExit(); }, Qt::CTRL | Qt::Key_Q}});
@@ -168,8 +173,9 @@ void MainWindow::buildMenus()
              {u"|Browse and find events|&Find event...", u"menuCalendarFindEvent", [this] { openFind(); },
               Qt::CTRL | Qt::Key_F},
              {{}, u"menuSeparator3"},
-             {u"|Go to previous event|&Previous event", u"menuCalendarPreviousEvent", [this] { goToPreviousEvent(); }},
-             {u"|Go to next event|&Next event", u"menuCalendarNextEvent", [this] { goToNextEvent(); }}});
+             {u"|Go to previous event|&Previous event", u"menuCalendarPreviousEvent",
+              [this] { navigator_->goToPreviousEvent(); }},
+             {u"|Go to next event|&Next event", u"menuCalendarNextEvent", [this] { navigator_->goToNextEvent(); }}});
     QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"),
                                {{u"|Add a note|&Add note...", u"menuNotesAddNote", [this] { addNote(); },
                                  Qt::CTRL | Qt::Key_N}});
@@ -217,15 +223,15 @@ void MainWindow::addDiagnosticsKeys()
 void MainWindow::openSettings()
 {
     SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
-    connect(&dialog, &SettingsDialog::settingsApplied, this, &MainWindow::showDisplayedDay);
+    connect(&dialog, &SettingsDialog::settingsApplied, navigator_, &DayNavigator::showDisplayedDay);
     dialog.exec();
 }
 
 void MainWindow::openFind()
 {
     FindDialog dialog(state_, platform_.clock(), help_, this);
-    connect(&dialog, &FindDialog::jumpRequested, this, &MainWindow::showFoundDay);
-    connect(&dialog, &FindDialog::jumpRefused, this, &MainWindow::showDateOutOfRange);
+    connect(&dialog, &FindDialog::jumpRequested, navigator_, &DayNavigator::showFoundDay);
+    connect(&dialog, &FindDialog::jumpRefused, navigator_, &DayNavigator::showDateOutOfRange);
     dialog.exec();
 }
 
@@ -250,23 +256,15 @@ void MainWindow::finishStartup()
 {
     files_.loadTables(state_);
     notesMenu_->refreshNotesMenu();
-    const QDate today = platform_.clock().today();
-    comboMonth_->addItems(monthNames());
-    for (int year = today.year(); year <= today.year() + ShownYearsAhead; ++year)
-        comboYear_->addItem(QString::number(year));
-    comboYear_->setCurrentText(QString::number(today.year()));
-    comboMonth_->setCurrentText(monthName(today.month()));
-    state_.displayedDay = QString::number(today.day());
-    showDisplayedDay();
-    calendar_->show();
-    comboMonth_->show();
-    comboYear_->show();
+    navigator_->showToday();
+    for (QWidget *widget : shownAfterLoad_)
+        widget->show();
     labelLoading_->hide();
     state_.navigating = false;
     // Only from here on is there anything to catch up with, and the window is
     // already on screen when the system bus is asked about sleep.
     platform_.watchClock([this] {
-        if (!exiting_)
+        if (!exit_->isExiting())
             scheduler_->clockChanged();
     });
 }
@@ -280,93 +278,6 @@ void MainWindow::placeWindow()
     setGeometry(QRect(WindowPlacement::fromTwips(state_.mainLeft, state_.mainTop, size(), captionHeight), size()));
 }
 
-void MainWindow::storePosition()
-{
-    const WindowPlacement::Twips twips = WindowPlacement::toTwips(geometry().topLeft());
-    state_.mainLeft = twips.left;
-    state_.mainTop = twips.top;
-}
-
-bool MainWindow::requestExit()
-{
-    if (exiting_)
-        return true;
-    if (state_.confirmExit == 1) {
-        const MessageAnswer answer = GeneralDialog::ask(
-            this, {MessageKind::YesNo, QStringLiteral("Please confirm"),
-                   QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
-                                  "you run it again. Do you still want to exit?"),
-                   1905, 615, QStringLiteral("Do not ask me this question again.")});
-        if (exiting_)
-            return true; // the system ended the program while the question was open
-        if (answer.checked)
-            state_.confirmExit = 0;
-        if (answer.button != MessageButton::Yes && state_.confirmExit != 0)
-            return false;
-    }
-    exiting_ = true;
-    timer_.stop();
-    // Before the start-up tick has read the files there is nothing to keep,
-    // and saving the empty tables would overwrite the user's files.
-    if (files_.tablesLoaded() && !saveForExit()) {
-        exiting_ = false;
-        timer_.start();
-        return false;
-    }
-    endProgram();
-    return true;
-}
-
-// The system asks the program to end (a signal): everything is kept as at the
-// session's end, and no window waits for an answer that may never come.
-void MainWindow::exitWithoutQuestion()
-{
-    if (exiting_)
-        return;
-    saveForSessionEnd();
-    exiting_ = true;
-    timer_.stop();
-    endProgram();
-}
-
-void MainWindow::endProgram()
-{
-    platform_.removeTrayIcon();
-    help_.closeHelp();
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window != this)
-            window->close();
-    }
-    close();
-    QCoreApplication::quit();
-}
-
-void MainWindow::saveForSessionEnd()
-{
-    if (exiting_ || !files_.tablesLoaded())
-        return;
-    saveAll([this] { noteWindows_->storeAll(); });
-}
-
-// Failed saves are told once, with the choice to keep running: the next Quit
-// saves again.
-bool MainWindow::saveForExit()
-{
-    // Open notes keep what was typed in them: the program ends, not the user's edit.
-    const std::vector<FailedSave> failures = saveAll([this] { noteWindows_->closeAll(); });
-    if (failures.empty())
-        return true;
-    const Message question{MessageKind::YesNo, failedSavesTitle(), failedSavesMessage(failures), 2505, 1575};
-    return GeneralDialog::ask(this, question).button == MessageButton::No;
-}
-
-std::vector<FailedSave> MainWindow::saveAll(const std::function<void()> &closeNotes)
-{
-    if (!isMinimized())
-        storePosition();
-    return files_.saveAll(state_, closeNotes);
-}
-
 void MainWindow::restoreFromTray()
 {
     platform_.bringToFront(this);
@@ -374,7 +285,7 @@ void MainWindow::restoreFromTray()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (exiting_) {
+    if (exit_->isExiting()) {
         event->accept();
         return;
     }
@@ -393,92 +304,6 @@ void MainWindow::changeEvent(QEvent *event)
         QTimer::singleShot(0, this, &QWidget::hide);
 }
 
-void MainWindow::showDay(const QString &day, const QString &monthName, const QString &yearText)
-{
-    calendar_->showDay(day.toInt(), monthNumber(monthName), yearText);
-    toolbarRemove_->setEnabled(calendar_->hasEvents());
-}
-
-void MainWindow::showDisplayedDay()
-{
-    showDay(state_.displayedDay, comboMonth_->currentText(), comboYear_->currentText());
-}
-
-// A month chosen in the lists keeps the displayed day, or takes the month's
-// last day when it is shorter.
-void MainWindow::displayedMonthChosen()
-{
-    if (state_.navigating)
-        return;
-    const int length = daysInMonth(monthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt());
-    if (state_.displayedDay.toInt() > length)
-        state_.displayedDay = twoDigits(length);
-    showDisplayedDay();
-}
-
-void MainWindow::dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos)
-{
-    const GridCell pressed = calendar_->grid()->cell(cell);
-    const bool right = button == Qt::RightButton;
-    if (button != Qt::LeftButton && !(right && pressed.inMonth))
-        return;
-    // A grey day belongs to the month before (high numbers) or after (low ones).
-    if (!pressed.inMonth && !moveMonth(pressed.day < 15 ? 1 : -1))
-        return;
-    state_.displayedDay = twoDigits(pressed.day);
-    showDisplayedDay();
-    if (right && calendar_->grid()->cell(cell).inMonth)
-        menuPopupCalendar_->popup(globalPos);
-}
-
-// A key's day in another month moves there as a click on a grey day does.
-void MainWindow::dayRequested(const QDate &day)
-{
-    const CalendarDay shown = displayedCalendarDay();
-    const int direction = (day.year() - shown.year) * 12 + day.month() - shown.month;
-    if (direction != 0 && !moveMonth(direction))
-        return;
-    state_.displayedDay = twoDigits(day.day());
-    showDisplayedDay();
-}
-
-bool MainWindow::moveMonth(int direction)
-{
-    const QScopedValueRollback navigating(state_.navigating, true);
-    int month = monthNumber(comboMonth_->currentText()) + direction;
-    int year = comboYear_->currentText().toInt();
-    if (month == 0) {
-        month = 12;
-        --year;
-    } else if (month == 13) {
-        month = 1;
-        ++year;
-    }
-    if (!isShownYear(year, platform_.clock().today().year())) {
-        showDateOutOfRange();
-        return false;
-    }
-    comboMonth_->setCurrentText(monthName(month));
-    comboYear_->setCurrentText(QString::number(year));
-    return true;
-}
-
-void MainWindow::showDateOutOfRange()
-{
-    const int currentYear = platform_.clock().today().year();
-    GeneralDialog::ask(this, {MessageKind::Ok, QStringLiteral("Date out of range"),
-                              QStringLiteral("The calendar can show dates between January %1 and December %2.")
-                                  .arg(currentYear)
-                                  .arg(currentYear + ShownYearsAhead),
-                              1615});
-}
-
-void MainWindow::dayDoubleClicked(int cell)
-{
-    if (calendar_->grid()->cell(cell).inMonth)
-        addEvent();
-}
-
 void MainWindow::addEvent()
 {
     if (static_cast<const EventTable &>(state_).isFull()) {
@@ -486,7 +311,7 @@ void MainWindow::addEvent()
         return;
     }
     EventDialog dialog(state_, platform_.clock(), help_, this);
-    dialog.prepareAdd(state_.displayedDay, comboMonth_->currentText(), comboYear_->currentText());
+    dialog.prepareAdd(state_.displayedDay, navigator_->monthText(), navigator_->yearText());
     runEventDialog(dialog);
 }
 
@@ -495,7 +320,7 @@ void MainWindow::addEvent()
 void MainWindow::runEventDialog(EventDialog &dialog)
 {
     connect(&dialog, &EventDialog::eventStored, this, [this] {
-        showDisplayedDay();
+        navigator_->showDisplayedDay();
         files_.saveCalendar(state_);
     });
     dialog.exec();
@@ -539,40 +364,8 @@ void MainWindow::removeSelectedEvent()
     if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
     state_.removeEvent(index);
-    showDisplayedDay();
+    navigator_->showDisplayedDay();
     files_.saveCalendar(state_);
-}
-
-CalendarDay MainWindow::displayedCalendarDay() const
-{
-    return {state_.displayedDay.toInt(), monthNumber(comboMonth_->currentText()), comboYear_->currentText().toInt()};
-}
-
-void MainWindow::goToNextEvent()
-{
-    goToEvent(findNextEvent, QStringLiteral("Next event"), QStringLiteral("No future event(s) found."));
-}
-
-void MainWindow::goToPreviousEvent()
-{
-    goToEvent(findPreviousEvent, QStringLiteral("Previous event"), QStringLiteral("No earlier event(s) found."));
-}
-
-void MainWindow::goToEvent(const EventFinder &find, const QString &title, const QString &noneFound)
-{
-    if (const std::optional<CalendarDay> found = find(state_, displayedCalendarDay(), platform_.clock().today().year()))
-        showFoundDay(found->day, found->month, found->year);
-    else
-        GeneralDialog::ask(this, {MessageKind::Ok, title, noneFound, 1595});
-}
-
-void MainWindow::showFoundDay(int day, int month, int year)
-{
-    const QScopedValueRollback navigating(state_.navigating, true);
-    state_.displayedDay = twoDigits(day);
-    comboMonth_->setCurrentText(monthName(month));
-    comboYear_->setCurrentText(QString::number(year));
-    showDisplayedDay();
 }
 
 void MainWindow::checkForUpdate()
@@ -584,4 +377,19 @@ void MainWindow::checkForUpdate()
     if (GeneralDialog::ask(this, question).button == MessageButton::Yes)
         platform_.openUrl(QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate +
                                QStringLiteral(".html")));
+}
+
+bool MainWindow::requestExit()
+{
+    return exit_->requestExit();
+}
+
+void MainWindow::exitWithoutQuestion()
+{
+    exit_->exitWithoutQuestion();
+}
+
+void MainWindow::saveForSessionEnd()
+{
+    exit_->saveForSessionEnd();
 }

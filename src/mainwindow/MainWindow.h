@@ -1,6 +1,5 @@
 #pragma once
 
-#include "datelogic/EventSearch.h"
 #include "appstate/DataFiles.h"
 #include "menus/MenuItem.h"
 #include "platform/Autostart.h"
@@ -8,24 +7,25 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include <functional>
+#include <array>
 #include <initializer_list>
-#include <optional>
 #include <memory>
 
 class AlertCheck;
 class AlertScheduler;
 class AlertWindow;
 class CalendarView;
+class DayNavigator;
 class EventDialog;
+class ExchangeCommands;
 class FileErrorReporter;
 class Help;
 class NotesMenu;
-class ProgramMenus;
 class NoteWindows;
 class Platform;
+class ProgramExit;
+class ProgramMenus;
 class QAction;
-class QComboBox;
 class QLabel;
 class QMenu;
 struct AppState;
@@ -59,10 +59,6 @@ public:
     // Brings the window back from the tray in front of other programs.
     void restoreFromTray();
 
-    // Shows a date: its events in the day list, its month in the grid. The
-    // day is read as a number, the month is a month name and the year is
-    // compared as text, as the lists show them.
-    void showDay(const QString &day, const QString &monthName, const QString &yearText);
     // Opens the event dialog on the displayed day, unless the table is full.
     void addEvent();
     // Opens a new note, unless every note is taken.
@@ -71,6 +67,8 @@ public:
     void editNote(int index);
 
     QTimer &timer() { return timer_; }
+    // File > Import events... and Export events...
+    ExchangeCommands &exchange() { return *exchange_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,29 +83,12 @@ private:
     void addDiagnosticsKeys();
     void openSettings();
     void openFind();
-    void showDisplayedDay();
-    void displayedMonthChosen();
-    void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
-    void dayDoubleClicked(int cell);
-    void dayRequested(const QDate &day);
-    bool moveMonth(int direction);
-    void showDateOutOfRange();
     void editSelectedEvent();
     void runEventDialog(EventDialog &dialog);
     void removeSelectedEvent();
-    CalendarDay displayedCalendarDay() const;
-    void goToNextEvent();
-    void goToPreviousEvent();
-    using EventFinder = std::optional<CalendarDay> (*)(const EventTable &, CalendarDay, int);
-    void goToEvent(const EventFinder &find, const QString &title, const QString &noneFound);
-    void showFoundDay(int day, int month, int year);
     void checkForUpdate();
     void finishStartup();
     void placeWindow();
-    void storePosition();
-    std::vector<FailedSave> saveAll(const std::function<void()> &closeNotes);
-    bool saveForExit();
-    void endProgram();
 
     AppState &state_;
     Platform &platform_;
@@ -119,17 +100,18 @@ private:
     QTimer timer_;
     std::unique_ptr<AlertCheck> alertCheck_;
     std::unique_ptr<AlertScheduler> scheduler_;
+    std::unique_ptr<ExchangeCommands> exchange_;
 
     QLabel *labelLoading_ = nullptr;
     QLabel *labelHelp_ = nullptr;
     CalendarView *calendar_ = nullptr;
-    QComboBox *comboMonth_ = nullptr;
-    QComboBox *comboYear_ = nullptr;
+    DayNavigator *navigator_ = nullptr;
+    std::unique_ptr<ProgramExit> exit_;
+    std::array<QWidget *, 3> shownAfterLoad_{};
     QAction *toolbarRemove_ = nullptr;
     QMenu *menuSystray_ = nullptr;
     ProgramMenus *menus_ = nullptr;
     NotesMenu *notesMenu_ = nullptr;
     NoteWindows *noteWindows_ = nullptr;
     QMenu *menuPopupCalendar_ = nullptr;
-    bool exiting_ = false;
 };

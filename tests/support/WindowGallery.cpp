@@ -15,6 +15,8 @@
 #include "find/FindDialog.h"
 #include "help/Help.h"
 #include "help/HelpViewer.h"
+#include "exchange/ImportReport.h"
+#include "mainwindow/ExchangeCommands.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MonthGrid.h"
 #include "notes/NotesFile.h"
@@ -213,6 +215,14 @@ void WindowGallery::addMessages()
                          look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-check"), lookAtCheckMessage},
+        {QStringLiteral("formGeneralDialog-Ok-import"),
+         [](World &, const Look &look) {
+             ImportReport report; // every line the report can have, with plural counts
+             report.imported = 120;
+             report.skipped.fill(12);
+             report.repeatsAsOneTime = report.february29Moved = report.withoutBirthday = 12;
+             lookAtModal([&report] { showImportReport(nullptr, report); }, look);
+         }},
         {QStringLiteral("formGeneralDialog-Ok-full"),
          [](World &w, const Look &look) {
              MainWindow *main = w.startedMain();

@@ -1,0 +1,92 @@
+#include "exchange/EventImport.h"
+
+#include "eventdata/DataFile.h"
+#include "exchange/ICalendarImport.h"
+#include "exchange/VCardImport.h"
+
+#include <algorithm>
+
+namespace {
+
+enum class Format { ICalendar, VCard };
+
+struct Kind {
+    Format format;
+    QLatin1StringView begin;
+    QLatin1StringView end;
+};
+
+constexpr Kind Kinds[] = {
+    {Format::ICalendar, QLatin1StringView("BEGIN:VCALENDAR"), QLatin1StringView("END:VCALENDAR")},
+    {Format::VCard, QLatin1StringView("BEGIN:VCARD"), QLatin1StringView("END:VCARD")},
+};
+
+QString firstText(const QStringList &lines)
+{
+    const auto found = std::find_if(lines.cbegin(), lines.cend(), [](const QString &l) { return !l.trimmed().isEmpty(); });
+    return found == lines.cend() ? QString() : found->trimmed();
+}
+
+QString lastText(const QStringList &lines)
+{
+    const auto found = std::find_if(lines.crbegin(), lines.crend(), [](const QString &l) { return !l.trimmed().isEmpty(); });
+    return found == lines.crend() ? QString() : found->trimmed();
+}
+
+// The kind of file its first line names; its last line must close it, or
+// the file was cut short.
+const Kind *kindOf(const QStringList &lines)
+{
+    const QString first = firstText(lines);
+    for (const Kind &kind : Kinds) {
+        if (first.compare(kind.begin, Qt::CaseInsensitive) == 0)
+            return &kind;
+    }
+    return nullptr;
+}
+
+ImportReport::Refusal refusalFor(const QStringList &lines, const Kind *kind)
+{
+    if (!kind)
+        return ImportReport::Refusal::NotACalendar;
+    // UTF-16 without a byte order mark decodes to text full of NULs.
+    if (std::any_of(lines.cbegin(), lines.cend(), [](const QString &line) { return line.contains(QChar(0)); }))
+        return ImportReport::Refusal::NotACalendar;
+    if (lastText(lines).compare(kind->end, Qt::CaseInsensitive) != 0)
+        return ImportReport::Refusal::Truncated;
+    return ImportReport::Refusal::None;
+}
+
+ImportResult refused(const EventTable &calendar, ImportReport::Refusal refusal, int fileError = 0)
+{
+    ImportResult result{calendar, {}};
+    result.report.refusal = refusal;
+    result.report.fileError = fileError;
+    return result;
+}
+
+} // namespace
+
+ImportResult importEvents(const QByteArray &bytes, const EventTable &calendar, const ImportContext &context)
+{
+    QStringList lines;
+    if (const int error = boundedLinesOf(bytes, lines))
+        return refused(calendar, ImportReport::Refusal::FileError, error);
+    const Kind *kind = kindOf(lines);
+    if (const ImportReport::Refusal refusal = refusalFor(lines, kind); refusal != ImportReport::Refusal::None)
+        return refused(calendar, refusal);
+    ImportTable target(calendar, context);
+    if (kind->format == Format::VCard)
+        importVCards(lines, target);
+    else if (!importICalendar(lines.join(QStringLiteral("\r\n")).toUtf8(), target))
+        return refused(calendar, ImportReport::Refusal::NotACalendar);
+    return {target.table, target.report};
+}
+
+ImportResult importEventFile(const QString &path, const EventTable &calendar, const ImportContext &context)
+{
+    QByteArray bytes;
+    if (const int error = readBoundedFile(path, bytes))
+        return refused(calendar, ImportReport::Refusal::FileError, error);
+    return importEvents(bytes, calendar, context);
+}

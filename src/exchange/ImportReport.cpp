@@ -1,0 +1,69 @@
+#include "exchange/ImportReport.h"
+
+#include "eventdata/FileErrors.h"
+
+#include <QStringList>
+
+namespace {
+
+QString counted(int count, const char *one, const char *many)
+{
+    return QString::fromLatin1(count == 1 ? one : many).arg(count);
+}
+
+QString refusalText(const ImportReport &report)
+{
+    switch (report.refusal) {
+    case ImportReport::Refusal::NotACalendar:
+        return QStringLiteral("The file is neither an iCalendar (.ics) nor a vCard (.vcf) file. Nothing was imported.");
+    case ImportReport::Refusal::Truncated:
+        return QStringLiteral("The file ends in the middle of its calendar or contact; it may have been cut short. "
+                              "Nothing was imported.");
+    default:
+        return fileErrorTitle(report.fileError) + QStringLiteral(": the file could not be read. Nothing was imported.");
+    }
+}
+
+QString skippedText(const ImportReport &report)
+{
+    static const char *const reasons[SkipReasonCount][2] = {
+        {"%1 already in the calendar", "%1 already in the calendar"},
+        {"%1 whose title another event has", "%1 whose title other events have"},
+        {"%1 in the past", "%1 in the past"},
+        {"%1 cancelled", "%1 cancelled"},
+        {"%1 for lack of room (the calendar is full)", "%1 for lack of room (the calendar is full)"},
+        {"%1 without a title or a valid date", "%1 without a title or a valid date"},
+    };
+    QStringList parts;
+    for (int i = 0; i < SkipReasonCount; ++i) {
+        if (report.skipped[i] > 0)
+            parts << counted(report.skipped[i], reasons[i][0], reasons[i][1]);
+    }
+    return parts.isEmpty() ? QString() : QStringLiteral("Left out: ") + parts.join(QStringLiteral(", ")) + u'.';
+}
+
+} // namespace
+
+QString importReportTitle(const ImportReport &report)
+{
+    return report.refused() ? QStringLiteral("Import failed") : QStringLiteral("Import finished");
+}
+
+QString importReportText(const ImportReport &report)
+{
+    if (report.refused())
+        return refusalText(report);
+    QStringList lines{counted(report.imported, "%1 event imported.", "%1 events imported.")};
+    if (const QString skipped = skippedText(report); !skipped.isEmpty())
+        lines << skipped;
+    if (report.repeatsAsOneTime > 0)
+        lines << counted(report.repeatsAsOneTime, "%1 repeating event was entered for its next date only.",
+                         "%1 repeating events were entered for their next date only.");
+    if (report.february29Moved > 0)
+        lines << counted(report.february29Moved,
+                         "%1 yearly event on 29 February was entered on 28 February, so that it alerts every year.",
+                         "%1 yearly events on 29 February were entered on 28 February, so that they alert every year.");
+    if (report.withoutBirthday > 0)
+        lines << counted(report.withoutBirthday, "%1 contact has no birthday.", "%1 contacts have no birthday.");
+    return lines.join(u'\n');
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Why an event of an imported file was left out.
+enum class SkipReason {
+    AlreadyThere, // an event with the same title and date is in the calendar
+    TitleTaken,   // another event has the title on another date
+    Past,         // a one-time event of an earlier year, or a repeat that has ended
+    Cancelled,
+    NoRoom,       // the calendar is full
+    Unusable,     // no title, no date or no such date, a contact that cannot be read
+};
+constexpr int SkipReasonCount = 6;
+
+// What an import did, or why it refused the whole file.
+struct ImportReport {
+    enum class Refusal { None, NotACalendar, Truncated, FileError };
+    Refusal refusal = Refusal::None;
+    int fileError = 0; // the FileError number when refusal is FileError
+
+    int imported = 0;
+    std::array<int, SkipReasonCount> skipped{};
+    int repeatsAsOneTime = 0;  // repeating events taken as their next date only
+    int february29Moved = 0;   // every-year events moved to 28 February
+    int withoutBirthday = 0;   // contacts without a birthday
+
+    bool refused() const { return refusal != Refusal::None; }
+    int &skippedFor(SkipReason reason) { return skipped[static_cast<int>(reason)]; }
+    int skippedFor(SkipReason reason) const { return skipped[static_cast<int>(reason)]; }
+};
+
+// The report window's caption and text.
+QString importReportTitle(const ImportReport &report);
+QString importReportText(const ImportReport &report);
