@@ -2,7 +2,6 @@
 
 #include "appstate/AppState.h"
 #include "help/Help.h"
-#include "help/HelpViewer.h"
 #include "ModalDriver.h"
 #include "TestSupport.h"
 
@@ -12,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -63,17 +61,14 @@ protected:
         delete watch.data();
         return title;
     }
-    QString messageFor(const QString &day, const QString &month, const QString &year, const QString &hours = {},
-                       const QString &minutes = {})
+    void fillIn(const QString &day, const QString &month, const QString &year, const QString &hours = {})
     {
         openAdd();
-        type("textTitle", QStringList{day, month, year, hours, minutes}.join('/'));
+        type("textTitle", "Checked");
         type("textDay", day);
         list("comboMonth")->setCurrentText(month);
         type("textYear", year);
         type("textHours", hours);
-        type("textMinutes", minutes);
-        return pressOk();
     }
 };
 
@@ -83,7 +78,6 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
 {
     state.addEvent(makeEvent("Existing", "20261224"));
     openAdd("12", "December", "2026");
-    EXPECT_EQ(dialog->windowTitle(), "Add event");
     EXPECT_EQ(box("textDay")->text(), "12");
     type("textTitle", "Dentist");
     auto *description = dialog->findChild<QPlainTextEdit *>("textDescription");
@@ -113,78 +107,56 @@ TEST_F(EventDialogTest, AddStoresTheFieldsInANewSlotAndSignalsBeforeClosing)
     EXPECT_EQ(stored.sound, "/sounds/bell.wav");
 }
 
-// A second add dialog (from the tray menu) took the last slot while this one was open.
-TEST_F(EventDialogTest, AddIntoATableFilledMeanwhileSaysDatabaseIsFull)
-{
-    openAdd();
-    type("textTitle", "One too many");
-    while (!state.EventTable::isFull())
-        state.addEvent(makeEvent("Taken", "20261224"));
-    QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
-    EXPECT_EQ(pressOk(), "Database is full");
-    EXPECT_EQ(lastMessage, eventsFullMessage());
-    EXPECT_EQ(state.size(), EventTable::Capacity);
-    EXPECT_EQ(stored.count(), 0);
-    EXPECT_TRUE(dialog->isVisible());
-}
-
-// The checks themselves are tested on their own; here only that OK runs them.
-TEST_F(EventDialogTest, AFailedCheckShowsItsMessageAndKeepsTheDialogOpen)
-{
-    EXPECT_EQ(messageFor("31", "April", "2027"), "Invalid date");
-    EXPECT_EQ(lastMessage, "The date you have entered for your event does not exist.");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(messageFor("5", "May", "2027", "9"), "Invalid time");
-    EXPECT_EQ(state.size(), 0);
-}
-TEST_F(EventDialogTest, AnEditedEventsOwnTitleIsNoDuplicate)
+// The checks themselves are tested on their own; here only that OK runs them
+// and that a refusal keeps the dialog open and the table as it was.
+TEST_F(EventDialogTest, ARefusalShowsItsMessageAndKeepsTheDialogOpen)
 {
     state.addEvent(makeEvent("Dentist", "20261224"));
-    openAdd();
-    type("textTitle", "Dentist");
-    EXPECT_EQ(pressOk(), "Duplicate title");
-    open().prepareEdit(0);
+    const struct {
+        const char *name;
+        std::function<void()> fill;
+        const char *title;
+    } rows[] = {
+        {"no such date", [this] { fillIn("31", "April", "2027"); }, "Invalid date"},
+        {"no such time", [this] { fillIn("5", "May", "2027", "9"); }, "Invalid time"},
+        {"duplicate title", [this] { openAdd(); type("textTitle", "Dentist"); }, "Duplicate title"},
+        {"table filled meanwhile",
+         [this] {
+             openAdd();
+             type("textTitle", "One too many");
+             while (!state.EventTable::isFull())
+                 state.addEvent(makeEvent("Taken", "20261224"));
+         },
+         "Database is full"},
+    };
+    for (const auto &row : rows) {
+        row.fill();
+        const int before = state.size();
+        QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
+        EXPECT_EQ(pressOk(), row.title) << row.name;
+        EXPECT_TRUE(dialog->isVisible()) << row.name;
+        EXPECT_EQ(stored.count(), 0) << row.name;
+        EXPECT_EQ(state.size(), before) << row.name;
+    }
+    EXPECT_EQ(lastMessage, eventsFullMessage());
+    state.eventCount = 0;
+    open().prepareEdit(0); // an edited event's own title is no duplicate
     EXPECT_EQ(pressOk(), "");
-}
-TEST_F(EventDialogTest, TheAmPmListReachesTheStoredTimeAndBack)
-{
-    state.timeFormat = 12;
-    openAdd("20", "December", "2026");
-    type("textTitle", "Timed");
-    type("textHours", "3");
-    type("textMinutes", "30");
-    list("comboAMPM")->setCurrentText("PM");
-    EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.events[0].time, "1530");
-    open().prepareEdit(0);
-    EXPECT_EQ(box("textHours")->text(), "3");
-    EXPECT_EQ(list("comboAMPM")->currentText(), "PM");
-}
-TEST_F(EventDialogTest, AmPmListOnlyOnTheTwelveHourClock)
-{
-    openAdd();
-    EXPECT_TRUE(list("comboAMPM")->isHidden());
-    EXPECT_EQ(list("comboAMPM")->count(), 0);
-    state.timeFormat = 12;
-    openAdd();
-    EXPECT_FALSE(list("comboAMPM")->isHidden());
 }
 
 TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
 {
     Event every = makeEvent("Birthday", "00000314", -3);
-    every.category = QStringLiteral("Birthday");
+    every.category = QStringLiteral("Band"); // a user category renamed since
     state.addEvent(makeEvent("First", "20261220"));
     state.addEvent(every);
-    Event thisYear = makeEvent("Paused", "20261230", -2);
-    state.addEvent(thisYear);
+    state.addEvent(makeEvent("Paused", "20261230", -2));
 
     open().prepareEdit(1);
-    EXPECT_EQ(dialog->windowTitle(), "Edit event");
     EXPECT_EQ(box("textYear")->text(), "");
     EXPECT_EQ(box("textDay")->text(), "14");
-    EXPECT_EQ(list("comboMonth")->currentText(), "March");
-    EXPECT_EQ(list("comboCategory")->currentText(), "Birthday");
+    EXPECT_EQ(list("comboMonth")->currentIndex(), 2);
+    EXPECT_EQ(list("comboCategory")->currentText(), "Band");
     EXPECT_EQ(box("textAlert")->text(), "3");
     EXPECT_FALSE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
     type("textTitle", "Birthday of Ann");
@@ -192,6 +164,7 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
     state.events[1].remindAgain = pending;
     EXPECT_EQ(pressOk(), "");
     EXPECT_EQ(state.events[1].title, "Birthday of Ann");
+    EXPECT_EQ(state.events[1].category, "Band");
     EXPECT_EQ(state.events[1].notifyingDays, 3); // the box was not ticked
     EXPECT_EQ(state.events[1].remindAgain, pending);
     EXPECT_EQ(state.events[0].title, "First");
@@ -199,6 +172,26 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
 
     open().prepareEdit(2);
     EXPECT_TRUE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
+}
+
+TEST_F(EventDialogTest, TheAmPmListIsShownOnTheTwelveHourClockAndReachesTheStoredTime)
+{
+    openAdd();
+    EXPECT_TRUE(list("comboAMPM")->isHidden());
+    state.timeFormat = 12;
+    state.userCategories = {QStringLiteral("Choir"), QString(), QString()};
+    openAdd("20", "December", "2026");
+    EXPECT_FALSE(list("comboAMPM")->isHidden());
+    EXPECT_GE(list("comboCategory")->findText("Choir"), 0);
+    type("textTitle", "Timed");
+    type("textHours", "3");
+    type("textMinutes", "30");
+    list("comboAMPM")->setCurrentIndex(1);
+    EXPECT_EQ(pressOk(), "");
+    EXPECT_EQ(state.events[0].time, "1530");
+    open().prepareEdit(0);
+    EXPECT_EQ(box("textHours")->text(), "3");
+    EXPECT_EQ(list("comboAMPM")->currentIndex(), 1);
 }
 
 TEST_F(EventDialogTest, CancelAndEscapeChangeNothing)
@@ -212,9 +205,9 @@ TEST_F(EventDialogTest, CancelAndEscapeChangeNothing)
             QTest::keyClick(box("textTitle"), Qt::Key_Escape);
         else
             QTest::mouseClick(dialog->findChild<QPushButton *>("commandCancel"), Qt::LeftButton);
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(stored.count(), 0);
-        EXPECT_EQ(state.events[0].title, "Dentist");
+        EXPECT_FALSE(dialog->isVisible()) << escape;
+        EXPECT_EQ(stored.count(), 0) << escape;
+        EXPECT_EQ(state.events[0].title, "Dentist") << escape;
     }
 }
 
@@ -230,14 +223,13 @@ TEST_F(EventDialogTest, NumericBoxesTakeOnlyDigitsTypedOrPasted)
     QApplication::clipboard()->setText("2027");
     box("textYear")->paste();
     EXPECT_EQ(box("textYear")->text(), "2027");
-    type("textAlert", "123");
-    EXPECT_EQ(box("textAlert")->text(), "12");
 }
 
-TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsAndSoundPathsWhole)
+// The description takes no tabs: Tab moves on, even from a full box.
+TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsWhole)
 {
-    Event stored = makeEvent(QString(70, QLatin1Char('t')), "20261224", 120);
-    stored.description = QString(300, QLatin1Char('d'));
+    Event stored = makeEvent(QString(Event::TitleLength + 6, QLatin1Char('t')), "20261224", 120);
+    stored.description = QString(Event::DescriptionLength + 44, QLatin1Char('d'));
     stored.sound = QLatin1Char('/') + QString(304, QLatin1Char('s'));
     state.addEvent(stored);
     open().prepareEdit(0);
@@ -245,86 +237,36 @@ TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsAndSoundPathsWho
     EXPECT_EQ(state.events[0].title, stored.title);
     EXPECT_EQ(state.events[0].description, stored.description);
     EXPECT_EQ(state.events[0].sound, stored.sound);
-    EXPECT_EQ(state.events[0].notifyingDays, 120);
+    EXPECT_EQ(state.events[0].notifyingDays, stored.notifyingDays);
 
     openAdd();
-    type("textTitle", QString(70, QLatin1Char('t')));
-    EXPECT_EQ(box("textTitle")->text().size(), 64);
+    type("textTitle", stored.title);
+    EXPECT_EQ(box("textTitle")->text().size(), Event::TitleLength);
     auto *description = dialog->findChild<QPlainTextEdit *>("textDescription");
-    QTest::keyClicks(description, QString(260, QLatin1Char('d')));
-    EXPECT_EQ(description->toPlainText().size(), 256);
-    type("textSound", QString(300, QLatin1Char('s')));
-    EXPECT_EQ(box("textSound")->text().size(), 300);
+    QTest::keyClicks(description, stored.description);
+    EXPECT_EQ(description->toPlainText().size(), Event::DescriptionLength);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    description->setFocus();
+    QTest::keyClick(description, Qt::Key_Tab);
+    EXPECT_FALSE(description->hasFocus());
+    EXPECT_EQ(description->toPlainText().size(), Event::DescriptionLength);
 }
 
 TEST_F(EventDialogTest, SoundChooserTrimsTheChoiceAndCancelKeepsTheText)
 {
     openAdd();
-    QString askedTitle;
     QString askedFolder;
     QString answer = QStringLiteral("  /sounds/gong.wav  ");
-    dialog->setFileChooser([&](QWidget *, const QString &title, const QString &folder, const QString &filters) {
-        askedTitle = title;
+    dialog->setFileChooser([&](QWidget *, const QString &, const QString &folder, const QString &filters) {
         askedFolder = folder;
-        EXPECT_TRUE(filters.startsWith("Sound Files (*.wav)"));
+        EXPECT_TRUE(filters.contains("*.wav"));
         return answer;
     });
     QTest::mouseClick(dialog->findChild<QPushButton *>("commandSound"), Qt::LeftButton);
-    EXPECT_EQ(askedTitle, "Select sound file");
     EXPECT_EQ(box("textSound")->text(), "/sounds/gong.wav");
-
     answer.clear(); // cancelled
     QTest::mouseClick(dialog->findChild<QPushButton *>("commandSound"), Qt::LeftButton);
     EXPECT_EQ(askedFolder, "/sounds/gong.wav");
     EXPECT_EQ(box("textSound")->text(), "/sounds/gong.wav");
-}
-
-TEST_F(EventDialogTest, CategoriesAreSortedWithTheUserNames)
-{
-    state.userCategories = {QStringLiteral("Zoo trip"), QString(), QStringLiteral("Choir")};
-    openAdd();
-    QStringList entries;
-    for (int i = 0; i < list("comboCategory")->count(); ++i)
-        entries << list("comboCategory")->itemText(i);
-    EXPECT_EQ(entries.first(), "");
-    EXPECT_TRUE(entries.contains("Choir"));
-    EXPECT_EQ(entries.last(), "Zoo trip");
-    QStringList sorted = entries;
-    sorted.sort(Qt::CaseInsensitive);
-    EXPECT_EQ(entries, sorted);
-    EXPECT_EQ(entries.size(), 1 + 13 + 2);
-
-    // An event whose user category was renamed since keeps it through an edit.
-    Event event = makeEvent("Rehearsal", "20261220");
-    event.category = QStringLiteral("Band");
-    state.addEvent(event);
-    open().prepareEdit(0);
-    EXPECT_EQ(list("comboCategory")->currentText(), "Band");
-    EXPECT_EQ(list("comboCategory")->itemText(2), "Band"); // in its sorted place, after "Anniversary"
-    EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.events[0].category, "Band");
-}
-
-TEST_F(EventDialogTest, HelpButtonAndF1ShowTheEventDialogTopic)
-{
-    openAdd();
-    const auto shownTopic = [&] {
-        HelpViewer *viewer = help.viewer();
-        EXPECT_NE(viewer, nullptr);
-        if (!viewer)
-            return QString();
-        EXPECT_EQ(viewer->parentWidget(), dialog.get());
-        const QListWidgetItem *topic = viewer->findChild<QListWidget *>("listTopics")->currentItem();
-        return topic ? topic->text() : QString();
-    };
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandHelp"), Qt::LeftButton);
-    EXPECT_EQ(shownTopic(), "The event dialog");
-
-    help.showHelpContents();
-    dialog->activateWindow(); // shortcuts reach the active window only
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    QTest::keyClick(box("textDay"), Qt::Key_F1);
-    EXPECT_EQ(shownTopic(), "The event dialog");
-    EXPECT_TRUE(dialog->isVisible());
-    help.closeHelp();
 }

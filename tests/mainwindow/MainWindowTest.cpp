@@ -1,52 +1,31 @@
 #include "MainWindowFixture.h"
 
-#include "appstate/AppState.h"
-#include "datelogic/AlertScheduler.h"
-#include "FakePlatform.h"
-#include "help/Help.h"
-#include "ModalDriver.h"
-#include "TestSupport.h"
+#include "datelogic/MonthLayout.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
-
 
 TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
 {
     folder.write("calendar.dat", ""); // not a first start: the missing files are reported
     window.start();
-    EXPECT_EQ(window.windowTitle(), "Tarrowby");
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(platform.trayTip, "Tarrowby");
+    EXPECT_FALSE(platform.trayTip.isEmpty());
     EXPECT_TRUE(window.findChild<QLabel *>("labelLoading")->isVisible());
     EXPECT_FALSE(window.findChild<QWidget *>("pictureCalendar")->isVisible());
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", 53}}));
-    EXPECT_TRUE(window.timer().isActive());
     EXPECT_EQ(window.timer().interval(), AlertScheduler::StartupInterval);
 
     waitForFirstTick();
     EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", 53},
                                                               {"notes.dat", "reading", 53}}));
     EXPECT_TRUE(window.findChild<QWidget *>("pictureCalendar")->isVisible());
-    auto *month = window.findChild<QComboBox *>("comboMonth");
-    auto *year = window.findChild<QComboBox *>("comboYear");
-    EXPECT_EQ(month->count(), 12);
-    EXPECT_EQ(month->currentText(), "December");
-    ASSERT_EQ(year->count(), 11);
-    EXPECT_EQ(year->itemText(0), "2026");
-    EXPECT_EQ(year->itemText(10), "2036");
-    EXPECT_EQ(year->currentText(), "2026");
-    EXPECT_EQ(state->displayedDay, "6");
+    EXPECT_EQ(window.findChild<QComboBox *>("comboMonth")->currentIndex(), 11);
+    EXPECT_EQ(window.findChild<QComboBox *>("comboYear")->currentText(), "2026");
+    EXPECT_EQ(state->displayedDateInfo, displayedDateRecord(2026, 12, 6));
     EXPECT_FALSE(state->navigating);
-    EXPECT_EQ(window.timer().interval(), AlertScheduler::RunningInterval);
 }
 
 TEST_F(MainWindowTest, FirstStartInAFolderWithoutDataFilesIsQuietAndLeavesNoTemporaryFiles)
@@ -57,55 +36,46 @@ TEST_F(MainWindowTest, FirstStartInAFolderWithoutDataFilesIsQuietAndLeavesNoTemp
     EXPECT_EQ(folder.names(), QStringList());
 }
 
-TEST_F(MainWindowTest, FirstTickAlertsDueEventsInTableOrder)
+// The first tick alerts what is due; a wake or a set clock catches up at once.
+TEST_F(MainWindowTest, AlertsComeOnTheFirstTickAndOnAWake)
 {
     folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Later\r\nDate=20261220\r\n"
                                  "NotifyingDays=3\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\nNotifyingDays=3\r\n"
                                  "[Event]\r\nTitle=Today\r\nDate=00001206\r\nNotifyingDays=1\r\n");
+    alerts.answers = {remindAfter(5), RemindNever};
     startUp();
     EXPECT_EQ(alerts.shown, (std::vector<Shown>{{1, 0}, {2, 0}}));
     EXPECT_EQ(state->lastCheck, "20261205");
-}
-
-// A wake or a set clock catches up at once instead of at the next minute tick.
-TEST_F(MainWindowTest, WakeShowsTheRemindersThatFellDueMeanwhile)
-{
-    folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\n"
-                                 "NotifyingDays=3\r\n");
-    alerts.answers = {remindAfter(5)};
-    startUp();
-    ASSERT_EQ(alerts.shown.size(), 1u);
     platform.clock_.pass(10 * 60);
     platform.clockChanged();
-    EXPECT_EQ(alerts.shown.size(), 2u);
+    EXPECT_EQ(alerts.shown.size(), 3u);
 }
 
-TEST_F(MainWindowTest, LoadMinimizedStaysInTheTrayWhileLoadingAndAlerting)
+TEST_F(MainWindowTest, TrayKeepsTheWindowAndOnlyADoubleClickRestoresIt)
 {
     writeSettings("LoadMinimized=1\r\n");
     folder.write("calendar.dat", "[Event]\r\nTitle=Soon\r\nDate=20261207\r\nNotifyingDays=3\r\n");
     bool hiddenDuringAlert = false;
     alerts.whileOpen = [&] { hiddenDuringAlert = !window.isVisible(); };
     startUp();
-    EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(hiddenDuringAlert);
-    EXPECT_EQ(alerts.shown.size(), 1u);
-    EXPECT_EQ(platform.trayTip, "Tarrowby");
-}
-
-// The tray icon's menu opens by itself; of the clicks only a double-click restores.
-TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayIconRestoresTheWindow)
-{
-    startUp();
     const struct {
-        TrayClick click;
-        bool restores;
-    } rows[] = {{TrayClick::Single, false}, {TrayClick::Other, false}, {TrayClick::Double, true}};
+        const char *name;
+        std::function<void()> act;
+        bool visible;
+    } rows[] = {
+        {"loaded minimized", [] {}, false},
+        {"single click", [this] { platform.trayClicked(TrayClick::Single); }, false},
+        {"other click", [this] { platform.trayClicked(TrayClick::Other); }, false},
+        {"double click", [this] { platform.trayClicked(TrayClick::Double); }, true},
+        {"close box", [this] { window.close(); }, false},
+    };
     for (const auto &row : rows) {
-        window.hide();
-        platform.trayClicked(row.click);
-        EXPECT_EQ(window.isVisible(), row.restores) << int(row.click);
+        row.act();
+        EXPECT_EQ(window.isVisible(), row.visible) << row.name;
     }
+    EXPECT_EQ(platform.trayRemovals, 0);
+    EXPECT_TRUE(window.timer().isActive());
 }
 
 TEST_F(MainWindowTest, WithoutATrayTheWindowStaysReachable)
@@ -117,17 +87,29 @@ TEST_F(MainWindowTest, WithoutATrayTheWindowStaysReachable)
     window.showNormal();
     window.close();
     EXPECT_TRUE(window.isMinimized());
-    EXPECT_FALSE(folder.exists("tarrow.ini.bak"));
 }
 
-TEST_F(MainWindowTest, CloseBoxHidesAndTheProgramRunsOn)
+TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWritten)
 {
-    startUp();
-    window.close();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(platform.trayRemovals, 0);
-    EXPECT_FALSE(folder.exists("calendar.dat"));
-    EXPECT_TRUE(window.timer().isActive());
+    const struct {
+        const char *name;
+        const char *button; // "" for Escape
+        bool exits;
+        bool askedAgain;
+    } rows[] = {{"No", "commandNo", false, true}, {"Escape", "", false, true}, {"Yes", "commandYes", true, false}};
+    for (const auto &row : rows) {
+        MainWindow main(*state, platform, reporter, help, alerts);
+        main.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return main.timer().interval() == AlertScheduler::RunningInterval; }, 5000));
+        answerExitQuestion(row.button, true); // the ticked box counts only with Yes
+        EXPECT_EQ(main.requestExit(), row.exits) << row.name;
+        EXPECT_EQ(main.isVisible(), !row.exits) << row.name;
+        EXPECT_EQ(state->confirmExit == 1, row.askedAgain) << row.name;
+        for (const char *file : {"tarrow.ini", "calendar.dat", "notes.dat"})
+            EXPECT_EQ(folder.exists(file), row.exits) << row.name << " " << file;
+    }
+    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
+    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
 }
 
 TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
@@ -141,7 +123,6 @@ TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
     const auto answer = [&](const char *button) {
         whenModalOpens([&, button](QDialog *dialog) {
             ++questions;
-            EXPECT_EQ(dialog->windowTitle(), failedSavesTitle());
             EXPECT_EQ(dialog->findChild<QLabel *>("labelMessage")->text(),
                       failedSavesMessage({{"tarrow.ini", 76}, {"notes.dat", 76}, {"calendar.dat", 76}}));
             QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
@@ -149,9 +130,7 @@ TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
     };
     answer("commandYes");
     EXPECT_FALSE(window.requestExit());
-    EXPECT_EQ(platform.trayRemovals, 0);
     EXPECT_TRUE(window.timer().isActive());
-
     answer("commandNo");
     EXPECT_TRUE(window.requestExit());
     EXPECT_EQ(questions, 2);
@@ -199,57 +178,25 @@ TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
     }
 }
 
-TEST_F(MainWindowTest, ExitWritesAllThreeFiles)
-{
-    writeSettings("ConfirmExit=0\r\nTop=1500\r\nLeft=3000\r\n");
-    startUp();
-    EXPECT_TRUE(window.requestExit());
-    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
-    EXPECT_TRUE(folder.exists("notes.dat"));
-    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
-}
-
-TEST_F(MainWindowTest, ExitAnsweredNoOrEscapeWritesNothing)
-{
-    startUp();
-    for (const char *button : {"commandNo", ""}) {
-        answerExitQuestion(button, true);
-        EXPECT_FALSE(window.requestExit());
-        EXPECT_EQ(state->confirmExit, 1); // the ticked box counts only with Yes
-    }
-    EXPECT_FALSE(folder.exists("tarrow.ini"));
-    EXPECT_FALSE(folder.exists("calendar.dat"));
-    EXPECT_FALSE(folder.exists("notes.dat"));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(platform.trayRemovals, 0);
-}
-
-TEST_F(MainWindowTest, TickedBoxAndYesStopsTheQuestion)
-{
-    startUp();
-    answerExitQuestion("commandYes", true);
-    EXPECT_TRUE(window.requestExit());
-    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
-}
-
 TEST_F(MainWindowTest, PositionIsStoredUnlessMinimized)
 {
-    writeSettings("ConfirmExit=0\r\nTop=600\r\nLeft=1500\r\n");
-    startUp();
-    window.move(200, 120);
-    window.showMinimized();
-    EXPECT_TRUE(window.requestExit());
-    EXPECT_TRUE(folder.read("tarrow.ini").contains("Top=600\r\nLeft=1500\r\n"));
-}
-
-TEST_F(MainWindowTest, PositionOfAWindowPutInTheTrayByItsCloseBoxIsStored)
-{
-    writeSettings("ConfirmExit=0\r\n");
-    startUp();
-    window.move(200, 120);
-    window.close();
-    EXPECT_TRUE(window.requestExit());
-    const QPoint stored = window.geometry().topLeft() * 15;
-    EXPECT_TRUE(folder.read("tarrow.ini")
-                    .contains(QStringLiteral("Top=%1\r\nLeft=%2\r\n").arg(stored.y()).arg(stored.x()).toLatin1()));
+    const QByteArray stored = "ConfirmExit=0\r\nTop=600\r\nLeft=1500\r\n";
+    const struct {
+        const char *name;
+        std::function<void(QWidget &)> hide;
+        bool kept;
+    } rows[] = {{"minimized", [](QWidget &w) { w.showMinimized(); }, true},
+                {"in the tray by the close box", [](QWidget &w) { w.close(); }, false}};
+    for (const auto &row : rows) {
+        writeSettings(stored);
+        MainWindow main(*state, platform, reporter, help, alerts);
+        main.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return main.timer().interval() == AlertScheduler::RunningInterval; }, 5000));
+        main.move(200, 120);
+        const QPoint place = main.geometry().topLeft() * 15;
+        row.hide(main);
+        EXPECT_TRUE(main.requestExit()) << row.name;
+        const QByteArray moved = QStringLiteral("Top=%1\r\nLeft=%2\r\n").arg(place.y()).arg(place.x()).toLatin1();
+        EXPECT_TRUE(folder.read("tarrow.ini").contains(row.kept ? stored.mid(14) : moved)) << row.name;
+    }
 }

@@ -6,7 +6,6 @@
 #include "appstate/AppState.h"
 #include "widgets/Twips.h"
 #include "help/Help.h"
-#include "help/HelpViewer.h"
 #include "notes/NotesFile.h"
 #include "ModalDriver.h"
 #include "TestSupport.h"
@@ -16,7 +15,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -82,172 +80,83 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(text(window), key);
     }
-    // The topic the help window shows, checking that the note asked for it.
-    QString shownHelpTopic(const NoteWindow *window) const
-    {
-        const HelpViewer *viewer = help.viewer();
-        if (!viewer || viewer->parentWidget() != window)
-            return QString();
-        const QListWidgetItem *topic = viewer->findChild<QListWidget *>("listTopics")->currentItem();
-        return topic ? topic->text() : QString();
-    }
     QString question;
 };
 
 } // namespace
 
-TEST_F(NoteWindowTest, NewNoteIsStoredOnCloseWithItsPlace)
+TEST_F(NoteWindowTest, ANewNoteIsStoredWithItsPlaceOnCloseAndTheFileFollows)
 {
     notes.openNew();
     NoteWindow *window = last();
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     QTest::keyClicks(text(window), "Buy milk");
     QTest::keyClick(text(window), Qt::Key_Return);
     QTest::keyClicks(text(window), "call the garage");
-    window->move(300, 120);
+    window->move(100, 40);
     press(window, Qt::Key_Escape); // closes and keeps the text
     ASSERT_EQ(state.noteCount, 0);
     EXPECT_EQ(state.notes[0].content, "Buy milk\r\ncall the garage");
-    EXPECT_EQ(state.notes[0].left, 300 * 15);
-    EXPECT_EQ(state.notes[0].top, 120 * 15);
-    EXPECT_EQ(visibleEntries(), QStringList{"Buy milk call the garage"});
+    EXPECT_EQ(folder.read("notes.dat"), "[Note Left=1500 Top=600 Color=Default]\r\nBuy milk\r\ncall the garage\r\n");
+    EXPECT_EQ(visibleEntries(), QStringList{NotesMenu::captionFor(state.notes[0].content)});
     EXPECT_TRUE(separatorVisible());
     EXPECT_TRUE(notes.windows().isEmpty());
-}
 
-TEST_F(NoteWindowTest, EmptyNewNoteLeavesNoTrace)
-{
-    notes.openNew();
+    notes.open(0);
+    click(last(), "imageRemove");
+    EXPECT_EQ(folder.read("notes.dat"), "");
+    EXPECT_FALSE(separatorVisible());
+
+    notes.openNew(); // an empty new note leaves no trace
     click(last(), "imageClose");
     EXPECT_EQ(state.noteCount, -1);
     EXPECT_TRUE(visibleEntries().isEmpty());
-    EXPECT_FALSE(separatorVisible());
-    EXPECT_FALSE(folder.exists("notes.dat"));
-}
-
-TEST_F(NoteWindowTest, NotesFileIsWrittenWhenANoteIsStoredOrRemoved)
-{
-    notes.openNew();
-    text(last())->setPlainText("Buy milk\ncall the garage");
-    last()->move(100, 40);
-    click(last(), "imageClose");
-    EXPECT_EQ(folder.read("notes.dat"), "[Note Left=1500 Top=600 Color=Default]\r\nBuy milk\r\ncall the garage\r\n");
-
-    notes.open(0);
-    text(last())->setPlainText("Buy bread");
-    press(last(), Qt::Key_Escape);
-    EXPECT_EQ(folder.read("notes.dat"), "[Note Left=1500 Top=600 Color=Default]\r\nBuy bread\r\n");
-
-    notes.open(0);
-    click(last(), "imageRemove");
-    EXPECT_TRUE(folder.exists("notes.dat"));
-    EXPECT_EQ(folder.read("notes.dat"), "");
     EXPECT_TRUE(reporter.reports.empty());
 }
 
-TEST_F(NoteWindowTest, HelpMarkAndF1ShowTheNoteTopic)
-{
-    notes.openNew();
-    NoteWindow *window = last();
-    click(window, "imageQuestion");
-    EXPECT_EQ(shownHelpTopic(window), "Sticky notes");
-    help.closeHelp();
-    press(window, Qt::Key_F1);
-    EXPECT_EQ(shownHelpTopic(window), "Sticky notes");
-    EXPECT_TRUE(window->isVisible());
-    help.closeHelp();
-}
-
-TEST_F(NoteWindowTest, OpenNoteHasItsEntryDisabledUntilClosed)
-{
-    addNotes({"first", "second"});
-    notes.open(1);
-    NoteWindow *window = last();
-    EXPECT_EQ(text(window)->toPlainText(), "second");
-    EXPECT_EQ(window->pos(), QPoint(100, 100));
-    EXPECT_FALSE(menu.entry(1)->isEnabled());
-    text(window)->setPlainText("second, edited");
-    click(window, "imageClose");
-    EXPECT_TRUE(menu.entry(1)->isEnabled());
-    EXPECT_EQ(state.notes[1].content, "second, edited");
-    EXPECT_EQ(visibleEntries(), (QStringList{"first", "second, edited"}));
-}
-
-TEST_F(NoteWindowTest, RemovingTheFirstOfThreeMovesTheLastIntoItsSlot)
-{
-    addNotes({"zero", "one", "two"});
-    notes.open(0);
-    click(last(), "imageRemove");
-    ASSERT_EQ(state.noteCount, 1);
-    EXPECT_EQ(state.notes[0].content, "two");
-    EXPECT_EQ(visibleEntries(), (QStringList{"two", "one"}));
-    EXPECT_TRUE(menu.entry(0)->isEnabled());
-    EXPECT_TRUE(notes.windows().isEmpty());
-}
-
-TEST_F(NoteWindowTest, AnOpenNoteFollowsWhenARemovalMovesIt)
+TEST_F(NoteWindowTest, AnOpenNoteKeepsItsEntryDisabledAndFollowsWhenARemovalMovesIt)
 {
     addNotes({"zero", "one", "two"});
     notes.open(2);
     NoteWindow *moved = last();
+    EXPECT_EQ(text(moved)->toPlainText(), "two");
+    EXPECT_EQ(moved->pos(), QPoint(100, 100));
+    EXPECT_FALSE(menu.entry(2)->isEnabled());
     notes.open(0);
-    click(last(), "imageRemove");
+    click(last(), "imageRemove"); // the last note moves into the freed slot
     EXPECT_EQ(moved->noteIndex(), 0);
-    EXPECT_FALSE(menu.entry(0)->isEnabled()); // its note is still open
+    EXPECT_FALSE(menu.entry(0)->isEnabled());
     text(moved)->setPlainText("two, edited");
     click(moved, "imageClose");
     EXPECT_EQ(state.noteCount, 1);
-    EXPECT_EQ(state.notes[0].content, "two, edited");
-    EXPECT_EQ(state.notes[1].content, "one");
     EXPECT_TRUE(menu.entry(0)->isEnabled());
     EXPECT_EQ(visibleEntries(), (QStringList{"two, edited", "one"}));
 }
 
-TEST_F(NoteWindowTest, RemovalQuestionTitleAndAnswers)
+TEST_F(NoteWindowTest, RemovalAndEmptyingAskAndTheAnswerDecides)
 {
     state.confirmRemoveN = 1;
-    addNotes({QString(20, QLatin1Char('a')), QString(21, QLatin1Char('b'))});
+    addNotes({"keep me", "remove me"});
     notes.open(0);
     answerRemoval("commandNo");
     click(last(), "imageRemove");
-    EXPECT_EQ(question, "Remove aaaaaaaaaaaaaaaaaaaa?");
+    EXPECT_EQ(question, "Remove keep me?");
     EXPECT_EQ(notes.windows().size(), 1); // No keeps the window open
-    click(last(), "imageClose");
+    text(last())->clear();
+    answerRemoval("commandNo");
+    press(last(), Qt::Key_Escape);
+    EXPECT_TRUE(notes.windows().isEmpty()); // an emptied note closes all the same
+    EXPECT_EQ(state.notes[0].content, "keep me");
 
     notes.open(1);
     answerRemoval("commandYes", true);
     click(last(), "imageRemove");
-    EXPECT_EQ(question, "Remove bbbbbbbbbbbbbbbbbbbb...?");
     EXPECT_EQ(state.noteCount, 0);
     EXPECT_EQ(state.confirmRemoveN, 0);
-
-    // Line breaks count as stored, two characters each, and show as blanks.
-    state.confirmRemoveN = 1;
-    addNotes({QStringLiteral("milk\r\neggs\r\nflour 2kg")}); // 19 characters typed, 21 stored
-    notes.open(1);
-    answerRemoval("commandNo");
-    click(last(), "imageRemove");
-    EXPECT_EQ(question, "Remove milk eggs flour 2k...?");
-}
-
-TEST_F(NoteWindowTest, EmptiedNoteAsksAndNoKeepsTheOldText)
-{
-    state.confirmRemoveN = 1;
-    addNotes({"keep me"});
     notes.open(0);
     text(last())->clear();
-    answerRemoval("commandNo");
-    press(last(), Qt::Key_Escape);
-    EXPECT_TRUE(notes.windows().isEmpty()); // closes all the same
-    EXPECT_EQ(state.notes[0].content, "keep me");
-
-    state.confirmRemoveN = 0;
-    notes.open(0);
-    text(last())->clear();
-    click(last(), "imageClose");
+    click(last(), "imageClose"); // no longer asked
     EXPECT_EQ(state.noteCount, -1);
-    EXPECT_FALSE(separatorVisible());
 }
 
 TEST_F(NoteWindowTest, FullTableKeepsTheNewNoteOpen)
@@ -260,46 +169,25 @@ TEST_F(NoteWindowTest, FullTableKeepsTheNewNoteOpen)
     addNotes(sixteen);
     text(late)->setPlainText("no room");
     QString title;
-    whenModalOpens([&](QDialog *dialog) {
-        title = dialog->windowTitle();
-        dialog->accept();
-    });
+    const auto answerFull = [&title] {
+        whenModalOpens([&title](QDialog *dialog) {
+            title = dialog->windowTitle();
+            dialog->accept();
+        });
+    };
+    answerFull();
     click(late, "imageClose");
     EXPECT_EQ(title, "Database is full");
     EXPECT_TRUE(late->isVisible());
     EXPECT_EQ(text(late)->toPlainText(), "no room");
 
-    // At exit the text cannot be kept; the user is told once.
-    title.clear();
-    notes.openNew();
-    text(last())->setPlainText("no room either");
-    whenModalOpens([&](QDialog *dialog) {
-        title = dialog->windowTitle();
-        dialog->accept();
-    });
+    title.clear(); // at exit the text cannot be kept; the user is told once
+    answerFull();
     notes.closeAll();
     EXPECT_EQ(title, "Database is full");
     EXPECT_TRUE(notes.windows().isEmpty());
 }
 
-// The parts leave the borders and the caption bar to the window, which
-// sizes or moves itself on a press there.
-TEST_F(NoteWindowTest, NoPartCoversTheBordersOrTheCaptionBar)
-{
-    notes.openNew();
-    NoteWindow *window = last();
-    const QRect inside = window->rect();
-    for (const QPoint point : {QPoint(0, inside.center().y()), QPoint(inside.right(), inside.center().y()),
-                               QPoint(inside.center().x(), 0), QPoint(inside.center().x(), inside.bottom()),
-                               window->findChild<QWidget *>("shapeCaption")->geometry().center()})
-        EXPECT_EQ(window->childAt(point), nullptr) << point.x() << "," << point.y();
-}
-TEST_F(NoteWindowTest, ANoteStoredOffTheScreensOpensOnOne)
-{
-    state.addNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
-    notes.open(0);
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(last()->frameGeometry()));
-}
 TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEmptyNote)
 {
     // With questions on, an emptied note keeps its stored text (as No would);
@@ -319,29 +207,52 @@ TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEm
             stored << state.notes[i].content;
         const QStringList expected = confirm ? QStringList{"stored", "typed just before quitting"}
                                              : QStringList{"typed just before quitting"};
-        EXPECT_EQ(stored, expected);
+        EXPECT_EQ(stored, expected) << confirm;
     }
 }
 
+// The parts leave the borders and the caption bar to the window, which
+// sizes or moves itself on a press there; a note stored off the screens
+// opens on one.
+TEST_F(NoteWindowTest, NoPartCoversTheBordersOrTheCaptionBarAndTheNoteOpensOnAScreen)
+{
+    state.addNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
+    notes.open(0);
+    NoteWindow *window = last();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window->frameGeometry()));
+    const QRect inside = window->rect();
+    for (const QPoint point : {QPoint(0, inside.center().y()), QPoint(inside.right(), inside.center().y()),
+                               QPoint(inside.center().x(), 0), QPoint(inside.center().x(), inside.bottom()),
+                               window->findChild<QWidget *>("shapeCaption")->geometry().center()})
+        EXPECT_EQ(window->childAt(point), nullptr) << point.x() << "," << point.y();
+}
+
+// The note's box takes tabs as text, so a full box refuses a Tab too.
 TEST_F(NoteWindowTest, FullNoteRefusesTypingAndCutsAPasteKeepingTextAndCursor)
 {
     notes.openNew();
     QPlainTextEdit *box = text(last());
-    const QString full = QString(511, QLatin1Char('x'));
-    box->setPlainText(full);
-    box->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(box, "ab");
-    EXPECT_EQ(box->toPlainText(), "a" + full);
-    EXPECT_EQ(box->textCursor().position(), 1);
-
-    QApplication::clipboard()->setText("12345");
+    QApplication::clipboard()->setText(QString(2000, QLatin1Char('x')));
     box->paste();
-    EXPECT_EQ(box->toPlainText(), "a" + full);
+    const QString full = box->toPlainText();
+    ASSERT_LT(full.size(), 2000);
+    box->moveCursor(QTextCursor::Start);
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Tab, Qt::Key_Return})
+        QTest::keyClick(box, key);
+    EXPECT_EQ(box->toPlainText(), full);
+    EXPECT_EQ(box->textCursor().position(), 0);
+    box->clear();
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(box->toPlainText(), "\t");
+
+    box->setPlainText(full);
+    QApplication::clipboard()->setText("12345");
     QTextCursor selection = box->textCursor();
+    selection.setPosition(1);
     selection.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 3);
     box->setTextCursor(selection);
     box->paste();
-    EXPECT_EQ(box->toPlainText(), "a123" + full.mid(3));
+    EXPECT_EQ(box->toPlainText(), "x123" + full.mid(4));
     EXPECT_EQ(box->textCursor().position(), 4);
 }
 
@@ -389,8 +300,15 @@ TEST_F(NoteWindowTest, OpenAndClosedWindowsGoWithTheirKeeper)
 
 TEST(NotesMenuCaption, OneLineShortenedAmpersandsShown)
 {
-    EXPECT_EQ(NotesMenu::captionFor("Tom & Jerry"), "Tom && Jerry");
-    EXPECT_EQ(NotesMenu::captionFor("two\r\nlines"), "two lines");
-    EXPECT_EQ(NotesMenu::captionFor(QString(28, QLatin1Char('x'))), QString(28, QLatin1Char('x')));
-    EXPECT_EQ(NotesMenu::captionFor(QString(29, QLatin1Char('x'))), QString(25, QLatin1Char('x')) + "...");
+    const struct {
+        const char *name;
+        QString text, caption;
+    } rows[] = {
+        {"ampersand", "Tom & Jerry", "Tom && Jerry"},
+        {"line break", "two\r\nlines", "two lines"},
+        {"longest whole", QString(28, QLatin1Char('x')), QString(28, QLatin1Char('x'))},
+        {"one too long", QString(29, QLatin1Char('x')), QString(25, QLatin1Char('x')) + "..."},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(NotesMenu::captionFor(row.text), row.caption) << row.name;
 }
