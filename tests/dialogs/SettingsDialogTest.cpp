@@ -253,15 +253,3 @@ TEST_F(SettingsDialogTest, AutostartEntryIsValidAndStartsTheProgramInAnyFolder)
     }
 }
 
-TEST_F(SettingsDialogTest, F1AndHelpOpenTheHelpOverTheDialog)
-{
-    open();
-    QTest::keyClick(control<QCheckBox>("checkMute"), Qt::Key_F1);
-    ASSERT_NE(help.viewer(), nullptr);
-    EXPECT_EQ(help.viewer()->parentWidget(), dialog.get());
-    help.closeHelp();
-
-    QTest::mouseClick(control<QPushButton>("commandHelp"), Qt::LeftButton);
-    ASSERT_NE(help.viewer(), nullptr);
-    EXPECT_TRUE(dialog->isVisible()); // asking for help closes nothing
-}

@@ -41,33 +41,6 @@ TEST(MenuIcon, FoundByTheCaptionTextIgnoringCase)
         EXPECT_EQ(menuIconPath(QString::fromLatin1(row.text)), row.path) << row.text;
 }
 
-TEST(MenuStyleMeasure, SeparatorHalfAMenuItemsWithIconAndCheckRoom)
-{
-    const QFontMetrics metrics(QFont("DejaVu Sans", 8));
-    EXPECT_EQ(MenuStyle::measure("", true, metrics).height(), MenuStyle::SystemMenuHeight / 2);
-    const int textWidth = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, "&Quit").width();
-    const QSize popup = MenuStyle::measure("&Quit", false, metrics);
-    EXPECT_EQ(popup.width(), textWidth + 5 + 2 * (16 + 2) - (MenuStyle::SystemCheckWidth - 1));
-    EXPECT_EQ(popup.height(), std::max(metrics.height(), MenuStyle::SystemMenuHeight));
-
-    const QFontMetrics large(QFont("DejaVu Sans", 24));
-    EXPECT_EQ(MenuStyle::measure("&Quit", false, large).height(), large.height());
-}
-
-TEST(MenuStyleMeasure, MenusAskTheStyleForTheirItemSizes)
-{
-    QWidget window;
-    ProgramMenus menus(&window);
-    QMenu menu;
-    menus.install(&menu);
-    menus.add(&menu, {u"|Quit the application|&Quit", u"menuFileQuit", [] {}});
-    QStyleOptionMenuItem option;
-    option.initFrom(&menu);
-    option.menuItemType = QStyleOptionMenuItem::Separator;
-    EXPECT_EQ(menu.style()->sizeFromContents(QStyle::CT_MenuItem, &option, QSize(), &menu).height(),
-              MenuStyle::SystemMenuHeight / 2);
-}
-
 TEST(MenuStyleMeasure, EveryTextFitsWhereItIsDrawnInTheWindowsFont)
 {
     QWidget window;
