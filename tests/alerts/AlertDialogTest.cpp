@@ -2,7 +2,6 @@
 #include "alerts/AlertPresenter.h"
 #include "datelogic/AlertTexts.h"
 
-#include "AccessibleEvents.h"
 #include "appstate/AppState.h"
 #include "eventdata/CalendarFile.h"
 #include "FakePlatform.h"
@@ -69,19 +68,6 @@ TEST_F(AlertDialogTest, ShowsTheEventsTextsAsPlainTextWithTodayInBold)
     EXPECT_GT(label(*yearly, "labelTitle")->y(), label(*alertFor(wide), "labelTitle")->y()); // one line sits lower
 }
 
-TEST_F(AlertDialogTest, AnnouncesItsTitleAndTheEventAsItOpens)
-{
-    const AccessibleEvents events;
-    const std::unique_ptr<AlertDialog> alert = alertFor(eventOn("20261208"));
-    alert->show();
-    EXPECT_EQ(events.count(QAccessible::Alert, alert.get()), 1);
-    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(alert.get());
-    EXPECT_EQ(access->text(QAccessible::Name), alert->windowTitle());
-    const QString spoken = access->text(QAccessible::Description);
-    for (const char *name : {"labelTitle", "labelDate", "labelDaysLeft", "labelDescription"})
-        EXPECT_TRUE(spoken.contains(label(*alert, name)->text())) << name;
-}
-
 TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)
 {
     const auto dialog = alertFor(eventOn("20261201"), true);
@@ -89,26 +75,6 @@ TEST_F(AlertDialogTest, MissedAlertHidesTheRemindAgainControls)
     EXPECT_NE(label(*dialog, "labelDaysLeft")->text(), AlertTexts::daysLeft(0));
     for (const char *name : {"comboRemindAgain", "labelRemindMeAgain", "labelRemindAgainNote"})
         EXPECT_FALSE(dialog->findChild<QWidget *>(name)->isVisible()) << name;
-}
-
-TEST_F(AlertDialogTest, DescriptionIsShortenedOrMissing)
-{
-    const struct {
-        const char *name;
-        QString description;
-        bool shortened, italic;
-    } rows[] = {{"long", QString(2000, QLatin1Char('m')), true, false},
-                {"short", QStringLiteral("Bring the forms"), false, false},
-                {"none", QString(), false, true}};
-    for (const auto &row : rows) {
-        Event event = eventOn("20261208");
-        event.description = row.description;
-        const auto dialog = alertFor(event);
-        const QLabel *description = label(*dialog, "labelDescription");
-        EXPECT_EQ(description->text().endsWith("..."), row.shortened) << row.name;
-        EXPECT_EQ(description->text() == row.description, !row.shortened && !row.italic) << row.name;
-        EXPECT_EQ(description->font().italic(), row.italic) << row.name;
-    }
 }
 
 TEST_F(AlertDialogTest, EveryEntryGivesItsAnswer)
@@ -163,16 +129,6 @@ TEST_F(AlertDialogTest, SoundPlaysOnceUnlessMutedOrNone)
     state.mute = 0;
     alertFor(eventOn("20261208"));
     EXPECT_EQ(platform.playedSounds.size(), 1u);
-}
-
-TEST_F(AlertDialogTest, ECardOpensTheSiteAndKeepsTheWindow)
-{
-    const auto dialog = alertFor(eventOn("20261208"));
-    dialog->show();
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandEcard"), Qt::LeftButton);
-    ASSERT_EQ(platform.openedUrls.size(), 1u);
-    EXPECT_EQ(platform.openedUrls[0].scheme(), "https");
-    EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST(AlertPresenter, StartUpShowsEveryDueEventInTableOrderInFrontOfOtherPrograms)

@@ -1,10 +1,8 @@
-#include "AccessibleEvents.h"
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
 
 #include <QCheckBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -59,20 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Press{"AlertOk", MessageKind::Alert, "commandOK", false, {MessageButton::Ok, false}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(GeneralDialogClosed, EscapeAndTheCloseBoxAnswerClosedWithoutTheTick)
-{
-    for (const bool escape : {true, false}) {
-        GeneralDialog dialog(messageOf(MessageKind::YesNo));
-        dialog.show();
-        dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->setChecked(true);
-        if (escape)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
-        EXPECT_EQ(dialog.answer(), (MessageAnswer{MessageButton::Closed, false})) << escape;
-    }
-}
-
 struct Look {
     const char *name;
     MessageKind kind;
@@ -122,34 +106,12 @@ TEST(GeneralDialogText, ShowsMessageTitleAndCaptionAsPlainText)
     EXPECT_EQ(dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->text(), QStringLiteral("&Never"));
 }
 
-TEST(GeneralDialogPlace, CentresOnAShownWidget)
-{
-    QWidget main;
-    main.setGeometry(200, 150, 600, 400);
-    main.show();
-    GeneralDialog dialog(messageOf(MessageKind::Ok));
-    dialog.centreOn(&main);
-    EXPECT_LE((dialog.geometry().center() - main.geometry().center()).manhattanLength(), 2);
-}
-
 TEST(GeneralDialogScript, TheNextAnswerStandsInForTheUserOnce)
 {
     GeneralDialog::setNextAnswer({MessageButton::No, false});
     EXPECT_EQ(GeneralDialog::ask(nullptr, messageOf(MessageKind::YesNo)).button, MessageButton::No);
     EXPECT_EQ(GeneralDialog::takeAskedMessage()->title, QStringLiteral("Please confirm"));
     EXPECT_FALSE(GeneralDialog::takeAskedMessage());
-}
-
-TEST(GeneralDialogText, AnnouncesTitleAndMessageAsItOpens)
-{
-    const AccessibleEvents events;
-    GeneralDialog dialog({MessageKind::Ok, QStringLiteral("Date out of range"), QStringLiteral("Not shown.")});
-    EXPECT_EQ(events.count(QAccessible::Alert, &dialog), 0);
-    dialog.show();
-    EXPECT_EQ(events.count(QAccessible::Alert, &dialog), 1);
-    const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(&dialog);
-    EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Date out of range"));
-    EXPECT_EQ(access->text(QAccessible::Description), QStringLiteral("Not shown."));
 }
 
 TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)

@@ -2,19 +2,13 @@
 
 #include "appstate/AppState.h"
 #include "help/Help.h"
-#include "help/HelpViewer.h"
 #include "ModalDriver.h"
 #include "platform/Autostart.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -54,29 +48,6 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsDialogTest, ShowsTheSettingsOnThreePages)
-{
-    state.mute = 1;
-    state.confirmExit = 0;
-    state.timeFormat = 12;
-    state.markDays = 1;
-    state.userCategories = {QStringLiteral("Choir"), QString(), QStringLiteral("Gym")};
-    open();
-    EXPECT_TRUE(control<QCheckBox>("checkMute")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("checkMarkDays")->isChecked());
-    EXPECT_FALSE(control<QCheckBox>("checkConfirmExit")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>("optTimeFormat12")->isChecked());
-    EXPECT_EQ(control<QLineEdit>("textOwnCategory2")->text(), "Gym");
-    EXPECT_FALSE(control<QCheckBox>("checkboxAutodetect")->isEnabled());
-
-    const char *frames[] = {"frameGeneral", "frameTime", "frameEventCategories"};
-    for (int row = 0; row < 3; ++row) {
-        control<QListWidget>("listSettings")->setCurrentRow(row);
-        for (int frame = 0; frame < 3; ++frame)
-            EXPECT_EQ(control<QWidget>(frames[frame])->isVisible(), frame == row) << row << frame;
-    }
-}
-
 TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
 {
     open();
@@ -104,41 +75,6 @@ TEST_F(SettingsDialogTest, OkAndEnterApplyEveryPage)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(state.timeFormat, 24);
     EXPECT_EQ(state.userCategories[0], "");
-}
-
-TEST_F(SettingsDialogTest, CategoryBoxesRefuseCommasAndKeepALongStoredName)
-{
-    const QString handEdited = QStringLiteral("Twenty characters!!!");
-    state.userCategories = {handEdited, QString(), QString()};
-    open();
-    QTest::keyClicks(control<QLineEdit>("textOwnCategory1"), "Choir, Gym");
-    QApplication::clipboard()->setText("Band,Gym");
-    control<QLineEdit>("textOwnCategory2")->paste();
-    ok();
-    EXPECT_EQ(state.userCategories, (std::array<QString, 3>{handEdited, "Choir Gym", ""}));
-}
-
-TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxChangeNothing)
-{
-    for (int way = 0; way < 3; ++way) {
-        open();
-        tick("checkMute", true);
-        tick("checkAutostart", true);
-        tick("optTimeFormat12", true);
-        control<QLineEdit>("textOwnCategory1")->setText("Changed");
-        if (way == 0)
-            QTest::mouseClick(control<QPushButton>("commandCancel"), Qt::LeftButton);
-        else if (way == 1)
-            QTest::keyClick(control<QLineEdit>("textOwnCategory1"), Qt::Key_Escape);
-        else
-            dialog->close();
-        EXPECT_FALSE(dialog->isVisible()) << way;
-        EXPECT_EQ(state.mute, 0) << way;
-        EXPECT_EQ(state.autostart, 0) << way;
-        EXPECT_EQ(state.timeFormat, 24) << way;
-        EXPECT_EQ(state.userCategories[1], "") << way;
-        EXPECT_FALSE(QFile::exists(entryPath())) << way;
-    }
 }
 
 TEST_F(SettingsDialogTest, AutostartWritesAndRemovesTheLogonEntry)

@@ -5,9 +5,7 @@
 #include "ModalDriver.h"
 #include "TestSupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,57 +172,6 @@ TEST_F(EventDialogTest, EditFillsTheFieldsAndChangesOnlyThatSlot)
     EXPECT_TRUE(dialog->findChild<QCheckBox *>("checkboxDisableThisYear")->isChecked());
 }
 
-TEST_F(EventDialogTest, TheAmPmListIsShownOnTheTwelveHourClockAndReachesTheStoredTime)
-{
-    openAdd();
-    EXPECT_TRUE(list("comboAMPM")->isHidden());
-    state.timeFormat = 12;
-    state.userCategories = {QStringLiteral("Choir"), QString(), QString()};
-    openAdd("20", "December", "2026");
-    EXPECT_FALSE(list("comboAMPM")->isHidden());
-    EXPECT_GE(list("comboCategory")->findText("Choir"), 0);
-    type("textTitle", "Timed");
-    type("textHours", "3");
-    type("textMinutes", "30");
-    list("comboAMPM")->setCurrentIndex(1);
-    EXPECT_EQ(pressOk(), "");
-    EXPECT_EQ(state.events[0].time, "1530");
-    open().prepareEdit(0);
-    EXPECT_EQ(box("textHours")->text(), "3");
-    EXPECT_EQ(list("comboAMPM")->currentIndex(), 1);
-}
-
-TEST_F(EventDialogTest, CancelAndEscapeChangeNothing)
-{
-    state.addEvent(makeEvent("Dentist", "20261224"));
-    for (const bool escape : {false, true}) {
-        open().prepareEdit(0);
-        QSignalSpy stored(dialog.get(), &EventDialog::eventStored);
-        type("textTitle", "Changed");
-        if (escape)
-            QTest::keyClick(box("textTitle"), Qt::Key_Escape);
-        else
-            QTest::mouseClick(dialog->findChild<QPushButton *>("commandCancel"), Qt::LeftButton);
-        EXPECT_FALSE(dialog->isVisible()) << escape;
-        EXPECT_EQ(stored.count(), 0) << escape;
-        EXPECT_EQ(state.events[0].title, "Dentist") << escape;
-    }
-}
-
-TEST_F(EventDialogTest, NumericBoxesTakeOnlyDigitsTypedOrPasted)
-{
-    openAdd();
-    type("textDay", "1a2");
-    EXPECT_EQ(box("textDay")->text(), "12");
-    box("textYear")->clear();
-    QApplication::clipboard()->setText("20x7");
-    box("textYear")->paste();
-    EXPECT_EQ(box("textYear")->text(), "");
-    QApplication::clipboard()->setText("2027");
-    box("textYear")->paste();
-    EXPECT_EQ(box("textYear")->text(), "2027");
-}
-
 // The description takes no tabs: Tab moves on, even from a full box.
 TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsWhole)
 {
@@ -251,22 +198,4 @@ TEST_F(EventDialogTest, LimitsHoldWhatIsTypedAndLeaveStoredTextsWhole)
     QTest::keyClick(description, Qt::Key_Tab);
     EXPECT_FALSE(description->hasFocus());
     EXPECT_EQ(description->toPlainText().size(), Event::DescriptionLength);
-}
-
-TEST_F(EventDialogTest, SoundChooserTrimsTheChoiceAndCancelKeepsTheText)
-{
-    openAdd();
-    QString askedFolder;
-    QString answer = QStringLiteral("  /sounds/gong.wav  ");
-    dialog->setFileChooser([&](QWidget *, const QString &, const QString &folder, const QString &filters) {
-        askedFolder = folder;
-        EXPECT_TRUE(filters.contains("*.wav"));
-        return answer;
-    });
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandSound"), Qt::LeftButton);
-    EXPECT_EQ(box("textSound")->text(), "/sounds/gong.wav");
-    answer.clear(); // cancelled
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandSound"), Qt::LeftButton);
-    EXPECT_EQ(askedFolder, "/sounds/gong.wav");
-    EXPECT_EQ(box("textSound")->text(), "/sounds/gong.wav");
 }

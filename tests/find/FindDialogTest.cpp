@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -115,16 +114,6 @@ TEST_F(FindDialogTest, ResultBeyondTheShownYearsIsRefusedAndTheDialogStays)
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(FindDialogTest, OkWithNothingSelectedStaysOpen)
-{
-    add("Dentist", "20270305");
-    open();
-    list()->clearSelection();
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
-    EXPECT_TRUE(jumps.empty());
-    EXPECT_TRUE(dialog->isVisible());
-}
-
 TEST_F(FindDialogTest, ADoubleClickJumpsAnEveryYearEventToItsNextDay)
 {
     add("New year", "00000101");
@@ -134,25 +123,6 @@ TEST_F(FindDialogTest, ADoubleClickJumpsAnEveryYearEventToItsNextDay)
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onItem);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, onItem);
     EXPECT_EQ(jumps, (std::vector<Jump>{{1, 1, 2028}}));
-}
-
-TEST_F(FindDialogTest, EmptyTableOkAndCancelCloseWithoutJumping)
-{
-    open();
-    EXPECT_FALSE(list()->isEnabled());
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
-    EXPECT_FALSE(dialog->isVisible());
-
-    add("Dentist", "20270305");
-    open();
-    QTest::keyClick(dialog->findChild<QLineEdit *>("Text"), Qt::Key_Return); // no default button
-    EXPECT_TRUE(dialog->isVisible());
-    QTest::keyClick(dialog->findChild<QLineEdit *>("Text"), Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    open();
-    QTest::mouseClick(dialog->findChild<QPushButton *>("commandCancel"), Qt::LeftButton);
-    EXPECT_TRUE(jumps.empty());
-    EXPECT_EQ(state.size(), 1);
 }
 
 TEST_F(FindDialogTest, TitlesAndTooltipShowTheirCharacters)

@@ -89,14 +89,6 @@ TEST_F(HelpFiles, OddHeadersStayTextOfTheTopicTheyAreIn)
     EXPECT_FALSE(help.topic(HelpContext::Contents)) << "an overflowing number must not become the contents";
 }
 
-TEST_F(HelpFiles, WindowsLineEndsAndAByteOrderMarkAreAccepted)
-{
-    const HelpFile help = HelpFile::load(write("\xef\xbb\xbf[contents Contents]\r\nFirst\r\n\r\n[1070 Notes]\r\n"));
-    ASSERT_TRUE(help.topic(HelpContext::Contents));
-    EXPECT_EQ(help.topic(HelpContext::Contents)->text, "First");
-    EXPECT_EQ(help.topic(1070)->title, "Notes");
-}
-
 TEST_F(HelpFiles, AFileWithoutTopicsIsNotValid)
 {
     EXPECT_FALSE(HelpFile::load(missing()).isValid());
@@ -132,38 +124,6 @@ TEST_F(HelpFiles, ViewerShowsTheFileTextLiterallyWithParagraphsAndLists)
         (block.textList() ? items : plain).append(block.text());
     EXPECT_EQ(items, QStringList({"first <item> goes on", "second"}));
     EXPECT_TRUE(plain.contains("Intro:"));
-}
-
-TEST(HelpViewer, ShowsTheAskedTopicAndFallsBackToContents)
-{
-    HelpViewer viewer(QStringLiteral(TARROW_HELP_FILE));
-    EXPECT_EQ(viewer.objectName(), "formHelpViewer");
-    EXPECT_EQ(viewer.windowTitle(), "Tarrowby Help");
-    EXPECT_TRUE(topicText(viewer)->isReadOnly());
-
-    viewer.showTopic(HelpContext::Find);
-    EXPECT_EQ(topicList(viewer)->currentItem()->text(), "Finding events");
-    EXPECT_TRUE(topicText(viewer)->toPlainText().startsWith("Finding events"));
-    EXPECT_TRUE(topicText(viewer)->toPlainText().contains("Find event"));
-
-    viewer.showTopic(4711);
-    EXPECT_EQ(topicList(viewer)->currentItem()->text(), "Contents");
-    EXPECT_TRUE(topicText(viewer)->toPlainText().startsWith("Contents"));
-
-    topicList(viewer)->setCurrentRow(topicList(viewer)->count() - 1);
-    EXPECT_TRUE(topicText(viewer)->toPlainText().startsWith("Sticky notes"));
-}
-
-TEST_F(HelpFiles, ViewerSaysWhereAMissingOrEmptyFileWasLookedFor)
-{
-    for (const QString &path : {missing(), write("no topics here\n")}) {
-        HelpViewer viewer(path);
-        viewer.showTopic(HelpContext::Note);
-        const QString shown = topicText(viewer)->toPlainText();
-        EXPECT_TRUE(shown.contains("help file was not found")) << shown.toStdString();
-        EXPECT_TRUE(shown.contains(path)) << shown.toStdString();
-        EXPECT_EQ(topicList(viewer)->count(), 0);
-    }
 }
 
 TEST(Help, KeepsOneViewerUntilClosed)

@@ -1,21 +1,16 @@
 #include "MainWindowFixture.h"
 
-#include "datelogic/DayMark.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
 #include "mainwindow/DayCell.h"
 #include "mainwindow/MonthGrid.h"
-#include "menus/MenuStyle.h"
-#include "notewindows/NoteWindow.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -34,13 +29,6 @@ protected:
             table.addEvent(event);
         CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(table);
         startUp();
-    }
-    // Shortcuts only reach the active window.
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
-    {
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, key, modifiers);
     }
     DayCell *cell(int k) const { return window.findChild<DayCell *>(QStringLiteral("labelDay%1").arg(k)); }
     MonthGrid *grid() const { return window.findChild<MonthGrid *>(); }
@@ -77,15 +65,6 @@ protected:
         act();
         delete watch.data();
         return title;
-    }
-    // Answers the next dialog by filling a box and pressing a button.
-    static void answerWith(const char *box, const QString &typed, const char *button)
-    {
-        whenModalOpens([=](QDialog *dialog) {
-            dialog->findChild<QLineEdit *>(box)->clear();
-            QTest::keyClicks(dialog->findChild<QLineEdit *>(box), typed);
-            QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
-        });
     }
     QToolButton *toolbarButton(const QString &key) const
     {
@@ -199,86 +178,6 @@ TEST_F(CalendarViewTest, RemoveAsksAndTheAnswerReachesTheTableAndTheFile)
     EXPECT_EQ(state->size(), 0);
 }
 
-TEST_F(CalendarViewTest, EveryWayOfAddingRefusesWhenTheTableIsFull)
-{
-    std::vector<Event> events;
-    for (int i = 0; i < EventTable::Capacity; ++i)
-        events.push_back(makeEvent(QStringLiteral("Event %1").arg(i), "20261220"));
-    startWith(events);
-    for (int i = 0; i < NoteTable::Capacity; ++i)
-        state->addNote(Note{QStringLiteral("n%1").arg(i), 0, 0});
-    const struct {
-        const char *name;
-        std::function<void()> act;
-    } ways[] = {
-        {"menu", [&] { action("menuCalendarAddEvent")->trigger(); }},
-        {"Ctrl+E", [&] { press(Qt::Key_E, Qt::ControlModifier); }},
-        {"tool bar", [&] { QTest::mouseClick(toolbarButton("Add"), Qt::LeftButton); }},
-        {"tray menu", [&] { action("menuSystrayAddEvent")->trigger(); }},
-        {"double-click", [&] { QTest::mouseDClick(cell(20), Qt::LeftButton); }},
-        {"grid pop-up", [&] { action("menuPopupCalendarAdd")->trigger(); }},
-        {"Enter on the grid", [&] { QTest::keyClick(grid(), Qt::Key_Return); }},
-        {"note by Ctrl+N", [&] { press(Qt::Key_N, Qt::ControlModifier); }},
-        {"note by the tool bar", [&] { QTest::mouseClick(toolbarButton("Add note"), Qt::LeftButton); }},
-    };
-    for (const auto &way : ways)
-        EXPECT_EQ(dialogFrom(way.act), "Database is full") << way.name;
-    EXPECT_EQ(state->size(), EventTable::Capacity);
-}
-
-TEST_F(CalendarViewTest, F5OpensTheDiagnosticsOnlyWithAModifier)
-{
-    startUp();
-    const struct {
-        const char *name;
-        Qt::KeyboardModifiers held;
-        bool opens;
-    } rows[] = {{"alone", Qt::NoModifier, false},
-                {"Shift", Qt::ShiftModifier, true},
-                {"Ctrl", Qt::ControlModifier, true},
-                {"Alt", Qt::AltModifier, true},
-                {"Shift+Ctrl", Qt::ShiftModifier | Qt::ControlModifier, true}};
-    for (const auto &row : rows) {
-        QString data;
-        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *dialog) {
-            if (dialog->objectName() == "formErrorTracking")
-                data = dialog->findChild<QPlainTextEdit *>("textUsefulData")->toPlainText();
-            dialog->reject();
-        });
-        press(Qt::Key_F5, row.held);
-        delete watch.data();
-        EXPECT_EQ(data.contains(state->displayedDateInfo.section("\r\n", 1)), row.opens) << row.name;
-    }
-}
-
-TEST_F(CalendarViewTest, MenuCommandsReachTheirWork)
-{
-    startWith({makeEvent("Later", "20270115"), makeEvent("Earlier", "20261203")});
-    auto *helpLine = window.findChild<QLabel *>("labelHelp");
-    action("menuFileSettings")->hover();
-    EXPECT_FALSE(helpLine->text().isEmpty());
-    action("menuFileProfiles")->hover(); // disabled
-    EXPECT_EQ(helpLine->text(), "");
-
-    action("menuCalendarNextEvent")->trigger();
-    EXPECT_EQ(listed(), QStringList{"Later"});
-    EXPECT_EQ(dialogFrom([&] { action("menuCalendarNextEvent")->trigger(); }), "Next event");
-    action("menuCalendarPreviousEvent")->trigger();
-    EXPECT_EQ(listed(), QStringList{"Earlier"});
-    EXPECT_EQ(dialogFrom([&] { action("menuCalendarPreviousEvent")->trigger(); }), "Previous event");
-
-    dialogFrom([&] { action("menuFileUpdate")->trigger(); }, "commandNo");
-    EXPECT_TRUE(platform.openedUrls.empty());
-    dialogFrom([&] { action("menuFileUpdate")->trigger(); }, "commandYes");
-    ASSERT_EQ(platform.openedUrls.size(), 1u);
-    EXPECT_EQ(platform.openedUrls[0].host(), "www.tarrowby.org");
-
-    for (const QMenu *each : window.findChildren<QMenu *>()) {
-        if (!each->objectName().isEmpty()) // not Qt's own overflow menus of the bars
-            EXPECT_NE(qobject_cast<const MenuStyle *>(each->style()), nullptr) << each->objectName().toStdString();
-    }
-}
-
 TEST_F(CalendarViewTest, AddedEventIsOnDiskBeforeTheDialogClosesAndShowsOnTheDay)
 {
     startUp();
@@ -298,61 +197,6 @@ TEST_F(CalendarViewTest, AddedEventIsOnDiskBeforeTheDialogClosesAndShowsOnTheDay
     EXPECT_TRUE(savedWhileOpen);
     EXPECT_EQ(listed(), QStringList{"Concert"});
     EXPECT_TRUE(folder.read("calendar.dat").contains("Date=20261213"));
-}
-
-TEST_F(CalendarViewTest, EditOpensOnTheSelectedEventAndCancelLeavesTheFileAlone)
-{
-    startWith({makeEvent("Same", "20261206"), makeEvent("Same ", "20261207"), makeEvent("Dentist", "20261206")});
-    const QByteArray before = folder.read("calendar.dat");
-    dayList()->setCurrentRow(listed().indexOf("Same"));
-    answerWith("textTitle", "Changed", "commandCancel");
-    QTest::keyClick(dayList(), Qt::Key_Return);
-    EXPECT_EQ(folder.read("calendar.dat"), before);
-
-    answerWith("textTitle", "Renamed", "commandOK");
-    action("menuPopupEventEdit")->trigger();
-    EXPECT_EQ(listed(), (QStringList{"Dentist", "Renamed"}));
-    EXPECT_TRUE(folder.read("calendar.dat").contains("Title=Renamed\r\n"));
-    EXPECT_EQ(state->events[state->indexOfTitle("Renamed")].date, "20261206");
-}
-
-TEST_F(CalendarViewTest, FindJumpsToTheResultOrGivesTheGridsRefusal)
-{
-    startWith({makeEvent("Dentist", "20270305"), makeEvent("Other", "20261210"), makeEvent("Far", "20990310")});
-    answerWith("Text", "dent", "commandOK");
-    press(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(listed(), QStringList{"Dentist"});
-    EXPECT_EQ(combo("comboYear")->currentText(), "2027");
-    EXPECT_FALSE(state->navigating);
-
-    QString refusal;
-    whenModalOpens([&](QDialog *find) {
-        QTest::keyClicks(find->findChild<QLineEdit *>("Text"), "far");
-        refusal = dialogFrom([find] { QTest::mouseClick(find->findChild<QPushButton *>("commandOK"), Qt::LeftButton); });
-        find->reject();
-    });
-    press(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(refusal, "Date out of range");
-    EXPECT_EQ(listed(), QStringList{"Dentist"});
-}
-
-TEST_F(CalendarViewTest, NotesMenuOpensTheNoteAndQuittingKeepsItsText)
-{
-    folder.write("notes.dat", "[Note Left=1500 Top=1500 Color=Default]\r\nTom\r\n");
-    writeSettings("[General]\r\nConfirmExit=0\r\n");
-    startUp();
-    QAction *entry = action("menuNotesNote0");
-    EXPECT_TRUE(entry->isVisible());
-    EXPECT_FALSE(action("menuNotesNote1")->isVisible());
-    entry->trigger();
-    EXPECT_FALSE(entry->isEnabled());
-    NoteWindow *note = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        note = note ? note : qobject_cast<NoteWindow *>(widget);
-    ASSERT_NE(note, nullptr);
-    note->findChild<QPlainTextEdit *>("textContent")->setPlainText("Tom\nand Jerry");
-    window.requestExit();
-    EXPECT_TRUE(folder.read("notes.dat").contains("Tom\r\nand Jerry\r\n"));
 }
 
 TEST_F(CalendarViewTest, SettingsRedrawTheDayAndTheMarksAsDoesANewDay)
@@ -384,18 +228,4 @@ TEST_F(CalendarViewTest, SettingsRedrawTheDayAndTheMarksAsDoesANewDay)
     platform.clockChanged();
     EXPECT_TRUE(cell(14)->hasTodayFrame());
     EXPECT_FALSE(cell(13)->hasTodayFrame());
-}
-
-TEST_F(CalendarViewTest, CellsAndTheGridReadAsTheirDays)
-{
-    startWith({makeEvent("Dentist", "20261210")});
-    const auto spoken = [](QWidget *widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    };
-    const DayMarks marks = dayMarks(MonthLayout(2026, 12), *state, QDate(2026, 12, 6));
-    for (const int k : {0, 17, 41})
-        EXPECT_EQ(spoken(cell(k)), dayCellText(marks[k])) << k;
-    EXPECT_EQ(spoken(grid()), dayCellText(marks[13])); // the selected day
-    grid()->setFocus();
-    EXPECT_TRUE(cell(13)->hasFocusFrame());
 }

@@ -28,14 +28,6 @@ TEST_F(MainWindowTest, StartsWithSettingsThenCalendarAndNotesOnTheFirstTick)
     EXPECT_FALSE(state->navigating);
 }
 
-TEST_F(MainWindowTest, FirstStartInAFolderWithoutDataFilesIsQuietAndLeavesNoTemporaryFiles)
-{
-    folder.write("calendar.dat.aB3xYz", "left by a killed save");
-    startUp();
-    EXPECT_TRUE(reporter.reports.empty());
-    EXPECT_EQ(folder.names(), QStringList());
-}
-
 // The first tick alerts what is due; a wake or a set clock catches up at once.
 TEST_F(MainWindowTest, AlertsComeOnTheFirstTickAndOnAWake)
 {
@@ -78,40 +70,6 @@ TEST_F(MainWindowTest, TrayKeepsTheWindowAndOnlyADoubleClickRestoresIt)
     EXPECT_TRUE(window.timer().isActive());
 }
 
-TEST_F(MainWindowTest, WithoutATrayTheWindowStaysReachable)
-{
-    platform.trayAvailable = false;
-    writeSettings("LoadMinimized=1\r\n");
-    startUp();
-    EXPECT_TRUE(window.isMinimized());
-    window.showNormal();
-    window.close();
-    EXPECT_TRUE(window.isMinimized());
-}
-
-TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWritten)
-{
-    const struct {
-        const char *name;
-        const char *button; // "" for Escape
-        bool exits;
-        bool askedAgain;
-    } rows[] = {{"No", "commandNo", false, true}, {"Escape", "", false, true}, {"Yes", "commandYes", true, false}};
-    for (const auto &row : rows) {
-        MainWindow main(*state, platform, reporter, help, alerts);
-        main.start();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return main.timer().interval() == AlertScheduler::RunningInterval; }, 5000));
-        answerExitQuestion(row.button, true); // the ticked box counts only with Yes
-        EXPECT_EQ(main.requestExit(), row.exits) << row.name;
-        EXPECT_EQ(main.isVisible(), !row.exits) << row.name;
-        EXPECT_EQ(state->confirmExit == 1, row.askedAgain) << row.name;
-        for (const char *file : {"tarrow.ini", "calendar.dat", "notes.dat"})
-            EXPECT_EQ(folder.exists(file), row.exits) << row.name << " " << file;
-    }
-    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
-    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
-}
-
 TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
 {
     writeSettings("ConfirmExit=0\r\n");
@@ -137,18 +95,6 @@ TEST_F(MainWindowTest, ExitSavesThatFailAreToldOnceAndMayKeepTheProgramRunning)
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(platform.trayRemovals, 1);
     EXPECT_FALSE(window.timer().isActive());
-}
-
-TEST_F(MainWindowTest, SessionEndSavesWithoutAsking)
-{
-    writeSettings("ConfirmExit=1\r\n");
-    startUp();
-    reporter.reports.clear();
-    window.saveForSessionEnd();
-    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=1"));
-    QDir(folder.path()).removeRecursively();
-    window.saveForSessionEnd(); // nothing can be saved, and nobody is there to be told
-    EXPECT_TRUE(reporter.reports.empty());
 }
 
 // Saving before the start-up tick has read the files would write them empty.
@@ -178,25 +124,25 @@ TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
     }
 }
 
-TEST_F(MainWindowTest, PositionIsStoredUnlessMinimized)
+TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWritten)
 {
-    const QByteArray stored = "ConfirmExit=0\r\nTop=600\r\nLeft=1500\r\n";
     const struct {
         const char *name;
-        std::function<void(QWidget &)> hide;
-        bool kept;
-    } rows[] = {{"minimized", [](QWidget &w) { w.showMinimized(); }, true},
-                {"in the tray by the close box", [](QWidget &w) { w.close(); }, false}};
+        const char *button; // "" for Escape
+        bool exits;
+        bool askedAgain;
+    } rows[] = {{"No", "commandNo", false, true}, {"Escape", "", false, true}, {"Yes", "commandYes", true, false}};
     for (const auto &row : rows) {
-        writeSettings(stored);
         MainWindow main(*state, platform, reporter, help, alerts);
         main.start();
         ASSERT_TRUE(QTest::qWaitFor([&] { return main.timer().interval() == AlertScheduler::RunningInterval; }, 5000));
-        main.move(200, 120);
-        const QPoint place = main.geometry().topLeft() * 15;
-        row.hide(main);
-        EXPECT_TRUE(main.requestExit()) << row.name;
-        const QByteArray moved = QStringLiteral("Top=%1\r\nLeft=%2\r\n").arg(place.y()).arg(place.x()).toLatin1();
-        EXPECT_TRUE(folder.read("tarrow.ini").contains(row.kept ? stored.mid(14) : moved)) << row.name;
+        answerExitQuestion(row.button, true); // the ticked box counts only with Yes
+        EXPECT_EQ(main.requestExit(), row.exits) << row.name;
+        EXPECT_EQ(main.isVisible(), !row.exits) << row.name;
+        EXPECT_EQ(state->confirmExit == 1, row.askedAgain) << row.name;
+        for (const char *file : {"tarrow.ini", "calendar.dat", "notes.dat"})
+            EXPECT_EQ(folder.exists(file), row.exits) << row.name << " " << file;
     }
+    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));
+    EXPECT_TRUE(folder.read("tarrow.ini").contains("ConfirmExit=0\r\n"));
 }

@@ -41,27 +41,6 @@ TEST(MenuIcon, FoundByTheCaptionTextIgnoringCase)
         EXPECT_EQ(menuIconPath(QString::fromLatin1(row.text)), row.path) << row.text;
 }
 
-TEST(MenuStyleMeasure, EveryTextFitsWhereItIsDrawnInTheWindowsFont)
-{
-    QWidget window;
-    window.setFont(QFont("DejaVu Sans", 11));
-    ProgramMenus menus(&window);
-    QMenu menu;
-    menus.install(&menu);
-    EXPECT_EQ(menu.font(), window.font());
-    menu.setDefaultAction(menus.add(&menu, {u"&Open Tarrowby...", u"menuSystrayOpen", [] {}}));
-    menus.add(&menu, {u"&Add event...", u"menuSystrayAddEvent", [] {}});
-    for (QAction *action : menu.actions()) {
-        QStyleOptionMenuItem drawn;
-        drawn.font = menu.font();
-        drawn.menuItemType =
-            action == menu.defaultAction() ? QStyleOptionMenuItem::DefaultItem : QStyleOptionMenuItem::Normal;
-        const QSize text = QFontMetrics(MenuStyle::itemFont(drawn))
-                               .size(Qt::TextSingleLine | Qt::TextShowMnemonic, action->text());
-        EXPECT_GE(MenuStyle::textArea(menu.actionGeometry(action)).width(), text.width()) << action->text().toStdString();
-    }
-}
-
 TEST(ProgramMenus, ItemsFromTheTableReportTheirHelpLineAndAct)
 {
     QWidget window;

@@ -4,60 +4,55 @@
 
 #include <gtest/gtest.h>
 
-// Sizes in twips; each threshold is passed when the size is strictly above it.
+// A part that follows the size keeps its distance to the note's right and
+// bottom edges; below its threshold (twips, passed only when strictly above)
+// it keeps its last place.
 TEST(NoteLayout, PartsFollowTheSizeOnlyAboveTheirThresholds)
 {
     const NoteLayout first = firstNoteLayout();
+    const QSize created(twipsToPixels(2805), twipsToPixels(1455));
+    const NoteLayout wide = noteLayout(created, first);
+    const auto fromRight = [](const QSize &size, const QRect &part) { return size.width() - part.right(); };
+    const auto fromBottom = [](const QSize &size, const QRect &part) { return size.height() - part.bottom(); };
     const struct {
         const char *name;
-        int width;
-        int height;
-        bool textWidthFollows;
-        bool textHeightFollows;
-        bool captionFollows;
+        int width, height;
+        bool textWidthFollows, textHeightFollows, captionFollows;
     } rows[] = {
-        {"as created", 2805, 1455, true, true, true},
         {"just above the caption threshold", 750, 1455, true, true, true},
-        {"at or below the caption threshold", 735, 1455, true, true, false},
+        {"at the caption threshold", 735, 1455, true, true, false},
         {"just above the text threshold", 270, 270, true, true, false},
-        {"at or below the text threshold", 255, 255, false, false, false},
+        {"at the text threshold", 255, 255, false, false, false},
         {"narrow but high", 255, 1455, false, true, false},
         {"wide but low", 2805, 255, true, false, true},
     };
     for (const auto &row : rows) {
         const QSize size(twipsToPixels(row.width), twipsToPixels(row.height));
         const NoteLayout layout = noteLayout(size, first);
-        const int w = size.width() * TwipsPerPixel;
-        const int h = size.height() * TwipsPerPixel;
         EXPECT_EQ(layout.content.topLeft(), first.content.topLeft()) << row.name;
-        EXPECT_EQ(layout.content.width(), row.textWidthFollows ? twipsToPixels(w - 240) : first.content.width())
-            << row.name;
-        // The bottom sizing border stays free of the text box.
-        EXPECT_EQ(layout.content.height(), row.textHeightFollows ? twipsToPixels(h - 240) - 4 : first.content.height())
-            << row.name;
-        const NoteLayout captionKept{first.caption, first.remove, first.help, first.close, layout.content};
-        if (!row.captionFollows) {
-            EXPECT_EQ(layout, captionKept) << row.name;
-            continue;
+        if (row.textWidthFollows)
+            EXPECT_EQ(fromRight(size, layout.content), fromRight(created, wide.content)) << row.name;
+        else
+            EXPECT_EQ(layout.content.width(), first.content.width()) << row.name;
+        if (row.textHeightFollows)
+            EXPECT_EQ(fromBottom(size, layout.content), fromBottom(created, wide.content)) << row.name;
+        else
+            EXPECT_EQ(layout.content.height(), first.content.height()) << row.name;
+        const QRect *parts[] = {&layout.caption, &layout.remove, &layout.help, &layout.close};
+        const QRect *wideParts[] = {&wide.caption, &wide.remove, &wide.help, &wide.close};
+        const QRect *firstParts[] = {&first.caption, &first.remove, &first.help, &first.close};
+        for (int i = 0; i < 4; ++i) {
+            if (row.captionFollows)
+                EXPECT_NEAR(fromRight(size, *parts[i]), fromRight(created, *wideParts[i]), 1) << row.name << i;
+            else
+                EXPECT_EQ(*parts[i], *firstParts[i]) << row.name << i;
         }
-        EXPECT_EQ(layout.caption.width(), twipsToPixels(w - 740)) << row.name;
-        EXPECT_EQ(layout.remove.left(), twipsToPixels(w - 660)) << row.name;
-        EXPECT_EQ(layout.help.left(), twipsToPixels(w - 480)) << row.name;
-        EXPECT_EQ(layout.close.left(), twipsToPixels(w - 320)) << row.name;
-        // The marks sit at the right end of the bar: remove, help, close.
-        EXPECT_LT(layout.caption.right(), layout.remove.left()) << row.name;
-        EXPECT_LT(layout.remove.right(), layout.help.left()) << row.name;
-        EXPECT_LT(layout.help.right(), layout.close.left()) << row.name;
-        EXPECT_LE(layout.close.right(), size.width()) << row.name;
     }
-}
-
-TEST(NoteLayout, BelowAThresholdAPartKeepsItsLastPlaceNotTheFirst)
-{
-    const QSize wide(twipsToPixels(3000), twipsToPixels(1500));
-    const NoteLayout last = noteLayout(wide, firstNoteLayout());
-    const NoteLayout small = noteLayout(QSize(17, 17), last);
-    EXPECT_EQ(small, last);
+    EXPECT_LT(wide.caption.right(), wide.remove.left()); // remove, help, close at the bar's right end
+    EXPECT_LT(wide.remove.right(), wide.help.left());
+    EXPECT_LT(wide.help.right(), wide.close.left());
+    EXPECT_LE(wide.close.right(), created.width());
+    EXPECT_EQ(noteLayout(QSize(17, 17), wide), wide); // the last place, not the first
 }
 
 TEST(NoteLayout, TheBordersSizeTheNote)
@@ -71,7 +66,6 @@ TEST(NoteLayout, TheBordersSizeTheNote)
         {"left border", {0, 30}, Qt::LeftEdge},
         {"last pixel of the left border", {3, 30}, Qt::LeftEdge},
         {"just inside the left border", {4, 30}, {}},
-        {"right border", {99, 30}, Qt::RightEdge},
         {"first pixel of the right border", {96, 30}, Qt::RightEdge},
         {"just inside the right border", {95, 30}, {}},
         {"top border", {50, 0}, Qt::TopEdge},

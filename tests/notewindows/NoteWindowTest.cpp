@@ -14,11 +14,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -159,74 +157,6 @@ TEST_F(NoteWindowTest, RemovalAndEmptyingAskAndTheAnswerDecides)
     EXPECT_EQ(state.noteCount, -1);
 }
 
-TEST_F(NoteWindowTest, FullTableKeepsTheNewNoteOpen)
-{
-    notes.openNew(); // opened while a slot was free
-    NoteWindow *late = last();
-    QStringList sixteen;
-    for (int i = 0; i < NoteTable::Capacity; ++i)
-        sixteen << QStringLiteral("n%1").arg(i);
-    addNotes(sixteen);
-    text(late)->setPlainText("no room");
-    QString title;
-    const auto answerFull = [&title] {
-        whenModalOpens([&title](QDialog *dialog) {
-            title = dialog->windowTitle();
-            dialog->accept();
-        });
-    };
-    answerFull();
-    click(late, "imageClose");
-    EXPECT_EQ(title, "Database is full");
-    EXPECT_TRUE(late->isVisible());
-    EXPECT_EQ(text(late)->toPlainText(), "no room");
-
-    title.clear(); // at exit the text cannot be kept; the user is told once
-    answerFull();
-    notes.closeAll();
-    EXPECT_EQ(title, "Database is full");
-    EXPECT_TRUE(notes.windows().isEmpty());
-}
-
-TEST_F(NoteWindowTest, ClosingAllAtExitKeepsWhatWasTypedAsksNothingAndStoresNoEmptyNote)
-{
-    // With questions on, an emptied note keeps its stored text (as No would);
-    // with them off it goes, as closing it would remove it.
-    for (const qint16 confirm : {1, 0}) {
-        state.noteCount = -1;
-        state.confirmRemoveN = confirm;
-        addNotes({"stored"});
-        notes.open(0);
-        text(last())->clear();
-        notes.openNew();
-        text(last())->setPlainText("typed just before quitting");
-        notes.closeAll();
-        EXPECT_TRUE(notes.windows().isEmpty());
-        QStringList stored;
-        for (int i = 0; i <= state.noteCount; ++i)
-            stored << state.notes[i].content;
-        const QStringList expected = confirm ? QStringList{"stored", "typed just before quitting"}
-                                             : QStringList{"typed just before quitting"};
-        EXPECT_EQ(stored, expected) << confirm;
-    }
-}
-
-// The parts leave the borders and the caption bar to the window, which
-// sizes or moves itself on a press there; a note stored off the screens
-// opens on one.
-TEST_F(NoteWindowTest, NoPartCoversTheBordersOrTheCaptionBarAndTheNoteOpensOnAScreen)
-{
-    state.addNote(Note{QStringLiteral("far away"), 30000, 30000}); // 2000 pixels right and down
-    notes.open(0);
-    NoteWindow *window = last();
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window->frameGeometry()));
-    const QRect inside = window->rect();
-    for (const QPoint point : {QPoint(0, inside.center().y()), QPoint(inside.right(), inside.center().y()),
-                               QPoint(inside.center().x(), 0), QPoint(inside.center().x(), inside.bottom()),
-                               window->findChild<QWidget *>("shapeCaption")->geometry().center()})
-        EXPECT_EQ(window->childAt(point), nullptr) << point.x() << "," << point.y();
-}
-
 // The note's box takes tabs as text, so a full box refuses a Tab too.
 TEST_F(NoteWindowTest, FullNoteRefusesTypingAndCutsAPasteKeepingTextAndCursor)
 {
@@ -254,48 +184,6 @@ TEST_F(NoteWindowTest, FullNoteRefusesTypingAndCutsAPasteKeepingTextAndCursor)
     box->paste();
     EXPECT_EQ(box->toPlainText(), "x123" + full.mid(4));
     EXPECT_EQ(box->textCursor().position(), 4);
-}
-
-TEST_F(NoteWindowTest, MarksTakeEveryPressAndActOnlyOnAReleaseOverThemselves)
-{
-    struct PressCounter : QObject {
-        int presses = 0;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
-            return false;
-        }
-    } reachingTheNote;
-    addNotes({"keep me"});
-    notes.open(0);
-    NoteWindow *window = last();
-    window->installEventFilter(&reachingTheNote);
-    auto *remove = window->findChild<NoteMark *>("imageRemove");
-    QTest::mousePress(remove, Qt::LeftButton);
-    QTest::mouseRelease(remove, Qt::LeftButton, {}, QPoint(-30, remove->height() / 2)); // dragged away
-    QTest::mouseRelease(remove, Qt::LeftButton); // no press of its own before
-    QTest::mouseClick(remove, Qt::RightButton);
-    EXPECT_EQ(state.noteCount, 0);
-    EXPECT_EQ(reachingTheNote.presses, 0); // so no press started a drag
-    click(window, "imageRemove");
-    EXPECT_EQ(state.noteCount, -1);
-}
-
-TEST_F(NoteWindowTest, OpenAndClosedWindowsGoWithTheirKeeper)
-{
-    QPointer<NoteWindow> open;
-    QPointer<NoteWindow> closed;
-    {
-        NoteWindows keeper(state, help, menu, file, &mainWindow);
-        keeper.openNew();
-        open = keeper.windows().last();
-        keeper.openNew();
-        closed = keeper.windows().last();
-        click(closed, "imageClose"); // its deletion is still waiting for the event loop
-        EXPECT_EQ(keeper.windows(), QList<NoteWindow *>{open});
-    }
-    EXPECT_TRUE(open.isNull());
-    EXPECT_TRUE(closed.isNull());
 }
 
 TEST(NotesMenuCaption, OneLineShortenedAmpersandsShown)

@@ -238,21 +238,6 @@ void WindowGallery::addMessages()
                                                                 FileError::PermissionDenied, QString()); },
                          look);
          }},
-        {QStringLiteral("formGeneralDialog-Ok-kept"),
-         [](World &, const Look &look) {
-             FileErrorDialogReporter reporter(nullptr);
-             lookAtModal([&reporter] { reporter.reportFileError(QStringLiteral("tarrow.ini"), QStringLiteral("reading"),
-                                                                FileError::PathFileAccess,
-                                                                QStringLiteral("tarrow.ini.bak12")); },
-                         look);
-         }},
-        {QStringLiteral("formGeneralDialog-Ok-changed"),
-         [](World &, const Look &look) {
-             FileErrorDialogReporter reporter(nullptr);
-             lookAtModal([&reporter] { reporter.reportFileChanged(QStringLiteral("calendar.dat"),
-                                                                  QStringLiteral("calendar.dat.bak12")); },
-                         look);
-         }},
         {QStringLiteral("formGeneralDialog-YesNo-saves"),
          [](World &w, const Look &look) {
              MainWindow *main = w.startedMain();

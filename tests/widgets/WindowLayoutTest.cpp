@@ -33,32 +33,6 @@ TEST(WindowLayout, EveryWindowsControlsAndTextsFit)
     }
 }
 
-TEST(WindowLayout, CheckFindsEachKindOfFault)
-{
-    struct Row {
-        const char *name;
-        std::function<void(QWidget &)> build;
-    };
-    const Row rows[] = {
-        {"outside", [](QWidget &w) { (new QLineEdit(&w))->setGeometry(90, 10, 20, 20); }},
-        {"overlap",
-         [](QWidget &w) {
-             (new QLineEdit(&w))->setGeometry(10, 10, 40, 20);
-             (new QLineEdit(&w))->setGeometry(40, 20, 40, 20);
-         }},
-        {"label text", [](QWidget &w) { (new QLabel("A label much wider than its place", &w))->setGeometry(0, 0, 30, 20); }},
-        {"check box text", [](QWidget &w) { (new QCheckBox("&Confirm on removing a note", &w))->setGeometry(0, 0, 60, 20); }},
-    };
-    for (const Row &row : rows) {
-        QWidget window;
-        window.resize(100, 60);
-        row.build(window);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_EQ(layoutFaults(window).size(), 1) << row.name;
-    }
-}
-
 // What a screen reader can reach: whatever takes the focus or is pressed,
 // and pictures.
 TEST(WindowAccessibility, EveryVisibleControlHasAName)
