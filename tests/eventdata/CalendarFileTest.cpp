@@ -187,19 +187,3 @@ TEST_F(CalendarFileTest, LineBreaksInsideValuesAreSavedAsBlanks)
     ASSERT_EQ(table->size(), 1);
     EXPECT_EQ(fields(table->events[0]), "Two lines|Call Date=20270101 Title=Hijack|a b|0000 03 |1 2 |0|c d");
 }
-
-TEST_F(CalendarFileTest, FailedSaveLeavesTheOldFileWholeAndNoTemporary)
-{
-    table->addEvent(makeEvent("A", "00000101"));
-    ASSERT_TRUE(file.saveCalendar(*table));
-    const QByteArray before = folder.read("calendar.dat");
-    for (int i = 0; i < 100; ++i)
-        table->addEvent(makeEvent(QStringLiteral("Event %1").arg(i), "00000101"));
-    {
-        const FileSizeLimit limit(before.size() + 16);
-        EXPECT_FALSE(file.saveCalendar(*table));
-    }
-    EXPECT_EQ(folder.read("calendar.dat"), before);
-    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"calendar.dat", "writing", FileError::DiskFull}}));
-    EXPECT_EQ(folder.names(), QStringList{"calendar.dat"});
-}

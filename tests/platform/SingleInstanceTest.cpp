@@ -124,18 +124,6 @@ TEST(SingleInstance, OneInstancePerDataFolder)
     EXPECT_TRUE(otherFolder.acquire([] {}));
 }
 
-TEST(SingleInstance, LockOfAnEndedInstanceIsFree)
-{
-    DataFolderFixture runtime;
-    DataFolderFixture data;
-    {
-        SingleInstance ended(data.path(), runtime.path());
-        ASSERT_TRUE(ended.acquire([] {}));
-    }
-    SingleInstance next(data.path(), runtime.path());
-    EXPECT_TRUE(next.acquire([] {}));
-}
-
 // A real second start: it asks the running instance to show itself, says
 // that the program is already running, and leaves every file as it was.
 TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
