@@ -11,125 +11,70 @@
 
 namespace {
 
-const QString DoNotAsk = QStringLiteral("Do not ask me this question again.");
-
-Message messageOf(MessageKind kind, const QString &checkbox = DoNotAsk)
-{
-    return {kind, QStringLiteral("Please confirm"), QStringLiteral("Remove?"), 1905, 615, checkbox};
-}
-
 bool shown(const GeneralDialog &dialog, const char *name)
 {
     auto *widget = dialog.findChild<QWidget *>(QLatin1String(name));
     return widget && widget->isVisible() && widget->isEnabled();
 }
 
-struct Press {
+struct Kind {
     const char *name;
     MessageKind kind;
-    const char *button;
-    bool tick;
-    MessageAnswer answer;
+    QString controls; // the ones shown besides the check box; the first is the default button
+    const char *pressed;
+    bool ticked;          // the message comes with a check box, ticked; else with none
+    MessageAnswer answer; // the tick counts for Yes and OK only
 };
 
-void PrintTo(const Press &press, std::ostream *os) { *os << press.name; }
+class GeneralDialogKind : public ::testing::TestWithParam<Kind> {};
 
-class GeneralDialogAnswer : public ::testing::TestWithParam<Press> {};
-
-TEST_P(GeneralDialogAnswer, IsTheButtonPressedAndTheTickOfYesOrOk)
+TEST_P(GeneralDialogKind, ShowsItsButtonsAndIconAndAnswersWithThePressedButtonAndTheTick)
 {
-    const Press press = GetParam();
-    GeneralDialog dialog(messageOf(press.kind));
+    const Kind row = GetParam();
+    GeneralDialog dialog(
+        {row.kind, "Please confirm", "Remove?", 1905, 615, row.ticked ? "Do not ask me this question again." : ""});
     dialog.show();
-    dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->setChecked(press.tick);
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(press.button)), Qt::LeftButton);
-    EXPECT_EQ(dialog.answer(), press.answer);
+    QStringList controls;
+    for (const char *name : {"commandYes", "commandNo", "commandOK", "imageYesNo", "imageOk", "imageInternet"})
+        controls << (shown(dialog, name) ? name : "");
+    EXPECT_EQ(controls.join(' ').simplified(), row.controls);
+    EXPECT_TRUE(dialog.findChild<QPushButton *>(row.controls.section(' ', 0, 0))->isDefault());
+    EXPECT_EQ(shown(dialog, "checkboxCheckbox"), row.ticked);
+    dialog.findChild<QCheckBox *>("checkboxCheckbox")->setChecked(row.ticked);
+    QTest::mouseClick(dialog.findChild<QPushButton *>(row.pressed), Qt::LeftButton);
+    EXPECT_EQ(dialog.answer(), row.answer);
     EXPECT_FALSE(dialog.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, GeneralDialogAnswer,
-    ::testing::Values(Press{"YesTicked", MessageKind::YesNo, "commandYes", true, {MessageButton::Yes, true}},
-                      Press{"Yes", MessageKind::YesNo, "commandYes", false, {MessageButton::Yes, false}},
-                      Press{"NoTicked", MessageKind::YesNo, "commandNo", true, {MessageButton::No, false}},
-                      Press{"UpdateYes", MessageKind::Update, "commandYes", true, {MessageButton::Yes, true}},
-                      Press{"OkTicked", MessageKind::Ok, "commandOK", true, {MessageButton::Ok, true}},
-                      Press{"AlertOk", MessageKind::Alert, "commandOK", false, {MessageButton::Ok, false}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct Look {
-    const char *name;
-    MessageKind kind;
-    bool yesNo, ok, warning, information, internet;
-    const char *defaultButton;
+const Kind kinds[] = {
+    {"YesNo", MessageKind::YesNo, "commandYes commandNo imageYesNo", "commandYes", true, {MessageButton::Yes, true}},
+    {"UpdateNo", MessageKind::Update, "commandYes commandNo imageInternet", "commandNo", true, {MessageButton::No}},
+    {"Ok", MessageKind::Ok, "commandOK imageOk", "commandOK", true, {MessageButton::Ok, true}},
+    {"AlertWithoutBox", MessageKind::Alert, "commandOK imageYesNo", "commandOK", false, {MessageButton::Ok}},
 };
+INSTANTIATE_TEST_SUITE_P(Kinds, GeneralDialogKind, ::testing::ValuesIn(kinds),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-void PrintTo(const Look &look, std::ostream *os) { *os << look.name; }
-
-class GeneralDialogLook : public ::testing::TestWithParam<Look> {};
-
-TEST_P(GeneralDialogLook, ShowsTheButtonsAndIconOfItsKind)
+TEST(GeneralDialogText, ShowsTitleMessageAndCaptionAsPlainText)
 {
-    const Look look = GetParam();
-    GeneralDialog dialog(messageOf(look.kind, QString()));
-    dialog.show();
-    EXPECT_EQ(shown(dialog, "commandYes"), look.yesNo);
-    EXPECT_EQ(shown(dialog, "commandNo"), look.yesNo);
-    EXPECT_EQ(shown(dialog, "commandOK"), look.ok);
-    EXPECT_EQ(shown(dialog, "imageYesNo"), look.warning);
-    EXPECT_EQ(shown(dialog, "imageOk"), look.information);
-    EXPECT_EQ(shown(dialog, "imageInternet"), look.internet);
-    EXPECT_FALSE(shown(dialog, "checkboxCheckbox"));
-    for (auto *button : dialog.findChildren<QPushButton *>()) {
-        if (button->isVisible()) { // a hidden button cannot be pressed with Enter
-            EXPECT_EQ(button->isDefault(), button->objectName() == QLatin1String(look.defaultButton));
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, GeneralDialogLook,
-    ::testing::Values(Look{"YesNo", MessageKind::YesNo, true, false, true, false, false, "commandYes"},
-                      Look{"Update", MessageKind::Update, true, false, false, false, true, "commandYes"},
-                      Look{"Ok", MessageKind::Ok, false, true, false, true, false, "commandOK"},
-                      Look{"Alert", MessageKind::Alert, false, true, true, false, false, "commandOK"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(GeneralDialogText, ShowsMessageTitleAndCaptionAsPlainText)
-{
-    GeneralDialog dialog(
-        {MessageKind::YesNo, QStringLiteral("<i>t</i>"), QStringLiteral("<b>x</b>"), 1785, 495, QStringLiteral("&Never")});
-    auto *label = dialog.findChild<QLabel *>(QStringLiteral("labelMessage"));
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->text(), QStringLiteral("<b>x</b>"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("<i>t</i>"));
-    EXPECT_EQ(dialog.findChild<QCheckBox *>(QStringLiteral("checkboxCheckbox"))->text(), QStringLiteral("&Never"));
-}
-
-TEST(GeneralDialogScript, TheNextAnswerStandsInForTheUserOnce)
-{
-    GeneralDialog::setNextAnswer({MessageButton::No, false});
-    EXPECT_EQ(GeneralDialog::ask(nullptr, messageOf(MessageKind::YesNo)).button, MessageButton::No);
-    EXPECT_EQ(GeneralDialog::takeAskedMessage()->title, QStringLiteral("Please confirm"));
-    EXPECT_FALSE(GeneralDialog::takeAskedMessage());
+    GeneralDialog dialog({MessageKind::YesNo, "<i>t</i>", "<b>x</b>", 1785, 495, "&Never"});
+    auto *label = dialog.findChild<QLabel *>("labelMessage");
+    EXPECT_EQ(std::pair(label->textFormat(), label->text()), std::pair(Qt::PlainText, QString("<b>x</b>")));
+    EXPECT_EQ(dialog.windowTitle(), "<i>t</i>");
+    EXPECT_EQ(dialog.findChild<QCheckBox *>("checkboxCheckbox")->text(), "&Never");
 }
 
 TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
 {
     FileErrorDialogReporter reporter(nullptr);
     GeneralDialog::setNextAnswer({MessageButton::Ok});
-    reporter.reportFileError(QStringLiteral("notes.dat"), QStringLiteral("reading"), FileError::PermissionDenied,
-                             QString());
-    const std::optional<Message> asked = GeneralDialog::takeAskedMessage();
-    ASSERT_TRUE(asked);
-    EXPECT_EQ(asked->kind, MessageKind::Ok);
-    EXPECT_EQ(asked->title, fileErrorTitle(FileError::PermissionDenied));
-    EXPECT_EQ(asked->text, fileErrorMessage(QStringLiteral("notes.dat"), QStringLiteral("reading"), QString()));
-
+    reporter.reportFileError("notes.dat", "writing", FileError::DiskFull, {});
+    const Message asked = GeneralDialog::takeAskedMessage().value();
+    EXPECT_EQ(std::pair(asked.kind, asked.title), std::pair(MessageKind::Ok, fileErrorTitle(FileError::DiskFull)));
+    EXPECT_FALSE(GeneralDialog::takeAskedMessage()); // taken once
     GeneralDialog::setNextAnswer({MessageButton::Ok});
-    reporter.reportFileChanged(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak"));
-    EXPECT_EQ(GeneralDialog::takeAskedMessage()->text,
-              fileChangedMessage(QStringLiteral("notes.dat"), QStringLiteral("notes.dat.bak")));
+    reporter.reportFileChanged("notes.dat", "notes.dat.bak");
+    EXPECT_EQ(GeneralDialog::takeAskedMessage()->text, fileChangedMessage("notes.dat", "notes.dat.bak"));
 }
 
 } // namespace
