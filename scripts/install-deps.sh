@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev libical-dev
     clang libclang-rt-14-dev util-linux desktop-file-utils
 )

@@ -1,7 +1,6 @@
 #include "LayoutCheck.h"
 
 #include <QAbstractScrollArea>
-#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -32,8 +31,8 @@ bool isControl(const QWidget *widget)
 {
     return qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QAbstractScrollArea *>(widget)
            || qobject_cast<const QComboBox *>(widget) || qobject_cast<const QLineEdit *>(widget)
-           || qobject_cast<const QAbstractSpinBox *>(widget) || qobject_cast<const QToolBar *>(widget)
-           || qobject_cast<const QMenuBar *>(widget) || qobject_cast<const QLabel *>(widget);
+           || qobject_cast<const QToolBar *>(widget) || qobject_cast<const QMenuBar *>(widget)
+           || qobject_cast<const QLabel *>(widget);
 }
 
 bool isRichText(const QLabel &label)
@@ -92,8 +91,6 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
         return {label->sizeHint(), label->size()};
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        if (button->text().isEmpty())
-            return {};
         const QStyle::SubElement contents = qobject_cast<const QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
                                             : qobject_cast<const QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
                                                                                          : QStyle::SE_PushButtonContents;
@@ -104,8 +101,6 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
     if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
-        option.editable = combo->isEditable();
-        option.frame = combo->hasFrame();
         QSize text(0, metrics.height());
         for (int i = 0; i < combo->count(); ++i)
             text = text.expandedTo(metrics.size(Qt::TextSingleLine, combo->itemText(i)));
@@ -114,7 +109,7 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
     if (const auto *box = qobject_cast<const QLineEdit *>(widget)) {
         QStyleOptionFrame option;
         option.initFrom(box);
-        option.lineWidth = box->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+        option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
         return {{0, metrics.height()}, style->subElementRect(QStyle::SE_LineEditContents, &option, box).size()};
     }
     return {};

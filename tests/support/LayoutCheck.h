@@ -15,4 +15,4 @@ using AllowedOverlaps = QList<QPair<QString, QString>>;
 // other (a label counts where its text is), or the text of a label, button,
 // check box, option button, list or box larger than its place in the control.
 // Controls are not walked into: Qt lays out their insides itself.
-QStringList layoutFaults(const QWidget &window, const AllowedOverlaps &allowed = {});
+QStringList layoutFaults(const QWidget &window, const AllowedOverlaps &allowed);

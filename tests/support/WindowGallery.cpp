@@ -7,7 +7,6 @@
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/FileErrorDialogReporter.h"
-#include "dialogs/GeneralDialog.h"
 #include "notewindows/NoteWindow.h"
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
@@ -18,7 +17,6 @@
 #include "exchange/ImportReport.h"
 #include "mainwindow/ExchangeCommands.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/MonthGrid.h"
 #include "notes/NotesFile.h"
 #include "platform/Autostart.h"
 #include "FakePlatform.h"
@@ -155,14 +153,6 @@ WindowGallery::WindowGallery()
              if (MainWindow *main = w.startedMain())
                  lookAtShown(*main, look);
          }},
-        {QStringLiteral("formMain-marked"),
-         [](World &w, const Look &look) {
-             w.folder.write("tarrow.ini", "MarkDays=1\r\n");
-             if (MainWindow *main = w.startedMain()) {
-                 main->findChild<MonthGrid *>()->setFocus();
-                 lookAtShown(*main, look);
-             }
-         }},
         {QStringLiteral("formAlertEvent"), [](World &w, const Look &look) { lookAtAlert(w, false, look); }},
         {QStringLiteral("formAlertEvent-missed"), [](World &w, const Look &look) { lookAtAlert(w, true, look); }},
         {QStringLiteral("formAddEditEvent-add"), [](World &w, const Look &look) { lookAtEventDialog(w, false, look); }},
@@ -208,12 +198,6 @@ void WindowGallery::addMessages()
              if (MainWindow *main = w.startedMain())
                  lookAtModal([main] { main->requestExit(); }, look);
          }},
-        {QStringLiteral("formGeneralDialog-YesNo-removal"),
-         [](World &w, const Look &look) {
-             lookAtModal([&w] { confirmRemoval(nullptr, QStringLiteral("Dentist appointment"),
-                                               QStringLiteral("event"), w.state.confirmRemoveE); },
-                         look);
-         }},
         {QStringLiteral("formGeneralDialog-Ok-check"), lookAtCheckMessage},
         {QStringLiteral("formGeneralDialog-Ok-import"),
          [](World &, const Look &look) {
@@ -222,14 +206,6 @@ void WindowGallery::addMessages()
              report.skipped.fill(12);
              report.repeatsAsOneTime = report.february29Moved = report.withoutBirthday = 12;
              lookAtModal([&report] { showImportReport(nullptr, report); }, look);
-         }},
-        {QStringLiteral("formGeneralDialog-Ok-full"),
-         [](World &w, const Look &look) {
-             MainWindow *main = w.startedMain();
-             while (main && !static_cast<const NoteTable &>(w.state).isFull())
-                 w.state.addNote(Note{QStringLiteral("note"), 0, 0});
-             if (main)
-                 lookAtModal([main] { main->addNote(); }, look);
          }},
         {QStringLiteral("formGeneralDialog-Ok-file"),
          [](World &, const Look &look) {
@@ -252,12 +228,6 @@ void WindowGallery::addMessages()
              lookAtModal([main] { main->requestExit(); }, look);
              folder.remove();
              QDir().mkdir(w.state.dataFolder);
-         }},
-        {QStringLiteral("formGeneralDialog-Alert"),
-         [](World &, const Look &look) {
-             GeneralDialog dialog({MessageKind::Alert, QStringLiteral("Tarrowby"),
-                                   QStringLiteral("The program is already running!")});
-             lookAtShown(dialog, look);
          }},
         {QStringLiteral("formGeneralDialog-Update"),
          [](World &w, const Look &look) {

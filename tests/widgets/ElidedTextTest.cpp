@@ -10,11 +10,7 @@ TEST(ElidedText, KeepsTheLongestPrefixThatFitsWithTheDots)
     const QFontMetrics metrics(QApplication::font());
     const QString text = QStringLiteral("Bring the insurance card and the forms");
     const int whole = metrics.horizontalAdvance(text);
-    const struct {
-        const char *name;
-        int width;
-        bool shortened;
-    } rows[] = {
+    const struct { const char *name; int width; bool shortened; } rows[] = {
         {"wider than the text", whole + 1, false},
         {"exactly the text", whole, false},
         {"one pixel short", whole - 1, true},
@@ -22,10 +18,9 @@ TEST(ElidedText, KeepsTheLongestPrefixThatFitsWithTheDots)
     };
     for (const auto &row : rows) {
         const QString shown = elideWithDots(text, metrics, row.width);
-        if (!row.shortened) {
-            EXPECT_EQ(shown, text) << row.name;
+        EXPECT_EQ(shown == text, !row.shortened) << row.name;
+        if (!row.shortened)
             continue;
-        }
         ASSERT_TRUE(shown.endsWith("...")) << row.name;
         const QString kept = shown.chopped(3);
         EXPECT_TRUE(text.startsWith(kept)) << row.name;
