@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"Today", form("2026", "December", "6", "9", "05"), ""},
         FormCase{"Yesterday", form("2026", "December", "5"), Invalid, Passed},
         FormCase{"FirstOfAPastMonth", form("2026", "November", "1"), Invalid, Passed},
+        FormCase{"LastOfAPastJanuary", form("2026", "January", "31"), Invalid, Passed},
         FormCase{"NinesInEveryBox", form("2029", "September", "29", "19", "59"), ""},
         FormCase{"LastOfThisYear", form("2026", "December", "31"), ""},
         FormCase{"FirstOfJanuary", form("2027", "January", "1"), ""},

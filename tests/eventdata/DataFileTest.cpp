@@ -324,6 +324,23 @@ TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSave)
     EXPECT_EQ(folder.read("notes.dat.bak"), "text before a header\r\n");
 }
 
+// An empty file is a file seen, and one removed since has nothing left to keep.
+TEST_F(DataFileTest, NothingIsKeptOfAnEmptyFileOrOfAnUnreadFileRemovedBeforeTheSave)
+{
+    folder.write("notes.dat", "");
+    EXPECT_TRUE(load());
+    EXPECT_TRUE(file.save("new\r\n"));
+    folder.write("notes.dat", "text before a header\r\n");
+    {
+        const FileSizeLimit limit(4);
+        EXPECT_FALSE(load(FileError::SubscriptRange));
+    }
+    ASSERT_TRUE(QFile::remove(folder.file("notes.dat")));
+    EXPECT_TRUE(file.save("newer\r\n"));
+    EXPECT_EQ(folder.names(), QStringList{"notes.dat"});
+    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", 9}}));
+}
+
 TEST_F(DataFileTest, NewFilesAndBackupsArePrivateAndAnExistingFileKeepsItsMode)
 {
     const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
