@@ -61,7 +61,12 @@ protected:
     template <typename T> T *control(const char *name) const { return dialog->findChild<T *>(name); }
     void tick(const char *name, bool on) const { control<QAbstractButton>(name)->setChecked(on); }
     void ok() const { QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton); }
-    void setAutostart(bool on, const char *folder = "/opt/tarrowby") { open(folder), tick("checkAutostart", on), ok(); }
+    void setAutostart(bool on, const char *folder = "/opt/tarrowby")
+    {
+        open(folder);
+        tick("checkAutostart", on);
+        ok();
+    }
     QString entryPath() const { return configHome.filePath("autostart/Tarrowby.desktop"); }
 };
 
@@ -81,6 +86,10 @@ TEST_F(SettingsDialogTest, EnterAppliesEveryPage)
     EXPECT_EQ(std::tuple(state.loadMinimized, state.confirmRemoveN, state.timeFormat), std::tuple(1, 0, 12));
     EXPECT_EQ(state.userCategories[0], "A very long cate"); // typing stops at 16 characters
     EXPECT_FALSE(QFile::exists(entryPath()));
+    open();
+    tick("optTimeFormat24", true);
+    ok();
+    EXPECT_EQ(state.timeFormat, 24);
 }
 
 TEST_F(SettingsDialogTest, UnwritableEntrySaysOpenKeyFailed)

@@ -60,19 +60,27 @@ TEST_F(FindDialogTest, OpensWithEveryEventAndEachControlNarrowsTheList)
     }
 }
 
-TEST_F(FindDialogTest, OkJumpsToTheSelectedOfTwoEqualTitlesAndRefusesBeyondTheShownYears)
+TEST_F(FindDialogTest, OkOrADoubleClickJumpsToTheSelectedOfTwoEqualTitlesAndRefusesBeyondTheShownYears)
 {
     state.addEvent(makeEvent("Far ahead", "20990310"));
     state.addEvent(makeEvent("Same", "20270110"));
     state.addEvent(makeEvent("Same", "20270220"));
-    const struct { const char *name; int row; QVariantList jump; } rows[] = {
-        {"the second of two equal titles", 2, {20, 2, 2027}}, {"beyond the shown years", 0, {}}};
+    const struct { const char *name; int row; QVariantList jump; bool doubleClick; } rows[] = {
+        {"the second of two equal titles", 2, {20, 2, 2027}, false},
+        {"a double-click", 1, {10, 1, 2027}, true},
+        {"beyond the shown years", 0, {}, false}};
     for (const auto &row : rows) {
         open();
         QSignalSpy jumps(dialog.get(), &FindDialog::jumpRequested);
         QSignalSpy refused(dialog.get(), &FindDialog::jumpRefused);
         list()->setCurrentRow(row.row);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        const QPoint onItem = list()->visualItemRect(list()->currentItem()).center();
+        if (row.doubleClick) {
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onItem); // the first click of the two
+            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, onItem);
+        } else {
+            QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        }
         EXPECT_EQ(jumps.value(0), row.jump) << row.name;
         EXPECT_EQ(refused.count() == 1, row.jump.isEmpty()) << row.name;
         EXPECT_EQ(dialog->isVisible(), row.jump.isEmpty()) << row.name; // a refusal leaves it open
