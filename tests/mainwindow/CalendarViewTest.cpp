@@ -110,6 +110,7 @@ TEST_F(CalendarViewTest, DayListOpensItsMenuOnARightPressAndRemovalAnswersReachT
             if (button->data() == "Remove")
                 QTest::mouseClick(toolbar->widgetForAction(button), Qt::LeftButton);
     };
+    EXPECT_EQ(dialogFrom([this] { QTest::keyClick(dayList(), Qt::Key_Return); }, "commandCancel"), "Edit event");
     EXPECT_EQ(dialogFrom(removeButton, "commandNo"), "Remove <b>Same</b>?");
     EXPECT_EQ(state->size(), 3);
     dialogFrom([this] { QTest::keyClick(dayList(), Qt::Key_Delete); }, "commandYes");

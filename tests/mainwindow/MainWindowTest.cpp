@@ -29,7 +29,7 @@ TEST_F(MainWindowTest, StartsWithSettingsThenCalendarNotesAndAlertsOnTheFirstTic
     EXPECT_EQ(alerts.shown.size(), 3u);
 }
 
-TEST_F(MainWindowTest, TrayKeepsTheWindowAndOnlyADoubleClickRestoresIt)
+TEST_F(MainWindowTest, TrayKeepsTheWindowMinimizedOrClosedAndOnlyADoubleClickRestoresIt)
 {
     writeSettings("LoadMinimized=1\r\n");
     folder.write("calendar.dat", "[Event]\r\nTitle=Soon\r\nDate=20261207\r\nNotifyingDays=3\r\n");
@@ -41,6 +41,9 @@ TEST_F(MainWindowTest, TrayKeepsTheWindowAndOnlyADoubleClickRestoresIt)
         {"loaded minimized", [] {}, false},
         {"single click", [this] { platform.trayClicked(TrayClick::Single); }, false},
         {"double click", [this] { platform.trayClicked(TrayClick::Double); }, true},
+        {"maximized", [this] { window.showMaximized(); QTest::qWait(20); }, true},
+        {"minimized", [this] { window.showMinimized(); QTest::qWait(20); }, false},
+        {"double click again", [this] { platform.trayClicked(TrayClick::Double); }, true},
         {"close box", [this] { window.close(); }, false},
     };
     for (const auto &row : rows) {
