@@ -72,6 +72,25 @@ protected:
 
 } // namespace
 
+TEST_F(SettingsDialogTest, ShowsTheStoredSettings)
+{
+    const struct { const char *box; qint16 Settings::*value; } rows[] = {
+        {"checkAutostart", &Settings::autostart},         {"checkLoadMinimized", &Settings::loadMinimized},
+        {"checkMute", &Settings::mute},                   {"checkConfirmExit", &Settings::confirmExit},
+        {"checkConfirmRemoveE", &Settings::confirmRemoveE}, {"checkConfirmRemoveN", &Settings::confirmRemoveN},
+        {"checkMarkDays", &Settings::markDays},
+    };
+    for (const bool on : {false, true}) {
+        for (const auto &row : rows)
+            state.*row.value = on ? 1 : 0;
+        state.timeFormat = on ? 12 : 24;
+        open();
+        for (const auto &row : rows)
+            EXPECT_EQ(control<QAbstractButton>(row.box)->isChecked(), on) << row.box;
+        EXPECT_EQ(control<QAbstractButton>("optTimeFormat12")->isChecked(), on);
+    }
+}
+
 TEST_F(SettingsDialogTest, EnterAppliesEveryPage)
 {
     state.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
