@@ -33,8 +33,10 @@ protected:
     QString pressOk() const
     {
         QString title;
-        const QPointer<ModalWatch> watch =
-            whenModalOpens([&](QDialog *message) { title = message->windowTitle(), message->accept(); });
+        const QPointer<ModalWatch> watch = whenModalOpens([&](QDialog *message) {
+            title = message->windowTitle();
+            message->accept();
+        });
         QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
         delete watch.data();
         return title;

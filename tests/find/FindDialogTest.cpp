@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
 class FindDialogTest : public ::testing::Test {
 protected:
     FakeClock clock{QDate(2026, 12, 6)};
@@ -33,6 +35,8 @@ protected:
         return titles;
     }
 };
+
+} // namespace
 
 // The search is tested on its own; here each control reaches it and the titles show as typed.
 TEST_F(FindDialogTest, OpensWithEveryEventAndEachControlNarrowsTheList)

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+namespace {
+
 struct HelpFiles : ::testing::Test { // help files that vanish with the fixture
     QString write(const QByteArray &content)
     {
@@ -21,6 +23,8 @@ struct HelpFiles : ::testing::Test { // help files that vanish with the fixture
     QTemporaryDir dir_;
     int count_ = 0;
 };
+
+} // namespace
 
 TEST(ShippedHelpFile, HasATopicForEveryWindowAndListsThemInTheContents)
 {

@@ -5,6 +5,8 @@
 
 #include <QAction>
 
+namespace {
+
 // The file choosers answer with a fixed path ("" = cancel) and count their calls.
 class ExchangeCommandsTest : public MainWindowTest {
 protected:
@@ -20,6 +22,8 @@ protected:
     }
     void trigger(const char *item) { window.findChild<QAction *>(item)->trigger(); }
 };
+
+} // namespace
 
 TEST_F(ExchangeCommandsTest, CancelledChoosersChangeNothingAndChosenFilesAreImportedAndExported)
 {
