@@ -6,27 +6,22 @@ TEST(Categories, NamesChooseTheirPictureExactly)
 {
     using I = CategoryImage;
     const std::pair<const char *, CategoryImage> rows[] = {
-        {"None", I::None},       {"Meeting", I::Meeting},         {"Holiday", I::Holiday},
-        {"Birthday", I::Birthday}, {"Anniversary", I::Birthday},  {"Party", I::Birthday},
-        {"Special event", I::SpecialEvent}, {"Deadline", I::Deadline}, {"Notable date", I::NotableDate},
-        {"Breakfast", I::Food},  {"Dinner", I::Food},             {"Lunch", I::Food},
-        {"Net event", I::NetEvent}, {"Sport event", I::SportEvent}, {"birthday", I::Misc},
-        {"", I::Misc},           {"Tennis", I::Misc},             {"None ", I::Misc},
+        {"None", I::None}, {"Meeting", I::Meeting}, {"Holiday", I::Holiday}, {"Birthday", I::Birthday},
+        {"Anniversary", I::Birthday}, {"Party", I::Birthday}, {"Special event", I::SpecialEvent}, {"Deadline", I::Deadline},
+        {"Notable date", I::NotableDate}, {"Breakfast", I::Food}, {"Dinner", I::Food}, {"Lunch", I::Food},
+        {"Net event", I::NetEvent}, {"Sport event", I::SportEvent}, {"birthday", I::Misc}, {"None ", I::Misc},
     };
     for (const auto &[name, image] : rows)
         EXPECT_EQ(categoryImageFor(name), image) << name;
-    const CategoryImage sharing[] = {I::Birthday, I::Food, I::Misc};
     for (int i = int(I::None); i <= int(I::Misc); ++i)
-        EXPECT_EQ(categoryImageShowsName(I(i)), std::find(std::begin(sharing), std::end(sharing), I(i)) != std::end(sharing)) << i;
+        EXPECT_EQ(categoryImageShowsName(I(i)), I(i) == I::Birthday || I(i) == I::Food || I(i) == I::Misc) << i;
 }
 
 TEST(Categories, ChoicesAreTheEmptyEntryTheBuiltInsThenNonEmptyUserNames)
 {
-    const QStringList choices = categoryChoices({QStringLiteral("Tennis"), QString(), QStringLiteral("Chess")});
-    const QStringList expected{"",          "Birthday", "Notable date", "Holiday", "Special event", "Anniversary",
-                               "Meeting",   "Deadline", "Dinner",       "Breakfast", "Lunch",       "Net event",
-                               "Party",     "Sport event", "Tennis",    "Chess"};
-    EXPECT_EQ(choices, expected);
+    EXPECT_EQ(categoryChoices({QStringLiteral("Tennis"), QString(), QStringLiteral("Chess")}).join(u','),
+              ",Birthday,Notable date,Holiday,Special event,Anniversary,Meeting,Deadline,Dinner,Breakfast,Lunch,Net event,"
+              "Party,Sport event,Tennis,Chess");
     for (const auto &[name, accepted] : {std::pair{"", true}, {"Choir", true}, {",Choir", false}, {"Choir,", false}})
         EXPECT_EQ(isUserCategoryName(QString::fromLatin1(name)), accepted) << name;
 }

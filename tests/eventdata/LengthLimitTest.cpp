@@ -2,30 +2,18 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Edit {
-    const char *name;
-    qsizetype length, replaced, inserted, limit;
-    qsizetype kept;
-};
-
-class LengthLimit : public ::testing::TestWithParam<Edit> {};
-
-TEST_P(LengthLimit, KeepsWhatFitsUnderTheCeiling)
+// Texts at a limit, one past it, and texts already longer than their limit.
+TEST(LengthLimit, KeepsWhatFitsUnderTheCeiling)
 {
-    const Edit &e = GetParam();
-    EXPECT_EQ(insertableLength(e.length, e.replaced, e.inserted, e.limit), e.kept);
+    const struct {
+        const char *name;
+        qsizetype length, replaced, inserted, limit, kept;
+    } rows[] = {
+        {"up to the limit", 250, 0, 5, 255, 5},       {"one past the limit is cut", 250, 0, 6, 255, 5},
+        {"full text takes nothing", 1000, 0, 1, 1000, 0}, {"selection makes room", 1000, 3, 5, 1000, 3},
+        {"replacing all", 255, 255, 300, 255, 255},   {"longer text takes nothing more", 300, 0, 1, 255, 0},
+        {"longer text keeps its length", 300, 4, 6, 255, 4}, {"deletion", 255, 2, 0, 255, 0},
+    };
+    for (const auto &e : rows)
+        EXPECT_EQ(insertableLength(e.length, e.replaced, e.inserted, e.limit), e.kept) << e.name;
 }
-
-// Texts at a limit, one short of it and one past it.
-INSTANTIATE_TEST_SUITE_P(
-    Edits, LengthLimit,
-    ::testing::Values(Edit{"IntoAnEmptyText", 0, 0, 5, 255, 5}, Edit{"UpToTheLimit", 250, 0, 5, 255, 5},
-                      Edit{"OnePastTheLimitIsCut", 250, 0, 6, 255, 5}, Edit{"FullTextTakesNothing", 1000, 0, 1, 1000, 0},
-                      Edit{"SelectionMakesRoom", 1000, 3, 5, 1000, 3}, Edit{"ReplacingAll", 255, 255, 300, 255, 255},
-                      Edit{"LongerTextTakesNothingMore", 300, 0, 1, 255, 0},
-                      Edit{"LongerTextKeepsItsLength", 300, 4, 6, 255, 4}, Edit{"Deletion", 255, 2, 0, 255, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-} // namespace

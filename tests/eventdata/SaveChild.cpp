@@ -6,27 +6,22 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
 
+// Unbuffered output, so that a killed child has told all it did.
 class PrintingReporter : public FileErrorReporter {
 public:
-    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                         const QString &) override
+    void reportFileError(const QString &file, const QString &operation, int errorNumber, const QString &) override
     {
-        std::printf("%s %s %d\n", qPrintable(fileName), qPrintable(operation), errorNumber);
-        std::fflush(stdout);
+        std::printf("%s %s %d\n", qPrintable(file), qPrintable(operation), errorNumber);
     }
-    void reportFileChanged(const QString &fileName, const QString &) override
+    void reportFileChanged(const QString &file, const QString &) override
     {
-        std::printf("%s changed\n", qPrintable(fileName));
-        std::fflush(stdout);
+        std::printf("%s changed\n", qPrintable(file));
     }
 };
 
@@ -43,26 +38,27 @@ EventTable tableOf(int events)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     if (argc < 3)
         return 2;
     const QString mode = QString::fromLocal8Bit(argv[1]);
-    if ((mode == QLatin1String("write") || mode == QLatin1String("rewrite")) && argc == 4) {
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    if ((mode == "write" || mode == "rewrite") && argc == 4) {
         // Rewritten in place, with the time of the copy it came from, as a
         // sync tool does ("write"), or keeping the time the file had ("rewrite").
-        QFile other(QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("calendar.dat")));
-        const QDateTime time = mode == QLatin1String("write") ? QDateTime(QDate(2025, 1, 1), QTime(12, 0))
-                                                              : QFileInfo(other).lastModified();
+        QFile other(QDir(folder).filePath("calendar.dat"));
+        const QDateTime time =
+            mode == "write" ? QDateTime(QDate(2025, 1, 1), QTime(12, 0)) : QFileInfo(other).lastModified();
         const QByteArray bytes(argv[3]);
-        const bool written = other.open(QIODevice::WriteOnly | QIODevice::Truncate) && other.write(bytes) == bytes.size()
-                             && other.setFileTime(time, QFileDevice::FileModificationTime);
-        return written ? 0 : 1;
+        const bool written = other.open(QFile::WriteOnly | QFile::Truncate) && other.write(bytes) == bytes.size();
+        return written && other.setFileTime(time, QFile::FileModificationTime) ? 0 : 1;
     }
     PrintingReporter reporter;
     FakeClock clock(QDate(2026, 12, 6));
-    CalendarFile file(QString::fromLocal8Bit(argv[2]), reporter, clock);
+    CalendarFile file(folder, reporter, clock);
     const EventTable small = tableOf(3);
     const EventTable large = tableOf(EventTable::Capacity);
-    if (mode == QLatin1String("once"))
+    if (mode == "once")
         return file.saveCalendar(large) ? 0 : 1;
     // "loop": saves the two tables in turn until killed.
     for (bool flip = false;; flip = !flip)

@@ -1,4 +1,5 @@
 #include "exchange/CalendarExport.h"
+#include "exchange/ExportCommand.h"
 #include "TestSupport.h"
 
 #include <QFileInfo>
@@ -6,43 +7,36 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QProcess::ProcessChannelMode merged = QProcess::MergedChannels;
-
-int runProgram(const QStringList &arguments, QByteArray &output)
-{
-    QProcess program;
-    program.setProcessChannelMode(merged);
-    program.start(QStringLiteral(TARROW_PROGRAM), arguments);
-    program.waitForFinished(30000);
-    output = program.readAll();
-    return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-}
-
-} // namespace
-
 // The export reads the data folder without changing a byte of it, and says
-// in one line why it failed.
+// why it failed.
 TEST(ExportCommand, WritesTheCalendarAndLeavesTheDataFolderAlone)
 {
     DataFolderFixture folder;
-    const QByteArray calendar = "LastCheck=20200101\r\n\r\n[Event]\r\nTitle=Party\r\nDescription=\r\nCategory=\r\n"
-                                "Date=00000315\r\nTime=    \r\nNotifyingDays=3\r\nSound=\r\n\r\n";
-    folder.write(QStringLiteral("calendar.dat"), calendar);
-    const QString target = folder.file(QStringLiteral("out.ics"));
-    QByteArray output;
-    ASSERT_EQ(runProgram({QStringLiteral("--export"), target, folder.path()}, output), 0) << output.toStdString();
-    EXPECT_EQ(folder.read(QStringLiteral("calendar.dat")), calendar);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no backup, nothing else
-    EXPECT_TRUE(folder.read(QStringLiteral("out.ics")).contains(eventUid(makeEvent(QStringLiteral("Party"), QStringLiteral("00000315"))).toUtf8()));
+    const QByteArray calendar = "LastCheck=20200101\r\n\r\n[Event]\r\nTitle=Party\r\nDate=00000315\r\nNotifyingDays=3\r\n";
+    folder.write("calendar.dat", calendar);
+    const QDateTime now(QDate(2026, 12, 6), QTime(9, 0));
+    const QString target = folder.file("out.ics");
+    QString failure;
+    ASSERT_EQ(runExportCommand(target, folder.path(), now, failure), 0) << failure.toStdString();
+    EXPECT_EQ(folder.read("calendar.dat"), calendar);
+    EXPECT_EQ(folder.names(), QStringList({"calendar.dat", "out.ics"})); // no backup, nothing else
+    EXPECT_TRUE(folder.read("out.ics").contains(eventUid(makeEvent("Party", "00000315")).toUtf8()));
+    EXPECT_EQ(runExportCommand(folder.file("no folder/out.ics"), folder.path(), now, failure), 1);
+    EXPECT_EQ(failure, folder.file("no folder/out.ics: Path not found"));
+    folder.write("calendar.dat", "Title=before any event\r\n");
+    EXPECT_EQ(runExportCommand(target, folder.path(), now, failure), 1);
+    EXPECT_EQ(failure, "calendar.dat: " + fileErrorTitle(FileError::SubscriptRange));
+}
 
-    const QString absent = folder.file(QStringLiteral("no such folder"));
-    EXPECT_EQ(runProgram({QStringLiteral("--export"), target, absent}, output), 1);
-    EXPECT_EQ(output.count('\n'), 1) << output.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(absent)); // a wrong folder is not made
-
-    folder.write(QStringLiteral("calendar.dat"), "Title=before any event\r\n");
-    EXPECT_EQ(runProgram({QStringLiteral("--export"), target, folder.path()}, output), 1);
-    EXPECT_EQ(output.count('\n'), 1) << output.toStdString();
+// Run as a program, it makes no data folder that is not there.
+TEST(ExportCommand, AWrongDataFolderIsNotMade)
+{
+    DataFolderFixture folder;
+    const QString absent = folder.file("no such folder");
+    QProcess program;
+    program.start(QStringLiteral(TARROW_PROGRAM), {"--export", folder.file("out.ics"), absent});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(program.readAllStandardError(), "tarrow: export failed: calendar.dat: Path not found\n");
+    EXPECT_FALSE(QFileInfo::exists(absent));
 }
