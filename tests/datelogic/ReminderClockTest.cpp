@@ -15,36 +15,17 @@ using State = Reminder::State;
 
 TEST(ReminderClock, AnswerBecomesADueTime)
 {
-    const struct {
-        const char *name;
-        RemindAnswer answer;
-        Reminder expected;
-    } rows[] = {
-        {"1 minute", remindAfter(1), {State::Pending, Now + Minute}},
-        {"300 minutes", remindAfter(300), {State::Pending, Now + 300 * Minute}},
-        {"0 minutes", remindAfter(0), {State::Stopped, 0}},
-        {"next start", RemindNextStart, {State::Stopped, 0}},
-        {"never", RemindNever, {State::Stopped, 0}},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(reminderForAnswer(row.answer, Now), row.expected) << row.name;
+    EXPECT_EQ(reminderForAnswer(remindAfter(1), Now), (Reminder{State::Pending, Now + Minute}));
+    EXPECT_EQ(reminderForAnswer(remindAfter(0), Now), (Reminder{State::Stopped, 0}));
+    EXPECT_EQ(reminderForAnswer(RemindNextStart, Now), (Reminder{State::Stopped, 0}));
 }
 
 TEST(ReminderClock, OnlyAPendingReminderAtOrPastItsTimeIsDue)
 {
-    const struct {
-        const char *name;
-        Reminder reminder;
-        bool due;
-    } rows[] = {
-        {"a millisecond early", {State::Pending, Now + 1}, false},
-        {"on time", {State::Pending, Now}, true},
-        {"late", {State::Pending, Now - Hour}, true},
-        {"none", {State::None, Now - Hour}, false},
-        {"stopped", {State::Stopped, Now - Hour}, false},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(isDue(row.reminder, Now), row.due) << row.name;
+    EXPECT_FALSE(isDue({State::Pending, Now + 1}, Now));
+    EXPECT_TRUE(isDue({State::Pending, Now}, Now));
+    EXPECT_FALSE(isDue({State::None, Now - Hour}, Now));
+    EXPECT_FALSE(isDue({State::Stopped, Now - Hour}, Now));
 }
 
 // Readings a minute of the boot clock apart, unless the row says otherwise.
@@ -52,24 +33,17 @@ TEST(ReminderClock, JumpIsWhereTheWallClockLeftTheBootClock)
 {
     const struct {
         const char *name;
-        qint64 wallMs;
-        qint64 bootMs;
-        qint64 jump;
+        qint64 wallMs, bootMs, jump;
     } rows[] = {
-        {"awake", Minute, Minute, 0},
         {"a night asleep", 8 * Hour, 8 * Hour, 0},
-        {"set back an hour", Minute - Hour, Minute, -Hour},
-        {"set forward an hour", Minute + Hour, Minute, Hour},
         {"drift back", Minute - ClockJumpToleranceMs, Minute, 0},
         {"drift ahead", Minute + ClockJumpToleranceMs, Minute, 0},
         {"set back just past the drift", Minute - ClockJumpToleranceMs - 1, Minute, -ClockJumpToleranceMs - 1},
         {"set ahead just past the drift", Minute + ClockJumpToleranceMs + 1, Minute, ClockJumpToleranceMs + 1},
     };
     const ClockReading before{Now, 5 * Hour};
-    for (const auto &row : rows) {
-        const ClockReading after{Now + row.wallMs, before.bootMs + row.bootMs};
-        EXPECT_EQ(clockJump(before, after), row.jump) << row.name;
-    }
+    for (const auto &row : rows)
+        EXPECT_EQ(clockJump(before, {Now + row.wallMs, before.bootMs + row.bootMs}), row.jump) << row.name;
 }
 
 TEST(ReminderClock, ShiftMovesOnlyPendingReminders)
@@ -84,4 +58,21 @@ TEST(ReminderClock, ShiftMovesOnlyPendingReminders)
     const Reminder shifted[] = {{State::Pending, Now - Hour}, kept[1], kept[2], {State::Pending, 1 - Hour}};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(table.events[i].remindAgain, shifted[i]) << i;
+}
+
+// Each reading moves the pending reminders by the jump since the one before.
+TEST(ReminderClock, SettingTheClockMovesPendingRemindersAlongAndASleepDoesNot)
+{
+    FakeClock clock(QDate(2027, 1, 1));
+    EventTable table;
+    table.addEvent(makeEvent("e", "20270101"));
+    ReminderClock reminders(clock, table);
+    const qint64 start = reminders.nowMs();
+    table.events[0].remindAgain = {State::Pending, start + Hour};
+    clock.setWall(clock.now().addSecs(-3600));
+    EXPECT_EQ(reminders.nowMs(), start - Hour);
+    EXPECT_EQ(table.events[0].remindAgain, (Reminder{State::Pending, start}));
+    clock.pass(8 * 3600);
+    reminders.nowMs();
+    EXPECT_EQ(table.events[0].remindAgain, (Reminder{State::Pending, start}));
 }
