@@ -4,89 +4,56 @@
 #include "help/Help.h"
 #include "TestSupport.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class FindDialogTest : public ::testing::Test {
-protected:
-    FakeClock clock{QDate(2026, 12, 6)};
+// The search is tested on its own: here each control reaches it, the titles show as typed and a result is chosen.
+TEST(FindDialog, EachControlNarrowsTheListAndOkOrADoubleClickJumpsToTheSelectedResultInTheShownYears)
+{
+    const FakeClock clock{QDate(2026, 12, 6)};
     AppState state;
     Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
-    std::unique_ptr<FindDialog> dialog;
-    void open()
-    {
-        dialog = std::make_unique<FindDialog>(state, clock, help);
-        dialog->show();
-    }
-    QListWidget *list() const { return dialog->findChild<QListWidget *>("List"); }
-    QStringList results() const
-    {
-        QStringList titles;
-        for (int row = 0; row < list()->count(); ++row)
-            titles << list()->item(row)->text();
-        return titles;
-    }
-};
-
-} // namespace
-
-// The search is tested on its own; here each control reaches it and the titles show as typed.
-TEST_F(FindDialogTest, OpensWithEveryEventAndEachControlNarrowsTheList)
-{
-    for (const auto &[title, date] : {std::pair{"Dentist", "20270305"}, std::pair{"March yearly", "00000331"},
-                                      std::pair{"April <b>once</b> & co", "20290401"}})
+    for (const auto &[title, date] : {std::pair{"<b>Far</b> & ahead", "20990310"}, std::pair{"Same", "20270110"},
+                                      std::pair{"Same", "20270220"}})
         state.addEvent(makeEvent(title, date));
-    open();
-    EXPECT_TRUE(list()->toolTip().contains("April &lt;b&gt;once&lt;/b&gt; &amp; co, April 1, 2029")); // the first
-    const struct { const char *name, *text, *month, *year; QStringList listed; } rows[] = {
-        {"text", "DENT", "", "", {"Dentist"}},
-        {"nothing found", "Dentists", "", "", {}},
-        {"month", "", "March", "", {"Dentist", "March yearly"}},
-        {"year", "", "", "2029", {"April <b>once</b> & co", "March yearly"}},
-    };
-    for (const auto &row : rows) {
-        dialog->findChild<QLineEdit *>("Text")->setText(row.text);
+    FindDialog dialog(state, clock, help);
+    dialog.show();
+    const auto list = [&dialog] { return dialog.findChild<QListWidget *>("List"); };
+    EXPECT_TRUE(list()->toolTip().contains("&lt;b&gt;Far&lt;/b&gt; &amp; ahead, March 10, 2099")); // the first
+    const struct { const char *name, *text, *month, *year; QStringList listed; } filters[] = {
+        {"text", "FAR", "", "", {"<b>Far</b> & ahead"}}, {"nothing found", "Fare", "", "", {}},
+        {"month", "", "February", "", {"Same"}}, {"year", "", "", "2027", {"Same", "Same"}},
+        {"none", "", "", "", {"<b>Far</b> & ahead", "Same", "Same"}}};
+    for (const auto &row : filters) {
+        dialog.findChild<QLineEdit *>("Text")->setText(row.text);
         for (const auto &[name, entry] : {std::pair{"comboMonth", row.month}, std::pair{"comboYear", row.year}}) {
-            auto *combo = dialog->findChild<QComboBox *>(name);
+            auto *combo = dialog.findChild<QComboBox *>(name);
             combo->setCurrentIndex(combo->findText(entry));
             emit combo->activated(combo->currentIndex()); // as a click on its list would
         }
-        EXPECT_EQ(results(), row.listed) << row.name;
+        QStringList listed;
+        for (int i = 0; i < list()->count(); ++i)
+            listed << list()->item(i)->text();
+        EXPECT_EQ(listed, row.listed) << row.name;
         EXPECT_EQ(list()->isEnabled(), !row.listed.isEmpty()) << row.name;
     }
-}
-
-TEST_F(FindDialogTest, OkOrADoubleClickJumpsToTheSelectedOfTwoEqualTitlesAndRefusesBeyondTheShownYears)
-{
-    state.addEvent(makeEvent("Far ahead", "20990310"));
-    state.addEvent(makeEvent("Same", "20270110"));
-    state.addEvent(makeEvent("Same", "20270220"));
-    const struct { const char *name; int row; QVariantList jump; bool doubleClick; } rows[] = {
-        {"the second of two equal titles", 2, {20, 2, 2027}, false},
-        {"a double-click", 1, {10, 1, 2027}, true},
-        {"beyond the shown years", 0, {}, false}};
-    for (const auto &row : rows) {
-        open();
-        QSignalSpy jumps(dialog.get(), &FindDialog::jumpRequested);
-        QSignalSpy refused(dialog.get(), &FindDialog::jumpRefused);
-        list()->setCurrentRow(row.row);
-        const QPoint onItem = list()->visualItemRect(list()->currentItem()).center();
-        if (row.doubleClick) {
-            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onItem); // the first click of the two
-            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, onItem);
-        } else {
-            QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
-        }
-        EXPECT_EQ(jumps.value(0), row.jump) << row.name;
-        EXPECT_EQ(refused.count() == 1, row.jump.isEmpty()) << row.name;
-        EXPECT_EQ(dialog->isVisible(), row.jump.isEmpty()) << row.name; // a refusal leaves it open
+    // OK on a result beyond the shown years leaves the dialog open; OK or a double-click on another jumps to it.
+    QSignalSpy jumped(&dialog, &FindDialog::jumpRequested);
+    QSignalSpy refused(&dialog, &FindDialog::jumpRefused);
+    for (int row : {0, 2}) {
+        list()->setCurrentRow(row);
+        QTest::mouseClick(dialog.findChild<QPushButton *>("commandOK"), Qt::LeftButton);
+        EXPECT_EQ(std::tuple(refused.count(), jumped.count(), dialog.isVisible()),
+                  std::tuple(1, row == 0 ? 0 : 1, row == 0));
     }
+    dialog.show();
+    list()->setCurrentRow(1);
+    const QPoint onItem = list()->visualItemRect(list()->currentItem()).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onItem); // the first click of the two
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, onItem);
+    EXPECT_EQ(jumped, (QList<QVariantList>{{20, 2, 2027}, {10, 1, 2027}}));
+    EXPECT_FALSE(dialog.isVisible());
 }
