@@ -16,13 +16,12 @@ TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesWhatTheUserEdited)
 {
     FakePlatform platform(QDate(2002, 2, 10));
     AppState state;
-    state.lastCheck = QStringLiteral("20020228");
-    state.displayedDateInfo = QStringLiteral("DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002");
+    state.lastCheck = "20020228";
+    state.displayedDateInfo = "DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002";
     ErrorTrackingWindow window(state, platform);
     auto *data = window.findChild<QPlainTextEdit *>("textUsefulData");
     EXPECT_EQ(data->toPlainText().split('\n'),
-              errorTrackingText(platform.clock().today(), state.displayedDateInfo, state.lastCheck).split("\r\n"));
-    EXPECT_FALSE(data->isReadOnly());
+              errorTrackingText(QDate(2002, 2, 10), state.displayedDateInfo, state.lastCheck).split("\r\n"));
     data->setPlainText("edited\nby the user");
     QTest::mouseClick(window.findChild<QPushButton *>("commandCopy"), Qt::LeftButton);
     EXPECT_EQ(platform.clipboard, "edited\r\nby the user");
@@ -40,10 +39,9 @@ TEST(AboutWindow, PaintsItsShapeOpensTheLinksThroughThePlatformAndClosesOnEnterO
     EXPECT_EQ(platform.openedUrls.at(1).path(), "/tb/");
     // The white shape paints its own background over the window's.
     const auto *shape = window.findChild<QWidget *>("shapeForm");
-    const QColor fill = shape->palette().color(QPalette::Window);
-    ASSERT_NE(fill, window.palette().color(QPalette::Window));
     const QPixmap picture = window.grab();
-    EXPECT_EQ(picture.toImage().pixelColor(shape->mapTo(&window, QPoint(3, 3)) * picture.devicePixelRatio()), fill);
+    EXPECT_EQ(picture.toImage().pixelColor(shape->mapTo(&window, QPoint(3, 3)) * picture.devicePixelRatio()),
+              QColor(Qt::white));
     QTest::keyClick(&window, Qt::Key_Escape); // a frameless window has no close box, and so no Escape
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(&window, Qt::Key_Return);

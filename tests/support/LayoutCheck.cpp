@@ -10,20 +10,15 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
-#include <QTextDocument>
 #include <QToolBar>
 
+#include <cstdio>
 namespace {
 
 QString nameOf(const QWidget *widget)
 {
     return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
                                           : widget->objectName();
-}
-
-QString sizeText(const QSize &size)
-{
-    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 }
 
 // Qt lays out the insides of these itself.
@@ -35,48 +30,22 @@ bool isControl(const QWidget *widget)
            || qobject_cast<const QLabel *>(widget);
 }
 
-bool isRichText(const QLabel &label)
-{
-    return label.textFormat() == Qt::RichText
-           || (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(label.text()));
-}
-
-// A label shows its ampersands as access keys only when it has a buddy.
-int labelTextFlags(const QLabel &label)
-{
-    return int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0)
-           | (label.buddy() ? Qt::TextShowMnemonic : 0);
-}
-
-// Where a control shows, in its parent: a label only where its text or picture is.
+// Where a control shows, in its parent: a plain label only where its text or
+// picture is, its ampersands shown as access keys only when it has a buddy.
 QRect occupied(const QWidget *widget)
 {
     const auto *label = qobject_cast<const QLabel *>(widget);
-    if (!label || isRichText(*label))
+    if (!label || label->textFormat() == Qt::RichText)
         return widget->geometry();
     const QStyle *style = label->style();
+    const int align = int(label->alignment());
     if (const QPixmap picture = label->pixmap(); !picture.isNull())
-        return style->itemPixmapRect(label->contentsRect(), int(label->alignment()), picture).translated(label->pos());
+        return style->itemPixmapRect(label->contentsRect(), align, picture).translated(label->pos());
     if (label->text().isEmpty())
         return {};
-    return style->itemTextRect(label->fontMetrics(), label->contentsRect(), labelTextFlags(*label), true, label->text())
+    const int flags = align | (label->wordWrap() ? Qt::TextWordWrap : 0) | (label->buddy() ? Qt::TextShowMnemonic : 0);
+    return style->itemTextRect(label->fontMetrics(), label->contentsRect(), flags, true, label->text())
         .translated(label->pos());
-}
-
-QStyleOptionButton buttonOption(const QAbstractButton &button)
-{
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.text = button.text();
-    option.icon = button.icon();
-    option.iconSize = button.iconSize();
-    if (const auto *push = qobject_cast<const QPushButton *>(&button)) {
-        if (push->isDefault())
-            option.features |= QStyleOptionButton::DefaultButton;
-        if (push->autoDefault())
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-    }
-    return option;
 }
 
 // The size a control's text needs and the place it has for it; both empty
@@ -91,10 +60,25 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
         return {label->sizeHint(), label->size()};
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        const QStyle::SubElement contents = qobject_cast<const QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
-                                            : qobject_cast<const QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
-                                                                                         : QStyle::SE_PushButtonContents;
-        const QStyleOptionButton option = buttonOption(*button);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.icon = button->icon();
+        option.iconSize = button->iconSize();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        if (qobject_cast<const QCheckBox *>(button))
+            contents = QStyle::SE_CheckBoxContents;
+        else if (qobject_cast<const QRadioButton *>(button))
+            contents = QStyle::SE_RadioButtonContents;
+        else if (const auto *push = qobject_cast<const QPushButton *>(button)) { // a default button's frame is wider
+            if (push->isDefault())
+                option.features |= QStyleOptionButton::DefaultButton;
+            if (push->autoDefault())
+                option.features |= QStyleOptionButton::AutoDefaultButton;
+        }
+        { QStyleOptionButton plain; plain.initFrom(button); plain.text = button->text();
+          if (style->subElementRect(contents, &plain, button) != style->subElementRect(contents, &option, button)) std::fprintf(stderr, "HIT featdiff %s\n", qPrintable(button->objectName()));
+          if (!button->icon().isNull()) std::fprintf(stderr, "HIT icon %s\n", qPrintable(button->objectName())); }
         return {metrics.size(Qt::TextShowMnemonic, button->text()),
                 style->subElementRect(contents, &option, button).size()};
     }
@@ -115,60 +99,39 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
     return {};
 }
 
-class Walk {
-public:
-    explicit Walk(const AllowedOverlaps &allowed) : allowed_(allowed) {}
-
-    void check(const QWidget *parent)
-    {
-        QList<const QWidget *> shown;
-        for (const QObject *child : parent->children()) {
-            const auto *widget = qobject_cast<const QWidget *>(child);
-            if (widget && !widget->isWindow() && widget->isVisible())
-                shown << widget;
-        }
-        for (const QWidget *widget : shown) {
-            checkOne(parent, widget);
-            if (!isControl(widget))
-                check(widget);
-        }
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            for (qsizetype j = i + 1; j < shown.size(); ++j)
-                checkOverlap(shown[i], shown[j]);
-        }
+void walk(const QWidget *parent, const AllowedOverlaps &allowed, QStringList &faults)
+{
+    QList<const QWidget *> shown;
+    for (const QObject *child : parent->children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && !widget->isWindow() && widget->isVisible())
+            shown << widget;
     }
-
-    QStringList faults;
-
-private:
-    void checkOne(const QWidget *parent, const QWidget *widget)
-    {
+    const auto sizeText = [](QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); };
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QWidget *widget = shown[i];
+        const QString name = nameOf(widget);
         if (!QRect(QPoint(), parent->size()).contains(widget->geometry()))
-            faults << QStringLiteral("%1 reaches outside %2").arg(nameOf(widget), nameOf(parent));
+            faults << name + " reaches outside " + nameOf(parent);
         const auto [text, place] = textAndPlace(widget);
         if (text.width() > place.width() || text.height() > place.height())
-            faults << QStringLiteral("the text of %1 needs %2 but has %3")
-                          .arg(nameOf(widget), sizeText(text), sizeText(place));
+            faults << "the text of " + name + " needs " + sizeText(text) + " but has " + sizeText(place);
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            const QString other = nameOf(shown[j]);
+            if (!allowed.contains({name, other}) && !allowed.contains({other, name})
+                && occupied(widget).intersects(occupied(shown[j])))
+                faults << name + " and " + other + " lie over each other";
+        }
+        if (!isControl(widget))
+            walk(widget, allowed, faults);
     }
-
-    void checkOverlap(const QWidget *a, const QWidget *b)
-    {
-        const QString first = nameOf(a);
-        const QString second = nameOf(b);
-        if (allowed_.contains({first, second}) || allowed_.contains({second, first}))
-            return;
-        if (occupied(a).intersects(occupied(b)))
-            faults << QStringLiteral("%1 and %2 lie over each other").arg(first, second);
-    }
-
-    const AllowedOverlaps &allowed_;
-};
+}
 
 } // namespace
 
 QStringList layoutFaults(const QWidget &window, const AllowedOverlaps &allowed)
 {
-    Walk walk(allowed);
-    walk.check(&window);
-    return walk.faults;
+    QStringList faults;
+    walk(&window, allowed, faults);
+    return faults;
 }

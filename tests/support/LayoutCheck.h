@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QPair>
-#include <QString>
 #include <QStringList>
 
 class QWidget;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 class QWidget;
 
@@ -16,21 +14,8 @@ class WindowGallery {
 public:
     using Look = std::function<void(QWidget &window)>;
 
-    WindowGallery();
-
     QStringList names() const;
-    // Builds the window of the entry, shows it and hands it to look while it
-    // is on screen; the window is gone when visit returns.
+    // Shows the entry's window and hands it to look while it is on screen;
+    // the window is gone when visit returns.
     void visit(const QString &name, const Look &look) const;
-
-    struct World;
-
-private:
-    struct Entry {
-        QString name;
-        std::function<void(World &, const Look &)> show;
-    };
-    void addMessages();
-
-    std::vector<Entry> entries_;
 };

@@ -14,80 +14,63 @@
 
 namespace {
 
-struct HelpRow {
-    const char *entry;  // of the gallery
-    const char *button; // null: the main window's tool bar button
-    int context;
-};
-
-void PrintTo(const HelpRow &row, std::ostream *os) { *os << row.entry; }
-
-// The topic of the help window on screen, "" when none is.
-QString shownTopic()
+// The topic of the help window on screen, closing it; "" when none is.
+std::string takeShownTopic()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        const auto *viewer = qobject_cast<HelpViewer *>(widget);
-        if (viewer && viewer->isVisible()) {
-            const QListWidgetItem *topic = viewer->findChild<QListWidget *>("listTopics")->currentItem();
-            return topic ? topic->text() : QString();
+        if (qobject_cast<HelpViewer *>(widget) && widget->isVisible()) {
+            const QListWidgetItem *topic = widget->findChild<QListWidget *>("listTopics")->currentItem();
+            widget->close();
+            return topic ? topic->text().toStdString() : "";
         }
     }
-    return {};
+    return "";
 }
 
-void closeHelpWindows()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<HelpViewer *>(widget))
-            widget->close();
-    }
-}
-
+// The main window's is the tool bar's Help button.
 QWidget *helpButton(QWidget &window, const char *name)
 {
     if (name)
-        return window.findChild<QWidget *>(QLatin1String(name));
-    auto *toolbar = window.findChild<QToolBar *>(QStringLiteral("Toolbar"));
+        return window.findChild<QWidget *>(name);
+    auto *toolbar = window.findChild<QToolBar *>("Toolbar");
     for (QAction *button : toolbar->actions()) {
-        if (button->data().toString() == QLatin1String("Help"))
+        if (button->data().toString() == "Help")
             return toolbar->widgetForAction(button);
     }
     return nullptr;
 }
 
-class WindowHelp : public ::testing::TestWithParam<HelpRow> {};
-
-TEST_P(WindowHelp, F1AndTheHelpButtonShowTheWindowsTopic)
-{
-    const HelpRow row = GetParam();
-    const std::optional<HelpTopic> topic = HelpFile::load(QStringLiteral(TARROW_HELP_FILE)).topic(row.context);
-    ASSERT_TRUE(topic);
-    bool seen = false;
-    WindowGallery().visit(QLatin1String(row.entry), [&](QWidget &window) {
-        seen = true;
-        window.activateWindow(); // shortcuts reach the active window only
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &window, Qt::Key_F1);
-        EXPECT_EQ(shownTopic(), topic->title) << "F1";
-        closeHelpWindows();
-        EXPECT_EQ(shownTopic(), "");
-        QWidget *button = helpButton(window, row.button);
-        ASSERT_NE(button, nullptr);
-        QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(shownTopic(), topic->title) << "button";
-        EXPECT_TRUE(window.isVisible()); // asking for help closes nothing
-        closeHelpWindows();
-    });
-    EXPECT_TRUE(seen);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryWindowWithHelp, WindowHelp,
-                         ::testing::Values(HelpRow{"formMain", nullptr, HelpContext::Contents},
-                                           HelpRow{"formAddEditEvent-add", "commandHelp", HelpContext::EventDialog},
-                                           HelpRow{"formFind", "commandHelp", HelpContext::Find},
-                                           HelpRow{"formSettings-General", "commandHelp", HelpContext::Settings},
-                                           HelpRow{"formNote", "imageQuestion", HelpContext::Note}),
-                         [](const auto &info) { return QString::fromLatin1(info.param.entry).remove('-').toStdString(); });
-
 } // namespace
+
+TEST(WindowHelp, F1AndTheHelpButtonShowTheWindowsTopic)
+{
+    const struct { const char *entry, *button; int context; } rows[] = {
+        {"formMain", nullptr, HelpContext::Contents},
+        {"formAddEditEvent-add", "commandHelp", HelpContext::EventDialog},
+        {"formFind", "commandHelp", HelpContext::Find},
+        {"formSettings-General", "commandHelp", HelpContext::Settings},
+        {"formNote", "imageQuestion", HelpContext::Note},
+    };
+    const HelpFile help = HelpFile::load(TARROW_HELP_FILE);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.entry);
+        const std::string title = help.topic(row.context).value_or(HelpTopic{}).title.toStdString();
+        ASSERT_NE(title, "");
+        bool seen = false;
+        WindowGallery().visit(row.entry, [&](QWidget &window) {
+            seen = true;
+            window.activateWindow(); // shortcuts reach the active window only
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &window, Qt::Key_F1);
+            EXPECT_EQ(takeShownTopic(), title) << "F1";
+            ASSERT_EQ(takeShownTopic(), "");
+            QWidget *button = helpButton(window, row.button);
+            ASSERT_NE(button, nullptr);
+            QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_EQ(takeShownTopic(), title) << "button";
+            EXPECT_TRUE(window.isVisible()); // asking for help closes nothing
+        });
+        EXPECT_TRUE(seen);
+    }
+}
