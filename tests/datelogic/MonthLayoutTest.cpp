@@ -38,6 +38,7 @@ TEST(MonthLayout, ShownYearsAreThisYearAndTheTenAfter)
 
 TEST(MonthLayout, HeadingNamesTheDayWithoutLeadingZeroAndTheRecordHoldsBothForms)
 {
-    EXPECT_EQ(displayedDateRecord(2002, 12, 10), "DisplayedDate(short)=20021210\r\nDisplayedDate(long)=December 10, 2002");
+    EXPECT_EQ(displayedDateRecord(2002, 12, 10),
+              "DisplayedDate(short)=20021210\r\nDisplayedDate(long)=December 10, 2002");
     EXPECT_EQ(displayedDateRecord(2002, 1, 1), "DisplayedDate(short)=20020101\r\nDisplayedDate(long)=January 1, 2002");
 }

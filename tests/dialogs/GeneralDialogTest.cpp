@@ -2,66 +2,53 @@
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
+#include <QtWidgets>
+#include <QtTest>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-bool shown(const GeneralDialog &dialog, const char *name)
+TEST(GeneralDialog, EachKindShowsItsButtonsAndIconAndAnswersWithThePressedButtonAndTheTick)
 {
-    auto *widget = dialog.findChild<QWidget *>(QLatin1String(name));
-    return widget && widget->isVisible() && widget->isEnabled();
+    // The controls shown and usable, the default button first; a check box ticked, or none; the tick counts for Yes
+    // and OK only.
+    const struct { const char *controls, *pressed; MessageKind kind; MessageAnswer answer; } rows[] = {
+        {"commandYes commandNo imageYesNo checkboxCheckbox", "commandYes", MessageKind::YesNo, {MessageButton::Yes, true}},
+        {"commandYes commandNo imageInternet checkboxCheckbox", "commandNo", MessageKind::Update, {MessageButton::No}},
+        {"commandOK imageOk checkboxCheckbox", "commandOK", MessageKind::Ok, {MessageButton::Ok, true}},
+        {"commandOK imageYesNo", "commandOK", MessageKind::Alert, {MessageButton::Ok}},
+    };
+    for (const auto &row : rows) {
+        const bool ticked = QString(row.controls).contains("checkbox");
+        GeneralDialog dialog({row.kind, "<i>t</i>", "<b>x</b>", 1905, 615, ticked ? "&Never" : ""});
+        dialog.show();
+        QStringList controls; // a hidden button must not answer to its shortcut either
+        for (const char *name : {"commandYes", "commandNo", "commandOK", "imageYesNo", "imageOk", "imageInternet",
+                                 "checkboxCheckbox"}) {
+            const auto *control = dialog.findChild<QWidget *>(name);
+            controls << (control->isVisible() && control->isEnabled() ? name : "");
+        }
+        EXPECT_EQ(controls.join(' ').simplified(), row.controls);
+        EXPECT_TRUE(dialog.findChild<QPushButton *>(QString(row.controls).section(' ', 0, 0))->isDefault());
+        auto *box = dialog.findChild<QCheckBox *>();
+        EXPECT_EQ(box->text(), ticked ? "&Never" : "");
+        const auto *label = dialog.findChild<QLabel *>("labelMessage");
+        EXPECT_EQ(std::pair(label->textFormat(), label->text()), std::pair(Qt::PlainText, QString("<b>x</b>")));
+        box->setChecked(ticked);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(row.pressed), Qt::LeftButton);
+        EXPECT_EQ(std::pair(dialog.answer(), dialog.isVisible()), std::pair(row.answer, false)) << row.controls;
+    }
 }
 
-struct Kind {
-    const char *name;
-    MessageKind kind;
-    QString controls; // the ones shown besides the check box; the first is the default button
-    const char *pressed;
-    bool ticked;          // the message comes with a check box, ticked; else with none
-    MessageAnswer answer; // the tick counts for Yes and OK only
-};
-
-class GeneralDialogKind : public ::testing::TestWithParam<Kind> {};
-
-TEST_P(GeneralDialogKind, ShowsItsButtonsAndIconAndAnswersWithThePressedButtonAndTheTick)
+TEST(GeneralDialog, CentresOnAShownWindowElseOnTheScreen)
 {
-    const Kind row = GetParam();
-    GeneralDialog dialog(
-        {row.kind, "Please confirm", "Remove?", 1905, 615, row.ticked ? "Do not ask me this question again." : ""});
-    dialog.show();
-    QStringList controls;
-    for (const char *name : {"commandYes", "commandNo", "commandOK", "imageYesNo", "imageOk", "imageInternet"})
-        controls << (shown(dialog, name) ? name : "");
-    EXPECT_EQ(controls.join(' ').simplified(), row.controls);
-    EXPECT_TRUE(dialog.findChild<QPushButton *>(row.controls.section(' ', 0, 0))->isDefault());
-    EXPECT_EQ(shown(dialog, "checkboxCheckbox"), row.ticked);
-    dialog.findChild<QCheckBox *>("checkboxCheckbox")->setChecked(row.ticked);
-    QTest::mouseClick(dialog.findChild<QPushButton *>(row.pressed), Qt::LeftButton);
-    EXPECT_EQ(dialog.answer(), row.answer);
-    EXPECT_FALSE(dialog.isVisible());
-}
-
-const Kind kinds[] = {
-    {"YesNo", MessageKind::YesNo, "commandYes commandNo imageYesNo", "commandYes", true, {MessageButton::Yes, true}},
-    {"UpdateNo", MessageKind::Update, "commandYes commandNo imageInternet", "commandNo", true, {MessageButton::No}},
-    {"Ok", MessageKind::Ok, "commandOK imageOk", "commandOK", true, {MessageButton::Ok, true}},
-    {"AlertWithoutBox", MessageKind::Alert, "commandOK imageYesNo", "commandOK", false, {MessageButton::Ok}},
-};
-INSTANTIATE_TEST_SUITE_P(Kinds, GeneralDialogKind, ::testing::ValuesIn(kinds),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(GeneralDialogText, ShowsTitleMessageAndCaptionAsPlainText)
-{
-    GeneralDialog dialog({MessageKind::YesNo, "<i>t</i>", "<b>x</b>", 1785, 495, "&Never"});
-    auto *label = dialog.findChild<QLabel *>("labelMessage");
-    EXPECT_EQ(std::pair(label->textFormat(), label->text()), std::pair(Qt::PlainText, QString("<b>x</b>")));
-    EXPECT_EQ(dialog.windowTitle(), "<i>t</i>");
-    EXPECT_EQ(dialog.findChild<QCheckBox *>("checkboxCheckbox")->text(), "&Never");
+    GeneralDialog dialog({MessageKind::Ok, "Title", "Text"});
+    QWidget owner;
+    owner.setGeometry(20, 20, 200, 100);
+    dialog.centreOn(&owner);
+    EXPECT_EQ(dialog.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+    owner.show();
+    dialog.centreOn(&owner);
+    EXPECT_EQ(dialog.geometry().center(), owner.geometry().center());
 }
 
 TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
@@ -76,5 +63,3 @@ TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
     reporter.reportFileChanged("notes.dat", "notes.dat.bak");
     EXPECT_EQ(GeneralDialog::takeAskedMessage()->text, fileChangedMessage("notes.dat", "notes.dat.bak"));
 }
-
-} // namespace

@@ -5,41 +5,26 @@
 #include "ModalDriver.h"
 #include "platform/Autostart.h"
 
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtWidgets>
+#include <QtTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The arguments of a desktop entry's Exec line as a desktop reads them: first the escapes of a string
-// value, then the quoting of the arguments, then %% as %.
-QStringList execArguments(const QString &entryPath)
+// The program a desktop starts from the entry's Exec line, empty unless it is one argument: the escapes of a string
+// value undone, then those of a quoted argument (", `, $ and \ take a backslash), then %% read as %.
+QString execProgram(const QString &entryPath)
 {
     static const QHash<QChar, QChar> escapes = {{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
     QFile file(entryPath);
     const QString entry = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     const QString value = QRegularExpression("(?m)^Exec=(.*)$").match(entry).captured(1);
     QString text;
-    QString unquoted; // with each blank outside quotes, which ends an argument, as \1
     for (qsizetype i = 0; i < value.size(); ++i)
         text += value[i] == '\\' && i + 1 < value.size() ? escapes.value(value[++i], '?') : value[i];
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (quoted && text[i] == '\\' && i + 1 < text.size() && QStringLiteral("\"`$\\").contains(text[i + 1]))
-            unquoted += text[++i];
-        else
-            unquoted += text[i] == ' ' && !quoted ? QChar(1) : text[i];
-    }
-    return unquoted.replace("%%", "%").split(QChar(1), Qt::SkipEmptyParts);
+    const QRegularExpressionMatch quoted = QRegularExpression(R"re(^"((?:[^"`$\\]|\\["`$\\])*)"$)re").match(text);
+    return quoted.captured(1).replace(QRegularExpression(R"(\\(.))"), "\\1").replace("%%", "%");
 }
 
 // The logon entry goes to a temporary configuration home.
@@ -53,26 +38,21 @@ protected:
     std::unique_ptr<SettingsDialog> dialog;
     void SetUp() override { qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit()); }
     void TearDown() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
-    void open(const QString &programFolder = QStringLiteral("/opt/tarrowby"))
+    template <typename T = QAbstractButton> T *control(const char *name) const { return dialog->findChild<T *>(name); }
+    void setAutostart(bool on, const QString &programFolder = QStringLiteral("/opt/tarrowby"))
     {
         dialog = std::make_unique<SettingsDialog>(state, autostart, programFolder, help);
         dialog->show();
-    }
-    template <typename T> T *control(const char *name) const { return dialog->findChild<T *>(name); }
-    void tick(const char *name, bool on) const { control<QAbstractButton>(name)->setChecked(on); }
-    void ok() const { QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton); }
-    void setAutostart(bool on, const char *folder = "/opt/tarrowby")
-    {
-        open(folder);
-        tick("checkAutostart", on);
-        ok();
+        control("checkAutostart")->setChecked(on);
+        QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
     }
     QString entryPath() const { return configHome.filePath("autostart/Tarrowby.desktop"); }
 };
 
 } // namespace
 
-TEST_F(SettingsDialogTest, ShowsTheStoredSettings)
+// Each box shows its stored setting, on and off, and Enter stores the opposite.
+TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChanges)
 {
     const struct { const char *box; qint16 Settings::*value; } rows[] = {
         {"checkAutostart", &Settings::autostart},         {"checkLoadMinimized", &Settings::loadMinimized},
@@ -84,53 +64,28 @@ TEST_F(SettingsDialogTest, ShowsTheStoredSettings)
         for (const auto &row : rows)
             state.*row.value = on ? 1 : 0;
         state.timeFormat = on ? 12 : 24;
-        open();
+        dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+        dialog->show();
+        for (const auto &row : rows) {
+            EXPECT_EQ(control(row.box)->isChecked(), on) << row.box;
+            control(row.box)->setChecked(!on);
+        }
+        EXPECT_TRUE(control(on ? "optTimeFormat12" : "optTimeFormat24")->isChecked());
+        control(on ? "optTimeFormat24" : "optTimeFormat12")->setChecked(true);
+        QSignalSpy applied(dialog.get(), &SettingsDialog::settingsApplied);
+        QTest::keyClicks(control<QLineEdit>("textOwnCategory2"), "Chess club"); // after the stored name
+        QTest::keyClick(control<QLineEdit>("textOwnCategory2"), Qt::Key_Return);
+        EXPECT_EQ(applied.count(), 1);
         for (const auto &row : rows)
-            EXPECT_EQ(control<QAbstractButton>(row.box)->isChecked(), on) << row.box;
-        EXPECT_EQ(control<QAbstractButton>("optTimeFormat12")->isChecked(), on);
+            EXPECT_EQ(state.*row.value, on ? 0 : 1) << row.box;
+        EXPECT_EQ(state.timeFormat, on ? 24 : 12);
+        EXPECT_EQ(state.userCategories[2], on ? "Chess clubChess " : "Chess club"); // typing stops at 16 characters
+        EXPECT_EQ(QFile::exists(entryPath()), !on);
     }
 }
 
-TEST_F(SettingsDialogTest, EnterAppliesEveryPage)
-{
-    state.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
-    open();
-    QSignalSpy applied(dialog.get(), &SettingsDialog::settingsApplied);
-    tick("checkLoadMinimized", true);
-    tick("checkConfirmRemoveN", false);
-    tick("optTimeFormat12", true);
-    QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "A very long category name");
-    QTest::keyClick(control<QLineEdit>("textOwnCategory0"), Qt::Key_Return);
-    EXPECT_EQ(applied.count(), 1);
-    EXPECT_EQ(std::tuple(state.loadMinimized, state.confirmRemoveN, state.timeFormat), std::tuple(1, 0, 12));
-    EXPECT_EQ(state.userCategories[0], "A very long cate"); // typing stops at 16 characters
-    EXPECT_FALSE(QFile::exists(entryPath()));
-    open();
-    tick("optTimeFormat24", true);
-    ok();
-    EXPECT_EQ(state.timeFormat, 24);
-}
-
-TEST_F(SettingsDialogTest, UnwritableEntrySaysOpenKeyFailed)
-{
-    // A file where the autostart folder belongs: no one, root included, can write there.
-    QFile blocker(configHome.filePath("autostart"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    open();
-    tick("checkAutostart", true);
-    QString message;
-    whenModalOpens([&](QDialog *box) {
-        message = qobject_cast<QMessageBox *>(box)->text();
-        box->accept();
-    });
-    ok();
-    EXPECT_EQ(message, "OpenKey failed.");
-    EXPECT_EQ(state.autostart, 1); // kept as chosen, so the next OK does not retry
-}
-
 // Every folder name, however odd, gives an entry the desktop accepts and that starts this very program.
-TEST_F(SettingsDialogTest, AutostartWritesAValidEntryThatStartsTheProgramInAnyFolderAndRemovesIt)
+TEST_F(SettingsDialogTest, AutostartWritesAValidEntryThatStartsTheProgramInAnyFolderOrSaysItCannot)
 {
     const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate (desktop-file-utils) is missing";
@@ -141,8 +96,23 @@ TEST_F(SettingsDialogTest, AutostartWritesAValidEntryThatStartsTheProgramInAnyFo
         validate.start(validator, {entryPath()});
         ASSERT_TRUE(validate.waitForFinished(10000));
         EXPECT_EQ(std::pair(validate.exitCode(), validate.readAll()), std::pair(0, QByteArray())) << folder;
-        EXPECT_EQ(execArguments(entryPath()), QStringList(QString(folder) + "/tarrow")) << folder; // one argument
+        EXPECT_EQ(execProgram(entryPath()), QString(folder) + "/tarrow") << folder;
         setAutostart(false);
         EXPECT_FALSE(QFile::exists(entryPath())) << folder;
     }
+    state.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
+    setAutostart(true);
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    // A file where the autostart folder belongs: no one, root included, can write there.
+    QDir(configHome.filePath("autostart")).removeRecursively();
+    ASSERT_TRUE(QFile(configHome.filePath("autostart")).open(QIODevice::WriteOnly));
+    state.autostart = 0;
+    QString message;
+    whenModalOpens([&](QDialog *box) {
+        message = qobject_cast<QMessageBox *>(box)->text();
+        box->accept();
+    });
+    setAutostart(true);
+    EXPECT_EQ(message, "OpenKey failed.");
+    EXPECT_EQ(state.autostart, 1); // kept as chosen, so the next OK does not retry
 }

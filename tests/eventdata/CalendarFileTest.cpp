@@ -44,15 +44,15 @@ std::string fields(const Event &e)
 // value could be read back as a key of its own.
 TEST_F(CalendarFileTest, SavesLastCheckThenNineLinesPerEvent)
 {
-    ASSERT_TRUE(file.saveCalendar(*table));
-    EXPECT_EQ(folder.read("calendar.dat"), "LastCheck=20261206\r\n");
     Event birthday = makeEvent("Mother's\r\nbirthday", "00000315", 3);
     birthday.category = "Birth\nday";
+    table->addEvent(birthday);
+    ASSERT_TRUE(file.saveCalendar(*table));
+    EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206\r\n\r\n[Event]\r\nTitle=Mother"));
     Event dentist = makeEvent("Dentist", "20270102", -7);
     dentist.description = "Bring\nthe card\rDate=20270101";
     dentist.time = "0905";
-    dentist.sound = "/tmp/\r\nbell.wav";
-    table->addEvent(birthday);
+    dentist.sound = "/tmp/\rbell.wav";
     table->addEvent(dentist);
     clock.set(QDate(2027, 1, 9)); // month and day below ten
     ASSERT_TRUE(file.saveCalendar(*table));
@@ -66,7 +66,7 @@ TEST_F(CalendarFileTest, SavesLastCheckThenNineLinesPerEvent)
 }
 
 // The load drops one-time events of past years, by the clock's year.
-TEST_F(CalendarFileTest, KeyLinesMatchByPrefixSkipOneCharacterAndLaterLinesWin)
+TEST_F(CalendarFileTest, KeyLinesMatchByPrefixLaterLinesWinAndContentErrorsFailTheLoad)
 {
     ASSERT_TRUE(loadFrom("junk line\n[Event]\nTitle:Party\nDate=2027\nTime=12345678\nLastCheck=20260101\n"
                          "Description=first\nDescription=second\nCategory=x\n[Event]\nSound=a.wav\nTitles=x\n"
@@ -75,41 +75,28 @@ TEST_F(CalendarFileTest, KeyLinesMatchByPrefixSkipOneCharacterAndLaterLinesWin)
     EXPECT_EQ(fields(table->events[0]), "Party|second|x|2027    |1234|0|");
     EXPECT_EQ(fields(table->events[1]), "=x|||00000704|    |2|a.wav");
     EXPECT_EQ(lastCheck, "20260101");
-}
-
-TEST_F(CalendarFileTest, ContentErrorsFailTheLoadWithTheirNumber)
-{
+    // Content errors: a failed load empties the table, keeps LastCheck and keeps the file.
     QByteArray blocks;
     for (int i = 0; i < EventTable::Capacity; ++i)
         blocks += block("E" + QByteArray::number(i), "00000101");
-    const struct {
-        const char *name;
-        QByteArray content;
-        int error;
-    } rows[] = {
+    const std::tuple<const char *, QByteArray, int> rows[] = {
         {"256 events", blocks, 0},
         {"257 events", blocks + "[Event]\r\n", FileError::SubscriptRange},
         {"a key before any block", "Title=early\r\n" + block("x", "00000101"), FileError::SubscriptRange},
         {"a number before any block", "NotifyingDays=1\r\n" + block("x", "00000101"), FileError::SubscriptRange},
         {"days past 16 bits", block("x", "00000101") + "NotifyingDays=40000\r\n", FileError::Overflow},
-        {"no date", "[Event]\r\nTitle=No date\r\n", FileError::TypeMismatch},
         {"stray text", "nothing a calendar holds\r\n", FileError::Unreadable},
         {"blank lines", " \r\n\t\r\n", 0},
         {"a LastCheck line alone", "LastCheck=20261205", 0},
         {"an event alone", "junk\r\n" + block("x", "00000101"), 0},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        table->addEvent(makeEvent("before", "00000101"));
-        lastCheck = "20200101";
-        reporter.reports.clear();
-        EXPECT_EQ(loadFrom(row.content), row.error == 0);
-        EXPECT_EQ(lastCheck, row.content.startsWith("LastCheck") ? "20261205" : "20200101");
-        if (row.error == 0)
-            continue;
-        EXPECT_EQ(table->eventCount, -1);
-        ASSERT_EQ(reporter.reports.size(), 1u);
-        EXPECT_EQ(reporter.reports[0].errorNumber, row.error);
-        EXPECT_EQ(folder.read(reporter.reports[0].backupName), row.content); // kept
-    }
+    for (const auto &[name, content, error] : rows)
+        EXPECT_EQ(CalendarFile::parse(decodeDataLines(content), *table, lastCheck), error) << name;
+    EXPECT_EQ(lastCheck, "20261205");
+    lastCheck = "20200101";
+    EXPECT_FALSE(loadFrom("[Event]\r\nTitle=No date\r\n"));
+    EXPECT_EQ(table->eventCount, -1);
+    EXPECT_EQ(lastCheck, "20200101");
+    const FileErrorReport kept{"calendar.dat", "reading", FileError::TypeMismatch, "calendar.dat.bak"};
+    EXPECT_EQ(reporter.reports, std::vector{kept});
 }

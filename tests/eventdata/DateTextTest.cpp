@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(DateText, MonthNamesAndNumbersMatchOnlyTheExactEnglishNames)
+TEST(DateText, MonthNamesMatchExactlyAndMonthLengthsFollowTheGregorianCalendar)
 {
     for (const auto &[month, name] : {std::pair{0, ""}, {1, "January"}, {12, "December"}, {13, ""}}) {
         EXPECT_EQ(monthName(month), name) << month;
@@ -14,15 +14,9 @@ TEST(DateText, MonthNamesAndNumbersMatchOnlyTheExactEnglishNames)
     }
     for (const char *name : {"january", "Jan", "January "})
         EXPECT_EQ(monthNumber(name), 0) << name;
-}
-
-// Qt's calendar is the independent judge of month lengths and leap years.
-TEST(DateText, DaysInMonthFollowsTheGregorianCalendar)
-{
-    for (int year = 1896; year <= 2104; ++year) {
-        for (int month = 1; month <= 12; ++month)
-            ASSERT_EQ(daysInMonth(month, year), QDate(year, month, 1).daysInMonth()) << year << "-" << month;
-    }
+    // Qt's calendar is the independent judge of month lengths and leap years.
+    for (QDate day(1896, 1, 1); day.year() <= 2104; day = day.addMonths(1))
+        ASSERT_EQ(daysInMonth(day.month(), day.year()), day.daysInMonth()) << day.year() << "-" << day.month();
     EXPECT_EQ(daysInMonth(2, 0), 29); // the every-year events' year 0 counts as a leap year
     EXPECT_EQ(daysInMonth(0, 2004), 0);
     EXPECT_EQ(daysInMonth(13, 2004), 0);
@@ -30,17 +24,14 @@ TEST(DateText, DaysInMonthFollowsTheGregorianCalendar)
     EXPECT_EQ(twoDigits(10), "10");
 }
 
-TEST(NumberText, DigitsValueTakesOnlyOneToNineAsciiDigits)
+// Digits: one to nine ASCII digits only. Numbers: rounded, and refused when they do not fit.
+TEST(NumberText, DigitsAndInt16sAreReadOnlyWhenTheyFit)
 {
-    const std::pair<const char16_t *, int> rows[] = {
+    const std::pair<const char16_t *, int> digits[] = {
         {u"0", 0}, {u"9", 9}, {u"999999999", 999999999}, {u"1234567890", -1}, {u"", -1}, {u"/", -1}, {u":", -1},
     };
-    for (const auto &[text, value] : rows)
+    for (const auto &[text, value] : digits)
         EXPECT_EQ(digitsValue(text), value) << QString::fromUtf16(text).toStdString();
-}
-
-TEST(NumberText, Int16ReadingRoundsAndRefusesWhatDoesNotFit)
-{
     constexpr Rounding Even = Rounding::NearestEven, Down = Rounding::Down;
     const std::tuple<const char16_t *, Rounding, int, int> rows[] = { // the text, its value or error
         {u"32767", Even, 32767, 0},       {u"32768", Even, 0, FileError::Overflow}, {u"-32768", Even, -32768, 0},
@@ -51,6 +42,7 @@ TEST(NumberText, Int16ReadingRoundsAndRefusesWhatDoesNotFit)
     };
     for (const auto &[text, rounding, value, error] : rows) {
         const Int16Reading reading = readInt16(text, rounding);
-        EXPECT_EQ(std::pair(int(reading.value), reading.error), std::pair(value, error)) << QString::fromUtf16(text).toStdString();
+        EXPECT_EQ(std::pair(int(reading.value), reading.error), std::pair(value, error))
+            << QString::fromUtf16(text).toStdString();
     }
 }

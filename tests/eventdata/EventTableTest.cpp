@@ -26,55 +26,36 @@ std::unique_ptr<EventTable> tableOf(const std::vector<std::pair<const char *, co
 
 } // namespace
 
-TEST(EventTable, HoldsExactly256EventsAndAddsWithoutAReminder)
+// Titles are found as they are written, case and all.
+TEST(EventTable, HoldsExactly256EventsAddedWithoutAReminderAndFindsTheirTitles)
 {
     auto table = std::make_unique<EventTable>();
     Event event = makeEvent("x", "00000101");
     event.remindAgain = {Reminder::State::Pending, 30};
     for (int i = 0; i < EventTable::Capacity - 1; ++i)
         ASSERT_TRUE(table->addEvent(event));
-    EXPECT_FALSE(table->isFull());
     EXPECT_TRUE(table->addEvent(makeEvent("last", "00000101")));
     EXPECT_FALSE(table->addEvent(makeEvent("257th", "00000101")));
     EXPECT_EQ(table->events[255].title, "last");
     EXPECT_EQ(table->events[0].remindAgain, Reminder());
+    table = tableOf({{"Dentist", "20020101"}, {"dentist", "20020101"}});
+    for (const auto &[title, index] : {std::pair{"Dentist", 0}, {"dentist", 1}, {"DENTIST", -1}})
+        EXPECT_EQ(table->indexOfTitle(title), index) << title;
 }
 
-TEST(EventTable, RemoveMovesTheWholeLastRecordIntoTheGap)
-{
-    auto table = tableOf({{"A", "20020101"}, {"B", "20020101"}, {"C", "20020101"}});
-    const Reminder reminder{Reminder::State::Pending, 15};
-    table->events[2].remindAgain = reminder;
-    table->removeEvent(0);
-    EXPECT_EQ(titles(*table), QStringList({"C", "B"}));
-    EXPECT_EQ(table->events[0].remindAgain, reminder);
-    table->removeEvent(1);
-    EXPECT_EQ(titles(*table), QStringList({"C"}));
-}
-
+// A removed event's slot takes the last event, which is then examined in turn.
 TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsOnly)
 {
-    const struct {
-        const char *name;
-        std::vector<std::pair<const char *, const char *>> events;
-        QStringList kept;
-        int error;
-    } rows[] = {
+    using Events = std::vector<std::pair<const char *, const char *>>;
+    const std::tuple<const char *, Events, QStringList, int> rows[] = { // the events, those kept, the error
         {"slot refilled and examined again", {{"A", "20011231"}, {"B", "00000315"}, {"C", "19990101"}}, {"B"}, 0},
         {"this year, every year", {{"Jan 1", "20020101"}, {"yearly", "00001231"}}, {"Jan 1", "yearly"}, 0},
         {"last one past", {{"kept", "20030101"}, {"past", "20011231"}}, {"kept"}, 0},
         {"blank date", {{"A", "        "}}, {"A"}, FileError::TypeMismatch},
     };
-    for (const auto &row : rows) {
-        auto table = tableOf(row.events);
-        EXPECT_EQ(table->purgePastEvents(2002), row.error) << row.name;
-        EXPECT_EQ(titles(*table), row.kept) << row.name;
+    for (const auto &[name, events, kept, error] : rows) {
+        auto table = tableOf(events);
+        EXPECT_EQ(table->purgePastEvents(2002), error) << name;
+        EXPECT_EQ(titles(*table), kept) << name;
     }
-}
-
-TEST(EventTable, IndexOfTitleComparesExactly)
-{
-    auto table = tableOf({{"Dentist", "20020101"}, {"dentist", "20020101"}});
-    for (const auto &[title, index] : {std::pair{"Dentist", 0}, {"dentist", 1}, {"DENTIST", -1}})
-        EXPECT_EQ(table->indexOfTitle(title), index) << title;
 }

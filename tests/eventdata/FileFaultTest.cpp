@@ -96,7 +96,7 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
     }
 }
 
-TEST_F(FileFaultTest, HugeFileIsRefusedWithoutBeingReadWhole)
+TEST_F(FileFaultTest, HugeFileAndOverlongLineAreRefusedWithoutBeingReadWhole)
 {
     {
         QFile huge(folder.file("calendar.dat"));
@@ -110,6 +110,16 @@ TEST_F(FileFaultTest, HugeFileIsRefusedWithoutBeingReadWhole)
     // Too large to copy: it moved aside whole.
     EXPECT_EQ(QFileInfo(folder.file("calendar.dat.bak")).size(), 100LL * 1024 * 1024);
     EXPECT_FALSE(folder.exists("calendar.dat"));
+    // A line past its limit is refused too; just inside it is read as usual.
+    const QByteArray header = "[Note Left=0 Top=0 Color=Default]\r\n";
+    folder.write("notes.dat", header + QByteArray(DataFile::MaxLineLength + 1, 'n'));
+    NoteTable notes;
+    EXPECT_FALSE(NotesFile(folder.path(), reporter).loadNotes(notes));
+    EXPECT_EQ(reporter.reports.back(),
+              (FileErrorReport{"notes.dat", "reading", FileError::FileTooLarge, "notes.dat.bak"}));
+    EXPECT_EQ(notes.noteCount, -1);
+    folder.write("notes.dat", header + QByteArray(DataFile::MaxLineLength, 'n'));
+    EXPECT_TRUE(NotesFile(folder.path(), reporter).loadNotes(notes));
 }
 
 TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
@@ -142,7 +152,6 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
         EXPECT_EQ(rowFolder.read("calendar.dat.bak"), kept);
         EXPECT_EQ(reporter.reports, kept.isEmpty() ? Reports() : Reports{Changed});
     }
-
     // A file missing at the load that appeared since is another program's
     // too, and so is one whose folder appeared after the load.
     for (const QString &path : {folder.path(), folder.file("later")}) {
@@ -153,19 +162,6 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
         ASSERT_TRUE(file.saveCalendar(table));
         EXPECT_EQ(reporter.reports.back(), Changed) << path.toStdString();
     }
-}
-
-TEST_F(FileFaultTest, OverlongLineIsRefused)
-{
-    const QByteArray header = "[Note Left=0 Top=0 Color=Default]\r\n";
-    folder.write("notes.dat", header + QByteArray(DataFile::MaxLineLength + 1, 'n'));
-    NoteTable notes;
-    EXPECT_FALSE(NotesFile(folder.path(), reporter).loadNotes(notes));
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::FileTooLarge, "notes.dat.bak"}}));
-    EXPECT_EQ(notes.noteCount, -1);
-    // Just inside the limit is read as usual.
-    folder.write("notes.dat", header + QByteArray(DataFile::MaxLineLength, 'n'));
-    EXPECT_TRUE(NotesFile(folder.path(), reporter).loadNotes(notes));
 }
 
 TEST_F(FileFaultTest, FullFileSystemReportsDiskFullAndKeepsTheOldFile)

@@ -14,22 +14,20 @@ namespace {
 
 const QDate Today(2026, 12, 6); // a Sunday
 const ImportContext Context{Today, {QStringLiteral("Choir"), QString(), QString()}};
+const QByteArray OnDay = "DTSTART;VALUE=DATE:20270315\r\n";
+const QByteArray AtEight = "DTSTART:20270315T080000\r\n";
 
 QByteArray calendarOf(const QByteArray &body)
 {
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + body + "END:VCALENDAR\r\n";
 }
 
-QByteArray eventOf(const QByteArray &lines)
+QByteArray eventOf(const QByteArray &lines, const QByteArray &title = "SUMMARY:Party\r\n")
 {
-    return calendarOf("BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Party\r\n" + lines + "END:VEVENT\r\n");
+    return calendarOf("BEGIN:VEVENT\r\nUID:1\r\n" + title + lines + "END:VEVENT\r\n");
 }
 
-QByteArray onDay(const QByteArray &lines) { return eventOf("DTSTART;VALUE=DATE:20270315\r\n" + lines); }
-
-QByteArray atEight(const QByteArray &alarms) { return eventOf("DTSTART:20270315T080000\r\n" + alarms); }
-
-QByteArray alarm(const char *trigger) { return QByteArray("BEGIN:VALARM\r\nTRIGGER:") + trigger + "\r\nEND:VALARM\r\n"; }
+QByteArray alarm(const char *at) { return QByteArray("BEGIN:VALARM\r\nTRIGGER:") + at + "\r\nEND:VALARM\r\n"; }
 
 // What the calendar keeps of an event, in one line.
 QString fields(const Event &e)
@@ -37,37 +35,35 @@ QString fields(const Event &e)
     return QStringList{e.date, e.time, QString::number(e.notifyingDays), e.category, e.title, e.description}.join(u'|');
 }
 
-EventTable calendarWith(const QString &title, const QString &date)
-{
+// The calendar an import meets.
+const EventTable Calendar = [] {
     EventTable calendar;
-    calendar.addEvent(makeEvent(title, date));
+    calendar.addEvent(makeEvent("Party", "20270315"));
     return calendar;
-}
+}();
 
 } // namespace
 
 TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
 {
     const QString title(Event::TitleLength + 6, u'x');
-    const QString utcNoon = QDateTime(QDate(2027, 3, 15), QTime(12, 0), QTimeZone::utc()).toLocalTime().toString("HHmm");
+    const QString noon = QDateTime(QDate(2027, 3, 15), QTime(12, 0), QTimeZone::utc()).toLocalTime().toString("HHmm");
     const std::tuple<const char *, QByteArray, QString> rows[] = {
         {"first day of this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), "20260101|    |0||Party|"},
-        {"UTC", eventOf("DTSTART:20270315T120000Z\r\n"), "20270315|" + utcNoon + "|0||Party|"},
-        {"yearly on its month and day", eventOf("DTSTART;VALUE=DATE:19900704\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n"),
+        {"UTC", eventOf("DTSTART:20270315T120000Z\r\n"), "20270315|" + noon + "|0||Party|"},
+        {"yearly on its day", eventOf("DTSTART;VALUE=DATE:19900704\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n"),
          "00000704|    |0||Party|"},
-        {"yearly 29 February", eventOf("DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n"), "00000228|    |0||Party|"},
-        {"weekly: next date, today", eventOf("DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n"), "20261206|0800|0||Party|"},
-        {"alarm one day exactly", atEight(alarm("-PT24H")), "20270315|0800|1||Party|"},
-        {"alarm at the start", atEight(alarm("PT0M")), "20270315|0800|1||Party|"},
-        {"alarm 36 hours, earliest of two", atEight(alarm("-PT1H") + alarm("-PT36H")), "20270315|0800|2||Party|"},
-        {"alarm after the start", atEight(alarm("PT10M")), "20270315|0800|0||Party|"},
-        {"alarm beyond two digits", onDay(alarm("-P200D")), "20270315|    |99||Party|"},
-        {"category in other case", onDay("CATEGORIES:meeting,Work\r\n"), "20270315|    |0|Meeting|Party|"},
-        {"user category", onDay("CATEGORIES:CHOIR\r\nDESCRIPTION:Bring\\nmusic\r\n"), "20270315|    |0|Choir|Party|Bring music"},
-        {"unknown category", onDay("CATEGORIES:Work\r\n"), "20270315|    |0||Party|"},
-        {"folded and cut title",
-         calendarOf("BEGIN:VEVENT\r\nSUMMARY:" + title.left(40).toLatin1() + "\r\n " + title.mid(40).toLatin1()
-                    + "\r\nDTSTART;VALUE=DATE:20270315\r\nEND:VEVENT\r\n"),
+        {"29 February", eventOf("DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n"), "00000228|    |0||Party|"},
+        {"weekly, today", eventOf("DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n"), "20261206|0800|0||Party|"},
+        {"alarm one day exactly", eventOf(AtEight + alarm("-PT24H")), "20270315|0800|1||Party|"},
+        {"alarm at the start", eventOf(AtEight + alarm("PT0M")), "20270315|0800|1||Party|"},
+        {"earliest alarm, 36 hours", eventOf(AtEight + alarm("-PT1H") + alarm("-PT36H")), "20270315|0800|2||Party|"},
+        {"alarm after the start", eventOf(AtEight + alarm("PT10M")), "20270315|0800|0||Party|"},
+        {"alarm beyond two digits", eventOf(OnDay + alarm("-P200D")), "20270315|    |99||Party|"},
+        {"first category, any case", eventOf(OnDay + "CATEGORIES:choir,Meeting\r\nDESCRIPTION:Bring\\nmusic\r\n"),
+         "20270315|    |0|Choir|Party|Bring music"},
+        {"unknown category", eventOf(OnDay + "CATEGORIES:Work\r\n"), "20270315|    |0||Party|"},
+        {"cut title", eventOf(OnDay, "SUMMARY:" + title.toLatin1() + "\r\n"),
          "20270315|    |0||" + title.left(Event::TitleLength) + "|"},
     };
     for (const auto &[name, file, kept] : rows) {
@@ -79,67 +75,59 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
 
 TEST(EventImport, CountsWhatItLeavesOut)
 {
-    const EventTable calendar = calendarWith("Party", "20270315");
     const std::tuple<const char *, QByteArray, SkipReason> rows[] = {
-        {"same title and date", onDay(""), SkipReason::AlreadyThere},
+        {"same title and date", eventOf(OnDay), SkipReason::AlreadyThere},
         {"title on another date", eventOf("DTSTART;VALUE=DATE:20270316\r\n"), SkipReason::TitleTaken},
         {"last day of last year", eventOf("DTSTART;VALUE=DATE:20251231\r\n"), SkipReason::Past},
         {"ended repeat", eventOf("DTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=DAILY;COUNT=3\r\n"), SkipReason::Past},
-        {"cancelled", onDay("STATUS:CANCELLED\r\n"), SkipReason::Cancelled},
+        {"cancelled", eventOf(OnDay + "STATUS:CANCELLED\r\n"), SkipReason::Cancelled},
         {"no start", eventOf(""), SkipReason::Unusable},
         {"no such date", eventOf("DTSTART;VALUE=DATE:20270230\r\n"), SkipReason::Unusable},
-        {"no title", calendarOf("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20270315\r\nEND:VEVENT\r\n"), SkipReason::Unusable},
+        {"no title", eventOf(OnDay, ""), SkipReason::Unusable},
     };
     for (const auto &[name, file, reason] : rows) {
-        const ImportResult result = importEvents(file, calendar, Context);
+        const ImportResult result = importEvents(file, Calendar, Context);
         EXPECT_EQ(result.report.imported, 0) << name;
         EXPECT_EQ(result.report.skippedFor(reason), 1) << name;
         EXPECT_EQ(result.table.size(), 1) << name;
     }
-}
-
-TEST(EventImport, FillsTheTableAndCountsTheRest)
-{
+    // What does not fit is counted too.
     QByteArray body;
-    for (int i = 0; i < 3000; ++i)
-        body += "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(i) + "\r\nDTSTART;VALUE=DATE:20270101\r\nEND:VEVENT\r\n";
-    const ImportResult result = importEvents(calendarOf(body), calendarWith("Mine", "20270101"), Context);
+    for (int i = 0; i < 300; ++i)
+        body += "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(i) + "\r\n" + OnDay + "END:VEVENT\r\n";
+    const ImportResult result = importEvents(calendarOf(body), Calendar, Context);
     EXPECT_EQ(result.report.imported, EventTable::Capacity - 1);
-    EXPECT_EQ(result.report.skippedFor(SkipReason::NoRoom), 3000 - (EventTable::Capacity - 1));
+    EXPECT_EQ(result.report.skippedFor(SkipReason::NoRoom), 300 - (EventTable::Capacity - 1));
     EXPECT_TRUE(result.table.isFull());
 }
 
 TEST(EventImport, RefusesBadFilesWhole)
 {
-    const QByteArray good = onDay("");
+    const QByteArray good = eventOf(OnDay);
+    using R = ImportReport::Refusal;
     const std::pair<QByteArray, ImportReport::Refusal> rows[] = {
-        {"hello\r\n", ImportReport::Refusal::NotACalendar},
-        {"", ImportReport::Refusal::NotACalendar},
-        {good.left(good.size() - 10), ImportReport::Refusal::Truncated},
-        {QStringEncoder(QStringConverter::Utf16LE).encode(QString::fromLatin1(good)), ImportReport::Refusal::NotACalendar},
-        {onDay("DESCRIPTION:" + QByteArray(DataFile::MaxLineLength, 'x') + "\r\n"), ImportReport::Refusal::FileError},
+        {"hello\r\n", R::NotACalendar},
+        {good.left(good.size() - 10), R::Truncated},
+        {QStringEncoder(QStringEncoder::Utf16LE).encode(QString::fromLatin1(good)), R::NotACalendar},
+        {eventOf(OnDay + "DESCRIPTION:" + QByteArray(DataFile::MaxLineLength, 'x') + "\r\n"), R::FileError},
     };
     for (const auto &[file, refusal] : rows) {
-        const ImportResult result = importEvents(file, calendarWith("Mine", "20270101"), Context);
+        const ImportResult result = importEvents(file, Calendar, Context);
         EXPECT_EQ(result.report.refusal, refusal) << file.left(20).toStdString();
         EXPECT_EQ(result.table.size(), 1);
         EXPECT_FALSE(importReportText(result.report).isEmpty());
     }
 }
 
-TEST(VCardImport, ReadsTheBirthdayForms)
+TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
 {
     for (const char *value : {"1990-03-15", "19900315", "--0315", "--03-15", "19900315T120000Z"})
         EXPECT_EQ(std::pair(birthdayOf(value).month, birthdayOf(value).day), std::pair(3, 15)) << value;
     for (const char *value : {"1990", "circa 1800"})
         EXPECT_EQ(birthdayOf(value).month, 0) << value;
-}
-
-TEST(VCardImport, EntersEachBirthdayAsAnEveryYearEvent)
-{
-    const QByteArray file = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane;;;\r\nFN:Jane Doe\r\nBDAY;VALUE=date:1990-03-15\r\n"
-                            "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:J\xc3\xb6rg Sm\r\n ith\\, Jr.\r\nBDAY:--0229\r\n"
-                            "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:No Birthday\r\nEND:VCARD\r\n"
+    const QByteArray file = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane;;;\r\nFN:Jane Doe\r\nBDAY;VALUE=date:1990-03-15"
+                            "\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:J\xc3\xb6rg Sm\r\n ith\\, Jr.\r\n"
+                            "BDAY:--0229\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:No Birthday\r\nEND:VCARD\r\n"
                             "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bad Date\r\nBDAY:--1301\r\nEND:VCARD\r\n";
     const ImportResult result = importEvents(file, EventTable{}, Context);
     const ImportReport &report = result.report;
@@ -156,8 +144,7 @@ TEST(CalendarExport, ImportsBackToTheSameTable)
 {
     const QString calendar = "[Event]\nTitle=Dentist, 2nd visit\nDate=20270105\nTime=0930\nNotifyingDays=2\n"
                              "Category=Meeting\nDescription=Bring the card; ask\n"
-                             "[Event]\nTitle=Jörg\nDate=00000315\nNotifyingDays=1\nCategory=Birthday\n"
-                             "[Event]\nTitle=Rehearsal\nDate=00001216\nTime=1930\nCategory=Choir\n"
+                             "[Event]\nTitle=Jörg\nDate=00000315\nTime=1930\nNotifyingDays=1\nCategory=Choir\n"
                              "[Event]\nTitle=Plain\nDate=20261231\n";
     EventTable table;
     QString lastCheck;

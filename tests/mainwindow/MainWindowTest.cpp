@@ -43,11 +43,12 @@ TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWrittenAndFailedSavesM
         told = dialog->findChild<QLabel *>("labelMessage")->text();
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandYes"), Qt::LeftButton);
     });
-    GeneralDialog::setNextAnswer({MessageButton::Yes, true}); // to the exit question: and do not ask again
+    GeneralDialog::setNextAnswer({MessageButton::Yes}); // to the exit question, the box left alone
     EXPECT_FALSE(window.requestExit());
     EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", 76}, {"notes.dat", 76}, {"calendar.dat", 76}}));
     EXPECT_TRUE(window.timer().isActive() && reporter.reports.empty());
     QDir().mkpath(folder.path());
+    GeneralDialog::setNextAnswer({MessageButton::Yes, true}); // and do not ask again
     EXPECT_TRUE(window.requestExit());
     EXPECT_EQ(folder.names(), (QStringList{"calendar.dat", "notes.dat", "tarrow.ini"}));
     EXPECT_TRUE(folder.read("calendar.dat").startsWith("LastCheck=20261206"));

@@ -1,33 +1,12 @@
 #include "LayoutCheck.h"
 
-#include <QAbstractScrollArea>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOption>
-#include <QToolBar>
+#include <QtWidgets>
 
-#include <cstdio>
 namespace {
 
 QString nameOf(const QWidget *widget)
 {
-    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                          : widget->objectName();
-}
-
-// Qt lays out the insides of these itself.
-bool isControl(const QWidget *widget)
-{
-    return qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QAbstractScrollArea *>(widget)
-           || qobject_cast<const QComboBox *>(widget) || qobject_cast<const QLineEdit *>(widget)
-           || qobject_cast<const QToolBar *>(widget) || qobject_cast<const QMenuBar *>(widget)
-           || qobject_cast<const QLabel *>(widget);
+    return widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
 }
 
 // Where a control shows, in its parent: a plain label only where its text or
@@ -55,30 +34,16 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
     const QFontMetrics metrics = widget->fontMetrics();
     const QStyle *style = widget->style();
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-        if (label->wordWrap())
-            return {{label->width(), label->heightForWidth(label->width())}, label->size()};
-        return {label->sizeHint(), label->size()};
+        const int width = label->width();
+        return {label->wordWrap() ? QSize(width, label->heightForWidth(width)) : label->sizeHint(), label->size()};
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        option.icon = button->icon();
-        option.iconSize = button->iconSize();
-        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-        if (qobject_cast<const QCheckBox *>(button))
-            contents = QStyle::SE_CheckBoxContents;
-        else if (qobject_cast<const QRadioButton *>(button))
-            contents = QStyle::SE_RadioButtonContents;
-        else if (const auto *push = qobject_cast<const QPushButton *>(button)) { // a default button's frame is wider
-            if (push->isDefault())
-                option.features |= QStyleOptionButton::DefaultButton;
-            if (push->autoDefault())
-                option.features |= QStyleOptionButton::AutoDefaultButton;
-        }
-        { QStyleOptionButton plain; plain.initFrom(button); plain.text = button->text();
-          if (style->subElementRect(contents, &plain, button) != style->subElementRect(contents, &option, button)) std::fprintf(stderr, "HIT featdiff %s\n", qPrintable(button->objectName()));
-          if (!button->icon().isNull()) std::fprintf(stderr, "HIT icon %s\n", qPrintable(button->objectName())); }
+        const auto contents = qobject_cast<const QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+                              : qobject_cast<const QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                                           : QStyle::SE_PushButtonContents;
         return {metrics.size(Qt::TextShowMnemonic, button->text()),
                 style->subElementRect(contents, &option, button).size()};
     }
@@ -99,39 +64,35 @@ std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
     return {};
 }
 
-void walk(const QWidget *parent, const AllowedOverlaps &allowed, QStringList &faults)
+} // namespace
+
+QStringList layoutFaults(const QWidget &window, const QList<QPair<QString, QString>> &allowed)
 {
     QList<const QWidget *> shown;
-    for (const QObject *child : parent->children()) {
-        const auto *widget = qobject_cast<const QWidget *>(child);
-        if (widget && !widget->isWindow() && widget->isVisible())
+    for (const QWidget *widget : window.findChildren<const QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!widget->isWindow() && widget->isVisible())
             shown << widget;
     }
+    QStringList faults;
     const auto sizeText = [](QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); };
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QWidget *widget = shown[i];
         const QString name = nameOf(widget);
-        if (!QRect(QPoint(), parent->size()).contains(widget->geometry()))
-            faults << name + " reaches outside " + nameOf(parent);
+        if (!window.rect().contains(widget->geometry()))
+            faults << name + " reaches outside " + nameOf(&window);
         const auto [text, place] = textAndPlace(widget);
         if (text.width() > place.width() || text.height() > place.height())
             faults << "the text of " + name + " needs " + sizeText(text) + " but has " + sizeText(place);
-        for (qsizetype j = i + 1; j < shown.size(); ++j) {
-            const QString other = nameOf(shown[j]);
-            if (!allowed.contains({name, other}) && !allowed.contains({other, name})
-                && occupied(widget).intersects(occupied(shown[j])))
-                faults << name + " and " + other + " lie over each other";
+        for (const QWidget *other : shown.mid(i + 1)) {
+            const QString otherName = nameOf(other);
+            if (!allowed.contains({name, otherName}) && !allowed.contains({otherName, name})
+                && occupied(widget).intersects(occupied(other)))
+                faults << name + " and " + otherName + " lie over each other";
         }
-        if (!isControl(widget))
-            walk(widget, allowed, faults);
+        // Qt lays out the insides of these itself.
+        if (!qobject_cast<const QAbstractScrollArea *>(widget) && !qobject_cast<const QToolBar *>(widget)
+            && !qobject_cast<const QMenuBar *>(widget))
+            faults << layoutFaults(*widget, allowed);
     }
-}
-
-} // namespace
-
-QStringList layoutFaults(const QWidget &window, const AllowedOverlaps &allowed)
-{
-    QStringList faults;
-    walk(&window, allowed, faults);
     return faults;
 }

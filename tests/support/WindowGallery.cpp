@@ -21,11 +21,8 @@
 #include "FakePlatform.h"
 #include "ModalDriver.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
+#include <QtWidgets>
+#include <QtTest>
 
 #include <memory>
 
@@ -46,16 +43,13 @@ struct World {
     World()
     {
         state.dataFolder = folder.path();
-        state.addEvent({.title = "Dentist appointment",
-                        .description = "Bring the insurance card and the forms from the last visit, and ask whether "
-                                       "the bill for the crown has been sent to the insurance.",
-                        .category = "Meeting", .date = "20261206", .time = "0930", .sound = {}, .notifyingDays = 3,
-                        .remindAgain = {}});
-        state.addEvent({.title = "Rehearsal of the Christmas concert with the whole choir",
-                        .description = "Black trousers and the red folder; the bus leaves at seven from the station, "
-                                       "and the doors of the hall close at a quarter past.",
-                        .category = "Special event", .date = "00001216", .time = "1930", .sound = {},
-                        .notifyingDays = 12, .remindAgain = {}});
+        // title, description, category, date, time, sound, alert days
+        state.addEvent({"Dentist appointment", "Bring the insurance card and the forms from the last visit, and ask "
+                        "whether the bill for the crown has been sent to the insurance.", "Meeting", "20261206", "0930",
+                        {}, 3, {}});
+        state.addEvent({"Rehearsal of the Christmas concert with the whole choir", "Black trousers and the red folder; "
+                        "the bus leaves at seven from the station, and the doors of the hall close at a quarter past.",
+                        "Special event", "00001216", "1930", {}, 12, {}});
         state.addNote(Note{"Buy milk\r\ncall the garage about the winter tyres", 3000, 3000});
         state.displayedDateInfo = displayedDateRecord(2026, 12, 6);
         state.lastCheck = "20261205";
@@ -68,15 +62,16 @@ struct World {
         return made;
     }
 
-    // After its first tick has loaded the events and notes; null when that tick never came.
+    // After its first tick has loaded the events and notes.
     MainWindow *startedMain()
     {
         CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(state);
         NotesFile(folder.path(), reporter).saveNotes(state);
         main = std::make_unique<MainWindow>(state, platform, reporter, help, alerts);
         main->start();
-        const auto started = [this] { return main->timer().interval() == AlertScheduler::RunningInterval; };
-        return QTest::qWaitFor(started, 5000) ? main.get() : nullptr;
+        if (!QTest::qWaitFor([this] { return main->timer().interval() == AlertScheduler::RunningInterval; }, 5000))
+            qFatal("The main window's first tick never came");
+        return main.get();
     }
 };
 
@@ -87,11 +82,14 @@ struct Entry {
     std::function<void(World &)> open = nullptr;
 };
 
-EventDialog *eventDialog(World &w)
+EventDialog *eventDialog(World &w, int editIndex = -1)
 {
     auto *dialog = new EventDialog(w.state, w.platform.clock(), w.help);
     w.own(dialog);
-    dialog->prepareAdd("6", "December", "2026");
+    if (editIndex < 0)
+        dialog->prepareAdd("6", "December", "2026");
+    else
+        dialog->prepareEdit(editIndex);
     return dialog;
 }
 
@@ -109,13 +107,7 @@ const std::vector<Entry> &entries()
         {"formAlertEvent", [](World &w) { return w.own(new AlertDialog(w.state, w.platform, 1, false)); }},
         {"formAlertEvent-missed", [](World &w) { return w.own(new AlertDialog(w.state, w.platform, 1, true)); }},
         {"formAddEditEvent-add", [](World &w) -> QWidget * { return eventDialog(w); }},
-        {"formAddEditEvent-edit12",
-         [](World &w) -> QWidget * {
-             w.state.timeFormat = 12;
-             EventDialog *dialog = eventDialog(w);
-             dialog->prepareEdit(1);
-             return dialog;
-         }},
+        {"formAddEditEvent-edit12", [](World &w) -> QWidget * { w.state.timeFormat = 12; return eventDialog(w, 1); }},
         {"formFind", [](World &w) { return w.own(new FindDialog(w.state, w.platform.clock(), w.help)); }},
         {"formSettings-General", [](World &w) { return settingsPage(w, 0); }},
         {"formSettings-Time", [](World &w) { return settingsPage(w, 1); }},
@@ -124,16 +116,9 @@ const std::vector<Entry> &entries()
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
         {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state, w.platform)); }},
         {"formHelpViewer",
-         [](World &w) -> QWidget * {
-             w.help.showHelpTopic(nullptr, HelpContext::Note);
-             return w.help.viewer();
-         }},
+         [](World &w) -> QWidget * { w.help.showHelpTopic(nullptr, HelpContext::Note); return w.help.viewer(); }},
         // The general dialog in each of its kinds, as the program's callers show it.
-        {"formGeneralDialog-YesNo-exit", {},
-         [](World &w) {
-             if (MainWindow *main = w.startedMain())
-                 main->requestExit();
-         }},
+        {"formGeneralDialog-YesNo-exit", {}, [](World &w) { w.startedMain()->requestExit(); }},
         {"formGeneralDialog-Ok-check", {},
          [](World &w) { // the longest of the event dialog's checks: a time it cannot read
              EventDialog *dialog = eventDialog(w);
@@ -142,15 +127,15 @@ const std::vector<Entry> &entries()
              dialog->findChild<QPushButton *>("commandOK")->click();
          }},
         {"formGeneralDialog-Ok-import", {},
-         [](World &) {
-             ImportReport report{.imported = 120}; // every line the report can have, with plural counts
+         [](World &) { // every line the report can have, with plural counts
+             ImportReport report{.imported = 120, .repeatsAsOneTime = 12, .february29Moved = 12, .withoutBirthday = 12};
              report.skipped.fill(12);
-             report.repeatsAsOneTime = report.february29Moved = report.withoutBirthday = 12;
              showImportReport(nullptr, report);
          }},
         {"formGeneralDialog-Ok-file", {},
-         [](World &) {
-             FileErrorDialogReporter(nullptr).reportFileError("notes.dat", "reading", FileError::PermissionDenied, {});
+         [](World &w) { // the longest: the settings kept under a backup name
+             FileErrorDialogReporter(nullptr).reportFileError("tarrow.ini", "reading", FileError::PermissionDenied,
+                                                              w.state.dataFolder + "/tarrow.ini.bak12");
          }},
         {"formGeneralDialog-YesNo-saves", {},
          [](World &w) { // a data folder that is a file: every exit save fails
@@ -158,15 +143,11 @@ const std::vector<Entry> &entries()
              w.state.confirmExit = 0; // after the start, which loads the settings
              QDir(w.state.dataFolder).removeRecursively();
              QFile(w.state.dataFolder).open(QIODevice::WriteOnly);
-             if (main)
-                 main->requestExit();
+             main->requestExit();
              QFile::remove(w.state.dataFolder);
          }},
         {"formGeneralDialog-Update", {},
-         [](World &w) {
-             if (MainWindow *main = w.startedMain())
-                 main->findChild<QAction *>("menuFileUpdate")->trigger();
-         }},
+         [](World &w) { w.startedMain()->findChild<QAction *>("menuFileUpdate")->trigger(); }},
     };
     return all;
 }

@@ -1,7 +1,6 @@
 #include "widgets/ElidedText.h"
 
-#include <QApplication>
-#include <QFontMetrics>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,9 @@ TEST(ElidedText, KeepsTheLongestPrefixThatFitsWithTheDots)
     const QString text = QStringLiteral("Bring the insurance card and the forms");
     const int whole = metrics.horizontalAdvance(text);
     EXPECT_EQ(elideWithDots(text, metrics, whole), text);
-    for (const int width : {whole - 1, metrics.horizontalAdvance("...")}) { // one pixel short, room for the dots only
+    // One pixel short, room for the dots only, and exactly for a prefix with them.
+    const int dots = metrics.horizontalAdvance("...");
+    for (const int width : {whole - 1, dots, metrics.horizontalAdvance(text.left(9)) + dots}) {
         const QString shown = elideWithDots(text, metrics, width);
         const QString kept = shown.chopped(3);
         EXPECT_TRUE(shown.endsWith("...") && text.startsWith(kept)) << width;

@@ -1,50 +1,79 @@
 #include "LayoutCheck.h"
 #include "WindowGallery.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QComboBox>
-#include <QLabel>
+#include "help/Help.h"
+#include "help/HelpFile.h"
+#include "help/HelpViewer.h"
+
+#include <QtWidgets>
+#include <QtTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Laid over each other on purpose: the alert days box sits in the gap of
-// its label's text, and the day list covers its "no events" line.
-const AllowedOverlaps Deliberate = {{"labelAlert", "textAlert"}, {"labelNoMatchingEvents", "listboxEvents"}};
-
-// What a screen reader cannot name of what takes the focus or is pressed, and of pictures.
-QStringList unnamedControls(QWidget &window)
+// The topic of the help window on screen, closing it; "" when none is.
+std::string takeShownTopic()
 {
-    QStringList unnamed;
-    for (QWidget *widget : window.findChildren<QWidget *>()) {
-        const auto *label = qobject_cast<QLabel *>(widget);
-        const bool control = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(widget)
-                             || (label && !label->pixmap().isNull());
-        if (!control || !widget->isVisibleTo(&window))
-            continue;
-        const QAccessibleInterface *access = QAccessible::queryAccessibleInterface(widget);
-        // On Linux Qt names a drop-down list by its shown entry; other systems read the given name.
-        const bool namedCombo = qobject_cast<QComboBox *>(widget) && !widget->accessibleName().isEmpty();
-        if (!namedCombo && (!access || access->text(QAccessible::Name).trimmed().isEmpty()))
-            unnamed << widget->objectName() + ':' + widget->metaObject()->className();
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<HelpViewer *>(widget) && widget->isVisible()) {
+            const QListWidgetItem *topic = widget->findChild<QListWidget *>("listTopics")->currentItem();
+            widget->close();
+            return topic ? topic->text().toStdString() : "";
+        }
     }
-    return unnamed;
+    return "";
+}
+
+// F1 and the Help button (null: the one on the tool bar) show the window's topic and close nothing.
+void checkHelp(QWidget &window, const char *buttonName, const std::string &topic)
+{
+    ASSERT_NE(topic, "");
+    window.activateWindow(); // shortcuts reach the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &window, Qt::Key_F1);
+    EXPECT_EQ(takeShownTopic(), topic) << "F1";
+    ASSERT_EQ(takeShownTopic(), "");
+    QWidget *button = buttonName ? window.findChild<QWidget *>(buttonName) : nullptr;
+    for (QToolButton *tool : window.findChildren<QToolButton *>()) {
+        if (!buttonName && tool->defaultAction() && tool->defaultAction()->data() == "Help")
+            button = tool;
+    }
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(takeShownTopic(), topic) << "button";
+    EXPECT_TRUE(window.isVisible());
 }
 
 } // namespace
 
-TEST(WindowLayout, EveryWindowsControlsAndTextsFitAndAreNamed)
+TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic)
 {
+    // Laid over each other on purpose: the alert days box sits in the gap of
+    // its label's text, and the day list covers its "no events" line.
+    const QList<QPair<QString, QString>> deliberate = {{"labelAlert", "textAlert"},
+                                                       {"labelNoMatchingEvents", "listboxEvents"}};
+    const std::map<QString, std::pair<const char *, int>> helped = {
+        {"formMain", {nullptr, HelpContext::Contents}},
+        {"formAddEditEvent-add", {"commandHelp", HelpContext::EventDialog}},
+        {"formFind", {"commandHelp", HelpContext::Find}},
+        {"formSettings-General", {"commandHelp", HelpContext::Settings}},
+        {"formNote", {"imageQuestion", HelpContext::Note}},
+    };
+    const HelpFile help = HelpFile::load(TARROW_HELP_FILE);
     const WindowGallery gallery;
     for (const QString &name : gallery.names()) {
+        SCOPED_TRACE(name.toStdString());
         bool seen = false;
         gallery.visit(name, [&](QWidget &window) {
             seen = true;
-            EXPECT_EQ(layoutFaults(window, Deliberate).join("\n  ").toStdString(), "") << name.toStdString();
-            EXPECT_EQ(unnamedControls(window).join(", ").toStdString(), "") << name.toStdString();
+            EXPECT_EQ(layoutFaults(window, deliberate).join("\n  ").toStdString(), "");
+            if (const auto row = helped.find(name); row != helped.end()) {
+                const HelpTopic topic = help.topic(row->second.second).value_or(HelpTopic{});
+                checkHelp(window, row->second.first, topic.title.toStdString());
+            }
         });
-        EXPECT_TRUE(seen) << name.toStdString() << " was not shown";
+        EXPECT_TRUE(seen) << "not shown";
     }
 }
