@@ -1,7 +1,7 @@
 #include "editing/EventDialog.h"
 
 #include "appstate/AppState.h"
-#include "dialogs/GeneralDialog.h"
+#include "AskedMessage.h"
 #include "help/Help.h"
 #include "TestSupport.h"
 
@@ -26,10 +26,7 @@ protected:
     // Presses OK; returns the title of the message it raised, "" when it stored.
     QString pressOk() const
     {
-        GeneralDialog::setNextAnswer({MessageButton::Ok});
-        QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
-        const std::optional<Message> asked = GeneralDialog::takeAskedMessage();
-        return asked ? asked->title : QString();
+        return askedTitle([this] { QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton); });
     }
 };
 

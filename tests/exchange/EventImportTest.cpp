@@ -121,8 +121,10 @@ TEST(EventImport, RefusesBadFilesWhole)
 
 TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
 {
-    for (const char *value : {"1990-03-15", "19900315", "--0315", "--03-15", "19900315T120000Z"})
-        EXPECT_EQ(std::pair(birthdayOf(value).month, birthdayOf(value).day), std::pair(3, 15)) << value;
+    for (const char *value : {"1990-03-15", "19900315", "--0315", "--03-15", "19900315T120000Z"}) {
+        const auto birthday = birthdayOf(value);
+        EXPECT_EQ(std::pair(birthday.month, birthday.day), std::pair(3, 15)) << value;
+    }
     for (const char *value : {"1990", "circa 1800"})
         EXPECT_EQ(birthdayOf(value).month, 0) << value;
     const QByteArray file = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane;;;\r\nFN:Jane Doe\r\nBDAY;VALUE=date:1990-03-15"

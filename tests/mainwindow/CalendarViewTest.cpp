@@ -53,8 +53,13 @@ TEST_F(CalendarViewTest, MarksAndTheTodayFrameFollowTheDaysAndClicksAndKeysReach
         window.findChild<QComboBox *>("comboMonth")->setCurrentText(row.month);
         QTest::mouseClick(cell(13), Qt::LeftButton);
         const QString before = text("labelDateToday");
-        auto act = [&] { row.key ? QTest::keyClick(grid, row.key) : QTest::mouseClick(cell(row.cell), row.button); };
-        EXPECT_EQ(asked(act) == "Date out of range", row.refused) << row.name;
+        const auto act = [&] {
+            if (row.key)
+                QTest::keyClick(grid, row.key);
+            else
+                QTest::mouseClick(cell(row.cell), row.button);
+        };
+        EXPECT_EQ(askedTitle(act) == "Date out of range", row.refused) << row.name;
         EXPECT_EQ(text("labelDateToday"), row.heading ? QString(row.heading) : before) << row.name;
         EXPECT_EQ(QTest::qWaitFor([&] { return popup->isVisible(); }, row.popsUp ? 2000 : 0), row.popsUp) << row.name;
         popup->close();
@@ -81,15 +86,18 @@ TEST_F(CalendarViewTest, DayListAndDaysReachTheSelectedEventAndTheChangesReachTh
     QToolBar *toolbar = window.findChild<QToolBar *>("Toolbar");
     QAction *remove = toolbar->actions().at(1); // after Add
     QString edited;
-    whenModalOpens([&edited](QDialog *dialog) { edited = dialog->windowTitle(); dialog->reject(); });
+    whenModalOpens([&edited](QDialog *dialog) {
+        edited = dialog->windowTitle();
+        dialog->reject();
+    });
     QTest::keyClick(dayList(), Qt::Key_Return);
     EXPECT_EQ(edited, "Edit event");
     const auto removeButton = [&] { QTest::mouseClick(toolbar->widgetForAction(remove), Qt::LeftButton); };
-    EXPECT_EQ(asked(removeButton, MessageButton::No), "Remove <b>Same</b>?");
-    asked([this] { QTest::keyClick(dayList(), Qt::Key_Delete); }, MessageButton::Yes);
+    EXPECT_EQ(askedTitle(removeButton, {MessageButton::No}), "Remove <b>Same</b>?");
+    askedTitle([this] { QTest::keyClick(dayList(), Qt::Key_Delete); }, {MessageButton::Yes});
     EXPECT_EQ(listed(), QStringList{"Other"});
     EXPECT_EQ(folder.read("calendar.dat").count("Title=<b>Same</b>"), 1); // the other day's one stays
-    asked([this] { window.findChild<QAction *>("menuPopupEventRemove")->trigger(); }, MessageButton::Yes);
+    askedTitle([this] { window.findChild<QAction *>("menuPopupEventRemove")->trigger(); }, {MessageButton::Yes});
     EXPECT_FALSE(remove->isEnabled() || dayList()->isVisible()); // nothing left on the day
     whenModalOpens([](QDialog *dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit *>("textTitle"), "Concert");

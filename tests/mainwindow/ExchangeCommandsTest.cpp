@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, ImportAndExportChangeNothingWhenCancelledAndExchangeTheCh
     folder.write("people.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-12-24\r\nEND:VCARD\r\n");
     openAnswer = folder.file("people.vcf");
     saveAnswer = folder.file("out.ics");
-    EXPECT_NE(asked([this] { window.findChild<QAction *>("menuFileImportEvents")->trigger(); }), ""); // its report
+    EXPECT_NE(askedTitle([this] { window.findChild<QAction *>("menuFileImportEvents")->trigger(); }), ""); // its report
     EXPECT_TRUE(folder.read("calendar.dat").contains("Title=Ann\r\n"));
     window.findChild<QAction *>("menuFileExportEvents")->trigger();
     EXPECT_TRUE(folder.read("out.ics").contains("SUMMARY:Ann"));

@@ -4,7 +4,7 @@
 
 #include "appstate/AppState.h"
 #include "datelogic/AlertScheduler.h"
-#include "dialogs/GeneralDialog.h"
+#include "AskedMessage.h"
 #include "FakePlatform.h"
 #include "help/Help.h"
 #include "ModalDriver.h"
@@ -21,23 +21,21 @@ protected:
     DataFolderFixture folder;
     FakePlatform platform{QDate(2026, 12, 6)};
     RecordingReporter reporter;
-    std::unique_ptr<AppState> state =
-        [this] { auto s = std::make_unique<AppState>(); s->dataFolder = folder.path(); return s; }();
+    std::unique_ptr<AppState> state = makeState();
     Help help{folder.file("tarrow.hlp")};
     ScriptedAlertWindow alerts;
     MainWindow window{*state, platform, reporter, help, alerts};
 
+    std::unique_ptr<AppState> makeState() const
+    {
+        auto s = std::make_unique<AppState>();
+        s->dataFolder = folder.path();
+        return s;
+    }
     void startUp()
     {
         window.start();
         ASSERT_TRUE(
             QTest::qWaitFor([this] { return window.timer().interval() == AlertScheduler::RunningInterval; }, 5000));
-    }
-    // Runs act with button as the answer to the message it asks; returns the message's title, "" when it asked none.
-    static QString asked(const std::function<void()> &act, MessageButton button = MessageButton::Ok)
-    {
-        GeneralDialog::setNextAnswer({button});
-        act();
-        return GeneralDialog::takeAskedMessage().value_or(Message(MessageKind::Ok, {}, {})).title;
     }
 };

@@ -21,12 +21,13 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
     const struct { const char *name; std::function<void()> act; bool visible; } rows[] = {
         {"at start", [] {}, false}, {"single click", [this] { platform.trayClicked(TrayClick::Single); }, false},
         {"double click", [this] { platform.trayClicked(TrayClick::Double); }, true},
-        {"maximized", [this] { window.showMaximized(); QTest::qWait(20); }, true},
-        {"minimized", [this] { window.showMinimized(); QTest::qWait(20); }, false},
+        {"maximized", [this] { window.showMaximized(); }, true},
+        {"minimized", [this] { window.showMinimized(); }, false},
         {"double click again", [this] { platform.trayClicked(TrayClick::Double); }, true},
         {"close box", [this] { window.close(); }, false}};
     for (const auto &row : rows) {
         row.act();
+        QTest::qWait(20); // a change of window state arrives through the event loop
         EXPECT_EQ(window.isVisible(), row.visible) << row.name;
     }
 }
@@ -35,7 +36,7 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
 TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWrittenAndFailedSavesMayKeepTheProgramRunning)
 {
     startUp(); // ConfirmExit is 1 without settings
-    EXPECT_EQ(asked([this] { EXPECT_FALSE(window.requestExit()); }, MessageButton::No), "Please confirm");
+    EXPECT_EQ(askedTitle([this] { EXPECT_FALSE(window.requestExit()); }, {MessageButton::No}), "Please confirm");
     EXPECT_TRUE(window.isVisible() && window.timer().isActive() && folder.names().isEmpty());
     QDir(folder.path()).removeRecursively(); // every save fails
     QString told;

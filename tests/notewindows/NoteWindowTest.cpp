@@ -25,13 +25,15 @@ protected:
     NotesMenu menu{&menuNotes, state};
     NoteWindows notes{state, help, menu, file, nullptr};
 
+    // The given note, or the one opened last.
+    NoteWindow *window(NoteWindow *note) const { return note ? note : notes.windows().last(); }
     QPlainTextEdit *text(NoteWindow *note = nullptr) const
     {
-        return (note ? note : notes.windows().last())->findChild<QPlainTextEdit *>("textContent");
+        return window(note)->findChild<QPlainTextEdit *>("textContent");
     }
     void click(const char *mark, NoteWindow *note = nullptr) const
     {
-        QTest::mouseClick((note ? note : notes.windows().last())->findChild<QWidget *>(mark), Qt::LeftButton);
+        QTest::mouseClick(window(note)->findChild<QWidget *>(mark), Qt::LeftButton);
     }
     std::pair<bool, bool> menuShown() const // the first note's entry and the separator above the notes
     {

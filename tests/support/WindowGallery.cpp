@@ -43,13 +43,18 @@ struct World {
     World()
     {
         state.dataFolder = folder.path();
-        // title, description, category, date, time, sound, alert days
-        state.addEvent({"Dentist appointment", "Bring the insurance card and the forms from the last visit, and ask "
-                        "whether the bill for the crown has been sent to the insurance.", "Meeting", "20261206", "0930",
-                        {}, 3, {}});
-        state.addEvent({"Rehearsal of the Christmas concert with the whole choir", "Black trousers and the red folder; "
-                        "the bus leaves at seven from the station, and the doors of the hall close at a quarter past.",
-                        "Special event", "00001216", "1930", {}, 12, {}});
+        Event dentist = makeEvent("Dentist appointment", "20261206", 3);
+        dentist.time = "0930";
+        dentist.category = "Meeting";
+        dentist.description = "Bring the insurance card and the forms from the last visit, and ask whether the bill "
+                              "for the crown has been sent to the insurance.";
+        state.addEvent(dentist);
+        Event concert = makeEvent("Rehearsal of the Christmas concert with the whole choir", "00001216", 12);
+        concert.time = "1930";
+        concert.category = "Special event";
+        concert.description = "Black trousers and the red folder; the bus leaves at seven from the station, and the "
+                              "doors of the hall close at a quarter past.";
+        state.addEvent(concert);
         state.addNote(Note{"Buy milk\r\ncall the garage about the winter tyres", 3000, 3000});
         state.displayedDateInfo = displayedDateRecord(2026, 12, 6);
         state.lastCheck = "20261205";
@@ -107,7 +112,11 @@ const std::vector<Entry> &entries()
         {"formAlertEvent", [](World &w) { return w.own(new AlertDialog(w.state, w.platform, 1, false)); }},
         {"formAlertEvent-missed", [](World &w) { return w.own(new AlertDialog(w.state, w.platform, 1, true)); }},
         {"formAddEditEvent-add", [](World &w) -> QWidget * { return eventDialog(w); }},
-        {"formAddEditEvent-edit12", [](World &w) -> QWidget * { w.state.timeFormat = 12; return eventDialog(w, 1); }},
+        {"formAddEditEvent-edit12",
+         [](World &w) -> QWidget * {
+             w.state.timeFormat = 12;
+             return eventDialog(w, 1);
+         }},
         {"formFind", [](World &w) { return w.own(new FindDialog(w.state, w.platform.clock(), w.help)); }},
         {"formSettings-General", [](World &w) { return settingsPage(w, 0); }},
         {"formSettings-Time", [](World &w) { return settingsPage(w, 1); }},
@@ -116,7 +125,10 @@ const std::vector<Entry> &entries()
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
         {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state, w.platform)); }},
         {"formHelpViewer",
-         [](World &w) -> QWidget * { w.help.showHelpTopic(nullptr, HelpContext::Note); return w.help.viewer(); }},
+         [](World &w) -> QWidget * {
+             w.help.showHelpTopic(nullptr, HelpContext::Note);
+             return w.help.viewer();
+         }},
         // The general dialog in each of its kinds, as the program's callers show it.
         {"formGeneralDialog-YesNo-exit", {}, [](World &w) { w.startedMain()->requestExit(); }},
         {"formGeneralDialog-Ok-check", {},

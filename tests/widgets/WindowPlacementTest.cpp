@@ -6,8 +6,14 @@ using namespace WindowPlacement;
 
 TEST(WindowPlacement, PositionsBeyondSixteenBitsAreClamped)
 {
-    EXPECT_EQ(QPoint(toTwips({2184, -2184}).left, toTwips({2184, -2184}).top), QPoint(32760, -32760));
-    EXPECT_EQ(QPoint(toTwips({2185, -2185}).left, toTwips({2185, -2185}).top), QPoint(32767, -32768));
+    const struct { const char *name; QPoint pixels, twips; } rows[] = {
+        {"at both ends", {2184, -2184}, {32760, -32760}},
+        {"just beyond both ends", {2185, -2185}, {32767, -32768}},
+    };
+    for (const auto &row : rows) {
+        const Twips twips = toTwips(row.pixels);
+        EXPECT_EQ(QPoint(twips.left, twips.top), row.twips) << row.name;
+    }
 }
 
 // Two screens side by side; windows of 480 x 260 unless narrower.
