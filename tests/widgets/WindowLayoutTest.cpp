@@ -62,6 +62,8 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
         {"formNote", {"imageQuestion", HelpContext::Note}},
     };
     const HelpFile help = HelpFile::load(TARROW_HELP_FILE);
+    // Given a folder, the walk leaves a picture of each window there, named after its entry.
+    const QString pictures = qEnvironmentVariable("TARROW_WINDOW_PICTURES");
     const WindowGallery gallery;
     for (const QString &name : gallery.names()) {
         SCOPED_TRACE(name.toStdString());
@@ -69,6 +71,9 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
         gallery.visit(name, [&](QWidget &window) {
             seen = true;
             EXPECT_EQ(layoutFaults(window, deliberate).join("\n  ").toStdString(), "");
+            if (!pictures.isEmpty()) {
+                EXPECT_TRUE(QDir().mkpath(pictures) && window.grab().save(QDir(pictures).filePath(name + ".png")));
+            }
             if (const auto row = helped.find(name); row != helped.end()) {
                 const HelpTopic topic = help.topic(row->second.second).value_or(HelpTopic{});
                 checkHelp(window, row->second.first, topic.title.toStdString());
