@@ -33,20 +33,12 @@ enum class Alert { None, Regular, Missed };
 
 } // namespace
 
-// The alert is due from the lead time before the day up to the day; a day
-// that passed alerts once as missed when its alert period began after the
-// previous save (LastCheck). The pass of a new day leaves missed alerts to
-// the start-up.
+// The alert is due from the lead time before the day up to the day; a day that passed alerts once as missed when its
+// alert period began after the previous save (LastCheck). The pass of a new day leaves missed alerts to the start-up.
 TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
 {
-    const struct {
-        const char *name;
-        QString date;
-        qint16 notifyingDays;
-        QString lastCheck;
-        Alert alert;
-        AlertCheck::Pass pass = AlertCheck::Pass::All;
-    } rows[] = {
+    const struct { const char *name; QString date; qint16 notifyingDays; QString lastCheck; Alert alert;
+                   AlertCheck::Pass pass = AlertCheck::Pass::All; } rows[] = {
         {"day itself", once(0), 1, {}, Alert::Regular},
         {"at the lead time", once(3), 3, {}, Alert::Regular},
         {"a day before the lead time", once(4), 3, {}, Alert::None},
@@ -70,17 +62,12 @@ TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
     }
 }
 
-// However long the window stayed open, a delay counts from the answer; after
-// a missed alert nothing is recorded.
+// However long the window stayed open, a delay counts from the answer; after a missed alert nothing is recorded.
 TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
 {
-    const struct {
-        RemindAnswer answer;
-        int daysFromToday;
-        Reminder::State state;
-        qint16 notifyingDays;
-    } rows[] = {{RemindNever, 1, Reminder::State::Stopped, -3}, {RemindNextStart, 1, Reminder::State::Stopped, 3},
-                {remindAfter(5), 1, Reminder::State::Pending, 3}, {RemindNever, -1, Reminder::State::None, 3}};
+    const struct { RemindAnswer answer; int daysFromToday; Reminder::State state; qint16 notifyingDays; } rows[] = {
+        {RemindNever, 1, Reminder::State::Stopped, -3}, {RemindNextStart, 1, Reminder::State::Stopped, 3},
+        {remindAfter(5), 1, Reminder::State::Pending, 3}, {RemindNever, -1, Reminder::State::None, 3}};
     state->lastCheck = "20200101";
     window.whileOpen = [this] { clock.pass(12 * 60); };
     for (const auto &row : rows) {

@@ -77,9 +77,8 @@ TEST_F(AlertSchedulerTest, TicksDuringStartupRunItOnlyOnce)
     EXPECT_EQ(timer.interval(), AlertScheduler::RunningInterval);
 }
 
-// A sleep across midnight, reported at the wake: the alerts that began today
-// come first, then the reminders that fell due, each once. Events answered
-// "on next start up" or with a pending delay get no new-day check.
+// A sleep across midnight, reported at the wake: the alerts that began today come first, then the reminders that fell
+// due, each once. Events answered "on next start up" or with a pending delay get no new-day check.
 TEST_F(AlertSchedulerTest, NewDayBringsTheAlertsThatBeganTodayThenTheDueReminders)
 {
     const int tomorrowsPeriod = add(Today.addDays(4), 3); // due from tomorrow

@@ -6,11 +6,7 @@
 
 TEST(AlertTexts, DateLineNamesTheYearOrEveryYearAndTheTimeInEitherClock)
 {
-    const struct {
-        const char *date, *time;
-        bool twelveHours;
-        const char *line;
-    } rows[] = {
+    const struct { const char *date, *time; bool twelveHours; const char *line; } rows[] = {
         {"20261208", "1330", true, "December 8, 2026 at 1:30 PM"},
         {"20260101", "    ", false, "January 1, 2026"},
         {"00001231", "2359", false, "December 31, every year at 23:59"},

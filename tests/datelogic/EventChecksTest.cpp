@@ -27,13 +27,9 @@ EventForm form(const char *year, const char *month, const char *day, const char 
 // Today is 6 December 2026; "Taken" is the title of the table's only event.
 TEST(EventChecks, LastFailingCheckGivesTheMessage)
 {
-    const struct {
-        const char *name;
-        EventForm form;
-        const char *title; // "" when the form passes
-        QString text = {};  // for "Invalid date": which of its three texts
-        int editedIndex = -1;
-    } rows[] = {
+    // The message's title, "" when the form passes, and its text where a title has several.
+    const struct { const char *name; EventForm form; const char *title; QString text = {}; int editedIndex = -1; }
+        rows[] = {
         {"today", form("2026", "December", "6", "9", "05"), ""},
         {"yesterday", form("2026", "December", "5"), Invalid, Passed},
         {"first of a past month", form("2026", "November", "1"), Invalid, Passed},

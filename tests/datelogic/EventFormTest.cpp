@@ -32,8 +32,8 @@ TEST(EventForm, FormIsStoredAsTypedAndWhatItDoesNotShowIsKept)
     EXPECT_EQ(event.category, "Meeting");
     EXPECT_EQ(event.sound, "/sounds/bell.wav");
     EXPECT_EQ(event.remindAgain, before.remindAgain);
-    // On the 12-hour clock only 1 to 12 are read with AM or PM (those are rows
-    // of the round trip below); other hours are taken as typed.
+    // On the 12-hour clock only 1 to 12 are read with AM or PM (those are rows of the round trip below); other hours
+    // are taken as typed.
     EXPECT_EQ(eventFromForm(timedForm("0", "15", true, true), Event()).time, "0015");
     EXPECT_EQ(eventFromForm(timedForm("13", "30", true, true), Event()).time, "1330");
     EXPECT_EQ(eventFromForm(timedForm("3", "30", false, true), Event()).time, "0330") << "PM on the 24-hour clock";
@@ -42,12 +42,7 @@ TEST(EventForm, FormIsStoredAsTypedAndWhatItDoesNotShowIsKept)
 // Shown and stored again unchanged, on either clock.
 TEST(EventForm, StoredTimesShowOnTheUsersClock)
 {
-    const struct {
-        const char *stored;
-        bool twelveHourClock;
-        const char *hours, *minutes;
-        bool pm;
-    } rows[] = {
+    const struct { const char *stored; bool twelveHourClock; const char *hours, *minutes; bool pm; } rows[] = {
         {"    ", true, "", "", false},    {"0000", false, "00", "00", false}, {"0000", true, "12", "00", false},
         {"0100", true, "01", "00", false}, {"1159", true, "11", "59", false}, {"1200", true, "12", "00", true},
         {"1300", true, "1", "00", true},   {"2359", true, "11", "59", true},
@@ -64,17 +59,12 @@ TEST(EventForm, StoredTimesShowOnTheUsersClock)
     }
 }
 
-// The lead time is stored negated while switched off; the dialog shows that
-// only for an event of this year.
+// The lead time is stored negated while switched off; the dialog shows that only for an event of this year.
 TEST(EventForm, DateAndLeadTimeShowForAChange)
 {
-    const struct {
-        const char *name, *date;
-        qint16 notifyingDays;
-        const char *alertDays;
-        bool offThisYear;
-        qint16 afterChange; // stored again with the box left as shown
-    } rows[] = {
+    // afterChange: stored again with the box left as shown.
+    const struct { const char *name, *date; qint16 notifyingDays; const char *alertDays; bool offThisYear;
+                   qint16 afterChange; } rows[] = {
         {"every year, switched off", "00000314", -3, "3", false, 3},
         {"switched off this year", "20261230", -2, "2", true, -2},
         {"switched off, next year", "20270101", -2, "2", false, 2},

@@ -16,9 +16,7 @@ constexpr int ThisYear = 2026;
 // Forward every month has the day numbers 1 to 31, backward 32 down to 0.
 TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
 {
-    const struct {
-        CalendarDay from, forward, back;
-    } rows[] = {
+    const struct { CalendarDay from, forward, back; } rows[] = {
         {{1, 3, 2027}, {2, 3, 2027}, {0, 3, 2027}},     {{0, 3, 2027}, {1, 3, 2027}, {32, 2, 2027}},
         {{31, 1, 2027}, {1, 2, 2027}, {30, 1, 2027}},   {{32, 2, 2027}, {1, 3, 2027}, {31, 2, 2027}},
         {{31, 11, 2027}, {1, 12, 2027}, {30, 11, 2027}}, {{0, 2, 2027}, {1, 2, 2027}, {32, 1, 2027}},
@@ -34,18 +32,11 @@ TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
     }
 }
 
-// 3651 steps from the start at most; forward never past ten years after this
-// year, backward never before this year.
+// 3651 steps from the start at most; forward never past ten years after this year, backward never before this year.
 TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
 {
     using Day = std::optional<CalendarDay>;
-    const struct {
-        const char *name, *date;
-        bool forward;
-        CalendarDay from;
-        int currentYear;
-        Day found;
-    } rows[] = {
+    const struct { const char *name, *date; bool forward; CalendarDay from; int currentYear; Day found; } rows[] = {
         {"next day", "20270131", true, {30, 1, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
         {"never the start", "20270131", true, {31, 1, 2027}, ThisYear, std::nullopt},
         {"previous across 0 and 32", "20270131", false, {1, 3, 2027}, ThisYear, CalendarDay{31, 1, 2027}},

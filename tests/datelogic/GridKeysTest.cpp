@@ -5,12 +5,7 @@
 // One row a key, each across a month or year end or onto a shorter month.
 TEST(GridKeys, MoveTheSelectedDay)
 {
-    const struct {
-        const char *name;
-        QDate from;
-        int key;
-        std::optional<QDate> to;
-    } rows[] = {
+    const struct { const char *name; QDate from; int key; std::optional<QDate> to; } rows[] = {
         {"left into the previous year", {2027, 1, 1}, Qt::Key_Left, QDate(2026, 12, 31)},
         {"right into the next year", {2026, 12, 31}, Qt::Key_Right, QDate(2027, 1, 1)},
         {"up into the previous month", {2026, 12, 3}, Qt::Key_Up, QDate(2026, 11, 26)},

@@ -8,12 +8,7 @@
 // the calendar gives it, and the days left are counted by Qt.
 TEST(Occurrence, NextOccurrenceAndDaysLeft)
 {
-    const struct {
-        const char *name;
-        QDate today;
-        const char *date;
-        std::optional<QDate> next;
-    } rows[] = {
+    const struct { const char *name; QDate today; const char *date; std::optional<QDate> next; } rows[] = {
         {"yearly today", {2026, 6, 15}, "00000615", QDate(2026, 6, 15)},
         {"yearly tomorrow", {2026, 6, 15}, "00000616", QDate(2026, 6, 16)},
         {"yearly yesterday", {2026, 6, 15}, "00000614", QDate(2027, 6, 14)},
@@ -38,12 +33,7 @@ TEST(Occurrence, NextOccurrenceAndDaysLeft)
 
 TEST(Occurrence, EventOnDateComparesTextsAndLetsEveryYearMatchAnyYear)
 {
-    const struct {
-        const char *date;
-        int day, month;
-        const char *year;
-        bool on;
-    } rows[] = {
+    const struct { const char *date; int day, month; const char *year; bool on; } rows[] = {
         {"20260305", 5, 3, "2026", true},  {"20260305", 5, 3, "2027", false}, {"20260305", 6, 3, "2026", false},
         {"20260305", 5, 4, "2026", false}, {"20261231", 31, 12, "2026", true}, {"00000229", 29, 2, "1999", true},
         {"00000229", 28, 2, "2028", false}, {"00000101", 1, 1, "0", true},    {"05270101", 1, 1, "527", false},

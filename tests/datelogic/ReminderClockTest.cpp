@@ -28,10 +28,7 @@ TEST(ReminderClock, AnswerBecomesADueTime)
 // Readings a minute of the boot clock apart, unless the row says otherwise.
 TEST(ReminderClock, JumpIsWhereTheWallClockLeftTheBootClock)
 {
-    const struct {
-        const char *name;
-        qint64 wallMs, bootMs, jump;
-    } rows[] = {
+    const struct { const char *name; qint64 wallMs, bootMs, jump; } rows[] = {
         {"drift back", Minute - ClockJumpToleranceMs, Minute, 0},
         {"drift ahead", Minute + ClockJumpToleranceMs, Minute, 0},
         {"set back just past the drift", Minute - ClockJumpToleranceMs - 1, Minute, -ClockJumpToleranceMs - 1},

@@ -26,7 +26,7 @@ TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesWhatTheUserEdited)
     EXPECT_TRUE(window.findChild<QPushButton *>("commandOK")->isDefault());
 }
 
-TEST(AboutWindow, PaintsItsShapeOpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
+TEST(AboutWindow, OpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
 {
     FakePlatform platform(QDate(2002, 2, 10));
     AboutWindow window(platform);
@@ -34,10 +34,6 @@ TEST(AboutWindow, PaintsItsShapeOpensTheLinksThroughThePlatformAndClosesOnEnterO
     emit window.findChild<QLabel *>("labelEmail")->linkActivated(QString());
     emit window.findChild<QLabel *>("labelWebSite")->linkActivated(QString());
     EXPECT_EQ(platform.openedUrls.at(0).scheme() + platform.openedUrls.at(1).path(), "mailto/tb/");
-    // The white shape paints its own background over the window's.
-    const QImage picture = window.grab().toImage();
-    const QPoint inside = window.findChild<QWidget *>("shapeForm")->mapTo(&window, QPoint(3, 3));
-    EXPECT_EQ(picture.pixelColor(inside * picture.devicePixelRatio()), QColor(Qt::white));
     QTest::keyClick(&window, Qt::Key_Escape); // a frameless window has no close box, and so no Escape
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(&window, Qt::Key_Return);

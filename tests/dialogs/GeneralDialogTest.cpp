@@ -39,18 +39,6 @@ TEST(GeneralDialog, EachKindShowsItsButtonsAndIconAndAnswersWithThePressedButton
     }
 }
 
-TEST(GeneralDialog, CentresOnAShownWindowElseOnTheScreen)
-{
-    GeneralDialog dialog({MessageKind::Ok, "Title", "Text"});
-    QWidget owner;
-    owner.setGeometry(20, 20, 200, 100);
-    dialog.centreOn(&owner);
-    EXPECT_EQ(dialog.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
-    owner.show();
-    dialog.centreOn(&owner);
-    EXPECT_EQ(dialog.geometry().center(), owner.geometry().center());
-}
-
 TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
 {
     FileErrorDialogReporter reporter(nullptr);

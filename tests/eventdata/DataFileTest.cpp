@@ -29,14 +29,12 @@ protected:
 
     bool load(int parseResult = 0, MissingFile missing = MissingFile::IsAnError)
     {
-        return file.load(
-            [&](const QStringList &lines) {
-                parsed = lines;
-                return parseResult;
-            },
-            missing);
+        const auto parse = [&](const QStringList &lines) {
+            parsed = lines;
+            return parseResult;
+        };
+        return file.load(parse, missing);
     }
-    using Reports = std::vector<FileErrorReport>;
 };
 
 int parsedWell(const QStringList &) { return 0; }
@@ -52,9 +50,8 @@ bool bindSocket(const QString &path)
     return bound;
 }
 
-// A save may only ever meet a device that a faulty build could replace
-// without harm: for root one of the folder's own (like /dev/null), for anyone
-// else /dev/null, which they cannot replace. Empty when root cannot make one.
+// A save may only ever meet a device that a faulty build could replace without harm: for root one of the folder's own
+// (like /dev/null), for anyone else /dev/null, which they cannot replace. Empty when root cannot make one.
 QString characterDevice(const DataFolderFixture &folder)
 {
     if (::geteuid() != 0)
@@ -128,7 +125,7 @@ TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
     EXPECT_EQ(collector.stopCollecting(), (std::vector<FailedSave>{{"notes.dat", FileError::PermissionDenied},
                                                                    {"calendar.dat", FileError::DiskFull}}));
     collector.reportFileError("calendar.dat", "writing", FileError::DiskFull, {});
-    EXPECT_EQ(shown.reports, (std::vector<FileErrorReport>{{"tarrow.ini", "reading", FileError::FileNotFound},
+    EXPECT_EQ(shown.reports, (Reports{{"tarrow.ini", "reading", FileError::FileNotFound},
                                                            {"calendar.dat", "changed", 0, "calendar.dat.bak"},
                                                            {"calendar.dat", "writing", FileError::DiskFull}}));
     EXPECT_TRUE(collector.stopCollecting().empty());
@@ -254,46 +251,36 @@ TEST_F(DataFileTest, UnreadableFileIsKeptAtOncePrivatelyAndNamedInTheReport)
     EXPECT_EQ(folder.permissions("notes.dat.bak2"), owner);
 }
 
-TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSave)
-{
-    folder.write("notes.dat", "text before a header\r\n");
-    {
-        // Room for neither the copy nor the new file.
-        const FileSizeLimit limit(4);
-        EXPECT_FALSE(load(FileError::SubscriptRange));
-        EXPECT_FALSE(file.save("new contents\r\n"));
-    }
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", 9}, {"notes.dat", "writing", FileError::DiskFull}}));
-    EXPECT_EQ(folder.read("notes.dat"), "text before a header\r\n");
-    EXPECT_EQ(folder.names(), QStringList{"notes.dat"});
-    EXPECT_TRUE(file.save("new contents\r\n"));
-    EXPECT_TRUE(file.save("newer contents\r\n"));
-    EXPECT_EQ(folder.names(), QStringList({"notes.dat", "notes.dat.bak"})); // kept once
-    EXPECT_EQ(folder.read("notes.dat.bak"), "text before a header\r\n");
-}
-
-// An empty file is a file seen, and one removed since has nothing left to keep.
-TEST_F(DataFileTest, NothingIsKeptOfAnEmptyFileOrOfAnUnreadFileRemovedBeforeTheSave)
+// An empty file is a file seen, with nothing to keep; so is one removed since the load.
+TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSaveUnlessEmptyOrGone)
 {
     folder.write("notes.dat", "");
     EXPECT_TRUE(load());
     EXPECT_TRUE(file.save("new\r\n"));
-    folder.write("notes.dat", "text before a header\r\n");
-    {
-        const FileSizeLimit limit(4);
-        EXPECT_FALSE(load(FileError::SubscriptRange));
+    for (const bool removed : {true, false}) {
+        folder.write("notes.dat", "text before a header\r\n");
+        {
+            const FileSizeLimit limit(4); // room for neither the copy nor the new file
+            EXPECT_FALSE(load(FileError::SubscriptRange));
+            EXPECT_FALSE(file.save("new contents\r\n"));
+        }
+        EXPECT_EQ(folder.read("notes.dat"), "text before a header\r\n");
+        if (removed) {
+            ASSERT_TRUE(QFile::remove(folder.file("notes.dat")));
+        }
+        EXPECT_TRUE(file.save("new contents\r\n"));
+        EXPECT_TRUE(file.save("newer contents\r\n"));
+        EXPECT_EQ(folder.names(), removed ? QStringList{"notes.dat"} : QStringList({"notes.dat", "notes.dat.bak"}));
     }
-    ASSERT_TRUE(QFile::remove(folder.file("notes.dat")));
-    EXPECT_TRUE(file.save("newer\r\n"));
-    EXPECT_EQ(folder.names(), QStringList{"notes.dat"});
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", 9}}));
+    EXPECT_EQ(folder.read("notes.dat.bak"), "text before a header\r\n");
+    const Reports failed{{"notes.dat", "reading", 9}, {"notes.dat", "writing", FileError::DiskFull}};
+    EXPECT_EQ(reporter.reports, (Reports{failed[0], failed[1], failed[0], failed[1]}));
 }
 
 TEST(DataFolder, CommandLineThenAProgramFolderInUseOrWritableThenThePrivateUserFolder)
 {
     const auto rwx = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    DataFolderFixture program;
-    DataFolderFixture base;
+    DataFolderFixture program, base;
     const QString user = base.file("per-user/Tarrowby");
     const QString named = base.file("some folder/with blanks");
     EXPECT_EQ(resolveDataFolder(named, program.path(), user), named);

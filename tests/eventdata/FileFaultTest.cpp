@@ -27,8 +27,6 @@ protected:
     bool load() { return CalendarFile(folder.path(), reporter, clock).loadCalendar(table, lastCheck); }
 };
 
-using Reports = std::vector<FileErrorReport>;
-
 // The save child's exit code and output, run as given.
 int runChild(const QString &program, const QStringList &arguments, QByteArray &output)
 {
@@ -98,12 +96,8 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
 
 TEST_F(FileFaultTest, HugeFileAndOverlongLineAreRefusedWithoutBeingReadWhole)
 {
-    {
-        QFile huge(folder.file("calendar.dat"));
-        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-        huge.write("LastCheck=20261205\r\n\r\n[Event]\r\nTitle=");
-        ASSERT_TRUE(huge.resize(100LL * 1024 * 1024)); // sparse: 100 MB without using the disk
-    }
+    folder.write("calendar.dat", "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=");
+    ASSERT_TRUE(QFile::resize(folder.file("calendar.dat"), 100LL * 1024 * 1024)); // sparse: 100 MB, no disk used
     EXPECT_FALSE(load());
     EXPECT_EQ(reporter.reports, (Reports{{"calendar.dat", "reading", FileError::FileTooLarge, "calendar.dat.bak"}}));
     EXPECT_EQ(table.size(), 0);

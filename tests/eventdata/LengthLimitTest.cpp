@@ -5,10 +5,7 @@
 // Texts at a limit, one past it, and texts already longer than their limit.
 TEST(LengthLimit, KeepsWhatFitsUnderTheCeiling)
 {
-    const struct {
-        const char *name;
-        qsizetype length, replaced, inserted, limit, kept;
-    } rows[] = {
+    const struct { const char *name; qsizetype length, replaced, inserted, limit, kept; } rows[] = {
         {"up to the limit", 250, 0, 5, 255, 5},       {"one past the limit is cut", 250, 0, 6, 255, 5},
         {"full text takes nothing", 1000, 0, 1, 1000, 0}, {"selection makes room", 1000, 3, 5, 1000, 3},
         {"replacing all", 255, 255, 300, 255, 255},   {"longer text takes nothing more", 300, 0, 1, 255, 0},

@@ -1,6 +1,5 @@
-// A separate process that saves calendar.dat, so tests can kill it in the
-// middle of a save or run it without the rights to write, or that changes
-// calendar.dat as another program would.
+// A separate process that saves calendar.dat, so tests can kill it in the middle of a save or run it without the rights
+// to write, or that changes calendar.dat as another program would.
 #include "eventdata/CalendarFile.h"
 #include "eventdata/EventTable.h"
 #include "TestSupport.h"
@@ -41,8 +40,8 @@ int main(int argc, char **argv)
     const QString mode = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     if ((mode == "write" || mode == "rewrite") && argc == 4) {
-        // Rewritten in place, with the time of the copy it came from, as a
-        // sync tool does ("write"), or keeping the time the file had ("rewrite").
+        // Rewritten in place, with the time of the copy it came from, as a sync tool does ("write"), or keeping the
+        // time the file had ("rewrite").
         QFile other(QDir(folder).filePath("calendar.dat"));
         const QDateTime time =
             mode == "write" ? QDateTime(QDate(2025, 1, 1), QTime(12, 0)) : QFileInfo(other).lastModified();

@@ -29,12 +29,6 @@ QByteArray eventOf(const QByteArray &lines, const QByteArray &title = "SUMMARY:P
 
 QByteArray alarm(const char *at) { return QByteArray("BEGIN:VALARM\r\nTRIGGER:") + at + "\r\nEND:VALARM\r\n"; }
 
-// What the calendar keeps of an event, in one line.
-QString fields(const Event &e)
-{
-    return QStringList{e.date, e.time, QString::number(e.notifyingDays), e.category, e.title, e.description}.join(u'|');
-}
-
 // The calendar an import meets.
 const EventTable Calendar = [] {
     EventTable calendar;
@@ -49,27 +43,27 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
     const QString title(Event::TitleLength + 6, u'x');
     const QString noon = QDateTime(QDate(2027, 3, 15), QTime(12, 0), QTimeZone::utc()).toLocalTime().toString("HHmm");
     const std::tuple<const char *, QByteArray, QString> rows[] = {
-        {"first day of this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), "20260101|    |0||Party|"},
-        {"UTC", eventOf("DTSTART:20270315T120000Z\r\n"), "20270315|" + noon + "|0||Party|"},
+        {"first day of this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), "Party|||20260101|    |0|"},
+        {"UTC", eventOf("DTSTART:20270315T120000Z\r\n"), "Party|||20270315|" + noon + "|0|"},
         {"yearly on its day", eventOf("DTSTART;VALUE=DATE:19900704\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n"),
-         "00000704|    |0||Party|"},
-        {"29 February", eventOf("DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n"), "00000228|    |0||Party|"},
-        {"weekly, today", eventOf("DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n"), "20261206|0800|0||Party|"},
-        {"alarm one day exactly", eventOf(AtEight + alarm("-PT24H")), "20270315|0800|1||Party|"},
-        {"alarm at the start", eventOf(AtEight + alarm("PT0M")), "20270315|0800|1||Party|"},
-        {"earliest alarm, 36 hours", eventOf(AtEight + alarm("-PT1H") + alarm("-PT36H")), "20270315|0800|2||Party|"},
-        {"alarm after the start", eventOf(AtEight + alarm("PT10M")), "20270315|0800|0||Party|"},
-        {"alarm beyond two digits", eventOf(OnDay + alarm("-P200D")), "20270315|    |99||Party|"},
+         "Party|||00000704|    |0|"},
+        {"29 February", eventOf("DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n"), "Party|||00000228|    |0|"},
+        {"weekly, today", eventOf("DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n"), "Party|||20261206|0800|0|"},
+        {"alarm one day exactly", eventOf(AtEight + alarm("-PT24H")), "Party|||20270315|0800|1|"},
+        {"alarm at the start", eventOf(AtEight + alarm("PT0M")), "Party|||20270315|0800|1|"},
+        {"earliest alarm, 36 hours", eventOf(AtEight + alarm("-PT1H") + alarm("-PT36H")), "Party|||20270315|0800|2|"},
+        {"alarm after the start", eventOf(AtEight + alarm("PT10M")), "Party|||20270315|0800|0|"},
+        {"alarm beyond two digits", eventOf(OnDay + alarm("-P200D")), "Party|||20270315|    |99|"},
         {"first category, any case", eventOf(OnDay + "CATEGORIES:choir,Meeting\r\nDESCRIPTION:Bring\\nmusic\r\n"),
-         "20270315|    |0|Choir|Party|Bring music"},
-        {"unknown category", eventOf(OnDay + "CATEGORIES:Work\r\n"), "20270315|    |0||Party|"},
+         "Party|Bring music|Choir|20270315|    |0|"},
+        {"unknown category", eventOf(OnDay + "CATEGORIES:Work\r\n"), "Party|||20270315|    |0|"},
         {"cut title", eventOf(OnDay, "SUMMARY:" + title.toLatin1() + "\r\n"),
-         "20270315|    |0||" + title.left(Event::TitleLength) + "|"},
+         title.left(Event::TitleLength) + "|||20270315|    |0|"},
     };
     for (const auto &[name, file, kept] : rows) {
         const ImportResult result = importEvents(file, EventTable{}, Context);
         ASSERT_EQ(result.report.imported, 1) << name;
-        EXPECT_EQ(fields(result.table.events[0]), kept) << name;
+        EXPECT_EQ(eventFields(result.table.events[0]), kept) << name;
     }
 }
 
@@ -136,9 +130,10 @@ TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
     EXPECT_EQ(std::tuple(report.imported, report.february29Moved, report.withoutBirthday,
                          report.skippedFor(SkipReason::Unusable)),
               std::tuple(2, 1, 1, 1));
-    const QString lead = "|    |" + QString::number(BirthdayLeadDays) + "|Birthday|";
-    EXPECT_EQ(fields(result.table.events[0]), "00000315" + lead + "Jane Doe|");
-    EXPECT_EQ(fields(result.table.events[1]), "00000228" + lead + QStringLiteral("Jörg Smith, Jr.|"));
+    const QString days = QString::number(BirthdayLeadDays);
+    EXPECT_EQ(eventFields(result.table.events[0]), "Jane Doe||Birthday|00000315|    |" + days + "|");
+    EXPECT_EQ(eventFields(result.table.events[1]),
+              QStringLiteral("J\u00f6rg Smith, Jr.||Birthday|00000228|    |") + days + "|");
 }
 
 // The UIDs stay the same from one export to the next.
@@ -156,7 +151,7 @@ TEST(CalendarExport, ImportsBackToTheSameTable)
     const ImportResult back = importEvents(text.toUtf8(), EventTable{}, Context);
     ASSERT_EQ(back.report.imported, table.size());
     for (int i = 0; i < table.size(); ++i) {
-        EXPECT_EQ(fields(back.table.events[i]), fields(table.events[i]));
+        EXPECT_EQ(eventFields(back.table.events[i]), eventFields(table.events[i]));
         const QString uid = "UID:" + eventUid(table.events[i]);
         EXPECT_TRUE(text.contains(uid) && again.contains(uid)) << i;
     }

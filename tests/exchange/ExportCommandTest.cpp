@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-// The export reads the data folder without changing a byte of it, and says
-// why it failed in one line.
+// The export reads the data folder without changing a byte of it, and says why it failed in one line.
 TEST(ExportCommand, WritesTheCalendarAndLeavesTheDataFolderAlone)
 {
     DataFolderFixture folder;

@@ -1,23 +1,12 @@
 #include "help/Help.h"
 #include "help/HelpFile.h"
 #include "help/HelpViewer.h"
+#include "TestSupport.h"
 
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-namespace {
-
-// A help file that vanishes with dir.
-QString helpFile(const QTemporaryDir &dir, const QByteArray &content)
-{
-    QFile file(dir.filePath("tarrow.hlp"));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    return file.fileName();
-}
-
-} // namespace
 
 TEST(HelpFile, TopicsStartOnlyAtWellFormedHeaders)
 {
@@ -41,12 +30,13 @@ TEST(HelpFile, TopicsStartOnlyAtWellFormedHeaders)
 // A FIFO would block the open, a huge file the memory: both are refused, as is a missing file.
 TEST(HelpFile, OnlyARegularFileUpToTheLimitIsRead)
 {
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath("tarrow.fifo");
+    DataFolderFixture dir;
+    const QString fifo = dir.file("tarrow.fifo");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_FALSE(HelpFile::load(fifo).isValid());
-    EXPECT_FALSE(HelpFile::load(dir.filePath("missing.hlp")).isValid());
-    const QString atLimit = helpFile(dir, "[1000 Topic]\nText\n");
+    EXPECT_FALSE(HelpFile::load(dir.file("missing.hlp")).isValid());
+    dir.write("tarrow.hlp", "[1000 Topic]\nText\n");
+    const QString atLimit = dir.file("tarrow.hlp");
     ASSERT_TRUE(QFile::resize(atLimit, HelpFile::MaxFileBytes)); // sparse: no disk used
     EXPECT_TRUE(HelpFile::load(atLimit).isValid());
     ASSERT_TRUE(QFile::resize(atLimit, HelpFile::MaxFileBytes + 1));
@@ -55,9 +45,10 @@ TEST(HelpFile, OnlyARegularFileUpToTheLimitIsRead)
 
 TEST(HelpViewer, ShowsTheFileTextLiterallyWithParagraphsAndListsAndTheContentsForAnUnknownTopic)
 {
-    QTemporaryDir dir;
-    HelpViewer viewer(helpFile(dir, "[contents Index]\n[1000 A <b>caf\xc3\xa9</b>]\nUse <i>this</i> &amp; that\n"
-                                    "and more.\n\nIntro:\n- first <item>\n  goes on\n- second\n"));
+    DataFolderFixture dir;
+    dir.write("tarrow.hlp", "[contents Index]\n[1000 A <b>caf\xc3\xa9</b>]\nUse <i>this</i> &amp; that\nand more.\n\n"
+                            "Intro:\n- first <item>\n  goes on\n- second\n");
+    HelpViewer viewer(dir.file("tarrow.hlp"));
     viewer.showTopic(1000);
     const QTextDocument *shown = viewer.findChild<QTextBrowser *>("textTopic")->document();
     EXPECT_TRUE(shown->toPlainText().contains("A <b>caf\u00e9</b>")) << "as UTF-8, not as markup";

@@ -42,7 +42,6 @@ TEST_F(CalendarViewTest, MarksAndTheTodayFrameFollowTheDaysAndClicksAndKeysReach
         {"grey day of the year before", "January", "2027", 0, Qt::LeftButton, {}, "December 28, 2026", false, false},
         {"right click", "December", "2026", 20, Qt::RightButton, {}, "December 13, 2026", true, false},
         {"right click on a grey day", "December", "2026", 0, Qt::RightButton, {}, nullptr, false, false},
-        {"middle click", "December", "2026", 20, Qt::MiddleButton, {}, nullptr, false, false},
         {"arrow key", "December", "2026", 0, {}, Qt::Key_Right, "December 7, 2026", false, false},
         {"click before the range", "January", "2026", 0, Qt::LeftButton, {}, nullptr, false, true},
         {"key before the range", "January", "2026", 0, {}, Qt::Key_PageUp, nullptr, false, true}};

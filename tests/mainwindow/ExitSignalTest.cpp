@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QScopeGuard>
 
 #include <gtest/gtest.h>
@@ -49,11 +48,7 @@ TEST(ExitSignal, EndsTheProgramThroughItsExitSaves)
         inotify_add_watch(watch, QFile::encodeName(data.path()).constData(),
                           IN_CLOSE_NOWRITE | IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE);
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
-        program.start(TARROW_EXECUTABLE, {data.path()});
+        startProgram(program, TARROW_EXECUTABLE, runtime.path(), data.path());
         // notes.dat is read last by the start-up tick; the signal is handled after it.
         ASSERT_TRUE(waitFor(watch, "notes.dat", IN_CLOSE_NOWRITE, 20000)) << row.name;
         kill(pid_t(program.processId()), row.signal);

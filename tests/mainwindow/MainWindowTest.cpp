@@ -12,7 +12,7 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
     EXPECT_FALSE(window.isVisible() || calendar->isVisibleTo(&window));
     EXPECT_TRUE(reporter.reports.empty());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !alerts.shown.empty(); }, 5000)); // the first tick
-    EXPECT_EQ(reporter.reports, (std::vector<FileErrorReport>{{"notes.dat", "reading", 53}}));
+    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", 53}}));
     EXPECT_TRUE(calendar->isVisibleTo(&window));
     EXPECT_EQ(alerts.shown, (std::vector<ScriptedAlertWindow::Shown>{{0, false}}));
     platform.clock_.pass(10 * 60);

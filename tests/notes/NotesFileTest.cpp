@@ -57,8 +57,7 @@ TEST_F(NotesFileTest, FullTableRoundTripsAndTheSeventeenthNoteIsRefused)
     folder.write("notes.dat", folder.read("notes.dat") + Header);
     EXPECT_FALSE(file.loadNotes(table));
     EXPECT_EQ(table.noteCount, -1);
-    EXPECT_EQ(reporter.reports,
-              (std::vector<FileErrorReport>{{"notes.dat", "reading", FileError::SubscriptRange, "notes.dat.bak"}}));
+    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::SubscriptRange, "notes.dat.bak"}}));
 }
 
 TEST_F(NotesFileTest, HeadersAreReadByTheirKeysAndBadValuesFail)

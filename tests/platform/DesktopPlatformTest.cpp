@@ -9,21 +9,15 @@ TEST(DesktopPlatform, PlaysOnlyRegularSoundFilesThatFitInMemory)
 {
     DataFolderFixture folder;
     QDir(folder.path()).mkdir("folder.wav");
-    const struct {
-        const char *name;
-        qint64 size; // -1: none made
-        bool accepted;
-    } rows[] = {
-        {"missing.wav", -1, false},
-        {"folder.wav", -1, false},
-        {"empty.wav", 0, true},
+    const struct { const char *name; qint64 size; bool accepted; } rows[] = { // size -1: none made
+        {"missing.wav", -1, false}, {"folder.wav", -1, false}, {"empty.wav", 0, true},
         {"at-the-limit.wav", DesktopPlatform::MaxSoundBytes, true},
         {"a-byte-more.wav", DesktopPlatform::MaxSoundBytes + 1, false},
     };
     for (const auto &row : rows) {
         if (row.size >= 0) {
-            QFile file(folder.file(row.name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(row.size)); // sparse: no disk used
+            folder.write(row.name, {});
+            ASSERT_TRUE(QFile::resize(folder.file(row.name), row.size)); // sparse: no disk used
         }
         EXPECT_EQ(DesktopPlatform::isSoundFileAccepted(folder.file(row.name)), row.accepted) << row.name;
     }

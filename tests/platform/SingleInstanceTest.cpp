@@ -2,7 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <QProcess>
 #include <QSysInfo>
 #include <QTest>
 
@@ -28,12 +27,6 @@ void makeEntry(const QString &path, int mode, int uid)
     }
 }
 
-int modeOf(const QString &path)
-{
-    struct stat info {};
-    return stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
-}
-
 constexpr int Own = -1;
 constexpr int Nobody = 65534;
 
@@ -42,14 +35,9 @@ constexpr int Nobody = 65534;
 // The lock and the socket go only where no one else may enter.
 TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
 {
-    const struct {
-        const char *name;
-        int runtimeMode; // 0: no runtime folder given, -1: a file
-        int runtimeOwner;
-        int fallbackMode; // 0: missing
-        int fallbackOwner;
-        const char *chosen; // "runtime", "fallback" or ""
-    } rows[] = {
+    // A mode of 0: no runtime folder given, or no fallback folder; -1: a file. Chosen: "runtime", "fallback" or "".
+    const struct { const char *name; int runtimeMode, runtimeOwner, fallbackMode, fallbackOwner; const char *chosen; }
+        rows[] = {
         {"runtime folder 0700", 0700, Own, 0, Own, "runtime"},
         {"runtime folder open to the group", 0710, Own, 0, Own, "fallback"},
         {"runtime folder open to all", 0777, Own, 0, Own, "fallback"},
@@ -75,7 +63,8 @@ TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
         EXPECT_EQ(SingleInstance::privateFolder(row.runtimeMode != 0 ? runtime : QString(), fallback), expected)
             << row.name;
         if (expected == fallback) {
-            EXPECT_EQ(modeOf(fallback), 0700) << row.name;
+            EXPECT_EQ(base.permissions("cache/tarrowby"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+                << row.name;
         }
     }
 }
@@ -83,39 +72,27 @@ TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
 // Only a running instance keeps another out, whatever a lock file holds.
 TEST(SingleInstance, LeftoverLockFileNeverBlocksAStart)
 {
-    const struct {
-        const char *name;
-        QByteArray contents;
-    } rows[] = {
-        {"empty", ""},
-        {"foreign", "not a lock of ours\n"},
-        {"of a dead process", "2147483646\ntarrow\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
-    };
-    for (const auto &row : rows) {
-        DataFolderFixture runtime;
-        DataFolderFixture data;
-        QString lockFile;
+    const std::pair<const char *, QByteArray> rows[] = {
+        {"empty", ""}, {"foreign", "not a lock of ours\n"},
+        {"of a dead process", "2147483646\ntarrow\n" + QSysInfo::machineHostName().toUtf8() + "\n"}};
+    for (const auto &[name, contents] : rows) {
+        DataFolderFixture runtime, data;
+        QString lockName;
         {
             SingleInstance ended(data.path(), runtime.path());
             ASSERT_TRUE(ended.acquire([] {}));
             const QStringList locks = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files | QDir::Hidden);
             ASSERT_EQ(locks.size(), 1);
-            lockFile = runtime.file(locks[0]);
+            lockName = locks[0];
         }
-        QFile file(lockFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(row.contents);
-        file.close();
-        SingleInstance next(data.path(), runtime.path());
-        EXPECT_TRUE(next.acquire([] {})) << row.name;
+        runtime.write(lockName, contents);
+        EXPECT_TRUE(SingleInstance(data.path(), runtime.path()).acquire([] {})) << name;
     }
 }
 
 TEST(SingleInstance, OneInstancePerDataFolder)
 {
-    DataFolderFixture runtime;
-    DataFolderFixture first;
-    DataFolderFixture second;
+    DataFolderFixture runtime, first, second;
     SingleInstance a(first.path(), runtime.path());
     SingleInstance sameFolder(first.path() + "/.", runtime.path());
     SingleInstance otherFolder(second.path(), runtime.path());
@@ -128,8 +105,7 @@ TEST(SingleInstance, OneInstancePerDataFolder)
 // that the program is already running, and leaves every file as it was.
 TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
 {
-    DataFolderFixture runtime;
-    DataFolderFixture data;
+    DataFolderFixture runtime, data;
     data.write("calendar.dat", "LastCheck=20200101\r\n\r\n[Event]\r\nTitle=Keep\r\nDate=00000101\r\n");
     data.write("notes.dat", "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n");
     data.write("tarrow.ini", "Mute=1\r\n");
@@ -141,11 +117,7 @@ TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
     ASSERT_TRUE(running.acquire([&] { ++showRequests; }));
 
     QProcess second;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    second.setProcessEnvironment(environment);
-    second.start(TARROW_EXECUTABLE, {data.path()});
+    startProgram(second, TARROW_EXECUTABLE, runtime.path(), data.path());
     ASSERT_TRUE(second.waitForStarted());
     EXPECT_TRUE(QTest::qWaitFor([&] { return showRequests == 1; }, 10000));
     // It now waits for the user to close its message; nothing else happens.

@@ -48,19 +48,14 @@ TEST_F(SettingsFileTest, SavesTheDefaultsInSectionsAndEveryValueRoundTrips)
         EXPECT_EQ((Settings{.timeFormat = qint16(format), .userCategories = {}}.uses12HourClock()), twelve) << format;
 }
 
-// Items are read wherever they stand, a comma ends one, and a bad one fails
-// the load but keeps what was read before it. A load starts from the
-// defaults, but the category names stay as they were.
+// Items are read wherever they stand, a comma ends one, and a bad one fails the load but keeps what was read before it.
+// A load starts from the defaults, but the category names stay as they were.
 TEST_F(SettingsFileTest, ItemsAreReadInTurnUntilABadOne)
 {
     const std::array<QString, 3> kept{"Kept", "", ""};
-    const struct {
-        const char *name;
-        QByteArray content;
-        int error;
-        Settings settings; // after the load
-        MainWindowPosition position{};
-    } rows[] = {
+    // The error, then the settings and the position after the load.
+    const struct { const char *name; QByteArray content; int error; Settings settings; MainWindowPosition position{}; }
+        rows[] = {
         {"no file", {}, FileError::FileNotFound, {.userCategories = kept}},
         {"anywhere, split at commas",
          "Left=300\nMute=1,TimeFormat=12\nTop=150.7\nCategory1=Golf, Tennis\nCategory2=Work,Left=-150.2\n"

@@ -14,19 +14,12 @@ public:
     const Clock &clock() const override { return clock_; }
     void watchClock(std::function<void()> changed) override { clockChanged = std::move(changed); }
     void watchQuitRequests(std::function<void()> quit) override { quitRequested = std::move(quit); }
-    bool isTrayAvailable() const override { return trayAvailable; }
-    void addTrayIcon(const QIcon &, const QString &tip, QMenu *menu, std::function<void(TrayClick)> clicked) override
+    bool isTrayAvailable() const override { return true; }
+    void addTrayIcon(const QIcon &, const QString &, QMenu *, std::function<void(TrayClick)> clicked) override
     {
-        trayTip = tip;
-        trayMenu = menu;
         trayClicked = std::move(clicked);
     }
-    void removeTrayIcon() override
-    {
-        trayTip.clear();
-        trayMenu = nullptr;
-        ++trayRemovals;
-    }
+    void removeTrayIcon() override { ++trayRemovals; }
     bool openUrl(const QUrl &url) override
     {
         openedUrls.push_back(url);
@@ -45,9 +38,6 @@ public:
     // Fired by tests: a wake or set clock, the system's request to end.
     std::function<void()> clockChanged;
     std::function<void()> quitRequested;
-    bool trayAvailable = true;
-    QString trayTip;
-    QMenu *trayMenu = nullptr;
     std::function<void(TrayClick)> trayClicked;
     int trayRemovals = 0;
     std::vector<QUrl> openedUrls;

@@ -9,8 +9,8 @@ QString nameOf(const QWidget *widget)
     return widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
 }
 
-// Where a control shows, in its parent: a plain label only where its text or
-// picture is, its ampersands shown as access keys only when it has a buddy.
+// Where a control shows, in its parent: a plain label only where its text or picture is, its ampersands shown as access
+// keys only when it has a buddy.
 QRect occupied(const QWidget *widget)
 {
     const auto *label = qobject_cast<const QLabel *>(widget);
@@ -27,8 +27,7 @@ QRect occupied(const QWidget *widget)
         .translated(label->pos());
 }
 
-// The size a control's text needs and the place it has for it; both empty
-// for controls without a text of their own.
+// The size a control's text needs and the place it has for it; both empty for controls without a text of their own.
 std::pair<QSize, QSize> textAndPlace(const QWidget *widget)
 {
     const QFontMetrics metrics = widget->fontMetrics();

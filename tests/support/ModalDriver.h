@@ -7,10 +7,9 @@
 
 #include <functional>
 
-// Acts on the next modal dialog as soon as it is shown, since exec() does not
-// return until somebody closes it. The act runs from the event loop that
-// exec() turns, once the show is done. Deleting the returned watch stops it
-// when no dialog came, so it cannot catch a later one.
+// Acts on the next modal dialog as soon as it is shown, since exec() does not return until somebody closes it. The act
+// runs from the event loop that exec() turns, once the show is done. Deleting the returned watch stops it when no
+// dialog came, so it cannot catch a later one.
 class ModalWatch : public QObject {
 public:
     explicit ModalWatch(std::function<void(QDialog *)> act) : act_(std::move(act)) { qApp->installEventFilter(this); }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -27,7 +28,6 @@ public:
     }
     // Someone sets the wall clock.
     void setWall(const QDateTime &now) { now_ = now; }
-    void set(QDate date) { now_.setDate(date); }
 
 private:
     QDateTime now_;
@@ -35,16 +35,13 @@ private:
 };
 
 struct FileErrorReport {
-    FileErrorReport(QString file, QString op, int number, QString backup = {})
-        : fileName(std::move(file)), operation(std::move(op)), errorNumber(number), backupName(std::move(backup))
-    {
-    }
     QString fileName;
     QString operation; // "reading", "writing", or "changed" for a file another program changed
     int errorNumber;
-    QString backupName;
+    QString backupName = {};
     bool operator==(const FileErrorReport &) const = default;
 };
+using Reports = std::vector<FileErrorReport>;
 
 class RecordingReporter : public FileErrorReporter {
 public:
@@ -94,6 +91,16 @@ private:
     QTemporaryDir dir_;
 };
 
+// Starts the program on a data folder as the user would, without a display and with a runtime folder of its own.
+inline void startProgram(QProcess &process, const char *program, const QString &runtimeFolder, const QString &dataFolder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromLocal8Bit(program), {dataFolder});
+}
+
 // Lets gtest print Qt strings in failure messages.
 inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
@@ -101,8 +108,7 @@ inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << b
 #include <csignal>
 #include <sys/resource.h>
 
-// Makes every write past maxBytes fail, for root as for anyone, while it lives:
-// a stand-in for a full disk.
+// Makes every write past maxBytes fail, for root as for anyone, while it lives: a stand-in for a full disk.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t maxBytes)
@@ -132,15 +138,11 @@ private:
 #include <deque>
 #include <functional>
 
-// An alert window that records what it was asked to show and answers with
-// the next scripted choice (no new reminder when the script has run out).
+// An alert window that records what it was asked to show and answers with the next scripted choice (no new reminder
+// when the script has run out).
 class ScriptedAlertWindow : public AlertWindow {
 public:
-    struct Shown {
-        int index;
-        bool missed;
-        bool operator==(const Shown &) const = default;
-    };
+    struct Shown { int index; bool missed; bool operator==(const Shown &) const = default; };
 
     RemindAnswer showAlert(int index, bool missed) override
     {
@@ -171,6 +173,13 @@ inline Event makeEvent(const QString &title, const QString &date, qint16 notifyi
     event.date = date;
     event.notifyingDays = notifyingDays;
     return event;
+}
+
+// Every field of an event on one line, for comparisons that name the field.
+inline QString eventFields(const Event &e)
+{
+    return QStringList{e.title, e.description, e.category, e.date, e.time, QString::number(e.notifyingDays), e.sound}
+        .join(u'|');
 }
 
 // yyyymmdd of a date, as stored.

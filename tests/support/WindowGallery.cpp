@@ -81,11 +81,7 @@ struct World {
 };
 
 // A window is made and shown, or a message opened by open's exec().
-struct Entry {
-    const char *name;
-    std::function<QWidget *(World &)> make;
-    std::function<void(World &)> open = nullptr;
-};
+struct Entry { const char *name; std::function<QWidget *(World &)> make; std::function<void(World &)> open = nullptr; };
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
