@@ -126,8 +126,8 @@ TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
                                                                    {"calendar.dat", FileError::DiskFull}}));
     collector.reportFileError("calendar.dat", "writing", FileError::DiskFull, {});
     EXPECT_EQ(shown.reports, (Reports{{"tarrow.ini", "reading", FileError::FileNotFound},
-                                                           {"calendar.dat", "changed", 0, "calendar.dat.bak"},
-                                                           {"calendar.dat", "writing", FileError::DiskFull}}));
+                                      {"calendar.dat", "changed", 0, "calendar.dat.bak"},
+                                      {"calendar.dat", "writing", FileError::DiskFull}}));
     EXPECT_TRUE(collector.stopCollecting().empty());
 }
 
@@ -265,6 +265,7 @@ TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSaveUnlessEmp
             EXPECT_FALSE(file.save("new contents\r\n"));
         }
         EXPECT_EQ(folder.read("notes.dat"), "text before a header\r\n");
+        EXPECT_EQ(folder.names(), QStringList{"notes.dat"}); // no copy, no temporary
         if (removed) {
             ASSERT_TRUE(QFile::remove(folder.file("notes.dat")));
         }

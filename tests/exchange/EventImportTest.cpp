@@ -133,7 +133,7 @@ TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
     const QString days = QString::number(BirthdayLeadDays);
     EXPECT_EQ(eventFields(result.table.events[0]), "Jane Doe||Birthday|00000315|    |" + days + "|");
     EXPECT_EQ(eventFields(result.table.events[1]),
-              QStringLiteral("J\u00f6rg Smith, Jr.||Birthday|00000228|    |") + days + "|");
+              QStringLiteral("Jörg Smith, Jr.||Birthday|00000228|    |") + days + "|");
 }
 
 // The UIDs stay the same from one export to the next.
