@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,7 +45,6 @@ FindDialog::FindDialog(const AppState &state, const Clock &clock, Help &help, QW
 void FindDialog::buildWindow()
 {
     using enum ControlKind;
-    // No button is the default: Enter in the search box must not jump.
     const ControlSet controls(this, {
         {LineEdit, u"Text", {}, 240, 360, 2055, 315},
         {Label, u"labelExpression", u"Search &expression and filters", 120, 120, 4455, 255},
@@ -78,15 +78,42 @@ void FindDialog::buildWindow()
     connect(list_, &QListWidget::currentRowChanged, this, &FindDialog::resultSelected);
     connect(list_, &QListWidget::itemDoubleClicked, this, &FindDialog::jumpToResult);
 
-    connect(controls.get<QPushButton>(u"commandOK"), &QPushButton::clicked, this, [this] {
+    connectButtons(controls);
+}
+
+void FindDialog::connectButtons(const ControlSet &controls)
+{
+    auto *ok = controls.get<QPushButton>(u"commandOK");
+    auto *cancel = controls.get<QPushButton>(u"commandCancel");
+    auto *helpButton = controls.get<QPushButton>(u"commandHelp");
+    connect(ok, &QPushButton::clicked, this, [this] {
         if (list_->count() == 0)
             reject();
         else
             jumpToResult();
     });
-    connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
-    connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
-            help_.addHelpKey(this, HelpContext::Find), &QAction::trigger);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpContext::Find), &QAction::trigger);
+    // No button is the default, so Enter in the search box does not jump. A
+    // dialog would make its first auto-default button the default one, so
+    // these take Enter themselves, and only while they have the focus.
+    for (QPushButton *button : {ok, cancel, helpButton}) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
+}
+
+bool FindDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(watched);
+    if (button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FindDialog::search()

@@ -7,6 +7,7 @@
 #include <optional>
 
 class Clock;
+class ControlSet;
 class Help;
 class QComboBox;
 class QLineEdit;
@@ -21,6 +22,9 @@ class FindDialog : public QDialog {
 public:
     FindDialog(const AppState &state, const Clock &clock, Help &help, QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The date of the chosen result; an every-year event's in the year it falls next by month.
     void jumpRequested(int day, int month, int year);
@@ -30,6 +34,7 @@ signals:
 
 private:
     void buildWindow();
+    void connectButtons(const ControlSet &controls);
     void search();
     void resultSelected();
     void jumpToResult();

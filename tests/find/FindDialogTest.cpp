@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "help/Help.h"
+#include "help/HelpViewer.h"
 #include "TestSupport.h"
 
 #include <QSignalSpy>
@@ -56,4 +57,32 @@ TEST(FindDialog, EachControlNarrowsTheListAndOkOrADoubleClickJumpsToTheSelectedR
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, onItem);
     EXPECT_EQ(jumped, (QList<QVariantList>{{20, 2, 2027}, {10, 1, 2027}}));
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// No button is the default: Enter outside the buttons does nothing, on a focused button it presses that button.
+TEST(FindDialog, EnterPressesTheFocusedButtonAndNothingElse)
+{
+    const FakeClock clock{QDate(2026, 12, 6)};
+    AppState state;
+    state.addEvent(makeEvent("Dentist", "20261210"));
+    Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    const struct { const char *focused, *outcome; } rows[] = {
+        {"Text", "open"}, {"List", "open"}, {"commandOK", "jumped, closed"},
+        {"commandCancel", "closed"}, {"commandHelp", "help, open"}};
+    for (const auto &row : rows) {
+        FindDialog dialog(state, clock, help);
+        QStringList outcome;
+        QObject::connect(&dialog, &FindDialog::jumpRequested, [&outcome] { outcome << "jumped"; });
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QWidget *focused = dialog.findChild<QWidget *>(row.focused);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        if (help.viewer() && help.viewer()->isVisible())
+            outcome << "help";
+        help.closeHelp();
+        outcome << (dialog.isVisible() ? "open" : "closed");
+        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
+    }
 }
