@@ -68,7 +68,6 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
     notice->setWordWrap(true);
 
     auto *ok = controls.get<QPushButton>(u"commandOK");
-    ok->setAutoDefault(true);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -42,7 +42,6 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
     });
 
     auto *ok = controls.get<QPushButton>(u"commandOK");
-    ok->setAutoDefault(true);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -84,10 +84,8 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     yes_ = controls.get<QPushButton>(u"commandYes");
     no_ = controls.get<QPushButton>(u"commandNo");
     ok_ = controls.get<QPushButton>(u"commandOK");
-    for (QPushButton *button : {yes_, no_, ok_}) {
-        button->setAutoDefault(true); // Enter answers with the button that has the focus
+    for (QPushButton *button : {yes_, no_, ok_})
         conceal(button);
-    }
     connect(yes_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Yes, true); });
     connect(no_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::No, false); });
     connect(ok_, &QPushButton::clicked, this, [this] { answerWith(MessageButton::Ok, true); });

@@ -99,12 +99,9 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     }
 
     auto *ok = controls.get<QPushButton>(u"commandOK");
-    ok->setAutoDefault(true);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
-    auto *cancel = controls.get<QPushButton>(u"commandCancel");
-    cancel->setAutoDefault(true); // Enter on Cancel cancels
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
     connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
             help_.addHelpKey(this, HelpContext::Settings), &QAction::trigger);
 

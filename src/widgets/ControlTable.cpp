@@ -59,7 +59,10 @@ QWidget *makeWidget(QWidget *parent, const Control &control)
         return makeLabel(parent, control);
     case ControlKind::Button: {
         auto *button = new QPushButton(control.caption.toString(), parent);
-        button->setAutoDefault(false); // Enter goes to the window's default button only
+        // Enter presses the focused button, as on Windows: a dialog makes it
+        // the default button while it has the focus, and the window's own
+        // default again when the focus moves on.
+        button->setAutoDefault(true);
         return button;
     }
     case ControlKind::CheckBox:

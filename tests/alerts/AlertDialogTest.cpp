@@ -74,3 +74,24 @@ TEST_F(AlertDialogTest, ShowsTheEventTodayInBoldWhenMissedWithoutRemindAgainAndE
     EXPECT_EQ(presenter.showAlert(0, false), remindAfter(60));
     EXPECT_EQ(platform.broughtToFront, 1);
 }
+
+TEST_F(AlertDialogTest, EnterPressesTheFocusedButtonAndOkFromTheList)
+{
+    const struct { const char *focused, *outcome; } rows[] = {
+        {"commandEcard", "e-card page, open"}, {"commandOK", "closed"}, {"comboRemindAgain", "closed"}};
+    for (const auto &row : rows) {
+        platform.openedUrls.clear();
+        const auto dialog = alertFor(makeEvent("Dentist", "20261208"));
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        QWidget *focused = dialog->findChild<QWidget *>(row.focused);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        QStringList outcome;
+        if (!platform.openedUrls.empty())
+            outcome << "e-card page";
+        outcome << (dialog->isVisible() ? "open" : "closed");
+        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
+    }
+}
+

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "help/Help.h"
+#include "help/HelpViewer.h"
 #include "ModalDriver.h"
 #include "platform/Autostart.h"
 
@@ -115,4 +116,26 @@ TEST_F(SettingsDialogTest, AutostartWritesAValidEntryThatStartsTheProgramInAnyFo
     setAutostart(true);
     EXPECT_EQ(message, "OpenKey failed.");
     EXPECT_EQ(state.autostart, 1); // kept as chosen, so the next OK does not retry
+}
+
+// Help and Cancel take Enter while they have the focus; the changes are stored by OK alone.
+TEST_F(SettingsDialogTest, EnterPressesTheFocusedButton)
+{
+    const struct { const char *focused, *outcome; } rows[] = {{"commandHelp", "help, open, "},
+                                                              {"commandCancel", "closed, "}};
+    for (const auto &row : rows) {
+        dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "Chess club");
+        control<QPushButton>(row.focused)->setFocus();
+        QTest::keyClick(control<QPushButton>(row.focused), Qt::Key_Return);
+        QStringList outcome;
+        if (help.viewer() && help.viewer()->isVisible())
+            outcome << "help";
+        help.closeHelp();
+        outcome << (dialog->isVisible() ? "open" : "closed") << state.userCategories[0];
+        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
+    }
 }

@@ -3,6 +3,7 @@
 #include "appstate/AppState.h"
 #include "AskedMessage.h"
 #include "help/Help.h"
+#include "help/HelpViewer.h"
 #include "TestSupport.h"
 
 #include <QTest>
@@ -84,4 +85,34 @@ TEST_F(EventDialogTest, EditOfTheFirstSlotShowsTheEventWholeAndChangesOnlyIt)
     EXPECT_EQ(QStringList({e.title, e.description, e.category, e.date}),
               QStringList({paused.title, paused.description, "Band", "20261229"}));
     EXPECT_EQ(std::tuple(e.notifyingDays, e.remindAgain, state.size()), std::tuple(qint16(-120), pending, 1));
+}
+
+// A change the user meant to drop stays out of the table: Enter presses the focused button, OK only from a box.
+TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
+{
+    state.addEvent(makeEvent("Dentist", "20261210"));
+    const struct { const char *focused, *outcome; } rows[] = {
+        {"commandSound", "sound chooser, open, Dentist"}, {"commandHelp", "help, open, Dentist"},
+        {"commandCancel", "closed, Dentist"},             {"textTitle", "closed, Dentist at noon"}};
+    for (const auto &row : rows) {
+        EventDialog edit(state, clock, help);
+        edit.prepareEdit(0);
+        QStringList outcome;
+        edit.setFileChooser([&outcome](QWidget *, const QString &, const QString &, const QString &) {
+            outcome << "sound chooser";
+            return QString();
+        });
+        edit.findChild<QLineEdit *>("textTitle")->setText("Dentist at noon");
+        edit.show();
+        edit.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+        QWidget *focused = edit.findChild<QWidget *>(row.focused);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        if (help.viewer() && help.viewer()->isVisible())
+            outcome << "help";
+        help.closeHelp();
+        outcome << (edit.isVisible() ? "open" : "closed") << state.events[0].title;
+        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
+    }
 }
