@@ -116,9 +116,9 @@ void AlertDialog::buildRemindAgain(const ControlSet &controls)
 
     connect(controls.get<QPushButton>(u"commandEcard"), &QPushButton::clicked, this,
             [this] { platform_.openUrl(QUrl(QString(ProgramInfo::ECardSite))); });
-    auto *ok = controls.get<QPushButton>(u"commandOK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    commandOK_ = controls.get<QPushButton>(u"commandOK");
+    commandOK_->setDefault(true);
+    connect(commandOK_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AlertDialog::fillFrom(const Event &event)
@@ -153,6 +153,8 @@ void AlertDialog::showDaysLeft(const Event &event)
         for (QWidget *control : {static_cast<QWidget *>(labelRemindMeAgain_), static_cast<QWidget *>(labelRemindAgainNote_),
                                  static_cast<QWidget *>(comboRemindAgain_)})
             control->hide();
+        // Without the list the focus would start on the e-card button.
+        commandOK_->setFocus();
         return;
     }
     const qint64 days = daysLeft(event, platform_.clock().today()).value_or(0);

@@ -8,6 +8,7 @@ class ControlSet;
 class Platform;
 class QComboBox;
 class QLabel;
+class QPushButton;
 struct AppState;
 struct Event;
 
@@ -44,4 +45,5 @@ private:
     QLabel *labelRemindMeAgain_ = nullptr;
     QComboBox *comboRemindAgain_ = nullptr;
     QLabel *labelRemindAgainNote_ = nullptr;
+    QPushButton *commandOK_ = nullptr;
 };

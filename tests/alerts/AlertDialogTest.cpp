@@ -95,3 +95,14 @@ TEST_F(AlertDialogTest, EnterPressesTheFocusedButtonAndOkFromTheList)
     }
 }
 
+// A missed alert has no remind-again list, so its first control would be the e-card button.
+TEST_F(AlertDialogTest, OpensWithTheFocusOnTheRemindAgainListOrOnOkWhenMissed)
+{
+    const struct { bool missed; const char *focused; } rows[] = {{false, "comboRemindAgain"}, {true, "commandOK"}};
+    for (const auto &row : rows) {
+        const auto dialog = alertFor(makeEvent("Dentist", "20261208"), row.missed);
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), row.focused) << row.missed;
+    }
+}
