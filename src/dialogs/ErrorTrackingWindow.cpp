@@ -34,6 +34,11 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
     usefulData_ = controls.get<QPlainTextEdit>(u"textUsefulData");
     usefulData_->setAccessibleName(QStringLiteral("Useful data"));
     usefulData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Read, selected and copied, never typed into: Tab moves on and Enter
+    // presses OK, as in the rest of the window.
+    usefulData_->setReadOnly(true);
+    usefulData_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    usefulData_->setTabChangesFocus(true);
     // The box shows lines; the CR LF joints are the form the text is sent in.
     const QString text = errorTrackingText(platform.clock().today(), state.displayedDateInfo, state.lastCheck);
     usefulData_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -43,5 +48,6 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
 
     auto *ok = controls.get<QPushButton>(u"commandOK");
     ok->setDefault(true);
+    ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

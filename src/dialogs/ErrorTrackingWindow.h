@@ -6,7 +6,7 @@ class Platform;
 class QPlainTextEdit;
 struct AppState;
 
-// Diagnostic text about the version and date handling, editable, for the
+// Diagnostic text about the version and date handling, read-only, for the
 // user to copy and send to the makers. Built once when the window opens.
 class ErrorTrackingWindow : public QDialog {
     Q_OBJECT

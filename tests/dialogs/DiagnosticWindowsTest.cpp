@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesWhatTheUserEdited)
+TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesTheBoxWithWindowsLineEnds)
 {
     FakePlatform platform(QDate(2002, 2, 10));
     AppState state;
@@ -20,9 +20,9 @@ TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesWhatTheUserEdited)
     auto *data = window.findChild<QPlainTextEdit *>("textUsefulData");
     EXPECT_EQ(data->toPlainText().split('\n'),
               errorTrackingText(QDate(2002, 2, 10), state.displayedDateInfo, state.lastCheck).split("\r\n"));
-    data->setPlainText("edited\nby the user");
+    data->setPlainText("two\nlines");
     QTest::mouseClick(window.findChild<QPushButton *>("commandCopy"), Qt::LeftButton);
-    EXPECT_EQ(platform.clipboard, "edited\r\nby the user");
+    EXPECT_EQ(platform.clipboard, "two\r\nlines");
     EXPECT_TRUE(window.findChild<QPushButton *>("commandOK")->isDefault());
 }
 
@@ -38,4 +38,37 @@ TEST(AboutWindow, OpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(&window, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
+}
+
+// The text box is read only: keys pressed in it move on or answer the window, as on the buttons.
+TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
+{
+    FakePlatform platform(QDate(2002, 2, 10));
+    AppState state;
+    const struct { const char *focused; Qt::Key key; const char *outcome; } rows[] = {
+        {"commandOK", {}, "commandOK, open"},
+        {"commandCopy", Qt::Key_Return, "commandCopy, copied, open"},
+        {"textUsefulData", Qt::Key_Return, "closed"},
+        {"textUsefulData", Qt::Key_Tab, "commandCopy, open"},
+        {"textUsefulData", Qt::Key_A, "textUsefulData, open"}};
+    for (const auto &row : rows) {
+        platform.clipboard.clear();
+        ErrorTrackingWindow window(state, platform);
+        const QString text = window.findChild<QPlainTextEdit *>("textUsefulData")->toPlainText();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget *focused = window.findChild<QWidget *>(row.focused);
+        focused->setFocus();
+        if (row.key)
+            QTest::keyClick(focused, row.key);
+        QStringList outcome;
+        if (window.isVisible())
+            outcome << QApplication::focusWidget()->objectName();
+        if (!platform.clipboard.isEmpty())
+            outcome << "copied";
+        outcome << (window.isVisible() ? "open" : "closed");
+        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused << " " << row.key;
+        EXPECT_EQ(window.findChild<QPlainTextEdit *>("textUsefulData")->toPlainText(), text) << row.key;
+    }
 }
