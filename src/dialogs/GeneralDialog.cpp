@@ -111,16 +111,18 @@ QLabel *GeneralDialog::addIcon(const QIcon &picture, const QString &name, const 
     return icon;
 }
 
+// The focus starts on the default answer; on the check box, the first
+// control, a Space would switch the question off.
 void GeneralDialog::showKind(MessageKind kind)
 {
+    QPushButton *answer = ok_;
     if (kind == MessageKind::YesNo || kind == MessageKind::Update) {
-        reveal(yes_);
         reveal(no_);
-        yes_->setDefault(true);
-    } else {
-        reveal(ok_);
-        ok_->setDefault(true);
+        answer = yes_;
     }
+    reveal(answer);
+    answer->setDefault(true);
+    answer->setFocus();
     switch (kind) {
     case MessageKind::YesNo:
     case MessageKind::Alert:

@@ -51,3 +51,18 @@ TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
     reporter.reportFileChanged("notes.dat", "notes.dat.bak");
     EXPECT_EQ(GeneralDialog::takeAskedMessage()->text, fileChangedMessage("notes.dat", "notes.dat.bak"));
 }
+
+// The check box comes first in the window; a Space on it would switch the question off.
+TEST(GeneralDialog, OpensWithTheFocusOnTheDefaultAnswer)
+{
+    const struct { MessageKind kind; const char *focused; } rows[] = {
+        {MessageKind::YesNo, "commandYes"}, {MessageKind::Update, "commandYes"},
+        {MessageKind::Ok, "commandOK"}, {MessageKind::Alert, "commandOK"}};
+    for (const auto &row : rows) {
+        GeneralDialog dialog({row.kind, "Remove Dentist?", "Are you sure?", 1785, 495, "Do not ask me this again."});
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), row.focused) << row.focused;
+    }
+}
