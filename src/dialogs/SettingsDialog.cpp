@@ -53,8 +53,9 @@ const std::initializer_list<Control> &controlTable()
         {RadioButton, u"optTimeFormat24", u"&24 hrs", 120, 660, 2895, 255, {}, 0, u"frameTime"},
         {CheckBox, u"checkboxAutodetect", u"Autodetect", 120, 960, 2895, 255, {}, 0, u"frameTime"},
         {Frame, u"frameEventCategories", {}, 0, 0, 3015, 2610, {}, 0, u"framePages"},
+        // Its key is also Cancel's; on its page the page's own control wins.
         {Heading, u"labelCustomEventCategories", u"Custom event &categories", 0, 120, 3015, 255, {}, 0,
-         u"frameEventCategories"},
+         u"frameEventCategories", KeyClash::Wins},
         {Label, u"labelCategoryDescription",
          u"It is possible to add up to three custom named categories for your events.", 0, 390, 3015, 510, {}, 0,
          u"frameEventCategories"},

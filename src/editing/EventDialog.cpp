@@ -57,9 +57,10 @@ EventDialog::EventDialog(AppState &state, const Clock &clock, Help &help, QWidge
 void EventDialog::buildWindow()
 {
     using enum ControlKind;
-    // A sound file's path is taken whole, however long.
+    // A sound file's path is taken whole, however long. "&Title" and "&Time"
+    // share their key; the title, the field most often changed, wins it.
     const ControlSet controls(this, {
-        {Heading, u"labelTitle", u"&Title", 120, 120, 495, 255},
+        {Heading, u"labelTitle", u"&Title", 120, 120, 495, 255, {}, 0, {}, KeyClash::Wins},
         {LineEdit, u"textTitle", {}, 240, 360, 3735, 315, u"Title", TitleLength},
         {ComboBox, u"comboCategory", {}, 4080, 360, 1455, 315, u"Category"},
         {Heading, u"labelDescription", u"D&escription", 120, 720, 975, 285},

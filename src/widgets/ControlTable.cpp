@@ -1,5 +1,6 @@
 #include "widgets/ControlTable.h"
 
+#include "widgets/AccessKeyWinner.h"
 #include "widgets/LimitedTextEdit.h"
 #include "widgets/TextLimit.h"
 #include "widgets/Twips.h"
@@ -7,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -116,6 +118,24 @@ ControlSet::ControlSet(QWidget *parent, std::initializer_list<Control> table)
     for (const Control &control : table) {
         QWidget *holder = control.parent.isEmpty() ? parent : find(control.parent);
         made_.emplace_back(control.name, makeControl(holder, control));
+    }
+    settleKeyClashes(table);
+}
+
+// The rows and the made controls stand in the same order.
+void ControlSet::settleKeyClashes(std::initializer_list<Control> table) const
+{
+    const auto keyOf = [](const Control &control) { return QKeySequence::mnemonic(control.caption.toString()); };
+    for (const Control &winner : table) {
+        if (winner.keyClash != KeyClash::Wins)
+            continue;
+        QList<QWidget *> sharers;
+        for (size_t row = 0; row < made_.size(); ++row) {
+            const Control &other = table.begin()[row];
+            if (other.name != winner.name && keyOf(other) == keyOf(winner))
+                sharers << made_[row].second;
+        }
+        new AccessKeyWinner(find(winner.name), sharers);
     }
 }
 

@@ -26,9 +26,17 @@ enum class ControlKind {
     Line,  // a sunken rule across the window
 };
 
+// Whether a control takes an access key that other controls of its table
+// share ("&" before the same letter), at every press while it can be seen.
+enum class KeyClash {
+    Shares,
+    Wins,
+};
+
 // One control of a fixed window: its kind, object name, caption, place in
-// twips, tool tip, the most characters it takes (0: no limit) and the
-// control of the same table it lies in (none: the window).
+// twips, tool tip, the most characters it takes (0: no limit), the control
+// of the same table it lies in (none: the window) and whether it wins its
+// access key.
 struct Control {
     ControlKind kind;
     QStringView name;
@@ -40,6 +48,7 @@ struct Control {
     QStringView toolTip = {};
     int maxLength = 0;
     QStringView parent = {};
+    KeyClash keyClash = KeyClash::Shares;
 };
 
 // The controls of one window, made from its table, found again by name.
@@ -59,6 +68,7 @@ public:
 
 private:
     QWidget *find(QStringView name) const;
+    void settleKeyClashes(std::initializer_list<Control> table) const;
 
     std::vector<std::pair<QStringView, QWidget *>> made_;
 };

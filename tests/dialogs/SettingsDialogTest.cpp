@@ -139,3 +139,27 @@ TEST_F(SettingsDialogTest, EnterPressesTheFocusedButton)
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
 }
+
+// Cancel's caption has the same access key as the categories heading; on that page the heading wins at every press.
+TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPageAndPressesCancelElsewhere)
+{
+    const struct { const char *page; int row; const char *outcome; } rows[] = {
+        {"Event categories", 2, "textOwnCategory0, textOwnCategory0, textOwnCategory0"},
+        {"General", 0, "Cancel pressed"}};
+    for (const auto &row : rows) {
+        dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+        auto *pages = dialog->findChild<QListWidget *>("listSettings");
+        pages->setCurrentRow(row.row);
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        QStringList outcome;
+        while (outcome.size() < 3 && !outcome.contains("Cancel pressed")) {
+            pages->setFocus();
+            QTest::keyClick(pages, Qt::Key_C, Qt::AltModifier);
+            outcome << (control<QPushButton>("commandCancel")->isDown() ? QString("Cancel pressed")
+                                                                         : QApplication::focusWidget()->objectName());
+        }
+        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.page;
+    }
+}
