@@ -14,6 +14,7 @@
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/DayNavigator.h"
 #include "mainwindow/ExchangeCommands.h"
+#include "mainwindow/MonthGrid.h"
 #include "mainwindow/ProgramExit.h"
 #include "menus/ProgramMenus.h"
 #include "notewindows/NoteWindow.h"
@@ -259,6 +260,10 @@ void MainWindow::finishStartup()
     navigator_->showToday();
     for (QWidget *widget : shownAfterLoad_)
         widget->show();
+    // Nothing could take the focus while the files loaded; without it the
+    // keys would reach no control, and a menu opened by its key would keep
+    // the focus after its dialog closed.
+    calendar_->grid()->setFocus();
     labelLoading_->hide();
     state_.navigating = false;
     // Only from here on is there anything to catch up with, and the window is

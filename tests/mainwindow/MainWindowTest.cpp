@@ -71,3 +71,47 @@ TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
         EXPECT_EQ(folder.names(), QStringList{"tarrow.ini"}) << row; // every save writes all three files
     }
 }
+
+// The keys reach the shown day at once: Down moves it a week on.
+TEST_F(MainWindowTest, StartsWithTheFocusInTheMonthGrid)
+{
+    startUp();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+    QWidget *focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->objectName(), "pictureMonthlyCalendar");
+    QTest::keyClick(focused, Qt::Key_Down);
+    EXPECT_EQ(window.findChild<QLabel *>("labelDateToday")->text(), "December 13, 2026");
+}
+
+// A dialog opened from the menu bar by its keys hands the focus back to the control that had it.
+TEST_F(MainWindowTest, TheFocusReturnsFromADialogOpenedByTheMenuKeys)
+{
+    folder.write("calendar.dat", "[Event]\r\nTitle=Lunch\r\nDate=20261206\r\n");
+    startUp();
+    const struct { const char *focused, *returnsTo; } rows[] = {{nullptr, "pictureMonthlyCalendar"},
+                                                                {"listboxEvents", "listboxEvents"}};
+    for (const auto &row : rows) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+        if (row.focused) // else the focus the window started with
+            window.findChild<QWidget *>(row.focused)->setFocus();
+        bool opened = false;
+        whenModalOpens([&opened](QDialog *dialog) {
+            opened = true;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+        QMenu *menu = window.findChild<QMenu *>("menuCalendar");
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << row.returnsTo;
+        QTest::keyClick(menu, Qt::Key_F); // Find event...
+        EXPECT_TRUE(opened) << row.returnsTo;
+        window.activateWindow(); // as the window manager does when the dialog closes
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+        const QWidget *focused = QApplication::focusWidget();
+        const QString name = !focused ? "none" : focused->objectName().isEmpty() ? focused->metaObject()->className()
+                                                                                  : focused->objectName();
+        EXPECT_EQ(name.toStdString(), row.returnsTo);
+    }
+}
