@@ -1,5 +1,6 @@
 #include "help/HelpViewer.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -65,6 +66,11 @@ HelpViewer::HelpViewer(const QString &helpFilePath, QWidget *parent)
     layout->addWidget(list_, 1);
     layout->addWidget(text_, 3);
     resize(720, 480);
+    // Esc closes the help as it closes every other window, wherever the focus is.
+    auto *escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
 
     for (const HelpTopic &topic : file_.topics())
         list_->addItem(topic.title);

@@ -3,6 +3,7 @@
 #include "help/HelpViewer.h"
 #include "TestSupport.h"
 
+#include <QtTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
@@ -77,4 +78,19 @@ TEST(Help, ViewerMovesToTheAskingWindowAndGoesWithIt)
     help.showHelpTopic(dialog, HelpContext::Settings);
     delete dialog;
     EXPECT_EQ(help.viewer(), nullptr); // it went with the dialog that owned it
+}
+
+TEST(HelpViewer, EscapeClosesItFromEitherPart)
+{
+    Help help(TARROW_HELP_FILE);
+    for (const char *part : {"listTopics", "textTopic"}) {
+        help.showHelpContents();
+        const QPointer<HelpViewer> viewer = help.viewer();
+        ASSERT_TRUE(QTest::qWaitFor([&viewer] { return QApplication::activeWindow() == viewer; })) << part;
+        QWidget *focused = viewer->findChild<QWidget *>(part);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Escape);
+        EXPECT_TRUE(!viewer || !viewer->isVisible()) << part;
+        help.closeHelp();
+    }
 }
