@@ -2,12 +2,12 @@
 
 #include <QtWidgets>
 
-namespace {
-
-QString nameOf(const QWidget *widget)
+QString controlName(const QWidget *widget)
 {
     return widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
 }
+
+namespace {
 
 // Where a control shows, in its parent: a plain label only where its text or picture is, its ampersands shown as access
 // keys only when it has a buddy.
@@ -76,14 +76,14 @@ QStringList layoutFaults(const QWidget &window, const QList<QPair<QString, QStri
     const auto sizeText = [](QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); };
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QWidget *widget = shown[i];
-        const QString name = nameOf(widget);
+        const QString name = controlName(widget);
         if (!window.rect().contains(widget->geometry()))
-            faults << name + " reaches outside " + nameOf(&window);
+            faults << name + " reaches outside " + controlName(&window);
         const auto [text, place] = textAndPlace(widget);
         if (text.width() > place.width() || text.height() > place.height())
             faults << "the text of " + name + " needs " + sizeText(text) + " but has " + sizeText(place);
         for (const QWidget *other : shown.mid(i + 1)) {
-            const QString otherName = nameOf(other);
+            const QString otherName = controlName(other);
             if (!allowed.contains({name, otherName}) && !allowed.contains({otherName, name})
                 && occupied(widget).intersects(occupied(other)))
                 faults << name + " and " + otherName + " lie over each other";

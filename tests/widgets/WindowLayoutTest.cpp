@@ -1,3 +1,4 @@
+#include "KeyCheck.h"
 #include "LayoutCheck.h"
 #include "WindowGallery.h"
 
@@ -46,6 +47,21 @@ void checkHelp(QWidget &window, const char *buttonName, const std::string &topic
     EXPECT_TRUE(window.isVisible());
 }
 
+// Shows each window of the gallery in turn and hands it to look with the name of its entry.
+void visitEveryWindow(const std::function<void(const QString &name, QWidget &window)> &look)
+{
+    const WindowGallery gallery;
+    for (const QString &name : gallery.names()) {
+        SCOPED_TRACE(name.toStdString());
+        bool seen = false;
+        gallery.visit(name, [&](QWidget &window) {
+            seen = true;
+            look(name, window);
+        });
+        EXPECT_TRUE(seen) << "not shown";
+    }
+}
+
 } // namespace
 
 TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic)
@@ -65,21 +81,23 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
     // Given a folder, the walk leaves a picture of each window there, named after its entry.
     const QString pictures = qEnvironmentVariable("TARROW_WINDOW_PICTURES");
     ASSERT_TRUE(pictures.isEmpty() || QDir().mkpath(pictures));
-    const WindowGallery gallery;
-    for (const QString &name : gallery.names()) {
-        SCOPED_TRACE(name.toStdString());
-        bool seen = false;
-        gallery.visit(name, [&](QWidget &window) {
-            seen = true;
-            EXPECT_EQ(layoutFaults(window, deliberate).join("\n  ").toStdString(), "");
-            if (!pictures.isEmpty()) {
-                EXPECT_TRUE(window.grab().save(QDir(pictures).filePath(name + ".png")));
-            }
-            if (const auto row = helped.find(name); row != helped.end()) {
-                const HelpTopic topic = help.topic(row->second.second).value_or(HelpTopic{});
-                checkHelp(window, row->second.first, topic.title.toStdString());
-            }
-        });
-        EXPECT_TRUE(seen) << "not shown";
-    }
+    visitEveryWindow([&](const QString &name, QWidget &window) {
+        EXPECT_EQ(layoutFaults(window, deliberate).join("\n  ").toStdString(), "");
+        if (!pictures.isEmpty()) {
+            EXPECT_TRUE(window.grab().save(QDir(pictures).filePath(name + ".png")));
+        }
+        if (const auto row = helped.find(name); row != helped.end()) {
+            const HelpTopic topic = help.topic(row->second.second).value_or(HelpTopic{});
+            checkHelp(window, row->second.first, topic.title.toStdString());
+        }
+    });
+}
+
+// A focused button takes Enter itself, an access key shared by visible controls has a winner, and every window opens
+// with the focus on a control other than a check box.
+TEST(EveryWindow, OpensFocusedOnAControlAndNoKeyGoesAstray)
+{
+    visitEveryWindow([](const QString &, QWidget &window) {
+        EXPECT_EQ(keyFaults(window).join("\n  ").toStdString(), "");
+    });
 }
