@@ -4,6 +4,7 @@
 
 #include "appstate/AppState.h"
 #include "FakePlatform.h"
+#include "KeyPress.h"
 #include "ModalDriver.h"
 
 #include <QTest>
@@ -82,11 +83,8 @@ TEST_F(AlertDialogTest, EnterPressesTheFocusedButtonAndOkFromTheList)
     for (const auto &row : rows) {
         platform.openedUrls.clear();
         const auto dialog = alertFor(makeEvent("Dentist", "20261208"));
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        QWidget *focused = dialog->findChild<QWidget *>(row.focused);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Return);
+        ASSERT_TRUE(showActive(*dialog));
+        pressOn(*dialog, row.focused);
         QStringList outcome;
         if (!platform.openedUrls.empty())
             outcome << "e-card page";
@@ -101,8 +99,7 @@ TEST_F(AlertDialogTest, OpensWithTheFocusOnTheRemindAgainListOrOnOkWhenMissed)
     const struct { bool missed; const char *focused; } rows[] = {{false, "comboRemindAgain"}, {true, "commandOK"}};
     for (const auto &row : rows) {
         const auto dialog = alertFor(makeEvent("Dentist", "20261208"), row.missed);
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), row.focused) << row.missed;
+        ASSERT_TRUE(showActive(*dialog));
+        EXPECT_EQ(focusedName().toStdString(), row.focused) << row.missed;
     }
 }

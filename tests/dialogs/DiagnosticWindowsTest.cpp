@@ -4,6 +4,7 @@
 #include "appstate/AppState.h"
 #include "datelogic/ErrorTrackingText.h"
 #include "FakePlatform.h"
+#include "KeyPress.h"
 
 #include <QtWidgets>
 #include <QtTest>
@@ -55,16 +56,12 @@ TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
         platform.clipboard.clear();
         ErrorTrackingWindow window(state, platform);
         const QString text = window.findChild<QPlainTextEdit *>("textUsefulData")->toPlainText();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QWidget *focused = window.findChild<QWidget *>(row.focused);
-        focused->setFocus();
+        ASSERT_TRUE(showActive(window));
         if (row.key)
-            QTest::keyClick(focused, row.key);
+            pressOn(window, row.focused, row.key);
         QStringList outcome;
         if (window.isVisible())
-            outcome << QApplication::focusWidget()->objectName();
+            outcome << focusedName();
         if (!platform.clipboard.isEmpty())
             outcome << "copied";
         outcome << (window.isVisible() ? "open" : "closed");

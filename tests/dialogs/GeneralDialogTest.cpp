@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
+#include "KeyPress.h"
 
 #include <QtWidgets>
 #include <QtTest>
@@ -60,9 +61,7 @@ TEST(GeneralDialog, OpensWithTheFocusOnTheDefaultAnswer)
         {MessageKind::Ok, "commandOK"}, {MessageKind::Alert, "commandOK"}};
     for (const auto &row : rows) {
         GeneralDialog dialog({row.kind, "Remove Dentist?", "Are you sure?", 1785, 495, "Do not ask me this again."});
-        dialog.show();
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), row.focused) << row.focused;
+        ASSERT_TRUE(showActive(dialog));
+        EXPECT_EQ(focusedName().toStdString(), row.focused) << row.focused;
     }
 }

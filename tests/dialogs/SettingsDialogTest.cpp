@@ -2,7 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "help/Help.h"
-#include "help/HelpViewer.h"
+#include "KeyPress.h"
 #include "ModalDriver.h"
 #include "platform/Autostart.h"
 
@@ -125,16 +125,12 @@ TEST_F(SettingsDialogTest, EnterPressesTheFocusedButton)
                                                               {"commandCancel", "closed, "}};
     for (const auto &row : rows) {
         dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
-        dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        ASSERT_TRUE(showActive(*dialog));
         QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "Chess club");
-        control<QPushButton>(row.focused)->setFocus();
-        QTest::keyClick(control<QPushButton>(row.focused), Qt::Key_Return);
+        pressOn(*dialog, row.focused);
         QStringList outcome;
-        if (help.viewer() && help.viewer()->isVisible())
+        if (helpShown(help))
             outcome << "help";
-        help.closeHelp();
         outcome << (dialog->isVisible() ? "open" : "closed") << state.userCategories[0];
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
@@ -150,15 +146,11 @@ TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPageAndPressesCancelE
         dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
         auto *pages = dialog->findChild<QListWidget *>("listSettings");
         pages->setCurrentRow(row.row);
-        dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        ASSERT_TRUE(showActive(*dialog));
         QStringList outcome;
         while (outcome.size() < 3 && !outcome.contains("Cancel pressed")) {
-            pages->setFocus();
-            QTest::keyClick(pages, Qt::Key_C, Qt::AltModifier);
-            outcome << (control<QPushButton>("commandCancel")->isDown() ? QString("Cancel pressed")
-                                                                         : QApplication::focusWidget()->objectName());
+            pressOn(*dialog, "listSettings", Qt::Key_C, Qt::AltModifier);
+            outcome << (control<QPushButton>("commandCancel")->isDown() ? QString("Cancel pressed") : focusedName());
         }
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.page;
     }

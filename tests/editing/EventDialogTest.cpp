@@ -3,7 +3,7 @@
 #include "appstate/AppState.h"
 #include "AskedMessage.h"
 #include "help/Help.h"
-#include "help/HelpViewer.h"
+#include "KeyPress.h"
 #include "TestSupport.h"
 
 #include <QTest>
@@ -103,15 +103,10 @@ TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
             return QString();
         });
         edit.findChild<QLineEdit *>("textTitle")->setText("Dentist at noon");
-        edit.show();
-        edit.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
-        QWidget *focused = edit.findChild<QWidget *>(row.focused);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Return);
-        if (help.viewer() && help.viewer()->isVisible())
+        ASSERT_TRUE(showActive(edit));
+        pressOn(edit, row.focused);
+        if (helpShown(help))
             outcome << "help";
-        help.closeHelp();
         outcome << (edit.isVisible() ? "open" : "closed") << state.events[0].title;
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }

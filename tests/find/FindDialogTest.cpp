@@ -2,7 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "help/Help.h"
-#include "help/HelpViewer.h"
+#include "KeyPress.h"
 #include "TestSupport.h"
 
 #include <QSignalSpy>
@@ -73,15 +73,10 @@ TEST(FindDialog, EnterPressesTheFocusedButtonAndNothingElse)
         FindDialog dialog(state, clock, help);
         QStringList outcome;
         QObject::connect(&dialog, &FindDialog::jumpRequested, [&outcome] { outcome << "jumped"; });
-        dialog.show();
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        QWidget *focused = dialog.findChild<QWidget *>(row.focused);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Return);
-        if (help.viewer() && help.viewer()->isVisible())
+        ASSERT_TRUE(showActive(dialog));
+        pressOn(dialog, row.focused);
+        if (helpShown(help))
             outcome << "help";
-        help.closeHelp();
         outcome << (dialog.isVisible() ? "open" : "closed");
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }

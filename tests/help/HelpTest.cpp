@@ -1,6 +1,7 @@
 #include "help/Help.h"
 #include "help/HelpFile.h"
 #include "help/HelpViewer.h"
+#include "KeyPress.h"
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -86,10 +87,8 @@ TEST(HelpViewer, EscapeClosesItFromEitherPart)
     for (const char *part : {"listTopics", "textTopic"}) {
         help.showHelpContents();
         const QPointer<HelpViewer> viewer = help.viewer();
-        ASSERT_TRUE(QTest::qWaitFor([&viewer] { return QApplication::activeWindow() == viewer; })) << part;
-        QWidget *focused = viewer->findChild<QWidget *>(part);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Escape);
+        ASSERT_TRUE(showActive(*viewer)) << part;
+        pressOn(*viewer, part, Qt::Key_Escape);
         EXPECT_TRUE(!viewer || !viewer->isVisible()) << part;
         help.closeHelp();
     }

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "KeyPress.h"
+
 // Settings come before the window shows, the files and the due alerts on the first tick, and a wake catches the
 // alerts up at once. The tray keeps the window minimized or closed; only a double-click restores it.
 TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnlyADoubleClickRestoresTheWindow)
@@ -76,12 +78,9 @@ TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
 TEST_F(MainWindowTest, StartsWithTheFocusInTheMonthGrid)
 {
     startUp();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
-    QWidget *focused = QApplication::focusWidget();
-    ASSERT_NE(focused, nullptr);
-    EXPECT_EQ(focused->objectName(), "pictureMonthlyCalendar");
-    QTest::keyClick(focused, Qt::Key_Down);
+    ASSERT_TRUE(showActive(window));
+    ASSERT_EQ(focusedName(), "pictureMonthlyCalendar");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(window.findChild<QLabel *>("labelDateToday")->text(), "December 13, 2026");
 }
 
@@ -93,8 +92,7 @@ TEST_F(MainWindowTest, TheFocusReturnsFromADialogOpenedByTheMenuKeys)
     const struct { const char *focused, *returnsTo; } rows[] = {{nullptr, "pictureMonthlyCalendar"},
                                                                 {"listboxEvents", "listboxEvents"}};
     for (const auto &row : rows) {
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+        ASSERT_TRUE(showActive(window));
         if (row.focused) // else the focus the window started with
             window.findChild<QWidget *>(row.focused)->setFocus();
         bool opened = false;
@@ -107,11 +105,7 @@ TEST_F(MainWindowTest, TheFocusReturnsFromADialogOpenedByTheMenuKeys)
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << row.returnsTo;
         QTest::keyClick(menu, Qt::Key_F); // Find event...
         EXPECT_TRUE(opened) << row.returnsTo;
-        window.activateWindow(); // as the window manager does when the dialog closes
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
-        const QWidget *focused = QApplication::focusWidget();
-        const QString name = !focused ? "none" : focused->objectName().isEmpty() ? focused->metaObject()->className()
-                                                                                  : focused->objectName();
-        EXPECT_EQ(name.toStdString(), row.returnsTo);
+        ASSERT_TRUE(showActive(window)); // as the window manager does when the dialog closes
+        EXPECT_EQ(focusedName().toStdString(), row.returnsTo);
     }
 }

@@ -1,5 +1,6 @@
 #include "KeyCheck.h"
 
+#include "KeyPress.h"
 #include "LayoutCheck.h"
 #include "widgets/AccessKeyWinner.h"
 
@@ -29,9 +30,7 @@ protected:
 
 QStringList focusFaults(QWidget &window)
 {
-    // A dialog counts as active while its owner is, before it has become the active window itself.
-    window.activateWindow();
-    if (!QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }))
+    if (!showActive(window))
         return {"never becomes active"};
     const QWidget *focus = QApplication::focusWidget();
     if (!focus || focus->window() != &window)

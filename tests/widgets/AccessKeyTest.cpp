@@ -1,5 +1,7 @@
 #include "widgets/ControlTable.h"
 
+#include "KeyPress.h"
+
 #include <QtWidgets>
 #include <QtTest>
 
@@ -9,15 +11,14 @@ namespace {
 
 // Where a press of an access key left the focus, and the buttons it pressed. A pressed button's click is waited
 // for: Qt does not press it again while the click is under way.
-QString afterPress(QWidget &window, QWidget &start)
+QString afterPress(const QWidget &window)
 {
-    start.setFocus();
     std::vector<std::unique_ptr<QSignalSpy>> clicks;
     const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
     for (QPushButton *button : buttons)
         clicks.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
-    QTest::keyClick(&start, Qt::Key_S, Qt::AltModifier);
-    QStringList seen{QApplication::focusWidget()->objectName()};
+    pressOn(window, "start", Qt::Key_S, Qt::AltModifier);
+    QStringList seen{focusedName()};
     for (qsizetype i = 0; i < buttons.size(); ++i) {
         if (buttons[i]->isDown() && clicks[i]->wait(1000))
             seen << buttons[i]->objectName() + " pressed";
@@ -53,12 +54,9 @@ TEST(AccessKey, TheTablesWinnerTakesEveryPressWhileItCanBeUsed)
         QWidget *winner = row.buttonWins ? controls.get<QWidget>(u"winner") : controls.get<QWidget>(u"label");
         winner->setVisible(row.shown);
         winner->setEnabled(row.enabled);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        auto *start = controls.get<QLineEdit>(u"start");
-        const QString first = afterPress(window, *start);
-        const QString second = afterPress(window, *start);
+        ASSERT_TRUE(showActive(window));
+        const QString first = afterPress(window);
+        const QString second = afterPress(window);
         EXPECT_EQ((first + ' ' + second).toStdString(), row.outcome) << row.name;
     }
 }
