@@ -23,7 +23,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void actAsWinner() const;
+    QWidget *keyTarget() const;
 
     QWidget *winner_;
 };
