@@ -58,9 +58,10 @@ void EventDialog::buildWindow()
 {
     using enum ControlKind;
     // A sound file's path is taken whole, however long. "&Title" and "&Time"
-    // share their key; the title, the field most often changed, wins it.
+    // share their key: the first press goes to the title, the next to the
+    // hours, so both stay reachable.
     const ControlSet controls(this, {
-        {Heading, u"labelTitle", u"&Title", 120, 120, 495, 255, {}, 0, {}, KeyClash::Wins},
+        {Heading, u"labelTitle", u"&Title", 120, 120, 495, 255, {}, 0, {}, KeyClash::TakesTurns},
         {LineEdit, u"textTitle", {}, 240, 360, 3735, 315, u"Title", TitleLength},
         {ComboBox, u"comboCategory", {}, 4080, 360, 1455, 315, u"Category"},
         {Heading, u"labelDescription", u"D&escription", 120, 720, 975, 285},
@@ -70,7 +71,7 @@ void EventDialog::buildWindow()
         {DigitBox, u"textDay", {}, 1680, 2040, 375, 285, u"Day", 2},
         {Label, u"labelComma", u",", 2055, 2160, 255, 255},
         {DigitBox, u"textYear", {}, 2280, 2040, 615, 285, u"Year (leave empty for \"every year\")", 4},
-        {Heading, u"labelTime", u"&Time", 3840, 1800, 615, 255},
+        {Heading, u"labelTime", u"&Time", 3840, 1800, 615, 255, {}, 0, {}, KeyClash::TakesTurns},
         {DigitBox, u"textHours", {}, 3960, 2040, 375, 285, u"Hours (leave empty to ignore)", 2},
         {Label, u"labelTimeDivider", u":", 4335, 2070, 135, 255},
         {DigitBox, u"textMinutes", {}, 4440, 2040, 375, 285, u"Minutes (leave empty to ignore)", 2},

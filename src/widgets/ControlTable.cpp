@@ -127,6 +127,8 @@ void ControlSet::settleKeyClashes(std::initializer_list<Control> table) const
 {
     const auto keyOf = [](const Control &control) { return QKeySequence::mnemonic(control.caption.toString()); };
     for (const Control &winner : table) {
+        if (winner.keyClash == KeyClash::TakesTurns)
+            find(winner.name)->setProperty(TakesTurnsProperty, true); // Qt's shortcuts take turns by themselves
         if (winner.keyClash != KeyClash::Wins)
             continue;
         QList<QWidget *> sharers;

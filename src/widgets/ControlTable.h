@@ -26,16 +26,22 @@ enum class ControlKind {
     Line,  // a sunken rule across the window
 };
 
-// Whether a control takes an access key that other controls of its table
-// share ("&" before the same letter), at every press while it can be seen.
+// How a control takes an access key that other controls of its table share
+// ("&" before the same letter): it wins every press while it can be seen, or
+// the holders take the presses in turn, one each, as Windows' dialogs do
+// (for fields where landing on the other one first loses nothing).
 enum class KeyClash {
     Shares,
     Wins,
+    TakesTurns,
 };
+
+// Marks a control whose table says its access key is shared in turn.
+inline constexpr char TakesTurnsProperty[] = "accessKeyTakesTurns";
 
 // One control of a fixed window: its kind, object name, caption, place in
 // twips, tool tip, the most characters it takes (0: no limit), the control
-// of the same table it lies in (none: the window) and whether it wins its
+// of the same table it lies in (none: the window) and how it shares its
 // access key.
 struct Control {
     ControlKind kind;

@@ -111,3 +111,15 @@ TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
 }
+
+// "&Title" and "&Time" share Alt+T: the presses take turns, so both boxes stay reachable from the keyboard.
+TEST_F(EventDialogTest, AltTReachesTheTitleAndThenTheHours)
+{
+    ASSERT_TRUE(showActive(dialog));
+    QStringList reached;
+    for (int press = 0; press < 3; ++press) {
+        pressOn(dialog, "textDescription", Qt::Key_T, Qt::AltModifier);
+        reached << focusedName();
+    }
+    EXPECT_EQ(reached.join(' ').toStdString(), "textTitle textHours textTitle");
+}
