@@ -2,6 +2,7 @@
 
 #include "eventdata/DataFolder.h"
 #include "eventdata/FileErrorCollector.h"
+#include "eventdata/RegularFile.h"
 #include "TestSupport.h"
 
 #include <QFileInfo>
@@ -196,6 +197,62 @@ TEST_F(DataFileTest, ALinkToARegularFileIsWrittenThrough)
     ASSERT_TRUE(file.save("new\r\n"));
     EXPECT_TRUE(QFileInfo(folder.file("notes.dat")).isSymLink());
     EXPECT_EQ(folder.read("elsewhere.dat"), "new\r\n");
+}
+
+// The kernel's rule for links in shared sticky folders, for each link of a chain and up to the kernel's 40 links.
+TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    constexpr uid_t Nobody = 65534;
+    const auto link = [](const QString &target, const QString &path, bool foreign = false) {
+        ASSERT_TRUE(QFile::link(target, path));
+        if (foreign) {
+            ASSERT_EQ(::lchown(QFile::encodeName(path).constData(), Nobody, Nobody), 0);
+        }
+    };
+    const auto chain = [&](const DataFolderFixture &folder, int links) { // link1 -> link2 -> ... -> file
+        for (int i = 1; i <= links; ++i)
+            link(i == links ? folder.file("file") : folder.file(QString("link%1").arg(i + 1)),
+                 folder.file(QString("link%1").arg(i)));
+    };
+    const std::tuple<const char *, std::function<void(const DataFolderFixture &)>, const char *, int, const char *>
+        rows[] = { // what stands there, the path asked, the error, the file reached
+        {"a file", [](const DataFolderFixture &) {}, "file", 0, "file"},
+        {"the user's own link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("own")); }, "own", 0,
+         "file"},
+        {"another user's link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("theirs"), true); },
+         "theirs", FileError::PermissionDenied, ""},
+        {"another user's link in that user's folder",
+         [&](const DataFolderFixture &f) {
+             ASSERT_TRUE(QDir(f.path()).mkdir("their folder"));
+             ASSERT_EQ(::chown(QFile::encodeName(f.file("their folder")).constData(), Nobody, Nobody), 0);
+             link(f.file("file"), f.file("their folder/theirs"), true);
+         },
+         "their folder/theirs", 0, "file"},
+        {"own link to another user's link",
+         [&](const DataFolderFixture &f) {
+             link(f.file("file"), f.file("theirs"), true);
+             link(f.file("theirs"), f.file("own"));
+         },
+         "own", FileError::PermissionDenied, ""},
+        {"own link to nothing", [&](const DataFolderFixture &f) { link(f.file("missing"), f.file("own")); }, "own", 0,
+         "missing"},
+        {"40 links", [&](const DataFolderFixture &f) { chain(f, 40); }, "link1", 0, "file"},
+        {"41 links", [&](const DataFolderFixture &f) { chain(f, 41); }, "link1", FileError::PathFileAccess, ""},
+    };
+    for (const auto &[name, make, asked, error, reached] : rows) {
+        SCOPED_TRACE(name);
+        DataFolderFixture folder;
+        folder.write("file", "x");
+        make(folder);
+        QString file;
+        EXPECT_EQ(followOwnLinks(folder.file(asked), file), error);
+        EXPECT_EQ(file, reached[0] ? folder.file(reached) : QString());
+        // A read meets the same rule.
+        EXPECT_EQ(RegularFile(folder.file(asked)).error(),
+                  error != 0 ? error : QString(reached) == "missing" ? FileError::FileNotFound : 0);
+    }
 }
 
 // A new file is the user's alone.

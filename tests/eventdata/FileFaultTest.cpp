@@ -14,6 +14,9 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class FileFaultTest : public ::testing::Test {
@@ -91,6 +94,37 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
             GTEST_SKIP() << "user namespaces keep root's rights here";
         EXPECT_EQ(output, "calendar.dat writing 70\n");
         EXPECT_EQ(rowFolder.read("calendar.dat"), existing);
+    }
+}
+
+// Another user, in a process of its own, puts a link to a file of the user's where calendar.dat belongs: in a sticky
+// folder open to all before the first save, or in a folder open to all at any time. Nothing is read, copied or
+// written through it.
+TEST_F(FileFaultTest, AnotherUsersLinkIsNeitherReadNorWrittenThrough)
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        GTEST_SKIP() << "only root can start a process as a second user (setpriv)";
+    const QByteArray usersFile = "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Chosen by another\r\nDate=00000101\r\n";
+    folder.write("own file", usersFile);
+    for (const auto &[name, mode] : {std::pair("sticky folder open to all", 01777), {"folder open to all", 0777}}) {
+        SCOPED_TRACE(name);
+        DataFolderFixture shared;
+        ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), mode_t(mode)), 0);
+        QByteArray output;
+        ASSERT_EQ(runChild(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", "ln", "-s",
+                                     folder.file("own file"), shared.file("calendar.dat")},
+                           output),
+                  0);
+        reporter.reports.clear();
+        EXPECT_FALSE(CalendarFile(shared.path(), reporter, clock).loadCalendar(table, lastCheck));
+        EXPECT_EQ(reporter.reports, (Reports{{"calendar.dat", "reading", FileError::PermissionDenied}}));
+        EXPECT_EQ(table.size(), 0);
+        EXPECT_EQ(runChild(QStringLiteral(SAVE_CHILD), {"once", shared.path()}, output), 1);
+        EXPECT_EQ(output, "calendar.dat writing 70\n");
+        EXPECT_EQ(folder.read("own file"), usersFile);
+        EXPECT_EQ(shared.names(), QStringList{"calendar.dat"}); // no copy, no temporary
+        EXPECT_EQ(folder.names(), QStringList{"own file"});
     }
 }
 
