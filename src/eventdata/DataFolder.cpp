@@ -54,6 +54,11 @@ QString resolveDataFolder(const QString &commandLine, const QString &programFold
     return createdPrivately(chooseDataFolder(commandLine, programFolder, userDataFolder));
 }
 
+QString dataFolderLockName()
+{
+    return QStringLiteral("tarrow.lock");
+}
+
 void removeStaleTemporaryFiles(const QString &folder)
 {
     static const QRegularExpression temporary = [] {

@@ -19,6 +19,9 @@ QString resolveDataFolder(const QString &commandLine, const QString &programFold
 // has nothing to report missing.
 bool holdsNoDataFile(const QString &folder);
 
+// The file in the data folder whose kernel lock the running program holds.
+QString dataFolderLockName();
+
 // Removes what a save cut short by a kill left behind: regular files named
 // like a data file, a dot and six letters or digits of the atomic save's
 // temporary name; never a backup (".bak123" has that shape) nor anything else.
