@@ -1,7 +1,10 @@
 #include "eventdata/DataFolder.h"
 
+#include "eventdata/AtomicFile.h"
+
 #include <algorithm>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,17 +62,37 @@ QString dataFolderLockName()
     return QStringLiteral("tarrow.lock");
 }
 
+namespace {
+
+// The data folder's lock file when it is a regular file: the time it was
+// last taken, invalid otherwise.
+QDateTime lockTakenAt(const QDir &folder)
+{
+    const QFileInfo lock(folder.filePath(dataFolderLockName()));
+    return lock.isFile() && !lock.isSymLink() ? lock.lastModified() : QDateTime();
+}
+
+} // namespace
+
+// Files another start found while it held the lock were left by a killed
+// save; one newer than this start's lock is a save of some other process.
 void removeStaleTemporaryFiles(const QString &folder)
 {
     static const QRegularExpression temporary = [] {
         QStringList names;
         for (const QString &name : dataFileNames())
             names.append(QRegularExpression::escape(name));
-        return QRegularExpression(QStringLiteral("^(%1)\\.(?!bak\\d*$)[A-Za-z0-9]{6}$").arg(names.join(QLatin1Char('|'))));
+        return QRegularExpression(QStringLiteral("^(%1)%2[A-Za-z0-9]{6}$")
+                                      .arg(names.join(QLatin1Char('|')),
+                                           QRegularExpression::escape(temporarySaveMarker())));
     }();
     const QDir dir(folder);
+    const QDateTime lockTime = lockTakenAt(dir);
+    if (!lockTime.isValid())
+        return;
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && entry.isFile() && temporary.match(entry.fileName()).hasMatch())
+        if (!entry.isSymLink() && entry.isFile() && temporary.match(entry.fileName()).hasMatch()
+            && entry.lastModified() <= lockTime)
             QFile::remove(entry.filePath());
     }
 }

@@ -1,5 +1,6 @@
 #include "eventdata/DataFile.h"
 
+#include "eventdata/AtomicFile.h"
 #include "eventdata/DataFolder.h"
 #include "eventdata/FileErrorCollector.h"
 #include "eventdata/RegularFile.h"
@@ -358,19 +359,39 @@ TEST(DataFolder, CommandLineThenAProgramFolderInUseOrWritableThenThePrivateUserF
     QFile::setPermissions(program.path(), rwx);
 }
 
+// What a killed save left carries the save's mark and is no newer than the lock this start took; the user's own
+// files, however like a temporary file they look, stay, and so does everything in a folder without a lock.
 TEST(DataFolder, OnlyTemporaryFilesOfKilledSavesAreRemoved)
 {
-    DataFolderFixture folder;
-    const QStringList stale = {"calendar.dat.aB3xYz", "notes.dat.QWERTY", "tarrow.ini.000000", "calendar.dat.bak12a"};
-    const QStringList kept = {"calendar.dat",        "calendar.dat.bak",    "calendar.dat.bak123", "notes.dat.bak000",
-                              "calendar.dat.aB3xY",  "calendar.dat.aB-xYz", "Calendar.dat.aB3xYz", "other.dat.aB3xYz",
-                              "calendar.datXaB3xYz", "calendar.dat.aB3xYz1"};
-    for (const QString &name : stale + kept)
-        folder.write(name, "x");
-    QDir(folder.path()).mkdir("notes.dat.folder");
-    QFile::link(folder.file("calendar.dat"), folder.file("tarrow.ini.linked"));
-    removeStaleTemporaryFiles(folder.path());
-    QStringList expected = kept + QStringList{"notes.dat.folder", "tarrow.ini.linked"};
-    expected.sort();
-    EXPECT_EQ(folder.names(), expected);
+    const QString mark = temporarySaveMarker();
+    const std::tuple<QString, qint64, bool> rows[] = { // name, made how many ms after the lock was taken, removed
+        {"calendar.dat" + mark + "aB3xYz", -60000, true}, {"notes.dat" + mark + "QWERTY", 0, true},
+        {"tarrow.ini" + mark + "000000", 1, false},       {"calendar.dat" + mark + "aB3xY", -60000, false},
+        {"calendar.dat" + mark + "aB3xYz1", -60000, false}, {"Calendar.dat" + mark + "aB3xYz", -60000, false},
+        {"other.dat" + mark + "aB3xYz", -60000, false},   {"calendar.dat.aB3xYz", -60000, false},
+        {"calendar.dat.backup", -60000, false},           {"notes.dat.backup", -60000, false},
+        {"calendar.dat.before", -60000, false},           {"tarrow.ini.orig01", -60000, false},
+        {"calendar.dat.bak", -60000, false},              {"calendar.dat", -60000, false},
+    };
+    for (const bool locked : {true, false}) {
+        DataFolderFixture folder;
+        folder.write("tarrow.lock", {});
+        const QDateTime lockTime = QFileInfo(folder.file("tarrow.lock")).lastModified();
+        QStringList kept = {"notes.dat" + mark + "folder", "tarrow.ini" + mark + "linked"};
+        QDir(folder.path()).mkdir(kept[0]);
+        QFile::link(folder.file("calendar.dat"), folder.file(kept[1]));
+        for (const auto &[name, age, removed] : rows) {
+            QFile file(folder.file(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.setFileTime(lockTime.addMSecs(age), QFile::FileModificationTime));
+            if (!removed || !locked)
+                kept.append(name);
+        }
+        if (!locked)
+            ASSERT_TRUE(QFile::remove(folder.file("tarrow.lock")));
+        else
+            kept.append("tarrow.lock");
+        removeStaleTemporaryFiles(folder.path());
+        kept.sort();
+        EXPECT_EQ(folder.names(), kept) << (locked ? "locked" : "without a lock");
+    }
 }

@@ -1,3 +1,4 @@
+#include "eventdata/AtomicFile.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/EventTable.h"
@@ -61,6 +62,9 @@ TEST_F(FileFaultTest, SaveKilledAtAnyPointLeavesOneWholeFile)
         QTest::qWait(20 + QRandomGenerator::global()->bounded(200)); // somewhere in a save
         ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
         child.waitForFinished();
+        for (const QString &left : folder.names()) // a temporary file left carries the save's own mark
+            EXPECT_TRUE(left == "calendar.dat" || left.startsWith("calendar.dat" + temporarySaveMarker()))
+                << left.toStdString();
         if (!folder.exists("calendar.dat"))
             continue; // killed before the first save was done
         reporter.reports.clear();
@@ -68,6 +72,27 @@ TEST_F(FileFaultTest, SaveKilledAtAnyPointLeavesOneWholeFile)
         EXPECT_TRUE(table.size() == 3 || table.size() == EventTable::Capacity) << table.size();
         EXPECT_TRUE(reporter.reports.empty());
     }
+}
+
+// The program's start removes what a killed save left and nothing the user made, however like the older temporary
+// names it looks.
+TEST_F(FileFaultTest, StartRemovesWhatAKilledSaveLeftAndNoFileOfTheUsers)
+{
+    const QStringList usersFiles = {"calendar.dat.backup", "notes.dat.backup", "calendar.dat.before",
+                                    "tarrow.ini.orig01", "calendar.dat.aB3xYz"};
+    const QByteArray usersText = "the user's own";
+    for (const QString &name : usersFiles)
+        folder.write(name, usersText);
+    const QString left = "calendar.dat" + temporarySaveMarker() + "aB3xYz";
+    folder.write(left, "LastCheck=2026");
+    DataFolderFixture runtime;
+    QProcess program;
+    startProgram(program, TARROW_PROGRAM, runtime.path(), folder.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !folder.exists(left); }, 20000));
+    program.kill();
+    program.waitForFinished();
+    for (const QString &name : usersFiles)
+        EXPECT_EQ(folder.read(name), usersText) << name.toStdString();
 }
 
 TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
