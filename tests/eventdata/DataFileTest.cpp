@@ -69,14 +69,20 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
     const auto lost = [](const char *what) {
         return QStringLiteral(" Your saved %1 will most likely be lost for ever if no backup is available.").arg(what);
     };
+    // A failed save replaced nothing: it says what was not saved, and that the file is as it was.
+    const auto unsaved = [](const char *what, const char *file) {
+        return QStringLiteral(" Your %1 as they are now were not saved; %2 stays as it was on the disk.").arg(what, file);
+    };
     const std::tuple<const char *, const char *, const char *, QString> rows[] = { // file, operation, backup, message
         {"notes.dat", "reading", "", "There was an error reading notes.dat." + lost("notes")},
-        {"calendar.dat", "writing", "", "There was an error writing calendar.dat." + lost("reminders")},
         {"calendar.dat", "reading", "calendar.dat.bak",
          "There was an error reading calendar.dat. The file was kept as calendar.dat.bak."},
-        {"tarrow.ini", "writing", "tarrow.ini.bak3",
-         "There was an error writing tarrow.ini. The file was kept as tarrow.ini.bak3. All settings will be restored "
+        {"tarrow.ini", "reading", "tarrow.ini.bak3",
+         "There was an error reading tarrow.ini. The file was kept as tarrow.ini.bak3. All settings will be restored "
          "to their default values, but your saved reminders and/or notes will not be affected."},
+        {"calendar.dat", "writing", "", "There was an error writing calendar.dat." + unsaved("reminders", "calendar.dat")},
+        {"notes.dat", "writing", "", "There was an error writing notes.dat." + unsaved("notes", "notes.dat")},
+        {"tarrow.ini", "writing", "", "There was an error writing tarrow.ini." + unsaved("settings", "tarrow.ini")},
     };
     for (const auto &[file, operation, backup, message] : rows)
         EXPECT_EQ(fileErrorMessage(file, operation, backup), message) << file << backup;
