@@ -1,6 +1,7 @@
 #include "platform/FileLock.h"
 #include "platform/SingleInstance.h"
 
+#include "ScopedEnvironment.h"
 #include "TestSupport.h"
 
 #include <QSysInfo>
@@ -33,31 +34,6 @@ int modeOf(const QString &path)
     struct stat info {};
     return stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
-
-// Sets an environment variable, or with a null value removes it, while it lives.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char *name, const QByteArray &value)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), saved_(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~ScopedEnvironment()
-    {
-        if (wasSet_)
-            qputenv(name_, saved_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char *name_;
-    bool wasSet_;
-    QByteArray saved_;
-};
 
 constexpr int Own = -1;
 constexpr int Nobody = 65534;
