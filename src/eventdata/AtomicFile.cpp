@@ -76,10 +76,15 @@ bool replaceFile(const QString &from, const QString &to)
 // disk before it may replace anything. 0 or a FileError number.
 int writeThrough(QFile &temporary, const QByteArray &bytes)
 {
-    if (temporary.write(bytes) == bytes.size() && temporary.flush() && syncToDisk(temporary))
-        return 0;
-    const int systemError = errno;
-    return transferError(temporary.error(), systemError);
+    if (temporary.write(bytes) != bytes.size() || !temporary.flush()) {
+        const int systemError = errno;
+        return transferError(temporary.error(), systemError);
+    }
+    if (!syncToDisk(temporary)) {
+        const int systemError = errno;
+        return transferError(QFileDevice::WriteError, systemError); // Qt does not know of the failure
+    }
+    return 0;
 }
 
 } // namespace

@@ -74,8 +74,9 @@ QDateTime lockTakenAt(const QDir &folder)
 
 } // namespace
 
-// Files another start found while it held the lock were left by a killed
-// save; one newer than this start's lock is a save of some other process.
+// This start took the folder's lock just now, so a temporary file no newer
+// than the lock was left by a save that was killed; a newer one belongs to a
+// save of another process that is still under way.
 void removeStaleTemporaryFiles(const QString &folder)
 {
     static const QRegularExpression temporary = [] {

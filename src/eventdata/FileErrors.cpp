@@ -29,7 +29,8 @@ QString unsavedFor(const QString &fileName)
     const auto what = held.constFind(fileName);
     if (what == held.cend())
         return {};
-    return QStringLiteral("Your %1 as they are now were not saved; %2 stays as it was on the disk.").arg(*what, fileName);
+    return QStringLiteral("Your %1 as they are now were not saved; %2 stays as it was on the disk.")
+        .arg(*what, fileName);
 }
 
 } // namespace
