@@ -71,7 +71,8 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
     };
     // A failed save replaced nothing: it says what was not saved, and that the file is as it was.
     const auto unsaved = [](const char *what, const char *file) {
-        return QStringLiteral(" Your %1 as they are now were not saved; %2 stays as it was on the disk.").arg(what, file);
+        return QStringLiteral(" Your %1 as they are now were not saved; %2 stays as it was on the disk.")
+            .arg(what, file);
     };
     const std::tuple<const char *, const char *, const char *, QString> rows[] = { // file, operation, backup, message
         {"notes.dat", "reading", "", "There was an error reading notes.dat." + lost("notes")},
@@ -80,7 +81,8 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
         {"tarrow.ini", "reading", "tarrow.ini.bak3",
          "There was an error reading tarrow.ini. The file was kept as tarrow.ini.bak3. All settings will be restored "
          "to their default values, but your saved reminders and/or notes will not be affected."},
-        {"calendar.dat", "writing", "", "There was an error writing calendar.dat." + unsaved("reminders", "calendar.dat")},
+        {"calendar.dat", "writing", "",
+         "There was an error writing calendar.dat." + unsaved("reminders", "calendar.dat")},
         {"notes.dat", "writing", "", "There was an error writing notes.dat." + unsaved("notes", "notes.dat")},
         {"tarrow.ini", "writing", "", "There was an error writing tarrow.ini." + unsaved("settings", "tarrow.ini")},
     };
@@ -388,7 +390,8 @@ TEST(DataFolder, OnlyTemporaryFilesOfKilledSavesAreRemoved)
         QFile::link(folder.file("calendar.dat"), folder.file(kept[1]));
         for (const auto &[name, age, removed] : rows) {
             QFile file(folder.file(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.setFileTime(lockTime.addMSecs(age), QFile::FileModificationTime));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.setFileTime(lockTime.addMSecs(age), QFile::FileModificationTime));
             if (!removed || !locked)
                 kept.append(name);
         }

@@ -113,7 +113,8 @@ TEST(FileLock, TakenWhenFreeRefusedWhileHeldAndNeverThroughALink)
         const QString path = folder.file(noFolder ? "not there/tarrow.lock" : "tarrow.lock");
         make(path);
         const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
-        if (QFile left(path); !QFileInfo(path).isSymLink() && QFileInfo(path).isFile() && left.open(QIODevice::ReadWrite)) {
+        QFile left(path);
+        if (!QFileInfo(path).isSymLink() && QFileInfo(path).isFile() && left.open(QIODevice::ReadWrite)) {
             ASSERT_TRUE(left.setFileTime(before, QFileDevice::FileModificationTime));
         }
         FileLock running(path);
@@ -152,7 +153,8 @@ TEST(SingleInstance, OneInstancePerDataFolderWhateverItsRuntimeFolder)
 TEST(SingleInstance, ALockThatCannotBeMadeFailsWithItsReason)
 {
     using Claim = SingleInstance::Claim;
-    const struct { const char *name; const char *dangling; Claim claim; } rows[] = { // which lock file is a dangling link
+    // Which lock file is a link to nothing.
+    const struct { const char *name; const char *dangling; Claim claim; } rows[] = {
         {"the data folder's lock", "data", Claim::Failed},
         {"the runtime folder's lock", "runtime", Claim::Failed},
         {"neither", "", Claim::Acquired},
