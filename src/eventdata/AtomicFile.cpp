@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int TemporaryNameLength = 6;
-constexpr int TemporaryNameTries = 100;
+constexpr int TemporaryNameTries = 16;
 
 QString randomLettersAndDigits()
 {
@@ -34,16 +34,14 @@ QString randomLettersAndDigits()
 }
 
 // A new file beside target under a name no file or link had: the open never
-// follows a link that someone put there first.
+// follows a link that someone put there first. A name taken by chance is
+// tried again with another; a folder that takes no new file refuses them all.
 bool openTemporary(QFile &temporary, const QString &target)
 {
     for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
         temporary.setFileName(target + temporarySaveMarker() + randomLettersAndDigits());
         if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFileMode))
             return true;
-        const QFileInfo taken(temporary.fileName());
-        if (!taken.exists() && !taken.isSymLink())
-            return false; // not a name that was taken: the folder refuses new files
     }
     return false;
 }
@@ -105,8 +103,7 @@ int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateT
     if (existing.exists())
         temporary.setPermissions(existing.permissions());
     int error = writeThrough(temporary, bytes);
-    if (error == 0)
-        modified = temporary.fileTime(QFileDevice::FileModificationTime);
+    modified = temporary.fileTime(QFileDevice::FileModificationTime);
     temporary.close();
     if (error == 0 && !replaceFile(temporary.fileName(), target))
         error = openErrorForWriting(target);
@@ -121,7 +118,7 @@ int openErrorForWriting(const QString &path)
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
         return FileError::PathNotFound;
-    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+    if (!folder.isWritable())
         return FileError::PermissionDenied;
     return FileError::PathFileAccess;
 }

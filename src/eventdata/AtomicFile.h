@@ -22,5 +22,6 @@ QString temporarySaveMarker();
 // it was and no temporary file left.
 int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified);
 
-// Why a file could not be made or replaced at path, as a FileError number.
+// Why a file could not be made or replaced at path, as a FileError number,
+// once the file itself was found writable or missing.
 int openErrorForWriting(const QString &path);
