@@ -105,12 +105,15 @@ TEST(FileLock, TakenWhenFreeRefusedWhileHeldAndNeverThroughALink)
         {"a FIFO", [](const QString &path) { mkfifo(QFile::encodeName(path).constData(), 0600); }, Outcome::Failed,
          "it is not a regular file"},
         {"a folder that is not there", [](const QString &) {}, Outcome::FolderUnwritable, "No such file or directory"},
+        {"a file where the folder belongs", [](const QString &) {}, Outcome::Failed, "Not a directory"},
     };
     for (const auto &[name, make, outcome, why] : rows) {
         SCOPED_TRACE(name);
         DataFolderFixture folder;
-        const bool noFolder = outcome == Outcome::FolderUnwritable;
-        const QString path = folder.file(noFolder ? "not there/tarrow.lock" : "tarrow.lock");
+        folder.write("a file", {});
+        const QString path = folder.file(outcome == Outcome::FolderUnwritable ? "not there/tarrow.lock"
+                                         : QString(why) == "Not a directory" ? "a file/tarrow.lock"
+                                                                             : "tarrow.lock");
         make(path);
         const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
         QFile left(path);
