@@ -61,6 +61,14 @@ int exportWithoutWindow(int argc, char *argv[])
     return status;
 }
 
+// Says why this start ends: on standard error, for a start from a terminal
+// or a script, and in the program's message box.
+void tellWhyItEnds(const QString &message)
+{
+    std::fprintf(stderr, "tarrow: %s\n", message.toLocal8Bit().constData());
+    GeneralDialog::ask(nullptr, {MessageKind::Ok, QStringLiteral("Tarrowby"), message});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,20 +98,18 @@ int main(int argc, char *argv[])
 
     MainWindow *mainWindow = nullptr;
     SingleInstance instance(state->dataFolder);
-    if (instance.folder().isEmpty()) {
-        std::fputs("tarrow: no private folder for the instance lock: XDG_RUNTIME_DIR or ~/.cache/tarrowby "
-                   "must be a folder of yours with mode 0700\n",
-                   stderr);
-        return 1;
-    }
-    if (!instance.acquire([&mainWindow] {
-            if (mainWindow)
-                mainWindow->restoreFromTray();
-        })) {
+    const SingleInstance::Claim claim = instance.acquire([&mainWindow] {
+        if (mainWindow)
+            mainWindow->restoreFromTray();
+    });
+    if (claim == SingleInstance::Claim::AlreadyRunning) {
         instance.askRunningInstanceToShow();
-        GeneralDialog::ask(nullptr, {MessageKind::Ok, QStringLiteral("Tarrowby"),
-                                     QStringLiteral("The program is already running!")});
+        tellWhyItEnds(QStringLiteral("The program is already running!"));
         return 0;
+    }
+    if (claim == SingleInstance::Claim::Failed) {
+        tellWhyItEnds(instance.failure());
+        return 1;
     }
 
     DesktopPlatform platform;

@@ -1,5 +1,6 @@
 #include "eventdata/DataFile.h"
 
+#include "eventdata/AtomicFile.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/RegularFile.h"
 
@@ -9,7 +10,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -18,18 +18,6 @@ namespace {
 const QString Reading = QStringLiteral("reading");
 const QString Writing = QStringLiteral("writing");
 constexpr qint64 CopyChunkBytes = 64 * 1024;
-constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-int openErrorForWriting(const QString &path)
-{
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.exists())
-        return FileError::PathNotFound;
-    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
-        return FileError::PermissionDenied;
-    return FileError::PathFileAccess;
-}
 
 QByteArray hashOf(const QByteArray &bytes)
 {
@@ -40,7 +28,7 @@ QByteArray hashOf(const QByteArray &bytes)
 int copyInto(RegularFile &source, const QString &target)
 {
     QFile copy(target);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFileMode))
         return openErrorForWriting(target);
     int error = 0;
     for (QByteArray chunk = source.read(CopyChunkBytes); !chunk.isEmpty() && error == 0;
@@ -152,7 +140,9 @@ bool DataFile::load(const std::function<int(const QStringList &)> &parse, Missin
 
 bool DataFile::save(const QString &contents)
 {
-    int error = pathKind(path()) == PathKind::Special ? FileError::NotRegularFile : keepFileOnDisk();
+    int error = replaceableError();
+    if (error == 0)
+        error = keepFileOnDisk();
     if (error == 0)
         error = writeAtomically(encodeDataText(contents));
     if (error != 0) {
@@ -160,6 +150,16 @@ bool DataFile::save(const QString &contents)
         return false;
     }
     return true;
+}
+
+// Only a regular file is replaced, and only one reached through links that
+// this user or the folder's owner made.
+int DataFile::replaceableError() const
+{
+    QString file;
+    if (const int error = followOwnLinks(path(), file))
+        return error;
+    return pathKind(file) == PathKind::Special ? FileError::NotRegularFile : 0;
 }
 
 int DataFile::readLines(QStringList &lines)
@@ -254,31 +254,18 @@ int DataFile::moveAside(const QString &backup) const
     return QFile::rename(path(), backup) ? 0 : openErrorForWriting(backup);
 }
 
+// The links are followed again: a file too large to copy was moved aside
+// with its link, and the save then makes a new file in its place.
 int DataFile::writeAtomically(const QByteArray &bytes)
 {
-    const bool isNew = pathKind(path()) == PathKind::Missing;
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly))
-        return openErrorForWriting(path());
-    // A new file is the user's alone; one that exists keeps its mode.
-    if (isNew)
-        file.setPermissions(OwnerOnly);
-    // Qt 6.4's commit() reports success even when flushing the buffered tail
-    // failed, so the data is flushed and checked before the file replaces the
-    // old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int systemError = errno;
-        const int error = transferError(file.error(), systemError);
-        file.cancelWriting();
-        return error;
-    }
-    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
-    if (!file.commit()) {
-        const int systemError = errno;
-        return transferError(file.error(), systemError);
-    }
-    seen_ = Seen{bytes.size(), modified, hashOf(bytes)};
-    return 0;
+    QString file;
+    QDateTime modified;
+    int error = followOwnLinks(path(), file);
+    if (error == 0)
+        error = replaceFileAtomically(file, bytes, modified);
+    if (error == 0)
+        seen_ = Seen{bytes.size(), modified, hashOf(bytes)};
+    return error;
 }
 
 QStringList decodeDataLines(const QByteArray &bytes)

@@ -17,7 +17,7 @@ enum class MissingFile { IsAnError, IsEmpty };
 
 // One of the program's text files in the data folder. Every load and save is
 // complete in itself: the file is closed whatever happens, saves are atomic
-// and only ever replace a regular file. A file that could not be read, and a
+// and only ever replace a regular file, never through another user's link. A file that could not be read, and a
 // file that another program changed since this run last read or wrote it,
 // is copied to a fresh backup name before a save may replace it.
 class DataFile {
@@ -49,6 +49,7 @@ private:
         QByteArray hash;
     };
 
+    int replaceableError() const;
     int readLines(QStringList &lines);
     QString keepUnreadFile();
     int keepFileOnDisk();

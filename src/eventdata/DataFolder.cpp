@@ -1,7 +1,10 @@
 #include "eventdata/DataFolder.h"
 
+#include "eventdata/AtomicFile.h"
+
 #include <algorithm>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,17 +57,43 @@ QString resolveDataFolder(const QString &commandLine, const QString &programFold
     return createdPrivately(chooseDataFolder(commandLine, programFolder, userDataFolder));
 }
 
+QString dataFolderLockName()
+{
+    return QStringLiteral("tarrow.lock");
+}
+
+namespace {
+
+// The data folder's lock file when it is a regular file: the time it was
+// last taken, invalid otherwise.
+QDateTime lockTakenAt(const QDir &folder)
+{
+    const QFileInfo lock(folder.filePath(dataFolderLockName()));
+    return lock.isFile() && !lock.isSymLink() ? lock.lastModified() : QDateTime();
+}
+
+} // namespace
+
+// This start took the folder's lock just now, so a temporary file no newer
+// than the lock was left by a save that was killed; a newer one belongs to a
+// save of another process that is still under way.
 void removeStaleTemporaryFiles(const QString &folder)
 {
     static const QRegularExpression temporary = [] {
         QStringList names;
         for (const QString &name : dataFileNames())
             names.append(QRegularExpression::escape(name));
-        return QRegularExpression(QStringLiteral("^(%1)\\.(?!bak\\d*$)[A-Za-z0-9]{6}$").arg(names.join(QLatin1Char('|'))));
+        return QRegularExpression(QStringLiteral("^(%1)%2[A-Za-z0-9]{6}$")
+                                      .arg(names.join(QLatin1Char('|')),
+                                           QRegularExpression::escape(temporarySaveMarker())));
     }();
     const QDir dir(folder);
+    const QDateTime lockTime = lockTakenAt(dir);
+    if (!lockTime.isValid())
+        return;
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && entry.isFile() && temporary.match(entry.fileName()).hasMatch())
+        if (!entry.isSymLink() && entry.isFile() && temporary.match(entry.fileName()).hasMatch()
+            && entry.lastModified() <= lockTime)
             QFile::remove(entry.filePath());
     }
 }

@@ -19,8 +19,13 @@ QString resolveDataFolder(const QString &commandLine, const QString &programFold
 // has nothing to report missing.
 bool holdsNoDataFile(const QString &folder);
 
-// Removes what a save cut short by a kill left behind: regular files named
-// like a data file, a dot and six letters or digits of the atomic save's
-// temporary name; never a backup (".bak123" has that shape) nor anything else.
-// Only for a folder no other running instance uses.
+// The file in the data folder whose kernel lock the running program holds.
+QString dataFolderLockName();
+
+// Removes what saves cut short by a kill left behind: regular files named like
+// a data file, the save's mark and six letters or digits, and not newer than
+// the folder's lock file, which the start that holds the lock has just taken.
+// Nothing else, not even a file of the older temporary shape ("calendar.dat."
+// and six letters or digits), which a user's own "calendar.dat.backup" has
+// too; and nothing at all in a folder without a lock file.
 void removeStaleTemporaryFiles(const QString &folder);

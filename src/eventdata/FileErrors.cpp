@@ -1,5 +1,7 @@
 #include "eventdata/FileErrors.h"
 
+#include <QHash>
+
 namespace {
 
 const QString SettingsFileName = QStringLiteral("tarrow.ini");
@@ -14,6 +16,21 @@ QString consequenceFor(const QString &fileName)
     if (fileName == QLatin1String("notes.dat"))
         return QStringLiteral("Your saved notes will most likely be lost for ever if no backup is available.");
     return {};
+}
+
+// A failed save replaces nothing: the file keeps what the last save wrote.
+QString unsavedFor(const QString &fileName)
+{
+    static const QHash<QString, QString> held = {
+        {SettingsFileName, QStringLiteral("settings")},
+        {QStringLiteral("calendar.dat"), QStringLiteral("reminders")},
+        {QStringLiteral("notes.dat"), QStringLiteral("notes")},
+    };
+    const auto what = held.constFind(fileName);
+    if (what == held.cend())
+        return {};
+    return QStringLiteral("Your %1 as they are now were not saved; %2 stays as it was on the disk.")
+        .arg(*what, fileName);
 }
 
 } // namespace
@@ -40,6 +57,8 @@ QString fileErrorMessage(const QString &fileName, const QString &operation, cons
 {
     const QString failure = QStringLiteral("There was an error ") + operation + QLatin1Char(' ') + fileName
                             + QStringLiteral(". ");
+    if (operation == QLatin1String("writing"))
+        return failure + unsavedFor(fileName);
     if (backupName.isEmpty())
         return failure + consequenceFor(fileName);
     // A kept file is not lost; only the settings' own sentence stays true.

@@ -25,7 +25,8 @@ constexpr int PathNotFound = 76;
 // Caption of a file error report, e.g. "File not found" or "Unknown error (#6)".
 QString fileErrorTitle(int errorNumber);
 // Body of a file error report: what failed and what it means for the user's
-// data, which is safe when the file could be kept under backupName.
+// data, which is safe when the file could be kept under backupName; a failed
+// save says what was not saved and that the file on the disk is as it was.
 QString fileErrorMessage(const QString &fileName, const QString &operation, const QString &backupName = {});
 
 // The notice that a file changed on disk was kept before it was replaced.

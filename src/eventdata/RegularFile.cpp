@@ -11,14 +11,62 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+constexpr int MaxLinksFollowed = 40; // the kernel's own limit
+
+#ifdef Q_OS_UNIX
+// The kernel's rule for links in shared sticky folders, applied everywhere:
+// a link is followed when this user made it, or when the folder's owner did,
+// who could replace the file itself anyway.
+bool isOwnLink(const QString &link)
+{
+    struct stat entry {};
+    struct stat folder {};
+    if (::lstat(QFile::encodeName(link).constData(), &entry) != 0)
+        return false;
+    if (entry.st_uid == ::geteuid())
+        return true;
+    const QByteArray folderPath = QFile::encodeName(QFileInfo(link).absolutePath());
+    return ::stat(folderPath.constData(), &folder) == 0 && folder.st_uid == entry.st_uid;
+}
+#else
+// Windows has no such shared folders, and making a link takes an administrator.
+bool isOwnLink(const QString &) { return true; }
+#endif
+
+} // namespace
+
+int followOwnLinks(const QString &path, QString &file)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int followed = 0; followed <= MaxLinksFollowed; ++followed) {
+        const QFileInfo entry(current);
+        if (!entry.isSymbolicLink()) {
+            file = current;
+            return 0;
+        }
+        if (!isOwnLink(current))
+            return FileError::PermissionDenied;
+        current = entry.symLinkTarget();
+    }
+    return FileError::PathFileAccess;
+}
+
 #ifdef Q_OS_UNIX
 
-// O_NONBLOCK lets the open of a FIFO return at once; fstat on the descriptor
-// then judges the very file that was opened, so nothing can swap it between
-// the check and the read.
+// The links are followed by hand, each only when it is trusted; the file
+// they lead to is opened without following a link, so none put there since
+// is followed. O_NONBLOCK lets the open of a FIFO return at once; fstat on
+// the descriptor then judges the very file that was opened, so nothing can
+// swap it between the check and the read.
 RegularFile::RegularFile(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QString file;
+    error_ = followOwnLinks(path, file);
+    if (error_ != 0)
+        return;
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
         error_ = openErrorForReading(path);
         return;

@@ -5,8 +5,9 @@
 #include <QString>
 
 // A file opened for reading only when it is a regular file (a link to one is
-// fine). The open never waits, as a plain open of a FIFO would, and a
-// device, socket or folder is refused before a byte is read.
+// fine, as long as followOwnLinks() follows it). The open never waits, as a
+// plain open of a FIFO would, and a device, socket or folder is refused
+// before a byte is read.
 class RegularFile {
 public:
     explicit RegularFile(const QString &path);
@@ -29,3 +30,11 @@ PathKind pathKind(const QString &path);
 
 // Why a file could not be opened for reading, as a FileError number.
 int openErrorForReading(const QString &path);
+
+// The file that path names once its symbolic links are followed, each one
+// only when its owner is this user or the owner of the folder that holds it:
+// in a folder others may write, another user's link could point anywhere
+// (a shell start-up file, a file of made-up events), so it is never
+// followed. 0 and the file's path (it may not exist), PermissionDenied for
+// another user's link, PathFileAccess for a loop of links.
+int followOwnLinks(const QString &path, QString &file);

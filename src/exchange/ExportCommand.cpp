@@ -1,8 +1,10 @@
 #include "exchange/ExportCommand.h"
 
 #include "eventdata/CalendarFile.h"
+#include "eventdata/DataFolder.h"
 #include "eventdata/EventTable.h"
 #include "eventdata/FileErrors.h"
+#include "eventdata/RegularFile.h"
 #include "exchange/CalendarExport.h"
 
 #include <QDir>
@@ -38,6 +40,38 @@ int readCalendar(const QString &dataFolder, int currentYear, EventTable &table)
     return error != 0 ? error : table.purgePastEvents(currentYear);
 }
 
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseSensitive;
+#endif
+
+// Where a save to path would write: its links followed as a save follows
+// them, and its folder named without links, "." or "..".
+QString resolvedPath(const QString &path)
+{
+    QString file;
+    if (followOwnLinks(path, file) != 0)
+        file = QFileInfo(path).absoluteFilePath(); // refused by the save anyway
+    const QFileInfo info(file);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
+// Why the export must not write to target, empty when it may: the program's
+// own files are never replaced by iCalendar text.
+QString refusalFor(const QString &target, const QString &dataFolder)
+{
+    if (QFileInfo(target).isDir())
+        return QStringLiteral("a folder; name the file to write");
+    const QString file = resolvedPath(target);
+    for (const QString &name : dataFileNames() + QStringList{dataFolderLockName()}) {
+        if (resolvedPath(QDir(dataFolder).filePath(name)).compare(file, FileNameCase) == 0)
+            return QStringLiteral("the data folder's own %1, which the export never replaces").arg(name);
+    }
+    return {};
+}
+
 } // namespace
 
 int runExportCommand(const QString &target, const QString &dataFolder, const QDateTime &now, QString &failure)
@@ -45,6 +79,10 @@ int runExportCommand(const QString &target, const QString &dataFolder, const QDa
     EventTable table;
     if (const int error = readCalendar(dataFolder, now.date().year(), table)) {
         failure = CalendarFile::FileName + QStringLiteral(": ") + fileErrorTitle(error);
+        return 1;
+    }
+    if (const QString refusal = refusalFor(target, dataFolder); !refusal.isEmpty()) {
+        failure = target + QStringLiteral(": ") + refusal;
         return 1;
     }
     const QFileInfo file(target);

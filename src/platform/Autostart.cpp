@@ -1,5 +1,7 @@
 #include "platform/Autostart.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,27 @@
 namespace {
 
 const QString EntryName = QStringLiteral("Tarrowby");
+
+#ifndef Q_OS_WIN
+// Characters that the readers of desktop entries take differently, however
+// they are written: gio looks for the program with %% still doubled, and
+// systemd's autostart undoes a backslash's escape twice. Control characters
+// other than line breaks and tabs have no escape in an entry at all.
+bool readersAgreeOn(const QString &path)
+{
+    return std::none_of(path.begin(), path.end(), [](QChar c) {
+        return c == QLatin1Char('%') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
+    });
+}
+
+bool replaceLink(const QString &link, const QString &target)
+{
+    if (!QDir().mkpath(QFileInfo(link).absolutePath()))
+        return false;
+    QFile::remove(link);
+    return QFile::link(target, link);
+}
+#endif
 
 #ifdef Q_OS_WIN
 const QString RunKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
@@ -43,6 +66,23 @@ QString Autostart::desktopExec(const QString &programFile)
         .replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 
+#ifndef Q_OS_WIN
+QString Autostart::programLinkPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tarrowby/tarrow");
+}
+
+QString Autostart::startablePath(const QString &programFile)
+{
+    const QString link = programLinkPath();
+    if (readersAgreeOn(programFile)) {
+        QFile::remove(link); // a link an earlier folder needed
+        return programFile;
+    }
+    return readersAgreeOn(link) && replaceLink(link, programFile) ? link : QString();
+}
+#endif
+
 bool Autostart::enable(const QString &programFolder) const
 {
 #ifdef Q_OS_WIN
@@ -52,13 +92,14 @@ bool Autostart::enable(const QString &programFolder) const
     return run.status() == QSettings::NoError;
 #else
     const QString path = desktopEntryPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    const QString program = startablePath(programFolder + QStringLiteral("/tarrow"));
+    if (program.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + EntryName +
-                          QStringLiteral("\nExec=") + desktopExec(programFolder + QStringLiteral("/tarrow")) +
+                          QStringLiteral("\nExec=") + desktopExec(program) +
                           QStringLiteral("\nX-GNOME-Autostart-enabled=true\n");
     file.write(entry.toUtf8());
     return file.commit();
@@ -74,6 +115,7 @@ bool Autostart::disable() const
     return run.status() == QSettings::NoError;
 #else
     const QString path = desktopEntryPath();
+    QFile::remove(programLinkPath());
     return !QFileInfo::exists(path) || QFile::remove(path);
 #endif
 }

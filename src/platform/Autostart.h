@@ -16,4 +16,11 @@ public:
     // require it.
     static QString desktopExec(const QString &programFile);
     static QString desktopEntryPath();
+#ifndef Q_OS_WIN
+    // The program file itself when every reader of desktop entries takes its
+    // path alike; else a link to it, made at programLinkPath(), whose path
+    // they do; empty when neither will do.
+    static QString startablePath(const QString &programFile);
+    static QString programLinkPath();
+#endif
 };

@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "eventdata/DataFolder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -8,11 +10,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
-#ifdef Q_OS_WIN
-#include <QLockFile>
-#else
-#include <fcntl.h>
-#include <sys/file.h>
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -59,7 +57,8 @@ constexpr int AnswerTimeoutMs = 1000;
 
 SingleInstance::SingleInstance(const QString &dataFolder, const QString &runtimeFolder)
     : folder_(runtimeFolder.isEmpty() ? defaultFolder() : runtimeFolder),
-      lockPath_(QDir(folder_).filePath(instanceKey(dataFolder) + QStringLiteral(".lock"))),
+      dataFolderLock_(QDir(dataFolder).filePath(dataFolderLockName())),
+      runtimeLock_(QDir(folder_).filePath(instanceKey(dataFolder) + QStringLiteral(".lock"))),
       socketPath_(QDir(folder_).filePath(instanceKey(dataFolder) + QStringLiteral(".socket")))
 {
 }
@@ -67,10 +66,6 @@ SingleInstance::SingleInstance(const QString &dataFolder, const QString &runtime
 SingleInstance::~SingleInstance()
 {
     server_.reset();
-#ifndef Q_OS_WIN
-    if (lockFd_ >= 0)
-        close(lockFd_); // ends the lock; the file stays, its contents never count
-#endif
 }
 
 QString SingleInstance::privateFolder(const QString &runtimeFolder, const QString &fallback)
@@ -92,23 +87,41 @@ QString SingleInstance::privateFolder(const QString &runtimeFolder, const QStrin
 #endif
 }
 
-// The lock is the kernel's, held as long as this process lives: a lock file
-// left empty, foreign or by a dead process never keeps anyone out.
-bool SingleInstance::acquire(std::function<void()> showRequested)
+// The data folder's lock comes first: it is the one that keeps two programs
+// from saving over each other.
+SingleInstance::Claim SingleInstance::acquire(std::function<void()> showRequested)
 {
-    if (folder_.isEmpty())
-        return false;
-#ifdef Q_OS_WIN
-    lock_ = std::make_unique<QLockFile>(lockPath_);
-    lock_->setStaleLockTime(0); // a lock is stale only when its process is gone
-    if (!lock_->tryLock(0))
-        return false;
-#else
-    lockFd_ = open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (lockFd_ < 0 || flock(lockFd_, LOCK_EX | LOCK_NB) != 0)
-        return false;
-#endif
-    // We hold the lock, so a socket file left behind by a crash is ours to remove.
+    if (folder_.isEmpty()) {
+        failure_ = QStringLiteral("There is no private folder for the lock: XDG_RUNTIME_DIR or ~/.cache/tarrowby "
+                                  "must be a folder of yours that only you may enter (mode 0700).");
+        return Claim::Failed;
+    }
+    Claim claim = take(dataFolderLock_, true);
+    if (claim == Claim::Acquired)
+        claim = take(runtimeLock_, false);
+    if (claim == Claim::Acquired)
+        listen(std::move(showRequested));
+    return claim;
+}
+
+SingleInstance::Claim SingleInstance::take(FileLock &lock, bool unwritableFolderWillDo)
+{
+    switch (lock.take()) {
+    case FileLock::Outcome::Taken: return Claim::Acquired;
+    case FileLock::Outcome::HeldElsewhere: return Claim::AlreadyRunning;
+    case FileLock::Outcome::FolderUnwritable:
+        if (unwritableFolderWillDo)
+            return Claim::Acquired;
+        break;
+    case FileLock::Outcome::Failed: break;
+    }
+    failure_ = lock.failure();
+    return Claim::Failed;
+}
+
+// We hold the lock, so a socket file left behind by a crash is ours to remove.
+void SingleInstance::listen(std::function<void()> showRequested)
+{
     QLocalServer::removeServer(socketPath_);
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -123,7 +136,6 @@ bool SingleInstance::acquire(std::function<void()> showRequested)
                          }
                      });
     server_->listen(socketPath_);
-    return true;
 }
 
 bool SingleInstance::askRunningInstanceToShow() const

@@ -13,21 +13,6 @@
 
 namespace {
 
-// The program a desktop starts from the entry's Exec line, empty unless it is one argument: the escapes of a string
-// value undone, then those of a quoted argument (", `, $ and \ take a backslash), then %% read as %.
-QString execProgram(const QString &entryPath)
-{
-    static const QHash<QChar, QChar> escapes = {{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
-    QFile file(entryPath);
-    const QString entry = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    const QString value = QRegularExpression("(?m)^Exec=(.*)$").match(entry).captured(1);
-    QString text;
-    for (qsizetype i = 0; i < value.size(); ++i)
-        text += value[i] == '\\' && i + 1 < value.size() ? escapes.value(value[++i], '?') : value[i];
-    const QRegularExpressionMatch quoted = QRegularExpression(R"re(^"((?:[^"`$\\]|\\["`$\\])*)"$)re").match(text);
-    return quoted.captured(1).replace(QRegularExpression(R"(\\(.))"), "\\1").replace("%%", "%");
-}
-
 // The logon entry goes to a temporary configuration home.
 class SettingsDialogTest : public ::testing::Test {
 protected:
@@ -85,22 +70,16 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
     }
 }
 
-// Every folder name, however odd, gives an entry the desktop accepts and that starts this very program.
-TEST_F(SettingsDialogTest, AutostartWritesAValidEntryThatStartsTheProgramInAnyFolderOrSaysItCannot)
+// The box writes the logon entry for the program's folder and removes it again; what the entry holds is the
+// autostart's own test.
+TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryOrSaysItCannot)
 {
-    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
-    ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate (desktop-file-utils) is missing";
-    for (const char *folder : {"/opt/tarrowby", "/home/ann/a\\\\b%%c", "/home/ann/My \"best\" $apps",
-                               "/home/ann/`tick` 'single'", "/odd\nHidden=true", "/tab\there;semi#hash"}) {
-        setAutostart(true, folder);
-        QProcess validate;
-        validate.start(validator, {entryPath()});
-        ASSERT_TRUE(validate.waitForFinished(10000));
-        EXPECT_EQ(std::pair(validate.exitCode(), validate.readAll()), std::pair(0, QByteArray())) << folder;
-        EXPECT_EQ(execProgram(entryPath()), QString(folder) + "/tarrow") << folder;
-        setAutostart(false);
-        EXPECT_FALSE(QFile::exists(entryPath())) << folder;
-    }
+    setAutostart(true, "/opt/tarrowby");
+    QFile entry(entryPath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains("\nExec=" + Autostart::desktopExec("/opt/tarrowby/tarrow").toUtf8() + "\n"));
+    setAutostart(false);
+    EXPECT_FALSE(QFile::exists(entryPath()));
     state.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
     setAutostart(true);
     EXPECT_FALSE(QFile::exists(entryPath()));

@@ -1,7 +1,9 @@
 #include "eventdata/DataFile.h"
 
+#include "eventdata/AtomicFile.h"
 #include "eventdata/DataFolder.h"
 #include "eventdata/FileErrorCollector.h"
+#include "eventdata/RegularFile.h"
 #include "TestSupport.h"
 
 #include <QFileInfo>
@@ -67,14 +69,22 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
     const auto lost = [](const char *what) {
         return QStringLiteral(" Your saved %1 will most likely be lost for ever if no backup is available.").arg(what);
     };
+    // A failed save replaced nothing: it says what was not saved, and that the file is as it was.
+    const auto unsaved = [](const char *what, const char *file) {
+        return QStringLiteral(" Your %1 as they are now were not saved; %2 stays as it was on the disk.")
+            .arg(what, file);
+    };
     const std::tuple<const char *, const char *, const char *, QString> rows[] = { // file, operation, backup, message
         {"notes.dat", "reading", "", "There was an error reading notes.dat." + lost("notes")},
-        {"calendar.dat", "writing", "", "There was an error writing calendar.dat." + lost("reminders")},
         {"calendar.dat", "reading", "calendar.dat.bak",
          "There was an error reading calendar.dat. The file was kept as calendar.dat.bak."},
-        {"tarrow.ini", "writing", "tarrow.ini.bak3",
-         "There was an error writing tarrow.ini. The file was kept as tarrow.ini.bak3. All settings will be restored "
+        {"tarrow.ini", "reading", "tarrow.ini.bak3",
+         "There was an error reading tarrow.ini. The file was kept as tarrow.ini.bak3. All settings will be restored "
          "to their default values, but your saved reminders and/or notes will not be affected."},
+        {"calendar.dat", "writing", "",
+         "There was an error writing calendar.dat." + unsaved("reminders", "calendar.dat")},
+        {"notes.dat", "writing", "", "There was an error writing notes.dat." + unsaved("notes", "notes.dat")},
+        {"tarrow.ini", "writing", "", "There was an error writing tarrow.ini." + unsaved("settings", "tarrow.ini")},
     };
     for (const auto &[file, operation, backup, message] : rows)
         EXPECT_EQ(fileErrorMessage(file, operation, backup), message) << file << backup;
@@ -198,6 +208,62 @@ TEST_F(DataFileTest, ALinkToARegularFileIsWrittenThrough)
     EXPECT_EQ(folder.read("elsewhere.dat"), "new\r\n");
 }
 
+// The kernel's rule for links in shared sticky folders, for each link of a chain and up to the kernel's 40 links.
+TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    constexpr uid_t Nobody = 65534;
+    const auto link = [](const QString &target, const QString &path, bool foreign = false) {
+        ASSERT_TRUE(QFile::link(target, path));
+        if (foreign) {
+            ASSERT_EQ(::lchown(QFile::encodeName(path).constData(), Nobody, Nobody), 0);
+        }
+    };
+    const auto chain = [&](const DataFolderFixture &folder, int links) { // link1 -> link2 -> ... -> file
+        for (int i = 1; i <= links; ++i)
+            link(i == links ? folder.file("file") : folder.file(QString("link%1").arg(i + 1)),
+                 folder.file(QString("link%1").arg(i)));
+    };
+    const std::tuple<const char *, std::function<void(const DataFolderFixture &)>, const char *, int, const char *>
+        rows[] = { // what stands there, the path asked, the error, the file reached
+        {"a file", [](const DataFolderFixture &) {}, "file", 0, "file"},
+        {"the user's own link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("own")); }, "own", 0,
+         "file"},
+        {"another user's link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("theirs"), true); },
+         "theirs", FileError::PermissionDenied, ""},
+        {"another user's link in that user's folder",
+         [&](const DataFolderFixture &f) {
+             ASSERT_TRUE(QDir(f.path()).mkdir("their folder"));
+             ASSERT_EQ(::chown(QFile::encodeName(f.file("their folder")).constData(), Nobody, Nobody), 0);
+             link(f.file("file"), f.file("their folder/theirs"), true);
+         },
+         "their folder/theirs", 0, "file"},
+        {"own link to another user's link",
+         [&](const DataFolderFixture &f) {
+             link(f.file("file"), f.file("theirs"), true);
+             link(f.file("theirs"), f.file("own"));
+         },
+         "own", FileError::PermissionDenied, ""},
+        {"own link to nothing", [&](const DataFolderFixture &f) { link(f.file("missing"), f.file("own")); }, "own", 0,
+         "missing"},
+        {"40 links", [&](const DataFolderFixture &f) { chain(f, 40); }, "link1", 0, "file"},
+        {"41 links", [&](const DataFolderFixture &f) { chain(f, 41); }, "link1", FileError::PathFileAccess, ""},
+    };
+    for (const auto &[name, make, asked, error, reached] : rows) {
+        SCOPED_TRACE(name);
+        DataFolderFixture folder;
+        folder.write("file", "x");
+        make(folder);
+        QString file;
+        EXPECT_EQ(followOwnLinks(folder.file(asked), file), error);
+        EXPECT_EQ(file, reached[0] ? folder.file(reached) : QString());
+        // A read meets the same rule.
+        EXPECT_EQ(RegularFile(folder.file(asked)).error(),
+                  error != 0 ? error : QString(reached) == "missing" ? FileError::FileNotFound : 0);
+    }
+}
+
 // A new file is the user's alone.
 TEST_F(DataFileTest, MissingFileIsAnErrorUnlessTheFolderHoldsNoDataFileYet)
 {
@@ -301,19 +367,40 @@ TEST(DataFolder, CommandLineThenAProgramFolderInUseOrWritableThenThePrivateUserF
     QFile::setPermissions(program.path(), rwx);
 }
 
+// What a killed save left carries the save's mark and is no newer than the lock this start took; the user's own
+// files, however like a temporary file they look, stay, and so does everything in a folder without a lock.
 TEST(DataFolder, OnlyTemporaryFilesOfKilledSavesAreRemoved)
 {
-    DataFolderFixture folder;
-    const QStringList stale = {"calendar.dat.aB3xYz", "notes.dat.QWERTY", "tarrow.ini.000000", "calendar.dat.bak12a"};
-    const QStringList kept = {"calendar.dat",        "calendar.dat.bak",    "calendar.dat.bak123", "notes.dat.bak000",
-                              "calendar.dat.aB3xY",  "calendar.dat.aB-xYz", "Calendar.dat.aB3xYz", "other.dat.aB3xYz",
-                              "calendar.datXaB3xYz", "calendar.dat.aB3xYz1"};
-    for (const QString &name : stale + kept)
-        folder.write(name, "x");
-    QDir(folder.path()).mkdir("notes.dat.folder");
-    QFile::link(folder.file("calendar.dat"), folder.file("tarrow.ini.linked"));
-    removeStaleTemporaryFiles(folder.path());
-    QStringList expected = kept + QStringList{"notes.dat.folder", "tarrow.ini.linked"};
-    expected.sort();
-    EXPECT_EQ(folder.names(), expected);
+    const QString mark = temporarySaveMarker();
+    const std::tuple<QString, qint64, bool> rows[] = { // name, made how many ms after the lock was taken, removed
+        {"calendar.dat" + mark + "aB3xYz", -60000, true}, {"notes.dat" + mark + "QWERTY", 0, true},
+        {"tarrow.ini" + mark + "000000", 1, false},       {"calendar.dat" + mark + "aB3xY", -60000, false},
+        {"calendar.dat" + mark + "aB3xYz1", -60000, false}, {"Calendar.dat" + mark + "aB3xYz", -60000, false},
+        {"other.dat" + mark + "aB3xYz", -60000, false},   {"calendar.dat.aB3xYz", -60000, false},
+        {"calendar.dat.backup", -60000, false},           {"notes.dat.backup", -60000, false},
+        {"calendar.dat.before", -60000, false},           {"tarrow.ini.orig01", -60000, false},
+        {"calendar.dat.bak", -60000, false},              {"calendar.dat", -60000, false},
+    };
+    for (const bool locked : {true, false}) {
+        DataFolderFixture folder;
+        folder.write("tarrow.lock", {});
+        const QDateTime lockTime = QFileInfo(folder.file("tarrow.lock")).lastModified();
+        QStringList kept = {"notes.dat" + mark + "folder", "tarrow.ini" + mark + "linked"};
+        QDir(folder.path()).mkdir(kept[0]);
+        QFile::link(folder.file("calendar.dat"), folder.file(kept[1]));
+        for (const auto &[name, age, removed] : rows) {
+            QFile file(folder.file(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.setFileTime(lockTime.addMSecs(age), QFile::FileModificationTime));
+            if (!removed || !locked)
+                kept.append(name);
+        }
+        if (!locked)
+            ASSERT_TRUE(QFile::remove(folder.file("tarrow.lock")));
+        else
+            kept.append("tarrow.lock");
+        removeStaleTemporaryFiles(folder.path());
+        kept.sort();
+        EXPECT_EQ(folder.names(), kept) << (locked ? "locked" : "without a lock");
+    }
 }

@@ -1,5 +1,7 @@
+#include "eventdata/AtomicFile.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/DataFile.h"
+#include "eventdata/DataFolder.h"
 #include "eventdata/EventTable.h"
 #include "notes/NotesFile.h"
 #include "TestSupport.h"
@@ -13,6 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +63,11 @@ TEST_F(FileFaultTest, SaveKilledAtAnyPointLeavesOneWholeFile)
         QTest::qWait(20 + QRandomGenerator::global()->bounded(200)); // somewhere in a save
         ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
         child.waitForFinished();
+        // What the killed save left is what the next start, once it holds the lock, removes.
+        folder.write("tarrow.lock", {});
+        removeStaleTemporaryFiles(folder.path());
+        ASSERT_TRUE(QFile::remove(folder.file("tarrow.lock")));
+        EXPECT_EQ(folder.names(), folder.exists("calendar.dat") ? QStringList{"calendar.dat"} : QStringList());
         if (!folder.exists("calendar.dat"))
             continue; // killed before the first save was done
         reporter.reports.clear();
@@ -65,6 +75,27 @@ TEST_F(FileFaultTest, SaveKilledAtAnyPointLeavesOneWholeFile)
         EXPECT_TRUE(table.size() == 3 || table.size() == EventTable::Capacity) << table.size();
         EXPECT_TRUE(reporter.reports.empty());
     }
+}
+
+// The program's start removes what a killed save left and nothing the user made, however like the older temporary
+// names it looks.
+TEST_F(FileFaultTest, StartRemovesWhatAKilledSaveLeftAndNoFileOfTheUsers)
+{
+    const QStringList usersFiles = {"calendar.dat.backup", "notes.dat.backup", "calendar.dat.before",
+                                    "tarrow.ini.orig01", "calendar.dat.aB3xYz"};
+    const QByteArray usersText = "the user's own";
+    for (const QString &name : usersFiles)
+        folder.write(name, usersText);
+    const QString left = "calendar.dat" + temporarySaveMarker() + "aB3xYz";
+    folder.write(left, "LastCheck=2026");
+    DataFolderFixture runtime;
+    QProcess program;
+    startProgram(program, TARROW_PROGRAM, runtime.path(), folder.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !folder.exists(left); }, 20000));
+    program.kill();
+    program.waitForFinished();
+    for (const QString &name : usersFiles)
+        EXPECT_EQ(folder.read(name), usersText) << name.toStdString();
 }
 
 TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
@@ -91,6 +122,37 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
             GTEST_SKIP() << "user namespaces keep root's rights here";
         EXPECT_EQ(output, "calendar.dat writing 70\n");
         EXPECT_EQ(rowFolder.read("calendar.dat"), existing);
+    }
+}
+
+// Another user, in a process of its own, puts a link to a file of the user's where calendar.dat belongs: in a sticky
+// folder open to all before the first save, or in a folder open to all at any time. Nothing is read, copied or
+// written through it.
+TEST_F(FileFaultTest, AnotherUsersLinkIsNeitherReadNorWrittenThrough)
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        GTEST_SKIP() << "only root can start a process as a second user (setpriv)";
+    const QByteArray usersFile = "LastCheck=20261205\r\n\r\n[Event]\r\nTitle=Chosen by another\r\nDate=00000101\r\n";
+    folder.write("own file", usersFile);
+    for (const auto &[name, mode] : {std::pair("sticky folder open to all", 01777), {"folder open to all", 0777}}) {
+        SCOPED_TRACE(name);
+        DataFolderFixture shared;
+        ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), mode_t(mode)), 0);
+        QByteArray output;
+        ASSERT_EQ(runChild(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", "ln", "-s",
+                                     folder.file("own file"), shared.file("calendar.dat")},
+                           output),
+                  0);
+        reporter.reports.clear();
+        EXPECT_FALSE(CalendarFile(shared.path(), reporter, clock).loadCalendar(table, lastCheck));
+        EXPECT_EQ(reporter.reports, (Reports{{"calendar.dat", "reading", FileError::PermissionDenied}}));
+        EXPECT_EQ(table.size(), 0);
+        EXPECT_EQ(runChild(QStringLiteral(SAVE_CHILD), {"once", shared.path()}, output), 1);
+        EXPECT_EQ(output, "calendar.dat writing 70\n");
+        EXPECT_EQ(folder.read("own file"), usersFile);
+        EXPECT_EQ(shared.names(), QStringList{"calendar.dat"}); // no copy, no temporary
+        EXPECT_EQ(folder.names(), QStringList{"own file"});
     }
 }
 

@@ -34,3 +34,43 @@ TEST(ExportCommand, WritesTheCalendarAndLeavesTheDataFolderAlone)
     EXPECT_EQ(program.readAllStandardError(), "tarrow: export failed: calendar.dat: Path not found\n");
     EXPECT_FALSE(QFileInfo::exists(absent));
 }
+
+// The export never writes iCalendar text onto a file of the data folder's own, however the target names it, nor onto
+// a folder; a name only like one of them is written.
+TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
+{
+    DataFolderFixture folder;
+    const QByteArray calendar = "LastCheck=20200101\r\n";
+    for (const char *name : {"calendar.dat", "tarrow.ini", "tarrow.lock"}) // notes.dat is not there yet
+        folder.write(name, calendar);
+    QDir(folder.path()).mkdir("sub");
+    QFile::link(folder.file("calendar.dat"), folder.file("link.ics"));
+    const QDateTime now(QDate(2026, 12, 6), QTime(9, 0));
+    const auto own = [](const char *name) {
+        return QString("the data folder's own %1, which the export never replaces").arg(name);
+    };
+    const std::pair<const char *, QString> rows[] = { // target, why it is refused (empty when it is written)
+        {"calendar.dat", own("calendar.dat")}, {"notes.dat", own("notes.dat")},
+        {"tarrow.ini", own("tarrow.ini")},     {"tarrow.lock", own("tarrow.lock")},
+        {"sub/../calendar.dat", own("calendar.dat")}, {"link.ics", own("calendar.dat")},
+        {"sub", "a folder; name the file to write"},  {"sub/calendar.dat", ""}, {"calendar.dat.ics", ""},
+    };
+    for (const auto &[target, why] : rows) {
+        QString failure;
+        EXPECT_EQ(runExportCommand(folder.file(target), folder.path(), now, failure), why.isEmpty() ? 0 : 1) << target;
+        EXPECT_EQ(failure, why.isEmpty() ? QString() : folder.file(target) + ": " + why) << target;
+        failure.clear();
+    }
+    EXPECT_EQ(folder.read("calendar.dat"), calendar);
+    EXPECT_EQ(folder.read("tarrow.lock"), calendar);
+    EXPECT_FALSE(folder.exists("notes.dat"));
+    // The command as a user typed it says why on its error output.
+    QString failure;
+    runExportCommand(folder.file("calendar.dat"), folder.path(), now, failure);
+    QProcess program;
+    program.start(QStringLiteral(TARROW_PROGRAM), {"--export", folder.file("calendar.dat"), folder.path()});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(program.readAllStandardError(), "tarrow: export failed: " + failure.toLocal8Bit() + "\n");
+    EXPECT_EQ(folder.read("calendar.dat"), calendar);
+}

@@ -1,5 +1,7 @@
+#include "platform/FileLock.h"
 #include "platform/SingleInstance.h"
 
+#include "ScopedEnvironment.h"
 #include "TestSupport.h"
 
 #include <QSysInfo>
@@ -74,37 +76,121 @@ TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
     }
 }
 
-// Only a running instance keeps another out, whatever a lock file holds.
-TEST(SingleInstance, LeftoverLockFileNeverBlocksAStart)
+// Only a running holder keeps another out, whatever a lock file holds; a lock file that cannot be made says why.
+TEST(FileLock, TakenWhenFreeRefusedWhileHeldAndNeverThroughALink)
 {
-    const std::pair<const char *, QByteArray> rows[] = {
-        {"empty", ""}, {"foreign", "not a lock of ours\n"},
-        {"of a dead process", "2147483646\ntarrow\n" + QSysInfo::machineHostName().toUtf8() + "\n"}};
-    for (const auto &[name, contents] : rows) {
-        DataFolderFixture runtime, data;
-        QString lockName;
-        {
-            SingleInstance ended(data.path(), runtime.path());
-            ASSERT_TRUE(ended.acquire([] {}));
-            const QStringList locks = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files | QDir::Hidden);
-            ASSERT_EQ(locks.size(), 1);
-            lockName = locks[0];
+    using Outcome = FileLock::Outcome;
+    const QString reason = "The lock file %1 cannot be made (%2).";
+    const std::tuple<const char *, std::function<void(const QString &path)>, Outcome, const char *> rows[] = {
+        {"no lock file yet", [](const QString &) {}, Outcome::Taken, ""},
+        {"a lock file left empty", [](const QString &path) { QFile(path).open(QIODevice::WriteOnly); }, Outcome::Taken,
+         ""},
+        {"a lock file of a dead process",
+         [](const QString &path) {
+             QFile file(path);
+             file.open(QIODevice::WriteOnly);
+             file.write("2147483646\ntarrow\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+         },
+         Outcome::Taken, ""},
+        {"held by a running holder", [](const QString &) {}, Outcome::HeldElsewhere, ""},
+        {"a link to nothing", [](const QString &path) { QFile::link(path + ".missing", path); }, Outcome::Failed,
+         "it is a symbolic link"},
+        {"a link to a file",
+         [](const QString &path) {
+             QFile(path + ".real").open(QIODevice::WriteOnly);
+             QFile::link(path + ".real", path);
+         },
+         Outcome::Failed, "it is a symbolic link"},
+        {"a folder", [](const QString &path) { QDir().mkdir(path); }, Outcome::Failed, "it is a folder"},
+        {"a FIFO", [](const QString &path) { mkfifo(QFile::encodeName(path).constData(), 0600); }, Outcome::Failed,
+         "it is not a regular file"},
+        {"a folder that is not there", [](const QString &) {}, Outcome::FolderUnwritable, "No such file or directory"},
+        {"a file where the folder belongs", [](const QString &) {}, Outcome::Failed, "Not a directory"},
+    };
+    for (const auto &[name, make, outcome, why] : rows) {
+        SCOPED_TRACE(name);
+        DataFolderFixture folder;
+        folder.write("a file", {});
+        const QString path = folder.file(outcome == Outcome::FolderUnwritable ? "not there/tarrow.lock"
+                                         : QString(why) == "Not a directory" ? "a file/tarrow.lock"
+                                                                             : "tarrow.lock");
+        make(path);
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+        QFile left(path);
+        if (!QFileInfo(path).isSymLink() && QFileInfo(path).isFile() && left.open(QIODevice::ReadWrite)) {
+            ASSERT_TRUE(left.setFileTime(before, QFileDevice::FileModificationTime));
         }
-        runtime.write(lockName, contents);
-        ASSERT_EQ(runtime.read(lockName), contents);
-        EXPECT_TRUE(SingleInstance(data.path(), runtime.path()).acquire([] {})) << name;
+        FileLock running(path);
+        if (outcome == Outcome::HeldElsewhere) {
+            ASSERT_EQ(running.take(), Outcome::Taken);
+        }
+        FileLock lock(path);
+        EXPECT_EQ(lock.take(), outcome);
+        EXPECT_EQ(lock.failure(), why[0] ? reason.arg(path, why) : QString());
+        if (outcome == Outcome::Taken) { // taking it tells when the holder started
+            EXPECT_GT(QFileInfo(path).lastModified(), before);
+        }
     }
 }
 
-TEST(SingleInstance, OneInstancePerDataFolder)
+// Two instances on one data folder never run, whatever their runtime folders; two data folders run side by side.
+TEST(SingleInstance, OneInstancePerDataFolderWhateverItsRuntimeFolder)
 {
-    DataFolderFixture runtime, first, second;
-    SingleInstance a(first.path(), runtime.path());
-    SingleInstance sameFolder(first.path() + "/.", runtime.path());
-    SingleInstance otherFolder(second.path(), runtime.path());
-    EXPECT_TRUE(a.acquire([] {}));
-    EXPECT_FALSE(sameFolder.acquire([] {}));
-    EXPECT_TRUE(otherFolder.acquire([] {}));
+    using Claim = SingleInstance::Claim;
+    DataFolderFixture runtime, otherRuntime, first, second;
+    SingleInstance running(first.path(), runtime.path());
+    ASSERT_EQ(running.acquire([] {}), Claim::Acquired);
+    const std::tuple<const char *, QString, QString, Claim> rows[] = { // a second start's data and runtime folders
+        {"same folders", first.path(), runtime.path(), Claim::AlreadyRunning},
+        {"same data folder named otherwise", first.path() + "/.", runtime.path(), Claim::AlreadyRunning},
+        {"same data folder, another runtime folder", first.path(), otherRuntime.path(), Claim::AlreadyRunning},
+        {"another data folder", second.path(), runtime.path(), Claim::Acquired},
+    };
+    for (const auto &[name, data, runtimeFolder, claim] : rows) {
+        SingleInstance start(data, runtimeFolder);
+        EXPECT_EQ(start.acquire([] {}), claim) << name;
+    }
+}
+
+// A lock that cannot be made is no running program: the start fails and says why.
+TEST(SingleInstance, ALockThatCannotBeMadeFailsWithItsReason)
+{
+    using Claim = SingleInstance::Claim;
+    // Which lock file is a link to nothing.
+    const struct { const char *name; const char *dangling; Claim claim; } rows[] = {
+        {"the data folder's lock", "data", Claim::Failed},
+        {"the runtime folder's lock", "runtime", Claim::Failed},
+        {"neither", "", Claim::Acquired},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        DataFolderFixture runtime, data;
+        QString runtimeLock;
+        {
+            SingleInstance ended(data.path(), runtime.path());
+            ASSERT_EQ(ended.acquire([] {}), Claim::Acquired);
+            runtimeLock = runtime.file(QDir(runtime.path()).entryList({"*.lock"}).value(0));
+        }
+        QString expected;
+        if (row.dangling[0]) {
+            const QString dangling = QString(row.dangling) == "data" ? data.file("tarrow.lock") : runtimeLock;
+            ASSERT_TRUE(QFile::remove(dangling) && QFile::link(dangling + ".missing", dangling));
+            FileLock sameFile(dangling);
+            sameFile.take();
+            expected = sameFile.failure();
+        }
+        SingleInstance start(data.path(), runtime.path());
+        EXPECT_EQ(start.acquire([] {}), row.claim);
+        EXPECT_EQ(start.failure(), expected);
+    }
+    // Without a private runtime folder there is no lock to make.
+    DataFolderFixture data, base;
+    base.write("not a folder", {});
+    const ScopedEnvironment noRuntime("XDG_RUNTIME_DIR", {});
+    const ScopedEnvironment cache("XDG_CACHE_HOME", QFile::encodeName(base.file("not a folder")));
+    SingleInstance start(data.path());
+    EXPECT_EQ(start.acquire([] {}), Claim::Failed);
+    EXPECT_TRUE(start.failure().startsWith("There is no private folder for the lock")) << start.failure().toStdString();
 }
 
 // A real second start: it asks the running instance to show itself, says
@@ -120,7 +206,8 @@ TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     SingleInstance running(data.path());
     int showRequests = 0;
-    ASSERT_TRUE(running.acquire([&] { ++showRequests; }));
+    ASSERT_EQ(running.acquire([&] { ++showRequests; }), SingleInstance::Claim::Acquired);
+    const QStringList names = data.names();
 
     QProcess second;
     startProgram(second, TARROW_EXECUTABLE, runtime.path(), data.path());
@@ -135,6 +222,113 @@ TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
     EXPECT_EQ(data.read("calendar.dat"), calendar);
     EXPECT_EQ(data.read("notes.dat"), "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n");
     EXPECT_EQ(data.read("tarrow.ini"), "Mute=1\r\n");
-    EXPECT_EQ(QDir(data.path()).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(data.names(), names);
     qunsetenv("XDG_RUNTIME_DIR");
+}
+
+namespace {
+
+bool listens(const QString &runtimeFolder)
+{
+    return !QDir(runtimeFolder).entryList({"*.socket"}, QDir::System).isEmpty();
+}
+
+// What a program said on its standard error so far.
+QByteArray said(QProcess &program, QByteArray &soFar)
+{
+    return soFar += program.readAllStandardError();
+}
+
+const QByteArray AlreadyRunning = "tarrow: The program is already running!\n";
+
+} // namespace
+
+// Two starts at once on one data folder, each with a runtime folder of its own (another session, sudo -u, cron): one
+// runs, the other says that the program is already running.
+TEST(SingleInstance, OneOfTwoStartsOnOneDataFolderRunsWhateverTheirRuntimeFolders)
+{
+    DataFolderFixture data;
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        DataFolderFixture runtimes[2];
+        QProcess programs[2];
+        QByteArray output[2];
+        for (int i = 0; i < 2; ++i)
+            startProgram(programs[i], TARROW_EXECUTABLE, runtimes[i].path(), data.path());
+        const auto refusals = [&] {
+            return int(said(programs[0], output[0]).contains(AlreadyRunning))
+                   + int(said(programs[1], output[1]).contains(AlreadyRunning));
+        };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return refusals() > 0; }, 20000));
+        const int running = output[0].contains(AlreadyRunning) ? 1 : 0;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listens(runtimes[running].path()); }, 20000));
+        EXPECT_EQ(refusals(), 1);
+        for (QProcess &program : programs) {
+            program.kill();
+            program.waitForFinished();
+        }
+    }
+}
+
+// A lock file that cannot be made stops the start with its reason; a data folder that takes no new file (read-only to
+// a user whose root rights stay outside a user namespace) needs no lock, as nothing can be saved there.
+TEST(SingleInstance, ProgramSaysWhyALockCannotBeMadeAndRunsOnAReadOnlyFolder)
+{
+    const struct { const char *name; bool readOnlyData; } rows[] = {
+        {"runtime lock file a link to nothing", false}, {"read-only data folder", true}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        DataFolderFixture runtime, data;
+        QString runtimeLock;
+        {
+            SingleInstance ended(data.path(), runtime.path());
+            ASSERT_EQ(ended.acquire([] {}), SingleInstance::Claim::Acquired);
+            runtimeLock = runtime.file(QDir(runtime.path()).entryList({"*.lock"}).value(0));
+        }
+        QByteArray expected;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        if (row.readOnlyData) {
+            ASSERT_TRUE(QFile::remove(data.file("tarrow.lock")));
+            ASSERT_TRUE(QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            program.start("unshare", {"--user", TARROW_EXECUTABLE, data.path()});
+        } else {
+            ASSERT_TRUE(QFile::remove(runtimeLock) && QFile::link(runtimeLock + ".missing", runtimeLock));
+            FileLock sameFile(runtimeLock);
+            sameFile.take();
+            expected = "tarrow: " + sameFile.failure().toLocal8Bit() + "\n";
+            program.start(TARROW_EXECUTABLE, {data.path()});
+        }
+        QByteArray output;
+        const auto settled = [&] {
+            return listens(runtime.path()) || said(program, output).contains("tarrow: ")
+                   || program.state() == QProcess::NotRunning;
+        };
+        EXPECT_TRUE(QTest::qWaitFor(settled, 20000));
+        if (row.readOnlyData && program.state() == QProcess::NotRunning)
+            GTEST_SKIP() << "no user namespaces here: " << output.toStdString();
+        const qsizetype told = said(program, output).indexOf("tarrow: ");
+        EXPECT_EQ(told < 0 ? QByteArray() : output.mid(told), expected);
+        EXPECT_EQ(program.state(), QProcess::Running); // the message waits for the user, the program for its work
+        program.kill();
+        program.waitForFinished();
+        QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_FALSE(row.readOnlyData && data.exists("tarrow.lock"));
+    }
+}
+
+// The export only reads the data folder, so it takes no lock and runs beside the program.
+TEST(SingleInstance, ExportRunsBesideTheRunningProgram)
+{
+    DataFolderFixture runtime, data;
+    SingleInstance running(data.path(), runtime.path());
+    ASSERT_EQ(running.acquire([] {}), SingleInstance::Claim::Acquired);
+    QProcess exporter;
+    exporter.start(TARROW_EXECUTABLE, {"--export", data.file("events.ics"), data.path()});
+    ASSERT_TRUE(exporter.waitForFinished(30000));
+    EXPECT_EQ(std::pair(exporter.exitCode(), exporter.readAllStandardError()), std::pair(0, QByteArray()));
+    EXPECT_TRUE(data.exists("events.ics"));
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFileDevice>
+#include <QString>
+
+// New files of the program are its user's alone.
+constexpr QFileDevice::Permissions PrivateFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// The mark in the name of a save's temporary file: "calendar.dat" is first
+// written as "calendar.dat.tarrowby-save-" and six letters or digits. No
+// user names a file so, which lets a later start tell what a killed save
+// left from the user's own files.
+QString temporarySaveMarker();
+
+// Puts bytes in place of the file at target in one step: whatever happens,
+// target then holds either all of its old contents or all of the new. target
+// must not be a link (follow those first); a file that exists keeps its
+// mode, a new one is private, and a read-only one is not replaced. 0 and
+// modified set to the new file's time, or a FileError number with target as
+// it was and no temporary file left.
+int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified);
+
+// Why a file could not be made or replaced at path, as a FileError number,
+// once the file itself was found writable or missing.
+int openErrorForWriting(const QString &path);
