@@ -14,6 +14,10 @@ constexpr QFileDevice::Permissions PrivateFileMode = QFileDevice::ReadOwner | QF
 // left from the user's own files.
 QString temporarySaveMarker();
 
+// Not QSaveFile: it follows a link at target by itself, whoever made the
+// link, and names its temporary file "calendar.dat.XXXXXX", which a user's
+// own "calendar.dat.backup" looks like.
+//
 // Puts bytes in place of the file at target in one step: whatever happens,
 // target then holds either all of its old contents or all of the new. target
 // must not be a link (follow those first); a file that exists keeps its
