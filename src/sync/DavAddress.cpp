@@ -68,3 +68,11 @@ std::optional<QUrl> memberUrl(const QUrl &collection, const QString &href)
         return std::nullopt;
     return resolved;
 }
+
+QUrl newMemberUrl(const QUrl &collection, const QString &uid)
+{
+    QUrl url = collection;
+    const QByteArray name = uid.toUtf8().toPercentEncoding() + ".ics";
+    url.setPath(collection.path(QUrl::FullyEncoded) + QString::fromLatin1(name), QUrl::TolerantMode);
+    return url;
+}

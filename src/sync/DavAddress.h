@@ -28,3 +28,7 @@ std::optional<QUrl> memberUrl(const QUrl &collection, const QString &href);
 // An href on the same server (a principal, a calendar home), resolved against
 // the address that gave it; nothing for one on another server.
 std::optional<QUrl> sameServerUrl(const QUrl &base, const QString &href);
+
+// Where a new event with uid goes: a name of its own directly inside the
+// collection, whatever characters the UID holds.
+QUrl newMemberUrl(const QUrl &collection, const QString &uid);
