@@ -1,6 +1,8 @@
 #include "sync/DavAddress.h"
 
+#include <QCryptographicHash>
 #include <QHostAddress>
+#include <QRegularExpression>
 
 namespace {
 
@@ -71,8 +73,16 @@ std::optional<QUrl> memberUrl(const QUrl &collection, const QString &href)
 
 QUrl newMemberUrl(const QUrl &collection, const QString &uid)
 {
+    // Servers decode a name before they look at it, and some refuse what
+    // they decode (an encoded slash): a UID beyond the plainest characters
+    // is named by its hash instead.
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@-][A-Za-z0-9._@-]*$"));
+    const QString name = plain.match(uid).hasMatch()
+                             ? uid
+                             : QString::fromLatin1(QCryptographicHash::hash(uid.toUtf8(), QCryptographicHash::Sha256)
+                                                       .toHex()
+                                                       .left(32));
     QUrl url = collection;
-    const QByteArray name = uid.toUtf8().toPercentEncoding() + ".ics";
-    url.setPath(collection.path(QUrl::FullyEncoded) + QString::fromLatin1(name), QUrl::TolerantMode);
+    url.setPath(collection.path(QUrl::FullyEncoded) + name + QStringLiteral(".ics"), QUrl::TolerantMode);
     return url;
 }

@@ -63,3 +63,21 @@ TEST(DavAddress, MembersLieDirectlyInsideTheCollection)
         EXPECT_EQ(url ? url->toString(QUrl::FullyEncoded) : QString(), QString::fromLatin1(expected)) << name;
     }
 }
+
+TEST(DavAddress, NewMembersGetANameInsideTheCollection)
+{
+    const QUrl collection(QStringLiteral("https://dav.example.org/ann/cal/"));
+    const std::tuple<const char *, const char *, bool> rows[] = {
+        {"a plain UID names it", "4f1c-a9@tarrowby.org", true},
+        {"a UID with a slash", "a/../b", false},
+        {"a UID of dots", "..", false},
+        {"a UID with a blank", "a b", false},
+        {"a UID beyond ASCII", "f\xc3\xa9te", false},
+    };
+    for (const auto &[name, uid, named] : rows) {
+        const QString text = QString::fromUtf8(uid);
+        const QUrl url = newMemberUrl(collection, text);
+        EXPECT_EQ(memberUrl(collection, url.path(QUrl::FullyEncoded)), url) << name;
+        EXPECT_EQ(url.fileName() == text + QStringLiteral(".ics"), named) << name;
+    }
+}
