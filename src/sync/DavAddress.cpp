@@ -86,3 +86,11 @@ QUrl newMemberUrl(const QUrl &collection, const QString &uid)
     url.setPath(collection.path(QUrl::FullyEncoded) + name + QStringLiteral(".ics"), QUrl::TolerantMode);
     return url;
 }
+
+QString canonicalHref(const QUrl &url)
+{
+    QUrl canonical = url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+    canonical.setPath(QString::fromLatin1(QUrl::toPercentEncoding(url.path(QUrl::FullyDecoded), "/")),
+                      QUrl::TolerantMode);
+    return canonical.toString(QUrl::FullyEncoded);
+}

@@ -32,3 +32,7 @@ std::optional<QUrl> sameServerUrl(const QUrl &base, const QString &href);
 // Where a new event with uid goes: a name of its own directly inside the
 // collection, whatever characters the UID holds.
 QUrl newMemberUrl(const QUrl &collection, const QString &uid);
+
+// One text for one member however the server spelled its path ("%40" or
+// "@"), for comparing and remembering it.
+QString canonicalHref(const QUrl &url);

@@ -139,6 +139,7 @@ void DavTransport::send(const DavRequest &request, std::function<void(const DavR
         QTimer::singleShot(0, this, [done = std::move(done)] { done({SyncError::RefusedAddress}); });
         return;
     }
+    ++requestsSent_;
     const QByteArray authorization =
         "Basic " + (credentials_.user + u':' + credentials_.password).toUtf8().toBase64();
     auto *exchange = new DavExchange(network_, authorization, timeoutMs_, request, std::move(done));

@@ -50,11 +50,14 @@ public:
 
     // Calls done once, later, from the event loop.
     void send(const DavRequest &request, std::function<void(const DavResponse &)> done);
+    // Requests sent so far, redirects not counted: what a pass costs.
+    int requestsSent() const { return requestsSent_; }
 
 private:
     QNetworkAccessManager network_;
     DavCredentials credentials_;
     int timeoutMs_;
+    int requestsSent_ = 0;
 };
 
 // The error a status stands for: None for 2xx, SignInFailed, NotFound,

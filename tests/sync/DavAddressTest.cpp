@@ -81,3 +81,16 @@ TEST(DavAddress, NewMembersGetANameInsideTheCollection)
         EXPECT_EQ(url.fileName() == text + QStringLiteral(".ics"), named) << name;
     }
 }
+
+TEST(DavAddress, OneMemberHasOneCanonicalHref)
+{
+    const std::tuple<const char *, const char *, const char *> rows[] = {
+        {"an encoded at sign", "https://dav.example.org/ann/cal/u%40host.ics", "https://dav.example.org/ann/cal/u%40host.ics"},
+        {"a plain at sign", "https://dav.example.org/ann/cal/u@host.ics", "https://dav.example.org/ann/cal/u%40host.ics"},
+        {"an encoded letter", "https://dav.example.org/ann/cal/%61.ics", "https://dav.example.org/ann/cal/a.ics"},
+        {"a blank", "https://dav.example.org/ann/cal/a b.ics", "https://dav.example.org/ann/cal/a%20b.ics"},
+        {"unreserved marks", "https://dav.example.org/ann/cal/a-b_c~d.ics", "https://dav.example.org/ann/cal/a-b_c~d.ics"},
+    };
+    for (const auto &[name, url, canonical] : rows)
+        EXPECT_EQ(canonicalHref(QUrl(QString::fromLatin1(url))), QString::fromLatin1(canonical)) << name;
+}
