@@ -174,7 +174,8 @@ DavResult<std::vector<DavMember>> membersOf(const Multistatus &answer, const QUr
     std::vector<DavMember> members;
     QSet<QUrl> seen;
     for (const DavResource &resource : answer.resources) {
-        if (sameServerUrl(collection, resource.href) == collection || resource.isCollection)
+        const std::optional<QUrl> named = sameServerUrl(collection, resource.href);
+        if ((named && asCollection(*named) == collection) || resource.isCollection)
             continue;
         const std::optional<QUrl> url = memberUrl(collection, resource.href);
         if (!url || seen.contains(*url))

@@ -104,6 +104,8 @@ TEST(Multistatus, MembersOfTheCollection)
                                "<d:collection/></d:resourcetype></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
                                "</d:propstat></d:response>" + member("/ann/cal/a.ics"),
          SyncError::None, 1},
+        {"the collection without its slash left out", member("/ann/cal") + member("/ann/cal/a.ics"), SyncError::None,
+         1},
         {"one gone", member("/ann/cal/a.ics") + gone("/ann/cal/b.ics"), SyncError::None, 2},
         {"several hrefs that share a status",
          "<d:response><d:href>/ann/cal/a.ics</d:href><d:href>/ann/cal/b.ics</d:href>"
