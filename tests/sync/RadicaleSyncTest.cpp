@@ -232,20 +232,6 @@ TEST_F(RadicaleSync, ABogusSyncTokenFallsBackToAFullListing)
     EXPECT_NE(state_.token, QStringLiteral("http://radicale.org/ns/sync/bogus"));
 }
 
-TEST_F(RadicaleSync, AWrongPasswordWritesNothing)
-{
-    FakeCalendar calendar;
-    syncThree(calendar);
-    edit(calendar, "Party", {2027, 3, 16});
-    phonePut("p-1", phoneEvent("p-1", "Picnic"));
-    const SyncState before = state_;
-    DavTransport wrong({QStringLiteral("ann"), QStringLiteral("wrong")});
-    EXPECT_EQ(runner_.pass(wrong, calendar, state_).error, SyncError::SignInFailed);
-    EXPECT_EQ(state_, before);
-    EXPECT_EQ(calendar.titles(), Three);
-    EXPECT_FALSE(server().at(QStringLiteral("Party")).text.contains("20270316"));
-}
-
 TEST_F(RadicaleSync, APassKilledBeforeItsStateWasSavedMakesNoDuplicates)
 {
     FakeCalendar calendar;
