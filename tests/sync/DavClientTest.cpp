@@ -46,9 +46,9 @@ QByteArray paddedTo(qint64 size)
     return answer + QByteArray(size - answer.size(), ' ');
 }
 
-QByteArray redirectTo(const QByteArray &location)
+QByteArray redirectTo(const QByteArray &location, int status = 301)
 {
-    return httpAnswer(301, {}, "Location: " + location + "\r\n");
+    return httpAnswer(status, {}, "Location: " + location + "\r\n");
 }
 
 struct Row {
@@ -230,4 +230,40 @@ TEST(DavClient, RefusesACertificateTheSystemDoesNotTrust)
     CalDavClient client(transport);
     const QUrl url(QStringLiteral("https://127.0.0.1:%1/ann/cal/").arg(server.serverPort()));
     EXPECT_EQ(await<std::vector<DavMember>>([&](auto done) { client.list(url, done); }).error, SyncError::TlsError);
+}
+
+TEST(DavClient, EveryRedirectStatusIsChecked)
+{
+    const std::pair<int, SyncError> rows[] = {
+        {300, SyncError::ServerError},     {301, SyncError::RefusedRedirect}, {302, SyncError::RefusedRedirect},
+        {303, SyncError::RefusedRedirect}, {307, SyncError::RefusedRedirect}, {308, SyncError::RefusedRedirect},
+        {309, SyncError::ServerError},
+    };
+    for (const auto &[status, error] : rows) {
+        FakeDavServer server;
+        server.answer(always(redirectTo("http://127.0.0.2:1/ann/cal/", status)));
+        EXPECT_EQ(listOn(server).error, error) << status;
+    }
+}
+
+TEST(DavClient, RefusesAnswersThatLackWhatWasAskedFor)
+{
+    using Ask = std::function<SyncError(CalDavClient &, const QUrl &)>;
+    const Ask discover = [](CalDavClient &client, const QUrl &url) {
+        return await<QUrl>([&](auto done) { client.discover(url, done); }).error;
+    };
+    const Ask fetch = [](CalDavClient &client, const QUrl &url) {
+        return await<std::vector<DavMember>>([&](auto done) { client.fetch(url, {url.resolved(QUrl(QStringLiteral("a.ics")))}, done); }).error;
+    };
+    const std::tuple<const char *, Ask, QByteArray> rows[] = {
+        {"discovery answered with nothing", discover, multistatus("")},
+        {"a fetch without the calendar data", fetch, multistatus(member("/ann/cal/a.ics"))},
+    };
+    for (const auto &[name, ask, answer] : rows) {
+        FakeDavServer server;
+        server.answer(always(httpAnswer(207, answer)));
+        DavTransport transport(Ann);
+        CalDavClient client(transport);
+        EXPECT_EQ(ask(client, server.url("/ann/cal/")), SyncError::InvalidAnswer) << name;
+    }
 }

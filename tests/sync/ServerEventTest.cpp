@@ -94,6 +94,7 @@ TEST(ServerEvent, ReadsWhatTheCalendarHolds)
         {"our alarm", eventOf(OnDay + alarm(":-P3D")), withAlert(party({2027, 3, 15}), 3)},
         {"a week ahead", eventOf(OnDay + alarm(":-P1W")), withAlert(party({2027, 3, 15}), 7)},
         {"another program's alarm only", eventOf(AtEight + alarm(":-PT15M")), party({2027, 3, 15}, QTime(8, 0))},
+        {"a day and a half ahead is another program's", eventOf(OnDay + alarm(":-P1DT12H")), party({2027, 3, 15})},
         {"an alarm after the end", eventOf(OnDay + alarm(";RELATED=END:-P2D")),
          party({2027, 3, 15})},
         {"switched off", eventOf(OnDay + "X-TARROWBY-ALERT-OFF:4\r\n" + alarm(":-P1D")),
@@ -130,6 +131,8 @@ TEST(ServerEvent, NamesWhatTheCalendarCannotHold)
         {"no start", eventOf(""), HoldProblem::NoStart},
         {"an unknown zone", eventOf("DTSTART;TZID=Nowhere/Atlantis:20270315T080000\r\n"), HoldProblem::UnknownZone},
         {"last year", eventOf("DTSTART;VALUE=DATE:20251231\r\n"), HoldProblem::Past},
+        {"an event without its calendar", "BEGIN:VEVENT\r\nUID:u-1\r\nSUMMARY:Party\r\n" + OnDay + "END:VEVENT\r\n",
+         HoldProblem::Unreadable},
         {"not iCalendar", "<html>Not found</html>", HoldProblem::Unreadable},
         {"nothing", "", HoldProblem::Unreadable},
     };
@@ -216,6 +219,25 @@ TEST(ServerEvent, AMovedStartKeepsTheLength)
         const QByteArray merged = mergeServerEvent(copy, fields, Stamp);
         EXPECT_TRUE(merged.contains(present)) << name << "\n" << merged.constData();
         EXPECT_FALSE(merged.contains(absent)) << name << "\n" << merged.constData();
+        EXPECT_EQ(readServerEvent(merged, Today).fields, fields) << name;
+    }
+}
+
+TEST(ServerEvent, AnAlertEditTouchesOnlyTheCalendarsOwnAlarm)
+{
+    const QByteArray ours = eventOf(OnDay + alarm(":-P2D") + alarm(":-PT15M"));
+    const QByteArray off = eventOf(OnDay + "X-TARROWBY-ALERT-OFF:2\r\n" + alarm(":-PT15M"));
+    const std::tuple<const char *, QByteArray, CalendarFields, const char *, const char *, int> rows[] = {
+        {"no alert any more", ours, party({2027, 3, 15}), "TRIGGER:-PT15M", "X-TARROWBY", 1},
+        {"switched off", ours, withAlert(party({2027, 3, 15}), 2, true), "X-TARROWBY-ALERT-OFF:2", "TRIGGER:-P2D", 1},
+        {"switched on again", off, withAlert(party({2027, 3, 15}), 2), "TRIGGER:-P2D", "X-TARROWBY", 2},
+        {"a first alert", eventOf(OnDay), withAlert(party({2027, 3, 15}), 1), "TRIGGER:-P1D", "X-TARROWBY", 1},
+    };
+    for (const auto &[name, copy, fields, present, absent, alarms] : rows) {
+        const QByteArray merged = mergeServerEvent(copy, fields, Stamp);
+        EXPECT_TRUE(merged.contains(present)) << name << "\n" << merged.constData();
+        EXPECT_FALSE(merged.contains(absent)) << name << "\n" << merged.constData();
+        EXPECT_EQ(merged.count("BEGIN:VALARM"), alarms) << name;
         EXPECT_EQ(readServerEvent(merged, Today).fields, fields) << name;
     }
 }

@@ -1,5 +1,6 @@
 #include "FakeDavServer.h"
 #include "PassRunner.h"
+#include "sync/ServerEvent.h"
 
 #include <QTcpServer>
 
@@ -38,4 +39,30 @@ TEST(SyncPass, AFailedServerLeavesCalendarAndStateAsTheyWere)
         EXPECT_EQ(state, before) << name;
         EXPECT_EQ(calendar.titles(), QStringList{QStringLiteral("Party")}) << name;
     }
+}
+
+// A deletion the server refused is still to do: its entry stays, so the
+// event does not come back at the next pass.
+TEST(SyncPass, ADeletionTheServerRefusedIsKept)
+{
+    FakeDavServer server;
+    server.answer([](const FakeRequest &request) {
+        if (request.method == "DELETE")
+            return httpAnswer(503);
+        return httpAnswer(207, "<multistatus xmlns=\"DAV:\"><response><href>/ann/cal/1.ics</href><propstat><prop>"
+                               "<getetag>\"e1\"</getetag></prop><status>HTTP/1.1 200 OK</status></propstat>"
+                               "</response><sync-token>t2</sync-token></multistatus>");
+    });
+    FakeCalendar calendar;
+    const CalendarFields party = eventFields("Party", {2027, 3, 15});
+    const QByteArray copy = newServerEvent(QStringLiteral("u-1"), party, QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
+    const SyncState before{server.url("/ann/cal/"), QStringLiteral("t1"),
+                           {{QStringLiteral("u-1"), server.url("/ann/cal/1.ics").toString(), "\"e1\"",
+                             QStringLiteral("k9"), contentHash(party), contentHash(party), copy}}};
+    SyncState state = before;
+    DavTransport transport(Ann);
+    PassRunner runner;
+    EXPECT_EQ(runner.pass(transport, calendar, state).error, SyncError::ServerError);
+    EXPECT_EQ(state, before);
+    EXPECT_EQ(server.requests.back().method, "DELETE");
 }
