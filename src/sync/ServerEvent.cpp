@@ -90,10 +90,11 @@ void readAlert(icalcomponent *vevent, CalendarFields &fields)
     }
 }
 
+// libical reads each of several categories into a property of its own.
 QString firstCategory(icalcomponent *vevent)
 {
     icalproperty *categories = icalcomponent_get_first_property(vevent, ICAL_CATEGORIES_PROPERTY);
-    return categories ? textOf(icalproperty_get_categories(categories)).section(u',', 0, 0).trimmed() : QString();
+    return categories ? textOf(icalproperty_get_categories(categories)).trimmed() : QString();
 }
 
 bool hasZoneName(icalcomponent *vevent)

@@ -255,9 +255,13 @@ TEST(DavClient, RefusesAnswersThatLackWhatWasAskedFor)
     const Ask fetch = [](CalDavClient &client, const QUrl &url) {
         return await<std::vector<DavMember>>([&](auto done) { client.fetch(url, {url.resolved(QUrl(QStringLiteral("a.ics")))}, done); }).error;
     };
+    const Ask changes = [](CalDavClient &client, const QUrl &url) {
+        return await<CollectionChanges>([&](auto done) { client.changesSince(url, {}, done); }).error;
+    };
     const std::tuple<const char *, Ask, QByteArray> rows[] = {
         {"discovery answered with nothing", discover, multistatus("")},
         {"a fetch without the calendar data", fetch, multistatus(member("/ann/cal/a.ics"))},
+        {"a sync report without its token", changes, multistatus(member("/ann/cal/a.ics"))},
     };
     for (const auto &[name, ask, answer] : rows) {
         FakeDavServer server;

@@ -107,6 +107,10 @@ TEST(Multistatus, MembersOfTheCollection)
         {"the collection without its slash left out", member("/ann/cal") + member("/ann/cal/a.ics"), SyncError::None,
          1},
         {"one gone", member("/ann/cal/a.ics") + gone("/ann/cal/b.ics"), SyncError::None, 2},
+        {"the last success status",
+         "<d:response><d:href>/ann/cal/a.ics</d:href><d:propstat><d:prop><d:getetag>\"1\"</d:getetag></d:prop>"
+         "<d:status>HTTP/1.1 299 Fine</d:status></d:propstat></d:response>",
+         SyncError::None, 1},
         {"several hrefs that share a status",
          "<d:response><d:href>/ann/cal/a.ics</d:href><d:href>/ann/cal/b.ics</d:href>"
          "<d:status>HTTP/1.1 404 Not Found</d:status></d:response>",

@@ -232,6 +232,18 @@ TEST_F(RadicaleSync, ABogusSyncTokenFallsBackToAFullListing)
     EXPECT_NE(state_.token, QStringLiteral("http://radicale.org/ns/sync/bogus"));
 }
 
+// A server without sync reports gives no token: the events already synced
+// are known all the same, and nothing is asked as at a first sync.
+TEST_F(RadicaleSync, APassWithoutATokenIsNoFirstSync)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    state_.token.clear();
+    phonePut("p-1", phoneEvent("p-1", "Picnic"));
+    EXPECT_EQ(pass(calendar).plan.question, SyncQuestion::None);
+    EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Picnic")));
+}
+
 TEST_F(RadicaleSync, APassKilledBeforeItsStateWasSavedMakesNoDuplicates)
 {
     FakeCalendar calendar;

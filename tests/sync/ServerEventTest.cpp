@@ -91,6 +91,12 @@ TEST(ServerEvent, ReadsWhatTheCalendarHolds)
         {"a past birthday every year", eventOf("DTSTART;VALUE=DATE:19800101\r\nRRULE:FREQ=YEARLY\r\n"),
          party({0, 1, 1})},
         {"this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), party({2026, 1, 1})},
+        {"the first of several categories", eventOf(OnDay + "CATEGORIES:Birthday,Family\r\n"),
+         [] {
+             CalendarFields fields = party({2027, 3, 15});
+             fields.category = QStringLiteral("Birthday");
+             return fields;
+         }()},
         {"our alarm", eventOf(OnDay + alarm(":-P3D")), withAlert(party({2027, 3, 15}), 3)},
         {"a week ahead", eventOf(OnDay + alarm(":-P1W")), withAlert(party({2027, 3, 15}), 7)},
         {"another program's alarm only", eventOf(AtEight + alarm(":-PT15M")), party({2027, 3, 15}, QTime(8, 0))},
@@ -114,6 +120,7 @@ TEST(ServerEvent, NamesWhatTheCalendarCannotHold)
         {"weekly", eventOf(OnDay + "RRULE:FREQ=WEEKLY\r\n"), HoldProblem::Repeats},
         {"yearly a few times", eventOf(OnDay + "RRULE:FREQ=YEARLY;COUNT=3\r\n"), HoldProblem::Repeats},
         {"every second year", eventOf(OnDay + "RRULE:FREQ=YEARLY;INTERVAL=2\r\n"), HoldProblem::Repeats},
+        {"yearly on two days", eventOf(OnDay + "RRULE:FREQ=YEARLY;BYMONTHDAY=15,16\r\n"), HoldProblem::Repeats},
         {"yearly on another day", eventOf(OnDay + "RRULE:FREQ=YEARLY;BYMONTHDAY=16\r\n"), HoldProblem::Repeats},
         {"a skipped year", eventOf(OnDay + "RRULE:FREQ=YEARLY\r\nEXDATE;VALUE=DATE:20280315\r\n"),
          HoldProblem::Repeats},
