@@ -1,0 +1,135 @@
+#include "sync/Multistatus.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QUrl Collection(QStringLiteral("http://127.0.0.1:5232/ann/cal/"));
+
+QByteArray multistatus(const QByteArray &responses)
+{
+    return R"(<?xml version="1.0" encoding="utf-8"?>
+<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav">)"
+           + responses + "</d:multistatus>";
+}
+
+QByteArray member(const QByteArray &href, const QByteArray &etag = "\"1\"")
+{
+    return "<d:response><d:href>" + href + "</d:href><d:propstat><d:prop><d:getetag>" + etag
+           + "</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
+}
+
+QByteArray gone(const QByteArray &href)
+{
+    return "<d:response><d:href>" + href + "</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>";
+}
+
+} // namespace
+
+TEST(Multistatus, ReadsTheParts)
+{
+    const QByteArray xml = multistatus(R"(
+  <d:response><d:href>/ann/</d:href>
+    <d:propstat><d:prop>
+      <d:current-user-principal><d:href>/ann/</d:href></d:current-user-principal>
+      <c:calendar-home-set><d:href>/ann/home/</d:href></c:calendar-home-set>
+      <d:resourcetype><d:collection/><c:calendar/></d:resourcetype>
+      <d:displayname>Tarrowby &amp; more</d:displayname>
+    </d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>
+    <d:propstat><d:prop><d:getetag/></d:prop><d:status>HTTP/1.1 404 Not Found</d:status></d:propstat>
+  </d:response>
+  <d:response><d:href>/ann/cal/a.ics</d:href>
+    <d:propstat><d:prop><d:getetag>"e1"</d:getetag>
+      <c:calendar-data>BEGIN:VCALENDAR&#13;
+END:VCALENDAR&#13;
+</c:calendar-data></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>
+  </d:response>
+  <d:sync-token>http://radicale.org/ns/sync/abc</d:sync-token>)");
+    const DavResult<Multistatus> read = parseMultistatus(xml);
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.value.resources.size(), 2u);
+    const DavResource &home = read.value.resources[0];
+    EXPECT_EQ(home.principalHref, "/ann/");
+    EXPECT_EQ(home.homeHref, "/ann/home/");
+    EXPECT_TRUE(home.isCollection && home.isCalendar);
+    EXPECT_EQ(home.displayName, "Tarrowby & more");
+    EXPECT_EQ(home.status, 200);
+    EXPECT_EQ(read.value.resources[1].etag, "\"e1\"");
+    EXPECT_EQ(read.value.resources[1].calendarData, "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
+    EXPECT_EQ(read.value.syncToken, "http://radicale.org/ns/sync/abc");
+}
+
+TEST(Multistatus, RefusesHostileAndMalformedAnswers)
+{
+    const QByteArray laughs = R"(<?xml version="1.0"?>
+<!DOCTYPE d:multistatus [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;">
+<!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;"><!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;">]>
+<d:multistatus xmlns:d="DAV:"><d:response><d:href>&d;</d:href></d:response></d:multistatus>)";
+    const QByteArray external = R"(<?xml version="1.0"?>
+<!DOCTYPE m [<!ENTITY x SYSTEM "file:///etc/passwd">]>
+<d:multistatus xmlns:d="DAV:"><d:sync-token>&x;</d:sync-token></d:multistatus>)";
+    const std::pair<const char *, QByteArray> rows[] = {
+        {"entity expansion", laughs},
+        {"external entity", external},
+        {"undeclared entity", multistatus("<d:sync-token>&x;</d:sync-token>")},
+        {"unclosed element", multistatus("<d:response><d:href>/ann/cal/a.ics</d:href>")},
+        {"text after the root", multistatus("") + "<d:response/>"},
+        {"another root", R"(<d:error xmlns:d="DAV:"><d:valid-sync-token/></d:error>)"},
+        {"the right name in no namespace", "<multistatus/>"},
+        {"HTML", "<html><body>Service Unavailable</body></html>"},
+        {"empty", ""},
+    };
+    for (const auto &[name, xml] : rows)
+        EXPECT_EQ(parseMultistatus(xml).error, SyncError::InvalidAnswer) << name;
+}
+
+TEST(Multistatus, ReadsTenThousandMembers)
+{
+    QByteArray responses;
+    for (int i = 0; i < 10000; ++i)
+        responses += member("/ann/cal/" + QByteArray::number(i) + ".ics");
+    const DavResult<Multistatus> read = parseMultistatus(multistatus(responses));
+    ASSERT_TRUE(read.ok());
+    const DavResult<std::vector<DavMember>> members = membersOf(read.value, Collection);
+    ASSERT_TRUE(members.ok());
+    ASSERT_EQ(members.value.size(), 10000u);
+    EXPECT_EQ(members.value.back().url.path(), "/ann/cal/9999.ics");
+}
+
+TEST(Multistatus, MembersOfTheCollection)
+{
+    const std::tuple<const char *, QByteArray, SyncError, size_t> rows[] = {
+        {"the collection and a folder left out",
+         member("/ann/cal/") + "<d:response><d:href>/ann/cal/sub/</d:href><d:propstat><d:prop><d:resourcetype>"
+                               "<d:collection/></d:resourcetype></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                               "</d:propstat></d:response>" + member("/ann/cal/a.ics"),
+         SyncError::None, 1},
+        {"the collection without its slash left out", member("/ann/cal") + member("/ann/cal/a.ics"), SyncError::None,
+         1},
+        {"one gone", member("/ann/cal/a.ics") + gone("/ann/cal/b.ics"), SyncError::None, 2},
+        {"the last success status",
+         "<d:response><d:href>/ann/cal/a.ics</d:href><d:propstat><d:prop><d:getetag>\"1\"</d:getetag></d:prop>"
+         "<d:status>HTTP/1.1 299 Fine</d:status></d:propstat></d:response>",
+         SyncError::None, 1},
+        {"several hrefs that share a status",
+         "<d:response><d:href>/ann/cal/a.ics</d:href><d:href>/ann/cal/b.ics</d:href>"
+         "<d:status>HTTP/1.1 404 Not Found</d:status></d:response>",
+         SyncError::None, 2},
+        {"an href outside the collection", member("/ann/cal/a.ics") + member("/bob/cal/a.ics"),
+         SyncError::InvalidAnswer, 0},
+        {"an href on another host", member("http://evil.example.org/ann/cal/a.ics"), SyncError::InvalidAnswer, 0},
+        {"a member named twice", member("/ann/cal/a.ics") + member("a.ics"), SyncError::InvalidAnswer, 0},
+        {"a member without its ETag", member("/ann/cal/a.ics", ""), SyncError::InvalidAnswer, 0},
+        {"a member whose properties failed",
+         "<d:response><d:href>/ann/cal/a.ics</d:href><d:propstat><d:prop><d:getetag/></d:prop>"
+         "<d:status>HTTP/1.1 403 Forbidden</d:status></d:propstat></d:response>",
+         SyncError::InvalidAnswer, 0},
+    };
+    for (const auto &[name, responses, error, count] : rows) {
+        const DavResult<Multistatus> read = parseMultistatus(multistatus(responses));
+        ASSERT_TRUE(read.ok()) << name;
+        const DavResult<std::vector<DavMember>> members = membersOf(read.value, Collection);
+        EXPECT_EQ(members.error, error) << name;
+        EXPECT_EQ(members.value.size(), count) << name;
+    }
+}

@@ -1,0 +1,307 @@
+#include "Await.h"
+#include "PassRunner.h"
+#include "RadicaleServer.h"
+#include "sync/DavAddress.h"
+#include "sync/ServerEvent.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+const CalendarDate Ides{2027, 3, 15};
+
+// A phone's event: with a place and an alarm of its own, which the calendar
+// does not hold and must not lose.
+QByteArray phoneEvent(const char *uid, const char *title, const char *start = "DTSTART;VALUE=DATE:20270315",
+                      const char *extra = "")
+{
+    return QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:") + uid
+           + "\r\nDTSTAMP:20261201T000000Z\r\nSUMMARY:" + title + "\r\n" + start
+           + "\r\nLOCATION:Town hall\r\n" + extra
+           + "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\n"
+             "END:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+struct ServerCopy {
+    QUrl url;
+    QByteArray etag;
+    QByteArray text;
+};
+
+class RadicaleSync : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(server_.problem(), QString());
+        const DavResult<QUrl> found = await<QUrl>([&](auto done) { client_.discover(server_.url(), done); });
+        ASSERT_TRUE(found.ok());
+        state_.collection = found.value;
+    }
+
+    SyncOutcome pass(FakeCalendar &calendar, bool answer = true)
+    {
+        return runner_.pass(transport_, calendar, state_, answer);
+    }
+    // What a phone does: a new event, or a change over the ETag it read.
+    void phonePut(const char *uid, const QByteArray &text, const QByteArray &etag = {})
+    {
+        const DavResult<QByteArray> put = await<QByteArray>([&](auto done) {
+            client_.put(newMemberUrl(state_.collection, QString::fromLatin1(uid)), text, etag, done);
+        });
+        ASSERT_TRUE(put.ok());
+    }
+    void phoneDelete(const QString &title)
+    {
+        const ServerCopy copy = server().at(title);
+        ASSERT_EQ(await<Done>([&](auto done) { client_.remove(copy.url, copy.etag, done); }).error, SyncError::None);
+    }
+    // The collection by title.
+    std::map<QString, ServerCopy> server()
+    {
+        std::vector<QUrl> urls;
+        for (const DavMember &member :
+             await<std::vector<DavMember>>([&](auto done) { client_.list(state_.collection, done); }).value)
+            urls.push_back(member.url);
+        std::map<QString, ServerCopy> byTitle;
+        if (urls.empty())
+            return byTitle;
+        for (const DavMember &member :
+             await<std::vector<DavMember>>([&](auto done) { client_.fetch(state_.collection, urls, done); }).value)
+            byTitle[readServerEvent(member.calendarData, runner_.clock.today()).fields.title] = {
+                member.url, member.etag, member.calendarData};
+        return byTitle;
+    }
+    QStringList serverTitles()
+    {
+        QStringList titles;
+        for (const auto &[title, copy] : server())
+            titles.append(title);
+        return titles;
+    }
+    // Three events synced on both sides.
+    void syncThree(FakeCalendar &calendar)
+    {
+        for (const char *title : {"Choir", "Dentist", "Party"})
+            calendar.add(eventFields(title, Ides));
+        ASSERT_EQ(pass(calendar).error, SyncError::None);
+    }
+    void edit(FakeCalendar &calendar, const char *title, CalendarDate date)
+    {
+        const QString key = calendar.keyOf(QString::fromLatin1(title));
+        CalendarFields fields = calendar.fields(key);
+        fields.date = date;
+        calendar.replace(key, fields);
+    }
+    void phoneEdit(const char *title, const QByteArray &text)
+    {
+        const ServerCopy copy = server().at(QString::fromLatin1(title));
+        const DavResult<QByteArray> put =
+            await<QByteArray>([&](auto done) { client_.put(copy.url, text, copy.etag, done); });
+        ASSERT_TRUE(put.ok());
+    }
+    QByteArray phoneVersionOf(const char *title, const char *start)
+    {
+        const ServerCopy copy = server().at(QString::fromLatin1(title));
+        const ServerEvent event = readServerEvent(copy.text, runner_.clock.today());
+        return phoneEvent(event.uid.toUtf8().constData(), title, start);
+    }
+
+    RadicaleServer server_;
+    DavTransport transport_{Ann};
+    CalDavClient client_{transport_};
+    PassRunner runner_;
+    SyncState state_;
+};
+
+const QStringList Three{QStringLiteral("Choir"), QStringLiteral("Dentist"), QStringLiteral("Party")};
+
+} // namespace
+
+TEST_F(RadicaleSync, FirstSyncBothWaysMakesNoDuplicates)
+{
+    FakeCalendar calendar;
+    calendar.add(eventFields("Party", Ides));
+    calendar.add(eventFields("Choir", {2027, 4, 1}));
+    phonePut("p-1", phoneEvent("p-1", "Party"));
+    phonePut("p-2", phoneEvent("p-2", "Dentist", "DTSTART:20270502T083000"));
+    const SyncOutcome first = pass(calendar);
+    EXPECT_EQ(first.plan.question, SyncQuestion::FirstSync);
+    EXPECT_EQ((std::tuple{first.plan.here, first.plan.there, first.plan.same}), (std::tuple{2, 2, 1}));
+    const QStringList all{QStringLiteral("Choir"), QStringLiteral("Dentist"), QStringLiteral("Party")};
+    EXPECT_EQ(calendar.titles(), all);
+    EXPECT_EQ(serverTitles(), all);
+    const SyncOutcome second = pass(calendar);
+    EXPECT_EQ(second.error, SyncError::None);
+    EXPECT_TRUE(second.changes.empty());
+    EXPECT_EQ(calendar.titles(), all);
+    EXPECT_EQ(server().size(), 3u);
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Dentist"))).time, QTime(8, 30));
+}
+
+TEST_F(RadicaleSync, AnEditHereKeepsThePhonesPropertiesAndIsWrittenOnce)
+{
+    FakeCalendar calendar;
+    phonePut("p-1", phoneEvent("p-1", "Party"));
+    pass(calendar);
+    edit(calendar, "Party", {2027, 3, 16});
+    EXPECT_EQ(pass(calendar).changes, (std::vector<SyncChange>{{SyncStep::Upload, QStringLiteral("Party")}}));
+    const ServerCopy edited = server().at(QStringLiteral("Party"));
+    for (const char *kept : {"LOCATION:Town hall", "TRIGGER:-PT15M", "UID:p-1", "DTSTART;VALUE=DATE:20270316"})
+        EXPECT_TRUE(edited.text.contains(kept)) << kept;
+    EXPECT_TRUE(pass(calendar).changes.empty());
+    EXPECT_EQ(server().at(QStringLiteral("Party")).etag, edited.etag);
+}
+
+TEST_F(RadicaleSync, AnEditThereComesHere)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    phoneEdit("Party", phoneVersionOf("Party", "DTSTART:20270320T190000"));
+    EXPECT_EQ(pass(calendar).changes, (std::vector<SyncChange>{{SyncStep::TakeServer, QStringLiteral("Party")}}));
+    const CalendarFields party = calendar.fields(calendar.keyOf(QStringLiteral("Party")));
+    EXPECT_EQ(party.date, (CalendarDate{2027, 3, 20}));
+    EXPECT_EQ(party.time, QTime(19, 0));
+}
+
+TEST_F(RadicaleSync, EditsOnBothSidesKeepBoth)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    edit(calendar, "Party", {2027, 3, 16});
+    phoneEdit("Party", phoneVersionOf("Party", "DTSTART;VALUE=DATE:20270317"));
+    EXPECT_EQ(pass(calendar).error, SyncError::None);
+    const QStringList four{QStringLiteral("Choir"), QStringLiteral("Dentist"), QStringLiteral("Party"),
+                           QStringLiteral("Party (conflict copy)")};
+    EXPECT_EQ(calendar.titles(), four);
+    EXPECT_EQ(serverTitles(), four);
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (CalendarDate{2027, 3, 17}));
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party (conflict copy)"))).date,
+              (CalendarDate{2027, 3, 16}));
+}
+
+TEST_F(RadicaleSync, DeletionsReachTheOtherSide)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    calendar.remove(calendar.keyOf(QStringLiteral("Choir")));
+    phoneDelete(QStringLiteral("Dentist"));
+    EXPECT_EQ(pass(calendar).error, SyncError::None);
+    EXPECT_EQ(calendar.titles(), QStringList{QStringLiteral("Party")});
+    EXPECT_EQ(serverTitles(), QStringList{QStringLiteral("Party")});
+}
+
+TEST_F(RadicaleSync, AnEditWinsOverADeletionEitherWay)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    calendar.remove(calendar.keyOf(QStringLiteral("Choir")));
+    phoneEdit("Choir", phoneVersionOf("Choir", "DTSTART;VALUE=DATE:20270318"));
+    edit(calendar, "Dentist", {2027, 3, 19});
+    phoneDelete(QStringLiteral("Dentist"));
+    EXPECT_EQ(pass(calendar).error, SyncError::None);
+    EXPECT_EQ(calendar.titles(), Three);
+    EXPECT_EQ(serverTitles(), Three);
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Choir"))).date, (CalendarDate{2027, 3, 18}));
+    EXPECT_TRUE(server().at(QStringLiteral("Dentist")).text.contains("20270319"));
+}
+
+TEST_F(RadicaleSync, AStaleETagDecidesAgain)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    edit(calendar, "Party", {2027, 3, 16});
+    // The phone writes between the listing and the upload.
+    calendar.atNextRead = [this] { phoneEdit("Party", phoneVersionOf("Party", "DTSTART;VALUE=DATE:20270317")); };
+    EXPECT_EQ(pass(calendar).error, SyncError::None);
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (CalendarDate{2027, 3, 17}));
+    EXPECT_EQ(serverTitles().size(), 4);
+    EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Party (conflict copy)")));
+}
+
+TEST_F(RadicaleSync, ABogusSyncTokenFallsBackToAFullListing)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    state_.token = QStringLiteral("http://radicale.org/ns/sync/bogus");
+    phonePut("p-1", phoneEvent("p-1", "Picnic"));
+    EXPECT_EQ(pass(calendar).error, SyncError::None);
+    EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Picnic")));
+    EXPECT_TRUE(state_.token.startsWith(QStringLiteral("http://radicale.org/ns/sync/")));
+    EXPECT_NE(state_.token, QStringLiteral("http://radicale.org/ns/sync/bogus"));
+}
+
+// A server without sync reports gives no token: the events already synced
+// are known all the same, and nothing is asked as at a first sync.
+TEST_F(RadicaleSync, APassWithoutATokenIsNoFirstSync)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    state_.token.clear();
+    phonePut("p-1", phoneEvent("p-1", "Picnic"));
+    EXPECT_EQ(pass(calendar).plan.question, SyncQuestion::None);
+    EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Picnic")));
+}
+
+TEST_F(RadicaleSync, APassKilledBeforeItsStateWasSavedMakesNoDuplicates)
+{
+    FakeCalendar calendar;
+    calendar.add(eventFields("Party", Ides));
+    const SyncState unsaved = state_;
+    pass(calendar);
+    state_ = unsaved; // killed after the upload, before the save
+    EXPECT_EQ(pass(calendar).plan.same, 1);
+    EXPECT_EQ(calendar.titles(), QStringList{QStringLiteral("Party")});
+    EXPECT_EQ(server().size(), 1u);
+}
+
+TEST_F(RadicaleSync, DeletingMostEventsAsksFirst)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    calendar.remove(calendar.keyOf(QStringLiteral("Choir")));
+    calendar.remove(calendar.keyOf(QStringLiteral("Dentist")));
+    const SyncState before = state_;
+    const SyncOutcome declined = pass(calendar, false);
+    EXPECT_EQ(declined.plan.question, SyncQuestion::MassDeletion);
+    EXPECT_TRUE(declined.declined);
+    EXPECT_EQ(state_, before);
+    EXPECT_EQ(serverTitles(), Three);
+    EXPECT_EQ(pass(calendar, true).error, SyncError::None);
+    EXPECT_EQ(serverTitles(), QStringList{QStringLiteral("Party")});
+}
+
+TEST_F(RadicaleSync, MoreEventsThereThanRoomHereAddsNone)
+{
+    FakeCalendar calendar(1);
+    phonePut("p-1", phoneEvent("p-1", "Party"));
+    phonePut("p-2", phoneEvent("p-2", "Picnic"));
+    const SyncOutcome outcome = pass(calendar);
+    EXPECT_TRUE(outcome.plan.noRoom);
+    EXPECT_EQ(calendar.titles(), QStringList());
+    EXPECT_EQ(state_.token, QString());
+}
+
+TEST_F(RadicaleSync, WhatTheCalendarCannotHoldStaysUntouched)
+{
+    FakeCalendar calendar;
+    phonePut("p-1", phoneEvent("p-1", "Gym", "DTSTART:20270315T180000", "RRULE:FREQ=WEEKLY\r\n"));
+    phonePut("p-2", phoneEvent("p-2", "Holiday", "DTSTART;VALUE=DATE:20270315\r\nDTEND;VALUE=DATE:20270322"));
+    const std::map<QString, ServerCopy> before = server();
+    const SyncOutcome outcome = pass(calendar);
+    EXPECT_EQ(outcome.plan.untouched, 2);
+    EXPECT_EQ(calendar.titles(), QStringList());
+    for (const auto &[title, copy] : server())
+        EXPECT_EQ(copy.etag, before.at(title).etag) << title.toStdString();
+}
+
+TEST_F(RadicaleSync, AnUnchangedPassIsOneRequest)
+{
+    FakeCalendar calendar;
+    syncThree(calendar);
+    pass(calendar);
+    const int sent = transport_.requestsSent();
+    EXPECT_TRUE(pass(calendar).changes.empty());
+    EXPECT_EQ(transport_.requestsSent() - sent, 1);
+}

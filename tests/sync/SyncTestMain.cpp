@@ -1,0 +1,12 @@
+// Runs the sync suites inside a QCoreApplication: the client's requests and
+// the test servers need its event loop.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
