@@ -146,8 +146,10 @@ void EventReader::read(icalcomponent *vevent)
         event.time = twoDigits(local.time().hour()) + twoDigits(local.time().minute());
     event.title = textOf(icalcomponent_get_summary(vevent));
     event.description = textOf(icalcomponent_get_description(vevent));
+    // libical gives each item of the CATEGORIES list as a property of its own,
+    // its escaped commas as commas.
     if (icalproperty *categories = icalcomponent_get_first_property(vevent, ICAL_CATEGORIES_PROPERTY))
-        event.category = target_.categoryFor(textOf(icalproperty_get_categories(categories)).section(u',', 0, 0));
+        event.category = target_.categoryFor(textOf(icalproperty_get_categories(categories)));
     event.notifyingDays = leadDays(vevent, start);
     target_.offer(event);
 }

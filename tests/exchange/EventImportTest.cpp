@@ -136,11 +136,12 @@ TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
               QStringLiteral("Jörg Smith, Jr.||Birthday|00000228|    |") + days + "|");
 }
 
-// The UIDs stay the same from one export to the next.
+// The UIDs stay the same from one export to the next; a category with a
+// comma stays one category.
 TEST(CalendarExport, ImportsBackToTheSameTable)
 {
     const QString calendar = "[Event]\nTitle=Dentist, 2nd visit\nDate=20270105\nTime=0930\nNotifyingDays=2\n"
-                             "Category=Meeting\nDescription=Bring the card; ask\n"
+                             "Category=Jobs, misc\nDescription=Bring the card; ask\n"
                              "[Event]\nTitle=Jörg\nDate=00000315\nTime=1930\nNotifyingDays=1\nCategory=Choir\n"
                              "[Event]\nTitle=Plain\nDate=20261231\n";
     EventTable table;
@@ -148,11 +149,44 @@ TEST(CalendarExport, ImportsBackToTheSameTable)
     ASSERT_EQ(CalendarFile::parse(splitDataLines(calendar), table, lastCheck), 0);
     const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
     const QString again = exportCalendar(table, QDateTime(Today.addDays(1), QTime(9, 0), QTimeZone::utc()));
-    const ImportResult back = importEvents(text.toUtf8(), EventTable{}, Context);
+    EXPECT_TRUE(text.contains("\r\nCATEGORIES:Jobs\\, misc\r\n"));
+    const ImportContext context{Today, {QStringLiteral("Choir"), QStringLiteral("Jobs, misc"), QString()}};
+    const ImportResult back = importEvents(text.toUtf8(), EventTable{}, context);
     ASSERT_EQ(back.report.imported, table.size());
     for (int i = 0; i < table.size(); ++i) {
         EXPECT_EQ(eventFields(back.table.events[i]), eventFields(table.events[i]));
         const QString uid = "UID:" + eventUid(table.events[i]);
         EXPECT_TRUE(text.contains(uid) && again.contains(uid)) << i;
     }
+}
+
+TEST(CalendarExport, GivesEveryEventAUidOfItsOwn)
+{
+    EventTable table;
+    for (const char *time : {"", "0930", "0930", ""})
+        table.addEvent([&] { Event event = makeEvent("Party", "00000315"); event.time = time; return event; }());
+    table.addEvent(makeEvent("Party", "00000316"));
+    const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
+    QStringList uids;
+    for (const QString &line : text.split(QStringLiteral("\r\n")))
+        if (line.startsWith("UID:") && !uids.contains(line))
+            uids << line;
+    EXPECT_EQ(uids.size(), table.size());
+    // The UID of an event without a time and without a twin is the one earlier exports gave it.
+    EXPECT_EQ(uids.first(), "UID:daf32d17c78bbd609bce5181c159712d@www.tarrowby.org");
+}
+
+TEST(CalendarExport, FoldsLongCategoryLinesBetweenCharacters)
+{
+    EventTable table;
+    Event event = makeEvent("Party", "00000315");
+    event.category = QString(30, QChar(0x20ac)); // 90 octets of three-octet characters
+    table.addEvent(event);
+    const QByteArray text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc())).toUtf8();
+    const qsizetype at = text.indexOf("CATEGORIES:");
+    const QByteArray line = text.mid(at, text.indexOf("\r\n", at) - at);
+    EXPECT_EQ(line.size(), 11 + 21 * 3); // the name, then the whole characters that fit in 75 octets
+    EXPECT_EQ(text.mid(at + line.size(), 3), "\r\n ");
+    const ImportContext context{Today, {event.category, QString(), QString()}};
+    EXPECT_EQ(importEvents(text, EventTable{}, context).table.events[0].category, event.category);
 }
