@@ -55,15 +55,15 @@ bool isEveryYear(const icalrecurrencetype &rule)
 
 class EventReader {
 public:
-    explicit EventReader(ImportTable &target) : target_(target) {}
+    explicit EventReader(ImportReading &target) : target_(target) {}
     void read(icalcomponent *vevent);
 
 private:
     std::optional<QDateTime> nextOccurrence(icaltimetype start, const icalrecurrencetype &rule);
-    QString dateOf(icalcomponent *vevent, icaltimetype start, QDateTime &local);
+    QString dateOf(icalcomponent *vevent, icaltimetype start, QDateTime &local, bool &repeating);
     static qint16 leadDays(icalcomponent *vevent, icaltimetype start);
 
-    ImportTable &target_;
+    ImportReading &target_;
     int stepsLeft_ = RuleStepBudget;
 };
 
@@ -84,7 +84,7 @@ std::optional<QDateTime> EventReader::nextOccurrence(icaltimetype start, const i
 
 // The stored date, with local set to the start as the calendar keeps it;
 // empty when there is none.
-QString EventReader::dateOf(icalcomponent *vevent, icaltimetype start, QDateTime &local)
+QString EventReader::dateOf(icalcomponent *vevent, icaltimetype start, QDateTime &local, bool &repeating)
 {
     local = localStart(start);
     icalproperty *ruleProperty = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
@@ -100,7 +100,7 @@ QString EventReader::dateOf(icalcomponent *vevent, icaltimetype start, QDateTime
     const std::optional<QDateTime> next = nextOccurrence(start, rule);
     if (!next)
         return storedDate(1, 1, 1); // a repeat that has ended is past
-    ++target_.report.repeatsAsOneTime;
+    repeating = true;
     local = *next;
     return storedDate(local.date().year(), local.date().month(), local.date().day());
 }
@@ -141,7 +141,8 @@ void EventReader::read(icalcomponent *vevent)
     }
     Event event;
     QDateTime local;
-    event.date = dateOf(vevent, start, local);
+    bool repeating = false;
+    event.date = dateOf(vevent, start, local, repeating);
     if (!start.is_date)
         event.time = twoDigits(local.time().hour()) + twoDigits(local.time().minute());
     event.title = textOf(icalcomponent_get_summary(vevent));
@@ -151,7 +152,7 @@ void EventReader::read(icalcomponent *vevent)
     if (icalproperty *categories = icalcomponent_get_first_property(vevent, ICAL_CATEGORIES_PROPERTY))
         event.category = target_.categoryFor(textOf(icalproperty_get_categories(categories)));
     event.notifyingDays = leadDays(vevent, start);
-    target_.offer(event);
+    target_.add(event, repeating);
 }
 
 void readCalendar(icalcomponent *calendar, EventReader &reader)
@@ -163,7 +164,7 @@ void readCalendar(icalcomponent *calendar, EventReader &reader)
 
 } // namespace
 
-bool importICalendar(const QByteArray &text, ImportTable &target)
+bool importICalendar(const QByteArray &text, ImportReading &target)
 {
     Component root(icalparser_parse_string(text.constData()));
     if (!root)

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 
-class ImportTable;
+class ImportReading;
 
 // Offers every VEVENT of an iCalendar text (UTF-8) to the table. False when
 // libical finds no calendar in it.
-bool importICalendar(const QByteArray &text, ImportTable &target);
+bool importICalendar(const QByteArray &text, ImportReading &target);

@@ -57,7 +57,7 @@ QString unescaped(const QString &text)
     return plain;
 }
 
-void importCard(const QStringList &cardLines, ImportTable &target)
+void importCard(const QStringList &cardLines, ImportReading &target)
 {
     const QByteArray text = cardLines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
     VObject *card = Parse_MIME(text.constData(), static_cast<unsigned long>(text.size()));
@@ -78,12 +78,12 @@ void importCard(const QStringList &cardLines, ImportTable &target)
     event.date = storedDate(0, date.month, date.day);
     event.category = QStringLiteral("Birthday");
     event.notifyingDays = BirthdayLeadDays;
-    target.offer(event);
+    target.add(event);
 }
 
 } // namespace
 
-void importVCards(const QStringList &lines, ImportTable &target)
+void importVCards(const QStringList &lines, ImportReading &target)
 {
     // Each contact goes to the reader on its own: it takes only a few hundred
     // contacts or properties at once, and one broken contact spoils no other.

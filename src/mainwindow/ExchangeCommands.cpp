@@ -46,7 +46,8 @@ void ExchangeCommands::importEvents()
     if (path.isEmpty())
         return;
     EventTable &table = state_;
-    const ImportResult result = importEventFile(path, table, ImportContext{clock_.today(), state_.userCategories});
+    const ImportResult result =
+        enterImport(readEventFile(path, ImportContext{clock_.today(), state_.userCategories}), table);
     if (result.report.imported > 0) {
         table = result.table;
         redraw_();

@@ -95,6 +95,23 @@ TEST(EventImport, CountsWhatItLeavesOut)
     EXPECT_TRUE(result.table.isFull());
 }
 
+// The report counts what was entered, not what was seen.
+TEST(EventImport, CountsRepeatsAndMovedDaysOnlyWhenEntered)
+{
+    const QByteArray weekly = "DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n";
+    const QByteArray leapDay = "DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n";
+    const std::tuple<const char *, QByteArray, std::tuple<int, int, int>> rows[] = {
+        {"repeat entered", eventOf(weekly, "SUMMARY:Gym\r\n"), {1, 1, 0}},
+        {"repeat whose title is taken", eventOf(weekly), {0, 0, 0}},
+        {"29 February entered", eventOf(leapDay, "SUMMARY:Leap\r\n"), {1, 0, 1}},
+        {"29 February whose title is taken", eventOf(leapDay), {0, 0, 0}},
+    };
+    for (const auto &[name, file, counts] : rows) {
+        const ImportReport report = importEvents(file, Calendar, Context).report;
+        EXPECT_EQ(std::tuple(report.imported, report.repeatsAsOneTime, report.february29Moved), counts) << name;
+    }
+}
+
 TEST(EventImport, RefusesBadFilesWhole)
 {
     const QByteArray good = eventOf(OnDay);
