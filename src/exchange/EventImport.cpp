@@ -2,6 +2,7 @@
 
 #include "eventdata/DataFile.h"
 #include "exchange/ICalendarImport.h"
+#include "exchange/ImportText.h"
 #include "exchange/VCardImport.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ ImportReport::Refusal refusalFor(const QStringList &lines, const Kind *kind)
 {
     if (!kind)
         return ImportReport::Refusal::NotACalendar;
-    // UTF-16 without a byte order mark decodes to text full of NULs.
+    // UTF-16 text may hold a NUL character too.
     if (std::any_of(lines.cbegin(), lines.cend(), [](const QString &line) { return line.contains(QChar(0)); }))
         return ImportReport::Refusal::NotACalendar;
     if (lastText(lines).compare(kind->end, Qt::CaseInsensitive) != 0)
@@ -69,8 +70,11 @@ ImportReading refused(const ImportContext &context, ImportReport::Refusal refusa
 
 ImportReading readEvents(const QByteArray &bytes, const ImportContext &context)
 {
+    // Bytes that are no text are refused as such, before their length is.
+    if (holdsNulBytes(bytes))
+        return refused(context, ImportReport::Refusal::NotACalendar);
     QStringList lines;
-    if (const int error = boundedLinesOf(bytes, lines))
+    if (const int error = boundedLinesOf(withDamagedUtf8Replaced(bytes), lines))
         return refused(context, ImportReport::Refusal::FileError, error);
     const Kind *kind = kindOf(lines);
     if (const ImportReport::Refusal refusal = refusalFor(lines, kind); refusal != ImportReport::Refusal::None)

@@ -59,6 +59,11 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
         {"unknown category", eventOf(OnDay + "CATEGORIES:Work\r\n"), "Party|||20270315|    |0|"},
         {"cut title", eventOf(OnDay, "SUMMARY:" + title.toLatin1() + "\r\n"),
          title.left(Event::TitleLength) + "|||20270315|    |0|"},
+        {"damaged byte in a UTF-8 title", eventOf(OnDay, "SUMMARY:\xe6\x97\xa5\xff\r\n"),
+         QStringLiteral("日\ufffd|||20270315|    |0|")},
+        {"UTF-16 with its mark", QByteArray("\xff\xfe") + QStringEncoder(QStringEncoder::Utf16LE).encode(
+                                                                QString::fromLatin1(eventOf(OnDay))),
+         "Party|||20270315|    |0|"},
     };
     for (const auto &[name, file, kept] : rows) {
         const ImportResult result = importEvents(file, EventTable{}, Context);
@@ -120,6 +125,8 @@ TEST(EventImport, RefusesBadFilesWhole)
         {"hello\r\n", R::NotACalendar},
         {good.left(good.size() - 10), R::Truncated},
         {QStringEncoder(QStringEncoder::Utf16LE).encode(QString::fromLatin1(good)), R::NotACalendar},
+        {QByteArray(100000, '\0'), R::NotACalendar},
+        {good + '\0', R::NotACalendar},
         {eventOf(OnDay + "DESCRIPTION:" + QByteArray(DataFile::MaxLineLength, 'x') + "\r\n"), R::FileError},
     };
     for (const auto &[file, refusal] : rows) {
