@@ -57,9 +57,77 @@ QString unescaped(const QString &text)
     return plain;
 }
 
+// Only these parameters, and vCard 2.1's bare ones (QUOTED-PRINTABLE), change
+// how a value reads.
+bool changesTheValue(const QString &parameter)
+{
+    if (parameter.contains(u'"'))
+        return false;
+    const qsizetype equals = parameter.indexOf(u'=');
+    if (equals < 0)
+        return true;
+    const QStringView name = QStringView(parameter).left(equals).trimmed();
+    return name.compare(u"ENCODING", Qt::CaseInsensitive) == 0 || name.compare(u"CHARSET", Qt::CaseInsensitive) == 0;
+}
+
+// The property name, the parameters that change how its value reads, and
+// the value from its colon on.
+QString withParameters(const QStringList &parts, const QString &value)
+{
+    QStringList kept{parts.first()};
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (changesTheValue(parts.at(i)))
+            kept << parts.at(i);
+    }
+    return kept.join(u';') + value;
+}
+
+// The reader refuses a whole contact for a quoted parameter value
+// (TYPE="HOME,VOICE") or one that begins with a digit (ALTID=1), as address
+// books write them; the import reads only names and birthdays, so every
+// parameter that does not change how a value reads is left out.
+QString withReadableParameters(const QString &line)
+{
+    QStringList parts; // the name, then the parameters
+    QString part;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (!quoted && (c == u';' || c == u':')) {
+            parts << part;
+            part.clear();
+            if (c == u':')
+                return withParameters(parts, line.mid(i));
+            continue;
+        }
+        quoted = c == u'"' ? !quoted : quoted;
+        part += c;
+    }
+    return line;
+}
+
+// The card's lines with readable parameters. A quoted-printable value goes on
+// in the line after one that ends in "=", and such a line is value only.
+QStringList readableLines(const QStringList &cardLines)
+{
+    QStringList readable;
+    bool quotedPrintable = false;
+    bool continues = false;
+    for (const QString &line : cardLines) {
+        if (continues) {
+            readable << line;
+        } else {
+            quotedPrintable = line.section(u':', 0, 0).contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive);
+            readable << withReadableParameters(line);
+        }
+        continues = quotedPrintable && line.endsWith(u'=');
+    }
+    return readable;
+}
+
 void importCard(const QStringList &cardLines, ImportReading &target)
 {
-    const QByteArray text = cardLines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    const QByteArray text = readableLines(cardLines).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
     VObject *card = Parse_MIME(text.constData(), static_cast<unsigned long>(text.size()));
     if (!card) {
         target.skip(SkipReason::Unusable);

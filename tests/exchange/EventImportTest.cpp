@@ -160,6 +160,27 @@ TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
               QStringLiteral("Jörg Smith, Jr.||Birthday|00000228|    |") + days + "|");
 }
 
+// Contacts as Evolution, Nextcloud and other address books write them.
+TEST(VCardImport, ReadsContactsWhateverTheirParameters)
+{
+    const std::tuple<const char *, QByteArray, QString> rows[] = {
+        {"quoted list", "FN:Ann\r\nTEL;TYPE=\"HOME,VOICE\":123\r\nBDAY:1990-02-03\r\n", "Ann"},
+        {"quoted value with : and ;", "FN;X-COUCHDB-UUID=\"a:b;c\":Ann\r\nBDAY:1990-02-03\r\n", "Ann"},
+        {"birthday without a year", "FN:Ann\r\nBDAY:--0203\r\n", "Ann"},
+        {"number as a value", "FN:Ann\r\nBDAY;ALTID=1:20160203\r\n", "Ann"},
+        {"quoted birthday parameter", "FN:Ann\r\nBDAY;VALUE=\"date\":19900203\r\n", "Ann"},
+        {"quoted-printable", "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg\r\nBDAY:--0203\r\n", "Jörg"},
+        {"quoted-printable going on", "FN;QUOTED-PRINTABLE:J=C3=B6=\r\nrg;a=3D:b\r\nBDAY:--0203\r\n", "Jörg;a=:b"},
+    };
+    for (const auto &[name, lines, title] : rows) {
+        const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\n" + lines + "END:VCARD\r\n";
+        const ImportResult result = importEvents(file, EventTable{}, Context);
+        EXPECT_EQ(result.table.size() == 1 ? eventFields(result.table.events[0]) : QString(),
+                  title + "||Birthday|00000203|    |" + QString::number(BirthdayLeadDays) + "|")
+            << name;
+    }
+}
+
 // The UIDs stay the same from one export to the next; a category with a
 // comma stays one category.
 TEST(CalendarExport, ImportsBackToTheSameTable)
