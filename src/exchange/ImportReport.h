@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -12,8 +13,19 @@ enum class SkipReason {
     Cancelled,
     NoRoom,       // the calendar is full
     Unusable,     // no title, no date or no such date, a contact that cannot be read
+    NeverOccurs,  // a repeat rule without an occurrence in the years the searches look at
 };
-constexpr int SkipReasonCount = 6;
+constexpr int SkipReasonCount = 7;
+
+// A time zone that a file names and does not define in a way the import can
+// use, and what was taken instead: another zone's name, an offset such as
+// "UTC-05:00", or "local time".
+struct ZoneChoice {
+    QString name;
+    QString used;
+    bool defined = false; // the file defines it, in a way that would cost without bound
+    bool operator==(const ZoneChoice &) const = default;
+};
 
 // What an import did, or why it refused the whole file.
 struct ImportReport {
@@ -26,6 +38,7 @@ struct ImportReport {
     int repeatsAsOneTime = 0;  // repeating events taken as their next date only
     int february29Moved = 0;   // every-year events moved to 28 February
     int withoutBirthday = 0;   // contacts without a birthday
+    QList<ZoneChoice> zones;   // each zone once, in the order the file names them
 
     bool refused() const { return refusal != Refusal::None; }
     int &skippedFor(SkipReason reason) { return skipped[static_cast<int>(reason)]; }

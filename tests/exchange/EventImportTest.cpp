@@ -1,3 +1,4 @@
+#include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/DataFile.h"
 #include "exchange/CalendarExport.h"
@@ -100,6 +101,132 @@ TEST(EventImport, CountsWhatItLeavesOut)
     EXPECT_TRUE(result.table.isFull());
 }
 
+// Endless rules that began long ago are entered at their next date, as are
+// rules whose count or end lies far ahead.
+TEST(EventImport, EntersRepeatRulesAtTheirNextDate)
+{
+    const std::tuple<const char *, QByteArray, QString> entered[] = {
+        {"daily since year 1", "DTSTART:00010101T090000\r\nRRULE:FREQ=DAILY\r\n", "20261206|0900"},
+        {"secondly since 1900", "DTSTART:19000101T000000\r\nRRULE:FREQ=SECONDLY\r\n", "20261206|0000"},
+        {"a million days", "DTSTART:20200101T090000\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n", "20261206|0900"},
+        {"until year 9999", "DTSTART:20200101T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=99991231T000000Z\r\n", "20261209|0900"},
+        {"every second of a yearly day", "DTSTART:20200101T000000\r\nRRULE:FREQ=YEARLY;INTERVAL=2;BYMONTH=12;BYMONTHDAY=24;"
+         "BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23;BYMINUTE=0,10,20,30,40,50;"
+         "BYSECOND=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30\r\n",
+         "20261224|0000"},
+    };
+    for (const auto &[name, lines, kept] : entered) {
+        const ImportResult result = importEvents(eventOf(lines), EventTable{}, Context);
+        const Event &first = result.table.events[0];
+        EXPECT_EQ(result.table.size() == 1 ? first.date + u'|' + first.time : QString(), kept) << name;
+    }
+}
+
+// Every kind of repeat rule ends its search: rules that never occur are
+// counted as such. (Each row once held the import for minutes or without end.)
+TEST(EventImport, CountsRepeatRulesThatNeverOccur)
+{
+    const std::tuple<const char *, QByteArray, SkipReason> leftOut[] = {
+        {"secondly, 30 February", "RRULE:FREQ=SECONDLY;BYMONTH=2;BYMONTHDAY=30\r\n", SkipReason::NeverOccurs},
+        {"minutely, a July day in January", "RRULE:FREQ=MINUTELY;BYMONTH=1;BYYEARDAY=200\r\n", SkipReason::NeverOccurs},
+        {"hourly, 30 February", "RRULE:FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30\r\n", SkipReason::NeverOccurs},
+        {"daily, 30 February", "RRULE:FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;UNTIL=99991231T000000Z\r\n",
+         SkipReason::NeverOccurs},
+        {"weekly, 30 February", "RRULE:FREQ=WEEKLY;BYMONTH=2;BYMONTHDAY=30\r\n", SkipReason::NeverOccurs},
+        {"monthly, ninth Monday", "RRULE:FREQ=MONTHLY;BYDAY=MO;BYSETPOS=9\r\n", SkipReason::NeverOccurs},
+        {"yearly, week 53 in January", "RRULE:FREQ=YEARLY;BYWEEKNO=53;BYMONTH=1;BYDAY=MO\r\n", SkipReason::NeverOccurs},
+        {"a million seconds long ago", "RRULE:FREQ=SECONDLY;COUNT=1000000\r\n", SkipReason::Past},
+    };
+    for (const auto &[name, rule, reason] : leftOut) {
+        const ImportReport report = importEvents(eventOf("DTSTART:19000101T000000\r\n" + rule), EventTable{}, Context).report;
+        EXPECT_EQ(std::pair(report.imported, report.skippedFor(reason)), std::pair(0, 1)) << name;
+    }
+}
+
+// 13:30 on 15 January 2027 in a zone, as the local clock shows it.
+QString localHalfPastOne(const QTimeZone &zone)
+{
+    return QDateTime(QDate(2027, 1, 15), QTime(13, 30), zone).toLocalTime().toString("HHmm");
+}
+
+QByteArray zoneOf(const QByteArray &tzid, const QByteArray &rule)
+{
+    return "BEGIN:VTIMEZONE\r\nTZID:" + tzid + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+           "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\n" + rule + "END:STANDARD\r\nEND:VTIMEZONE\r\n";
+}
+
+QByteArray inZone(const QByteArray &zones, const QByteArray &tzid)
+{
+    return calendarOf(zones + "BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Call\r\nDTSTART;TZID=" + tzid
+                      + ":20270115T133000\r\nEND:VEVENT\r\n");
+}
+
+// A zone the file names without defining it is taken from its name, and the
+// report says what was taken unless the name is an IANA one; a zone defined
+// with changes every second or minute is not worked out.
+TEST(EventImport, TakesEachZoneAsTheFileMeantIt)
+{
+    const QTimeZone sydney("Australia/Sydney");
+    const QTimeZone plusTen(10 * 3600);
+    const QString windows = "The file names the time zone \u201cAUS Eastern Standard Time\u201d without defining it; "
+                            "Australia/Sydney was used.";
+    const QString offset = "The file names the time zone \u201c(UTC-05:00) Eastern Time (US & Canada)\u201d without "
+                           "defining it; UTC-05:00 was used.";
+    const QString unknown = "The file names the time zone \u201cMars/Olympus\u201d without defining it; local time was used.";
+    const QString frequent = "The file defines the time zone \u201cW. Europe Standard Time\u201d with changes too "
+                             "frequent to use; Europe/Berlin was used.";
+    const std::tuple<const char *, QByteArray, QString, QString> rows[] = {
+        {"IANA name", inZone("", "Australia/Sydney"), localHalfPastOne(sydney), ""},
+        {"IANA name at the end of a path", inZone("", "/example.org/2024a/Australia/Sydney"), localHalfPastOne(sydney), ""},
+        {"Windows ID", inZone("", "AUS Eastern Standard Time"), localHalfPastOne(sydney), windows},
+        {"display name", inZone("", "\"(UTC-05:00) Eastern Time (US & Canada)\""),
+         localHalfPastOne(QTimeZone(-5 * 3600)), offset},
+        {"unknown", inZone("", "Mars/Olympus"), "1330", unknown},
+        {"defined", inZone(zoneOf("Ten", "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\n"), "Ten"), localHalfPastOne(plusTen), ""},
+        {"defined, changes every second", inZone(zoneOf("W. Europe Standard Time", "RRULE:FREQ=SECONDLY\r\n"),
+                                                 "W. Europe Standard Time"),
+         localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
+        {"defined, changes every minute of a day a year",
+         inZone(zoneOf("W. Europe Standard Time", "RRULE:FREQ=YEARLY;BYHOUR=1,2;BYMINUTE=0,1,2,3\r\n"),
+                "W. Europe Standard Time"),
+         localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
+    };
+    for (const auto &[name, file, time, line] : rows) {
+        const ImportResult result = importEvents(file, EventTable{}, Context);
+        EXPECT_EQ(result.table.size() == 1 ? result.table.events[0].time : QString(), time) << name;
+        const QStringList lines = importReportText(result.report).split(u'\n');
+        EXPECT_EQ(lines.size() > 1 ? lines.last() : QString(), line) << name;
+    }
+}
+
+// Zones that would cost more than any real calendar's are not worked out,
+// however many the file defines.
+TEST(EventImport, WorksOutOnlyAsManyZoneChangesAsRealZonesHave)
+{
+    QByteArray zones;
+    QByteArray events;
+    for (int i = 0; i < EventTable::Capacity; ++i) {
+        const QByteArray id = "Z" + QByteArray::number(i);
+        zones += "BEGIN:VTIMEZONE\r\nTZID:" + id + "\r\nBEGIN:STANDARD\r\nDTSTART:19000101T000000\r\n"
+                 "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\nRRULE:FREQ=YEARLY;BYMONTH=1;BYMONTHDAY=1,2,3,4,5,6,7\r\n"
+                 "END:STANDARD\r\nEND:VTIMEZONE\r\n";
+        events += "BEGIN:VEVENT\r\nSUMMARY:" + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
+    }
+    const ImportResult result = importEvents(calendarOf(zones + events), EventTable{}, Context);
+    ASSERT_EQ(result.report.imported, EventTable::Capacity);
+    const auto at = [&](const QString &time) {
+        return std::count_if(result.table.events.cbegin(), result.table.events.cend(),
+                             [&](const Event &event) { return event.time == time; });
+    };
+    const auto inTheirZone = at(localHalfPastOne(QTimeZone(10 * 3600)));
+    const auto inLocalTime = at("1330");
+    EXPECT_GT(inTheirZone, 0);
+    EXPECT_EQ(inTheirZone + inLocalTime, EventTable::Capacity);
+    EXPECT_EQ(result.report.zones.size(), inLocalTime);
+    for (const ZoneChoice &zone : result.report.zones)
+        EXPECT_TRUE(zone.defined && zone.used == "local time") << zone.name.toStdString();
+}
+
 // The report counts what was entered, not what was seen.
 TEST(EventImport, CountsRepeatsAndMovedDaysOnlyWhenEntered)
 {
@@ -134,6 +261,20 @@ TEST(EventImport, RefusesBadFilesWhole)
         EXPECT_EQ(result.report.refusal, refusal) << file.left(20).toStdString();
         EXPECT_EQ(result.table.size(), 1);
         EXPECT_FALSE(importReportText(result.report).isEmpty());
+    }
+}
+
+TEST(ImportReport, NamesRulesThatNeverOccurInTheLeftOutLine)
+{
+    const QString years = QString::number(SearchYearsAhead);
+    const std::tuple<SkipReason, int, QString> rows[] = {
+        {SkipReason::NeverOccurs, 1, "1 whose repeat rule never occurs in the next " + years + " years"},
+        {SkipReason::NeverOccurs, 2, "2 whose repeat rules never occur in the next " + years + " years"},
+    };
+    for (const auto &[reason, count, words] : rows) {
+        ImportReport report;
+        report.skippedFor(reason) = count;
+        EXPECT_EQ(importReportText(report), "0 events imported.\nLeft out: " + words + '.');
     }
 }
 
