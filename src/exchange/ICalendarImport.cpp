@@ -74,6 +74,7 @@ public:
     {
     }
     void read(icalcomponent *vevent);
+    void skip(SkipReason reason) { target_.skip(reason); }
 
 private:
     EventClock clockOf(icalcomponent *vevent, const icaltimetype &start);
@@ -232,11 +233,31 @@ void EventReader::read(icalcomponent *vevent)
     target_.add(event, repeating);
 }
 
+// The UIDs of the series of a calendar: its components without RECURRENCE-ID.
+QSet<QByteArray> seriesOf(icalcomponent *calendar)
+{
+    QSet<QByteArray> series;
+    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); vevent;
+         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (!icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY))
+            series.insert(QByteArray(icalcomponent_get_uid(vevent)));
+    }
+    return series;
+}
+
+// A component with RECURRENCE-ID changes one date of a series; where the file
+// holds the series, the series decides and the change is left out.
 void readCalendar(icalcomponent *calendar, EventReader &reader)
 {
+    const QSet<QByteArray> series = seriesOf(calendar);
     for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); vevent;
-         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-        reader.read(vevent);
+         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY)
+            && series.contains(QByteArray(icalcomponent_get_uid(vevent))))
+            reader.skip(SkipReason::ChangedDate);
+        else
+            reader.read(vevent);
+    }
 }
 
 // Several calendars in one file come inside one root.

@@ -35,6 +35,7 @@ QString skippedText(const ImportReport &report)
         {"%1 for lack of room (the calendar is full)", "%1 for lack of room (the calendar is full)"},
         {"%1 without a title or a valid date", "%1 without a title or a valid date"},
         {"%1 whose repeat rule never occurs in the next %2 years", "%1 whose repeat rules never occur in the next %2 years"},
+        {"%1 change to one date of a repeating event", "%1 changes to single dates of repeating events"},
     };
     QStringList parts;
     for (int i = 0; i < SkipReasonCount; ++i) {

@@ -14,8 +14,9 @@ enum class SkipReason {
     NoRoom,       // the calendar is full
     Unusable,     // no title, no date or no such date, a contact that cannot be read
     NeverOccurs,  // a repeat rule without an occurrence in the years the searches look at
+    ChangedDate,  // one date of a repeating event moved or changed; the series decides
 };
-constexpr int SkipReasonCount = 7;
+constexpr int SkipReasonCount = 8;
 
 // A time zone that a file names and does not define in a way the import can
 // use, and what was taken instead: another zone's name, an offset such as

@@ -227,6 +227,23 @@ TEST(EventImport, WorksOutOnlyAsManyZoneChangesAsRealZonesHave)
         EXPECT_TRUE(zone.defined && zone.used == "local time") << zone.name.toStdString();
 }
 
+// Google's holiday calendars write a yearly series and, under its UID, the
+// dates of single years that differ.
+TEST(EventImport, TakesTheSeriesAndLeavesOutItsChangedDates)
+{
+    const QByteArray file = calendarOf(
+        "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nRECURRENCE-ID;VALUE=DATE:20250526\r\n"
+        "DTSTART;VALUE=DATE:20250527\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20200525\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:h2\r\nSUMMARY:Alone\r\nRECURRENCE-ID;VALUE=DATE:20270101\r\n"
+        "DTSTART;VALUE=DATE:20270102\r\nEND:VEVENT\r\n");
+    const ImportResult result = importEvents(file, EventTable{}, Context);
+    ASSERT_EQ(result.table.size(), 2);
+    EXPECT_EQ(eventFields(result.table.events[0]), "Holiday|||00000525|    |0|");
+    EXPECT_EQ(eventFields(result.table.events[1]), "Alone|||20270102|    |0|"); // no series in the file
+    EXPECT_EQ(result.report.skippedFor(SkipReason::ChangedDate), 1);
+}
+
 // The report counts what was entered, not what was seen.
 TEST(EventImport, CountsRepeatsAndMovedDaysOnlyWhenEntered)
 {
@@ -264,12 +281,14 @@ TEST(EventImport, RefusesBadFilesWhole)
     }
 }
 
-TEST(ImportReport, NamesRulesThatNeverOccurInTheLeftOutLine)
+TEST(ImportReport, NamesRulesThatNeverOccurAndChangedDatesInTheLeftOutLine)
 {
     const QString years = QString::number(SearchYearsAhead);
     const std::tuple<SkipReason, int, QString> rows[] = {
         {SkipReason::NeverOccurs, 1, "1 whose repeat rule never occurs in the next " + years + " years"},
         {SkipReason::NeverOccurs, 2, "2 whose repeat rules never occur in the next " + years + " years"},
+        {SkipReason::ChangedDate, 1, "1 change to one date of a repeating event"},
+        {SkipReason::ChangedDate, 2, "2 changes to single dates of repeating events"},
     };
     for (const auto &[reason, count, words] : rows) {
         ImportReport report;
