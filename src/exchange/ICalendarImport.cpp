@@ -75,6 +75,7 @@ public:
     }
     void read(icalcomponent *vevent);
     void skip(SkipReason reason) { target_.skip(reason); }
+    bool stopped() const { return target_.stopped(); }
 
 private:
     EventClock clockOf(icalcomponent *vevent, const icaltimetype &start);
@@ -250,8 +251,8 @@ QSet<QByteArray> seriesOf(icalcomponent *calendar)
 void readCalendar(icalcomponent *calendar, EventReader &reader)
 {
     const QSet<QByteArray> series = seriesOf(calendar);
-    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); vevent;
-         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         vevent && !reader.stopped(); vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
         if (icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY)
             && series.contains(QByteArray(icalcomponent_get_uid(vevent))))
             reader.skip(SkipReason::ChangedDate);

@@ -8,12 +8,15 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 
-// What an import needs to know of the program: today, and the user's own
-// categories beside the built-in ones.
+// What an import needs to know of the program: today, the user's own
+// categories beside the built-in ones, and a flag that asks a reading beside
+// the windows to stop early (the program is ending).
 struct ImportContext {
     QDate today;
     std::array<QString, 3> userCategories;
+    const std::atomic<bool> *stop = nullptr;
 };
 
 // An event as a file gave it, to be offered to the calendar.
@@ -37,6 +40,9 @@ public:
     QString categoryFor(const QString &name) const;
 
     const ImportContext &context() const { return context_; }
+    // Reading ends at the next event once it is asked to stop; what it read
+    // then is never entered.
+    bool stopped() const { return context_.stop && context_.stop->load(); }
 
     QList<ReadEvent> events;
     ImportReport report;

@@ -158,6 +158,8 @@ void importVCards(const QStringList &lines, ImportReading &target)
     QStringList card;
     bool inCard = false;
     for (const QString &line : unfolded(lines)) {
+        if (target.stopped())
+            return;
         if (!inCard && isLine(line, BeginCard))
             inCard = true;
         if (inCard)

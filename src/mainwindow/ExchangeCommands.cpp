@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QThread>
 
 namespace {
 
@@ -28,8 +29,16 @@ QString defaultSaveChooser(QWidget *parent, const QString &title, const QString 
 ExchangeCommands::ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter,
                                    const Clock &clock, QWidget *window, std::function<void()> redraw)
     : state_(state), files_(files), reporter_(reporter), clock_(clock), window_(window),
-      redraw_(std::move(redraw)), chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser)
+      redraw_(std::move(redraw)), chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser),
+      read_(readEventFile)
 {
+}
+
+ExchangeCommands::~ExchangeCommands()
+{
+    stop_ = true;
+    if (reading_)
+        reading_->wait();
 }
 
 void ExchangeCommands::setFileChoosers(FileChooser open, FileChooser save)
@@ -40,14 +49,27 @@ void ExchangeCommands::setFileChoosers(FileChooser open, FileChooser save)
 
 void ExchangeCommands::importEvents()
 {
+    if (reading_)
+        return;
     const QString path = chooseOpen_(window_, QStringLiteral("Import events"), QDir::homePath(),
                                      QStringLiteral("Calendars and contacts (*.ics *.vcf);;iCalendar files (*.ics);;"
                                                     "vCard files (*.vcf);;All Files (*)"));
     if (path.isEmpty())
         return;
+    const ImportContext context{clock_.today(), state_.userCategories, &stop_};
+    reading_.reset(QThread::create([this, path, context] { readResult_ = read_(path, context); }));
+    QObject::connect(reading_.get(), &QThread::finished, &receiver_, [this] { finishImport(); });
+    reading_->start();
+}
+
+void ExchangeCommands::finishImport()
+{
+    reading_->wait();
+    reading_.reset();
+    const ImportReading reading = std::move(*readResult_);
+    readResult_.reset();
     EventTable &table = state_;
-    const ImportResult result =
-        enterImport(readEventFile(path, ImportContext{clock_.today(), state_.userCategories}), table);
+    const ImportResult result = enterImport(reading, table);
     if (result.report.imported > 0) {
         table = result.table;
         redraw_();

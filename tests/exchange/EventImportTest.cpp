@@ -244,6 +244,23 @@ TEST(EventImport, TakesTheSeriesAndLeavesOutItsChangedDates)
     EXPECT_EQ(result.report.skippedFor(SkipReason::ChangedDate), 1);
 }
 
+TEST(EventImport, StopsReadingWhenAsked)
+{
+    QByteArray events;
+    QByteArray cards;
+    for (int i = 0; i < 10; ++i) {
+        events += "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(i) + "\r\n" + OnDay + "END:VEVENT\r\n";
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:C" + QByteArray::number(i) + "\r\nBDAY:--0203\r\nEND:VCARD\r\n";
+    }
+    const std::atomic<bool> stop = true;
+    ImportContext stopped = Context;
+    stopped.stop = &stop;
+    for (const QByteArray &file : {calendarOf(events), cards}) {
+        EXPECT_EQ(readEvents(file, Context).events.size(), 10);
+        EXPECT_EQ(readEvents(file, stopped).events.size(), 0);
+    }
+}
+
 // The report counts what was entered, not what was seen.
 TEST(EventImport, CountsRepeatsAndMovedDaysOnlyWhenEntered)
 {
