@@ -82,7 +82,7 @@ ImportReading readEvents(const QByteArray &bytes, const ImportContext &context)
     ImportReading reading(context);
     if (kind->format == Format::VCard)
         importVCards(lines, reading);
-    else if (!importICalendar(lines.join(QStringLiteral("\r\n")).toUtf8(), reading))
+    else if (!importICalendar(lines, reading))
         return refused(context, ImportReport::Refusal::NotACalendar);
     return reading;
 }

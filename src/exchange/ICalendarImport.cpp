@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -69,8 +70,8 @@ struct Start {
 
 class EventReader {
 public:
-    EventReader(ImportReading &target, const QSet<QString> &droppedZones)
-        : target_(target), droppedZones_(droppedZones), lastYear_(target.context().today.year() + SearchYearsAhead)
+    EventReader(ImportReading &target, const QSet<QString> &costlyZones)
+        : target_(target), costlyZones_(costlyZones), lastYear_(target.context().today.year() + SearchYearsAhead)
     {
     }
     void read(icalcomponent *vevent);
@@ -86,10 +87,11 @@ private:
     qint16 leadDays(icalcomponent *vevent, const Start &start) const;
 
     ImportReading &target_;
-    QSet<QString> droppedZones_;
+    QSet<QString> costlyZones_;
     int lastYear_;
     qint64 daysLeft_ = DaysPerImport;
     QHash<QString, EventClock> namedClocks_;
+    QSet<QString> notedZones_;
 };
 
 EventClock EventReader::clockOf(icalcomponent *vevent, const icaltimetype &start)
@@ -102,11 +104,8 @@ EventClock EventReader::clockOf(icalcomponent *vevent, const icaltimetype &start
         return EventClock::local();
     const QString name = textOf(icalparameter_get_tzid(tzid));
     // libical holds the file's own definition, or a zone of the system's by that name.
-    if (start.zone) {
-        if (droppedZones_.contains(name))
-            noteZone(name, textOf(icaltimezone_get_location(const_cast<icaltimezone *>(start.zone))));
+    if (start.zone && !costlyZones_.contains(name))
         return EventClock::ofLibical(const_cast<icaltimezone *>(start.zone), lastYear_);
-    }
     return clockNamed(name);
 }
 
@@ -115,7 +114,7 @@ EventClock EventReader::clockNamed(const QString &name)
     if (const auto known = namedClocks_.constFind(name); known != namedClocks_.cend())
         return *known;
     const NamedZone named = zoneNamed(name);
-    if (!named.byIanaName || droppedZones_.contains(name))
+    if (!named.byIanaName || costlyZones_.contains(name))
         noteZone(name, named.used);
     const EventClock clock = named.zone ? EventClock::ofZone(*named.zone) : EventClock::local();
     namedClocks_.insert(name, clock);
@@ -124,9 +123,13 @@ EventClock EventReader::clockNamed(const QString &name)
 
 void EventReader::noteZone(const QString &name, const QString &used)
 {
-    const ZoneChoice choice{name, used.isEmpty() ? name : used, droppedZones_.contains(name)};
-    if (!target_.report.zones.contains(choice))
-        target_.report.zones.append(choice);
+    if (notedZones_.contains(name))
+        return;
+    notedZones_.insert(name);
+    if (target_.report.zones.size() < ImportReport::MostZonesNamed)
+        target_.report.zones.append({name, used.isEmpty() ? name : used, costlyZones_.contains(name)});
+    else
+        ++target_.report.moreZones;
 }
 
 // The next occurrence from today on, in the years the searches look at; none
@@ -273,18 +276,53 @@ QList<icalcomponent *> calendarsOf(icalcomponent *root)
     return calendars;
 }
 
+bool isLine(const QString &line, QLatin1StringView text)
+{
+    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
+}
+
+// libical frees a calendar's zones one by one, each found by a walk through
+// all of them: a file of thousands of zones would take minutes to let go. No
+// calendar needs more than a few, so those after the first MostZones never
+// reach libical; the events that name them take their zone by name. Their
+// TZIDs are added to leftOut.
+QByteArray withFewZones(const QStringList &lines, QSet<QString> &leftOut)
+{
+    constexpr int MostZones = 100;
+    QStringList kept;
+    int zones = 0;
+    bool leavingOut = false;
+    QString tzid;
+    for (const QString &line : lines) {
+        if (isLine(line, QLatin1StringView("BEGIN:VTIMEZONE")) && ++zones > MostZones)
+            leavingOut = true;
+        if (!leavingOut) {
+            kept << line;
+            continue;
+        }
+        if (line.startsWith(QLatin1String("TZID:"), Qt::CaseInsensitive))
+            tzid = line.mid(5);
+        else if (!tzid.isEmpty() && (line.startsWith(u' ') || line.startsWith(u'\t')))
+            tzid += QStringView(line).mid(1); // a long name goes on in the next line
+        else if (!tzid.isEmpty())
+            leftOut.insert(std::exchange(tzid, QString()));
+        leavingOut = !isLine(line, QLatin1StringView("END:VTIMEZONE"));
+    }
+    return kept.join(QStringLiteral("\r\n")).toUtf8();
+}
+
 } // namespace
 
-bool importICalendar(const QByteArray &text, ImportReading &target)
+bool importICalendar(const QStringList &lines, ImportReading &target)
 {
-    Component root(icalparser_parse_string(text.constData()));
+    QSet<QString> costly;
+    Component root(icalparser_parse_string(withFewZones(lines, costly).constData()));
     if (!root)
         return false;
     const QList<icalcomponent *> calendars = calendarsOf(root.get());
-    QSet<QString> dropped;
     for (icalcomponent *calendar : calendars)
-        dropped |= dropCostlyZones(calendar, target.context().today.year() + SearchYearsAhead);
-    EventReader reader(target, dropped);
+        costly |= costlyZones(calendar, target.context().today.year() + SearchYearsAhead);
+    EventReader reader(target, costly);
     for (icalcomponent *calendar : calendars)
         readCalendar(calendar, reader);
     return !calendars.isEmpty();

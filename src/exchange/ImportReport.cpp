@@ -49,7 +49,7 @@ QString skippedText(const ImportReport &report)
 
 QString zoneText(const ZoneChoice &zone)
 {
-    const QString why = zone.defined ? QStringLiteral("defines the time zone \u201c%1\u201d with changes too frequent to use")
+    const QString why = zone.defined ? QStringLiteral("defines the time zone \u201c%1\u201d with more changes than can be worked out")
                                      : QStringLiteral("names the time zone \u201c%1\u201d without defining it");
     return QStringLiteral("The file ") + why.arg(zone.name) + QStringLiteral("; ") + zone.used + QStringLiteral(" was used.");
 }
@@ -79,5 +79,8 @@ QString importReportText(const ImportReport &report)
         lines << counted(report.withoutBirthday, "%1 contact has no birthday.", "%1 contacts have no birthday.");
     for (const ZoneChoice &zone : report.zones)
         lines << zoneText(zone);
+    if (report.moreZones > 0)
+        lines << counted(report.moreZones, "%1 more time zone was not defined in the file in a way that could be used.",
+                         "%1 more time zones were not defined in the file in a way that could be used.");
     return lines.join(u'\n');
 }

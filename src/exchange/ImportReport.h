@@ -24,7 +24,7 @@ constexpr int SkipReasonCount = 8;
 struct ZoneChoice {
     QString name;
     QString used;
-    bool defined = false; // the file defines it, in a way that would cost without bound
+    bool defined = false; // the file defines it, with more changes than are worked out
     bool operator==(const ZoneChoice &) const = default;
 };
 
@@ -39,7 +39,11 @@ struct ImportReport {
     int repeatsAsOneTime = 0;  // repeating events taken as their next date only
     int february29Moved = 0;   // every-year events moved to 28 February
     int withoutBirthday = 0;   // contacts without a birthday
-    QList<ZoneChoice> zones;   // each zone once, in the order the file names them
+    // Each zone once, in the order the events name them; beyond a few the
+    // report only counts them.
+    static constexpr int MostZonesNamed = 5;
+    QList<ZoneChoice> zones;
+    int moreZones = 0;
 
     bool refused() const { return refusal != Refusal::None; }
     int &skippedFor(SkipReason reason) { return skipped[static_cast<int>(reason)]; }

@@ -3,7 +3,6 @@
 #include <libical/ical.h>
 
 #include <QDateTime>
-#include <QList>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -158,11 +157,10 @@ NamedZone zoneNamed(const QString &name)
     return {std::nullopt, QStringLiteral("local time")};
 }
 
-QSet<QString> dropCostlyZones(icalcomponent *calendar, int lastYear)
+QSet<QString> costlyZones(icalcomponent *calendar, int lastYear)
 {
     constexpr qint64 MostChanges = 100000; // a hundred zones of four centuries each
     qint64 changes = 0;
-    QList<icalcomponent *> dropped;
     QSet<QString> names;
     for (icalcomponent *zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone;
          zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT)) {
@@ -171,13 +169,8 @@ QSet<QString> dropCostlyZones(icalcomponent *calendar, int lastYear)
             changes += own;
             continue;
         }
-        dropped.append(zone);
         if (icalproperty *tzid = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY))
             names.insert(QString::fromUtf8(icalproperty_get_tzid(tzid)));
-    }
-    for (icalcomponent *zone : dropped) {
-        icalcomponent_remove_component(calendar, zone);
-        icalcomponent_free(zone);
     }
     return names;
 }

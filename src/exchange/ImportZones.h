@@ -41,9 +41,10 @@ struct NamedZone {
 };
 NamedZone zoneNamed(const QString &name);
 
-// Leaves out of the calendar each VTIMEZONE whose changes libical would work
-// out without bound: one whose observances repeat on more days a year than
-// real zones do (or at times of day), or which, with the zones kept before
-// it, would hold more changes up to lastYear than any real set of zones does.
-// Returns their TZIDs.
-QSet<QString> dropCostlyZones(icalcomponent *calendar, int lastYear);
+// The TZIDs of the calendar's VTIMEZONEs whose changes libical would work out
+// without bound: one whose observances repeat on more days a year than real
+// zones do (or at times of day), or which, with the zones taken before it,
+// would hold more changes up to lastYear than any real set of zones does. No
+// time may be converted in such a zone; libical works out a zone's changes
+// only when it converts.
+QSet<QString> costlyZones(icalcomponent *calendar, int lastYear);
