@@ -41,7 +41,7 @@ struct ImportReport {
     int withoutBirthday = 0;   // contacts without a birthday
     // Each zone once, in the order the events name them; beyond a few the
     // report only counts them.
-    static constexpr int MostZonesNamed = 5;
+    static constexpr int MostZonesNamed = 3;
     QList<ZoneChoice> zones;
     int moreZones = 0;
 
