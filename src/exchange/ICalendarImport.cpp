@@ -192,12 +192,11 @@ qint16 EventReader::leadDays(icalcomponent *vevent, const Start &start) const
         if (!triggerProperty)
             continue;
         const icaltriggertype trigger = icalproperty_get_trigger(triggerProperty);
-        const qint64 alarmTime = icaltime_is_utc(trigger.time)
-                                     ? icaltime_as_timet(trigger.time)
-                                     : start.clock.secondsSinceEpochOf(wallTimeOf(trigger.time));
-        const qint64 before = icaltime_is_null_time(trigger.time)
-                                  ? -static_cast<qint64>(icaldurationtype_as_int(trigger.duration))
-                                  : startTime - alarmTime;
+        qint64 before = -static_cast<qint64>(icaldurationtype_as_int(trigger.duration));
+        if (icaltime_is_utc(trigger.time))
+            before = startTime - icaltime_as_timet(trigger.time);
+        else if (!icaltime_is_null_time(trigger.time) && QDate(trigger.time.year, trigger.time.month, trigger.time.day).isValid())
+            before = startTime - start.clock.secondsSinceEpochOf(wallTimeOf(trigger.time));
         earliest = std::max(earliest, before);
     }
     if (earliest < 0)

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,7 +19,9 @@ WallTime wall(const char *text)
 // The search's answer as text: the occurrence, or why there is none.
 std::string searched(const char *rrule, const char *start, const char *from, qint64 days = 1000000)
 {
-    const std::optional<RepeatRule> rule = repeatRuleOf(icalrecurrencetype_from_string(rrule));
+    icalrecurrencetype recurrence = icalrecurrencetype_from_string(rrule);
+    const std::optional<RepeatRule> rule = repeatRuleOf(recurrence);
+    std::free(recurrence.rscale); // a rule read from text owns its RSCALE
     if (!rule)
         return "no rule";
     const RepeatSearch found = firstOccurrence(*rule, wall(start), wall(from), wall("20361231T235959"), days);
