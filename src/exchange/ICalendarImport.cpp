@@ -147,9 +147,10 @@ std::optional<Start> EventReader::nextOccurrence(const icalrecurrencetype &recur
     const WallTime from = start.allDay ? wallTime(today, QTime(0, 0))
                                        : start.clock.wallTimeOf(QDateTime(today, QTime(0, 0)).toSecsSinceEpoch());
     const WallTime limit = wallTime(QDate(lastYear_, 12, 31), QTime(23, 59, 59));
-    qint64 days = std::min(DaysPerRule, daysLeft_);
+    const qint64 given = std::min(DaysPerRule, daysLeft_);
+    qint64 days = given;
     const RepeatSearch next = firstOccurrence(*rule, start.wall, from, limit, days);
-    daysLeft_ -= std::min(DaysPerRule, daysLeft_) - std::max<qint64>(days, 0);
+    daysLeft_ -= given - std::max<qint64>(days, 0);
     if (next.outcome == RepeatSearch::Outcome::Found)
         return start.at(next.at);
     target_.skip(next.outcome == RepeatSearch::Outcome::Ended ? SkipReason::Past : SkipReason::NeverOccurs);

@@ -143,6 +143,20 @@ TEST(EventImport, CountsRepeatRulesThatNeverOccur)
     }
 }
 
+// A count since 1200 is walked day by day, some 301,000 days: one rule may
+// look at 400,000, a whole import at 4 million, so the fourteenth such rule
+// finds too few left.
+TEST(EventImport, SharesItsDaysAmongTheRulesOfTheFile)
+{
+    QByteArray events;
+    for (int i = 0; i < 14; ++i)
+        events += "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(i)
+                  + "\r\nDTSTART:12000101T090000\r\nRRULE:FREQ=DAILY;COUNT=100000000\r\nEND:VEVENT\r\n";
+    const ImportResult result = importEvents(calendarOf(events), EventTable{}, Context);
+    EXPECT_EQ(std::pair(result.report.imported, result.report.skippedFor(SkipReason::NeverOccurs)), std::pair(13, 1));
+    EXPECT_EQ(result.table.events[12].date, "20261206");
+}
+
 // 13:30 on 15 January 2027 in a zone, as the local clock shows it.
 QString localHalfPastOne(const QTimeZone &zone)
 {
