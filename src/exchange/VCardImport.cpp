@@ -106,8 +106,19 @@ QString withReadableParameters(const QString &line)
     return line;
 }
 
-// The card's lines with readable parameters. A quoted-printable value goes on
-// in the line after one that ends in "=", and such a line is value only.
+// The reader runs without end, taking ever more memory, on a quoted-printable
+// "=" that is followed by neither two hexadecimal digits nor the line's end;
+// such an "=" stands for itself.
+QString withValidEscapes(const QString &value)
+{
+    static const QRegularExpression bare(QStringLiteral("=(?![0-9A-Fa-f]{2}|$)"));
+    QString valid = value;
+    return valid.replace(bare, QStringLiteral("=3D"));
+}
+
+// The card's lines with readable parameters and valid escapes. A
+// quoted-printable value goes on in the line after one that ends in "=", and
+// such a line is value only.
 QStringList readableLines(const QStringList &cardLines)
 {
     QStringList readable;
@@ -115,10 +126,14 @@ QStringList readableLines(const QStringList &cardLines)
     bool continues = false;
     for (const QString &line : cardLines) {
         if (continues) {
-            readable << line;
+            readable << withValidEscapes(line);
         } else {
             quotedPrintable = line.section(u':', 0, 0).contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive);
-            readable << withReadableParameters(line);
+            const QString property = withReadableParameters(line);
+            // The parameters kept hold no colon: the first one begins the value.
+            const qsizetype value = property.indexOf(u':') + 1;
+            readable << (quotedPrintable && value > 0 ? property.left(value) + withValidEscapes(property.mid(value))
+                                                      : property);
         }
         continues = quotedPrintable && line.endsWith(u'=');
     }
