@@ -106,14 +106,29 @@ QString withReadableParameters(const QString &line)
     return line;
 }
 
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c.toUpper() >= u'A' && c.toUpper() <= u'F');
+}
+
 // The reader runs without end, taking ever more memory, on a quoted-printable
-// "=" that is followed by neither two hexadecimal digits nor the line's end;
-// such an "=" stands for itself.
+// "=" followed by anything but two hexadecimal digits in capitals (or the
+// line's end). Digits in small letters are written in capitals; any other
+// "=" stands for itself.
 QString withValidEscapes(const QString &value)
 {
-    static const QRegularExpression bare(QStringLiteral("=(?![0-9A-Fa-f]{2}|$)"));
-    QString valid = value;
-    return valid.replace(bare, QStringLiteral("=3D"));
+    QString valid;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value.at(i) != u'=' || i + 1 == value.size()) {
+            valid += value.at(i);
+        } else if (i + 2 < value.size() && isHexDigit(value.at(i + 1)) && isHexDigit(value.at(i + 2))) {
+            valid += u'=' + value.mid(i + 1, 2).toUpper();
+            i += 2;
+        } else {
+            valid += QStringLiteral("=3D");
+        }
+    }
+    return valid;
 }
 
 // The card's lines with readable parameters and valid escapes. A

@@ -383,6 +383,7 @@ TEST(VCardImport, ReadsContactsWhateverTheirParameters)
         {"quoted-printable", "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg\r\nBDAY:--0203\r\n", "Jörg"},
         {"quoted-printable going on", "FN;QUOTED-PRINTABLE:J=C3=B6=\r\nrg;a=3D:b\r\nBDAY:--0203\r\n", "Jörg;a=:b"},
         {"quoted-printable = without digits", "FN;QUOTED-PRINTABLE:A=ON=\r\n=4G\r\nBDAY:--0203\r\n", "A=ON=4G"},
+        {"quoted-printable in small letters", "FN;QUOTED-PRINTABLE:J=c3=b6rg\r\nBDAY:--0203\r\n", "Jörg"},
     };
     for (const auto &[name, lines, title] : rows) {
         const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\n" + lines + "END:VCARD\r\n";
