@@ -425,7 +425,7 @@ RepeatSearch search(const Walk &walk, const RepeatRule &rule, WallTime start, Wa
         if (span.first)
             return *span.first <= limit ? RepeatSearch{Outcome::Found, *span.first} : RepeatSearch{Outcome::NotWithin};
     }
-    return {rule.until && *rule.until < limit ? Outcome::Ended : Outcome::NotWithin};
+    return {rule.until && *rule.until <= limit ? Outcome::Ended : Outcome::NotWithin};
 }
 
 } // namespace

@@ -110,6 +110,7 @@ TEST(EventImport, EntersRepeatRulesAtTheirNextDate)
         {"secondly since 1900", "DTSTART:19000101T000000\r\nRRULE:FREQ=SECONDLY\r\n", "20261206|0000"},
         {"a million days", "DTSTART:20200101T090000\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n", "20261206|0900"},
         {"until year 9999", "DTSTART:20200101T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=99991231T000000Z\r\n", "20261209|0900"},
+        {"yearly on two days", "DTSTART:20200301T090000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYMONTHDAY=15,1\r\n", "20270301|0900"},
         {"every second of a yearly day", "DTSTART:20200101T000000\r\nRRULE:FREQ=YEARLY;INTERVAL=2;BYMONTH=12;BYMONTHDAY=24;"
          "BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23;BYMINUTE=0,10,20,30,40,50;"
          "BYSECOND=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30\r\n",
@@ -384,6 +385,7 @@ TEST(VCardImport, ReadsContactsWhateverTheirParameters)
         {"quoted-printable going on", "FN;QUOTED-PRINTABLE:J=C3=B6=\r\nrg;a=3D:b\r\nBDAY:--0203\r\n", "Jörg;a=:b"},
         {"quoted-printable = without digits", "FN;QUOTED-PRINTABLE:A=ON=\r\n=4G\r\nBDAY:--0203\r\n", "A=ON=4G"},
         {"quoted-printable in small letters", "FN;QUOTED-PRINTABLE:J=c3=b6rg\r\nBDAY:--0203\r\n", "Jörg"},
+        {"a backslash last", "FN:Ann\\\r\nBDAY:--0203\r\n", "Ann\\"},
     };
     for (const auto &[name, lines, title] : rows) {
         const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\n" + lines + "END:VCARD\r\n";

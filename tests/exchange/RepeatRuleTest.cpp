@@ -113,8 +113,8 @@ TEST(RepeatRule, StopsAtItsCountItsUntilAndTheLimit)
          "ended"},
         {"until the very second", "FREQ=DAILY;UNTIL=20261206T090000", "20261101T090000", "20261206T000000",
          "20261206T090000"},
-        {"until a day, taken whole", "FREQ=DAILY;UNTIL=20261206", "20261101T090000", "20261206T000000",
-         "20261206T090000"},
+        {"until a day, taken whole", "FREQ=DAILY;UNTIL=20261206", "20261101T235959", "20261206T000000",
+         "20261206T235959"},
         {"until in year 9999", "FREQ=DAILY;UNTIL=99991231T000000", "20200101T090000", "20261206T000000",
          "20261206T090000"},
         {"a million seconds long ago", "FREQ=SECONDLY;COUNT=1000000", "19000101T000000", "20261206T000000",
@@ -127,8 +127,10 @@ TEST(RepeatRule, StopsAtItsCountItsUntilAndTheLimit)
         {"on the last day of the limit", "FREQ=YEARLY;INTERVAL=20", "20161231T090000", "20261206T000000",
          "20361231T090000"},
         {"the day after the limit", "FREQ=YEARLY;INTERVAL=21", "20160101T090000", "20261206T000000", "not within"},
-        {"until before the limit, none left", "FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;UNTIL=20301231T000000",
+        {"until at the limit, none left", "FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;UNTIL=20361231T235959",
          "20200101T090000", "20261206T000000", "ended"},
+        {"until after the limit, none up to it", "FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;UNTIL=20370101T000000",
+         "20200101T090000", "20261206T000000", "not within"},
         {"another calendar", "FREQ=YEARLY;RSCALE=HEBREW", "20200101T090000", "20261206T000000", "no rule"},
     };
     check(rows, std::size(rows));
