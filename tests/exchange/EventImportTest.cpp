@@ -45,6 +45,7 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
     const QString noon = QDateTime(QDate(2027, 3, 15), QTime(12, 0), QTimeZone::utc()).toLocalTime().toString("HHmm");
     const std::tuple<const char *, QByteArray, QString> rows[] = {
         {"first day of this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), "Party|||20260101|    |0|"},
+        {"last day a date can have", eventOf("DTSTART;VALUE=DATE:99991231\r\n"), "Party|||99991231|    |0|"},
         {"UTC", eventOf("DTSTART:20270315T120000Z\r\n"), "Party|||20270315|" + noon + "|0|"},
         {"yearly on its day", eventOf("DTSTART;VALUE=DATE:19900704\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n"),
          "Party|||00000704|    |0|"},
@@ -111,6 +112,8 @@ TEST(EventImport, EntersRepeatRulesAtTheirNextDate)
         {"a million days", "DTSTART:20200101T090000\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n", "20261206|0900"},
         {"until year 9999", "DTSTART:20200101T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=99991231T000000Z\r\n", "20261209|0900"},
         {"yearly on two days", "DTSTART:20200301T090000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYMONTHDAY=15,1\r\n", "20270301|0900"},
+        {"yearly on the fourth Thursday", "DTSTART:20201126T090000\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\n",
+         "20271125|0900"},
         {"every second of a yearly day", "DTSTART:20200101T000000\r\nRRULE:FREQ=YEARLY;INTERVAL=2;BYMONTH=12;BYMONTHDAY=24;"
          "BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23;BYMINUTE=0,10,20,30,40,50;"
          "BYSECOND=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30\r\n",
