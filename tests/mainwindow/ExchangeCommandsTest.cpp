@@ -43,6 +43,19 @@ TEST_F(MainWindowTest, ImportAndExportChangeNothingWhenCancelledAndExchangeTheCh
     EXPECT_TRUE(folder.read("out.ics").contains("SUMMARY:Ann"));
 }
 
+TEST_F(MainWindowTest, AnImportThatEntersNothingSavesNothing)
+{
+    startUp();
+    folder.write("notes.txt", "hello\r\n");
+    window.exchange().setFileChoosers(chooser(folder.file("notes.txt")), chooser(""));
+    const QString report = askedTitle([this] {
+        window.findChild<QAction *>("menuFileImportEvents")->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.exchange().importRunning(); }, 10000));
+    });
+    EXPECT_EQ(report, "Import failed");
+    EXPECT_EQ(folder.names(), QStringList{"notes.txt"});
+}
+
 // A reading that goes on until the test lets it end, as a hostile file's might.
 class HeldImportTest : public MainWindowTest {
 protected:
