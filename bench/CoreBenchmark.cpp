@@ -4,7 +4,9 @@
 #include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/EventTable.h"
+#include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
+#include "exchange/EventImport.h"
 #include "notes/NoteTable.h"
 #include "notes/NotesFile.h"
 #include "platform/Clock.h"
@@ -138,6 +140,82 @@ void checkAllAlertsFullTable(benchmark::State &state)
     }
 }
 BENCHMARK(checkAllAlertsFullTable)->Unit(benchmark::kMicrosecond);
+
+const ImportContext ImportToday{QDate(2026, 12, 6), {}};
+
+QByteArray calendarWith(const QByteArray &events)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + events + "END:VCALENDAR\r\n";
+}
+
+QByteArray eventWithRule(int number, const QByteArray &start, const QByteArray &rule)
+{
+    return "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(number) + "\r\nDTSTART:" + start + "\r\nRRULE:" + rule
+           + "\r\nEND:VEVENT\r\n";
+}
+
+// A rule without any date in the ten years searched, of each frequency from
+// secondly (0) to yearly (6).
+void importRuleThatNeverOccurs(benchmark::State &state)
+{
+    static const char *const frequencies[] = {"SECONDLY", "MINUTELY", "HOURLY", "DAILY", "WEEKLY", "MONTHLY", "YEARLY"};
+    const QByteArray rule = QByteArray("FREQ=") + frequencies[state.range(0)] + ";BYMONTH=2;BYMONTHDAY=30;BYDAY=MO";
+    const QByteArray file = calendarWith(eventWithRule(0, "19000101T000000", rule));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEvents(file, ImportToday).report.skipped);
+}
+BENCHMARK(importRuleThatNeverOccurs)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// The costliest single rule: a count from year 1 that the search walks day
+// by day until it has looked at as many days as one rule may.
+void importRuleAtItsBudget(benchmark::State &state)
+{
+    const QByteArray file = calendarWith(eventWithRule(0, "00010101T090000", "FREQ=DAILY;COUNT=100000000"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEvents(file, ImportToday).report.skipped);
+}
+BENCHMARK(importRuleAtItsBudget)->Unit(benchmark::kMillisecond);
+
+// The costliest file: as many of those rules as fit in the size limit; the
+// import's budget ends the searches.
+void importFileOfCostlyRules(benchmark::State &state)
+{
+    QByteArray events;
+    for (int i = 0; events.size() < DataFile::MaxFileBytes - 200; ++i)
+        events += eventWithRule(i, "00010101T090000", "FREQ=DAILY;COUNT=100000000");
+    const QByteArray file = calendarWith(events);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEvents(file, ImportToday).report.skipped);
+}
+BENCHMARK(importFileOfCostlyRules)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// As many zones as fit, each with changes every second, every event in one of them.
+void importFileOfFrequentZones(benchmark::State &state)
+{
+    QByteArray body;
+    for (int i = 0; body.size() < DataFile::MaxFileBytes - 400; ++i) {
+        const QByteArray id = "Z" + QByteArray::number(i);
+        body += "BEGIN:VTIMEZONE\r\nTZID:" + id + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nRRULE:FREQ=SECONDLY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+                "BEGIN:VEVENT\r\nSUMMARY:" + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
+    }
+    const QByteArray file = calendarWith(body);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEvents(file, ImportToday).events.size());
+}
+BENCHMARK(importFileOfFrequentZones)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// As many zones as fit, nothing else: libical lets go of zones one by one.
+void importFileOfZones(benchmark::State &state)
+{
+    QByteArray zones;
+    for (int i = 0; zones.size() < DataFile::MaxFileBytes - 200; ++i)
+        zones += "BEGIN:VTIMEZONE\r\nTZID:Z" + QByteArray::number(i) + "\r\nEND:VTIMEZONE\r\n";
+    const QByteArray file = calendarWith(zones);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEvents(file, ImportToday).events.size());
+}
+BENCHMARK(importFileOfZones)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int MaxSteps = 3650;
-constexpr int YearsAhead = 10;
 
 int twoDigitValue(QStringView text)
 {
@@ -91,7 +90,7 @@ std::optional<CalendarDay> findNextEvent(const EventTable &table, CalendarDay fr
     const EventDays days(table);
     for (int step = 0; step <= MaxSteps; ++step) {
         stepForward(from);
-        if (from.year > currentYear + YearsAhead)
+        if (from.year > currentYear + SearchYearsAhead)
             return std::nullopt;
         if (days.anyOn(from))
             return from;

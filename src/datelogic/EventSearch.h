@@ -19,8 +19,11 @@ struct CalendarDay {
 void stepForward(CalendarDay &date);
 void stepBack(CalendarDay &date);
 
+// How many years after the current year the searches for a coming event look.
+constexpr int SearchYearsAhead = 10;
+
 // The nearest later day with an event, searched day by day for at most 3651
-// steps and never beyond ten years after the current year.
+// steps and never beyond SearchYearsAhead years after the current year.
 std::optional<CalendarDay> findNextEvent(const EventTable &table, CalendarDay from, int currentYear);
 // The nearest earlier day with an event, never before the current year.
 std::optional<CalendarDay> findPreviousEvent(const EventTable &table, CalendarDay from, int currentYear);

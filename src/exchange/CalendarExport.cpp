@@ -48,10 +48,10 @@ icalcomponent *alarmFor(const Event &event)
                                icalproperty_new_description(event.title.toUtf8().constData()), nullptr);
 }
 
-icalcomponent *veventFor(const Event &event, const icaltimetype &stamp)
+icalcomponent *veventFor(const Event &event, const icaltimetype &stamp, const QString &uid)
 {
     icalcomponent *vevent = icalcomponent_new_vevent();
-    icalcomponent_add_property(vevent, icalproperty_new_uid(eventUid(event).toUtf8().constData()));
+    icalcomponent_add_property(vevent, icalproperty_new_uid(uid.toUtf8().constData()));
     icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(vevent, icalproperty_new_dtstart(startOf(event)));
     if (event.isEveryYear()) {
@@ -63,11 +63,67 @@ icalcomponent *veventFor(const Event &event, const icaltimetype &stamp)
     icalcomponent_add_property(vevent, icalproperty_new_summary(event.title.toUtf8().constData()));
     if (!event.description.isEmpty())
         icalcomponent_add_property(vevent, icalproperty_new_description(event.description.toUtf8().constData()));
-    if (!event.category.isEmpty())
-        icalcomponent_add_property(vevent, icalproperty_new_categories(event.category.toUtf8().constData()));
     if (event.notifyingDays > 0)
         icalcomponent_add_component(vevent, alarmFor(event));
     return vevent;
+}
+
+// A content line longer than 75 octets goes on in lines that begin with a
+// blank, never cut inside a UTF-8 sequence.
+QByteArray foldedLine(QByteArray line)
+{
+    QByteArray folded;
+    qsizetype width = 75;
+    while (line.size() > width) {
+        qsizetype cut = width;
+        while ((static_cast<uchar>(line.at(cut)) & 0xC0) == 0x80)
+            --cut;
+        folded += line.left(cut) + "\r\n ";
+        line.remove(0, cut);
+        width = 74; // behind the blank
+    }
+    return folded + line + "\r\n";
+}
+
+// CATEGORIES holds a list, and libical writes the commas of its value as they
+// are, as separators. A category here is one item, so its commas and
+// semicolons are escaped as in any text.
+QByteArray categoriesLine(const QString &category)
+{
+    QString escaped;
+    for (const QChar c : category) {
+        if (c == u'\\' || c == u',' || c == u';')
+            escaped += u'\\';
+        escaped += c;
+    }
+    return foldedLine("CATEGORIES:" + escaped.toUtf8());
+}
+
+// The text of a component, with further lines put in before its END line.
+QByteArray textWith(icalcomponent *component, const QByteArray &inner)
+{
+    char *text = icalcomponent_as_ical_string_r(component);
+    QByteArray result(text);
+    icalmemory_free_buffer(text);
+    return result.insert(result.lastIndexOf("END:"), inner);
+}
+
+QByteArray veventText(const Event &event, const icaltimetype &stamp, const QString &uid)
+{
+    Component vevent(veventFor(event, stamp, uid));
+    return textWith(vevent.get(), event.category.isEmpty() ? QByteArray() : categoriesLine(event.category));
+}
+
+// How many events before the one at index have the same title, date and time.
+int twinsBefore(const EventTable &table, int index)
+{
+    const Event &event = table.events[index];
+    int twins = 0;
+    for (int i = 0; i < index; ++i) {
+        const Event &other = table.events[i];
+        twins += other.title == event.title && other.date == event.date && other.time.trimmed() == event.time.trimmed();
+    }
+    return twins;
 }
 
 } // namespace
@@ -81,17 +137,22 @@ QString exportCalendar(const EventTable &table, const QDateTime &stamp)
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId.constData()));
     const icaltimetype utcStamp =
         icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    QByteArray events;
     for (int i = 0; i < table.size(); ++i)
-        icalcomponent_add_component(calendar.get(), veventFor(table.events[i], utcStamp));
-    char *text = icalcomponent_as_ical_string_r(calendar.get());
-    QString result = QString::fromUtf8(text);
-    icalmemory_free_buffer(text);
-    return result;
+        events += veventText(table.events[i], utcStamp, eventUid(table.events[i], twinsBefore(table, i)));
+    return QString::fromUtf8(textWith(calendar.get(), events));
 }
 
-QString eventUid(const Event &event)
+QString eventUid(const Event &event, int twin)
 {
-    const QByteArray identity = (event.title + u'\n' + event.date).toUtf8();
-    const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(32);
+    // An event without a time and without a twin keeps the UID that title and
+    // date alone gave it in earlier versions, so that a calendar that took an
+    // earlier export updates the event rather than adding it twice.
+    QString identity = event.title + u'\n' + event.date;
+    if (!event.time.trimmed().isEmpty())
+        identity += u'\n' + event.time.trimmed();
+    if (twin > 0)
+        identity += u'\n' + QString::number(twin);
+    const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
     return QString::fromLatin1(hash) + u'@' + ProgramInfo::WebHost;
 }

@@ -11,8 +11,10 @@ struct EventTable;
 QString exportCalendar(const EventTable &table, const QDateTime &stamp);
 
 // The same event gets the same UID on every export: it stands for what
-// identifies an event here, its title and date.
-QString eventUid(const Event &event);
+// identifies an event here, its title, date and time, and for the twin-th of
+// events that share all three (0 for the first), so that no two events of a
+// table share a UID.
+QString eventUid(const Event &event, int twin = 0);
 
 // Every-year events start in this year, a leap year, so that every stored
 // month and day exists and the text does not change from one year to the next.

@@ -2,6 +2,7 @@
 
 #include "eventdata/DataFile.h"
 #include "exchange/ICalendarImport.h"
+#include "exchange/ImportText.h"
 #include "exchange/VCardImport.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ ImportReport::Refusal refusalFor(const QStringList &lines, const Kind *kind)
 {
     if (!kind)
         return ImportReport::Refusal::NotACalendar;
-    // UTF-16 without a byte order mark decodes to text full of NULs.
+    // UTF-16 text may hold a NUL character too.
     if (std::any_of(lines.cbegin(), lines.cend(), [](const QString &line) { return line.contains(QChar(0)); }))
         return ImportReport::Refusal::NotACalendar;
     if (lastText(lines).compare(kind->end, Qt::CaseInsensitive) != 0)
@@ -57,36 +58,44 @@ ImportReport::Refusal refusalFor(const QStringList &lines, const Kind *kind)
     return ImportReport::Refusal::None;
 }
 
-ImportResult refused(const EventTable &calendar, ImportReport::Refusal refusal, int fileError = 0)
+ImportReading refused(const ImportContext &context, ImportReport::Refusal refusal, int fileError = 0)
 {
-    ImportResult result{calendar, {}};
-    result.report.refusal = refusal;
-    result.report.fileError = fileError;
-    return result;
+    ImportReading reading(context);
+    reading.report.refusal = refusal;
+    reading.report.fileError = fileError;
+    return reading;
 }
 
 } // namespace
 
-ImportResult importEvents(const QByteArray &bytes, const EventTable &calendar, const ImportContext &context)
+ImportReading readEvents(const QByteArray &bytes, const ImportContext &context)
 {
+    // Bytes that are no text are refused as such, before their length is.
+    if (holdsNulBytes(bytes))
+        return refused(context, ImportReport::Refusal::NotACalendar);
     QStringList lines;
-    if (const int error = boundedLinesOf(bytes, lines))
-        return refused(calendar, ImportReport::Refusal::FileError, error);
+    if (const int error = boundedLinesOf(withDamagedUtf8Replaced(bytes), lines))
+        return refused(context, ImportReport::Refusal::FileError, error);
     const Kind *kind = kindOf(lines);
     if (const ImportReport::Refusal refusal = refusalFor(lines, kind); refusal != ImportReport::Refusal::None)
-        return refused(calendar, refusal);
-    ImportTable target(calendar, context);
+        return refused(context, refusal);
+    ImportReading reading(context);
     if (kind->format == Format::VCard)
-        importVCards(lines, target);
-    else if (!importICalendar(lines.join(QStringLiteral("\r\n")).toUtf8(), target))
-        return refused(calendar, ImportReport::Refusal::NotACalendar);
-    return {target.table, target.report};
+        importVCards(lines, reading);
+    else if (!importICalendar(lines, reading))
+        return refused(context, ImportReport::Refusal::NotACalendar);
+    return reading;
 }
 
-ImportResult importEventFile(const QString &path, const EventTable &calendar, const ImportContext &context)
+ImportReading readEventFile(const QString &path, const ImportContext &context)
 {
     QByteArray bytes;
     if (const int error = readBoundedFile(path, bytes))
-        return refused(calendar, ImportReport::Refusal::FileError, error);
-    return importEvents(bytes, calendar, context);
+        return refused(context, ImportReport::Refusal::FileError, error);
+    return readEvents(bytes, context);
+}
+
+ImportResult importEvents(const QByteArray &bytes, const EventTable &calendar, const ImportContext &context)
+{
+    return enterImport(readEvents(bytes, context), calendar);
 }

@@ -1,16 +1,20 @@
 #include "exchange/ICalendarImport.h"
 
+#include "datelogic/EventSearch.h"
 #include "eventdata/DateText.h"
+#include "exchange/ICalendarRule.h"
 #include "exchange/ImportTable.h"
+#include "exchange/ImportZones.h"
 
 #include <libical/ical.h>
 
 #include <QDateTime>
+#include <QHash>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -19,28 +23,23 @@ struct ComponentFree {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
-struct IteratorFree {
-    void operator()(icalrecur_iterator *iterator) const { icalrecur_iterator_free(iterator); }
-};
-
 constexpr int SecondsPerDay = 24 * 60 * 60;
 constexpr int MostLeadDays = 99; // the event dialog's two digits
-// Steps of all repeat rules of one import together: a rule that repeats every
-// second since 1900 must not hold the program up.
-constexpr int RuleStepBudget = 200000;
+// The days of the calendar that one repeat rule, and all rules of one import
+// together, may look at: a rule counted from year 1 on, or a file full of
+// rules that never occur, must not hold the import up.
+constexpr qint64 DaysPerRule = 400000;
+constexpr qint64 DaysPerImport = 4000000;
 
 QString textOf(const char *utf8)
 {
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
-// A start as the local wall clock shows it; a date or a floating time as it stands.
-QDateTime localStart(icaltimetype start)
+WallTime wallTimeOf(const icaltimetype &time)
 {
-    const QDate date(start.year, start.month, start.day);
-    if (start.is_date || !start.zone)
-        return QDateTime(date, QTime(start.hour, start.minute), Qt::LocalTime);
-    return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(start, start.zone)).toLocalTime();
+    return wallTime(QDate(time.year, time.month, time.day),
+                    time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, time.second));
 }
 
 // A yearly rule that gives one day in every year: the event repeats every year.
@@ -53,40 +52,117 @@ bool isEveryYear(const icalrecurrencetype &rule)
            && rule.by_month_day[1] == ICAL_RECURRENCE_ARRAY_MAX;
 }
 
-class EventReader {
-public:
-    explicit EventReader(ImportTable &target) : target_(target) {}
-    void read(icalcomponent *vevent);
+// When an event starts: on the wall clock of its zone, and that clock.
+struct Start {
+    WallTime wall;
+    EventClock clock;
+    bool allDay;
 
-private:
-    std::optional<QDateTime> nextOccurrence(icaltimetype start, const icalrecurrencetype &rule);
-    QString dateOf(icalcomponent *vevent, icaltimetype start, QDateTime &local);
-    static qint16 leadDays(icalcomponent *vevent, icaltimetype start);
-
-    ImportTable &target_;
-    int stepsLeft_ = RuleStepBudget;
+    // As the local clock shows it; a day stays the day it is.
+    QDateTime local() const
+    {
+        if (allDay)
+            return QDateTime(wallDate(wall), QTime(0, 0));
+        return QDateTime::fromSecsSinceEpoch(clock.secondsSinceEpochOf(wall));
+    }
+    Start at(WallTime time) const { return {time, clock, allDay}; }
 };
 
-std::optional<QDateTime> EventReader::nextOccurrence(icaltimetype start, const icalrecurrencetype &rule)
-{
-    std::unique_ptr<icalrecur_iterator, IteratorFree> iterator(icalrecur_iterator_new(rule, start));
-    if (!iterator)
-        return std::nullopt;
-    const QDate today = target_.context().today;
-    for (icaltimetype next = icalrecur_iterator_next(iterator.get()); !icaltime_is_null_time(next) && stepsLeft_ > 0;
-         next = icalrecur_iterator_next(iterator.get()), --stepsLeft_) {
-        const QDateTime local = localStart(next);
-        if (local.date() >= today)
-            return local;
+class EventReader {
+public:
+    EventReader(ImportReading &target, const QSet<QString> &costlyZones)
+        : target_(target), costlyZones_(costlyZones), lastYear_(target.context().today.year() + SearchYearsAhead)
+    {
     }
+    void read(icalcomponent *vevent);
+    void skip(SkipReason reason) { target_.skip(reason); }
+    bool stopped() const { return target_.stopped(); }
+
+private:
+    EventClock clockOf(icalcomponent *vevent, const icaltimetype &start);
+    EventClock clockNamed(const QString &name);
+    void noteZone(const QString &name, const QString &used);
+    std::optional<QString> dateOf(icalcomponent *vevent, const Start &start, QDateTime &local, bool &repeating);
+    std::optional<Start> nextOccurrence(const icalrecurrencetype &recurrence, const Start &start);
+    qint16 leadDays(icalcomponent *vevent, const Start &start) const;
+
+    ImportReading &target_;
+    QSet<QString> costlyZones_;
+    int lastYear_;
+    qint64 daysLeft_ = DaysPerImport;
+    QHash<QString, EventClock> namedClocks_;
+    QSet<QString> notedZones_;
+};
+
+EventClock EventReader::clockOf(icalcomponent *vevent, const icaltimetype &start)
+{
+    if (icaltime_is_utc(start))
+        return EventClock::ofZone(QTimeZone::utc());
+    icalproperty *property = icalcomponent_get_first_property(vevent, ICAL_DTSTART_PROPERTY);
+    icalparameter *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+    if (!tzid || start.is_date)
+        return EventClock::local();
+    const QString name = textOf(icalparameter_get_tzid(tzid));
+    // libical holds the file's own definition, or a zone of the system's by that name.
+    if (start.zone && !costlyZones_.contains(name))
+        return EventClock::ofLibical(const_cast<icaltimezone *>(start.zone), lastYear_);
+    return clockNamed(name);
+}
+
+EventClock EventReader::clockNamed(const QString &name)
+{
+    if (const auto known = namedClocks_.constFind(name); known != namedClocks_.cend())
+        return *known;
+    const NamedZone named = zoneNamed(name);
+    if (!named.byIanaName || costlyZones_.contains(name))
+        noteZone(name, named.used);
+    const EventClock clock = named.zone ? EventClock::ofZone(*named.zone) : EventClock::local();
+    namedClocks_.insert(name, clock);
+    return clock;
+}
+
+void EventReader::noteZone(const QString &name, const QString &used)
+{
+    if (notedZones_.contains(name))
+        return;
+    notedZones_.insert(name);
+    if (target_.report.zones.size() < ImportReport::MostZonesNamed)
+        target_.report.zones.append({name, used.isEmpty() ? name : used, costlyZones_.contains(name)});
+    else
+        ++target_.report.moreZones;
+}
+
+// The next occurrence from today on, in the years the searches look at; none
+// (and the reason counted) when there is none.
+std::optional<Start> EventReader::nextOccurrence(const icalrecurrencetype &recurrence, const Start &start)
+{
+    std::optional<RepeatRule> rule = repeatRuleOf(recurrence);
+    if (!rule) {
+        target_.skip(SkipReason::Unusable);
+        return std::nullopt;
+    }
+    const QDate today = target_.context().today;
+    if (icaltime_is_utc(recurrence.until) && !start.allDay)
+        rule->until = start.clock.wallTimeOf(icaltime_as_timet(recurrence.until));
+    const WallTime from = start.allDay ? wallTime(today, QTime(0, 0))
+                                       : start.clock.wallTimeOf(QDateTime(today, QTime(0, 0)).toSecsSinceEpoch());
+    const WallTime limit = wallTime(QDate(lastYear_, 12, 31), QTime(23, 59, 59));
+    const qint64 given = std::min(DaysPerRule, daysLeft_);
+    qint64 days = given;
+    const RepeatSearch next = firstOccurrence(*rule, start.wall, from, limit, days);
+    daysLeft_ -= given - std::max<qint64>(days, 0);
+    if (next.outcome == RepeatSearch::Outcome::Found)
+        return start.at(next.at);
+    target_.skip(next.outcome == RepeatSearch::Outcome::Ended ? SkipReason::Past : SkipReason::NeverOccurs);
     return std::nullopt;
 }
 
 // The stored date, with local set to the start as the calendar keeps it;
-// empty when there is none.
-QString EventReader::dateOf(icalcomponent *vevent, icaltimetype start, QDateTime &local)
+// none when the event is left out (and the reason counted).
+std::optional<QString> EventReader::dateOf(icalcomponent *vevent, const Start &start, QDateTime &local,
+                                           bool &repeating)
 {
-    local = localStart(start);
+    local = start.local();
     icalproperty *ruleProperty = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
     if (!ruleProperty)
         return storedDate(local.date().year(), local.date().month(), local.date().day());
@@ -97,19 +173,19 @@ QString EventReader::dateOf(icalcomponent *vevent, icaltimetype start, QDateTime
                             ? rule.by_month_day[0] : local.date().day();
         return storedDate(0, month, day);
     }
-    const std::optional<QDateTime> next = nextOccurrence(start, rule);
+    const std::optional<Start> next = nextOccurrence(rule, start);
     if (!next)
-        return storedDate(1, 1, 1); // a repeat that has ended is past
-    ++target_.report.repeatsAsOneTime;
-    local = *next;
+        return std::nullopt;
+    repeating = true;
+    local = next->local();
     return storedDate(local.date().year(), local.date().month(), local.date().day());
 }
 
 // The earliest alarm before the start, in whole days rounded up; an alarm
 // less than a day before still alerts on the day before.
-qint16 EventReader::leadDays(icalcomponent *vevent, icaltimetype start)
+qint16 EventReader::leadDays(icalcomponent *vevent, const Start &start) const
 {
-    const time_t startTime = icaltime_as_timet_with_zone(start, start.zone);
+    const qint64 startTime = start.local().toSecsSinceEpoch();
     qint64 earliest = -1;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
@@ -117,9 +193,11 @@ qint16 EventReader::leadDays(icalcomponent *vevent, icaltimetype start)
         if (!triggerProperty)
             continue;
         const icaltriggertype trigger = icalproperty_get_trigger(triggerProperty);
-        const qint64 before = icaltime_is_null_time(trigger.time)
-                                  ? -static_cast<qint64>(icaldurationtype_as_int(trigger.duration))
-                                  : startTime - icaltime_as_timet_with_zone(trigger.time, trigger.time.zone);
+        qint64 before = -static_cast<qint64>(icaldurationtype_as_int(trigger.duration));
+        if (icaltime_is_utc(trigger.time))
+            before = startTime - icaltime_as_timet(trigger.time);
+        else if (!icaltime_is_null_time(trigger.time) && QDate(trigger.time.year, trigger.time.month, trigger.time.day).isValid())
+            before = startTime - start.clock.secondsSinceEpochOf(wallTimeOf(trigger.time));
         earliest = std::max(earliest, before);
     }
     if (earliest < 0)
@@ -139,44 +217,113 @@ void EventReader::read(icalcomponent *vevent)
         target_.skip(SkipReason::Unusable);
         return;
     }
+    const Start begin{wallTimeOf(start), clockOf(vevent, start), start.is_date != 0};
     Event event;
     QDateTime local;
-    event.date = dateOf(vevent, start, local);
-    if (!start.is_date)
+    bool repeating = false;
+    const std::optional<QString> date = dateOf(vevent, begin, local, repeating);
+    if (!date)
+        return;
+    event.date = *date;
+    if (!begin.allDay)
         event.time = twoDigits(local.time().hour()) + twoDigits(local.time().minute());
     event.title = textOf(icalcomponent_get_summary(vevent));
     event.description = textOf(icalcomponent_get_description(vevent));
+    // libical gives each item of the CATEGORIES list as a property of its own,
+    // its escaped commas as commas.
     if (icalproperty *categories = icalcomponent_get_first_property(vevent, ICAL_CATEGORIES_PROPERTY))
-        event.category = target_.categoryFor(textOf(icalproperty_get_categories(categories)).section(u',', 0, 0));
-    event.notifyingDays = leadDays(vevent, start);
-    target_.offer(event);
+        event.category = target_.categoryFor(textOf(icalproperty_get_categories(categories)));
+    event.notifyingDays = leadDays(vevent, begin);
+    target_.add(event, repeating);
 }
 
+// The UIDs of the series of a calendar: its components without RECURRENCE-ID.
+QSet<QByteArray> seriesOf(icalcomponent *calendar)
+{
+    QSet<QByteArray> series;
+    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); vevent;
+         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (!icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY))
+            series.insert(QByteArray(icalcomponent_get_uid(vevent)));
+    }
+    return series;
+}
+
+// A component with RECURRENCE-ID changes one date of a series; where the file
+// holds the series, the series decides and the change is left out.
 void readCalendar(icalcomponent *calendar, EventReader &reader)
 {
-    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); vevent;
-         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-        reader.read(vevent);
+    const QSet<QByteArray> series = seriesOf(calendar);
+    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         vevent && !reader.stopped(); vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY)
+            && series.contains(QByteArray(icalcomponent_get_uid(vevent))))
+            reader.skip(SkipReason::ChangedDate);
+        else
+            reader.read(vevent);
+    }
+}
+
+// Several calendars in one file come inside one root.
+QList<icalcomponent *> calendarsOf(icalcomponent *root)
+{
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
+        return {root};
+    QList<icalcomponent *> calendars;
+    for (icalcomponent *calendar = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); calendar;
+         calendar = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
+        calendars.append(calendar);
+    return calendars;
+}
+
+bool isLine(const QString &line, QLatin1StringView text)
+{
+    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
+}
+
+// libical frees a calendar's zones one by one, each found by a walk through
+// all of them: a file of thousands of zones would take minutes to let go. No
+// calendar needs more than a few, so those after the first MostZones never
+// reach libical; the events that name them take their zone by name. Their
+// TZIDs are added to leftOut.
+QByteArray withFewZones(const QStringList &lines, QSet<QString> &leftOut)
+{
+    constexpr int MostZones = 100;
+    QStringList kept;
+    int zones = 0;
+    bool leavingOut = false;
+    QString tzid;
+    for (const QString &line : lines) {
+        if (isLine(line, QLatin1StringView("BEGIN:VTIMEZONE")) && ++zones > MostZones)
+            leavingOut = true;
+        if (!leavingOut) {
+            kept << line;
+            continue;
+        }
+        if (line.startsWith(QLatin1String("TZID:"), Qt::CaseInsensitive))
+            tzid = line.mid(5);
+        else if (!tzid.isEmpty() && (line.startsWith(u' ') || line.startsWith(u'\t')))
+            tzid += QStringView(line).mid(1); // a long name goes on in the next line
+        else if (!tzid.isEmpty())
+            leftOut.insert(std::exchange(tzid, QString()));
+        leavingOut = !isLine(line, QLatin1StringView("END:VTIMEZONE"));
+    }
+    return kept.join(QStringLiteral("\r\n")).toUtf8();
 }
 
 } // namespace
 
-bool importICalendar(const QByteArray &text, ImportTable &target)
+bool importICalendar(const QStringList &lines, ImportReading &target)
 {
-    Component root(icalparser_parse_string(text.constData()));
+    QSet<QString> costly;
+    Component root(icalparser_parse_string(withFewZones(lines, costly).constData()));
     if (!root)
         return false;
-    EventReader reader(target);
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        readCalendar(root.get(), reader);
-        return true;
-    }
-    // Several calendars in one file come inside one root.
-    bool found = false;
-    for (icalcomponent *calendar = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); calendar;
-         calendar = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT)) {
+    const QList<icalcomponent *> calendars = calendarsOf(root.get());
+    for (icalcomponent *calendar : calendars)
+        costly |= costlyZones(calendar, target.context().today.year() + SearchYearsAhead);
+    EventReader reader(target, costly);
+    for (icalcomponent *calendar : calendars)
         readCalendar(calendar, reader);
-        found = true;
-    }
-    return found;
+    return !calendars.isEmpty();
 }

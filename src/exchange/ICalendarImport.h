@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QByteArray>
+#include <QStringList>
 
-class ImportTable;
+class ImportReading;
 
-// Offers every VEVENT of an iCalendar text (UTF-8) to the table. False when
-// libical finds no calendar in it.
-bool importICalendar(const QByteArray &text, ImportTable &target);
+// Adds every VEVENT of an iCalendar file, given as its lines, to the
+// reading. False when libical finds no calendar in it.
+bool importICalendar(const QStringList &lines, ImportReading &target);

@@ -1,5 +1,6 @@
 #include "exchange/ImportReport.h"
 
+#include "datelogic/EventSearch.h"
 #include "eventdata/FileErrors.h"
 
 #include <QStringList>
@@ -33,13 +34,24 @@ QString skippedText(const ImportReport &report)
         {"%1 cancelled", "%1 cancelled"},
         {"%1 for lack of room (the calendar is full)", "%1 for lack of room (the calendar is full)"},
         {"%1 without a title or a valid date", "%1 without a title or a valid date"},
+        {"%1 whose repeat rule never occurs in the next %2 years", "%1 whose repeat rules never occur in the next %2 years"},
+        {"%1 change to one date of a repeating event", "%1 changes to single dates of repeating events"},
     };
     QStringList parts;
     for (int i = 0; i < SkipReasonCount; ++i) {
-        if (report.skipped[i] > 0)
-            parts << counted(report.skipped[i], reasons[i][0], reasons[i][1]);
+        if (report.skipped[i] == 0)
+            continue;
+        const QString part = counted(report.skipped[i], reasons[i][0], reasons[i][1]);
+        parts << (i == static_cast<int>(SkipReason::NeverOccurs) ? part.arg(SearchYearsAhead) : part);
     }
     return parts.isEmpty() ? QString() : QStringLiteral("Left out: ") + parts.join(QStringLiteral(", ")) + u'.';
+}
+
+QString zoneText(const ZoneChoice &zone)
+{
+    const QString why = zone.defined ? QStringLiteral("defines the time zone \u201c%1\u201d with more changes than can be worked out")
+                                     : QStringLiteral("names the time zone \u201c%1\u201d without defining it");
+    return QStringLiteral("The file ") + why.arg(zone.name) + QStringLiteral("; ") + zone.used + QStringLiteral(" was used.");
 }
 
 } // namespace
@@ -65,5 +77,10 @@ QString importReportText(const ImportReport &report)
                          "%1 yearly events on 29 February were entered on 28 February, so that they alert every year.");
     if (report.withoutBirthday > 0)
         lines << counted(report.withoutBirthday, "%1 contact has no birthday.", "%1 contacts have no birthday.");
+    for (const ZoneChoice &zone : report.zones)
+        lines << zoneText(zone);
+    if (report.moreZones > 0)
+        lines << counted(report.moreZones, "%1 more time zone was not defined in the file in a way that could be used.",
+                         "%1 more time zones were not defined in the file in a way that could be used.");
     return lines.join(u'\n');
 }

@@ -4,44 +4,83 @@
 #include "eventdata/DataFile.h"
 #include "eventdata/DateText.h"
 
+#include <optional>
+
 namespace {
 
 // Any leap year: every-year dates are checked against the longest February.
 constexpr int LeapYear = 2000;
 const QString February29 = QStringLiteral("0229");
 
-} // namespace
+// The copy of the calendar that an import fills.
+class ImportTable {
+public:
+    ImportTable(const EventTable &calendar, const ImportReport &report, QDate today)
+        : result{calendar, report}, today_(today)
+    {
+    }
 
-ImportTable::ImportTable(const EventTable &table, const ImportContext &context)
-    : table(table), context_(context), categories_(categoryChoices(context.userCategories))
-{
-}
+    void offer(const ReadEvent &read);
 
-void ImportTable::offer(Event event)
+    ImportResult result;
+
+private:
+    std::optional<SkipReason> refusalOf(const Event &event) const;
+    bool holds(const Event &event) const;
+
+    QDate today_;
+};
+
+void ImportTable::offer(const ReadEvent &read)
 {
+    Event event = read.event;
     event.title = toSingleLine(event.title).trimmed().left(Event::TitleLength);
     event.description = toSingleLine(event.description).left(Event::DescriptionLength);
-    if (event.title.isEmpty() || event.date.trimmed().size() != Event::DateWidth) {
-        skip(SkipReason::Unusable);
+    const bool moved = event.isEveryYear() && event.date.endsWith(February29);
+    if (moved)
+        event.date = storedDate(0, 2, 28);
+    std::optional<SkipReason> reason = refusalOf(event);
+    if (!reason && !result.table.addEvent(event))
+        reason = SkipReason::NoRoom;
+    if (reason) {
+        ++result.report.skippedFor(*reason);
         return;
     }
-    if (event.isEveryYear() && event.date.endsWith(February29)) {
-        event.date = storedDate(0, 2, 28);
-        ++report.february29Moved;
-    }
-    if (!event.isEveryYear() && event.yearText().toInt() < context_.today.year())
-        skip(SkipReason::Past);
-    else if (holds(event))
-        skip(SkipReason::AlreadyThere);
-    else if (table.indexOfTitle(event.title) >= 0)
-        skip(SkipReason::TitleTaken);
-    else if (!table.addEvent(event))
-        skip(SkipReason::NoRoom);
-    else
-        ++report.imported;
+    ++result.report.imported;
+    result.report.repeatsAsOneTime += read.repeating;
+    result.report.february29Moved += moved;
 }
 
-QString ImportTable::categoryFor(const QString &name) const
+std::optional<SkipReason> ImportTable::refusalOf(const Event &event) const
+{
+    if (event.title.isEmpty() || event.date.trimmed().size() != Event::DateWidth)
+        return SkipReason::Unusable;
+    if (!event.isEveryYear() && event.yearText().toInt() < today_.year())
+        return SkipReason::Past;
+    if (holds(event))
+        return SkipReason::AlreadyThere;
+    if (result.table.indexOfTitle(event.title) >= 0)
+        return SkipReason::TitleTaken;
+    return std::nullopt;
+}
+
+bool ImportTable::holds(const Event &event) const
+{
+    for (int i = 0; i < result.table.size(); ++i) {
+        if (result.table.events[i].title == event.title && result.table.events[i].date == event.date)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ImportReading::ImportReading(const ImportContext &context)
+    : context_(context), categories_(categoryChoices(context.userCategories))
+{
+}
+
+QString ImportReading::categoryFor(const QString &name) const
 {
     for (const QString &category : categories_) {
         if (!category.isEmpty() && category.compare(name.trimmed(), Qt::CaseInsensitive) == 0)
@@ -50,13 +89,14 @@ QString ImportTable::categoryFor(const QString &name) const
     return {};
 }
 
-bool ImportTable::holds(const Event &event) const
+ImportResult enterImport(const ImportReading &reading, const EventTable &calendar)
 {
-    for (int i = 0; i < table.size(); ++i) {
-        if (table.events[i].title == event.title && table.events[i].date == event.date)
-            return true;
+    ImportTable table(calendar, reading.report, reading.context().today);
+    if (!reading.report.refused()) {
+        for (const ReadEvent &read : reading.events)
+            table.offer(read);
     }
-    return false;
+    return table.result;
 }
 
 QString storedDate(int year, int month, int day)

@@ -6,10 +6,14 @@
 #include "exchange/CalendarExport.h"
 #include "exchange/EventImport.h"
 #include "platform/Clock.h"
+#include "widgets/ProgramFont.h"
+#include "widgets/Twips.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QThread>
 
 namespace {
 
@@ -28,8 +32,16 @@ QString defaultSaveChooser(QWidget *parent, const QString &title, const QString 
 ExchangeCommands::ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter,
                                    const Clock &clock, QWidget *window, std::function<void()> redraw)
     : state_(state), files_(files), reporter_(reporter), clock_(clock), window_(window),
-      redraw_(std::move(redraw)), chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser)
+      redraw_(std::move(redraw)), chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser),
+      read_(readEventFile)
 {
+}
+
+ExchangeCommands::~ExchangeCommands()
+{
+    stop_ = true;
+    if (reading_)
+        reading_->wait();
 }
 
 void ExchangeCommands::setFileChoosers(FileChooser open, FileChooser save)
@@ -40,13 +52,27 @@ void ExchangeCommands::setFileChoosers(FileChooser open, FileChooser save)
 
 void ExchangeCommands::importEvents()
 {
+    if (reading_)
+        return;
     const QString path = chooseOpen_(window_, QStringLiteral("Import events"), QDir::homePath(),
                                      QStringLiteral("Calendars and contacts (*.ics *.vcf);;iCalendar files (*.ics);;"
                                                     "vCard files (*.vcf);;All Files (*)"));
     if (path.isEmpty())
         return;
+    const ImportContext context{clock_.today(), state_.userCategories, &stop_};
+    reading_.reset(QThread::create([this, path, context] { readResult_ = read_(path, context); }));
+    QObject::connect(reading_.get(), &QThread::finished, &receiver_, [this] { finishImport(); });
+    reading_->start();
+}
+
+void ExchangeCommands::finishImport()
+{
+    reading_->wait();
+    reading_.reset();
+    const ImportReading reading = std::move(*readResult_);
+    readResult_.reset();
     EventTable &table = state_;
-    const ImportResult result = importEventFile(path, table, ImportContext{clock_.today(), state_.userCategories});
+    const ImportResult result = enterImport(reading, table);
     if (result.report.imported > 0) {
         table = result.table;
         redraw_();
@@ -66,7 +92,21 @@ void ExchangeCommands::exportEvents()
     DataFile(file.absolutePath(), file.fileName(), reporter_).save(exportCalendar(state_, clock_.now()));
 }
 
+// A short report keeps the box it always had; a long one (many reasons, time
+// zones) gets the height its text needs in the box's width.
+Message importReportMessage(const ImportReport &report)
+{
+    constexpr int TextWidth = 3975; // the message box's text, in twips
+    constexpr int BoxHeight = 3225;
+    constexpr int TextHeight = 2295;
+    const QString text = importReportText(report);
+    const QRect needed = QFontMetrics(programFont()).boundingRect(QRect(0, 0, twipsToPixels(TextWidth), 1 << 20),
+                                                                  Qt::TextWordWrap, text);
+    const int textHeight = std::max(TextHeight, (needed.height() + QFontMetrics(programFont()).lineSpacing()) * TwipsPerPixel);
+    return {MessageKind::Ok, importReportTitle(report), text, BoxHeight - TextHeight + textHeight, textHeight};
+}
+
 void showImportReport(QWidget *centreOn, const ImportReport &report)
 {
-    GeneralDialog::ask(centreOn, {MessageKind::Ok, importReportTitle(report), importReportText(report), 3225, 2295});
+    GeneralDialog::ask(centreOn, importReportMessage(report));
 }

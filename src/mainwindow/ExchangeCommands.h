@@ -1,34 +1,54 @@
 #pragma once
 
+#include "exchange/ImportTable.h"
+
+#include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class Clock;
 class DataFiles;
 class FileErrorReporter;
+class QThread;
 class QWidget;
 struct AppState;
-struct ImportReport;
 
 // File > Import events... and Export events...: the file chooser, the import
-// into a copy of the table with its one report and one save, the export.
+// into the calendar with its one report and one save, the export.
 class ExchangeCommands {
 public:
     // Asks for a file: parent, title, starting path, filters; returns the
     // chosen path or an empty text when the user cancelled.
     using FileChooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
+    // Reads a file to import. It runs beside the windows, so it touches
+    // nothing of theirs.
+    using Reader = std::function<ImportReading(const QString &path, const ImportContext &context)>;
 
     ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter, const Clock &clock,
                      QWidget *window, std::function<void()> redraw);
+    // Asks a reading that still runs to stop, and waits for it.
+    ~ExchangeCommands();
 
+    // The file is read beside the windows, which go on answering (reminders,
+    // the end of the program) however long a hostile file takes. Its events
+    // are entered into the calendar as it is when the reading is done, so
+    // nothing changed meanwhile is lost. While a reading runs, a second
+    // import does nothing: the first one reports when it is done.
     void importEvents();
+    bool importRunning() const { return reading_ != nullptr; }
     // A failed write is reported as any file error; success needs no word.
     void exportEvents();
 
     void setFileChoosers(FileChooser open, FileChooser save);
+    void setReader(Reader reader) { read_ = std::move(reader); }
 
 private:
+    void finishImport();
+
     AppState &state_;
     DataFiles &files_;
     FileErrorReporter &reporter_;
@@ -37,6 +57,11 @@ private:
     std::function<void()> redraw_;
     FileChooser chooseOpen_;
     FileChooser chooseSave_;
+    Reader read_;
+    std::unique_ptr<QThread> reading_;
+    std::optional<ImportReading> readResult_;
+    std::atomic<bool> stop_ = false;
+    QObject receiver_; // gets the end of a reading on the windows' thread, for as long as these commands live
 };
 
 // The report of an import, in the general dialog.

@@ -4,6 +4,8 @@
 #include "eventdata/NumberText.h"
 #include "notes/NoteTable.h"
 
+#include <QRegularExpression>
+
 const QString NotesFile::FileName = QStringLiteral("notes.dat");
 
 namespace {
@@ -36,6 +38,15 @@ qsizetype bracketsBeforeNote(const QString &line)
     while (brackets < line.size() && line.at(brackets) == QLatin1Char('['))
         ++brackets;
     return QStringView(line).sliced(brackets).startsWith(QLatin1String("Note")) ? brackets : 0;
+}
+
+// "[Note", one or more blank-separated Key=value items and "]": the only
+// line that starts a note. Older files hold text lines such as
+// "[Note to self] buy milk" unstuffed, and those stay text.
+bool isHeader(const QString &line)
+{
+    static const QRegularExpression form(QStringLiteral("^\\[Note(?:\\s+[A-Za-z]+=[^\\s\\]]*)+\\s*\\]\\s*$"));
+    return form.match(line).hasMatch();
 }
 
 QString stuffed(const QString &line)
@@ -97,7 +108,7 @@ int NotesFile::parse(const QStringList &lines, NoteTable &table)
     table.noteCount = -1;
     bool firstLine = true; // of the current note, which keeps even an empty one
     for (const QString &line : lines) {
-        if (line.startsWith(QLatin1String("[Note"))) {
+        if (isHeader(line)) {
             firstLine = true;
             if (table.isFull())
                 return FileError::SubscriptRange;

@@ -5,9 +5,10 @@
 struct NoteTable;
 
 // notes.dat: each note as a header line with its position, then its text.
-// A line is a header when it begins with "[Note". A text line that begins
-// with one or more "[" and then "Note" is written with one "[" more and read
-// with one less, so no text can pass for a header.
+// A header is "[Note", Key=value items such as Left= and Top=, and "]";
+// any other line is text. A text line that begins with one or more "[" and
+// then "Note" is written with one "[" more and read with one less, so no
+// text can pass for a header.
 class NotesFile {
 public:
     static const QString FileName;

@@ -1,3 +1,4 @@
+#include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/DataFile.h"
 #include "exchange/CalendarExport.h"
@@ -44,6 +45,7 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
     const QString noon = QDateTime(QDate(2027, 3, 15), QTime(12, 0), QTimeZone::utc()).toLocalTime().toString("HHmm");
     const std::tuple<const char *, QByteArray, QString> rows[] = {
         {"first day of this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), "Party|||20260101|    |0|"},
+        {"last day a date can have", eventOf("DTSTART;VALUE=DATE:99991231\r\n"), "Party|||99991231|    |0|"},
         {"UTC", eventOf("DTSTART:20270315T120000Z\r\n"), "Party|||20270315|" + noon + "|0|"},
         {"yearly on its day", eventOf("DTSTART;VALUE=DATE:19900704\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n"),
          "Party|||00000704|    |0|"},
@@ -59,6 +61,11 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
         {"unknown category", eventOf(OnDay + "CATEGORIES:Work\r\n"), "Party|||20270315|    |0|"},
         {"cut title", eventOf(OnDay, "SUMMARY:" + title.toLatin1() + "\r\n"),
          title.left(Event::TitleLength) + "|||20270315|    |0|"},
+        {"damaged byte in a UTF-8 title", eventOf(OnDay, "SUMMARY:\xe6\x97\xa5\xff\r\n"),
+         QStringLiteral("日\ufffd|||20270315|    |0|")},
+        {"UTF-16 with its mark", QByteArray("\xff\xfe") + QStringEncoder(QStringEncoder::Utf16LE).encode(
+                                                                QString::fromLatin1(eventOf(OnDay))),
+         "Party|||20270315|    |0|"},
     };
     for (const auto &[name, file, kept] : rows) {
         const ImportResult result = importEvents(file, EventTable{}, Context);
@@ -95,6 +102,220 @@ TEST(EventImport, CountsWhatItLeavesOut)
     EXPECT_TRUE(result.table.isFull());
 }
 
+// Endless rules that began long ago are entered at their next date, as are
+// rules whose count or end lies far ahead.
+TEST(EventImport, EntersRepeatRulesAtTheirNextDate)
+{
+    const std::tuple<const char *, QByteArray, QString> entered[] = {
+        {"daily since year 1", "DTSTART:00010101T090000\r\nRRULE:FREQ=DAILY\r\n", "20261206|0900"},
+        {"secondly since 1900", "DTSTART:19000101T000000\r\nRRULE:FREQ=SECONDLY\r\n", "20261206|0000"},
+        {"a million days", "DTSTART:20200101T090000\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n", "20261206|0900"},
+        {"until year 9999", "DTSTART:20200101T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=99991231T000000Z\r\n", "20261209|0900"},
+        {"yearly on two days", "DTSTART:20200301T090000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYMONTHDAY=15,1\r\n", "20270301|0900"},
+        {"yearly on the fourth Thursday", "DTSTART:20201126T090000\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\n",
+         "20271125|0900"},
+        {"every second of a yearly day", "DTSTART:20200101T000000\r\nRRULE:FREQ=YEARLY;INTERVAL=2;BYMONTH=12;BYMONTHDAY=24;"
+         "BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23;BYMINUTE=0,10,20,30,40,50;"
+         "BYSECOND=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30\r\n",
+         "20261224|0000"},
+    };
+    for (const auto &[name, lines, kept] : entered) {
+        const ImportResult result = importEvents(eventOf(lines), EventTable{}, Context);
+        const Event &first = result.table.events[0];
+        EXPECT_EQ(result.table.size() == 1 ? first.date + u'|' + first.time : QString(), kept) << name;
+    }
+}
+
+// Every kind of repeat rule ends its search: rules that never occur are
+// counted as such. (Each row once held the import for minutes or without end.)
+TEST(EventImport, CountsRepeatRulesThatNeverOccur)
+{
+    const std::tuple<const char *, QByteArray, SkipReason> leftOut[] = {
+        {"secondly, 30 February", "RRULE:FREQ=SECONDLY;BYMONTH=2;BYMONTHDAY=30\r\n", SkipReason::NeverOccurs},
+        {"minutely, a July day in January", "RRULE:FREQ=MINUTELY;BYMONTH=1;BYYEARDAY=200\r\n", SkipReason::NeverOccurs},
+        {"hourly, 30 February", "RRULE:FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30\r\n", SkipReason::NeverOccurs},
+        {"daily, 30 February", "RRULE:FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;UNTIL=99991231T000000Z\r\n",
+         SkipReason::NeverOccurs},
+        {"weekly, 30 February", "RRULE:FREQ=WEEKLY;BYMONTH=2;BYMONTHDAY=30\r\n", SkipReason::NeverOccurs},
+        {"monthly, ninth Monday", "RRULE:FREQ=MONTHLY;BYDAY=MO;BYSETPOS=9\r\n", SkipReason::NeverOccurs},
+        {"yearly, week 53 in January", "RRULE:FREQ=YEARLY;BYWEEKNO=53;BYMONTH=1;BYDAY=MO\r\n", SkipReason::NeverOccurs},
+        {"a million seconds long ago", "RRULE:FREQ=SECONDLY;COUNT=1000000\r\n", SkipReason::Past},
+    };
+    for (const auto &[name, rule, reason] : leftOut) {
+        const ImportReport report = importEvents(eventOf("DTSTART:19000101T000000\r\n" + rule), EventTable{}, Context).report;
+        EXPECT_EQ(std::pair(report.imported, report.skippedFor(reason)), std::pair(0, 1)) << name;
+    }
+}
+
+// A count since 1200 is walked day by day, some 301,000 days: one rule may
+// look at 400,000, a whole import at 4 million, so the fourteenth such rule
+// finds too few left.
+TEST(EventImport, SharesItsDaysAmongTheRulesOfTheFile)
+{
+    QByteArray events;
+    for (int i = 0; i < 14; ++i)
+        events += "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(i)
+                  + "\r\nDTSTART:12000101T090000\r\nRRULE:FREQ=DAILY;COUNT=100000000\r\nEND:VEVENT\r\n";
+    const ImportResult result = importEvents(calendarOf(events), EventTable{}, Context);
+    EXPECT_EQ(std::pair(result.report.imported, result.report.skippedFor(SkipReason::NeverOccurs)), std::pair(13, 1));
+    EXPECT_EQ(result.table.events[12].date, "20261206");
+}
+
+// 13:30 on 15 January 2027 in a zone, as the local clock shows it.
+QString localHalfPastOne(const QTimeZone &zone)
+{
+    return QDateTime(QDate(2027, 1, 15), QTime(13, 30), zone).toLocalTime().toString("HHmm");
+}
+
+QByteArray zoneOf(const QByteArray &tzid, const QByteArray &rule)
+{
+    return "BEGIN:VTIMEZONE\r\nTZID:" + tzid + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+           "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\n" + rule + "END:STANDARD\r\nEND:VTIMEZONE\r\n";
+}
+
+QByteArray inZone(const QByteArray &zones, const QByteArray &tzid)
+{
+    return calendarOf(zones + "BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Call\r\nDTSTART;TZID=" + tzid
+                      + ":20270115T133000\r\nEND:VEVENT\r\n");
+}
+
+// A zone the file names without defining it is taken from its name, and the
+// report says what was taken unless the name is an IANA one; a zone defined
+// with changes every second or minute is not worked out.
+TEST(EventImport, TakesEachZoneAsTheFileMeantIt)
+{
+    const QTimeZone sydney("Australia/Sydney");
+    const QTimeZone plusTen(10 * 3600);
+    const QString windows = "The file names the time zone \u201cAUS Eastern Standard Time\u201d without defining it; "
+                            "Australia/Sydney was used.";
+    const QString offset = "The file names the time zone \u201c(UTC-05:00) Eastern Time (US & Canada)\u201d without "
+                           "defining it; UTC-05:00 was used.";
+    const QString unknown = "The file names the time zone \u201cMars/Olympus\u201d without defining it; local time was used.";
+    const QString frequent = "The file defines the time zone \u201cW. Europe Standard Time\u201d with more changes "
+                             "than can be worked out; Europe/Berlin was used.";
+    const std::tuple<const char *, QByteArray, QString, QString> rows[] = {
+        {"IANA name", inZone("", "Australia/Sydney"), localHalfPastOne(sydney), ""},
+        {"IANA name at the end of a path", inZone("", "/example.org/2024a/Australia/Sydney"), localHalfPastOne(sydney), ""},
+        {"Windows ID", inZone("", "AUS Eastern Standard Time"), localHalfPastOne(sydney), windows},
+        {"display name", inZone("", "\"(UTC-05:00) Eastern Time (US & Canada)\""),
+         localHalfPastOne(QTimeZone(-5 * 3600)), offset},
+        {"unknown", inZone("", "Mars/Olympus"), "1330", unknown},
+        {"defined", inZone(zoneOf("Ten", "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\n"), "Ten"), localHalfPastOne(plusTen), ""},
+        {"defined, changes every second", inZone(zoneOf("W. Europe Standard Time", "RRULE:FREQ=SECONDLY\r\n"),
+                                                 "W. Europe Standard Time"),
+         localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
+        {"defined, changes every minute of a day a year",
+         inZone(zoneOf("W. Europe Standard Time", "RRULE:FREQ=YEARLY;BYHOUR=1,2;BYMINUTE=0,1,2,3\r\n"),
+                "W. Europe Standard Time"),
+         localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
+    };
+    for (const auto &[name, file, time, line] : rows) {
+        const ImportResult result = importEvents(file, EventTable{}, Context);
+        EXPECT_EQ(result.table.size() == 1 ? result.table.events[0].time : QString(), time) << name;
+        const QStringList lines = importReportText(result.report).split(u'\n');
+        EXPECT_EQ(lines.size() > 1 ? lines.last() : QString(), line) << name;
+    }
+}
+
+// Zones that would cost more than any real calendar's are not worked out,
+// however many the file defines.
+TEST(EventImport, WorksOutOnlyAsManyZoneChangesAsRealZonesHave)
+{
+    QByteArray zones;
+    QByteArray events;
+    for (int i = 0; i < EventTable::Capacity; ++i) {
+        const QByteArray id = "Z" + QByteArray::number(i);
+        zones += "BEGIN:VTIMEZONE\r\nTZID:" + id + "\r\nBEGIN:STANDARD\r\nDTSTART:19000101T000000\r\n"
+                 "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\nRRULE:FREQ=YEARLY;BYMONTH=1;BYMONTHDAY=1,2,3,4,5,6,7\r\n"
+                 "END:STANDARD\r\nEND:VTIMEZONE\r\n";
+        events += "BEGIN:VEVENT\r\nSUMMARY:" + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
+    }
+    const ImportResult result = importEvents(calendarOf(zones + events), EventTable{}, Context);
+    ASSERT_EQ(result.report.imported, EventTable::Capacity);
+    const auto at = [&](const QString &time) {
+        return std::count_if(result.table.events.cbegin(), result.table.events.cend(),
+                             [&](const Event &event) { return event.time == time; });
+    };
+    const auto inTheirZone = at(localHalfPastOne(QTimeZone(10 * 3600)));
+    const auto inLocalTime = at("1330");
+    EXPECT_GT(inTheirZone, 0);
+    EXPECT_EQ(inTheirZone + inLocalTime, EventTable::Capacity);
+    EXPECT_EQ(result.report.zones.size() + result.report.moreZones, inLocalTime);
+    for (const ZoneChoice &zone : result.report.zones)
+        EXPECT_TRUE(zone.defined && zone.used == "local time") << zone.name.toStdString();
+}
+
+// libical takes minutes to let go of thousands of zones; no calendar holds
+// more than a few, and those after the first hundred are taken by name.
+TEST(EventImport, TakesNoMoreZonesThanRealCalendarsHold)
+{
+    QByteArray zones;
+    QByteArray events;
+    for (int i = 0; i < 150; ++i) {
+        const QByteArray id = "Z" + QByteArray::number(i);
+        zones += zoneOf(id, "");
+        events += "BEGIN:VEVENT\r\nSUMMARY:" + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
+    }
+    const ImportResult result = importEvents(calendarOf(zones + events), EventTable{}, Context);
+    ASSERT_EQ(result.report.imported, 150);
+    const QString inTheirZone = localHalfPastOne(QTimeZone(10 * 3600));
+    EXPECT_EQ(std::pair(result.table.events[0].time, result.table.events[99].time), std::pair(inTheirZone, inTheirZone));
+    EXPECT_EQ(std::pair(result.table.events[100].time, result.table.events[149].time), std::pair(QString("1330"), QString("1330")));
+    EXPECT_EQ(result.report.zones.first(), (ZoneChoice{"Z100", "local time", true}));
+    EXPECT_EQ(result.report.zones.size() + result.report.moreZones, 50);
+}
+
+// Google's holiday calendars write a yearly series and, under its UID, the
+// dates of single years that differ.
+TEST(EventImport, TakesTheSeriesAndLeavesOutItsChangedDates)
+{
+    const QByteArray file = calendarOf(
+        "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nRECURRENCE-ID;VALUE=DATE:20250526\r\n"
+        "DTSTART;VALUE=DATE:20250527\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20200525\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:h2\r\nSUMMARY:Alone\r\nRECURRENCE-ID;VALUE=DATE:20270101\r\n"
+        "DTSTART;VALUE=DATE:20270102\r\nEND:VEVENT\r\n");
+    const ImportResult result = importEvents(file, EventTable{}, Context);
+    ASSERT_EQ(result.table.size(), 2);
+    EXPECT_EQ(eventFields(result.table.events[0]), "Holiday|||00000525|    |0|");
+    EXPECT_EQ(eventFields(result.table.events[1]), "Alone|||20270102|    |0|"); // no series in the file
+    EXPECT_EQ(result.report.skippedFor(SkipReason::ChangedDate), 1);
+}
+
+TEST(EventImport, StopsReadingWhenAsked)
+{
+    QByteArray events;
+    QByteArray cards;
+    for (int i = 0; i < 10; ++i) {
+        events += "BEGIN:VEVENT\r\nSUMMARY:E" + QByteArray::number(i) + "\r\n" + OnDay + "END:VEVENT\r\n";
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:C" + QByteArray::number(i) + "\r\nBDAY:--0203\r\nEND:VCARD\r\n";
+    }
+    const std::atomic<bool> stop = true;
+    ImportContext stopped = Context;
+    stopped.stop = &stop;
+    for (const QByteArray &file : {calendarOf(events), cards}) {
+        EXPECT_EQ(readEvents(file, Context).events.size(), 10);
+        EXPECT_EQ(readEvents(file, stopped).events.size(), 0);
+    }
+}
+
+// The report counts what was entered, not what was seen.
+TEST(EventImport, CountsRepeatsAndMovedDaysOnlyWhenEntered)
+{
+    const QByteArray weekly = "DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n";
+    const QByteArray leapDay = "DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n";
+    const std::tuple<const char *, QByteArray, std::tuple<int, int, int>> rows[] = {
+        {"repeat entered", eventOf(weekly, "SUMMARY:Gym\r\n"), {1, 1, 0}},
+        {"repeat whose title is taken", eventOf(weekly), {0, 0, 0}},
+        {"29 February entered", eventOf(leapDay, "SUMMARY:Leap\r\n"), {1, 0, 1}},
+        {"29 February whose title is taken", eventOf(leapDay), {0, 0, 0}},
+    };
+    for (const auto &[name, file, counts] : rows) {
+        const ImportReport report = importEvents(file, Calendar, Context).report;
+        EXPECT_EQ(std::tuple(report.imported, report.repeatsAsOneTime, report.february29Moved), counts) << name;
+    }
+}
+
 TEST(EventImport, RefusesBadFilesWhole)
 {
     const QByteArray good = eventOf(OnDay);
@@ -103,6 +324,8 @@ TEST(EventImport, RefusesBadFilesWhole)
         {"hello\r\n", R::NotACalendar},
         {good.left(good.size() - 10), R::Truncated},
         {QStringEncoder(QStringEncoder::Utf16LE).encode(QString::fromLatin1(good)), R::NotACalendar},
+        {QByteArray(100000, '\0'), R::NotACalendar},
+        {good + '\0', R::NotACalendar},
         {eventOf(OnDay + "DESCRIPTION:" + QByteArray(DataFile::MaxLineLength, 'x') + "\r\n"), R::FileError},
     };
     for (const auto &[file, refusal] : rows) {
@@ -110,6 +333,22 @@ TEST(EventImport, RefusesBadFilesWhole)
         EXPECT_EQ(result.report.refusal, refusal) << file.left(20).toStdString();
         EXPECT_EQ(result.table.size(), 1);
         EXPECT_FALSE(importReportText(result.report).isEmpty());
+    }
+}
+
+TEST(ImportReport, NamesRulesThatNeverOccurAndChangedDatesInTheLeftOutLine)
+{
+    const QString years = QString::number(SearchYearsAhead);
+    const std::tuple<SkipReason, int, QString> rows[] = {
+        {SkipReason::NeverOccurs, 1, "1 whose repeat rule never occurs in the next " + years + " years"},
+        {SkipReason::NeverOccurs, 2, "2 whose repeat rules never occur in the next " + years + " years"},
+        {SkipReason::ChangedDate, 1, "1 change to one date of a repeating event"},
+        {SkipReason::ChangedDate, 2, "2 changes to single dates of repeating events"},
+    };
+    for (const auto &[reason, count, words] : rows) {
+        ImportReport report;
+        report.skippedFor(reason) = count;
+        EXPECT_EQ(importReportText(report), "0 events imported.\nLeft out: " + words + '.');
     }
 }
 
@@ -136,11 +375,36 @@ TEST(VCardImport, ReadsTheBirthdayFormsAndEntersEachAsAnEveryYearEvent)
               QStringLiteral("Jörg Smith, Jr.||Birthday|00000228|    |") + days + "|");
 }
 
-// The UIDs stay the same from one export to the next.
+// Contacts as Evolution, Nextcloud and other address books write them.
+TEST(VCardImport, ReadsContactsWhateverTheirParameters)
+{
+    const std::tuple<const char *, QByteArray, QString> rows[] = {
+        {"quoted list", "FN:Ann\r\nTEL;TYPE=\"HOME,VOICE\":123\r\nBDAY:1990-02-03\r\n", "Ann"},
+        {"quoted value with : and ;", "FN;X-COUCHDB-UUID=\"a:b;c\":Ann\r\nBDAY:1990-02-03\r\n", "Ann"},
+        {"birthday without a year", "FN:Ann\r\nBDAY:--0203\r\n", "Ann"},
+        {"number as a value", "FN:Ann\r\nBDAY;ALTID=1:20160203\r\n", "Ann"},
+        {"quoted birthday parameter", "FN:Ann\r\nBDAY;VALUE=\"date\":19900203\r\n", "Ann"},
+        {"quoted-printable", "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg\r\nBDAY:--0203\r\n", "Jörg"},
+        {"quoted-printable going on", "FN;QUOTED-PRINTABLE:J=C3=B6=\r\nrg;a=3D:b\r\nBDAY:--0203\r\n", "Jörg;a=:b"},
+        {"quoted-printable = without digits", "FN;QUOTED-PRINTABLE:A=ON=\r\n=4G\r\nBDAY:--0203\r\n", "A=ON=4G"},
+        {"quoted-printable in small letters", "FN;QUOTED-PRINTABLE:J=c3=b6rg\r\nBDAY:--0203\r\n", "Jörg"},
+        {"a backslash last", "FN:Ann\\\r\nBDAY:--0203\r\n", "Ann\\"},
+    };
+    for (const auto &[name, lines, title] : rows) {
+        const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\n" + lines + "END:VCARD\r\n";
+        const ImportResult result = importEvents(file, EventTable{}, Context);
+        EXPECT_EQ(result.table.size() == 1 ? eventFields(result.table.events[0]) : QString(),
+                  title + "||Birthday|00000203|    |" + QString::number(BirthdayLeadDays) + "|")
+            << name;
+    }
+}
+
+// The UIDs stay the same from one export to the next; a category with a
+// comma stays one category.
 TEST(CalendarExport, ImportsBackToTheSameTable)
 {
     const QString calendar = "[Event]\nTitle=Dentist, 2nd visit\nDate=20270105\nTime=0930\nNotifyingDays=2\n"
-                             "Category=Meeting\nDescription=Bring the card; ask\n"
+                             "Category=Jobs, misc\nDescription=Bring the card; ask\n"
                              "[Event]\nTitle=Jörg\nDate=00000315\nTime=1930\nNotifyingDays=1\nCategory=Choir\n"
                              "[Event]\nTitle=Plain\nDate=20261231\n";
     EventTable table;
@@ -148,11 +412,44 @@ TEST(CalendarExport, ImportsBackToTheSameTable)
     ASSERT_EQ(CalendarFile::parse(splitDataLines(calendar), table, lastCheck), 0);
     const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
     const QString again = exportCalendar(table, QDateTime(Today.addDays(1), QTime(9, 0), QTimeZone::utc()));
-    const ImportResult back = importEvents(text.toUtf8(), EventTable{}, Context);
+    EXPECT_TRUE(text.contains("\r\nCATEGORIES:Jobs\\, misc\r\n"));
+    const ImportContext context{Today, {QStringLiteral("Choir"), QStringLiteral("Jobs, misc"), QString()}};
+    const ImportResult back = importEvents(text.toUtf8(), EventTable{}, context);
     ASSERT_EQ(back.report.imported, table.size());
     for (int i = 0; i < table.size(); ++i) {
         EXPECT_EQ(eventFields(back.table.events[i]), eventFields(table.events[i]));
         const QString uid = "UID:" + eventUid(table.events[i]);
         EXPECT_TRUE(text.contains(uid) && again.contains(uid)) << i;
     }
+}
+
+TEST(CalendarExport, GivesEveryEventAUidOfItsOwn)
+{
+    EventTable table;
+    for (const char *time : {"", "0930", "0930", ""})
+        table.addEvent([&] { Event event = makeEvent("Party", "00000315"); event.time = time; return event; }());
+    table.addEvent(makeEvent("Party", "00000316"));
+    const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
+    QStringList uids;
+    for (const QString &line : text.split(QStringLiteral("\r\n")))
+        if (line.startsWith("UID:") && !uids.contains(line))
+            uids << line;
+    EXPECT_EQ(uids.size(), table.size());
+    // The UID of an event without a time and without a twin is the one earlier exports gave it.
+    EXPECT_EQ(uids.first(), "UID:daf32d17c78bbd609bce5181c159712d@www.tarrowby.org");
+}
+
+TEST(CalendarExport, FoldsLongCategoryLinesBetweenCharacters)
+{
+    EventTable table;
+    Event event = makeEvent("Party", "00000315");
+    event.category = QString(30, QChar(0x20ac)); // 90 octets of three-octet characters
+    table.addEvent(event);
+    const QByteArray text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc())).toUtf8();
+    const qsizetype at = text.indexOf("CATEGORIES:");
+    const QByteArray line = text.mid(at, text.indexOf("\r\n", at) - at);
+    EXPECT_EQ(line.size(), 11 + 21 * 3); // the name, then the whole characters that fit in 75 octets
+    EXPECT_EQ(text.mid(at + line.size(), 3), "\r\n ");
+    const ImportContext context{Today, {event.category, QString(), QString()}};
+    EXPECT_EQ(importEvents(text, EventTable{}, context).table.events[0].category, event.category);
 }

@@ -1,24 +1,121 @@
 #include "mainwindow/ExchangeCommands.h"
 
+#include "appstate/DataFiles.h"
+#include "exchange/EventImport.h"
 #include "MainWindowFixture.h"
 
-// The file choosers answer with a fixed path ("" = cancel) and count their calls.
+#include <QSemaphore>
+
+namespace {
+
+// A file chooser that answers with a fixed path ("" = cancel) and counts its calls.
+ExchangeCommands::FileChooser chooser(const QString &answer, int *calls = nullptr)
+{
+    return [answer, calls](auto &&...) {
+        if (calls)
+            ++*calls;
+        return answer;
+    };
+}
+
+const QByteArray Ann = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-12-24\r\nEND:VCARD\r\n";
+
+} // namespace
+
 TEST_F(MainWindowTest, ImportAndExportChangeNothingWhenCancelledAndExchangeTheChosenFiles)
 {
     startUp();
-    QString openAnswer, saveAnswer;
     int chosen = 0;
-    const auto chooser = [&](const QString &answer) { return [&](auto &&...) { ++chosen; return answer; }; };
-    window.exchange().setFileChoosers(chooser(openAnswer), chooser(saveAnswer));
+    window.exchange().setFileChoosers(chooser("", &chosen), chooser("", &chosen));
     window.findChild<QAction *>("menuFileImportEvents")->trigger();
     window.findChild<QAction *>("menuFileExportEvents")->trigger();
     EXPECT_EQ(chosen, 2);
     EXPECT_TRUE(folder.names().isEmpty()); // nothing written
-    folder.write("people.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-12-24\r\nEND:VCARD\r\n");
-    openAnswer = folder.file("people.vcf");
-    saveAnswer = folder.file("out.ics");
-    EXPECT_NE(askedTitle([this] { window.findChild<QAction *>("menuFileImportEvents")->trigger(); }), ""); // its report
+    folder.write("people.vcf", Ann);
+    window.exchange().setFileChoosers(chooser(folder.file("people.vcf")), chooser(folder.file("out.ics")));
+    const QString report = askedTitle([this] {
+        window.findChild<QAction *>("menuFileImportEvents")->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.exchange().importRunning(); }, 10000));
+    });
+    EXPECT_NE(report, "");
     EXPECT_TRUE(folder.read("calendar.dat").contains("Title=Ann\r\n"));
     window.findChild<QAction *>("menuFileExportEvents")->trigger();
     EXPECT_TRUE(folder.read("out.ics").contains("SUMMARY:Ann"));
+}
+
+TEST_F(MainWindowTest, AnImportThatEntersNothingSavesNothing)
+{
+    startUp();
+    folder.write("notes.txt", "hello\r\n");
+    window.exchange().setFileChoosers(chooser(folder.file("notes.txt")), chooser(""));
+    const QString report = askedTitle([this] {
+        window.findChild<QAction *>("menuFileImportEvents")->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.exchange().importRunning(); }, 10000));
+    });
+    EXPECT_EQ(report, "Import failed");
+    EXPECT_EQ(folder.names(), QStringList{"notes.txt"});
+}
+
+// A reading that goes on until the test lets it end, as a hostile file's might.
+class HeldImportTest : public MainWindowTest {
+protected:
+    QSemaphore go;
+
+    void startHeldImport()
+    {
+        startUp();
+        folder.write("people.vcf", Ann);
+        window.exchange().setFileChoosers(chooser(folder.file("people.vcf")), chooser(""));
+        window.exchange().setReader([this](const QString &path, const ImportContext &context) {
+            while (!go.tryAcquire(1, 10) && !context.stop->load()) {
+            }
+            return readEventFile(path, context);
+        });
+        GeneralDialog::setNextAnswer({MessageButton::Ok});
+        window.findChild<QAction *>("menuFileImportEvents")->trigger();
+    }
+    void endImport()
+    {
+        go.release();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.exchange().importRunning(); }, 10000));
+        EXPECT_TRUE(GeneralDialog::takeAskedMessage().has_value()); // its report
+    }
+};
+
+// Reminders and the end of the program come through the event loop.
+TEST_F(HeldImportTest, TheWindowsGoOnAnsweringWhileAFileIsRead)
+{
+    startHeldImport();
+    bool answered = false;
+    QTimer::singleShot(0, &window, [&answered] { answered = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&answered] { return answered; }, 5000));
+    EXPECT_TRUE(window.exchange().importRunning());
+    endImport();
+}
+
+TEST_F(HeldImportTest, TheEventsReadAreEnteredIntoTheCalendarAsItIsWhenTheReadingEnds)
+{
+    startHeldImport();
+    static_cast<EventTable &>(*state).addEvent(makeEvent("Added meanwhile", "20261224"));
+    endImport();
+    const QByteArray calendar = folder.read("calendar.dat");
+    EXPECT_TRUE(calendar.contains("Title=Added meanwhile\r\n") && calendar.contains("Title=Ann\r\n"));
+}
+
+TEST_F(MainWindowTest, EndingTheImportCommandsStopsAReadingThatStillRuns)
+{
+    DataFiles files(folder.path(), reporter, platform.clock());
+    std::atomic<bool> stopped = false;
+    {
+        ExchangeCommands exchange(*state, files, reporter, platform.clock(), &window, [] {});
+        exchange.setFileChoosers(chooser(folder.file("any.ics")), chooser(""));
+        exchange.setReader([&stopped](const QString &, const ImportContext &context) {
+            while (!context.stop->load())
+                QThread::msleep(1);
+            stopped = true;
+            return ImportReading(context);
+        });
+        exchange.importEvents();
+    }
+    EXPECT_TRUE(stopped);
 }

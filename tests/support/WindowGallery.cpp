@@ -136,7 +136,10 @@ const std::vector<Entry> &entries()
          }},
         {"formGeneralDialog-Ok-import", {},
          [](World &) { // every line the report can have, with plural counts
-             ImportReport report{.imported = 120, .repeatsAsOneTime = 12, .february29Moved = 12, .withoutBirthday = 12};
+             const ZoneChoice zone{"(UTC-05:00) Eastern Time (US & Canada)", "UTC-05:00", false};
+             const ZoneChoice defined{"W. Europe Standard Time", "Europe/Berlin", true};
+             ImportReport report{.imported = 120, .repeatsAsOneTime = 12, .february29Moved = 12, .withoutBirthday = 12,
+                                 .zones = {zone, defined, zone}, .moreZones = 12};
              report.skipped.fill(12);
              showImportReport(nullptr, report);
          }},

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+
+// Other programs write their calendars in UTF-8. A line that holds valid
+// UTF-8 beside a few damaged bytes keeps its text: only the damaged bytes
+// become U+FFFD. A line without any valid multi-byte sequence keeps its
+// bytes, to be read as Windows-1252 as the data files' lines are. Text with
+// a UTF-16 byte order mark is left as it is.
+QByteArray withDamagedUtf8Replaced(const QByteArray &bytes);
+
+// Whether the bytes hold a NUL byte outside UTF-16 text with its byte order
+// mark: no calendar or contact file does.
+bool holdsNulBytes(const QByteArray &bytes);
