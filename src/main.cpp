@@ -6,6 +6,7 @@
 #include "dialogs/GeneralDialog.h"
 #include "eventdata/DataFolder.h"
 #include "exchange/ExportCommand.h"
+#include "exchange/ImportZones.h"
 #include "help/Help.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/DesktopPlatform.h"
@@ -44,10 +45,20 @@ QString dataFolderFor(const QString &commandLine, FolderRule rule)
                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+// Windows has no zone files that libical reads: the program's own lie beside
+// it. Called before anything may read or write an iCalendar file.
+void findLibicalZones()
+{
+#ifdef Q_OS_WIN
+    setLibicalZoneFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/zoneinfo"));
+#endif
+}
+
 int exportWithoutWindow(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tarrowby"));
+    findLibicalZones();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
         std::fputs("tarrow: --export needs the name of the file to write\n", stderr);
@@ -90,6 +101,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tarrowby"));
     QApplication::setApplicationVersion(ProgramInfo::Version);
     QApplication::setQuitOnLastWindowClosed(false);
+    findLibicalZones();
 
     // The whole command line is the data folder, blanks included.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));

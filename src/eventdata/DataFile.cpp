@@ -96,13 +96,24 @@ QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
     return decoder.decode(bytes);
 }
 
+// A full disk, a used-up quota (where the system has quotas) or a file larger
+// than the process may write.
+bool isDiskFullError(int systemError)
+{
+#ifdef EDQUOT
+    if (systemError == EDQUOT)
+        return true;
+#endif
+    return systemError == ENOSPC || systemError == EFBIG;
+}
+
 } // namespace
 
 // Qt does not always say why a write failed (a full tmpfs leaves NoError), so
 // the system's own reason, taken right after the failing call, comes first.
 int transferError(QFileDevice::FileError error, int systemError)
 {
-    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+    if (isDiskFullError(systemError))
         return FileError::DiskFull;
     switch (error) {
     case QFileDevice::ResourceError: return FileError::DiskFull; // Qt's name for ENOSPC on write

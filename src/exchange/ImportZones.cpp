@@ -3,6 +3,8 @@
 #include <libical/ical.h>
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -173,4 +175,9 @@ QSet<QString> costlyZones(icalcomponent *calendar, int lastYear)
             names.insert(QString::fromUtf8(icalproperty_get_tzid(tzid)));
     }
     return names;
+}
+
+void setLibicalZoneFolder(const QString &folder)
+{
+    set_zone_directory(QFile::encodeName(QDir::toNativeSeparators(folder)).constData());
 }

@@ -48,3 +48,9 @@ NamedZone zoneNamed(const QString &name);
 // time may be converted in such a zone; libical works out a zone's changes
 // only when it converts.
 QSet<QString> costlyZones(icalcomponent *calendar, int lastYear);
+
+// Where libical reads its own zone files. Where the system has none that
+// libical reads (Windows), the program brings them; this must come before any
+// other libical call, as libical reads the folder's index once, at its first
+// use of a zone.
+void setLibicalZoneFolder(const QString &folder);

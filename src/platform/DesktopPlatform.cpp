@@ -1,6 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
 #include "platform/ClockEvents.h"
+#include "platform/SoundPlayer.h"
 #ifdef Q_OS_UNIX
 #include "platform/QuitSignals.h"
 #endif
@@ -10,12 +11,24 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QSoundEffect>
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QWidget>
 
-DesktopPlatform::DesktopPlatform() = default;
+#ifdef Q_OS_WIN
+#include <QtGui/private/qguiapplication_p.h>
+#endif
+
+DesktopPlatform::DesktopPlatform() : sound_(std::make_unique<SoundPlayer>())
+{
+#ifdef Q_OS_WIN
+    // Windows lets only the program in front activate a window; an alert or a
+    // note must come forward from the tray as well.
+    using Windows = QNativeInterface::Private::QWindowsApplication;
+    if (auto *windows = qGuiApp->nativeInterface<Windows>())
+        windows->setWindowActivationBehavior(Windows::AlwaysActivateWindow);
+#endif
+}
 DesktopPlatform::~DesktopPlatform() = default;
 
 void DesktopPlatform::watchClock(std::function<void()> changed)
@@ -71,44 +84,16 @@ bool DesktopPlatform::isSoundFileAccepted(const QString &wavePath)
     return file.isFile() && file.size() <= MaxSoundBytes;
 }
 
-// The effect holds the whole decoded sound, so it lives only while it plays.
 void DesktopPlatform::playSound(const QString &wavePath)
 {
-    releaseSound();
-    if (!isSoundFileAccepted(wavePath))
-        return;
-    sound_ = std::make_unique<QSoundEffect>();
-    QSoundEffect *sound = sound_.get();
-    const auto release = [this, sound] {
-        if (sound_.get() == sound)
-            releaseSound();
-    };
-    QObject::connect(sound, &QSoundEffect::playingChanged, sound, [sound, release] {
-        if (!sound->isPlaying())
-            release();
-    });
-    QObject::connect(sound, &QSoundEffect::statusChanged, sound, [sound, release] {
-        if (sound->status() == QSoundEffect::Error)
-            release();
-    });
-    sound->setSource(QUrl::fromLocalFile(QFileInfo(wavePath).absoluteFilePath()));
-    sound->setLoopCount(1);
-    sound->play();
+    sound_->stop();
+    if (isSoundFileAccepted(wavePath))
+        sound_->play(wavePath);
 }
 
 void DesktopPlatform::stopSound()
 {
-    releaseSound();
-}
-
-// Not deleted at once: the effect may be inside one of its own signals.
-void DesktopPlatform::releaseSound()
-{
-    QSoundEffect *sound = sound_.release();
-    if (!sound)
-        return;
-    sound->stop();
-    sound->deleteLater();
+    sound_->stop();
 }
 
 void DesktopPlatform::setClipboardText(const QString &text)

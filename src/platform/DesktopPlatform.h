@@ -6,7 +6,7 @@
 #include <memory>
 
 class ClockEvents;
-class QSoundEffect;
+class SoundPlayer;
 class QSystemTrayIcon;
 #ifdef Q_OS_UNIX
 class QuitSignals;
@@ -37,13 +37,11 @@ public:
     static bool isSoundFileAccepted(const QString &wavePath);
 
 private:
-    void releaseSound();
-
     SystemClock clock_;
     std::unique_ptr<ClockEvents> clockEvents_;
 #ifdef Q_OS_UNIX
     std::unique_ptr<QuitSignals> quitSignals_;
 #endif
     std::unique_ptr<QSystemTrayIcon> tray_;
-    std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<SoundPlayer> sound_;
 };

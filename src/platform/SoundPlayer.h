@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSoundEffect;
+
+// Plays one wave file at a time without waiting for it, and stops it. Qt
+// Multimedia where there is one; the system's PlaySound on Windows, which
+// has the same behaviour and needs nothing more.
+class SoundPlayer {
+public:
+    SoundPlayer();
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer &) = delete;
+    SoundPlayer &operator=(const SoundPlayer &) = delete;
+
+    // Stops what plays and starts wavePath, an existing file; a file that
+    // cannot be played plays nothing.
+    void play(const QString &wavePath);
+    void stop();
+
+private:
+#ifndef Q_OS_WIN
+    std::unique_ptr<QSoundEffect> sound_;
+#endif
+};

@@ -1,0 +1,45 @@
+#include "platform/SoundPlayer.h"
+
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+SoundPlayer::SoundPlayer() = default;
+
+SoundPlayer::~SoundPlayer()
+{
+    stop();
+}
+
+// The effect holds the whole decoded sound, so it lives only while it plays.
+void SoundPlayer::play(const QString &wavePath)
+{
+    stop();
+    sound_ = std::make_unique<QSoundEffect>();
+    QSoundEffect *sound = sound_.get();
+    const auto release = [this, sound] {
+        if (sound_.get() == sound)
+            stop();
+    };
+    QObject::connect(sound, &QSoundEffect::playingChanged, sound, [sound, release] {
+        if (!sound->isPlaying())
+            release();
+    });
+    QObject::connect(sound, &QSoundEffect::statusChanged, sound, [sound, release] {
+        if (sound->status() == QSoundEffect::Error)
+            release();
+    });
+    sound->setSource(QUrl::fromLocalFile(QFileInfo(wavePath).absoluteFilePath()));
+    sound->setLoopCount(1);
+    sound->play();
+}
+
+// Not deleted at once: the effect may be inside one of its own signals.
+void SoundPlayer::stop()
+{
+    QSoundEffect *sound = sound_.release();
+    if (!sound)
+        return;
+    sound->stop();
+    sound->deleteLater();
+}
