@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#ifdef Q_OS_WIN
+extern Q_CORE_EXPORT int qt_ntfs_permission_lookup;
+#endif
+
 const QStringList &dataFileNames()
 {
     static const QStringList names = {
@@ -39,6 +43,21 @@ QString createdPrivately(const QString &folder)
     return folder;
 }
 
+// Qt answers from the read-only flag alone on Windows unless asked to read the
+// folder's access list: Program Files has no such flag, yet users may not
+// write there.
+bool isWritableFolder(const QString &folder)
+{
+#ifdef Q_OS_WIN
+    ++qt_ntfs_permission_lookup;
+    const bool writable = QFileInfo(folder).isWritable();
+    --qt_ntfs_permission_lookup;
+    return writable;
+#else
+    return QFileInfo(folder).isWritable();
+#endif
+}
+
 } // namespace
 
 QString chooseDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder)
@@ -46,7 +65,7 @@ QString chooseDataFolder(const QString &commandLine, const QString &programFolde
     if (!commandLine.isEmpty())
         return commandLine;
     const QFileInfo program(programFolder);
-    if (program.isDir() && (!holdsNoDataFile(programFolder) || program.isWritable()))
+    if (program.isDir() && (!holdsNoDataFile(programFolder) || isWritableFolder(programFolder)))
         return programFolder;
     return userDataFolder;
 }

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
-#include <QLockFile>
+#include <windows.h>
 #else
 #include <cerrno>
 
@@ -52,7 +52,10 @@ FileLock::FileLock(QString path) : path_(std::move(path)) {}
 
 FileLock::~FileLock()
 {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    if (handle_)
+        CloseHandle(handle_); // ends the lock; the file stays
+#else
     if (fd_ >= 0)
         ::close(fd_); // ends the lock; the file stays
 #endif
@@ -66,19 +69,65 @@ FileLock::Outcome FileLock::fail(const QString &reason)
 
 #ifdef Q_OS_WIN
 
+namespace {
+
+// Shared with every other opener, so that another user sharing the folder can
+// take the same lock; a link is opened as itself, never followed.
+HANDLE openLockFile(const QString &path, DWORD access, DWORD disposition)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    return CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+QString windowsReasonFor(DWORD systemError, const QString &path)
+{
+    if (systemError == ERROR_ACCESS_DENIED && QFileInfo(path).isDir())
+        return QStringLiteral("it is a folder");
+    return qt_error_string(int(systemError));
+}
+
+bool isRegularFile(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileInformationByHandle(file, &info)
+           && !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+           && GetFileType(file) == FILE_TYPE_DISK;
+}
+
+} // namespace
+
+// The lock for writing, or when only the folder refuses that, for reading: a
+// lock file another user made serves as well.
 FileLock::Outcome FileLock::take()
 {
-    lock_ = std::make_unique<QLockFile>(path_);
-    lock_->setStaleLockTime(0); // a lock is stale only when its process is gone
-    if (lock_->tryLock(0))
-        return Outcome::Taken;
-    switch (lock_->error()) {
-    case QLockFile::LockFailedError: return Outcome::HeldElsewhere;
-    case QLockFile::PermissionError:
-        fail(QStringLiteral("access denied"));
-        return QFileInfo::exists(path_) ? Outcome::Failed : Outcome::FolderUnwritable;
-    default: return fail(QStringLiteral("unknown error"));
+    HANDLE file = openLockFile(path_, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    bool writable = file != INVALID_HANDLE_VALUE;
+    if (!writable && GetLastError() == ERROR_ACCESS_DENIED && !QFileInfo(path_).isDir())
+        file = openLockFile(path_, GENERIC_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD systemError = GetLastError();
+        const QFileInfo entry(path_);
+        const bool missing = !entry.exists() && !entry.isSymLink() && !QFileInfo(entry.path()).isFile();
+        const bool unwritable = systemError == ERROR_ACCESS_DENIED || systemError == ERROR_PATH_NOT_FOUND
+                                || systemError == ERROR_FILE_NOT_FOUND || systemError == ERROR_WRITE_PROTECT;
+        const Outcome failed = fail(windowsReasonFor(systemError, path_));
+        return missing && unwritable ? Outcome::FolderUnwritable : failed;
     }
+    handle_ = file;
+    if (!isRegularFile(file))
+        return fail(QStringLiteral("it is not a regular file"));
+    OVERLAPPED whole{};
+    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole))
+        return GetLastError() == ERROR_LOCK_VIOLATION ? Outcome::HeldElsewhere
+                                                      : fail(windowsReasonFor(GetLastError(), path_));
+    if (writable) {
+        FILETIME now{};
+        GetSystemTimeAsFileTime(&now);
+        SetFileTime(file, nullptr, nullptr, &now);
+    }
+    return Outcome::Taken;
 }
 
 #else

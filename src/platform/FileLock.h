@@ -2,12 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
-#ifdef Q_OS_WIN
-class QLockFile;
-#endif
-
 // A lock the kernel holds on a file for as long as this object lives, and
 // never longer than the process: a crash leaves nothing held, and what the
 // file holds never counts.
@@ -41,7 +35,7 @@ private:
     QString path_;
     QString failure_;
 #ifdef Q_OS_WIN
-    std::unique_ptr<QLockFile> lock_;
+    void *handle_ = nullptr; // the file's HANDLE, kept out of this header with windows.h
 #else
     int fd_ = -1;
 #endif
