@@ -105,6 +105,7 @@ inline void startProgram(QProcess &process, const char *program, const QString &
 inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
 
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/resource.h>
 
@@ -131,6 +132,7 @@ private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
+#endif
 
 #include "datelogic/AlertCheck.h"
 #include "appstate/AppState.h"
