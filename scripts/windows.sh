@@ -82,8 +82,8 @@ package() {
     (cd "$build/dist" && zip -qr9 "$zip" Tarrowby)
     # The uninstaller removes exactly what was installed: the user's files stay.
     local list=$build/dist/installed-files.nsh
-    (cd "$dist" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
-     cd "$dist" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') > "$list"
+    (cd "$dist" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|' &&
+     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') > "$list"
     makensis -V2 -DVERSION="$version" -DSOURCE="$PWD/$dist" -DFILELIST="$PWD/$list" \
              -DOUTFILE="$PWD/$build/Tarrowby-$version-setup.exe" data/windows/tarrowby.nsi
     ls -l "$zip" "$build/Tarrowby-$version-setup.exe"

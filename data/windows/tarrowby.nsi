@@ -2,7 +2,8 @@
 ; uninstaller that removes the installed files and nothing of the user's.
 ; makensis -DVERSION=1.21 -DSOURCE=<portable folder> -DFILELIST=<Delete lines>
 ;          -DOUTFILE=<setup.exe> tarrowby.nsi      (scripts/windows.sh package)
-Unicode true
+; A 64-bit installer for a 64-bit program (and Wine without its 32-bit part)
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarrowby"
