@@ -22,7 +22,7 @@ printf 'LastCheck=20261205\r\n' > "$data/calendar.dat"
 : > "$data/notes.dat"
 printf '[General]\r\nConfirmExit=0\r\n' > "$data/tarrow.ini"
 wineboot -i > /dev/null 2>&1 || true
-wineserver -p 600
+wineserver -p 600 &
 
 # The newest process whose command line holds pattern.
 newest() { pgrep -n -f "$1"; }

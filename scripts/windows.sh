@@ -58,12 +58,12 @@ configureAndBuild() {
 runTests() {
     local log="$build/ctest.log" status=0
     ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 300 > "$log" 2>&1 || status=$?
-    grep -E '^ *[0-9]+/[0-9]+ Test +#' "$log" | grep -v ' Passed ' || true
+    grep -E '^ *[0-9]+/[0-9]+ Test +#' "$log" | grep -v ' Passed ' | sed 's/ \.\.\.*/ /' || true
     sed -n '/tests passed/,$p' "$log"
     local passed failed skipped
     passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#.* Passed ' "$log" || true)
-    skipped=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#.* Skipped ' "$log" || true)
-    failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#.*(\*\*\*|Not Run|Exception)' "$log" || true)
+    skipped=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#.*\*\*\*Skipped' "$log" || true)
+    failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#.*(\*\*\*(Failed|Timeout|Exception)|Not Run)' "$log" || true)
     [ "$status" -eq 0 ] || [ "$failed" -gt 0 ] || failed=1 # ctest itself failed
     echo "$skipped skipped on Windows (each says why above)"
     echo "$passed passed, $failed failed"

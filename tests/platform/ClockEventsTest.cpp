@@ -16,7 +16,7 @@ TEST(ClockEvents, ClockSetAndWakeMessagesCallTheWatcher)
         {"woken by a timer", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 1},
         {"going to sleep", WM_POWERBROADCAST, PBT_APMSUSPEND, 0},
         {"power source changed", WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0},
-        {"a setting changed", WM_SETTINGCHANGE, 0, 0},
+        {"the screen changed", WM_DISPLAYCHANGE, 32, 0},
     };
     for (const auto &row : rows) {
         int calls = 0;

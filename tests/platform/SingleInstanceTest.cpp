@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,7 +91,8 @@ TEST(FileLock, TakenWhenFreeRefusedWhileHeldAndNeverThroughALink)
     using Outcome = FileLock::Outcome;
     const QString reason = "The lock file %1 cannot be made (%2).";
 #ifdef Q_OS_WIN // no links users may make, no FIFOs; the system's own words for a missing folder
-    const char *const NoFolder = "The system cannot find the path specified.";
+    const QByteArray noFolder = qt_error_string(ERROR_PATH_NOT_FOUND).toUtf8();
+    const char *const NoFolder = noFolder.constData();
 #else
     const char *const NoFolder = "No such file or directory";
 #endif
