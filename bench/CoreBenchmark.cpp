@@ -40,8 +40,8 @@ std::unique_ptr<EventTable> fullCalendar()
         e.title = QStringLiteral("Event number %1").arg(i);
         e.description = QStringLiteral("A description of a typical length for event %1").arg(i);
         e.category = QStringLiteral("Meeting");
-        e.date = i % 2 ? QStringLiteral("00000615") : QStringLiteral("20261208");
-        e.time = QStringLiteral("0930");
+        e.date = i % 2 ? EventDate{0, 6, 15} : EventDate{2026, 12, 8};
+        e.time = QTime(9, 30);
         e.notifyingDays = 3;
         table->addEvent(e);
     }
@@ -111,7 +111,7 @@ void findNextEventWorstCase(benchmark::State &state)
     auto table = std::make_unique<EventTable>();
     for (int i = 0; i < EventTable::Capacity; ++i) {
         Event e;
-        e.date = QStringLiteral("202601%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+        e.date = {2026, 1, i % 28 + 1};
         table->addEvent(e);
     }
     for (auto _ : state)

@@ -25,7 +25,7 @@ void AlertCheck::checkEventAlert(int index, Pass pass)
             return;
         // Missed: the alert period began after the previous save, so the user
         // has never seen this alert.
-        const QDate lastCheck = storedDate(state_.lastCheck);
+        const QDate lastCheck = readStoredDay(state_.lastCheck);
         if (lastCheck.isValid() && lastCheck.addDays(notifyingDays) < *nextOccurrence(event, today))
             alertWindowOpen(index, true);
         return;

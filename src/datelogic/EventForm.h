@@ -21,6 +21,11 @@ struct EventForm {
     bool pm = false;
 };
 
+// The number the leading digits of a box spell (at most six of them), 0 when
+// there are none.
+int boxNumber(const QString &text);
+constexpr int MaxBoxDigits = 6;
+
 // The checked form written into event; what the form does not show, such as
 // a pending reminder, stays as it was.
 Event eventFromForm(const EventForm &form, Event event);

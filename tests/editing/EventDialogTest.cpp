@@ -63,7 +63,7 @@ TEST_F(EventDialogTest, AddRefusesUntilTheEventFitsThenStoresEveryFieldInANewSlo
     EXPECT_TRUE(openWhenStored && !dialog.isVisible());
     ASSERT_EQ(state.size(), 2);
     const Event &e = state.events[1];
-    EXPECT_EQ(QStringList({e.title, e.date, e.time, e.description.left(15), QString::number(e.description.size()),
+    EXPECT_EQ(QStringList({e.title, storedDate(e), storedTime(e), e.description.left(15), QString::number(e.description.size()),
                            e.category, e.sound, QString::number(e.notifyingDays)}),
               QStringList({QString(Event::TitleLength, QLatin1Char('t')), "20261212", "0905", "Bring the forms",
                            QString::number(Event::DescriptionLength), "Meeting", "/sounds/bell.wav", "-7"}));
@@ -82,7 +82,7 @@ TEST_F(EventDialogTest, EditOfTheFirstSlotShowsTheEventWholeAndChangesOnlyIt)
     state.events[0].remindAgain = pending;
     EXPECT_EQ(pressOk(), ""); // its own title is no duplicate
     const Event &e = state.events[0];
-    EXPECT_EQ(QStringList({e.title, e.description, e.category, e.date}),
+    EXPECT_EQ(QStringList({e.title, e.description, e.category, storedDate(e)}),
               QStringList({paused.title, paused.description, "Band", "20261229"}));
     EXPECT_EQ(std::tuple(e.notifyingDays, e.remindAgain, state.size()), std::tuple(qint16(-120), pending, 1));
 }

@@ -44,13 +44,13 @@ struct World {
     {
         state.dataFolder = folder.path();
         Event dentist = makeEvent("Dentist appointment", "20261206", 3);
-        dentist.time = "0930";
+        dentist.time = QTime(9, 30);
         dentist.category = "Meeting";
         dentist.description = "Bring the insurance card and the forms from the last visit, and ask whether the bill "
                               "for the crown has been sent to the insurance.";
         state.addEvent(dentist);
         Event concert = makeEvent("Rehearsal of the Christmas concert with the whole choir", "00001216", 12);
-        concert.time = "1930";
+        concert.time = QTime(19, 30);
         concert.category = "Special event";
         concert.description = "Black trousers and the red folder; the bus leaves at seven from the station, and the "
                               "doors of the hall close at a quarter past.";
