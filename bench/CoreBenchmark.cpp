@@ -1,8 +1,8 @@
 // Load and save times of the data files at their capacity.
-#include "appstate/AppState.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
+#include "eventdata/CalendarStore.h"
 #include "eventdata/EventTable.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
@@ -127,16 +127,16 @@ public:
 // Every other event is due and answered at once.
 void checkAllAlertsFullTable(benchmark::State &state)
 {
-    auto app = std::make_unique<AppState>();
-    static_cast<EventTable &>(*app) = *fullCalendar();
-    app->lastCheck = QStringLiteral("20261101");
+    std::unique_ptr<EventTable> table = fullCalendar();
+    const QString lastCheck = QStringLiteral("20261101");
+    CalendarStore store(*table, [](const EventTable &) {});
     FixedClock clock;
     AnsweringAlertWindow window;
-    AlertCheck check(*app, clock, window);
+    AlertCheck check(*table, lastCheck, store, clock, window);
     for (auto _ : state) {
         check.checkAllAlerts();
-        for (int i = 0; i <= app->eventCount; ++i)
-            app->events[i].remindAgain = {};
+        for (int i = 0; i <= table->eventCount; ++i)
+            table->events[i].remindAgain = {};
     }
 }
 BENCHMARK(checkAllAlertsFullTable)->Unit(benchmark::kMicrosecond);

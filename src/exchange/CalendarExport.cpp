@@ -1,6 +1,6 @@
 #include "exchange/CalendarExport.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "eventdata/EventTable.h"
 
 #include <libical/ical.h>

@@ -1,6 +1,6 @@
 #include "sync/ServerEvent.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "exchange/CalendarExport.h"
 
 #include <libical/ical.h>

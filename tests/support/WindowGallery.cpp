@@ -9,6 +9,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
+#include "eventdata/CalendarStore.h"
 #include "exchange/ImportReport.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
@@ -34,6 +35,7 @@ struct World {
     FakePlatform platform{QDate(2026, 12, 6)};
     RecordingReporter reporter;
     AppState state;
+    CalendarStore store{state, [](const EventTable &) {}};
     Autostart autostart;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
     ScriptedAlertWindow alerts;
@@ -85,7 +87,7 @@ struct Entry { const char *name; std::function<QWidget *(World &)> make; std::fu
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
-    auto *dialog = new EventDialog(w.state, w.platform.clock(), w.help);
+    auto *dialog = new EventDialog(w.state, w.store, w.platform.clock(), w.help);
     w.own(dialog);
     if (editIndex < 0)
         dialog->prepareAdd("6", "December", "2026");
