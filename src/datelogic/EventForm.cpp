@@ -24,7 +24,7 @@ int storedHours(const EventForm &form)
 int boxNumber(const QString &text)
 {
     qsizetype digits = 0;
-    while (digits < std::min<qsizetype>(text.size(), MaxBoxDigits) && digitsValue(text.mid(digits, 1)) >= 0)
+    while (digitsValue(text.mid(digits, 1)) >= 0)
         ++digits;
     return std::max(0, digitsValue(QStringView(text).left(digits)));
 }

@@ -21,10 +21,9 @@ struct EventForm {
     bool pm = false;
 };
 
-// The number the leading digits of a box spell (at most six of them), 0 when
-// there are none.
+// The number the leading digits of a box spell, 0 when there are none (or
+// more than the nine the boxes never hold).
 int boxNumber(const QString &text);
-constexpr int MaxBoxDigits = 6;
 
 // The checked form written into event; what the form does not show, such as
 // a pending reminder, stays as it was.

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int DateWidth = 8;
 constexpr int TimeWidth = 4;
 
 int fieldValue(QStringView text, qsizetype from, qsizetype width)
@@ -29,8 +28,6 @@ int digitsValue(QStringView text)
 
 EventDate readEventDate(QStringView yyyymmdd)
 {
-    if (yyyymmdd.size() > DateWidth)
-        return EventDate::none();
     return {fieldValue(yyyymmdd, 0, 4), fieldValue(yyyymmdd, 4, 2), fieldValue(yyyymmdd, 6, 2)};
 }
 

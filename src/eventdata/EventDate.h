@@ -31,8 +31,9 @@ struct EventDate {
 // the fixed-width texts of the data files.
 int digitsValue(QStringView text);
 
-// The stored form yyyymmdd, the year 0000 for every year. Each field is
-// read on its own, so that a past year is still known when the month is not.
+// The stored form yyyymmdd, the year 0000 for every year; what follows the
+// eight characters is not read. Each field is read on its own, so that a
+// past year is still known when the month is not.
 EventDate readEventDate(QStringView yyyymmdd);
 QString eventDateText(const EventDate &date);
 
