@@ -1,8 +1,8 @@
 // Load and save times of the data files at their capacity.
-#include "appstate/AppState.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/EventSearch.h"
 #include "eventdata/CalendarFile.h"
+#include "eventdata/CalendarStore.h"
 #include "eventdata/EventTable.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
@@ -40,8 +40,8 @@ std::unique_ptr<EventTable> fullCalendar()
         e.title = QStringLiteral("Event number %1").arg(i);
         e.description = QStringLiteral("A description of a typical length for event %1").arg(i);
         e.category = QStringLiteral("Meeting");
-        e.date = i % 2 ? QStringLiteral("00000615") : QStringLiteral("20261208");
-        e.time = QStringLiteral("0930");
+        e.date = i % 2 ? EventDate{0, 6, 15} : EventDate{2026, 12, 8};
+        e.time = QTime(9, 30);
         e.notifyingDays = 3;
         table->addEvent(e);
     }
@@ -111,7 +111,7 @@ void findNextEventWorstCase(benchmark::State &state)
     auto table = std::make_unique<EventTable>();
     for (int i = 0; i < EventTable::Capacity; ++i) {
         Event e;
-        e.date = QStringLiteral("202601%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+        e.date = {2026, 1, i % 28 + 1};
         table->addEvent(e);
     }
     for (auto _ : state)
@@ -127,16 +127,16 @@ public:
 // Every other event is due and answered at once.
 void checkAllAlertsFullTable(benchmark::State &state)
 {
-    auto app = std::make_unique<AppState>();
-    static_cast<EventTable &>(*app) = *fullCalendar();
-    app->lastCheck = QStringLiteral("20261101");
+    std::unique_ptr<EventTable> table = fullCalendar();
+    const QString lastCheck = QStringLiteral("20261101");
+    CalendarStore store(*table, [](const EventTable &) {});
     FixedClock clock;
     AnsweringAlertWindow window;
-    AlertCheck check(*app, clock, window);
+    AlertCheck check(*table, lastCheck, store, clock, window);
     for (auto _ : state) {
         check.checkAllAlerts();
-        for (int i = 0; i <= app->eventCount; ++i)
-            app->events[i].remindAgain = {};
+        for (int i = 0; i <= table->eventCount; ++i)
+            table->events[i].remindAgain = {};
     }
 }
 BENCHMARK(checkAllAlertsFullTable)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,7 @@
 // Tarrowby: a desktop calendar and reminder with sticky notes.
 #include "alerts/AlertPresenter.h"
 #include "appstate/AppState.h"
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/GeneralDialog.h"
 #include "eventdata/DataFolder.h"

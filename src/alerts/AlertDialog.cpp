@@ -1,7 +1,7 @@
 #include "alerts/AlertDialog.h"
 
 #include "appstate/AppState.h"
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "datelogic/AlertTexts.h"
 #include "datelogic/Occurrence.h"
 #include "widgets/ControlTable.h"

@@ -23,9 +23,9 @@ void DataFiles::loadTables(AppState &state)
     tablesLoaded_ = true;
 }
 
-void DataFiles::saveCalendar(const AppState &state)
+void DataFiles::saveCalendar(const EventTable &table)
 {
-    calendarFile_.saveCalendar(state);
+    calendarFile_.saveCalendar(table);
 }
 
 std::vector<FailedSave> DataFiles::saveAll(const AppState &state, const std::function<void()> &before)

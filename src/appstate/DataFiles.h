@@ -26,7 +26,7 @@ public:
     // write them empty and mark the alerts not yet shown as seen.
     bool tablesLoaded() const { return tablesLoaded_; }
 
-    void saveCalendar(const AppState &state);
+    void saveCalendar(const EventTable &table);
     // Runs before (which may save the notes as their windows close), then
     // saves the settings, the notes and the calendar, in this order; returns
     // the saves that failed, whose reports are held back.

@@ -1,17 +1,19 @@
 #include "datelogic/AlertCheck.h"
 
-#include "appstate/AppState.h"
 #include "datelogic/Occurrence.h"
+#include "eventdata/CalendarStore.h"
 #include "platform/Clock.h"
 
-AlertCheck::AlertCheck(AppState &state, const Clock &clock, AlertWindow &window)
-    : state_(state), clock_(clock), window_(window), reminderClock_(clock, state)
+AlertCheck::AlertCheck(EventTable &table, const QString &lastCheck, CalendarStore &store, const Clock &clock,
+                       AlertWindow &window)
+    : table_(table), lastCheck_(lastCheck), store_(store), clock_(clock), window_(window),
+      reminderClock_(clock, table)
 {
 }
 
 void AlertCheck::checkEventAlert(int index, Pass pass)
 {
-    const Event &event = state_.events[index];
+    const Event &event = table_.events[index];
     const int notifyingDays = event.notifyingDays;
     if (notifyingDays <= 0)
         return; // no alert, or alerts switched off
@@ -25,7 +27,7 @@ void AlertCheck::checkEventAlert(int index, Pass pass)
             return;
         // Missed: the alert period began after the previous save, so the user
         // has never seen this alert.
-        const QDate lastCheck = storedDate(state_.lastCheck);
+        const QDate lastCheck = readStoredDay(lastCheck_);
         if (lastCheck.isValid() && lastCheck.addDays(notifyingDays) < *nextOccurrence(event, today))
             alertWindowOpen(index, true);
         return;
@@ -36,7 +38,7 @@ void AlertCheck::checkEventAlert(int index, Pass pass)
 
 void AlertCheck::checkAllAlerts()
 {
-    const int last = state_.eventCount;
+    const int last = table_.eventCount;
     for (int i = 0; i <= last; ++i)
         checkEventAlert(i);
 }
@@ -49,8 +51,9 @@ RemindAnswer AlertCheck::alertWindowOpen(int index, bool missed)
 // A delay counts from the moment it was chosen, however long the window was open.
 void AlertCheck::recordAnswer(int index, const RemindAnswer &answer)
 {
-    Event &event = state_.events[index];
+    Event event = table_.events[index];
     if (answer.when == RemindAnswer::When::Never)
         event.notifyingDays = qint16(-event.notifyingDays);
     event.remindAgain = reminderForAnswer(answer, reminderClock_.nowMs());
+    store_.answerAlert(index, event);
 }

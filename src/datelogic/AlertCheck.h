@@ -2,7 +2,10 @@
 
 #include "datelogic/ReminderClock.h"
 
-struct AppState;
+#include <QString>
+
+struct EventTable;
+class CalendarStore;
 class Clock;
 
 // The alert window as the checks see it.
@@ -22,7 +25,9 @@ public:
         RegularOnly, // only events whose alert period is running today
     };
 
-    AlertCheck(AppState &state, const Clock &clock, AlertWindow &window);
+    // lastCheck: the stored date of the previous save of the calendar.
+    AlertCheck(EventTable &table, const QString &lastCheck, CalendarStore &store, const Clock &clock,
+               AlertWindow &window);
 
     void checkEventAlert(int index, Pass pass = Pass::All);
     void checkAllAlerts();
@@ -34,7 +39,9 @@ private:
     RemindAnswer alertWindowOpen(int index, bool missed);
     void recordAnswer(int index, const RemindAnswer &answer);
 
-    AppState &state_;
+    EventTable &table_;
+    const QString &lastCheck_;
+    CalendarStore &store_;
     const Clock &clock_;
     AlertWindow &window_;
     ReminderClock reminderClock_;

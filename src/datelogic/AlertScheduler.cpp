@@ -1,16 +1,17 @@
 #include "datelogic/AlertScheduler.h"
 
-#include "appstate/AppState.h"
 #include "datelogic/AlertCheck.h"
+#include "eventdata/EventTable.h"
 #include "platform/Clock.h"
 
 #include <QScopedValueRollback>
 #include <QTimer>
 
-AlertScheduler::AlertScheduler(AppState &state, const Clock &clock, AlertCheck &check, QTimer &timer,
+AlertScheduler::AlertScheduler(EventTable &table, const Clock &clock, AlertCheck &check, QTimer &timer,
                                std::function<void()> finishStartup)
-    : state_(state), clock_(clock), check_(check), timer_(timer), finishStartup_(std::move(finishStartup))
+    : table_(table), clock_(clock), check_(check), timer_(timer), finishStartup_(std::move(finishStartup))
 {
+    timer_.setInterval(StartupInterval);
     connection_ = QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { tick(); });
 }
 
@@ -21,7 +22,7 @@ AlertScheduler::~AlertScheduler()
 
 void AlertScheduler::tick()
 {
-    if (timer_.interval() == RunningInterval)
+    if (phase_ == Phase::Running)
         catchUp();
     else if (!busy_) // start-up ticks that come while start-up is busy are simply late
         startUp();
@@ -29,7 +30,7 @@ void AlertScheduler::tick()
 
 void AlertScheduler::clockChanged()
 {
-    if (timer_.interval() == RunningInterval)
+    if (phase_ == Phase::Running)
         catchUp();
 }
 
@@ -37,10 +38,8 @@ void AlertScheduler::startUp()
 {
     {
         const QScopedValueRollback busy(busy_, true);
-        if (timer_.interval() == StartupInterval) {
-            finishStartup_();
-            timer_.setInterval(StartupCheckInterval);
-        }
+        finishStartup_();
+        phase_ = Phase::Running;
         timer_.setInterval(RunningInterval);
         checkedDay_ = clock_.today();
         check_.checkAllAlerts();
@@ -73,9 +72,9 @@ void AlertScheduler::checkNewDay()
     checkedDay_ = today;
     if (newDay_)
         newDay_();
-    const int last = state_.eventCount;
+    const int last = table_.eventCount;
     for (int i = 0; i <= last; ++i) {
-        if (state_.events[i].remindAgain.state == Reminder::State::None)
+        if (table_.events[i].remindAgain.state == Reminder::State::None)
             check_.checkEventAlert(i, AlertCheck::Pass::RegularOnly);
     }
 }
@@ -87,11 +86,11 @@ void AlertScheduler::showDueReminders()
     for (;;) {
         const qint64 now = check_.reminderClock().nowMs();
         int due = 0;
-        while (due <= state_.eventCount && !isDue(state_.events[due].remindAgain, now))
+        while (due <= table_.eventCount && !isDue(table_.events[due].remindAgain, now))
             ++due;
-        if (due > state_.eventCount)
+        if (due > table_.eventCount)
             return;
-        state_.events[due].remindAgain = {}; // the check sets it anew when the alert shows
+        table_.events[due].remindAgain = {}; // the check sets it anew when the alert shows
         check_.checkEventAlert(due);
     }
 }

@@ -8,20 +8,19 @@
 class AlertCheck;
 class Clock;
 class QTimer;
-struct AppState;
+struct EventTable;
 
-// The main window's timer handler. The timer's interval is the scheduler's
-// state: 250 ms until the start-up tick, 800 ms inside it, then one tick a
-// minute that shows the reminders that have fallen due and, on a new day,
-// the alerts that began that day.
+// The main window's timer handler: one tick 250 ms after the start that
+// loads the files and shows the alerts due, then one tick a minute that
+// shows the reminders that have fallen due and, on a new day, the alerts
+// that began that day.
 class AlertScheduler {
 public:
     static constexpr int StartupInterval = 250;
-    static constexpr int StartupCheckInterval = 800;
     static constexpr int RunningInterval = 60000;
 
     // finishStartup loads the files and shows today; it runs in the first tick.
-    AlertScheduler(AppState &state, const Clock &clock, AlertCheck &check, QTimer &timer,
+    AlertScheduler(EventTable &table, const Clock &clock, AlertCheck &check, QTimer &timer,
                    std::function<void()> finishStartup);
     ~AlertScheduler();
     AlertScheduler(const AlertScheduler &) = delete;
@@ -41,7 +40,9 @@ private:
     void checkNewDay();
     void showDueReminders();
 
-    AppState &state_;
+    enum class Phase { Starting, Running };
+
+    EventTable &table_;
     const Clock &clock_;
     AlertCheck &check_;
     QTimer &timer_;
@@ -49,6 +50,7 @@ private:
     std::function<void()> newDay_;
     QMetaObject::Connection connection_;
 
+    Phase phase_ = Phase::Starting;
     QDate checkedDay_;
     // Alert windows are modal and the timer goes on meanwhile: a tick that
     // arrives during a tick's work only asks that work to look once more.

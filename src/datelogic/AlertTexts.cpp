@@ -8,9 +8,9 @@ namespace AlertTexts {
 
 QString dateLine(const Event &event, bool twelveHourClock)
 {
-    const int month = event.monthText().toInt();
-    QString line = monthName(month) + QLatin1Char(' ') + QString::number(event.dayText().toInt());
-    line += event.isEveryYear() ? QStringLiteral(", every year") : QStringLiteral(", ") + event.yearText().toString();
+    const EventDate &date = event.date;
+    QString line = monthName(date.month) + QLatin1Char(' ') + QString::number(date.day);
+    line += date.isEveryYear() ? QStringLiteral(", every year") : QStringLiteral(", ") + QString::number(date.year);
     if (const QString time = timeText(event.time, twelveHourClock); !time.isEmpty())
         line += QStringLiteral(" at ") + time;
     return line;

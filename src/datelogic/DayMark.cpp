@@ -12,9 +12,8 @@ DayMarks dayMarks(const MonthLayout &layout, const EventTable &table, const QDat
         DayMark &mark = marks[k];
         mark.date = layout.date(k);
         mark.isToday = mark.date == today;
-        const QString year = QString::number(mark.date.year());
         for (int i = 0; i <= table.eventCount; ++i) {
-            if (eventOnDate(table.events[i], mark.date.day(), mark.date.month(), year))
+            if (eventOnDate(table.events[i], mark.date.day(), mark.date.month(), mark.date.year()))
                 ++mark.eventCount;
         }
     }

@@ -5,22 +5,9 @@
 
 namespace {
 
-// The number the leading digits of a box spell, 0 when there are none; the
-// boxes hold a few digits at most.
-int boxValue(const QString &text)
-{
-    int value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9') || value > 99999)
-            break;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
 bool isFourDigitYear(const QString &text)
 {
-    return text.size() == 4 && boxValue(text) >= 1000;
+    return text.size() == 4 && boxNumber(text) >= 1000;
 }
 
 bool hasDuplicateTitle(const EventTable &table, const QString &title, int editedIndex)
@@ -42,9 +29,9 @@ std::optional<CheckMessage> checkEventForm(const EventTable &table, const EventF
         message = CheckMessage{QLatin1String(title), text};
     };
     const int currentYear = today.year();
-    const int year = boxValue(form.year);
+    const int year = boxNumber(form.year);
     const int month = monthNumber(form.monthName);
-    const int day = boxValue(form.day);
+    const int day = boxNumber(form.day);
 
     if (hasDuplicateTitle(table, form.title, editedIndex))
         fail("Duplicate title", QStringLiteral("An event with this title does already exist. Please choose another title."));
@@ -61,8 +48,8 @@ std::optional<CheckMessage> checkEventForm(const EventTable &table, const EventF
     if (day == 0 || day > daysInMonth(month, year))
         fail("Invalid date", QStringLiteral("The date you have entered for your event does not exist."));
     if (!form.hours.isEmpty() || !form.minutes.isEmpty()) {
-        const int hours = form.hours.isEmpty() ? -1 : boxValue(form.hours);
-        const int minutes = form.minutes.isEmpty() ? -1 : boxValue(form.minutes);
+        const int hours = form.hours.isEmpty() ? -1 : boxNumber(form.hours);
+        const int minutes = form.minutes.isEmpty() ? -1 : boxNumber(form.minutes);
         if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
             fail("Invalid time",
                  QStringLiteral("The time you have entered for your event does not exist (or have wrong format.) "

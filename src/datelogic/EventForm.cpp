@@ -4,17 +4,16 @@
 #include "eventdata/DateText.h"
 #include "eventdata/TimeText.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
-
-const QString NoTime(Event::TimeWidth, QLatin1Char(' '));
 
 // The hours as stored, on the 24-hour clock. On the 12-hour clock 1 to 12
 // are read with AM or PM (12 AM is midnight); other hours are taken as typed.
 int storedHours(const EventForm &form)
 {
-    const int hours = form.hours.toInt();
+    const int hours = boxNumber(form.hours);
     if (!form.twelveHourClock || hours < 1 || hours > 12)
         return hours;
     return fromTwelveHour(hours, form.pm);
@@ -22,40 +21,50 @@ int storedHours(const EventForm &form)
 
 } // namespace
 
+int boxNumber(const QString &text)
+{
+    qsizetype digits = 0;
+    while (digitsValue(text.mid(digits, 1)) >= 0)
+        ++digits;
+    return std::max(0, digitsValue(QStringView(text).left(digits)));
+}
+
 Event eventFromForm(const EventForm &form, Event event)
 {
     event.title = form.title;
-    event.date = (form.year.isEmpty() ? QString(Event::EveryYear) : form.year) +
-                 twoDigits(monthNumber(form.monthName)) + twoDigits(form.day.toInt());
+    event.date = {form.year.isEmpty() ? 0 : boxNumber(form.year), monthNumber(form.monthName), boxNumber(form.day)};
+    event.unreadDate.clear();
     // The main window shows the description on one line, as the file keeps it.
     event.description = toSingleLine(form.description);
     event.category = form.category;
     event.sound = form.sound;
     const int alertDays = form.alertDays.toInt();
     event.notifyingDays = static_cast<qint16>(form.alertOffThisYear ? -alertDays : alertDays);
-    event.time = form.hours.isEmpty() ? NoTime : twoDigits(storedHours(form)) + twoDigits(form.minutes.toInt());
+    event.time = form.hours.isEmpty() ? std::nullopt : std::optional(QTime(storedHours(form), boxNumber(form.minutes)));
+    event.unreadTime.clear();
     return event;
 }
 
 EventForm formFromEvent(const Event &event, bool twelveHourClock, int currentYear)
 {
+    const EventDate &date = event.date;
     EventForm form{event.title,
-                   event.isEveryYear() ? QString() : event.yearText().toString(),
-                   monthName(event.monthText().toInt()),
-                   event.dayText().toString(),
+                   date.isEveryYear() ? QString() : QString::number(date.year),
+                   monthName(date.month),
+                   date.day < 0 ? QString() : twoDigits(date.day),
                    {},
                    {},
                    event.description,
                    event.category,
                    event.sound};
-    if (event.time != NoTime) {
-        form.hours = event.time.left(2);
-        form.minutes = event.time.right(2);
-    }
     form.twelveHourClock = twelveHourClock;
-    if (twelveHourClock && !form.hours.isEmpty()) {
+    if (event.time) {
+        form.hours = twoDigits(event.time->hour());
+        form.minutes = twoDigits(event.time->minute());
+    }
+    if (twelveHourClock && event.time) {
         // Midnight is 12 AM and noon 12 PM on the 12-hour clock.
-        const TwelveHour twelve = toTwelveHour(form.hours.toInt());
+        const TwelveHour twelve = toTwelveHour(event.time->hour());
         form.hours = twelve.pm ? QString::number(twelve.hour) : twoDigits(twelve.hour);
         form.pm = twelve.pm;
     }

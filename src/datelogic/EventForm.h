@@ -21,6 +21,10 @@ struct EventForm {
     bool pm = false;
 };
 
+// The number the leading digits of a box spell, 0 when there are none (or
+// more than the nine the boxes never hold).
+int boxNumber(const QString &text);
+
 // The checked form written into event; what the form does not show, such as
 // a pending reminder, stays as it was.
 Event eventFromForm(const EventForm &form, Event event);

@@ -15,13 +15,12 @@ std::vector<int> findEvents(const EventTable &table, const QString &text, const 
                             const QString &year)
 {
     const int month = monthNumber(monthName);
-    const QString monthFilter = twoDigits(month);
     std::vector<int> found;
     for (int i = 0; i <= table.eventCount; ++i) {
         const Event &event = table.events[i];
         const bool textMatches = !event.title.isEmpty() && event.title.contains(text, Qt::CaseInsensitive);
-        const bool monthMatches = month == 0 || event.monthText() == monthFilter;
-        const bool yearMatches = year.isEmpty() || event.yearText() == year || event.isEveryYear();
+        const bool monthMatches = month == 0 || event.date.month == month;
+        const bool yearMatches = year.isEmpty() || event.date.year == digitsValue(year) || event.isEveryYear();
         if (textMatches && monthMatches && yearMatches)
             found.push_back(i);
     }
@@ -35,9 +34,9 @@ FindResult findResultAt(const EventTable &table, int index)
 {
     const Event &event = table.events[index];
     FindResult result;
-    result.yearText = event.isEveryYear() ? EveryYearText : event.yearText().toString();
-    result.monthName = monthName(event.monthText().toInt());
-    result.dayText = QString::number(event.dayText().toInt());
+    result.yearText = event.isEveryYear() ? EveryYearText : QString::number(event.date.year);
+    result.monthName = monthName(event.date.month);
+    result.dayText = QString::number(event.date.day);
     result.tooltip = event.title + QStringLiteral(", ") + result.monthName + QLatin1Char(' ') + result.dayText
                      + QStringLiteral(", ") + result.yearText;
     return result;

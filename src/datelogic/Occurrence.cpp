@@ -1,31 +1,29 @@
 #include "datelogic/Occurrence.h"
 
-#include "eventdata/DateText.h"
 #include "eventdata/Event.h"
-#include "eventdata/NumberText.h"
 
-QDate storedDate(QStringView yyyymmdd)
+QDate readStoredDay(QStringView yyyymmdd)
 {
-    if (yyyymmdd.size() < 8)
+    if (yyyymmdd.size() < Event::DateWidth)
         return {};
-    const int year = digitsValue(yyyymmdd.mid(0, 4));
-    const int month = digitsValue(yyyymmdd.mid(4, 2));
-    const int day = digitsValue(yyyymmdd.mid(6, 2));
+    const EventDate date = readEventDate(yyyymmdd.left(Event::DateWidth));
     // A month or day of -1 makes no valid QDate, but a year of -1 would.
-    return year < 0 ? QDate() : QDate(year, month, day);
+    return date.year < 0 ? QDate() : date.inYear(date.year);
 }
 
 std::optional<QDate> nextOccurrence(const Event &event, const QDate &today)
 {
-    if (!event.isEveryYear()) {
-        const QDate date = storedDate(event.date);
-        return date.isValid() ? std::optional(date) : std::nullopt;
+    const EventDate &date = event.date;
+    if (!date.isReadable())
+        return std::nullopt;
+    int year = date.year;
+    if (date.isEveryYear()) {
+        const bool passedThisYear =
+            date.month < today.month() || (date.month == today.month() && date.day < today.day());
+        year = today.year() + (passedThisYear ? 1 : 0);
     }
-    const int month = digitsValue(event.monthText());
-    const int day = digitsValue(event.dayText());
-    const bool passedThisYear = month < today.month() || (month == today.month() && day < today.day());
-    const QDate date(today.year() + (passedThisYear ? 1 : 0), month, day);
-    return date.isValid() ? std::optional(date) : std::nullopt;
+    const QDate day = date.inYear(year);
+    return day.isValid() ? std::optional(day) : std::nullopt;
 }
 
 std::optional<qint64> daysLeft(const Event &event, const QDate &today)
@@ -36,8 +34,7 @@ std::optional<qint64> daysLeft(const Event &event, const QDate &today)
     return today.daysTo(*next);
 }
 
-bool eventOnDate(const Event &event, int day, int month, const QString &year)
+bool eventOnDate(const Event &event, int day, int month, int year)
 {
-    return event.dayText() == twoDigits(day) && event.monthText() == twoDigits(month)
-           && (event.yearText() == year || event.isEveryYear());
+    return event.date.day == day && event.date.month == month && (event.date.year == year || event.isEveryYear());
 }

@@ -16,10 +16,11 @@ std::optional<QDate> nextOccurrence(const Event &event, const QDate &today);
 // Whole days from today to NextOccurrence (today 0, tomorrow 1, yesterday -1).
 std::optional<qint64> daysLeft(const Event &event, const QDate &today);
 
-// Whether the event belongs on a calendar day. The year is compared as text,
-// as the month's year list shows it; every-year events match any year.
-bool eventOnDate(const Event &event, int day, int month, const QString &year);
+// Whether the event belongs on a calendar day; every-year events match any
+// year. The day may be one a month does not have (0, 31 April), as the
+// day-by-day searches walk them; a date that is no day matches none.
+bool eventOnDate(const Event &event, int day, int month, int year);
 
 // A stored yyyymmdd date such as LastCheck; invalid unless its first eight
 // characters are digits that name a real day.
-QDate storedDate(QStringView yyyymmdd);
+QDate readStoredDay(QStringView yyyymmdd);

@@ -1,6 +1,6 @@
 #include "dialogs/AboutWindow.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"

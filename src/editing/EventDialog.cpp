@@ -1,17 +1,18 @@
 #include "editing/EventDialog.h"
 
-#include "appstate/AppState.h"
 #include "datelogic/EventChecks.h"
 #include "dialogs/GeneralDialog.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/TextLimit.h"
 #include "widgets/Twips.h"
+#include "eventdata/CalendarStore.h"
 #include "eventdata/Categories.h"
 #include "eventdata/DateText.h"
 #include "eventdata/Event.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,9 +43,10 @@ QString eventsFullMessage()
     return QStringLiteral("The event database is full. Please remove an event before you add a new one.");
 }
 
-EventDialog::EventDialog(AppState &state, const Clock &clock, Help &help, QWidget *parent)
+EventDialog::EventDialog(const Settings &settings, CalendarStore &store, const Clock &clock, Help &help,
+                         QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state), clock_(clock), help_(help), chooseFile_(defaultFileChooser)
+      settings_(settings), store_(store), clock_(clock), help_(help), chooseFile_(defaultFileChooser)
 {
     setObjectName(QStringLiteral("formAddEditEvent"));
     setWindowTitle(QStringLiteral("Add/edit"));
@@ -108,7 +110,7 @@ void EventDialog::finishWindow(const ControlSet &controls)
     fillCategories(QString());
     textDescription_->setTabChangesFocus(true);
     comboMonth_->addItems(monthNames());
-    if (state_.uses12HourClock())
+    if (settings_.uses12HourClock())
         comboAMPM_->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
     else
         comboAMPM_->hide();
@@ -131,7 +133,7 @@ void EventDialog::finishWindow(const ControlSet &controls)
 // The sorted category list, with extra added when it is not empty.
 void EventDialog::fillCategories(const QString &extra)
 {
-    QStringList categories = categoryChoices(state_.userCategories);
+    QStringList categories = categoryChoices(settings_.userCategories);
     if (!extra.isEmpty())
         categories << extra;
     categories.sort(Qt::CaseInsensitive);
@@ -152,8 +154,8 @@ void EventDialog::prepareEdit(int index)
 {
     setWindowTitle(EditCaption);
     editedIndex_ = index;
-    const Event &event = state_.events[index];
-    const EventForm form = formFromEvent(event, state_.uses12HourClock(), clock_.today().year());
+    const Event &event = store_.table().events[index];
+    const EventForm form = formFromEvent(event, settings_.uses12HourClock(), clock_.today().year());
     setWholeText(textTitle_, form.title);
     textDescription_->setPlainText(form.description);
     textHours_->setText(form.hours);
@@ -204,18 +206,17 @@ EventForm EventDialog::form() const
 void EventDialog::store()
 {
     const EventForm form = this->form();
-    if (const std::optional<CheckMessage> problem = checkEventForm(state_, form, editedIndex_, clock_.today())) {
+    if (const std::optional<CheckMessage> problem = checkEventForm(store_.table(), form, editedIndex_, clock_.today())) {
         GeneralDialog::ask(this, {MessageKind::Ok, problem->title, problem->text});
         return;
     }
-    const Event event = eventFromForm(form, editedIndex_ >= 0 ? state_.events[editedIndex_] : Event());
+    const Event event = eventFromForm(form, editedIndex_ >= 0 ? store_.table().events[editedIndex_] : Event());
     if (editedIndex_ >= 0) {
-        state_.events[editedIndex_] = event;
-    } else if (!state_.addEvent(event)) {
+        store_.change(editedIndex_, event);
+    } else if (!store_.add(event)) {
         // Another add dialog (from the tray menu) took the last slot meanwhile.
         showDatabaseFull(this, eventsFullMessage());
         return;
     }
-    emit eventStored();
     accept();
 }

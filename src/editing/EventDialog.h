@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class CalendarStore;
 class Clock;
 class ControlSet;
 class Help;
@@ -13,14 +14,14 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
-struct AppState;
+struct Settings;
 
 // The "Database is full" message for events.
 QString eventsFullMessage();
 
 // Creates a new event or changes the selected one. OK checks every field and
-// either names the problem or writes the event into the table; eventStored
-// then lets the main window show and save it before the dialog closes.
+// either names the problem or hands the event to the calendar store, which
+// saves it and has the main window show it before the dialog closes.
 class EventDialog : public QDialog {
     Q_OBJECT
 
@@ -29,7 +30,8 @@ public:
     // the chosen path or an empty text when the user cancelled.
     using FileChooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
 
-    EventDialog(AppState &state, const Clock &clock, Help &help, QWidget *parent = nullptr);
+    EventDialog(const Settings &settings, CalendarStore &store, const Clock &clock, Help &help,
+                QWidget *parent = nullptr);
 
     // A new event on the main window's displayed date.
     void prepareAdd(const QString &day, const QString &monthName, const QString &yearText);
@@ -37,9 +39,6 @@ public:
     void prepareEdit(int index);
 
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
-
-signals:
-    void eventStored();
 
 private:
     void buildWindow();
@@ -49,7 +48,8 @@ private:
     EventForm form() const;
     void store();
 
-    AppState &state_;
+    const Settings &settings_;
+    CalendarStore &store_;
     const Clock &clock_;
     Help &help_;
     FileChooser chooseFile_;

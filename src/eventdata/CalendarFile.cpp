@@ -17,18 +17,26 @@ constexpr QLatin1StringView NotifyingDaysKey("NotifyingDays");
 
 struct TextKey {
     QLatin1StringView name;
-    QString Event::*field;
-    int width; // fitted to this many characters; 0 for free text
+    void (*store)(Event &event, const QString &value);
 };
 
 const TextKey TextKeys[] = {
-    {QLatin1StringView("Title"), &Event::title, 0},
-    {QLatin1StringView("Description"), &Event::description, 0},
-    {QLatin1StringView("Category"), &Event::category, 0},
-    {QLatin1StringView("Date"), &Event::date, Event::DateWidth},
-    {QLatin1StringView("Time"), &Event::time, Event::TimeWidth},
-    {QLatin1StringView("Sound"), &Event::sound, 0},
+    {QLatin1StringView("Title"), [](Event &event, const QString &value) { event.title = value; }},
+    {QLatin1StringView("Description"), [](Event &event, const QString &value) { event.description = value; }},
+    {QLatin1StringView("Category"), [](Event &event, const QString &value) { event.category = value; }},
+    {QLatin1StringView("Date"), setStoredDate},
+    {QLatin1StringView("Time"), setStoredTime},
+    {QLatin1StringView("Sound"), [](Event &event, const QString &value) { event.sound = value; }},
 };
+
+// What a section holds before its keys are read: a Date of blanks, which
+// no day can be taken from, so that a section without one fails the load.
+Event unreadEvent()
+{
+    Event event;
+    setStoredDate(event, QString());
+    return event;
+}
 
 // No line can begin with two of the keys, so the first match is the only one.
 const TextKey *textKeyOf(const QString &line)
@@ -93,8 +101,8 @@ QString CalendarFile::format(const EventTable &table, const QDate &today)
         text += QLatin1StringView("[Event]\r\nTitle=") % toSingleLine(event.title)
                 % QLatin1StringView("\r\nDescription=") % toSingleLine(event.description)
                 % QLatin1StringView("\r\nCategory=") % toSingleLine(event.category)
-                % QLatin1StringView("\r\nDate=") % fitToWidth(toSingleLine(event.date), Event::DateWidth)
-                % QLatin1StringView("\r\nTime=") % fitToWidth(toSingleLine(event.time), Event::TimeWidth)
+                % QLatin1StringView("\r\nDate=") % fitToWidth(toSingleLine(storedDate(event)), Event::DateWidth)
+                % QLatin1StringView("\r\nTime=") % fitToWidth(toSingleLine(storedTime(event)), Event::TimeWidth)
                 % QLatin1StringView("\r\nNotifyingDays=") % QString::number(event.notifyingDays)
                 % QLatin1StringView("\r\nSound=") % toSingleLine(event.sound) % lineEnd % lineEnd;
     }
@@ -110,7 +118,7 @@ int CalendarFile::parse(const QStringList &lines, EventTable &table, QString &la
             if (table.isFull())
                 return FileError::SubscriptRange;
             ++table.eventCount;
-            table.events[table.eventCount] = Event{};
+            table.events[table.eventCount] = unreadEvent();
             recognised = true;
         } else if (line.startsWith(LastCheckKey)) {
             lastCheck = valueAfter(line, LastCheckKey);
@@ -118,8 +126,7 @@ int CalendarFile::parse(const QStringList &lines, EventTable &table, QString &la
         } else if (const TextKey *key = textKeyOf(line)) {
             if (table.eventCount < 0)
                 return FileError::SubscriptRange;
-            const QString value = valueAfter(line, key->name);
-            table.events[table.eventCount].*(key->field) = key->width > 0 ? fitToWidth(value, key->width) : value;
+            key->store(table.events[table.eventCount], valueAfter(line, key->name));
         } else if (line.startsWith(NotifyingDaysKey)) {
             if (table.eventCount < 0)
                 return FileError::SubscriptRange;

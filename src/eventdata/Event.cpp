@@ -1,5 +1,29 @@
 #include "eventdata/Event.h"
 
+QString storedDate(const Event &event)
+{
+    return event.unreadDate.isEmpty() ? eventDateText(event.date) : event.unreadDate;
+}
+
+QString storedTime(const Event &event)
+{
+    return event.unreadTime.isEmpty() ? eventTimeText(event.time) : event.unreadTime;
+}
+
+void setStoredDate(Event &event, const QString &text)
+{
+    const QString fitted = fitToWidth(text, Event::DateWidth);
+    event.date = readEventDate(fitted);
+    event.unreadDate = eventDateText(event.date) == fitted ? QString() : fitted;
+}
+
+void setStoredTime(Event &event, const QString &text)
+{
+    const QString fitted = fitToWidth(text, Event::TimeWidth);
+    event.time = readEventTime(fitted);
+    event.unreadTime = eventTimeText(event.time) == fitted ? QString() : fitted;
+}
+
 QString fitToWidth(const QString &text, int width)
 {
     return text.leftJustified(width, QLatin1Char(' '), true);

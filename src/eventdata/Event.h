@@ -1,6 +1,11 @@
 #pragma once
 
+#include "eventdata/EventDate.h"
+
 #include <QString>
+#include <QTime>
+
+#include <optional>
 
 // What the user asked for in an alert window during this run; never stored.
 struct Reminder {
@@ -14,13 +19,11 @@ struct Reminder {
     bool operator==(const Reminder &) const = default;
 };
 
-// One reminder. Date and Time are fixed-width texts: Date is yyyymmdd with
-// the year "0000" for an event that recurs every year, Time is hhmm on the
-// 24-hour clock or four blanks when the event has no time of day.
+// One reminder.
 struct Event {
+    // The widths of the fixed-width Date and Time texts of calendar.dat.
     static constexpr int DateWidth = 8;
     static constexpr int TimeWidth = 4;
-    static constexpr auto EveryYear = QLatin1StringView("0000");
     // What the event dialog lets the user type into the title and description.
     static constexpr int TitleLength = 64;
     static constexpr int DescriptionLength = 256;
@@ -28,19 +31,30 @@ struct Event {
     QString title;
     QString description;
     QString category;
-    QString date = QString(DateWidth, QLatin1Char(' '));
-    QString time = QString(TimeWidth, QLatin1Char(' '));
+    EventDate date;
+    std::optional<QTime> time; // none: the event has no time of day
+    // The Date and Time texts of a file edited by hand that do not read back
+    // as the same text; written back unchanged, so that the file keeps what it
+    // held. Empty for anything the program wrote.
+    QString unreadDate;
+    QString unreadTime;
     QString sound;
     // Alert lead time in days; 0 = no alert; negative = alerts switched off,
     // the magnitude keeps the lead time.
     qint16 notifyingDays = 0;
     Reminder remindAgain;
 
-    QStringView yearText() const { return QStringView(date).mid(0, 4); }
-    QStringView monthText() const { return QStringView(date).mid(4, 2); }
-    QStringView dayText() const { return QStringView(date).mid(6, 2); }
-    bool isEveryYear() const { return yearText() == EveryYear; }
+    bool isEveryYear() const { return date.isEveryYear(); }
+    bool operator==(const Event &) const = default;
 };
+
+// The texts the data file holds for the event's Date and Time.
+QString storedDate(const Event &event);
+QString storedTime(const Event &event);
+// Reads a Date or Time text (fitted to its width) into the event, keeping
+// the text itself when it does not read back the same.
+void setStoredDate(Event &event, const QString &text);
+void setStoredTime(Event &event, const QString &text);
 
 // Pads text on the right with blanks or cuts it to exactly width characters,
 // as Date and Time require.

@@ -1,7 +1,6 @@
 #include "eventdata/EventTable.h"
 
 #include "eventdata/FileErrors.h"
-#include "eventdata/NumberText.h"
 
 #include <QtGlobal>
 
@@ -27,8 +26,7 @@ int EventTable::purgePastEvents(int currentYear)
 {
     int i = 0;
     while (i <= eventCount) {
-        const QStringView yearText = events[i].yearText();
-        const int year = yearText.size() == 4 ? digitsValue(yearText) : -1;
+        const int year = events[i].date.year;
         if (year < 0)
             return FileError::TypeMismatch;
         if (year != 0 && year < currentYear)

@@ -19,16 +19,3 @@ Int16Reading readInt16(QStringView text, Rounding rounding)
         return {0, FileError::Overflow};
     return {qint16(whole), 0};
 }
-
-int digitsValue(QStringView text)
-{
-    if (text.isEmpty() || text.size() > 9)
-        return -1;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}

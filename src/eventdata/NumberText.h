@@ -15,6 +15,3 @@ struct Int16Reading {
 
 Int16Reading readInt16(QStringView text, Rounding rounding);
 
-// The value of a text made only of ASCII digits (at most nine), -1 for
-// anything else, the empty text included.
-int digitsValue(QStringView text);

@@ -1,6 +1,6 @@
 #include "exchange/CalendarExport.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "eventdata/EventTable.h"
 
 #include <libical/ical.h>
@@ -20,14 +20,13 @@ using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 icaltimetype startOf(const Event &event)
 {
     icaltimetype start = icaltime_null_time();
-    start.year = event.isEveryYear() ? EveryYearBaseYear : event.yearText().toInt();
-    start.month = event.monthText().toInt();
-    start.day = event.dayText().toInt();
-    const bool hasTime = !event.time.trimmed().isEmpty();
-    start.is_date = hasTime ? 0 : 1;
-    if (hasTime) { // floating: the wall clock wherever the calendar is read
-        start.hour = QStringView(event.time).mid(0, 2).toInt();
-        start.minute = QStringView(event.time).mid(2, 2).toInt();
+    start.year = event.isEveryYear() ? EveryYearBaseYear : event.date.year;
+    start.month = event.date.month;
+    start.day = event.date.day;
+    start.is_date = event.time ? 0 : 1;
+    if (event.time) { // floating: the wall clock wherever the calendar is read
+        start.hour = event.time->hour();
+        start.minute = event.time->minute();
     }
     return start;
 }
@@ -121,7 +120,8 @@ int twinsBefore(const EventTable &table, int index)
     int twins = 0;
     for (int i = 0; i < index; ++i) {
         const Event &other = table.events[i];
-        twins += other.title == event.title && other.date == event.date && other.time.trimmed() == event.time.trimmed();
+        twins += other.title == event.title && storedDate(other) == storedDate(event)
+                 && storedTime(other).trimmed() == storedTime(event).trimmed();
     }
     return twins;
 }
@@ -148,9 +148,11 @@ QString eventUid(const Event &event, int twin)
     // An event without a time and without a twin keeps the UID that title and
     // date alone gave it in earlier versions, so that a calendar that took an
     // earlier export updates the event rather than adding it twice.
-    QString identity = event.title + u'\n' + event.date;
-    if (!event.time.trimmed().isEmpty())
-        identity += u'\n' + event.time.trimmed();
+    // The stored texts, so that a date or time read from a file edited by hand
+    // gives the UID it always gave.
+    QString identity = event.title + u'\n' + storedDate(event);
+    if (const QString time = storedTime(event).trimmed(); !time.isEmpty())
+        identity += u'\n' + time;
     if (twin > 0)
         identity += u'\n' + QString::number(twin);
     const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);

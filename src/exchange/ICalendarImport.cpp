@@ -82,7 +82,7 @@ private:
     EventClock clockOf(icalcomponent *vevent, const icaltimetype &start);
     EventClock clockNamed(const QString &name);
     void noteZone(const QString &name, const QString &used);
-    std::optional<QString> dateOf(icalcomponent *vevent, const Start &start, QDateTime &local, bool &repeating);
+    std::optional<EventDate> dateOf(icalcomponent *vevent, const Start &start, QDateTime &local, bool &repeating);
     std::optional<Start> nextOccurrence(const icalrecurrencetype &recurrence, const Start &start);
     qint16 leadDays(icalcomponent *vevent, const Start &start) const;
 
@@ -159,26 +159,26 @@ std::optional<Start> EventReader::nextOccurrence(const icalrecurrencetype &recur
 
 // The stored date, with local set to the start as the calendar keeps it;
 // none when the event is left out (and the reason counted).
-std::optional<QString> EventReader::dateOf(icalcomponent *vevent, const Start &start, QDateTime &local,
+std::optional<EventDate> EventReader::dateOf(icalcomponent *vevent, const Start &start, QDateTime &local,
                                            bool &repeating)
 {
     local = start.local();
     icalproperty *ruleProperty = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
     if (!ruleProperty)
-        return storedDate(local.date().year(), local.date().month(), local.date().day());
+        return importedDate(local.date().year(), local.date().month(), local.date().day());
     const icalrecurrencetype rule = icalproperty_get_rrule(ruleProperty);
     if (isEveryYear(rule)) {
         const int month = rule.by_month[0] != ICAL_RECURRENCE_ARRAY_MAX ? rule.by_month[0] : local.date().month();
         const int day = rule.by_month_day[0] > 0 && rule.by_month_day[0] != ICAL_RECURRENCE_ARRAY_MAX
                             ? rule.by_month_day[0] : local.date().day();
-        return storedDate(0, month, day);
+        return importedDate(0, month, day);
     }
     const std::optional<Start> next = nextOccurrence(rule, start);
     if (!next)
         return std::nullopt;
     repeating = true;
     local = next->local();
-    return storedDate(local.date().year(), local.date().month(), local.date().day());
+    return importedDate(local.date().year(), local.date().month(), local.date().day());
 }
 
 // The earliest alarm before the start, in whole days rounded up; an alarm
@@ -221,12 +221,12 @@ void EventReader::read(icalcomponent *vevent)
     Event event;
     QDateTime local;
     bool repeating = false;
-    const std::optional<QString> date = dateOf(vevent, begin, local, repeating);
+    const std::optional<EventDate> date = dateOf(vevent, begin, local, repeating);
     if (!date)
         return;
     event.date = *date;
     if (!begin.allDay)
-        event.time = twoDigits(local.time().hour()) + twoDigits(local.time().minute());
+        event.time = QTime(local.time().hour(), local.time().minute());
     event.title = textOf(icalcomponent_get_summary(vevent));
     event.description = textOf(icalcomponent_get_description(vevent));
     // libical gives each item of the CATEGORIES list as a property of its own,

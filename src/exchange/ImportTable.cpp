@@ -10,7 +10,6 @@ namespace {
 
 // Any leap year: every-year dates are checked against the longest February.
 constexpr int LeapYear = 2000;
-const QString February29 = QStringLiteral("0229");
 
 // The copy of the calendar that an import fills.
 class ImportTable {
@@ -36,9 +35,9 @@ void ImportTable::offer(const ReadEvent &read)
     Event event = read.event;
     event.title = toSingleLine(event.title).trimmed().left(Event::TitleLength);
     event.description = toSingleLine(event.description).left(Event::DescriptionLength);
-    const bool moved = event.isEveryYear() && event.date.endsWith(February29);
+    const bool moved = event.date == EventDate{0, 2, 29};
     if (moved)
-        event.date = storedDate(0, 2, 28);
+        event.date = {0, 2, 28};
     std::optional<SkipReason> reason = refusalOf(event);
     if (!reason && !result.table.addEvent(event))
         reason = SkipReason::NoRoom;
@@ -53,9 +52,9 @@ void ImportTable::offer(const ReadEvent &read)
 
 std::optional<SkipReason> ImportTable::refusalOf(const Event &event) const
 {
-    if (event.title.isEmpty() || event.date.trimmed().size() != Event::DateWidth)
+    if (event.title.isEmpty() || !event.date.isReadable())
         return SkipReason::Unusable;
-    if (!event.isEveryYear() && event.yearText().toInt() < today_.year())
+    if (!event.isEveryYear() && event.date.year < today_.year())
         return SkipReason::Past;
     if (holds(event))
         return SkipReason::AlreadyThere;
@@ -99,9 +98,9 @@ ImportResult enterImport(const ImportReading &reading, const EventTable &calenda
     return table.result;
 }
 
-QString storedDate(int year, int month, int day)
+EventDate importedDate(int year, int month, int day)
 {
     if (year < 0 || year > 9999 || day < 1 || day > daysInMonth(month, year == 0 ? LeapYear : year))
-        return {};
-    return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')) + twoDigits(month) + twoDigits(day);
+        return EventDate::none();
+    return {year, month, day};
 }

@@ -66,6 +66,6 @@ struct ImportResult {
 // counts of the report describe what was entered.
 ImportResult enterImport(const ImportReading &reading, const EventTable &calendar);
 
-// A stored date: yyyymmdd, year 0 for every year; empty when the day does
+// The date an import enters, year 0 for every year; none when the day does
 // not exist (in a leap year for every year).
-QString storedDate(int year, int month, int day);
+EventDate importedDate(int year, int month, int day);

@@ -173,7 +173,7 @@ void importCard(const QStringList &cardLines, ImportReading &target)
     const MonthDay date = birthdayOf(birthday);
     Event event;
     event.title = name;
-    event.date = storedDate(0, date.month, date.day);
+    event.date = importedDate(0, date.month, date.day);
     event.category = QStringLiteral("Birthday");
     event.notifyingDays = BirthdayLeadDays;
     target.add(event);

@@ -81,16 +81,16 @@ void CalendarView::buildEventMenu()
         ->setObjectName(QStringLiteral("menuPopupEventRemove"));
 }
 
-void CalendarView::showDay(int day, int month, const QString &yearText)
+void CalendarView::showDay(int day, int month, int year)
 {
-    fillList(day, month, yearText);
+    fillList(day, month, year);
     resetDetails();
     if (hasEvents())
         listboxEvents_->setCurrentRow(0);
-    drawMonth(yearText.toInt(), month, day);
+    drawMonth(year, month, day);
 }
 
-void CalendarView::fillList(int day, int month, const QString &yearText)
+void CalendarView::fillList(int day, int month, int year)
 {
     struct Entry {
         QString title;
@@ -98,7 +98,7 @@ void CalendarView::fillList(int day, int month, const QString &yearText)
     };
     std::vector<Entry> entries;
     for (int i = 0; i <= state_.eventCount; ++i) {
-        if (eventOnDate(state_.events[i], day, month, yearText))
+        if (eventOnDate(state_.events[i], day, month, year))
             entries.push_back({state_.events[i].title, i});
     }
     // Alphabetical, capitals aside; ties keep table order so the list is stable.

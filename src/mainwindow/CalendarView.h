@@ -20,8 +20,7 @@ public:
     CalendarView(AppState &state, const Clock &clock, QWidget *parent = nullptr);
 
     // Lists the events of the day, selects the first and draws its month.
-    // yearText is compared as text, as the year list shows it.
-    void showDay(int day, int month, const QString &yearText);
+    void showDay(int day, int month, int year);
 
     // Marks the drawn month's days anew, for a new day or a changed setting.
     void markDays();
@@ -44,7 +43,7 @@ protected:
 private:
     void watchEventList();
     void buildEventMenu();
-    void fillList(int day, int month, const QString &yearText);
+    void fillList(int day, int month, int year);
     void resetDetails();
     void showDetails();
     void drawMonth(int year, int month, int day);

@@ -16,7 +16,6 @@ public:
 
     bool hasEventMark() const { return hasEvents_; }
     bool hasTodayFrame() const { return isToday_; }
-    bool hasFocusFrame() const { return focusFrame_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -39,7 +39,7 @@ void DayNavigator::showToday()
 
 void DayNavigator::showDisplayedDay()
 {
-    calendar_.showDay(state_.displayedDay.toInt(), monthNumber(monthText()), yearText());
+    calendar_.showDay(state_.displayedDay.toInt(), monthNumber(monthText()), yearText().toInt());
     emit dayShown(calendar_.hasEvents());
 }
 

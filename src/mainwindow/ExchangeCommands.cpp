@@ -1,11 +1,12 @@
 #include "mainwindow/ExchangeCommands.h"
 
-#include "appstate/AppState.h"
-#include "appstate/DataFiles.h"
+#include "eventdata/CalendarStore.h"
+#include "eventdata/DataFile.h"
 #include "dialogs/GeneralDialog.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/EventImport.h"
 #include "platform/Clock.h"
+#include "settings/Settings.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/Twips.h"
 
@@ -29,10 +30,10 @@ QString defaultSaveChooser(QWidget *parent, const QString &title, const QString 
 
 } // namespace
 
-ExchangeCommands::ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter,
-                                   const Clock &clock, QWidget *window, std::function<void()> redraw)
-    : state_(state), files_(files), reporter_(reporter), clock_(clock), window_(window),
-      redraw_(std::move(redraw)), chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser),
+ExchangeCommands::ExchangeCommands(CalendarStore &store, const Settings &settings, FileErrorReporter &reporter,
+                                   const Clock &clock, QWidget *window)
+    : store_(store), settings_(settings), reporter_(reporter), clock_(clock), window_(window),
+      chooseOpen_(defaultOpenChooser), chooseSave_(defaultSaveChooser),
       read_(readEventFile)
 {
 }
@@ -59,7 +60,7 @@ void ExchangeCommands::importEvents()
                                                     "vCard files (*.vcf);;All Files (*)"));
     if (path.isEmpty())
         return;
-    const ImportContext context{clock_.today(), state_.userCategories, &stop_};
+    const ImportContext context{clock_.today(), settings_.userCategories, &stop_};
     reading_.reset(QThread::create([this, path, context] { readResult_ = read_(path, context); }));
     QObject::connect(reading_.get(), &QThread::finished, &receiver_, [this] { finishImport(); });
     reading_->start();
@@ -71,13 +72,9 @@ void ExchangeCommands::finishImport()
     reading_.reset();
     const ImportReading reading = std::move(*readResult_);
     readResult_.reset();
-    EventTable &table = state_;
-    const ImportResult result = enterImport(reading, table);
-    if (result.report.imported > 0) {
-        table = result.table;
-        redraw_();
-        files_.saveCalendar(state_);
-    }
+    const ImportResult result = enterImport(reading, store_.table());
+    if (result.report.imported > 0)
+        store_.replaceAll(result.table);
     showImportReport(window_, result.report);
 }
 
@@ -89,7 +86,7 @@ void ExchangeCommands::exportEvents()
     if (path.isEmpty())
         return;
     const QFileInfo file(path);
-    DataFile(file.absolutePath(), file.fileName(), reporter_).save(exportCalendar(state_, clock_.now()));
+    DataFile(file.absolutePath(), file.fileName(), reporter_).save(exportCalendar(store_.table(), clock_.now()));
 }
 
 // A short report keeps the box it always had; a long one (many reasons, time

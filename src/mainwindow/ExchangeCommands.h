@@ -10,15 +10,15 @@
 #include <memory>
 #include <optional>
 
+class CalendarStore;
 class Clock;
-class DataFiles;
 class FileErrorReporter;
 class QThread;
 class QWidget;
-struct AppState;
+struct Settings;
 
 // File > Import events... and Export events...: the file chooser, the import
-// into the calendar with its one report and one save, the export.
+// into the calendar store with its one report, the export.
 class ExchangeCommands {
 public:
     // Asks for a file: parent, title, starting path, filters; returns the
@@ -28,8 +28,8 @@ public:
     // nothing of theirs.
     using Reader = std::function<ImportReading(const QString &path, const ImportContext &context)>;
 
-    ExchangeCommands(AppState &state, DataFiles &files, FileErrorReporter &reporter, const Clock &clock,
-                     QWidget *window, std::function<void()> redraw);
+    ExchangeCommands(CalendarStore &store, const Settings &settings, FileErrorReporter &reporter,
+                     const Clock &clock, QWidget *window);
     // Asks a reading that still runs to stop, and waits for it.
     ~ExchangeCommands();
 
@@ -49,12 +49,11 @@ public:
 private:
     void finishImport();
 
-    AppState &state_;
-    DataFiles &files_;
+    CalendarStore &store_;
+    const Settings &settings_;
     FileErrorReporter &reporter_;
     const Clock &clock_;
     QWidget *window_;
-    std::function<void()> redraw_;
     FileChooser chooseOpen_;
     FileChooser chooseSave_;
     Reader read_;

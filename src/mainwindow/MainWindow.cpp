@@ -1,7 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "appstate/AppState.h"
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "datelogic/AlertCheck.h"
 #include "datelogic/AlertScheduler.h"
 #include "dialogs/AboutWindow.h"
@@ -9,6 +9,7 @@
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
+#include "eventdata/CalendarStore.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
@@ -41,20 +42,25 @@
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
     : state_(state), platform_(platform), help_(help), files_(state.dataFolder, reporter, platform.clock()),
-      alertCheck_(std::make_unique<AlertCheck>(state, platform.clock(), alertWindow))
+      store_(new CalendarStore(state, [this](const EventTable &table) { files_.saveCalendar(table); }, this)),
+      alertCheck_(std::make_unique<AlertCheck>(state, state.lastCheck, *store_, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(QStringLiteral("Tarrowby"));
     setFont(programFont());
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarrowby.svg")));
     timer_.setObjectName(QStringLiteral("Timer"));
-    timer_.setInterval(AlertScheduler::StartupInterval);
     scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
     scheduler_->onNewDay([this] { calendar_->markDays(); });
     buildWindow();
-    exchange_ = std::make_unique<ExchangeCommands>(state_, files_, reporter, platform.clock(), this,
-                                                   [this] { navigator_->showDisplayedDay(); });
+    exchange_ = std::make_unique<ExchangeCommands>(*store_, state_, reporter, platform.clock(), this);
+    // Every change of the calendar shows on the displayed day; an alert's
+    // answer changes nothing the window shows and leaves its selection alone.
+    connect(store_, &CalendarStore::changed, this, [this](const CalendarChange &change) {
+        if (change.kind != CalendarChange::Kind::Answered)
+            navigator_->showDisplayedDay();
+    });
     menus_ = new ProgramMenus(this);
     // The help line shows what the item under the pointer does.
     connect(menus_, &ProgramMenus::helpLine, labelHelp_, &QLabel::setText);
@@ -315,19 +321,8 @@ void MainWindow::addEvent()
         showDatabaseFull(this, eventsFullMessage());
         return;
     }
-    EventDialog dialog(state_, platform_.clock(), help_, this);
+    EventDialog dialog(state_, *store_, platform_.clock(), help_, this);
     dialog.prepareAdd(state_.displayedDay, navigator_->monthText(), navigator_->yearText());
-    runEventDialog(dialog);
-}
-
-// The new or changed event shows on the displayed day and reaches the file
-// before the dialog closes.
-void MainWindow::runEventDialog(EventDialog &dialog)
-{
-    connect(&dialog, &EventDialog::eventStored, this, [this] {
-        navigator_->showDisplayedDay();
-        files_.saveCalendar(state_);
-    });
     dialog.exec();
 }
 
@@ -350,9 +345,9 @@ void MainWindow::editSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    EventDialog dialog(state_, platform_.clock(), help_, this);
+    EventDialog dialog(state_, *store_, platform_.clock(), help_, this);
     dialog.prepareEdit(index);
-    runEventDialog(dialog);
+    dialog.exec();
 }
 
 void MainWindow::removeSelectedEvent()
@@ -368,9 +363,7 @@ void MainWindow::removeSelectedEvent()
         shown += QStringLiteral("...");
     if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
-    state_.removeEvent(index);
-    navigator_->showDisplayedDay();
-    files_.saveCalendar(state_);
+    store_->remove(index);
 }
 
 void MainWindow::checkForUpdate()

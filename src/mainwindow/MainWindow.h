@@ -14,6 +14,7 @@
 class AlertCheck;
 class AlertScheduler;
 class AlertWindow;
+class CalendarStore;
 class CalendarView;
 class DayNavigator;
 class EventDialog;
@@ -84,7 +85,6 @@ private:
     void openSettings();
     void openFind();
     void editSelectedEvent();
-    void runEventDialog(EventDialog &dialog);
     void removeSelectedEvent();
     void checkForUpdate();
     void finishStartup();
@@ -96,6 +96,7 @@ private:
 
     DataFiles files_;
     Autostart autostart_;
+    CalendarStore *store_ = nullptr;
 
     QTimer timer_;
     std::unique_ptr<AlertCheck> alertCheck_;

@@ -28,7 +28,6 @@ public:
     // The day number a cell shows and whether it belongs to the drawn month.
     const GridCell &cell(int index) const { return layout_.cell(index); }
     const MonthLayout &layout() const { return layout_; }
-    DayCell *dayLabel(int index) const { return cells_.at(index); }
 
 signals:
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);

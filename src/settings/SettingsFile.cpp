@@ -1,6 +1,6 @@
 #include "settings/SettingsFile.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/NumberText.h"

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "eventdata/EventDate.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTime>
 
-#include <compare>
 #include <optional>
-
-// A day as the calendar keeps it; year 0 is every year.
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    auto operator<=>(const CalendarDate &) const = default;
-};
 
 // What the calendar holds of one event, in the terms the server exchange
 // uses; everything else of a server's event is left as the server has it.
@@ -21,7 +14,7 @@ struct CalendarFields {
     QString title;
     QString description;
     QString category;
-    CalendarDate date;
+    EventDate date;
     std::optional<QTime> time; // the wall clock wherever the calendar is read
     int leadDays = 0;          // days of alert ahead; 0 for none
     bool alertOff = false;     // switched off, leadDays kept for when it is on again

@@ -1,6 +1,6 @@
 #include "sync/ServerEvent.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "exchange/CalendarExport.h"
 
 #include <libical/ical.h>
@@ -135,7 +135,7 @@ bool isStartOnly(const short *byRule, int startValue)
 }
 
 // Once a year on the start's month and day, for ever.
-bool isEveryYear(const icalrecurrencetype &rule, const CalendarDate &start)
+bool isEveryYear(const icalrecurrencetype &rule, const EventDate &start)
 {
     return rule.freq == ICAL_YEARLY_RECURRENCE && rule.interval <= 1 && rule.count == 0
            && icaltime_is_null_time(rule.until) && isNone(rule.by_second) && isNone(rule.by_minute)
@@ -304,7 +304,7 @@ void putAlert(icalcomponent *vevent, const CalendarFields &fields)
 
 // An every-year event keeps the year the server gave it (a year of birth,
 // say) while its day exists in that year.
-int startYear(const CalendarDate &date, const icaltimetype &oldStart)
+int startYear(const EventDate &date, const icaltimetype &oldStart)
 {
     if (date.year != 0)
         return date.year;

@@ -7,7 +7,7 @@
 
 namespace {
 
-QString matchKey(const QString &title, const CalendarDate &date)
+QString matchKey(const QString &title, const EventDate &date)
 {
     return title + u'\n' + QString::number(date.year) + u'-' + QString::number(date.month) + u'-'
            + QString::number(date.day);

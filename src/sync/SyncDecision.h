@@ -12,7 +12,7 @@
 struct LocalItem {
     QString key;     // stays the same while the event lives here
     QString title;   // title and date find the same event on both sides
-    CalendarDate date;
+    EventDate date;
     QByteArray hash; // contentHash of its fields
 };
 
@@ -23,7 +23,7 @@ struct ServerItem {
     QString uid;
     bool holdable = true; // false: left on the server as it is, counted
     QString title;
-    CalendarDate date;
+    EventDate date;
     QByteArray hash; // contentHash of what the calendar holds of it
 };
 

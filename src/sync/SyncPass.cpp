@@ -1,6 +1,6 @@
 #include "sync/SyncPass.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "platform/Clock.h"
 #include "sync/CalDavClient.h"
 #include "sync/DavAddress.h"

@@ -1,6 +1,7 @@
 #include "datelogic/AlertCheck.h"
 
 #include "appstate/AppState.h"
+#include "eventdata/CalendarStore.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@ protected:
     FakeClock clock{Today};
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     ScriptedAlertWindow window;
-    AlertCheck check{*state, clock, window};
+    CalendarStore store{*state, [](const EventTable &) {}};
+    AlertCheck check{*state, state->lastCheck, store, clock, window};
 
     int add(int daysFromToday, qint16 notifyingDays)
     {

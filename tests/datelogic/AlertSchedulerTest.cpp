@@ -1,6 +1,7 @@
 #include "datelogic/AlertScheduler.h"
 
 #include "appstate/AppState.h"
+#include "eventdata/CalendarStore.h"
 #include "datelogic/AlertCheck.h"
 #include "TestSupport.h"
 
@@ -22,13 +23,13 @@ protected:
     FakeClock clock{Today};
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     ScriptedAlertWindow window;
-    AlertCheck check{*state, clock, window};
+    CalendarStore store{*state, [](const EventTable &) {}};
+    AlertCheck check{*state, state->lastCheck, store, clock, window};
     QTimer timer;
     int startups = 0;
     std::function<void()> loading = [this] { ++startups; }; // the start-up's loading of the files
     AlertScheduler scheduler{*state, clock, check, timer, [this] { loading(); }};
 
-    AlertSchedulerTest() { timer.setInterval(AlertScheduler::StartupInterval); }
     int add(const QDate &date, qint16 notifyingDays)
     {
         state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));

@@ -13,7 +13,7 @@ TEST(AlertTexts, DateLineNamesTheYearOrEveryYearAndTheTimeInEitherClock)
     };
     for (const auto &row : rows) {
         Event event = makeEvent(QStringLiteral("Dentist"), QString::fromLatin1(row.date));
-        event.time = QString::fromLatin1(row.time);
+        event.time = readEventTime(QString::fromLatin1(row.time));
         EXPECT_EQ(AlertTexts::dateLine(event, row.twelveHours), row.line) << row.date << ' ' << row.time;
     }
 }

@@ -1,6 +1,6 @@
 #include "datelogic/ErrorTrackingText.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

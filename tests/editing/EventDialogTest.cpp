@@ -1,6 +1,7 @@
 #include "editing/EventDialog.h"
 
 #include "appstate/AppState.h"
+#include "eventdata/CalendarStore.h"
 #include "AskedMessage.h"
 #include "help/Help.h"
 #include "KeyPress.h"
@@ -18,8 +19,10 @@ class EventDialogTest : public ::testing::Test {
 protected:
     FakeClock clock{QDate(2026, 12, 6)};
     AppState state;
+    int saves = 0;
+    CalendarStore store{state, [this](const EventTable &) { ++saves; }};
     Help help{QStringLiteral(TARROW_HELP_FILE)};
-    EventDialog dialog{state, clock, help};
+    EventDialog dialog{state, store, clock, help};
 
     void SetUp() override { dialog.show(); }
     template <typename T = QLineEdit> T *control(const char *name) const { return dialog.findChild<T *>(name); }
@@ -58,12 +61,13 @@ TEST_F(EventDialogTest, AddRefusesUntilTheEventFitsThenStoresEveryFieldInANewSlo
     EXPECT_TRUE(dialog.isVisible()); // a refusal keeps the dialog open and the table as it was
     state.eventCount = 0; // all but the first slot free again
     bool openWhenStored = false;
-    QObject::connect(&dialog, &EventDialog::eventStored, [&] { openWhenStored = dialog.isVisible(); });
+    QObject::connect(&store, &CalendarStore::changed, [&] { openWhenStored = dialog.isVisible(); });
     EXPECT_EQ(pressOk(), "");
     EXPECT_TRUE(openWhenStored && !dialog.isVisible());
+    EXPECT_EQ(saves, 1);
     ASSERT_EQ(state.size(), 2);
     const Event &e = state.events[1];
-    EXPECT_EQ(QStringList({e.title, e.date, e.time, e.description.left(15), QString::number(e.description.size()),
+    EXPECT_EQ(QStringList({e.title, storedDate(e), storedTime(e), e.description.left(15), QString::number(e.description.size()),
                            e.category, e.sound, QString::number(e.notifyingDays)}),
               QStringList({QString(Event::TitleLength, QLatin1Char('t')), "20261212", "0905", "Bring the forms",
                            QString::number(Event::DescriptionLength), "Meeting", "/sounds/bell.wav", "-7"}));
@@ -82,7 +86,7 @@ TEST_F(EventDialogTest, EditOfTheFirstSlotShowsTheEventWholeAndChangesOnlyIt)
     state.events[0].remindAgain = pending;
     EXPECT_EQ(pressOk(), ""); // its own title is no duplicate
     const Event &e = state.events[0];
-    EXPECT_EQ(QStringList({e.title, e.description, e.category, e.date}),
+    EXPECT_EQ(QStringList({e.title, e.description, e.category, storedDate(e)}),
               QStringList({paused.title, paused.description, "Band", "20261229"}));
     EXPECT_EQ(std::tuple(e.notifyingDays, e.remindAgain, state.size()), std::tuple(qint16(-120), pending, 1));
 }
@@ -95,7 +99,7 @@ TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
         {"commandSound", "sound chooser, open, Dentist"}, {"commandHelp", "help, open, Dentist"},
         {"commandCancel", "closed, Dentist"},             {"textTitle", "closed, Dentist at noon"}};
     for (const auto &row : rows) {
-        EventDialog edit(state, clock, help);
+        EventDialog edit(state, store, clock, help);
         edit.prepareEdit(0);
         QStringList outcome;
         edit.setFileChooser([&outcome](QWidget *, const QString &, const QString &, const QString &) {

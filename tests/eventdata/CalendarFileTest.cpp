@@ -40,7 +40,7 @@ TEST_F(CalendarFileTest, SavesLastCheckThenNineLinesPerEvent)
     table->addEvent(birthday);
     Event dentist = makeEvent("Dentist", "20270102", -7);
     dentist.description = "Bring\nthe card\rDate=20270101";
-    dentist.time = "0905";
+    dentist.time = QTime(9, 5);
     dentist.sound = "/tmp/\rbell.wav";
     table->addEvent(dentist);
     clock.setWall(QDateTime(QDate(2027, 1, 9), QTime(9, 0))); // month and day below ten

@@ -1,4 +1,5 @@
 #include "eventdata/DateText.h"
+#include "eventdata/Event.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/NumberText.h"
 
@@ -24,15 +25,57 @@ TEST(DateText, MonthNamesMatchExactlyAndMonthLengthsFollowTheGregorianCalendar)
     EXPECT_EQ(twoDigits(10), "10");
 }
 
-// Digits: one to nine ASCII digits only. Numbers: rounded, and refused when they do not fit.
-TEST(NumberText, DigitsAndInt16sAreReadOnlyWhenTheyFit)
+TEST(EventDate, DigitsAreReadOnlyWhenTheyAreOneToNineAsciiDigits)
 {
     const std::pair<const char16_t *, int> digits[] = {
         {u"0", 0}, {u"9", 9}, {u"999999999", 999999999}, {u"1234567890", -1}, {u"", -1}, {u"/", -1}, {u":", -1},
+        {u"\u0661", -1}, // an Arabic-Indic one is a digit, but no ASCII one
     };
     for (const auto &[text, value] : digits)
         EXPECT_EQ(digitsValue(text), value) << QString::fromUtf16(text).toStdString();
-    constexpr Rounding Even = Rounding::NearestEven, Down = Rounding::Down;
+}
+
+// Each field is read on its own; a text that does not read back the same is kept as it was.
+TEST(EventDate, StoredDateIsReadFieldByFieldAndWrittenBackAsItWas)
+{
+    const struct { const char *name, *text; EventDate date; const char *kept; } rows[] = {
+        {"one-time", "20270305", {2027, 3, 5}, ""},
+        {"every year", "00001231", {0, 12, 31}, ""},
+        {"day 0 and month 0 read as numbers", "20270000", {2027, 0, 0}, ""},
+        {"blanks in the month", "2027 305", {2027, -1, 5}, "2027 305"},
+        {"letters in the year", "x0270305", {-1, 3, 5}, "x0270305"},
+        {"short text padded", "202703", {2027, 3, -1}, "202703  "},
+        {"long text cut", "202703051", {2027, 3, 5}, ""},
+        {"empty", "", EventDate::none(), "        "},
+    };
+    for (const auto &row : rows) {
+        Event event;
+        setStoredDate(event, QString::fromLatin1(row.text));
+        EXPECT_EQ(event.date, row.date) << row.name;
+        EXPECT_EQ(event.unreadDate, row.kept) << row.name;
+        EXPECT_EQ(storedDate(event), fitToWidth(QString::fromLatin1(row.text), Event::DateWidth)) << row.name;
+    }
+}
+
+TEST(EventDate, StoredTimeIsReadOnlyWhenItNamesATimeOfDay)
+{
+    const struct { const char *text; std::optional<QTime> time; const char *kept; } rows[] = {
+        {"0000", QTime(0, 0), ""}, {"2359", QTime(23, 59), ""}, {"    ", std::nullopt, ""},
+        {"2400", std::nullopt, "2400"}, {"0060", std::nullopt, "0060"}, {"9:30", std::nullopt, "9:30"},
+        {"093", std::nullopt, "093 "}, {"", std::nullopt, ""},
+    };
+    for (const auto &row : rows) {
+        Event event;
+        setStoredTime(event, QString::fromLatin1(row.text));
+        EXPECT_EQ(event.time, row.time) << row.text;
+        EXPECT_EQ(event.unreadTime, row.kept) << row.text;
+        EXPECT_EQ(storedTime(event), fitToWidth(QString::fromLatin1(row.text), Event::TimeWidth)) << row.text;
+    }
+}
+
+// Numbers: rounded, and refused when they do not fit.
+TEST(NumberText, Int16sAreReadOnlyWhenTheyFit)
+{    constexpr Rounding Even = Rounding::NearestEven, Down = Rounding::Down;
     const std::tuple<const char16_t *, Rounding, int, int> rows[] = { // the text, its value or error
         {u"32767", Even, 32767, 0},       {u"32768", Even, 0, FileError::Overflow}, {u"-32768", Even, -32768, 0},
         {u"-32769", Even, 0, FileError::Overflow}, {u" 7 ", Even, 7, 0}, {u"2.5", Even, 2, 0}, {u"3.5", Even, 4, 0},

@@ -1,3 +1,4 @@
+#include "eventdata/EventDate.h"
 #include "eventdata/TimeText.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,8 @@ TEST(TimeText, StoredTimeShownInEitherClock)
         {"    ", "", ""}, {"ab12", "", ""}, {"12ab", "", ""}, {"123", "", ""},
     };
     for (const auto &[stored, clock24, clock12] : rows) {
-        EXPECT_EQ(timeText(stored, false), clock24) << stored;
-        EXPECT_EQ(timeText(stored, true), clock12) << stored;
+        const std::optional<QTime> time = readEventTime(QString::fromLatin1(stored));
+        EXPECT_EQ(timeText(time, false), clock24) << stored;
+        EXPECT_EQ(timeText(time, true), clock12) << stored;
     }
 }

@@ -1,6 +1,6 @@
 #include "mainwindow/ExchangeCommands.h"
 
-#include "appstate/DataFiles.h"
+#include "eventdata/CalendarStore.h"
 #include "exchange/EventImport.h"
 #include "MainWindowFixture.h"
 
@@ -104,10 +104,10 @@ TEST_F(HeldImportTest, TheEventsReadAreEnteredIntoTheCalendarAsItIsWhenTheReadin
 
 TEST_F(MainWindowTest, EndingTheImportCommandsStopsAReadingThatStillRuns)
 {
-    DataFiles files(folder.path(), reporter, platform.clock());
+    CalendarStore store(*state, [](const EventTable &) {});
     std::atomic<bool> stopped = false;
     {
-        ExchangeCommands exchange(*state, files, reporter, platform.clock(), &window, [] {});
+        ExchangeCommands exchange(store, *state, reporter, platform.clock(), &window);
         exchange.setFileChoosers(chooser(folder.file("any.ics")), chooser(""));
         exchange.setReader([&stopped](const QString &, const ImportContext &context) {
             while (!context.stop->load())

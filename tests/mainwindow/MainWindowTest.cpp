@@ -29,8 +29,8 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
         {"close box", [this] { window.close(); }, false}};
     for (const auto &row : rows) {
         row.act();
-        QTest::qWait(20); // a change of window state arrives through the event loop
-        EXPECT_EQ(window.isVisible(), row.visible) << row.name;
+        // A change of window state arrives through the event loop.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible() == row.visible; }, 1000)) << row.name;
     }
 }
 

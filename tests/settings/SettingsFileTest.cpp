@@ -1,6 +1,6 @@
 #include "settings/SettingsFile.h"
 
-#include "appstate/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 #include "settings/Settings.h"
 #include "TestSupport.h"
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
 #include <vector>
 
 // Both clocks stand still until a test moves them; the day starts at 9:00.
@@ -168,11 +169,12 @@ constexpr RemindAnswer remindAfter(int minutes) { return {RemindAnswer::When::Af
 constexpr RemindAnswer RemindNextStart{RemindAnswer::When::NextStart};
 constexpr RemindAnswer RemindNever{RemindAnswer::When::Never};
 
-inline Event makeEvent(const QString &title, const QString &date, qint16 notifyingDays = 0)
+// An event on a date given as calendar.dat stores it (yyyymmdd, 0000 for every year).
+inline Event makeEvent(const QString &title, const QString &storedDateText, qint16 notifyingDays = 0)
 {
     Event event;
     event.title = title;
-    event.date = date;
+    setStoredDate(event, storedDateText);
     event.notifyingDays = notifyingDays;
     return event;
 }
@@ -180,8 +182,18 @@ inline Event makeEvent(const QString &title, const QString &date, qint16 notifyi
 // Every field of an event on one line, for comparisons that name the field.
 inline QString eventFields(const Event &e)
 {
-    return QStringList{e.title, e.description, e.category, e.date, e.time, QString::number(e.notifyingDays), e.sound}
+    return QStringList{e.title, e.description, e.category, storedDate(e), storedTime(e), QString::number(e.notifyingDays), e.sound}
         .join(u'|');
+}
+
+// What a failed comparison of events or dates prints.
+inline void PrintTo(const Event &event, std::ostream *out)
+{
+    *out << eventFields(event).toStdString();
+}
+inline void PrintTo(const EventDate &date, std::ostream *out)
+{
+    *out << date.year << '-' << date.month << '-' << date.day;
 }
 
 // yyyymmdd of a date, as stored.

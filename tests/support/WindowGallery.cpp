@@ -9,6 +9,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
+#include "eventdata/CalendarStore.h"
 #include "exchange/ImportReport.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
@@ -34,6 +35,7 @@ struct World {
     FakePlatform platform{QDate(2026, 12, 6)};
     RecordingReporter reporter;
     AppState state;
+    CalendarStore store{state, [](const EventTable &) {}};
     Autostart autostart;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
     ScriptedAlertWindow alerts;
@@ -44,13 +46,13 @@ struct World {
     {
         state.dataFolder = folder.path();
         Event dentist = makeEvent("Dentist appointment", "20261206", 3);
-        dentist.time = "0930";
+        dentist.time = QTime(9, 30);
         dentist.category = "Meeting";
         dentist.description = "Bring the insurance card and the forms from the last visit, and ask whether the bill "
                               "for the crown has been sent to the insurance.";
         state.addEvent(dentist);
         Event concert = makeEvent("Rehearsal of the Christmas concert with the whole choir", "00001216", 12);
-        concert.time = "1930";
+        concert.time = QTime(19, 30);
         concert.category = "Special event";
         concert.description = "Black trousers and the red folder; the bus leaves at seven from the station, and the "
                               "doors of the hall close at a quarter past.";
@@ -85,7 +87,7 @@ struct Entry { const char *name; std::function<QWidget *(World &)> make; std::fu
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
-    auto *dialog = new EventDialog(w.state, w.platform.clock(), w.help);
+    auto *dialog = new EventDialog(w.state, w.store, w.platform.clock(), w.help);
     w.own(dialog);
     if (editIndex < 0)
         dialog->prepareAdd("6", "December", "2026");

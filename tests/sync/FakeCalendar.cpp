@@ -75,7 +75,7 @@ LocalItem FakeCalendar::itemOf(const QString &key) const
     return {key, fields.title, fields.date, contentHash(fields)};
 }
 
-CalendarFields eventFields(const char *title, CalendarDate date, int leadDays)
+CalendarFields eventFields(const char *title, EventDate date, int leadDays)
 {
     CalendarFields fields;
     fields.title = QString::fromUtf8(title);

@@ -36,4 +36,4 @@ private:
     std::map<QString, CalendarFields> events_;
 };
 
-CalendarFields eventFields(const char *title, CalendarDate date, int leadDays = 0);
+CalendarFields eventFields(const char *title, EventDate date, int leadDays = 0);

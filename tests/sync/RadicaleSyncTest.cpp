@@ -10,7 +10,7 @@
 
 namespace {
 
-const CalendarDate Ides{2027, 3, 15};
+const EventDate Ides{2027, 3, 15};
 
 // A phone's event: with a place and an alarm of its own, which the calendar
 // does not hold and must not lose.
@@ -87,7 +87,7 @@ protected:
             calendar.add(eventFields(title, Ides));
         ASSERT_EQ(pass(calendar).error, SyncError::None);
     }
-    void edit(FakeCalendar &calendar, const char *title, CalendarDate date)
+    void edit(FakeCalendar &calendar, const char *title, EventDate date)
     {
         const QString key = calendar.keyOf(QString::fromLatin1(title));
         CalendarFields fields = calendar.fields(key);
@@ -161,7 +161,7 @@ TEST_F(RadicaleSync, AnEditThereComesHere)
     phoneEdit("Party", phoneVersionOf("Party", "DTSTART:20270320T190000"));
     EXPECT_EQ(pass(calendar).changes, (std::vector<SyncChange>{{SyncStep::TakeServer, QStringLiteral("Party")}}));
     const CalendarFields party = calendar.fields(calendar.keyOf(QStringLiteral("Party")));
-    EXPECT_EQ(party.date, (CalendarDate{2027, 3, 20}));
+    EXPECT_EQ(party.date, (EventDate{2027, 3, 20}));
     EXPECT_EQ(party.time, QTime(19, 0));
 }
 
@@ -176,9 +176,9 @@ TEST_F(RadicaleSync, EditsOnBothSidesKeepBoth)
                            QStringLiteral("Party (conflict copy)")};
     EXPECT_EQ(calendar.titles(), four);
     EXPECT_EQ(serverTitles(), four);
-    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (CalendarDate{2027, 3, 17}));
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (EventDate{2027, 3, 17}));
     EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party (conflict copy)"))).date,
-              (CalendarDate{2027, 3, 16}));
+              (EventDate{2027, 3, 16}));
 }
 
 TEST_F(RadicaleSync, DeletionsReachTheOtherSide)
@@ -203,7 +203,7 @@ TEST_F(RadicaleSync, AnEditWinsOverADeletionEitherWay)
     EXPECT_EQ(pass(calendar).error, SyncError::None);
     EXPECT_EQ(calendar.titles(), Three);
     EXPECT_EQ(serverTitles(), Three);
-    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Choir"))).date, (CalendarDate{2027, 3, 18}));
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Choir"))).date, (EventDate{2027, 3, 18}));
     EXPECT_TRUE(server().at(QStringLiteral("Dentist")).text.contains("20270319"));
 }
 
@@ -215,7 +215,7 @@ TEST_F(RadicaleSync, AStaleETagDecidesAgain)
     // The phone writes between the listing and the upload.
     calendar.atNextRead = [this] { phoneEdit("Party", phoneVersionOf("Party", "DTSTART;VALUE=DATE:20270317")); };
     EXPECT_EQ(pass(calendar).error, SyncError::None);
-    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (CalendarDate{2027, 3, 17}));
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (EventDate{2027, 3, 17}));
     EXPECT_EQ(serverTitles().size(), 4);
     EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Party (conflict copy)")));
 }

@@ -27,7 +27,7 @@ QByteArray alarm(const char *trigger)
     return QByteArray("BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER") + trigger + "\r\nEND:VALARM\r\n";
 }
 
-CalendarFields party(CalendarDate date, std::optional<QTime> time = std::nullopt)
+CalendarFields party(EventDate date, std::optional<QTime> time = std::nullopt)
 {
     CalendarFields fields;
     fields.title = QStringLiteral("Party");

@@ -7,9 +7,9 @@ namespace {
 const QString Key = QStringLiteral("Party");
 const QString Href = QStringLiteral("/ann/cal/1.ics");
 const QString Uid = QStringLiteral("u-1");
-const CalendarDate Day{2027, 3, 15};
+const EventDate Day{2027, 3, 15};
 
-LocalItem here(const QByteArray &hash, const QString &key = Key, CalendarDate date = Day)
+LocalItem here(const QByteArray &hash, const QString &key = Key, EventDate date = Day)
 {
     return {key, key, date, hash};
 }

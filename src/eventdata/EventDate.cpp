@@ -1,0 +1,53 @@
+#include "eventdata/EventDate.h"
+
+#include "eventdata/DateText.h"
+
+namespace {
+
+constexpr int TimeWidth = 4;
+
+int fieldValue(QStringView text, qsizetype from, qsizetype width)
+{
+    return text.size() >= from + width ? digitsValue(text.mid(from, width)) : -1;
+}
+
+} // namespace
+
+int digitsValue(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+EventDate readEventDate(QStringView yyyymmdd)
+{
+    return {fieldValue(yyyymmdd, 0, 4), fieldValue(yyyymmdd, 4, 2), fieldValue(yyyymmdd, 6, 2)};
+}
+
+QString eventDateText(const EventDate &date)
+{
+    return QStringLiteral("%1").arg(date.year, 4, 10, QLatin1Char('0')) + twoDigits(date.month) + twoDigits(date.day);
+}
+
+std::optional<QTime> readEventTime(QStringView hhmm)
+{
+    const int hours = hhmm.size() == TimeWidth ? fieldValue(hhmm, 0, 2) : -1;
+    const int minutes = hhmm.size() == TimeWidth ? fieldValue(hhmm, 2, 2) : -1;
+    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
+        return std::nullopt;
+    return QTime(hours, minutes);
+}
+
+QString eventTimeText(const std::optional<QTime> &time)
+{
+    if (!time)
+        return QString(TimeWidth, QLatin1Char(' '));
+    return twoDigits(time->hour()) + twoDigits(time->minute());
+}
