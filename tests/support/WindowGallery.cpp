@@ -17,7 +17,9 @@
 #include "mainwindow/MainWindow.h"
 #include "notes/NotesFile.h"
 #include "notewindows/NoteWindow.h"
+#include "dialogs/SyncPage.h"
 #include "platform/Autostart.h"
+#include "platform/MemoryCredentialStore.h"
 #include "FakePlatform.h"
 #include "ModalDriver.h"
 
@@ -35,6 +37,7 @@ struct World {
     RecordingReporter reporter;
     AppState state;
     Autostart autostart;
+    MemoryCredentialStore credentials;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
     ScriptedAlertWindow alerts;
     std::unique_ptr<MainWindow> main;
@@ -97,6 +100,8 @@ EventDialog *eventDialog(World &w, int editIndex = -1)
 QWidget *settingsPage(World &w, int page)
 {
     auto *dialog = new SettingsDialog(w.state, w.autostart, "/opt/tarrowby", w.help);
+    w.state.sync = {"https://cloud.example.org/remote.php/dav/calendars/ann.smith/personal/", "ann.smith", 15};
+    dialog->addSyncPage(w.credentials)->showLastResult("Offline, will try again");
     dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(page);
     return w.own(dialog);
 }
@@ -117,6 +122,7 @@ const std::vector<Entry> &entries()
         {"formSettings-General", [](World &w) { return settingsPage(w, 0); }},
         {"formSettings-Time", [](World &w) { return settingsPage(w, 1); }},
         {"formSettings-EventCategories", [](World &w) { return settingsPage(w, 2); }},
+        {"formSettings-Sync", [](World &w) { return settingsPage(w, 3); }},
         {"formNote", [](World &w) { return w.own(new NoteWindow(w.state, w.help, 0, nullptr)); }},
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
         {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state, w.platform)); }},
