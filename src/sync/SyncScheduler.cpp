@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr qint64 MsPerMinute = 60 * 1000;
+constexpr qint64 MsPerMinute = 60'000;
 
 std::optional<qint64> earlier(std::optional<qint64> a, std::optional<qint64> b)
 {

@@ -23,9 +23,9 @@ class QTimer;
 class SyncScheduler {
 public:
     // Edits come in bursts: the pass waits for this long after the last one.
-    static constexpr qint64 ChangeDelayMs = 5 * 1000;
+    static constexpr qint64 ChangeDelayMs = 5'000;
     // The network needs a moment after a wake before a pass can reach the server.
-    static constexpr qint64 WakeDelayMs = 10 * 1000;
+    static constexpr qint64 WakeDelayMs = 10'000;
 
     SyncScheduler(const Clock &clock, QTimer &timer, std::function<void()> startPass);
     ~SyncScheduler();

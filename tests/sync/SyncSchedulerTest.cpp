@@ -21,6 +21,7 @@ using Action = std::function<void(SyncScheduler &)>;
 const Action Change = [](SyncScheduler &s) { s.calendarChanged(); };
 const Action SyncNow = [](SyncScheduler &s) { s.syncNow(); };
 const Action Wake = [](SyncScheduler &s) { s.wokeUp(); };
+const Action LateShot = [](SyncScheduler &s) { s.tick(); }; // a timer event that was already on its way
 Action configure(const SyncSettings &settings)
 {
     return [settings](SyncScheduler &s) { s.configure(settings); };
@@ -96,6 +97,9 @@ TEST(SyncScheduler, PassesStartWhenDue)
          {0, 902, 1804}},
         {"the interval off: only Sync now", Off, 2, {{10, Change}, {20, Wake}, {30, SyncNow}}, 7200, {30}},
         {"five seconds after the last change", Hourly, 2, {{100, Change}, {103, Change}}, 3000, {0, 108}},
+        {"a change just before the interval: the interval's time comes first", Every15, 2, {{900, Change}}, 1000,
+         {0, 902}},
+        {"a late timer shot during a pass starts nothing", Hourly, 10, {{2, Change}, {8, LateShot}}, 3000, {0, 10}},
         {"a change during a pass: once after it", Hourly, 10, {{2, Change}, {4, Change}}, 3000, {0, 10}},
         {"Sync now and wakes during a pass: exactly one more", Hourly, 10, {{3, SyncNow}, {4, SyncNow}, {5, Wake}},
          3000, {0, 10}},
