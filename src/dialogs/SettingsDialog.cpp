@@ -1,6 +1,7 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "appstate/AppState.h"
+#include "dialogs/SyncPage.h"
 #include "widgets/CategoryNameValidator.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
@@ -109,6 +110,15 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     load();
 }
 
+SyncPage *SettingsDialog::addSyncPage(CredentialStore &credentials)
+{
+    syncPage_ = new SyncPage(credentials);
+    pages_->addWidget(syncPage_);
+    listSettings_->addItem(QStringLiteral("Sync"));
+    syncPage_->load(state_.sync);
+    return syncPage_;
+}
+
 void SettingsDialog::takeControls(const ControlSet &controls)
 {
     listSettings_ = controls.get<QListWidget>(u"listSettings");
@@ -165,6 +175,10 @@ void SettingsDialog::apply()
     state_.markDays = flag(checkMarkDays_);
     for (int i = 0; i < 3; ++i)
         state_.userCategories[i] = textOwnCategory_[i]->text();
+    if (syncPage_) {
+        state_.sync = syncPage_->settings();
+        syncPage_->storePassword();
+    }
     emit settingsApplied();
     accept();
 }

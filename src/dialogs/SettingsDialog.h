@@ -6,12 +6,14 @@
 
 class Autostart;
 class ControlSet;
+class CredentialStore;
 class Help;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
 class QStackedWidget;
+class SyncPage;
 struct AppState;
 
 // The preferences on three pages. Nothing changes before OK; OK copies the
@@ -22,6 +24,10 @@ class SettingsDialog : public QDialog {
 public:
     SettingsDialog(AppState &state, const Autostart &autostart, QString programFolder, Help &help,
                    QWidget *parent = nullptr);
+
+    // Adds the Sync page, its password kept in credentials; its "Sync now"
+    // and its last result are the caller's.
+    SyncPage *addSyncPage(CredentialStore &credentials);
 
 signals:
     // The settings changed; what shows them must be drawn again.
@@ -50,4 +56,5 @@ private:
     QRadioButton *twelveHours_ = nullptr;
     QRadioButton *twentyFourHours_ = nullptr;
     std::array<QLineEdit *, 3> textOwnCategory_{};
+    SyncPage *syncPage_ = nullptr;
 };

@@ -92,7 +92,7 @@ QString temporarySaveMarker()
     return QStringLiteral(".tarrowby-save-");
 }
 
-int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified)
+int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified, SavedMode mode)
 {
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isWritable())
@@ -100,7 +100,7 @@ int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateT
     QFile temporary;
     if (!openTemporary(temporary, target))
         return openErrorForWriting(target);
-    if (existing.exists())
+    if (existing.exists() && mode == SavedMode::KeepExisting)
         temporary.setPermissions(existing.permissions());
     int error = writeThrough(temporary, bytes);
     modified = temporary.fileTime(QFileDevice::FileModificationTime);

@@ -18,13 +18,18 @@ QString temporarySaveMarker();
 // link, and names its temporary file "calendar.dat.XXXXXX", which a user's
 // own "calendar.dat.backup" looks like.
 //
+// What mode the new file gets: the old file's (the user may have shared it
+// on purpose), or the user's alone whatever the old one had.
+enum class SavedMode { KeepExisting, Private };
+
 // Puts bytes in place of the file at target in one step: whatever happens,
 // target then holds either all of its old contents or all of the new. target
 // must not be a link (follow those first); a file that exists keeps its
-// mode, a new one is private, and a read-only one is not replaced. 0 and
-// modified set to the new file's time, or a FileError number with target as
-// it was and no temporary file left.
-int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified);
+// mode unless mode says Private, a new one is private, and a read-only one
+// is not replaced. 0 and modified set to the new file's time, or a FileError
+// number with target as it was and no temporary file left.
+int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified,
+                          SavedMode mode = SavedMode::KeepExisting);
 
 // Why a file could not be made or replaced at path, as a FileError number,
 // once the file itself was found writable or missing.

@@ -20,8 +20,14 @@ const QStringList &dataFileNames()
         QStringLiteral("calendar.dat"),
         QStringLiteral("notes.dat"),
         QStringLiteral("tarrow.ini"),
+        syncStateFileName(),
     };
     return names;
+}
+
+QString syncStateFileName()
+{
+    return QStringLiteral("calendar.sync");
 }
 
 bool holdsNoDataFile(const QString &folder)

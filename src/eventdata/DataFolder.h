@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The names of the three data files.
+// The names of the data files: the calendar, the notes, the settings and the
+// sync's state, which exists only once the calendar is synced.
 const QStringList &dataFileNames();
+QString syncStateFileName();
 
 // Where the data files live. A command line, when given, is the folder, taken
 // whole. Otherwise the program's own folder, as long as it already holds one

@@ -52,6 +52,34 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
     return 0;
 }
 
+// The sync's keys stand at the start of a line and take the rest of it: an
+// address or a user name may hold a comma, which must neither cut it short
+// nor start an item of its own.
+bool readSyncLine(const QString &line, SyncSettings &sync)
+{
+    const auto value = [&line](QLatin1StringView key) { return line.mid(key.size()); };
+    if (line.startsWith(QLatin1StringView("Url=")))
+        sync.url = value(QLatin1StringView("Url="));
+    else if (line.startsWith(QLatin1StringView("User=")))
+        sync.user = value(QLatin1StringView("User="));
+    else if (line.startsWith(QLatin1StringView("Interval=")))
+        sync.interval = readSyncInterval(value(QLatin1StringView("Interval=")));
+    else
+        return false;
+    return true;
+}
+
+// Written only once the user set the sync up: the file of anyone who never
+// did stays as it always was.
+QString syncSection(const SyncSettings &sync)
+{
+    if (sync == SyncSettings{})
+        return {};
+    return QStringLiteral("\r\n[Sync]\r\nUrl=") + toSingleLine(sync.url) + QStringLiteral("\r\nUser=")
+           + toSingleLine(sync.user) + QStringLiteral("\r\nInterval=") + QString::number(sync.interval)
+           + QStringLiteral("\r\n");
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(const QString &dataFolder, FileErrorReporter &reporter)
@@ -94,13 +122,18 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
            + line("[User categories]", {})
            + line("Category0=", toSingleLine(settings.userCategories[0]))
            + line("Category1=", toSingleLine(settings.userCategories[1]))
-           + line("Category2=", toSingleLine(settings.userCategories[2]));
+           + line("Category2=", toSingleLine(settings.userCategories[2]))
+           + syncSection(settings.sync);
 }
 
 int SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)
 {
     bool recognised = false;
     for (const QString &line : lines) {
+        if (readSyncLine(line, settings.sync)) {
+            recognised = true;
+            continue;
+        }
         // A comma ends an item; the text after it is an item of its own.
         for (const QString &item : line.split(QLatin1Char(','))) {
             if (const int error = applyItem(item, settings, position, recognised))

@@ -1,13 +1,11 @@
 #include "sync/SyncState.h"
 
+#include "eventdata/AtomicFile.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/RegularFile.h"
 
-#include <QSaveFile>
 #include <QSet>
-
-#include <cerrno>
 
 namespace {
 
@@ -115,18 +113,18 @@ int loadSyncState(const QString &path, SyncState &state)
     return error != 0 ? error : readSyncState(bytes, state);
 }
 
+// As the data files are saved: only a regular file, reached through links
+// this user or the folder's owner made, replaced whole or not at all.
 int saveSyncState(const QString &path, const SyncState &state)
 {
-    if (pathKind(path) == PathKind::Special)
+    QString file;
+    if (const int error = followOwnLinks(path, file))
+        return error;
+    if (pathKind(file) == PathKind::Special)
         return FileError::NotRegularFile;
     const QByteArray text = writeSyncState(state);
     if (text.size() > DataFile::MaxFileBytes)
         return FileError::FileTooLarge;
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)
-        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(text) != text.size() || !file.commit())
-        return transferError(file.error(), errno);
-    return 0;
+    QDateTime modified;
+    return replaceFileAtomically(file, text, modified, SavedMode::Private);
 }

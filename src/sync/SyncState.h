@@ -36,5 +36,6 @@ int readSyncState(const QByteArray &bytes, SyncState &state);
 // in size). 0 or a FileError number; FileNotFound before the first sync.
 int loadSyncState(const QString &path, SyncState &state);
 // Replaces the file at once or not at all, readable by its owner only: it
-// holds the user's events. 0 or a FileError number.
+// holds the user's events. 0 or a FileError number, with the old file as it
+// was.
 int saveSyncState(const QString &path, const SyncState &state);

@@ -1,10 +1,13 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "appstate/AppState.h"
+#include "dialogs/SyncPage.h"
 #include "help/Help.h"
 #include "KeyPress.h"
 #include "ModalDriver.h"
 #include "platform/Autostart.h"
+#include "platform/MemoryCredentialStore.h"
+#include "settings/SyncAccount.h"
 
 #include <QtWidgets>
 #include <QtTest>
@@ -164,4 +167,41 @@ TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPageAndPressesCancelE
         }
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.page;
     }
+}
+
+// The Sync page shows the settings and the password the store keeps for them; OK takes the settings into the state
+// and the password, under the account as it now is, into the store alone.
+TEST_F(SettingsDialogTest, SyncPageKeepsThePasswordInTheStoreAndTheRestInTheSettings)
+{
+    MemoryCredentialStore credentials;
+    state.sync = {"https://dav.example.org/ann/cal/", "ann", 15};
+    credentials.writePassword(syncAccount(state.sync), "old secret", [](CredentialError) {});
+    dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+    dialog->addSyncPage(credentials);
+    dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(3);
+    ASSERT_TRUE(showActive(*dialog));
+    EXPECT_EQ(control<QLineEdit>("textSyncPassword")->text(), "old secret");
+    EXPECT_EQ(control<QLineEdit>("textSyncPassword")->echoMode(), QLineEdit::Password);
+    control<QLineEdit>("textSyncUser")->setText("ann.smith");
+    control<QLineEdit>("textSyncPassword")->selectAll();
+    QTest::keyClicks(control<QLineEdit>("textSyncPassword"), "new secret");
+    control<QComboBox>("comboSyncInterval")->setCurrentText("Every 60 minutes");
+    QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
+    const SyncSettings chosen{"https://dav.example.org/ann/cal/", "ann.smith", 60};
+    EXPECT_EQ(state.sync, chosen);
+    CredentialResult kept;
+    credentials.readPassword(syncAccount(chosen), [&](const CredentialResult &result) { kept = result; });
+    EXPECT_EQ(kept.password, "new secret");
+}
+
+TEST_F(SettingsDialogTest, SyncNowIsTheCallersToRun)
+{
+    MemoryCredentialStore credentials;
+    dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+    QSignalSpy asked(dialog->addSyncPage(credentials), &SyncPage::syncNowRequested);
+    dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(3);
+    ASSERT_TRUE(showActive(*dialog));
+    pressOn(*dialog, "commandSyncNow");
+    EXPECT_EQ(asked.count(), 1);
+    EXPECT_TRUE(dialog->isVisible());
 }

@@ -402,6 +402,7 @@ TEST(DataFolder, OnlyTemporaryFilesOfKilledSavesAreRemoved)
     const QString mark = temporarySaveMarker();
     const std::tuple<QString, qint64, bool> rows[] = { // name, made how many ms after the lock was taken, removed
         {"calendar.dat" + mark + "aB3xYz", -60000, true}, {"notes.dat" + mark + "QWERTY", 0, true},
+        {"calendar.sync" + mark + "zzzzzz", -60000, true}, {"calendar.sync.aB3xYz", -60000, false},
         {"tarrow.ini" + mark + "000000", 1, false},       {"calendar.dat" + mark + "aB3xY", -60000, false},
         {"calendar.dat" + mark + "aB3xYz1", -60000, false}, {"Calendar.dat" + mark + "aB3xYz", -60000, false},
         {"other.dat" + mark + "aB3xYz", -60000, false},   {"calendar.dat.aB3xYz", -60000, false},

@@ -80,3 +80,38 @@ TEST_F(SettingsFileTest, ItemsAreReadInTurnUntilABadOne)
         EXPECT_EQ(reporter.reports.empty() ? 0 : reporter.reports[0].errorNumber, row.error) << row.name;
     }
 }
+
+TEST(SyncSettings, OnlyTheOfferedIntervalsAreRead)
+{
+    const std::pair<const char *, int> rows[] = {
+        {"0", 0},   {"15", 15}, {"30", 30},   {"60", 60},  {" 30 ", 30}, {"14", 0}, {"16", 0},
+        {"59", 0},  {"61", 0},  {"-15", 0},   {"15.0", 0}, {"", 0},      {"quarter", 0},
+        {"999999999", 0},
+    };
+    for (const auto &[text, minutes] : rows)
+        EXPECT_EQ(readSyncInterval(QString::fromLatin1(text)), minutes) << text;
+}
+
+// The sync's section is written once the user set the sync up and goes again when it is cleared; the address and the
+// user name come back whole, commas and what looks like a key included.
+TEST_F(SettingsFileTest, SyncSectionIsWrittenOnlyWhenSetUpAndRoundTrips)
+{
+    ASSERT_TRUE(file.saveSettings(settings, position));
+    const QByteArray unset = folder.read("tarrow.ini");
+    settings.sync = {"https://dav.example.org/cal,Mute=1/", "ann,smith", 30};
+    ASSERT_TRUE(file.saveSettings(settings, position));
+    EXPECT_EQ(folder.read("tarrow.ini"),
+              unset + "\r\n[Sync]\r\nUrl=https://dav.example.org/cal,Mute=1/\r\nUser=ann,smith\r\nInterval=30\r\n");
+    const SyncSettings saved = settings.sync;
+    settings = {};
+    ASSERT_TRUE(file.loadSettings(settings, position));
+    EXPECT_EQ(settings.sync, saved);
+    EXPECT_EQ(settings.mute, 0);
+    settings.sync = {};
+    ASSERT_TRUE(file.saveSettings(settings, position));
+    EXPECT_EQ(folder.read("tarrow.ini"), unset);
+    // A file without the section leaves the sync off, whatever was set before the load.
+    settings.sync = saved;
+    ASSERT_TRUE(file.loadSettings(settings, position));
+    EXPECT_EQ(settings.sync, SyncSettings{});
+}

@@ -18,7 +18,9 @@
 #include "mainwindow/MainWindow.h"
 #include "notes/NotesFile.h"
 #include "notewindows/NoteWindow.h"
+#include "dialogs/SyncPage.h"
 #include "platform/Autostart.h"
+#include "platform/MemoryCredentialStore.h"
 #include "FakePlatform.h"
 #include "ModalDriver.h"
 
@@ -37,6 +39,7 @@ struct World {
     AppState state;
     CalendarStore store{state, [](const EventTable &) {}};
     Autostart autostart;
+    MemoryCredentialStore credentials;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
     ScriptedAlertWindow alerts;
     std::unique_ptr<MainWindow> main;
@@ -99,6 +102,8 @@ EventDialog *eventDialog(World &w, int editIndex = -1)
 QWidget *settingsPage(World &w, int page)
 {
     auto *dialog = new SettingsDialog(w.state, w.autostart, "/opt/tarrowby", w.help);
+    w.state.sync = {"https://cloud.example.org/remote.php/dav/calendars/ann.smith/personal/", "ann.smith", 15};
+    dialog->addSyncPage(w.credentials)->showLastResult("Offline, will try again");
     dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(page);
     return w.own(dialog);
 }
@@ -119,6 +124,7 @@ const std::vector<Entry> &entries()
         {"formSettings-General", [](World &w) { return settingsPage(w, 0); }},
         {"formSettings-Time", [](World &w) { return settingsPage(w, 1); }},
         {"formSettings-EventCategories", [](World &w) { return settingsPage(w, 2); }},
+        {"formSettings-Sync", [](World &w) { return settingsPage(w, 3); }},
         {"formNote", [](World &w) { return w.own(new NoteWindow(w.state, w.help, 0, nullptr)); }},
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
         {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state, w.platform)); }},

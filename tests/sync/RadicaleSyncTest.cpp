@@ -192,21 +192,6 @@ TEST_F(RadicaleSync, DeletionsReachTheOtherSide)
     EXPECT_EQ(serverTitles(), QStringList{QStringLiteral("Party")});
 }
 
-TEST_F(RadicaleSync, AnEditWinsOverADeletionEitherWay)
-{
-    FakeCalendar calendar;
-    syncThree(calendar);
-    calendar.remove(calendar.keyOf(QStringLiteral("Choir")));
-    phoneEdit("Choir", phoneVersionOf("Choir", "DTSTART;VALUE=DATE:20270318"));
-    edit(calendar, "Dentist", {2027, 3, 19});
-    phoneDelete(QStringLiteral("Dentist"));
-    EXPECT_EQ(pass(calendar).error, SyncError::None);
-    EXPECT_EQ(calendar.titles(), Three);
-    EXPECT_EQ(serverTitles(), Three);
-    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Choir"))).date, (EventDate{2027, 3, 18}));
-    EXPECT_TRUE(server().at(QStringLiteral("Dentist")).text.contains("20270319"));
-}
-
 TEST_F(RadicaleSync, AStaleETagDecidesAgain)
 {
     FakeCalendar calendar;
@@ -230,18 +215,6 @@ TEST_F(RadicaleSync, ABogusSyncTokenFallsBackToAFullListing)
     EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Picnic")));
     EXPECT_TRUE(state_.token.startsWith(QStringLiteral("http://radicale.org/ns/sync/")));
     EXPECT_NE(state_.token, QStringLiteral("http://radicale.org/ns/sync/bogus"));
-}
-
-// A server without sync reports gives no token: the events already synced
-// are known all the same, and nothing is asked as at a first sync.
-TEST_F(RadicaleSync, APassWithoutATokenIsNoFirstSync)
-{
-    FakeCalendar calendar;
-    syncThree(calendar);
-    state_.token.clear();
-    phonePut("p-1", phoneEvent("p-1", "Picnic"));
-    EXPECT_EQ(pass(calendar).plan.question, SyncQuestion::None);
-    EXPECT_TRUE(calendar.titles().contains(QStringLiteral("Picnic")));
 }
 
 TEST_F(RadicaleSync, APassKilledBeforeItsStateWasSavedMakesNoDuplicates)
@@ -270,38 +243,4 @@ TEST_F(RadicaleSync, DeletingMostEventsAsksFirst)
     EXPECT_EQ(serverTitles(), Three);
     EXPECT_EQ(pass(calendar, true).error, SyncError::None);
     EXPECT_EQ(serverTitles(), QStringList{QStringLiteral("Party")});
-}
-
-TEST_F(RadicaleSync, MoreEventsThereThanRoomHereAddsNone)
-{
-    FakeCalendar calendar(1);
-    phonePut("p-1", phoneEvent("p-1", "Party"));
-    phonePut("p-2", phoneEvent("p-2", "Picnic"));
-    const SyncOutcome outcome = pass(calendar);
-    EXPECT_TRUE(outcome.plan.noRoom);
-    EXPECT_EQ(calendar.titles(), QStringList());
-    EXPECT_EQ(state_.token, QString());
-}
-
-TEST_F(RadicaleSync, WhatTheCalendarCannotHoldStaysUntouched)
-{
-    FakeCalendar calendar;
-    phonePut("p-1", phoneEvent("p-1", "Gym", "DTSTART:20270315T180000", "RRULE:FREQ=WEEKLY\r\n"));
-    phonePut("p-2", phoneEvent("p-2", "Holiday", "DTSTART;VALUE=DATE:20270315\r\nDTEND;VALUE=DATE:20270322"));
-    const std::map<QString, ServerCopy> before = server();
-    const SyncOutcome outcome = pass(calendar);
-    EXPECT_EQ(outcome.plan.untouched, 2);
-    EXPECT_EQ(calendar.titles(), QStringList());
-    for (const auto &[title, copy] : server())
-        EXPECT_EQ(copy.etag, before.at(title).etag) << title.toStdString();
-}
-
-TEST_F(RadicaleSync, AnUnchangedPassIsOneRequest)
-{
-    FakeCalendar calendar;
-    syncThree(calendar);
-    pass(calendar);
-    const int sent = transport_.requestsSent();
-    EXPECT_TRUE(pass(calendar).changes.empty());
-    EXPECT_EQ(transport_.requestsSent() - sent, 1);
 }

@@ -2,6 +2,7 @@
 
 #include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -82,23 +87,84 @@ TEST(SyncState, SavedForItsOwnerOnlyAndLoadedBack)
     EXPECT_EQ(loaded, State);
 }
 
-TEST(SyncState, FileErrors)
+// What stands where the state belongs, as the data files meet it: read and
+// replaced only when it is a regular file reached through the user's own
+// links, and never left half written.
+TEST(SyncState, FileFaults)
 {
-    QTemporaryDir dir;
-    const QString missing = QDir(dir.path()).filePath(QStringLiteral("calendar.sync"));
-    const QString large = QDir(dir.path()).filePath(QStringLiteral("large.sync"));
-    QFile file(large);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(stateText(QByteArray(DataFile::MaxFileBytes, 'x')));
-    file.close();
-    const std::tuple<const char *, QString, int> rows[] = {
-        {"missing before the first sync", missing, FileError::FileNotFound},
-        {"over the size limit", large, FileError::FileTooLarge},
-        {"a folder", dir.path(), FileError::NotRegularFile},
+    constexpr uid_t Nobody = 65534;
+    const auto stateFile = [](const DataFolderFixture &f) { f.write("calendar.sync", writeSyncState(State)); };
+    const auto ownLink = [](const DataFolderFixture &f) {
+        f.write("elsewhere", writeSyncState(State));
+        QFile::link(f.file("elsewhere"), f.file("calendar.sync"));
     };
-    for (const auto &[name, path, error] : rows) {
+    const auto theirLink = [&](const DataFolderFixture &f) {
+        ownLink(f);
+        ::lchown(QFile::encodeName(f.file("calendar.sync")).constData(), Nobody, Nobody);
+    };
+    // A long token fills the file up to the size limit, and one byte past it.
+    SyncState atLimit = State;
+    atLimit.token.clear();
+    atLimit.token.fill(u'x', DataFile::MaxFileBytes - writeSyncState(atLimit).size());
+    const auto sized = [&](qsizetype extra) {
+        return [&atLimit, extra](const DataFolderFixture &f) {
+            f.write("calendar.sync", writeSyncState(atLimit) + QByteArray(extra, '\n'));
+        };
+    };
+    const auto fifo = [](const DataFolderFixture &f) {
+        ::mkfifo(QFile::encodeName(f.file("fifo")).constData(), 0600);
+        QFile::link(f.file("fifo"), f.file("calendar.sync"));
+    };
+    const struct {
+        const char *name; // what stands there
+        std::function<void(const DataFolderFixture &)> make;
+        int loadError;
         SyncState loaded;
-        EXPECT_EQ(loadSyncState(path, loaded), error) << name;
+        int saveError;
+    } rows[] = {
+        {"nothing before the first sync", [](const DataFolderFixture &) {}, FileError::FileNotFound, {}, 0},
+        {"a state", stateFile, 0, State, 0},
+        {"the user's own link to a state", ownLink, 0, State, 0},
+        {"garbage", [](const DataFolderFixture &f) { f.write("calendar.sync", "\x89PNG\r\n"); },
+         FileError::Unreadable, {}, 0},
+        {"at the size limit", sized(0), 0, atLimit, 0},
+        {"one byte over the size limit", sized(1), FileError::FileTooLarge, {}, 0},
+        {"a folder", [](const DataFolderFixture &f) { QDir(f.path()).mkdir("calendar.sync"); },
+         FileError::NotRegularFile, {}, FileError::NotRegularFile},
+        {"a link to a FIFO", fifo, FileError::NotRegularFile, {}, FileError::NotRegularFile},
+        {"another user's link", theirLink, FileError::PermissionDenied, {}, FileError::PermissionDenied},
+    };
+    for (const auto &[name, make, loadError, expected, saveError] : rows) {
+        SCOPED_TRACE(name);
+        if (saveError == FileError::PermissionDenied && ::geteuid() != 0)
+            continue; // only root can give a link to another user
+        DataFolderFixture folder;
+        make(folder);
+        const QStringList before = folder.names();
+        SyncState loaded;
+        EXPECT_EQ(loadSyncState(folder.file("calendar.sync"), loaded), loadError);
+        EXPECT_EQ(loaded, expected);
+        const SyncState saved{State.collection, QStringLiteral("new token"), {}};
+        EXPECT_EQ(saveSyncState(folder.file("calendar.sync"), saved), saveError);
+        EXPECT_EQ(folder.names(), before.isEmpty() ? QStringList{"calendar.sync"} : before); // no temporary
+        if (saveError == 0) {
+            EXPECT_EQ(loadSyncState(folder.file("calendar.sync"), loaded), 0);
+            EXPECT_EQ(loaded, saved);
+        }
     }
-    EXPECT_EQ(saveSyncState(dir.path(), State), FileError::NotRegularFile);
+}
+
+TEST(SyncState, FailedSaveLeavesTheOldFile)
+{
+    DataFolderFixture folder;
+    const QString path = folder.file("calendar.sync");
+    ASSERT_EQ(saveSyncState(path, State), 0);
+    const QByteArray old = folder.read("calendar.sync");
+    {
+        const FileSizeLimit limit(4); // no room for the new file
+        EXPECT_EQ(saveSyncState(path, SyncState{State.collection, QStringLiteral("new token"), {}}),
+                  FileError::DiskFull);
+    }
+    EXPECT_EQ(folder.read("calendar.sync"), old);
+    EXPECT_EQ(folder.names(), QStringList{"calendar.sync"});
 }
