@@ -17,7 +17,7 @@ struct Settings {
     qint16 confirmRemoveN = 1;
     std::array<QString, 3> userCategories;
     qint16 markDays = 0; // 1 = the month grid marks days with events and today
-    SyncSettings sync;
+    SyncSettings sync{};
 
     bool uses12HourClock() const { return timeFormat == 12; }
     // Back to the defaults of the [General] values; the category names stay.

@@ -1,6 +1,6 @@
 #include "settings/SyncSettings.h"
 
-#include "eventdata/NumberText.h"
+#include "eventdata/EventDate.h"
 
 #include <algorithm>
 #include <iterator>
