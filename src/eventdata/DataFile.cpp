@@ -168,9 +168,7 @@ bool DataFile::save(const QString &contents)
 int DataFile::replaceableError() const
 {
     QString file;
-    if (const int error = followOwnLinks(path(), file))
-        return error;
-    return pathKind(file) == PathKind::Special ? FileError::NotRegularFile : 0;
+    return replaceableFile(path(), file);
 }
 
 int DataFile::readLines(QStringList &lines)

@@ -124,3 +124,10 @@ int openErrorForReading(const QString &path)
         return FileError::PermissionDenied;
     return FileError::PathFileAccess;
 }
+
+int replaceableFile(const QString &path, QString &file)
+{
+    if (const int error = followOwnLinks(path, file))
+        return error;
+    return pathKind(file) == PathKind::Special ? FileError::NotRegularFile : 0;
+}

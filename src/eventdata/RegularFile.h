@@ -38,3 +38,7 @@ int openErrorForReading(const QString &path);
 // followed. 0 and the file's path (it may not exist), PermissionDenied for
 // another user's link, PathFileAccess for a loop of links.
 int followOwnLinks(const QString &path, QString &file);
+
+// The file a save may replace: followOwnLinks(), and then only a regular
+// file or none yet (NotRegularFile for a device, FIFO, socket or folder).
+int replaceableFile(const QString &path, QString &file);

@@ -118,10 +118,8 @@ int loadSyncState(const QString &path, SyncState &state)
 int saveSyncState(const QString &path, const SyncState &state)
 {
     QString file;
-    if (const int error = followOwnLinks(path, file))
+    if (const int error = replaceableFile(path, file))
         return error;
-    if (pathKind(file) == PathKind::Special)
-        return FileError::NotRegularFile;
     const QByteArray text = writeSyncState(state);
     if (text.size() > DataFile::MaxFileBytes)
         return FileError::FileTooLarge;
