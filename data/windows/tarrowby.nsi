@@ -9,6 +9,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarrowby"
 
 Name "Tarrowby ${VERSION}"
+Icon "tarrow.ico"
+UninstallIcon "tarrow.ico"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Tarrowby"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
