@@ -233,15 +233,24 @@ bool DataFile::changedSinceSeen() const
 
 int DataFile::keepBackup(QString &backupName) const
 {
-    RegularFile source(path());
-    if (source.error() == FileError::FileNotFound)
-        return 0; // nothing to keep
-    if (source.error() != 0)
-        return source.error();
     const QString backup = freeBackupPath();
+    int error = 0;
+    bool tooLarge = false;
+    {
+        RegularFile source(path());
+        if (source.error() == FileError::FileNotFound)
+            return 0; // nothing to keep
+        if (source.error() != 0)
+            return source.error();
+        tooLarge = source.size() > MaxFileBytes;
+        if (!tooLarge)
+            error = copyInto(source, backup);
+    }
     // A file too large to read is too large to copy: it moves aside whole,
-    // and the save writes a new one.
-    const int error = source.size() > MaxFileBytes ? moveAside(backup) : copyInto(source, backup);
+    // and the save writes a new one. Only once it is closed, as Windows
+    // renames no file that is open.
+    if (tooLarge)
+        error = moveAside(backup);
     if (error == 0)
         backupName = QFileInfo(backup).fileName();
     return error;

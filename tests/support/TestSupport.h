@@ -102,9 +102,18 @@ inline void startProgram(QProcess &process, const char *program, const QString &
     process.start(QString::fromLocal8Bit(program), {dataFolder});
 }
 
+// What a program wrote on its error output since the last call, with the line ends it writes on Linux: Windows' C
+// runtime ends each line of a text stream with CR LF.
+inline QByteArray errorOutput(QProcess &process) { return process.readAllStandardError().replace("\r\n", "\n"); }
+
 // Lets gtest print Qt strings in failure messages.
 inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const FileErrorReport &r, std::ostream *os)
+{
+    *os << '{' << r.fileName.toStdString() << ' ' << r.operation.toStdString() << ' ' << r.errorNumber << ' '
+        << r.backupName.toStdString() << '}';
+}
 
 #ifndef Q_OS_WIN
 #include <csignal>
