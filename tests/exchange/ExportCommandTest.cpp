@@ -31,7 +31,7 @@ TEST(ExportCommand, WritesTheCalendarAndLeavesTheDataFolderAlone)
     program.start(QStringLiteral(TARROW_PROGRAM), {"--export", target, absent});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_EQ(program.readAllStandardError(), "tarrow: export failed: calendar.dat: Path not found\n");
+    EXPECT_EQ(errorOutput(program), "tarrow: export failed: calendar.dat: Path not found\n");
     EXPECT_FALSE(QFileInfo::exists(absent));
 }
 
@@ -44,7 +44,9 @@ TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
     for (const char *name : {"calendar.dat", "tarrow.ini", "tarrow.lock"}) // notes.dat is not there yet
         folder.write(name, calendar);
     QDir(folder.path()).mkdir("sub");
+#ifndef Q_OS_WIN // links need a privilege there; Qt makes a shortcut file, which the file system never follows
     QFile::link(folder.file("calendar.dat"), folder.file("link.ics"));
+#endif
     const QDateTime now(QDate(2026, 12, 6), QTime(9, 0));
     const auto own = [](const char *name) {
         return QString("the data folder's own %1, which the export never replaces").arg(name);
@@ -52,7 +54,10 @@ TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
     const std::pair<const char *, QString> rows[] = { // target, why it is refused (empty when it is written)
         {"calendar.dat", own("calendar.dat")}, {"notes.dat", own("notes.dat")},
         {"tarrow.ini", own("tarrow.ini")},     {"tarrow.lock", own("tarrow.lock")},
-        {"sub/../calendar.dat", own("calendar.dat")}, {"link.ics", own("calendar.dat")},
+        {"sub/../calendar.dat", own("calendar.dat")},
+#ifndef Q_OS_WIN
+        {"link.ics", own("calendar.dat")},
+#endif
         {"sub", "a folder; name the file to write"},  {"sub/calendar.dat", ""}, {"calendar.dat.ics", ""},
     };
     for (const auto &[target, why] : rows) {
@@ -71,6 +76,6 @@ TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
     program.start(QStringLiteral(TARROW_PROGRAM), {"--export", folder.file("calendar.dat"), folder.path()});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_EQ(program.readAllStandardError(), "tarrow: export failed: " + failure.toLocal8Bit() + "\n");
+    EXPECT_EQ(errorOutput(program), "tarrow: export failed: " + failure.toLocal8Bit() + "\n");
     EXPECT_EQ(folder.read("calendar.dat"), calendar);
 }

@@ -264,7 +264,7 @@ bool listens(const QString &runtimeFolder)
 // What a program said on its standard error so far.
 QByteArray said(QProcess &program, QByteArray &soFar)
 {
-    return soFar += program.readAllStandardError();
+    return soFar += errorOutput(program);
 }
 
 const QByteArray AlreadyRunning = "tarrow: The program is already running!\n";
@@ -360,6 +360,6 @@ TEST(SingleInstance, ExportRunsBesideTheRunningProgram)
     QProcess exporter;
     exporter.start(TARROW_EXECUTABLE, {"--export", data.file("events.ics"), data.path()});
     ASSERT_TRUE(exporter.waitForFinished(30000));
-    EXPECT_EQ(std::pair(exporter.exitCode(), exporter.readAllStandardError()), std::pair(0, QByteArray()));
+    EXPECT_EQ(std::pair(exporter.exitCode(), errorOutput(exporter)), std::pair(0, QByteArray()));
     EXPECT_TRUE(data.exists("events.ics"));
 }

@@ -204,6 +204,9 @@ TEST(DavClient, EveryWriteCarriesItsPrecondition)
 // A certificate of its own for 127.0.0.1, which no system trusts.
 TEST(DavClient, RefusesACertificateTheSystemDoesNotTrust)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Qt's Schannel backend loads no PEM key and certificate, so no server with one can be made here";
+#endif
     const QByteArray certificate = "-----BEGIN CERTIFICATE-----\n"
                                    "MIIBkDCCATagAwIBAgIUB+D5bgN8ZUUmQRFMkzNf8/DGA1wwCgYIKoZIzj0EAwIw\n"
                                    "FDESMBAGA1UEAwwJMTI3LjAuMC4xMCAXDTI2MTIwODIxNTYxM1oYDzIxMjYxMTE0\n"

@@ -82,7 +82,11 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
     const QString pictures = qEnvironmentVariable("TARROW_WINDOW_PICTURES");
     ASSERT_TRUE(pictures.isEmpty() || QDir().mkpath(pictures));
     visitEveryWindow([&](const QString &name, QWidget &window) {
+#ifndef Q_OS_WIN
+        // Not on Windows: without fontconfig the offscreen platform there finds no condensed DejaVu face by its name
+        // and measures with the wider one, and Windows' own fonts are not at hand, so widths would prove nothing.
         EXPECT_EQ(layoutFaults(window, deliberate).join("\n  ").toStdString(), "");
+#endif
         if (!pictures.isEmpty()) {
             EXPECT_TRUE(window.grab().save(QDir(pictures).filePath(name + ".png")));
         }
