@@ -3,8 +3,9 @@
 # Linux tarrow, in one run under Xvfb: for each run, the time from process
 # start to the first mapped main window and VmRSS/VmHWM two seconds later
 # (for the Windows program, of the Wine process that runs it). Prints the
-# medians. Needs xvfb, xdotool, wine, a Linux build in build/ and the portable
-# Windows folder of scripts/windows.sh package in build-win/dist/Tarrowby.
+# medians. Needs xvfb, xdotool, wine, a Linux build in build/ (or the one
+# LINUX_BUILD names) and the portable Windows folder of scripts/windows.sh
+# package in build-win/dist/Tarrowby.
 # Wine's own server is started once beforehand, as it runs already on a
 # desktop that has started any Windows program.
 # Usage: bench/measure-windows.sh [runs=5]
@@ -17,6 +18,7 @@ fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 export WINEPREFIX="${WINEPREFIX:-$PWD/build-win/wineprefix}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 windowsProgram=build-win/dist/Tarrowby/tarrow.exe
+linuxProgram=${LINUX_BUILD:-build}/src/tarrow
 data="$(mktemp -d)"
 printf 'LastCheck=20261205\r\n' > "$data/calendar.dat"
 : > "$data/notes.dat"
@@ -46,7 +48,7 @@ measure() { # name pattern command...
 
 results="$(mktemp)"
 for run in $(seq "$runs"); do
-    measure linux "build/src/tarrow $data" build/src/tarrow "$data" >> "$results"
+    measure linux "$linuxProgram $data" "$linuxProgram" "$data" >> "$results"
     measure windows 'tarrow\.exe' wine "$windowsProgram" "$data" >> "$results"
 done
 
