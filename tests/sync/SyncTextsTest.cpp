@@ -61,7 +61,7 @@ TEST(SyncTexts, ReportListsTheChanges)
     SyncOutcome untouchedOnly;
     untouchedOnly.plan.untouched = 2;
     SyncOutcome untouchedAndOne = withChanges(1);
-    untouchedAndOne.plan.untouched = 2;
+    untouchedAndOne.plan.untouched = 1;
     SyncOutcome full;
     full.plan.noRoom = true;
     const std::tuple<const char *, SyncOutcome, const char *> rows[] = {
@@ -71,7 +71,7 @@ TEST(SyncTexts, ReportListsTheChanges)
         {"as many as are named", withChanges(2), "Added here: E1\nAdded here: E2"},
         {"one more than are named", withChanges(3), "Added here: E1\nAdded here: E2\nand 1 more"},
         {"a change and items it cannot hold", untouchedAndOne,
-         "Added here: E1\n2 item(s) on the server that this calendar cannot hold were left as they are."},
+         "Added here: E1\n1 item(s) on the server that this calendar cannot hold were left as they are."},
         {"no room", full,
          "The server holds more new events than the calendar has room for: none of them was added."},
     };
