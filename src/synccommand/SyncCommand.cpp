@@ -65,7 +65,7 @@ QString passwordFrom(CredentialStore &credentials, const QString &account)
     std::optional<QString> password;
     QEventLoop loop;
     credentials.readPassword(account, [&](const CredentialResult &read) {
-        password = read.error == CredentialError::None ? read.password : QString();
+        password = read.password; // none when the store keeps none: the server decides
         loop.quit();
     });
     if (!password)

@@ -98,12 +98,22 @@ TEST_F(SyncWiring, SyncNowSendsTheCalendarAndTellsWhatItDid)
     EXPECT_TRUE(QFile::exists(syncStatePath(machine.folder.path())));
 }
 
-// The user learns that the password is missing, not that it is wrong.
-TEST_F(SyncWiring, AMissingPasswordIsNamed)
+// The user learns whether the password is wrong or missing.
+TEST_F(SyncWiring, ASignInThatFailsSaysWhy)
 {
-    Machine machine{server.url()};
-    machine.credentials.removePassword(syncAccount(machine.state.sync), [](CredentialError) {});
-    EXPECT_EQ(machine.syncNow(), QStringLiteral("Sign-in failed: no password is kept for the sync"));
+    const std::pair<const char *, const char *> rows[] = {
+        {"wrong", "Sign-in failed"},
+        {nullptr, "Sign-in failed: no password is kept for the sync"},
+    };
+    for (const auto &[password, status] : rows) {
+        Machine machine{server.url()};
+        if (password)
+            machine.credentials.writePassword(syncAccount(machine.state.sync), QString::fromLatin1(password),
+                                              [](CredentialError) {});
+        else
+            machine.credentials.removePassword(syncAccount(machine.state.sync), [](CredentialError) {});
+        EXPECT_EQ(machine.syncNow(), QString::fromLatin1(status)) << status;
+    }
 }
 
 // Events on both sides at the first sync: the counts first, and a no writes nothing.
@@ -250,4 +260,16 @@ TEST_F(SyncCommandRun, KeepsTheDayOfTheLastAlertCheck)
     ASSERT_EQ(run(other, out, err), 0) << err.constData();
     EXPECT_TRUE(out.startsWith("Added here: Party\n")) << out.constData();
     EXPECT_TRUE(other.read(QStringLiteral("calendar.dat")).contains("LastCheck=20261206"));
+}
+
+// A data file that does not read stops the pass before it reaches the server.
+TEST_F(SyncCommandRun, AFileThatDoesNotReadStopsIt)
+{
+    QFile::remove(folder.file(QStringLiteral("calendar.dat")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("calendar.dat")));
+    QByteArray out;
+    QByteArray err;
+    EXPECT_EQ(run(out, err), 1);
+    EXPECT_TRUE(err.contains("calendar.dat")) << err.constData();
+    EXPECT_FALSE(QFile::exists(syncStatePath(folder.path())));
 }
