@@ -11,6 +11,9 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/SingleInstance.h"
+#include "platform/SystemClock.h"
+#include "platform/SystemCredentialStore.h"
+#include "synccommand/SyncCommand.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -22,6 +25,7 @@ namespace {
 
 constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
                        "       tarrow --export FILE.ics [DATA FOLDER]\n"
+                       "       tarrow --sync [--password-file FILE] [DATA FOLDER]\n"
                        "\n"
                        "A calendar and reminder with sticky notes.\n"
                        "\n"
@@ -33,6 +37,11 @@ constexpr auto Usage = "Usage: tarrow [DATA FOLDER]\n"
                        "  --export FILE.ics  write the events as an iCalendar file and exit,\n"
                        "             without a window; the data files stay as they are, and\n"
                        "             the program may be running meanwhile\n"
+                       "  --sync     sync the events once with the server of the sync settings and\n"
+                       "             exit, without a window, printing one line per change; it\n"
+                       "             refuses while the program runs on the same data folder\n"
+                       "  --password-file FILE  the password is FILE's first line (a file only\n"
+                       "             its owner may read); else the system's credential store\n"
                        "  --help     show this text and exit\n"
                        "  --version  show the version and exit\n";
 
@@ -72,6 +81,26 @@ int exportWithoutWindow(int argc, char *argv[])
     return status;
 }
 
+int syncWithoutWindow(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tarrowby"));
+    findLibicalZones();
+    QStringList rest = QCoreApplication::arguments().mid(2);
+    QString passwordFile;
+    if (!rest.isEmpty() && rest.first() == QLatin1String("--password-file")) {
+        if (rest.size() < 2) {
+            std::fputs("tarrow: --password-file needs the name of the file\n", stderr);
+            return 2;
+        }
+        passwordFile = rest[1];
+        rest = rest.mid(2);
+    }
+    const QString dataFolder = dataFolderFor(rest.join(QLatin1Char(' ')), chooseDataFolder);
+    const SystemClock clock;
+    return runSyncCommand(dataFolder, passwordFile, *systemCredentialStore(), clock);
+}
+
 // Says why this start ends: on standard error, for a start from a terminal
 // or a script, and in the program's message box.
 void tellWhyItEnds(const QString &message)
@@ -92,6 +121,8 @@ int main(int argc, char *argv[])
     }
     if (argc >= 2 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--export"))
         return exportWithoutWindow(argc, argv);
+    if (argc >= 2 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--sync"))
+        return syncWithoutWindow(argc, argv);
     if (firstArgument == QLatin1String("--version")) {
         std::printf("Tarrowby %s\n", ProgramVersion);
         return 0;

@@ -7,6 +7,7 @@
 #include "widgets/WindowFrame.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -197,4 +199,15 @@ bool confirmRemoval(QWidget *centreOn, const QString &shownTitle, const QString 
 void showDatabaseFull(QWidget *centreOn, const QString &message)
 {
     GeneralDialog::ask(centreOn, {MessageKind::Ok, QStringLiteral("Database is full"), message, 1605, 735});
+}
+
+Message fittedMessage(MessageKind kind, const QString &title, const QString &text)
+{
+    constexpr int TextWidth = 3975; // the message box's text, in twips
+    constexpr int BoxHeight = 3225;
+    constexpr int TextHeight = 2295;
+    const QFontMetrics metrics(programFont());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, twipsToPixels(TextWidth), 1 << 20), Qt::TextWordWrap, text);
+    const int textHeight = std::max(TextHeight, (needed.height() + metrics.lineSpacing()) * TwipsPerPixel);
+    return {kind, title, text, BoxHeight - TextHeight + textHeight, textHeight};
 }

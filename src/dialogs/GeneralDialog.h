@@ -37,6 +37,10 @@ struct Message {
     QString checkboxCaption; // none when empty
 };
 
+// A short text keeps the report box it always had; a long one (many
+// reasons, many changes) gets the height its text needs in the box's width.
+Message fittedMessage(MessageKind kind, const QString &title, const QString &text);
+
 enum class MessageButton { Yes, No, Ok, Closed };
 
 struct MessageAnswer {

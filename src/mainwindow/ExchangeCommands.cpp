@@ -7,13 +7,10 @@
 #include "exchange/EventImport.h"
 #include "platform/Clock.h"
 #include "settings/Settings.h"
-#include "widgets/ProgramFont.h"
-#include "widgets/Twips.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QThread>
 
 namespace {
@@ -89,21 +86,7 @@ void ExchangeCommands::exportEvents()
     DataFile(file.absolutePath(), file.fileName(), reporter_).save(exportCalendar(store_.table(), clock_.now()));
 }
 
-// A short report keeps the box it always had; a long one (many reasons, time
-// zones) gets the height its text needs in the box's width.
-Message importReportMessage(const ImportReport &report)
-{
-    constexpr int TextWidth = 3975; // the message box's text, in twips
-    constexpr int BoxHeight = 3225;
-    constexpr int TextHeight = 2295;
-    const QString text = importReportText(report);
-    const QRect needed = QFontMetrics(programFont()).boundingRect(QRect(0, 0, twipsToPixels(TextWidth), 1 << 20),
-                                                                  Qt::TextWordWrap, text);
-    const int textHeight = std::max(TextHeight, (needed.height() + QFontMetrics(programFont()).lineSpacing()) * TwipsPerPixel);
-    return {MessageKind::Ok, importReportTitle(report), text, BoxHeight - TextHeight + textHeight, textHeight};
-}
-
 void showImportReport(QWidget *centreOn, const ImportReport &report)
 {
-    GeneralDialog::ask(centreOn, importReportMessage(report));
+    GeneralDialog::ask(centreOn, fittedMessage(MessageKind::Ok, importReportTitle(report), importReportText(report)));
 }

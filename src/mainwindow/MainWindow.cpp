@@ -17,6 +17,7 @@
 #include "mainwindow/ExchangeCommands.h"
 #include "mainwindow/MonthGrid.h"
 #include "mainwindow/ProgramExit.h"
+#include "mainwindow/SyncController.h"
 #include "menus/ProgramMenus.h"
 #include "notewindows/NoteWindow.h"
 #include "notewindows/NotesMenu.h"
@@ -67,6 +68,11 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     menus_->install(calendar_->eventMenu());
     buildMenus();
     exit_ = std::make_unique<ProgramExit>(state_, platform_, help_, files_, *noteWindows_, timer_, *this);
+    sync_ = new SyncController(state_, *store_, platform_.credentials(), platform_.clock(), this);
+    connect(sync_, &SyncController::statusChanged, this, [this](const QString &status) {
+        labelSync_->setText(status);
+        platform_.setTrayToolTip(QStringLiteral("Tarrowby\n") + status);
+    });
     // The window keeps the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
@@ -88,12 +94,15 @@ void MainWindow::buildWindow()
         {ComboBox, u"comboYear", {}, 6160, 30, 855, 315, u"Displayed year"},
         {Label, u"labelLoading", u"Loading..", 600, 1500, 6240, 255},
         {TextLabel, u"labelHelp", {}, 50, 2960, 4695, 255},
+        {TextLabel, u"labelSync", {}, 4780, 2960, 2235, 255},
     });
     auto *comboMonth = controls.get<QComboBox>(u"comboMonth");
     auto *comboYear = controls.get<QComboBox>(u"comboYear");
     labelLoading_ = controls.get<QLabel>(u"labelLoading");
     labelLoading_->setAlignment(Qt::AlignCenter);
     labelHelp_ = controls.get<QLabel>(u"labelHelp");
+    labelSync_ = controls.get<QLabel>(u"labelSync");
+    labelSync_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     calendar_ = new CalendarView(state_, platform_.clock(), client);
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
@@ -231,6 +240,8 @@ void MainWindow::openSettings()
 {
     SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
     connect(&dialog, &SettingsDialog::settingsApplied, navigator_, &DayNavigator::showDisplayedDay);
+    connect(&dialog, &SettingsDialog::settingsApplied, sync_, &SyncController::configure);
+    sync_->addPageTo(dialog);
     dialog.exec();
 }
 
@@ -275,9 +286,12 @@ void MainWindow::finishStartup()
     // Only from here on is there anything to catch up with, and the window is
     // already on screen when the system bus is asked about sleep.
     platform_.watchClock([this] {
-        if (!exit_->isExiting())
-            scheduler_->clockChanged();
+        if (exit_->isExiting())
+            return;
+        scheduler_->clockChanged();
+        sync_->wokeUp();
     });
+    sync_->configure();
 }
 
 // The stored place is that of the window's inside: before the window is

@@ -29,6 +29,7 @@ class ProgramMenus;
 class QAction;
 class QLabel;
 class QMenu;
+class SyncController;
 struct AppState;
 
 // The program's main window. Creating it and calling start() starts the
@@ -105,6 +106,8 @@ private:
 
     QLabel *labelLoading_ = nullptr;
     QLabel *labelHelp_ = nullptr;
+    QLabel *labelSync_ = nullptr;
+    SyncController *sync_ = nullptr;
     CalendarView *calendar_ = nullptr;
     DayNavigator *navigator_ = nullptr;
     std::unique_ptr<ProgramExit> exit_;

@@ -2,6 +2,7 @@
 
 #include "platform/ClockEvents.h"
 #include "platform/SoundPlayer.h"
+#include "platform/SystemCredentialStore.h"
 #ifdef Q_OS_UNIX
 #include "platform/QuitSignals.h"
 #endif
@@ -19,7 +20,8 @@
 #include <QtGui/private/qguiapplication_p.h>
 #endif
 
-DesktopPlatform::DesktopPlatform() : sound_(std::make_unique<SoundPlayer>())
+DesktopPlatform::DesktopPlatform()
+    : sound_(std::make_unique<SoundPlayer>()), credentials_(systemCredentialStore())
 {
 #ifdef Q_OS_WIN
     // Windows lets only the program in front activate a window; an alert or a
@@ -71,6 +73,12 @@ void DesktopPlatform::addTrayIcon(const QIcon &icon, const QString &tip, QMenu *
 void DesktopPlatform::removeTrayIcon()
 {
     tray_.reset();
+}
+
+void DesktopPlatform::setTrayToolTip(const QString &tip)
+{
+    if (tray_)
+        tray_->setToolTip(tip);
 }
 
 bool DesktopPlatform::openUrl(const QUrl &url)

@@ -6,6 +6,7 @@
 #include <memory>
 
 class ClockEvents;
+class CredentialStore;
 class SoundPlayer;
 class QSystemTrayIcon;
 #ifdef Q_OS_UNIX
@@ -27,6 +28,8 @@ public:
     void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
                      std::function<void(TrayClick)> clicked) override;
     void removeTrayIcon() override;
+    void setTrayToolTip(const QString &tip) override;
+    CredentialStore &credentials() override { return *credentials_; }
     bool openUrl(const QUrl &url) override;
     void playSound(const QString &wavePath) override;
     void stopSound() override;
@@ -44,4 +47,5 @@ private:
 #endif
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<SoundPlayer> sound_;
+    std::unique_ptr<CredentialStore> credentials_;
 };

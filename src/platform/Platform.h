@@ -5,6 +5,7 @@
 #include <functional>
 
 class Clock;
+class CredentialStore;
 class QIcon;
 class QMenu;
 class QUrl;
@@ -32,6 +33,11 @@ public:
     virtual void addTrayIcon(const QIcon &icon, const QString &tip, QMenu *menu,
                              std::function<void(TrayClick)> clicked) = 0;
     virtual void removeTrayIcon() = 0;
+    // The tray icon's tool tip; nothing before the icon is added.
+    virtual void setTrayToolTip(const QString &tip) = 0;
+
+    // Where the sync's sign-in password is kept.
+    virtual CredentialStore &credentials() = 0;
 
     // Web and mail addresses, opened with the user's own programs.
     virtual bool openUrl(const QUrl &url) = 0;

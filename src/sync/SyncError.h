@@ -18,6 +18,7 @@ enum class SyncError : quint8 {
     ServerError,        // any other refusal or failure of the server (a 503, say)
     TooLarge,           // an answer past the size limit, stopped on the way
     InvalidAnswer,      // an answer that is malformed, hostile or breaks the protocol
+    StateFile,          // calendar.sync could not be read or saved
 };
 
 // A typed answer: a value, or the reason there is none.

@@ -206,6 +206,8 @@ void SyncPass::conflictCopy(const SyncAction &action)
 void SyncPass::upload(const SyncAction &action)
 {
     const CalendarFields fields = local_.fields(action.localKey);
+    if (fields.title.isEmpty()) // removed here while the pass ran: the next pass decides
+        return next();
     const QString uid = action.uid.isEmpty() ? newUid() : action.uid;
     const QString href = action.href.isEmpty() ? canonicalHref(newMemberUrl(state_.collection, uid)) : action.href;
     // A change goes into the server's current copy; an event that comes back

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MemoryCredentialStore.h"
 #include "platform/Platform.h"
 #include "TestSupport.h"
 
@@ -20,6 +21,8 @@ public:
         trayClicked = std::move(clicked);
     }
     void removeTrayIcon() override { ++trayRemovals; }
+    void setTrayToolTip(const QString &tip) override { trayToolTip = tip; }
+    CredentialStore &credentials() override { return credentialStore; }
     bool openUrl(const QUrl &url) override
     {
         openedUrls.push_back(url);
@@ -40,6 +43,8 @@ public:
     std::function<void()> quitRequested;
     std::function<void(TrayClick)> trayClicked;
     int trayRemovals = 0;
+    QString trayToolTip;
+    MemoryCredentialStore credentialStore;
     std::vector<QUrl> openedUrls;
     int broughtToFront = 0;
     QString clipboard;
