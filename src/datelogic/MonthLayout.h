@@ -38,7 +38,12 @@ private:
 constexpr int ShownYearsAhead = 10;
 bool isShownYear(int year, int currentYear);
 
+// The day of that number in the month, or the month's last day when the month
+// is shorter (its first for a day below 1); invalid for a month outside 1..12.
+// A month chosen in the lists keeps the shown day this way.
+QDate dayInMonth(int year, int month, int day);
+
 // "February 5, 2002": the heading of the displayed date.
 QString dateHeading(int year, int month, int day);
 // The diagnostic record of a drawn date, both in its short and its long form.
-QString displayedDateRecord(int year, int month, int day);
+QString displayedDateRecord(const QDate &day);

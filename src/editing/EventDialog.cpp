@@ -141,13 +141,13 @@ void EventDialog::fillCategories(const QString &extra)
     comboCategory_->addItems(categories);
 }
 
-void EventDialog::prepareAdd(const QString &day, const QString &monthName, const QString &yearText)
+void EventDialog::prepareAdd(const QDate &day)
 {
     setWindowTitle(AddCaption);
     editedIndex_ = -1;
-    textDay_->setText(day);
-    textYear_->setText(QString::number(yearText.toInt()));
-    comboMonth_->setCurrentText(monthName);
+    textDay_->setText(QString::number(day.day()));
+    textYear_->setText(QString::number(day.year()));
+    comboMonth_->setCurrentText(monthName(day.month()));
 }
 
 void EventDialog::prepareEdit(int index)

@@ -144,11 +144,11 @@ void FindDialog::jumpToResult()
 {
     if (!result_ || list_->selectedItems().isEmpty())
         return;
-    const int year = result_->jumpYear(clock_.today());
-    if (!isShownYear(year, clock_.today().year())) {
+    const QDate day = result_->jumpDate(clock_.today());
+    if (!day.isValid() || !isShownYear(day.year(), clock_.today().year())) {
         emit jumpRefused();
         return;
     }
-    emit jumpRequested(result_->dayText.toInt(), monthNumber(result_->monthName), year);
+    emit jumpRequested(day);
     accept();
 }

@@ -224,7 +224,8 @@ void MainWindow::addDiagnosticsKeys()
     }
     diagnostics->setShortcuts(keys);
     addAction(diagnostics);
-    connect(diagnostics, &QAction::triggered, this, [this] { ErrorTrackingWindow(state_, platform_, this).exec(); });
+    connect(diagnostics, &QAction::triggered, this,
+            [this] { ErrorTrackingWindow(state_.lastCheck, navigator_->shownDay(), platform_, this).exec(); });
 }
 
 void MainWindow::openSettings()
@@ -237,14 +238,13 @@ void MainWindow::openSettings()
 void MainWindow::openFind()
 {
     FindDialog dialog(state_, platform_.clock(), help_, this);
-    connect(&dialog, &FindDialog::jumpRequested, navigator_, &DayNavigator::showFoundDay);
+    connect(&dialog, &FindDialog::jumpRequested, navigator_, &DayNavigator::showDay);
     connect(&dialog, &FindDialog::jumpRefused, navigator_, &DayNavigator::showDateOutOfRange);
     dialog.exec();
 }
 
 void MainWindow::start()
 {
-    state_.navigating = true;
     files_.loadSettings(state_);
     placeWindow();
     if (!state_.loadMinimized)
@@ -271,7 +271,6 @@ void MainWindow::finishStartup()
     // the focus after its dialog closed.
     calendar_->grid()->setFocus();
     labelLoading_->hide();
-    state_.navigating = false;
     // Only from here on is there anything to catch up with, and the window is
     // already on screen when the system bus is asked about sleep.
     platform_.watchClock([this] {
@@ -322,7 +321,7 @@ void MainWindow::addEvent()
         return;
     }
     EventDialog dialog(state_, *store_, platform_.clock(), help_, this);
-    dialog.prepareAdd(state_.displayedDay, navigator_->monthText(), navigator_->yearText());
+    dialog.prepareAdd(navigator_->shownDay());
     dialog.exec();
 }
 

@@ -61,7 +61,6 @@ struct World {
                               "doors of the hall close at a quarter past.";
         state.addEvent(concert);
         state.addNote(Note{"Buy milk\r\ncall the garage about the winter tyres", 3000, 3000});
-        state.displayedDateInfo = displayedDateRecord(2026, 12, 6);
         state.lastCheck = "20261205";
         state.userCategories = {"Choir", "Grandchildren", QString()};
     }
@@ -93,7 +92,7 @@ EventDialog *eventDialog(World &w, int editIndex = -1)
     auto *dialog = new EventDialog(w.state, w.store, w.platform.clock(), w.help);
     w.own(dialog);
     if (editIndex < 0)
-        dialog->prepareAdd("6", "December", "2026");
+        dialog->prepareAdd(QDate(2026, 12, 6));
     else
         dialog->prepareEdit(editIndex);
     return dialog;
@@ -127,7 +126,7 @@ const std::vector<Entry> &entries()
         {"formSettings-Sync", [](World &w) { return settingsPage(w, 3); }},
         {"formNote", [](World &w) { return w.own(new NoteWindow(w.state, w.help, 0, nullptr)); }},
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
-        {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state, w.platform)); }},
+        {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state.lastCheck, QDate(2026, 12, 6), w.platform)); }},
         {"formHelpViewer",
          [](World &w) -> QWidget * {
              w.help.showHelpTopic(nullptr, HelpContext::Note);
