@@ -1,5 +1,6 @@
 #include "datelogic/EventSearch.h"
 
+#include "datelogic/MonthLayout.h"
 #include "datelogic/Occurrence.h"
 #include "eventdata/EventTable.h"
 
@@ -65,7 +66,7 @@ std::optional<QDate> findEvent(const EventTable &table, const QDate &from, Step 
 
 std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, int currentYear)
 {
-    return findEvent(table, from, stepForward, [currentYear](int year) { return year > currentYear + SearchYearsAhead; });
+    return findEvent(table, from, stepForward, [currentYear](int year) { return year > currentYear + ShownYearsAhead; });
 }
 
 std::optional<QDate> findPreviousEvent(const EventTable &table, const QDate &from, int currentYear)

@@ -21,11 +21,8 @@ struct CalendarDay {
 void stepForward(CalendarDay &date);
 void stepBack(CalendarDay &date);
 
-// How many years after the current year the searches for a coming event look.
-constexpr int SearchYearsAhead = 10;
-
 // The nearest later day with an event, searched day by day for at most 3651
-// steps and never beyond SearchYearsAhead years after the current year. Day
+// steps and never beyond the shown years. Day
 // numbers a month does not have are walked but never found: a hand-edited
 // event on 32 March is on no day the calendar can show.
 std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, int currentYear);

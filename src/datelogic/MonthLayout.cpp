@@ -33,6 +33,14 @@ bool isShownYear(int year, int currentYear)
     return year >= currentYear && year <= currentYear + ShownYearsAhead;
 }
 
+QStringList shownYearTexts(int currentYear)
+{
+    QStringList years;
+    for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
+        years << QString::number(year);
+    return years;
+}
+
 QDate dayInMonth(int year, int month, int day)
 {
     const int length = daysInMonth(month, year);

@@ -66,11 +66,7 @@ void FindDialog::buildWindow()
     controls.get<QLabel>(u"labelExpression")->setBuddy(text_);
     controls.get<QLabel>(u"labelResults")->setBuddy(list_);
     fillFilter(comboMonth_, monthNames());
-    QStringList years;
-    const int currentYear = clock_.today().year();
-    for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
-        years << QString::number(year);
-    fillFilter(comboYear_, years);
+    fillFilter(comboYear_, shownYearTexts(clock_.today().year()));
 
     connect(text_, &QLineEdit::textChanged, this, &FindDialog::search);
     connect(comboMonth_, &QComboBox::activated, this, &FindDialog::search);

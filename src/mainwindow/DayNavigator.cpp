@@ -29,8 +29,7 @@ void DayNavigator::showToday()
     {
         const QSignalBlocker monthBlocker(month_), yearBlocker(year_);
         month_.addItems(monthNames());
-        for (int year = today.year(); year <= today.year() + ShownYearsAhead; ++year)
-            year_.addItem(QString::number(year));
+        year_.addItems(shownYearTexts(today.year()));
     }
     showDay(today);
 }

@@ -10,6 +10,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarStore.h"
+#include "eventdata/LengthLimit.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
@@ -354,12 +355,7 @@ void MainWindow::removeSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    const QString &title = state_.events[index].title;
-    QString shown = title.left(20);
-    while (shown.endsWith(QLatin1Char(' ')))
-        shown.chop(1);
-    if (title.size() > 20)
-        shown += QStringLiteral("...");
+    const QString shown = shortTitle(state_.events[index].title, 20, 20);
     if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
     store_->remove(index);

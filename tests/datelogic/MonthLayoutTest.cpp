@@ -34,6 +34,9 @@ TEST(MonthLayout, ShownYearsAreThisYearAndTheTenAfter)
 {
     for (const auto &[year, shown] : {std::pair{2025, false}, {2026, true}, {2036, true}, {2037, false}})
         EXPECT_EQ(isShownYear(year, 2026), shown) << year;
+    const QStringList listed = shownYearTexts(2026);
+    EXPECT_EQ(std::pair(listed.first(), listed.last()), std::pair(QString("2026"), QString("2036")));
+    EXPECT_EQ(listed.size(), 11);
 }
 
 TEST(MonthLayout, HeadingNamesTheDayWithoutLeadingZeroAndTheRecordHoldsBothForms)
