@@ -127,7 +127,7 @@ void EventDialog::finishWindow(const ControlSet &controls)
     connect(ok, &QPushButton::clicked, this, &EventDialog::store);
     connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
     connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
-            help_.addHelpKey(this, HelpContext::EventDialog), &QAction::trigger);
+            help_.addHelpKey(this, HelpTopic::EventDialog), &QAction::trigger);
 }
 
 // The sorted category list, with extra added when it is not empty.

@@ -89,7 +89,7 @@ void FindDialog::connectButtons(const ControlSet &controls)
             jumpToResult();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpContext::Find), &QAction::trigger);
+    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpTopic::Find), &QAction::trigger);
     // No button is the default, so Enter in the search box does not jump. A
     // dialog would make its first auto-default button the default one, so
     // these take Enter themselves, and only while they have the focus.

@@ -194,7 +194,7 @@ void MainWindow::buildMenus()
             {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
               Qt::Key_F1},
              {u"|Getting started with Tarrowby|Getting started...", u"menuHelpGettingStarted",
-              [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); }},
+              [this] { help_.showHelpTopic(this, HelpTopic::GettingStarted); }},
              {{}, u"menuSeparator6"},
              {u"|About this version of Tarrowby|&About Tarrowby...", u"menuHelpAbout",
               [this] { AboutWindow(platform_, this).exec(); }}});

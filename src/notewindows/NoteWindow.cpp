@@ -97,7 +97,7 @@ void NoteWindow::buildParts()
     imageClose_ = addMark(NoteMark::Shape::Close, QStringLiteral("imageClose"), QStringLiteral("Close note"));
     connect(imageRemove_, &NoteMark::clicked, this, &NoteWindow::removeNote);
     connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
-    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpContext::Note), &QAction::trigger);
+    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpTopic::Note), &QAction::trigger);
 
     textContent_ = new LimitedTextEdit(ContentLength, this);
     textContent_->setObjectName(QStringLiteral("textContent"));

@@ -409,7 +409,7 @@ TEST(CalendarExport, ImportsBackToTheSameTable)
                              "[Event]\nTitle=Plain\nDate=20261231\n";
     EventTable table;
     QString lastCheck;
-    ASSERT_EQ(CalendarFile::parse(splitDataLines(calendar), table, lastCheck), 0);
+    ASSERT_EQ(CalendarFile::parse(splitDataLines(calendar), table, lastCheck), FileError::None);
     const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
     const QString again = exportCalendar(table, QDateTime(Today.addDays(1), QTime(9, 0), QTimeZone::utc()));
     EXPECT_TRUE(text.contains("\r\nCATEGORIES:Jobs\\, misc\r\n"));

@@ -7,6 +7,7 @@
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/SettingsDialog.h"
+#include "settings/SettingsFile.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/CalendarStore.h"
@@ -129,7 +130,7 @@ const std::vector<Entry> &entries()
         {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state.lastCheck, QDate(2026, 12, 6), w.platform)); }},
         {"formHelpViewer",
          [](World &w) -> QWidget * {
-             w.help.showHelpTopic(nullptr, HelpContext::Note);
+             w.help.showHelpTopic(nullptr, HelpTopic::Note);
              return w.help.viewer();
          }},
         // The general dialog in each of its kinds, as the program's callers show it.
@@ -152,8 +153,10 @@ const std::vector<Entry> &entries()
          }},
         {"formGeneralDialog-Ok-file", {},
          [](World &w) { // the longest: the settings kept under a backup name
-             FileErrorDialogReporter(nullptr).reportFileError("tarrow.ini", "reading", FileError::PermissionDenied,
-                                                              w.state.dataFolder + "/tarrow.ini.bak12");
+             FileErrorDialogReporter(nullptr).reportFileError({"tarrow.ini", FileOperation::Reading,
+                                                               FileError::PermissionDenied,
+                                                               w.state.dataFolder + "/tarrow.ini.bak12",
+                                                               SettingsFile::stakes()});
          }},
         {"formGeneralDialog-YesNo-saves", {},
          [](World &w) { // a data folder that is a file: every exit save fails

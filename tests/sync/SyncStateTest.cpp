@@ -44,7 +44,7 @@ TEST(SyncState, RoundTrips)
     };
     for (const auto &[name, state] : rows) {
         SyncState read;
-        ASSERT_EQ(readSyncState(writeSyncState(state), read), 0) << name;
+        ASSERT_EQ(readSyncState(writeSyncState(state), read), FileError::None) << name;
         EXPECT_EQ(read, state) << name;
     }
 }
@@ -76,14 +76,14 @@ TEST(SyncState, SavedForItsOwnerOnlyAndLoadedBack)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
     old.close();
-    ASSERT_EQ(saveSyncState(path, State), 0);
+    ASSERT_EQ(saveSyncState(path, State), FileError::None);
 #ifdef Q_OS_UNIX
     struct stat status {};
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 #endif
     SyncState loaded;
-    ASSERT_EQ(loadSyncState(path, loaded), 0);
+    ASSERT_EQ(loadSyncState(path, loaded), FileError::None);
     EXPECT_EQ(loaded, State);
 }
 
@@ -118,17 +118,17 @@ TEST(SyncState, FileFaults)
     const struct {
         const char *name; // what stands there
         std::function<void(const DataFolderFixture &)> make;
-        int loadError;
+        FileError loadError;
         SyncState loaded;
-        int saveError;
+        FileError saveError;
     } rows[] = {
-        {"nothing before the first sync", [](const DataFolderFixture &) {}, FileError::FileNotFound, {}, 0},
-        {"a state", stateFile, 0, State, 0},
-        {"the user's own link to a state", ownLink, 0, State, 0},
+        {"nothing before the first sync", [](const DataFolderFixture &) {}, FileError::FileNotFound, {}, FileError::None},
+        {"a state", stateFile, FileError::None, State, FileError::None},
+        {"the user's own link to a state", ownLink, FileError::None, State, FileError::None},
         {"garbage", [](const DataFolderFixture &f) { f.write("calendar.sync", "\x89PNG\r\n"); },
-         FileError::Unreadable, {}, 0},
-        {"at the size limit", sized(0), 0, atLimit, 0},
-        {"one byte over the size limit", sized(1), FileError::FileTooLarge, {}, 0},
+         FileError::Unreadable, {}, FileError::None},
+        {"at the size limit", sized(0), FileError::None, atLimit, FileError::None},
+        {"one byte over the size limit", sized(1), FileError::FileTooLarge, {}, FileError::None},
         {"a folder", [](const DataFolderFixture &f) { QDir(f.path()).mkdir("calendar.sync"); },
          FileError::NotRegularFile, {}, FileError::NotRegularFile},
         {"a link to a FIFO", fifo, FileError::NotRegularFile, {}, FileError::NotRegularFile},
@@ -147,8 +147,8 @@ TEST(SyncState, FileFaults)
         const SyncState saved{State.collection, QStringLiteral("new token"), {}};
         EXPECT_EQ(saveSyncState(folder.file("calendar.sync"), saved), saveError);
         EXPECT_EQ(folder.names(), before.isEmpty() ? QStringList{"calendar.sync"} : before); // no temporary
-        if (saveError == 0) {
-            EXPECT_EQ(loadSyncState(folder.file("calendar.sync"), loaded), 0);
+        if (!failed(saveError)) {
+            EXPECT_EQ(loadSyncState(folder.file("calendar.sync"), loaded), FileError::None);
             EXPECT_EQ(loaded, saved);
         }
     }
@@ -158,7 +158,7 @@ TEST(SyncState, FailedSaveLeavesTheOldFile)
 {
     DataFolderFixture folder;
     const QString path = folder.file("calendar.sync");
-    ASSERT_EQ(saveSyncState(path, State), 0);
+    ASSERT_EQ(saveSyncState(path, State), FileError::None);
     const QByteArray old = folder.read("calendar.sync");
     {
         const FileSizeLimit limit(4); // no room for the new file
