@@ -28,7 +28,7 @@ public:
 
 class IgnoringReporter : public FileErrorReporter {
 public:
-    void reportFileError(const QString &, const QString &, int, const QString &) override { std::abort(); }
+    void reportFileError(const FileFailure &) override { std::abort(); }
     void reportFileChanged(const QString &, const QString &) override { std::abort(); }
 };
 

@@ -13,13 +13,4 @@ struct AppState : EventTable, NoteTable, Settings, MainWindowPosition {
     // Date of the previous save of calendar.dat (yyyymmdd) as loaded; saving
     // does not change it.
     QString lastCheck;
-
-    // The date the main window shows: the day as text, with the month name and
-    // year of its lists.
-    QString displayedDay;
-    // The last drawn date in both its forms, for the diagnostics window.
-    QString displayedDateInfo;
-    // Set while the program itself changes the displayed date, so the month and
-    // year lists ignore their change signals.
-    bool navigating = true;
 };

@@ -1,5 +1,6 @@
 #include "datelogic/ErrorTrackingText.h"
 
+#include "datelogic/MonthLayout.h"
 #include "programinfo/ProgramInfo.h"
 
 #include <QStringList>
@@ -17,13 +18,13 @@ QString lastCheckPlus(const QDate &lastCheck, int days)
 
 } // namespace
 
-QString errorTrackingText(const QDate &today, const QString &displayedDateInfo, const QString &lastCheck)
+QString errorTrackingText(const QDate &today, const QDate &shownDay, const QString &lastCheck)
 {
     const QDate lastCheckDate = QDate::fromString(lastCheck.left(8), QStringLiteral("yyyyMMdd"));
     const QStringList lines{
         QStringLiteral("sVersion=%1_%2").arg(ProgramInfo::Version, ProgramInfo::BuildDate),
         QStringLiteral("DayDiff=%1").arg(DayDiffOrigin.daysTo(today)),
-        displayedDateInfo,
+        shownDay.isValid() ? displayedDateRecord(shownDay) : QString(),
         QStringLiteral("RealDate=%1%2%3").arg(today.year()).arg(today.month()).arg(today.day()),
         QStringLiteral("LastCheck=") + lastCheck.left(8),
         QStringLiteral("LastCheck_plus1=") + lastCheckPlus(lastCheckDate, 1),

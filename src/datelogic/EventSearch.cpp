@@ -1,5 +1,6 @@
 #include "datelogic/EventSearch.h"
 
+#include "datelogic/MonthLayout.h"
 #include "datelogic/Occurrence.h"
 #include "eventdata/EventTable.h"
 
@@ -44,26 +45,31 @@ void stepBack(CalendarDay &date)
     }
 }
 
-std::optional<CalendarDay> findNextEvent(const EventTable &table, CalendarDay from, int currentYear)
+namespace {
+
+template <typename Step, typename Beyond>
+std::optional<QDate> findEvent(const EventTable &table, const QDate &from, Step step, Beyond beyond)
 {
-    for (int step = 0; step <= MaxSteps; ++step) {
-        stepForward(from);
-        if (from.year > currentYear + SearchYearsAhead)
+    CalendarDay walked{from.day(), from.month(), from.year()};
+    for (int i = 0; i <= MaxSteps; ++i) {
+        step(walked);
+        if (beyond(walked.year))
             return std::nullopt;
-        if (anyEventOn(table, from))
-            return from;
+        const QDate day(walked.year, walked.month, walked.day);
+        if (day.isValid() && anyEventOn(table, walked))
+            return day;
     }
     return std::nullopt;
 }
 
-std::optional<CalendarDay> findPreviousEvent(const EventTable &table, CalendarDay from, int currentYear)
+} // namespace
+
+std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, int currentYear)
 {
-    for (int step = 0; step <= MaxSteps; ++step) {
-        stepBack(from);
-        if (from.year < currentYear)
-            return std::nullopt;
-        if (anyEventOn(table, from))
-            return from;
-    }
-    return std::nullopt;
+    return findEvent(table, from, stepForward, [currentYear](int year) { return year > currentYear + ShownYearsAhead; });
+}
+
+std::optional<QDate> findPreviousEvent(const EventTable &table, const QDate &from, int currentYear)
+{
+    return findEvent(table, from, stepBack, [currentYear](int year) { return year < currentYear; });
 }

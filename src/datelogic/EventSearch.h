@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+
 #include <optional>
 
 struct EventTable;
@@ -19,11 +21,10 @@ struct CalendarDay {
 void stepForward(CalendarDay &date);
 void stepBack(CalendarDay &date);
 
-// How many years after the current year the searches for a coming event look.
-constexpr int SearchYearsAhead = 10;
-
 // The nearest later day with an event, searched day by day for at most 3651
-// steps and never beyond SearchYearsAhead years after the current year.
-std::optional<CalendarDay> findNextEvent(const EventTable &table, CalendarDay from, int currentYear);
+// steps and never beyond the shown years. Day
+// numbers a month does not have are walked but never found: a hand-edited
+// event on 32 March is on no day the calendar can show.
+std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, int currentYear);
 // The nearest earlier day with an event, never before the current year.
-std::optional<CalendarDay> findPreviousEvent(const EventTable &table, CalendarDay from, int currentYear);
+std::optional<QDate> findPreviousEvent(const EventTable &table, const QDate &from, int currentYear);

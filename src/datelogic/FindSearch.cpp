@@ -1,5 +1,6 @@
 #include "datelogic/FindSearch.h"
 
+#include "datelogic/MonthLayout.h"
 #include "eventdata/DateText.h"
 #include "eventdata/EventTable.h"
 
@@ -42,9 +43,11 @@ FindResult findResultAt(const EventTable &table, int index)
     return result;
 }
 
-int FindResult::jumpYear(const QDate &today) const
+QDate FindResult::jumpDate(const QDate &today) const
 {
-    if (yearText != EveryYearText)
-        return yearText.toInt();
-    return today.month() <= monthNumber(monthName) ? today.year() : today.year() + 1;
+    const int month = monthNumber(monthName);
+    int year = yearText.toInt();
+    if (yearText == EveryYearText)
+        year = today.month() <= month ? today.year() : today.year() + 1;
+    return dayInMonth(year, month, dayText.toInt());
 }

@@ -22,9 +22,11 @@ struct FindResult {
     QString dayText;   // without a leading zero
     QString tooltip;   // "Dentist, March 5, 2002"
 
-    // The year to show: the event's own, or for an every-year event this year
-    // until its month has passed, then next year.
-    int jumpYear(const QDate &today) const;
+    // The day to show in the event's own year, or for an every-year event this
+    // year until its month has passed, then next year. A day number the month
+    // lacks (a hand-edited 32) takes the month's nearest day; invalid when the
+    // month is none.
+    QDate jumpDate(const QDate &today) const;
 };
 
 // The details of the event at index. Each result keeps its own event, so two

@@ -4,6 +4,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 MonthLayout::MonthLayout(int year, int month) : first_(year, month, 1)
 {
     // Monday = 0 .. Sunday = 6; Friday to Sunday start in the first row.
@@ -31,13 +33,29 @@ bool isShownYear(int year, int currentYear)
     return year >= currentYear && year <= currentYear + ShownYearsAhead;
 }
 
+QStringList shownYearTexts(int currentYear)
+{
+    QStringList years;
+    for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
+        years << QString::number(year);
+    return years;
+}
+
+QDate dayInMonth(int year, int month, int day)
+{
+    const int length = daysInMonth(month, year);
+    if (length == 0)
+        return {};
+    return {year, month, std::clamp(day, 1, length)};
+}
+
 QString dateHeading(int year, int month, int day)
 {
     return monthName(month) + QLatin1Char(' ') + QString::number(day) + QStringLiteral(", ") + QString::number(year);
 }
 
-QString displayedDateRecord(int year, int month, int day)
+QString displayedDateRecord(const QDate &day)
 {
-    return QStringLiteral("DisplayedDate(short)=") + QString::number(year) + twoDigits(month) + twoDigits(day)
-           + QStringLiteral("\r\nDisplayedDate(long)=") + dateHeading(year, month, day);
+    return QStringLiteral("DisplayedDate(short)=") + day.toString(QStringLiteral("yyyyMMdd"))
+           + QStringLiteral("\r\nDisplayedDate(long)=") + dateHeading(day.year(), day.month(), day.day());
 }

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -34,11 +35,20 @@ private:
     std::array<GridCell, CellCount> cells_{};
 };
 
-// The main window shows the current year and the ten after it.
+// The calendar's reach: the current year and the ten after it. The main
+// window shows no other years, the event searches look no further ahead and
+// the import enters no repetition beyond.
 constexpr int ShownYearsAhead = 10;
 bool isShownYear(int year, int currentYear);
+// The shown years as the year lists name them, the current year first.
+QStringList shownYearTexts(int currentYear);
+
+// The day of that number in the month, or the month's last day when the month
+// is shorter (its first for a day below 1); invalid for a month outside 1..12.
+// A month chosen in the lists keeps the shown day this way.
+QDate dayInMonth(int year, int month, int day);
 
 // "February 5, 2002": the heading of the displayed date.
 QString dateHeading(int year, int month, int day);
 // The diagnostic record of a drawn date, both in its short and its long form.
-QString displayedDateRecord(int year, int month, int day);
+QString displayedDateRecord(const QDate &day);

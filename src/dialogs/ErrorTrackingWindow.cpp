@@ -1,6 +1,5 @@
 #include "dialogs/ErrorTrackingWindow.h"
 
-#include "appstate/AppState.h"
 #include "datelogic/ErrorTrackingText.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
@@ -12,7 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platform, QWidget *parent)
+ErrorTrackingWindow::ErrorTrackingWindow(const QString &lastCheck, const QDate &shownDay, Platform &platform,
+                                         QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       platform_(platform)
 {
@@ -40,7 +40,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const AppState &state, Platform &platfo
     usefulData_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     usefulData_->setTabChangesFocus(true);
     // The box shows lines; the CR LF joints are the form the text is sent in.
-    const QString text = errorTrackingText(platform.clock().today(), state.displayedDateInfo, state.lastCheck);
+    const QString text = errorTrackingText(platform.clock().today(), shownDay, lastCheck);
     usefulData_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     connect(controls.get<QPushButton>(u"commandCopy"), &QPushButton::clicked, this, [this] {
         platform_.setClipboardText(usefulData_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));

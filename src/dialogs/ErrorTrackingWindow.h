@@ -4,7 +4,7 @@
 
 class Platform;
 class QPlainTextEdit;
-struct AppState;
+class QDate;
 
 // Diagnostic text about the version and date handling, read-only, for the
 // user to copy and send to the makers. Built once when the window opens.
@@ -12,7 +12,9 @@ class ErrorTrackingWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ErrorTrackingWindow(const AppState &state, Platform &platform, QWidget *parent = nullptr);
+    // lastCheck as calendar.dat holds it; shownDay the main window's.
+    ErrorTrackingWindow(const QString &lastCheck, const QDate &shownDay, Platform &platform,
+                        QWidget *parent = nullptr);
 
 private:
     Platform &platform_;

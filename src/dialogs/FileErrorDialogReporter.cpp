@@ -11,13 +11,11 @@ constexpr int LongerBy = 405;
 
 } // namespace
 
-void FileErrorDialogReporter::reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                                              const QString &backupName)
+void FileErrorDialogReporter::reportFileError(const FileFailure &failure)
 {
-    const int extra = backupName.isEmpty() ? 0 : LongerBy;
-    GeneralDialog::ask(centreOn_, {MessageKind::Ok, fileErrorTitle(errorNumber),
-                                   fileErrorMessage(fileName, operation, backupName), Height + extra,
-                                   MessageHeight + extra});
+    const int extra = failure.backupName.isEmpty() ? 0 : LongerBy;
+    GeneralDialog::ask(centreOn_, {MessageKind::Ok, fileErrorTitle(failure.error), fileErrorMessage(failure),
+                                   Height + extra, MessageHeight + extra});
 }
 
 void FileErrorDialogReporter::reportFileChanged(const QString &fileName, const QString &backupName)

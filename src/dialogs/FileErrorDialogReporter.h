@@ -12,8 +12,7 @@ public:
     // The window the reports appear over, once there is one.
     void setCentreOn(QWidget *centreOn) { centreOn_ = centreOn; }
 
-    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                         const QString &backupName) override;
+    void reportFileError(const FileFailure &failure) override;
     void reportFileChanged(const QString &fileName, const QString &backupName) override;
 
 private:

@@ -105,7 +105,7 @@ SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QStr
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
     connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
     connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
-            help_.addHelpKey(this, HelpContext::Settings), &QAction::trigger);
+            help_.addHelpKey(this, HelpTopic::Settings), &QAction::trigger);
 
     load();
 }

@@ -127,7 +127,7 @@ void EventDialog::finishWindow(const ControlSet &controls)
     connect(ok, &QPushButton::clicked, this, &EventDialog::store);
     connect(controls.get<QPushButton>(u"commandCancel"), &QPushButton::clicked, this, &QDialog::reject);
     connect(controls.get<QPushButton>(u"commandHelp"), &QPushButton::clicked,
-            help_.addHelpKey(this, HelpContext::EventDialog), &QAction::trigger);
+            help_.addHelpKey(this, HelpTopic::EventDialog), &QAction::trigger);
 }
 
 // The sorted category list, with extra added when it is not empty.
@@ -141,13 +141,13 @@ void EventDialog::fillCategories(const QString &extra)
     comboCategory_->addItems(categories);
 }
 
-void EventDialog::prepareAdd(const QString &day, const QString &monthName, const QString &yearText)
+void EventDialog::prepareAdd(const QDate &day)
 {
     setWindowTitle(AddCaption);
     editedIndex_ = -1;
-    textDay_->setText(day);
-    textYear_->setText(QString::number(yearText.toInt()));
-    comboMonth_->setCurrentText(monthName);
+    textDay_->setText(QString::number(day.day()));
+    textYear_->setText(QString::number(day.year()));
+    comboMonth_->setCurrentText(monthName(day.month()));
 }
 
 void EventDialog::prepareEdit(int index)

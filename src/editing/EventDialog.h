@@ -9,6 +9,7 @@
 class CalendarStore;
 class Clock;
 class ControlSet;
+class QDate;
 class Help;
 class QCheckBox;
 class QComboBox;
@@ -34,7 +35,7 @@ public:
                 QWidget *parent = nullptr);
 
     // A new event on the main window's displayed date.
-    void prepareAdd(const QString &day, const QString &monthName, const QString &yearText);
+    void prepareAdd(const QDate &day);
     // The event at index, for changing.
     void prepareEdit(int index);
 

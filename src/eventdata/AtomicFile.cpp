@@ -71,8 +71,8 @@ bool replaceFile(const QString &from, const QString &to)
 #endif
 
 // Writes everything to the open temporary file and makes sure it is on the
-// disk before it may replace anything. 0 or a FileError number.
-int writeThrough(QFile &temporary, const QByteArray &bytes)
+// disk before it may replace anything.
+FileError writeThrough(QFile &temporary, const QByteArray &bytes)
 {
     if (temporary.write(bytes) != bytes.size() || !temporary.flush()) {
         const int systemError = errno;
@@ -82,7 +82,7 @@ int writeThrough(QFile &temporary, const QByteArray &bytes)
         const int systemError = errno;
         return transferError(QFileDevice::WriteError, systemError); // Qt does not know of the failure
     }
-    return 0;
+    return FileError::None;
 }
 
 } // namespace
@@ -92,7 +92,7 @@ QString temporarySaveMarker()
     return QStringLiteral(".tarrowby-save-");
 }
 
-int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified, SavedMode mode)
+FileError replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified, SavedMode mode)
 {
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isWritable())
@@ -102,17 +102,17 @@ int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateT
         return openErrorForWriting(target);
     if (existing.exists() && mode == SavedMode::KeepExisting)
         temporary.setPermissions(existing.permissions());
-    int error = writeThrough(temporary, bytes);
+    FileError error = writeThrough(temporary, bytes);
     modified = temporary.fileTime(QFileDevice::FileModificationTime);
     temporary.close();
-    if (error == 0 && !replaceFile(temporary.fileName(), target))
+    if (!failed(error) && !replaceFile(temporary.fileName(), target))
         error = openErrorForWriting(target);
-    if (error != 0)
+    if (failed(error))
         QFile::remove(temporary.fileName());
     return error;
 }
 
-int openErrorForWriting(const QString &path)
+FileError openErrorForWriting(const QString &path)
 {
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());

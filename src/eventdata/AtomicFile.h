@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFileDevice>
@@ -26,11 +28,11 @@ enum class SavedMode { KeepExisting, Private };
 // target then holds either all of its old contents or all of the new. target
 // must not be a link (follow those first); a file that exists keeps its
 // mode unless mode says Private, a new one is private, and a read-only one
-// is not replaced. 0 and modified set to the new file's time, or a FileError
-// number with target as it was and no temporary file left.
-int replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified,
-                          SavedMode mode = SavedMode::KeepExisting);
+// is not replaced. On success modified is the new file's time; on failure
+// target is as it was and no temporary file is left.
+FileError replaceFileAtomically(const QString &target, const QByteArray &bytes, QDateTime &modified,
+                                SavedMode mode = SavedMode::KeepExisting);
 
-// Why a file could not be made or replaced at path, as a FileError number,
-// once the file itself was found writable or missing.
-int openErrorForWriting(const QString &path);
+// Why a file could not be made or replaced at path, once the file itself was
+// found writable or missing.
+FileError openErrorForWriting(const QString &path);

@@ -10,6 +10,12 @@
 
 const QString CalendarFile::FileName = QStringLiteral("calendar.dat");
 
+FileStakes CalendarFile::stakes()
+{
+    return {QStringLiteral("reminders"),
+            QStringLiteral("Your saved reminders will most likely be lost for ever if no backup is available.")};
+}
+
 namespace {
 
 constexpr QLatin1StringView LastCheckKey("LastCheck");
@@ -58,7 +64,8 @@ QString valueAfter(const QString &line, QLatin1StringView key)
 } // namespace
 
 CalendarFile::CalendarFile(const QString &dataFolder, FileErrorReporter &reporter, const Clock &clock)
-    : file_(dataFolder, FileName, reporter), clock_(clock)
+    : file_(dataFolder, FileName, reporter, stakes()),
+      clock_(clock)
 {
 }
 
@@ -68,8 +75,8 @@ bool CalendarFile::loadCalendar(EventTable &table, QString &LastCheck, MissingFi
     const int currentYear = clock_.today().year();
     const bool loaded = file_.load(
         [&](const QStringList &lines) {
-            const int error = parse(lines, table, lastCheck);
-            return error != 0 ? error : table.purgePastEvents(currentYear);
+            const FileError error = parse(lines, table, lastCheck);
+            return failed(error) ? error : table.purgePastEvents(currentYear);
         },
         missing);
     if (loaded)
@@ -109,7 +116,7 @@ QString CalendarFile::format(const EventTable &table, const QDate &today)
     return text;
 }
 
-int CalendarFile::parse(const QStringList &lines, EventTable &table, QString &lastCheck)
+FileError CalendarFile::parse(const QStringList &lines, EventTable &table, QString &lastCheck)
 {
     table.eventCount = -1;
     bool recognised = false;
@@ -131,11 +138,11 @@ int CalendarFile::parse(const QStringList &lines, EventTable &table, QString &la
             if (table.eventCount < 0)
                 return FileError::SubscriptRange;
             const Int16Reading days = readInt16(valueAfter(line, NotifyingDaysKey), Rounding::NearestEven);
-            if (days.error != 0)
+            if (failed(days.error))
                 return days.error;
             table.events[table.eventCount].notifyingDays = days.value;
         }
     }
     // UTF-16 without a byte order mark, or any other foreign file, lands here.
-    return recognised || !holdsText(lines) ? 0 : FileError::Unreadable;
+    return recognised || !holdsText(lines) ? FileError::None : FileError::Unreadable;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
 #include "eventdata/DataFile.h"
 
 #include <QDate>
@@ -11,6 +12,8 @@ struct EventTable;
 class CalendarFile {
 public:
     static const QString FileName;
+    // What a failure of the file means to the user.
+    static FileStakes stakes();
 
     CalendarFile(const QString &dataFolder, FileErrorReporter &reporter, const Clock &clock);
 
@@ -23,9 +26,9 @@ public:
 
     // The file's text for a table, as saved.
     static QString format(const EventTable &table, const QDate &today);
-    // Fills the table from the file's lines; returns 0 or an error number.
+    // Fills the table from the file's lines.
     // Text without any event or LastCheck line is no calendar: unreadable.
-    static int parse(const QStringList &lines, EventTable &table, QString &lastCheck);
+    static FileError parse(const QStringList &lines, EventTable &table, QString &lastCheck);
 
 private:
     DataFile file_;

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString Reading = QStringLiteral("reading");
-const QString Writing = QStringLiteral("writing");
 constexpr qint64 CopyChunkBytes = 64 * 1024;
 
 QByteArray hashOf(const QByteArray &bytes)
@@ -25,22 +23,22 @@ QByteArray hashOf(const QByteArray &bytes)
 }
 
 // A new backup file, private to the user, with everything source still holds.
-int copyInto(RegularFile &source, const QString &target)
+FileError copyInto(RegularFile &source, const QString &target)
 {
     QFile copy(target);
     if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFileMode))
         return openErrorForWriting(target);
-    int error = 0;
-    for (QByteArray chunk = source.read(CopyChunkBytes); !chunk.isEmpty() && error == 0;
+    FileError error = FileError::None;
+    for (QByteArray chunk = source.read(CopyChunkBytes); !chunk.isEmpty() && !failed(error);
          chunk = source.read(CopyChunkBytes)) {
         if (copy.write(chunk) != chunk.size())
             error = transferError(copy.error(), errno);
     }
-    if (error == 0 && !copy.flush())
+    if (!failed(error) && !copy.flush())
         error = transferError(copy.error(), errno);
-    if (error == 0)
+    if (!failed(error))
         error = source.error();
-    if (error != 0) {
+    if (failed(error)) {
         copy.close(); // QFile::remove() gives up when the close fails to flush
         QFile::remove(target);
     }
@@ -111,7 +109,7 @@ bool isDiskFullError(int systemError)
 
 // Qt does not always say why a write failed (a full tmpfs leaves NoError), so
 // the system's own reason, taken right after the failing call, comes first.
-int transferError(QFileDevice::FileError error, int systemError)
+FileError transferError(QFileDevice::FileError error, int systemError)
 {
     if (isDiskFullError(systemError))
         return FileError::DiskFull;
@@ -124,8 +122,8 @@ int transferError(QFileDevice::FileError error, int systemError)
     }
 }
 
-DataFile::DataFile(QString folder, QString name, FileErrorReporter &reporter)
-    : folder_(std::move(folder)), name_(std::move(name)), reporter_(reporter)
+DataFile::DataFile(QString folder, QString name, FileErrorReporter &reporter, FileStakes stakes)
+    : folder_(std::move(folder)), name_(std::move(name)), reporter_(reporter), stakes_(std::move(stakes))
 {
 }
 
@@ -134,30 +132,30 @@ QString DataFile::path() const
     return QDir(folder_).filePath(name_);
 }
 
-bool DataFile::load(const std::function<int(const QStringList &)> &parse, MissingFile missing)
+bool DataFile::load(const std::function<FileError(const QStringList &)> &parse, MissingFile missing)
 {
     QStringList lines;
-    int error = readLines(lines);
+    FileError error = readLines(lines);
     if (error == FileError::FileNotFound && missing == MissingFile::IsEmpty)
-        error = 0;
-    if (error == 0)
+        error = FileError::None;
+    if (!failed(error))
         error = parse(lines);
-    if (error == 0)
+    if (!failed(error))
         return true;
     const QString backup = keepUnreadFile();
-    reporter_.reportFileError(name_, Reading, error, backup);
+    reporter_.reportFileError({name_, FileOperation::Reading, error, backup, stakes_});
     return false;
 }
 
 bool DataFile::save(const QString &contents)
 {
-    int error = replaceableError();
-    if (error == 0)
+    FileError error = replaceableError();
+    if (!failed(error))
         error = keepFileOnDisk();
-    if (error == 0)
+    if (!failed(error))
         error = writeAtomically(encodeDataText(contents));
-    if (error != 0) {
-        reporter_.reportFileError(name_, Writing, error, {});
+    if (failed(error)) {
+        reporter_.reportFileError({name_, FileOperation::Writing, error, {}, stakes_});
         return false;
     }
     return true;
@@ -165,22 +163,22 @@ bool DataFile::save(const QString &contents)
 
 // Only a regular file is replaced, and only one reached through links that
 // this user or the folder's owner made.
-int DataFile::replaceableError() const
+FileError DataFile::replaceableError() const
 {
     QString file;
     return replaceableFile(path(), file);
 }
 
-int DataFile::readLines(QStringList &lines)
+FileError DataFile::readLines(QStringList &lines)
 {
     QByteArray bytes;
     QDateTime modified;
-    const int error = readBoundedFile(path(), bytes, &modified);
+    const FileError error = readBoundedFile(path(), bytes, &modified);
     if (error == FileError::FileNotFound || error == FileError::PathNotFound)
         seen_ = Seen{};
     else
         seen_.reset();
-    if (error != 0)
+    if (failed(error))
         return error;
     seen_ = Seen{bytes.size(), modified, hashOf(bytes)};
     return boundedLinesOf(bytes, lines);
@@ -195,24 +193,24 @@ QString DataFile::keepUnreadFile()
     if (pathKind(path()) != PathKind::Regular)
         return {};
     QString backup;
-    backupBeforeSave_ = keepBackup(backup) != 0;
+    backupBeforeSave_ = failed(keepBackup(backup));
     return backup;
 }
 
-int DataFile::keepFileOnDisk()
+FileError DataFile::keepFileOnDisk()
 {
     QString backup;
     if (backupBeforeSave_) {
-        const int error = keepBackup(backup);
-        backupBeforeSave_ = error != 0;
+        const FileError error = keepBackup(backup);
+        backupBeforeSave_ = failed(error);
         return error;
     }
     if (!changedSinceSeen())
-        return 0;
-    if (const int error = keepBackup(backup))
+        return FileError::None;
+    if (const FileError error = keepBackup(backup); failed(error))
         return error;
     reporter_.reportFileChanged(name_, backup);
-    return 0;
+    return FileError::None;
 }
 
 // Size and time tell most changes; when only the time differs the bytes
@@ -228,19 +226,19 @@ bool DataFile::changedSinceSeen() const
         return false;
     RegularFile file(path());
     const QByteArray bytes = file.read(MaxFileBytes + 1);
-    return file.error() != 0 || hashOf(bytes) != seen_->hash;
+    return failed(file.error()) || hashOf(bytes) != seen_->hash;
 }
 
-int DataFile::keepBackup(QString &backupName) const
+FileError DataFile::keepBackup(QString &backupName) const
 {
     const QString backup = freeBackupPath();
-    int error = 0;
+    FileError error = FileError::None;
     bool tooLarge = false;
     {
         RegularFile source(path());
         if (source.error() == FileError::FileNotFound)
-            return 0; // nothing to keep
-        if (source.error() != 0)
+            return FileError::None; // nothing to keep
+        if (failed(source.error()))
             return source.error();
         tooLarge = source.size() > MaxFileBytes;
         if (!tooLarge)
@@ -251,7 +249,7 @@ int DataFile::keepBackup(QString &backupName) const
     // renames no file that is open.
     if (tooLarge)
         error = moveAside(backup);
-    if (error == 0)
+    if (!failed(error))
         backupName = QFileInfo(backup).fileName();
     return error;
 }
@@ -267,21 +265,21 @@ QString DataFile::freeBackupPath() const
     return backup;
 }
 
-int DataFile::moveAside(const QString &backup) const
+FileError DataFile::moveAside(const QString &backup) const
 {
-    return QFile::rename(path(), backup) ? 0 : openErrorForWriting(backup);
+    return QFile::rename(path(), backup) ? FileError::None : openErrorForWriting(backup);
 }
 
 // The links are followed again: a file too large to copy was moved aside
 // with its link, and the save then makes a new file in its place.
-int DataFile::writeAtomically(const QByteArray &bytes)
+FileError DataFile::writeAtomically(const QByteArray &bytes)
 {
     QString file;
     QDateTime modified;
-    int error = followOwnLinks(path(), file);
-    if (error == 0)
+    FileError error = followOwnLinks(path(), file);
+    if (!failed(error))
         error = replaceFileAtomically(file, bytes, modified);
-    if (error == 0)
+    if (!failed(error))
         seen_ = Seen{bytes.size(), modified, hashOf(bytes)};
     return error;
 }
@@ -301,26 +299,26 @@ QStringList decodeDataLines(const QByteArray &bytes)
     return lines;
 }
 
-int readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified)
+FileError readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified)
 {
     RegularFile file(path);
     // Read at most one byte past the limit, so that no huge file is taken in whole.
     bytes = file.read(DataFile::MaxFileBytes + 1);
-    if (file.error() != 0)
+    if (failed(file.error()))
         return file.error();
     if (bytes.size() > DataFile::MaxFileBytes)
         return FileError::FileTooLarge;
     if (modified)
         *modified = file.modified();
-    return 0;
+    return FileError::None;
 }
 
-int boundedLinesOf(const QByteArray &bytes, QStringList &lines)
+FileError boundedLinesOf(const QByteArray &bytes, QStringList &lines)
 {
     lines = decodeDataLines(bytes);
     const bool tooLong = std::any_of(lines.cbegin(), lines.cend(),
                                      [](const QString &line) { return line.size() > DataFile::MaxLineLength; });
-    return tooLong ? FileError::FileTooLarge : 0;
+    return tooLong ? FileError::FileTooLarge : FileError::None;
 }
 
 QByteArray encodeDataText(const QString &text)

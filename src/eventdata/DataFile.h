@@ -6,10 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "eventdata/FileErrors.h"
+
 #include <functional>
 #include <optional>
-
-class FileErrorReporter;
 
 // How a load takes a file that is not there: as the error it is, or, at the
 // first start in a folder that holds none of the data files, as an empty one.
@@ -27,14 +27,14 @@ public:
     static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
     static constexpr qsizetype MaxLineLength = 64 * 1024;
 
-    DataFile(QString folder, QString name, FileErrorReporter &reporter);
+    DataFile(QString folder, QString name, FileErrorReporter &reporter, FileStakes stakes = {});
 
     QString path() const;
 
-    // Reads the file and hands its lines (without line ends) to parse, which
-    // returns 0 or an error number. Reports a failure as a reading error and
-    // returns false.
-    bool load(const std::function<int(const QStringList &lines)> &parse, MissingFile missing = MissingFile::IsAnError);
+    // Reads the file and hands its lines (without line ends) to parse. Reports
+    // a failure as a reading error and returns false.
+    bool load(const std::function<FileError(const QStringList &lines)> &parse,
+              MissingFile missing = MissingFile::IsAnError);
 
     // Replaces the file with contents, lines separated by CR LF as given.
     // Reports a failure as a writing error and returns false; the old file is
@@ -49,19 +49,20 @@ private:
         QByteArray hash;
     };
 
-    int replaceableError() const;
-    int readLines(QStringList &lines);
+    FileError replaceableError() const;
+    FileError readLines(QStringList &lines);
     QString keepUnreadFile();
-    int keepFileOnDisk();
+    FileError keepFileOnDisk();
     bool changedSinceSeen() const;
-    int keepBackup(QString &backupName) const;
+    FileError keepBackup(QString &backupName) const;
     QString freeBackupPath() const;
-    int moveAside(const QString &backup) const;
-    int writeAtomically(const QByteArray &bytes);
+    FileError moveAside(const QString &backup) const;
+    FileError writeAtomically(const QByteArray &bytes);
 
     QString folder_;
     QString name_;
     FileErrorReporter &reporter_;
+    FileStakes stakes_;
     bool backupBeforeSave_ = false;
     std::optional<Seen> seen_;
 };
@@ -72,16 +73,16 @@ private:
 // older files, so one such line leaves the others as they are. A UTF-8 byte
 // order mark is dropped.
 QStringList decodeDataLines(const QByteArray &bytes);
-// The FileError number of a failed write, from Qt's error and errno taken
+// The error of a failed write, from Qt's error and errno taken
 // right after the failing call.
-int transferError(QFileDevice::FileError error, int systemError);
+FileError transferError(QFileDevice::FileError error, int systemError);
 // The one reader of text files: a regular file only, opened without
 // blocking, refused with FileTooLarge beyond DataFile::MaxFileBytes without
-// being read whole. 0 or a FileError number.
-int readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified = nullptr);
+// being read whole.
+FileError readBoundedFile(const QString &path, QByteArray &bytes, QDateTime *modified = nullptr);
 // The decoded lines of a file's bytes; FileTooLarge when a line is longer
 // than DataFile::MaxLineLength.
-int boundedLinesOf(const QByteArray &bytes, QStringList &lines);
+FileError boundedLinesOf(const QByteArray &bytes, QStringList &lines);
 
 // The data files are written in UTF-8.
 QByteArray encodeDataText(const QString &text);

@@ -22,7 +22,7 @@ void EventTable::removeEvent(int index)
     --eventCount;
 }
 
-int EventTable::purgePastEvents(int currentYear)
+FileError EventTable::purgePastEvents(int currentYear)
 {
     int i = 0;
     while (i <= eventCount) {
@@ -34,7 +34,7 @@ int EventTable::purgePastEvents(int currentYear)
         else
             ++i;
     }
-    return 0;
+    return FileError::None;
 }
 
 int EventTable::indexOfTitle(const QString &title) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventdata/Event.h"
+#include "eventdata/FileErrors.h"
 
 #include <array>
 
@@ -21,10 +22,10 @@ struct EventTable {
     bool addEvent(const Event &event);
     // Moves the last event into the freed slot.
     void removeEvent(int index);
-    // Drops every one-time event of a year before currentYear. Returns 0, or
-    // the type-mismatch error number when an event's Date does not begin with
-    // four digits (the table is then left partly purged; callers discard it).
-    int purgePastEvents(int currentYear);
+    // Drops every one-time event of a year before currentYear. A type mismatch
+    // when an event's Date does not begin with four digits (the table is then
+    // left partly purged; callers discard it).
+    FileError purgePastEvents(int currentYear);
 
     // Index of the first event with exactly this title, -1 when there is none.
     int indexOfTitle(const QString &title) const;

@@ -15,19 +15,18 @@ std::vector<FailedSave> FileErrorCollector::stopCollecting()
     return std::exchange(failures_, {});
 }
 
-void FileErrorCollector::reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                                         const QString &backupName)
+void FileErrorCollector::reportFileError(const FileFailure &failure)
 {
-    if (!collecting_ || operation != QLatin1String("writing")) {
-        target_.reportFileError(fileName, operation, errorNumber, backupName);
+    if (!collecting_ || failure.operation != FileOperation::Writing) {
+        target_.reportFileError(failure);
         return;
     }
     const auto same = std::find_if(failures_.begin(), failures_.end(),
-                                   [&](const FailedSave &failure) { return failure.fileName == fileName; });
+                                   [&](const FailedSave &save) { return save.fileName == failure.fileName; });
     if (same != failures_.end())
-        same->errorNumber = errorNumber;
+        same->error = failure.error;
     else
-        failures_.push_back({fileName, errorNumber});
+        failures_.push_back({failure.fileName, failure.error});
 }
 
 void FileErrorCollector::reportFileChanged(const QString &fileName, const QString &backupName)

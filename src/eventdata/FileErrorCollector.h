@@ -15,8 +15,7 @@ public:
     // they first failed; from now on reports pass on again.
     std::vector<FailedSave> stopCollecting();
 
-    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                         const QString &backupName) override;
+    void reportFileError(const FileFailure &failure) override;
     void reportFileChanged(const QString &fileName, const QString &backupName) override;
 
 private:

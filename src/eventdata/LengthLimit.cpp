@@ -12,3 +12,13 @@ qsizetype insertableLength(qsizetype length, qsizetype replaced, qsizetype inser
     const qsizetype room = lengthCeiling(length, limit) - (length - replaced);
     return std::clamp<qsizetype>(room, 0, inserted);
 }
+
+QString shortTitle(const QString &text, qsizetype wholeUpTo, qsizetype shortenedTo)
+{
+    if (text.size() <= wholeUpTo)
+        return text;
+    QString shortened = text.left(shortenedTo);
+    while (shortened.endsWith(QLatin1Char(' ')))
+        shortened.chop(1);
+    return shortened + QStringLiteral("...");
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // A box's length limit binds what the user types or pastes, not what the
@@ -12,3 +13,8 @@ qsizetype lengthCeiling(qsizetype length, qsizetype limit);
 // How many of inserted characters an edit that replaces replaced of the
 // text's length characters may put in: as many as fit under the ceiling.
 qsizetype insertableLength(qsizetype length, qsizetype replaced, qsizetype inserted, qsizetype limit);
+
+// A title where only a few characters fit (a menu entry, a removal
+// question): whole when it has at most wholeUpTo characters, else its first
+// shortenedTo characters without trailing blanks, followed by "...".
+QString shortTitle(const QString &text, qsizetype wholeUpTo, qsizetype shortenedTo);

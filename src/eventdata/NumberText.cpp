@@ -17,5 +17,5 @@ Int16Reading readInt16(QStringView text, Rounding rounding)
     const double whole = rounding == Rounding::Down ? std::floor(number) : std::nearbyint(number);
     if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
         return {0, FileError::Overflow};
-    return {qint16(whole), 0};
+    return {qint16(whole), FileError::None};
 }

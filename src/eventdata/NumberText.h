@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
+
 #include <QStringView>
 #include <QtGlobal>
 
@@ -10,7 +12,7 @@ enum class Rounding { NearestEven, Down };
 
 struct Int16Reading {
     qint16 value = 0;
-    int error = 0; // 0, FileError::TypeMismatch or FileError::Overflow
+    FileError error = FileError::None; // or TypeMismatch, Overflow
 };
 
 Int16Reading readInt16(QStringView text, Rounding rounding);

@@ -37,14 +37,14 @@ bool isOwnLink(const QString &) { return true; }
 
 } // namespace
 
-int followOwnLinks(const QString &path, QString &file)
+FileError followOwnLinks(const QString &path, QString &file)
 {
     QString current = QFileInfo(path).absoluteFilePath();
     for (int followed = 0; followed <= MaxLinksFollowed; ++followed) {
         const QFileInfo entry(current);
         if (!entry.isSymbolicLink()) {
             file = current;
-            return 0;
+            return FileError::None;
         }
         if (!isOwnLink(current))
             return FileError::PermissionDenied;
@@ -64,7 +64,7 @@ RegularFile::RegularFile(const QString &path)
 {
     QString file;
     error_ = followOwnLinks(path, file);
-    if (error_ != 0)
+    if (failed(error_))
         return;
     const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
@@ -97,7 +97,7 @@ RegularFile::RegularFile(const QString &path) : file_(path)
 
 QByteArray RegularFile::read(qint64 maxBytes)
 {
-    if (error_ != 0)
+    if (failed(error_))
         return {};
     QByteArray bytes = file_.read(maxBytes);
     if (file_.error() != QFileDevice::NoError)
@@ -113,7 +113,7 @@ PathKind pathKind(const QString &path)
     return info.isFile() ? PathKind::Regular : PathKind::Special;
 }
 
-int openErrorForReading(const QString &path)
+FileError openErrorForReading(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -125,9 +125,9 @@ int openErrorForReading(const QString &path)
     return FileError::PathFileAccess;
 }
 
-int replaceableFile(const QString &path, QString &file)
+FileError replaceableFile(const QString &path, QString &file)
 {
-    if (const int error = followOwnLinks(path, file))
+    if (const FileError error = followOwnLinks(path, file); failed(error))
         return error;
-    return pathKind(file) == PathKind::Special ? FileError::NotRegularFile : 0;
+    return pathKind(file) == PathKind::Special ? FileError::NotRegularFile : FileError::None;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QString>
@@ -12,8 +14,8 @@ class RegularFile {
 public:
     explicit RegularFile(const QString &path);
 
-    // 0, or the FileError number that kept the file from being opened or read.
-    int error() const { return error_; }
+    // What kept the file from being opened or read, if anything.
+    FileError error() const { return error_; }
     // Up to maxBytes from where the last read stopped; empty at the end.
     QByteArray read(qint64 maxBytes);
     qint64 size() const { return file_.size(); }
@@ -21,15 +23,15 @@ public:
 
 private:
     QFile file_;
-    int error_ = 0;
+    FileError error_ = FileError::None;
 };
 
 // What stands at a path, links followed.
 enum class PathKind { Missing, Regular, Special };
 PathKind pathKind(const QString &path);
 
-// Why a file could not be opened for reading, as a FileError number.
-int openErrorForReading(const QString &path);
+// Why a file could not be opened for reading.
+FileError openErrorForReading(const QString &path);
 
 // The file that path names once its symbolic links are followed, each one
 // only when its owner is this user or the owner of the folder that holds it:
@@ -37,8 +39,8 @@ int openErrorForReading(const QString &path);
 // (a shell start-up file, a file of made-up events), so it is never
 // followed. 0 and the file's path (it may not exist), PermissionDenied for
 // another user's link, PathFileAccess for a loop of links.
-int followOwnLinks(const QString &path, QString &file);
+FileError followOwnLinks(const QString &path, QString &file);
 
 // The file a save may replace: followOwnLinks(), and then only a regular
 // file or none yet (NotRegularFile for a device, FIFO, socket or folder).
-int replaceableFile(const QString &path, QString &file);
+FileError replaceableFile(const QString &path, QString &file);

@@ -58,7 +58,7 @@ ImportReport::Refusal refusalFor(const QStringList &lines, const Kind *kind)
     return ImportReport::Refusal::None;
 }
 
-ImportReading refused(const ImportContext &context, ImportReport::Refusal refusal, int fileError = 0)
+ImportReading refused(const ImportContext &context, ImportReport::Refusal refusal, FileError fileError = FileError::None)
 {
     ImportReading reading(context);
     reading.report.refusal = refusal;
@@ -74,7 +74,7 @@ ImportReading readEvents(const QByteArray &bytes, const ImportContext &context)
     if (holdsNulBytes(bytes))
         return refused(context, ImportReport::Refusal::NotACalendar);
     QStringList lines;
-    if (const int error = boundedLinesOf(withDamagedUtf8Replaced(bytes), lines))
+    if (const FileError error = boundedLinesOf(withDamagedUtf8Replaced(bytes), lines); failed(error))
         return refused(context, ImportReport::Refusal::FileError, error);
     const Kind *kind = kindOf(lines);
     if (const ImportReport::Refusal refusal = refusalFor(lines, kind); refusal != ImportReport::Refusal::None)
@@ -90,7 +90,7 @@ ImportReading readEvents(const QByteArray &bytes, const ImportContext &context)
 ImportReading readEventFile(const QString &path, const ImportContext &context)
 {
     QByteArray bytes;
-    if (const int error = readBoundedFile(path, bytes))
+    if (const FileError error = readBoundedFile(path, bytes); failed(error))
         return refused(context, ImportReport::Refusal::FileError, error);
     return readEvents(bytes, context);
 }

@@ -15,29 +15,26 @@ namespace {
 // Keeps the first failure of the export's one save.
 class FailureNote : public FileErrorReporter {
 public:
-    void reportFileError(const QString &, const QString &, int errorNumber, const QString &) override
-    {
-        error = errorNumber;
-    }
+    void reportFileError(const FileFailure &failure) override { error = failure.error; }
     void reportFileChanged(const QString &, const QString &) override {}
-    int error = 0;
+    FileError error = FileError::None;
 };
 
 // calendar.dat as the program would show it, read without touching it: a
 // missing file is an empty calendar.
-int readCalendar(const QString &dataFolder, int currentYear, EventTable &table)
+FileError readCalendar(const QString &dataFolder, int currentYear, EventTable &table)
 {
     QByteArray bytes;
     QStringList lines;
-    int error = readBoundedFile(QDir(dataFolder).filePath(CalendarFile::FileName), bytes);
+    FileError error = readBoundedFile(QDir(dataFolder).filePath(CalendarFile::FileName), bytes);
     if (error == FileError::FileNotFound)
-        return 0;
-    if (error == 0)
+        return FileError::None;
+    if (!failed(error))
         error = boundedLinesOf(bytes, lines);
     QString lastCheck;
-    if (error == 0)
+    if (!failed(error))
         error = CalendarFile::parse(lines, table, lastCheck);
-    return error != 0 ? error : table.purgePastEvents(currentYear);
+    return failed(error) ? error : table.purgePastEvents(currentYear);
 }
 
 #ifdef Q_OS_WIN
@@ -51,7 +48,7 @@ constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseSensitive;
 QString resolvedPath(const QString &path)
 {
     QString file;
-    if (followOwnLinks(path, file) != 0)
+    if (failed(followOwnLinks(path, file)))
         file = QFileInfo(path).absoluteFilePath(); // refused by the save anyway
     const QFileInfo info(file);
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
@@ -77,7 +74,7 @@ QString refusalFor(const QString &target, const QString &dataFolder)
 int runExportCommand(const QString &target, const QString &dataFolder, const QDateTime &now, QString &failure)
 {
     EventTable table;
-    if (const int error = readCalendar(dataFolder, now.date().year(), table)) {
+    if (const FileError error = readCalendar(dataFolder, now.date().year(), table); failed(error)) {
         failure = CalendarFile::FileName + QStringLiteral(": ") + fileErrorTitle(error);
         return 1;
     }

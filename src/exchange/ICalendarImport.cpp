@@ -1,6 +1,6 @@
 #include "exchange/ICalendarImport.h"
 
-#include "datelogic/EventSearch.h"
+#include "datelogic/MonthLayout.h"
 #include "eventdata/DateText.h"
 #include "exchange/ICalendarRule.h"
 #include "exchange/ImportTable.h"
@@ -71,7 +71,7 @@ struct Start {
 class EventReader {
 public:
     EventReader(ImportReading &target, const QSet<QString> &costlyZones)
-        : target_(target), costlyZones_(costlyZones), lastYear_(target.context().today.year() + SearchYearsAhead)
+        : target_(target), costlyZones_(costlyZones), lastYear_(target.context().today.year() + ShownYearsAhead)
     {
     }
     void read(icalcomponent *vevent);
@@ -321,7 +321,7 @@ bool importICalendar(const QStringList &lines, ImportReading &target)
         return false;
     const QList<icalcomponent *> calendars = calendarsOf(root.get());
     for (icalcomponent *calendar : calendars)
-        costly |= costlyZones(calendar, target.context().today.year() + SearchYearsAhead);
+        costly |= costlyZones(calendar, target.context().today.year() + ShownYearsAhead);
     EventReader reader(target, costly);
     for (icalcomponent *calendar : calendars)
         readCalendar(calendar, reader);

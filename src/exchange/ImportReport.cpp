@@ -1,6 +1,6 @@
 #include "exchange/ImportReport.h"
 
-#include "datelogic/EventSearch.h"
+#include "datelogic/MonthLayout.h"
 #include "eventdata/FileErrors.h"
 
 #include <QStringList>
@@ -42,7 +42,7 @@ QString skippedText(const ImportReport &report)
         if (report.skipped[i] == 0)
             continue;
         const QString part = counted(report.skipped[i], reasons[i][0], reasons[i][1]);
-        parts << (i == static_cast<int>(SkipReason::NeverOccurs) ? part.arg(SearchYearsAhead) : part);
+        parts << (i == static_cast<int>(SkipReason::NeverOccurs) ? part.arg(ShownYearsAhead) : part);
     }
     return parts.isEmpty() ? QString() : QStringLiteral("Left out: ") + parts.join(QStringLiteral(", ")) + u'.';
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
+
 #include <QList>
 #include <QString>
 
@@ -32,7 +34,7 @@ struct ZoneChoice {
 struct ImportReport {
     enum class Refusal { None, NotACalendar, Truncated, FileError };
     Refusal refusal = Refusal::None;
-    int fileError = 0; // the FileError number when refusal is FileError
+    FileError fileError = FileError::None; // when refusal is FileError
 
     int imported = 0;
     std::array<int, SkipReasonCount> skipped{};

@@ -66,11 +66,7 @@ void FindDialog::buildWindow()
     controls.get<QLabel>(u"labelExpression")->setBuddy(text_);
     controls.get<QLabel>(u"labelResults")->setBuddy(list_);
     fillFilter(comboMonth_, monthNames());
-    QStringList years;
-    const int currentYear = clock_.today().year();
-    for (int year = currentYear; year <= currentYear + ShownYearsAhead; ++year)
-        years << QString::number(year);
-    fillFilter(comboYear_, years);
+    fillFilter(comboYear_, shownYearTexts(clock_.today().year()));
 
     connect(text_, &QLineEdit::textChanged, this, &FindDialog::search);
     connect(comboMonth_, &QComboBox::activated, this, &FindDialog::search);
@@ -93,7 +89,7 @@ void FindDialog::connectButtons(const ControlSet &controls)
             jumpToResult();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpContext::Find), &QAction::trigger);
+    connect(helpButton, &QPushButton::clicked, help_.addHelpKey(this, HelpTopic::Find), &QAction::trigger);
     // No button is the default, so Enter in the search box does not jump. A
     // dialog would make its first auto-default button the default one, so
     // these take Enter themselves, and only while they have the focus.
@@ -144,11 +140,11 @@ void FindDialog::jumpToResult()
 {
     if (!result_ || list_->selectedItems().isEmpty())
         return;
-    const int year = result_->jumpYear(clock_.today());
-    if (!isShownYear(year, clock_.today().year())) {
+    const QDate day = result_->jumpDate(clock_.today());
+    if (!day.isValid() || !isShownYear(day.year(), clock_.today().year())) {
         emit jumpRefused();
         return;
     }
-    emit jumpRequested(result_->dayText.toInt(), monthNumber(result_->monthName), year);
+    emit jumpRequested(day);
     accept();
 }

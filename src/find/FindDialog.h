@@ -27,7 +27,7 @@ protected:
 
 signals:
     // The date of the chosen result; an every-year event's in the year it falls next by month.
-    void jumpRequested(int day, int month, int year);
+    void jumpRequested(const QDate &day);
     // The chosen result lies in a year the main window does not show; the
     // dialog stays open.
     void jumpRefused();

@@ -20,19 +20,19 @@ QString Help::defaultHelpFilePath()
 
 void Help::showHelpContents()
 {
-    showHelpTopic(nullptr, HelpContext::Contents);
+    showHelpTopic(nullptr, HelpTopic::Contents);
 }
 
-QAction *Help::addHelpKey(QWidget *window, int context)
+QAction *Help::addHelpKey(QWidget *window, HelpTopic topic)
 {
     auto *key = new QAction(window);
     key->setShortcut(QKeySequence(Qt::Key_F1));
     window->addAction(key);
-    QObject::connect(key, &QAction::triggered, window, [this, window, context] { showHelpTopic(window, context); });
+    QObject::connect(key, &QAction::triggered, window, [this, window, topic] { showHelpTopic(window, topic); });
     return key;
 }
 
-void Help::showHelpTopic(QWidget *owner, int context)
+void Help::showHelpTopic(QWidget *owner, HelpTopic topic)
 {
     // A modal dialog blocks every window but its own, so the viewer belongs to
     // the window that asks; one asked from the main window stands on its own.
@@ -44,7 +44,7 @@ void Help::showHelpTopic(QWidget *owner, int context)
         viewer_->setParent(parent, viewer_->windowFlags());
         viewer_->setGeometry(place);
     }
-    viewer_->showTopic(context);
+    viewer_->showTopic(static_cast<int>(topic));
     viewer_->show();
     viewer_->raise();
     viewer_->activateWindow();

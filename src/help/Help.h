@@ -7,14 +7,15 @@ class HelpViewer;
 class QAction;
 class QWidget;
 
-namespace HelpContext {
-constexpr int Contents = 0;
-constexpr int GettingStarted = 1000;
-constexpr int Settings = 1040;
-constexpr int EventDialog = 1050;
-constexpr int Find = 1060;
-constexpr int Note = 1070;
-} // namespace HelpContext
+// The topics the program opens, by their context numbers in tarrow.hlp.
+enum class HelpTopic {
+    Contents = 0,
+    GettingStarted = 1000,
+    Settings = 1040,
+    EventDialog = 1050,
+    Find = 1060,
+    Note = 1070,
+};
 
 // The program's help: tarrow.hlp in the program's own folder, shown in a
 // help window of its own.
@@ -28,14 +29,13 @@ public:
     static QString defaultHelpFilePath();
 
     void showHelpContents();
-    // Shows the help window, raised and active, at the topic of a context
-    // number (the contents for an unknown one). owner is the asking window,
-    // or null for the main window.
-    void showHelpTopic(QWidget *owner, int context);
+    // Shows the help window, raised and active, at the topic (the contents
+    // when the file lacks it). owner is the asking window, or null for the
+    // main window.
+    void showHelpTopic(QWidget *owner, HelpTopic topic);
     // Gives window an F1 key, working wherever the focus is, that opens the
-    // topic of context; the returned action also serves the window's Help
-    // button.
-    QAction *addHelpKey(QWidget *window, int context);
+    // topic; the returned action also serves the window's Help button.
+    QAction *addHelpKey(QWidget *window, HelpTopic topic);
     // Closes and deletes the help window, if it is open.
     void closeHelp();
 

@@ -8,7 +8,7 @@
 namespace {
 
 // The context of a header line, or nothing when the line is no header.
-std::optional<HelpTopic> header(const QString &line)
+std::optional<HelpPage> header(const QString &line)
 {
     static const QRegularExpression pattern(QStringLiteral("^\\[(contents|[1-9]\\d*)\\s+([^\\]]*\\S[^\\]]*)\\]\\s*$"));
     const QRegularExpressionMatch match = pattern.match(line);
@@ -19,7 +19,7 @@ std::optional<HelpTopic> header(const QString &line)
     const int context = key == QLatin1String("contents") ? 0 : key.toInt(&ok);
     if (!ok)
         return std::nullopt; // too large a number
-    return HelpTopic{context, match.captured(2).trimmed(), {}};
+    return HelpPage{context, match.captured(2).trimmed(), {}};
 }
 
 } // namespace
@@ -28,7 +28,7 @@ HelpFile HelpFile::load(const QString &path)
 {
     RegularFile file(path);
     const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != 0 || bytes.size() > MaxFileBytes)
+    if (failed(file.error()) || bytes.size() > MaxFileBytes)
         return {};
     // The decoder drops a leading byte order mark, which editors like to add.
     QStringDecoder decoder(QStringConverter::Utf8);
@@ -39,23 +39,23 @@ HelpFile HelpFile::parse(const QString &text)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     HelpFile help;
-    HelpTopic *current = nullptr;
+    HelpPage *current = nullptr;
     for (const QString &line : text.split(lineEnd)) {
-        if (std::optional<HelpTopic> topic = header(line)) {
+        if (std::optional<HelpPage> topic = header(line)) {
             help.topics_.append(std::move(*topic));
             current = &help.topics_.last();
         } else if (current) {
             current->text += line + QLatin1Char('\n');
         }
     }
-    for (HelpTopic &topic : help.topics_)
+    for (HelpPage &topic : help.topics_)
         topic.text = topic.text.trimmed();
     return help;
 }
 
-std::optional<HelpTopic> HelpFile::topic(int context) const
+std::optional<HelpPage> HelpFile::topic(int context) const
 {
-    for (const HelpTopic &topic : topics_) {
+    for (const HelpPage &topic : topics_) {
         if (topic.context == context)
             return topic;
     }

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-struct HelpTopic {
+struct HelpPage {
     int context = 0; // 0 for the contents page
     QString title;
     QString text;    // paragraphs separated by blank lines; "- " starts a list item
@@ -26,10 +26,10 @@ public:
 
     bool isValid() const { return !topics_.isEmpty(); }
     // In file order.
-    const QList<HelpTopic> &topics() const { return topics_; }
+    const QList<HelpPage> &topics() const { return topics_; }
     // The first topic of a context number; 0 is the contents page.
-    std::optional<HelpTopic> topic(int context) const;
+    std::optional<HelpPage> topic(int context) const;
 
 private:
-    QList<HelpTopic> topics_;
+    QList<HelpPage> topics_;
 };

@@ -10,7 +10,7 @@ namespace {
 
 // The topic as HTML. The file's text is always escaped: the help file is
 // plain text, and a "<" in it is meant to be read, not obeyed.
-QString topicHtml(const HelpTopic &topic)
+QString topicHtml(const HelpPage &topic)
 {
     static const QRegularExpression blankLine(QStringLiteral("\\n\\s*\\n"));
     QString html = QStringLiteral("<h2>") + topic.title.toHtmlEscaped() + QStringLiteral("</h2>");
@@ -72,7 +72,7 @@ HelpViewer::HelpViewer(const QString &helpFilePath, QWidget *parent)
     connect(escape, &QAction::triggered, this, &QWidget::close);
     addAction(escape);
 
-    for (const HelpTopic &topic : file_.topics())
+    for (const HelpPage &topic : file_.topics())
         list_->addItem(topic.title);
     connect(list_, &QListWidget::currentRowChanged, this, &HelpViewer::showRow);
     if (!file_.isValid()) {
@@ -85,7 +85,7 @@ HelpViewer::HelpViewer(const QString &helpFilePath, QWidget *parent)
 
 void HelpViewer::showTopic(int context)
 {
-    const QList<HelpTopic> &topics = file_.topics();
+    const QList<HelpPage> &topics = file_.topics();
     for (int row = 0; row < topics.size(); ++row) {
         if (topics[row].context == context) {
             list_->setCurrentRow(row);

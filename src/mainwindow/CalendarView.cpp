@@ -81,13 +81,13 @@ void CalendarView::buildEventMenu()
         ->setObjectName(QStringLiteral("menuPopupEventRemove"));
 }
 
-void CalendarView::showDay(int day, int month, int year)
+void CalendarView::showDay(const QDate &day)
 {
-    fillList(day, month, year);
+    fillList(day.day(), day.month(), day.year());
     resetDetails();
     if (hasEvents())
         listboxEvents_->setCurrentRow(0);
-    drawMonth(year, month, day);
+    drawMonth(day.year(), day.month(), day.day());
 }
 
 void CalendarView::fillList(int day, int month, int year)
@@ -144,7 +144,6 @@ void CalendarView::drawMonth(int year, int month, int day)
     grid_->drawMonthGrid(year, month, day);
     markDays();
     labelDateToday_->setText(dateHeading(year, month, day));
-    state_.displayedDateInfo = displayedDateRecord(year, month, day);
 }
 
 void CalendarView::markDays()

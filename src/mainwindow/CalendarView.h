@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CategoryPictures;
+class QDate;
 class Clock;
 class MonthGrid;
 class QLabel;
@@ -20,7 +21,7 @@ public:
     CalendarView(AppState &state, const Clock &clock, QWidget *parent = nullptr);
 
     // Lists the events of the day, selects the first and draws its month.
-    void showDay(int day, int month, int year);
+    void showDay(const QDate &day);
 
     // Marks the drawn month's days anew, for a new day or a changed setting.
     void markDays();

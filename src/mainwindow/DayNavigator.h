@@ -2,35 +2,35 @@
 
 #include "datelogic/EventSearch.h"
 
+#include <QDate>
 #include <QObject>
-#include <QString>
 
 class CalendarView;
 class Clock;
 class EventTable;
 class QComboBox;
-class QDate;
 class QPoint;
-struct AppState;
 
-// Moves the displayed day: the month and year lists, clicks and keys in the
-// grid, the next and previous event and a day found by Find. Every move into
-// another month goes through the same range check.
+// Owns the shown day and moves it: the month and year lists (views of the
+// shown day), clicks and keys in the grid, the next and previous event and a
+// day found by Find. Every move into another month goes through the same
+// range check.
 class DayNavigator : public QObject {
     Q_OBJECT
 public:
-    DayNavigator(AppState &state, const Clock &clock, CalendarView &calendar, QComboBox &month, QComboBox &year);
+    DayNavigator(const EventTable &events, const Clock &clock, CalendarView &calendar, QComboBox &month,
+                 QComboBox &year);
 
     // Fills the lists with the months and the shown years and shows today.
     void showToday();
-    // Shows the displayed day again, after its events changed.
+    // Shows the day, its month in the lists and its events.
+    void showDay(const QDate &day);
+    // Shows the shown day again, after its events changed.
     void showDisplayedDay();
+    QDate shownDay() const { return shown_; }
     void goToNextEvent();
     void goToPreviousEvent();
-    void showFoundDay(int day, int month, int year);
     void showDateOutOfRange();
-    QString monthText() const;
-    QString yearText() const;
 
 signals:
     void dayShown(bool hasEvents);
@@ -38,19 +38,18 @@ signals:
     void menuRequested(const QPoint &globalPos);
 
 private:
-    using EventFinder = std::optional<CalendarDay> (*)(const EventTable &, CalendarDay, int);
+    using EventFinder = std::optional<QDate> (*)(const EventTable &, const QDate &, int);
 
     void monthChosen();
     void dayPressed(int cell, Qt::MouseButton button, const QPoint &globalPos);
     void dayDoubleClicked(int cell);
-    void dayRequested(const QDate &day);
-    bool moveMonth(int direction);
-    CalendarDay displayedDay() const;
+    bool moveTo(const QDate &day);
     void goToEvent(EventFinder find, const QString &title, const QString &noneFound);
 
-    AppState &state_;
+    const EventTable &events_;
     const Clock &clock_;
     CalendarView &calendar_;
     QComboBox &month_;
     QComboBox &year_;
+    QDate shown_;
 };

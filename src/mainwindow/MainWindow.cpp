@@ -10,6 +10,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarStore.h"
+#include "eventdata/LengthLimit.h"
 #include "find/FindDialog.h"
 #include "help/Help.h"
 #include "mainwindow/CalendarView.h"
@@ -202,7 +203,7 @@ void MainWindow::buildMenus()
             {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
               Qt::Key_F1},
              {u"|Getting started with Tarrowby|Getting started...", u"menuHelpGettingStarted",
-              [this] { help_.showHelpTopic(this, HelpContext::GettingStarted); }},
+              [this] { help_.showHelpTopic(this, HelpTopic::GettingStarted); }},
              {{}, u"menuSeparator6"},
              {u"|About this version of Tarrowby|&About Tarrowby...", u"menuHelpAbout",
               [this] { AboutWindow(platform_, this).exec(); }}});
@@ -233,7 +234,8 @@ void MainWindow::addDiagnosticsKeys()
     }
     diagnostics->setShortcuts(keys);
     addAction(diagnostics);
-    connect(diagnostics, &QAction::triggered, this, [this] { ErrorTrackingWindow(state_, platform_, this).exec(); });
+    connect(diagnostics, &QAction::triggered, this,
+            [this] { ErrorTrackingWindow(state_.lastCheck, navigator_->shownDay(), platform_, this).exec(); });
 }
 
 void MainWindow::openSettings()
@@ -248,14 +250,13 @@ void MainWindow::openSettings()
 void MainWindow::openFind()
 {
     FindDialog dialog(state_, platform_.clock(), help_, this);
-    connect(&dialog, &FindDialog::jumpRequested, navigator_, &DayNavigator::showFoundDay);
+    connect(&dialog, &FindDialog::jumpRequested, navigator_, &DayNavigator::showDay);
     connect(&dialog, &FindDialog::jumpRefused, navigator_, &DayNavigator::showDateOutOfRange);
     dialog.exec();
 }
 
 void MainWindow::start()
 {
-    state_.navigating = true;
     files_.loadSettings(state_);
     placeWindow();
     if (!state_.loadMinimized)
@@ -282,7 +283,6 @@ void MainWindow::finishStartup()
     // the focus after its dialog closed.
     calendar_->grid()->setFocus();
     labelLoading_->hide();
-    state_.navigating = false;
     // Only from here on is there anything to catch up with, and the window is
     // already on screen when the system bus is asked about sleep.
     platform_.watchClock([this] {
@@ -336,7 +336,7 @@ void MainWindow::addEvent()
         return;
     }
     EventDialog dialog(state_, *store_, platform_.clock(), help_, this);
-    dialog.prepareAdd(state_.displayedDay, navigator_->monthText(), navigator_->yearText());
+    dialog.prepareAdd(navigator_->shownDay());
     dialog.exec();
 }
 
@@ -369,12 +369,7 @@ void MainWindow::removeSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    const QString &title = state_.events[index].title;
-    QString shown = title.left(20);
-    while (shown.endsWith(QLatin1Char(' ')))
-        shown.chop(1);
-    if (title.size() > 20)
-        shown += QStringLiteral("...");
+    const QString shown = shortTitle(state_.events[index].title, 20, 20);
     if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
         return;
     store_->remove(index);

@@ -1,5 +1,8 @@
 #include "notes/NoteTable.h"
 
+#include "eventdata/DataFile.h"
+#include "eventdata/LengthLimit.h"
+
 #include <QtGlobal>
 
 int NoteTable::addNote(const Note &note)
@@ -20,7 +23,5 @@ void NoteTable::removeNote(int index)
 
 QString noteMenuCaption(const QString &content)
 {
-    constexpr int WholeUpTo = 28;
-    constexpr int ShortenedTo = 25;
-    return content.size() <= WholeUpTo ? content : content.left(ShortenedTo) + QStringLiteral("...");
+    return shortTitle(toSingleLine(content), 28, 25);
 }

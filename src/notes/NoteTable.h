@@ -19,6 +19,6 @@ struct NoteTable {
     void removeNote(int index);
 };
 
-// The Notes menu entry for a note: the text itself up to 28 characters,
-// otherwise its first 25 followed by "...".
+// The Notes menu entry for a note: the text on one line, itself up to 28
+// characters, otherwise shortened to its first 25.
 QString noteMenuCaption(const QString &content);

@@ -8,6 +8,12 @@
 
 const QString NotesFile::FileName = QStringLiteral("notes.dat");
 
+FileStakes NotesFile::stakes()
+{
+    return {QStringLiteral("notes"),
+            QStringLiteral("Your saved notes will most likely be lost for ever if no backup is available.")};
+}
+
 namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
@@ -15,17 +21,17 @@ const QString LineEnd = QStringLiteral("\r\n");
 // Reads "Key=value " from a header line: the value runs from behind the key
 // and one more character up to the next blank. A header without the key
 // leaves the field as it is.
-int readHeaderValue(const QString &header, QLatin1StringView key, qint16 &field)
+FileError readHeaderValue(const QString &header, QLatin1StringView key, qint16 &field)
 {
     const qsizetype keyAt = header.indexOf(key);
     if (keyAt < 0)
-        return 0;
+        return FileError::None;
     const qsizetype valueAt = keyAt + key.size() + 1;
     const qsizetype blankAt = header.indexOf(QLatin1Char(' '), valueAt);
     if (blankAt < 0)
         return FileError::Overflow;
     const Int16Reading reading = readInt16(QStringView(header).mid(valueAt, blankAt - valueAt), Rounding::NearestEven);
-    if (reading.error == 0)
+    if (!failed(reading.error))
         field = reading.value;
     return reading.error;
 }
@@ -71,7 +77,7 @@ QString withCrLf(const QString &text)
 } // namespace
 
 NotesFile::NotesFile(const QString &dataFolder, FileErrorReporter &reporter)
-    : file_(dataFolder, FileName, reporter)
+    : file_(dataFolder, FileName, reporter, stakes())
 {
 }
 
@@ -103,7 +109,7 @@ QString NotesFile::format(const NoteTable &table)
     return text;
 }
 
-int NotesFile::parse(const QStringList &lines, NoteTable &table)
+FileError NotesFile::parse(const QStringList &lines, NoteTable &table)
 {
     table.noteCount = -1;
     bool firstLine = true; // of the current note, which keeps even an empty one
@@ -114,9 +120,9 @@ int NotesFile::parse(const QStringList &lines, NoteTable &table)
                 return FileError::SubscriptRange;
             Note &note = table.notes[++table.noteCount];
             note = Note{};
-            if (const int error = readHeaderValue(line, QLatin1StringView("Left"), note.left))
+            if (const FileError error = readHeaderValue(line, QLatin1StringView("Left"), note.left); failed(error))
                 return error;
-            if (const int error = readHeaderValue(line, QLatin1StringView("Top"), note.top))
+            if (const FileError error = readHeaderValue(line, QLatin1StringView("Top"), note.top); failed(error))
                 return error;
             continue;
         }
@@ -129,5 +135,5 @@ int NotesFile::parse(const QStringList &lines, NoteTable &table)
         content = firstLine ? unstuffed(line) : content + LineEnd + unstuffed(line);
         firstLine = false;
     }
-    return 0;
+    return FileError::None;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
 #include "eventdata/DataFile.h"
 
 struct NoteTable;
@@ -12,6 +13,8 @@ struct NoteTable;
 class NotesFile {
 public:
     static const QString FileName;
+    // What a failure of the file means to the user.
+    static FileStakes stakes();
 
     NotesFile(const QString &dataFolder, FileErrorReporter &reporter);
 
@@ -20,7 +23,7 @@ public:
     bool saveNotes(const NoteTable &table);
 
     static QString format(const NoteTable &table);
-    static int parse(const QStringList &lines, NoteTable &table);
+    static FileError parse(const QStringList &lines, NoteTable &table);
 
 private:
     DataFile file_;

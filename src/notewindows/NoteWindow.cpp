@@ -8,6 +8,7 @@
 #include "widgets/Twips.h"
 #include "widgets/WindowPlacement.h"
 #include "eventdata/DataFile.h"
+#include "eventdata/LengthLimit.h"
 #include "help/Help.h"
 
 #include <QAction>
@@ -96,7 +97,7 @@ void NoteWindow::buildParts()
     imageClose_ = addMark(NoteMark::Shape::Close, QStringLiteral("imageClose"), QStringLiteral("Close note"));
     connect(imageRemove_, &NoteMark::clicked, this, &NoteWindow::removeNote);
     connect(imageClose_, &NoteMark::clicked, this, &NoteWindow::closeNote);
-    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpContext::Note), &QAction::trigger);
+    connect(imageQuestion_, &NoteMark::clicked, help_.addHelpKey(this, HelpTopic::Note), &QAction::trigger);
 
     textContent_ = new LimitedTextEdit(ContentLength, this);
     textContent_->setObjectName(QStringLiteral("textContent"));
@@ -182,10 +183,9 @@ void NoteWindow::removeNote()
         finish();
         return;
     }
-    // Counted as stored, with each line break two characters; a title has one line.
-    const bool longText = toStored(textContent_->toPlainText()).size() >= 21;
-    const QString shown =
-        toSingleLine(state_.notes[noteIndex_].content.left(20)) + (longText ? QStringLiteral("...") : QString());
+    // The note as stored names it, even when its box was just emptied; counted
+    // with each line break two characters, and shown on one line.
+    const QString shown = toSingleLine(shortTitle(state_.notes[noteIndex_].content, 20, 20));
     if (!confirmRemoval(this, shown, QStringLiteral("note"), state_.confirmRemoveN))
         return;
     const int removed = noteIndex_;

@@ -21,7 +21,7 @@ NotesMenu::NotesMenu(QMenu *menu, const NoteTable &notes) : QObject(menu), notes
 
 QString NotesMenu::captionFor(const QString &content)
 {
-    return noteMenuCaption(toSingleLine(content)).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return noteMenuCaption(content).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 void NotesMenu::refreshNotesMenu()

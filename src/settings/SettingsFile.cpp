@@ -8,6 +8,15 @@
 
 const QString SettingsFile::FileName = QStringLiteral("tarrow.ini");
 
+FileStakes SettingsFile::stakes()
+{
+    // Defaults take the place of unreadable settings, kept aside or not.
+    return {QStringLiteral("settings"),
+            QStringLiteral("All settings will be restored to their default values, but your saved reminders and/or "
+                           "notes will not be affected."),
+            true};
+}
+
 namespace {
 
 struct NumberKey {
@@ -17,7 +26,7 @@ struct NumberKey {
 
 // Keys are recognised wherever they stand, sections and the version line
 // match none of them. The value starts one character after the key.
-int applyItem(const QString &item, Settings &settings, MainWindowPosition &position, bool &recognised)
+FileError applyItem(const QString &item, Settings &settings, MainWindowPosition &position, bool &recognised)
 {
     const NumberKey numberKeys[] = {
         {QLatin1StringView("Autostart"), &settings.autostart},
@@ -36,7 +45,7 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
             continue;
         recognised = true;
         const Int16Reading reading = readInt16(QStringView(item).mid(key.name.size() + 1), Rounding::Down);
-        if (reading.error != 0)
+        if (failed(reading.error))
             return reading.error;
         *key.field = reading.value;
     }
@@ -49,7 +58,7 @@ int applyItem(const QString &item, Settings &settings, MainWindowPosition &posit
             return FileError::SubscriptRange;
         settings.userCategories[slot] = item.mid(category.size() + 2);
     }
-    return 0;
+    return FileError::None;
 }
 
 // The sync's keys stand at the start of a line and take the rest of it: an
@@ -83,7 +92,7 @@ QString syncSection(const SyncSettings &sync)
 } // namespace
 
 SettingsFile::SettingsFile(const QString &dataFolder, FileErrorReporter &reporter)
-    : file_(dataFolder, FileName, reporter)
+    : file_(dataFolder, FileName, reporter, stakes())
 {
 }
 
@@ -126,7 +135,7 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
            + syncSection(settings.sync);
 }
 
-int SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)
+FileError SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)
 {
     bool recognised = false;
     for (const QString &line : lines) {
@@ -136,11 +145,11 @@ int SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindow
         }
         // A comma ends an item; the text after it is an item of its own.
         for (const QString &item : line.split(QLatin1Char(','))) {
-            if (const int error = applyItem(item, settings, position, recognised))
+            if (const FileError error = applyItem(item, settings, position, recognised); failed(error))
                 return error;
         }
     }
     // The categories are the user's own text: a settings file saved in a
     // foreign encoding is reported and kept rather than quietly reset.
-    return recognised || !holdsText(lines) ? 0 : FileError::Unreadable;
+    return recognised || !holdsText(lines) ? FileError::None : FileError::Unreadable;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
 #include "eventdata/DataFile.h"
 
 struct MainWindowPosition;
@@ -10,6 +11,8 @@ struct Settings;
 class SettingsFile {
 public:
     static const QString FileName;
+    // What a failure of the file means to the user.
+    static FileStakes stakes();
 
     SettingsFile(const QString &dataFolder, FileErrorReporter &reporter);
 
@@ -21,7 +24,7 @@ public:
     static QString format(const Settings &settings, const MainWindowPosition &position);
     // Applies the lines over the values as they are. Text in which no item
     // matches a key is no settings file: unreadable.
-    static int parse(const QStringList &lines, Settings &settings, MainWindowPosition &position);
+    static FileError parse(const QStringList &lines, Settings &settings, MainWindowPosition &position);
 
 private:
     DataFile file_;

@@ -31,8 +31,8 @@ void SyncSession::run(const FollowKey &followKey, SyncPass::Confirm confirm, Syn
 {
     confirm_ = std::move(confirm);
     done_ = std::move(done);
-    const int error = loadSyncState(statePath_, state_);
-    if (error != 0 && error != FileError::FileNotFound) {
+    const FileError error = loadSyncState(statePath_, state_);
+    if (failed(error) && error != FileError::FileNotFound) {
         // Answered from the event loop, as every other outcome is.
         QTimer::singleShot(0, &transport_, [this] { fail(SyncError::StateFile); });
         return;
@@ -64,7 +64,7 @@ void SyncSession::startPass()
 void SyncSession::passDone(const SyncOutcome &outcome)
 {
     SyncOutcome saved = outcome;
-    if (saveSyncState(statePath_, outcome.state) != 0 && saved.error == SyncError::None)
+    if (failed(saveSyncState(statePath_, outcome.state)) && saved.error == SyncError::None)
         saved.error = SyncError::StateFile;
     done_(saved);
 }

@@ -91,7 +91,7 @@ QByteArray writeSyncState(const SyncState &state)
     return text;
 }
 
-int readSyncState(const QByteArray &bytes, SyncState &state)
+FileError readSyncState(const QByteArray &bytes, SyncState &state)
 {
     const QList<QByteArray> lines = bytes.split('\n');
     SyncState read;
@@ -103,22 +103,22 @@ int readSyncState(const QByteArray &bytes, SyncState &state)
     if (!isWhole(read))
         return FileError::Unreadable;
     state = std::move(read);
-    return 0;
+    return FileError::None;
 }
 
-int loadSyncState(const QString &path, SyncState &state)
+FileError loadSyncState(const QString &path, SyncState &state)
 {
     QByteArray bytes;
-    const int error = readBoundedFile(path, bytes);
-    return error != 0 ? error : readSyncState(bytes, state);
+    const FileError error = readBoundedFile(path, bytes);
+    return failed(error) ? error : readSyncState(bytes, state);
 }
 
 // As the data files are saved: only a regular file, reached through links
 // this user or the folder's owner made, replaced whole or not at all.
-int saveSyncState(const QString &path, const SyncState &state)
+FileError saveSyncState(const QString &path, const SyncState &state)
 {
     QString file;
-    if (const int error = replaceableFile(path, file))
+    if (const FileError error = replaceableFile(path, file); failed(error))
         return error;
     const QByteArray text = writeSyncState(state);
     if (text.size() > DataFile::MaxFileBytes)

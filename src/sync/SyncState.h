@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -27,15 +29,14 @@ struct SyncState {
 };
 
 QByteArray writeSyncState(const SyncState &state);
-// 0, or the FileError number of a text that is not a sync state: without
+// Unreadable for a text that is not a sync state: without
 // its first line, a field before any event, an event without its href, or
 // the same UID or href twice.
-int readSyncState(const QByteArray &bytes, SyncState &state);
+FileError readSyncState(const QByteArray &bytes, SyncState &state);
 
 // Reads the file as the other data files are read (a regular file, bounded
-// in size). 0 or a FileError number; FileNotFound before the first sync.
-int loadSyncState(const QString &path, SyncState &state);
+// in size); FileNotFound before the first sync.
+FileError loadSyncState(const QString &path, SyncState &state);
 // Replaces the file at once or not at all, readable by its owner only: it
-// holds the user's events. 0 or a FileError number, with the old file as it
-// was.
-int saveSyncState(const QString &path, const SyncState &state);
+// holds the user's events. On failure the old file stays as it was.
+FileError saveSyncState(const QString &path, const SyncState &state);

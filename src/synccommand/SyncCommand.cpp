@@ -30,18 +30,20 @@ void say(std::FILE *to, const QString &line)
 // Every file error of the run, on standard error; any of them fails it.
 class ErrorLines : public FileErrorReporter {
 public:
-    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                         const QString &) override
+    void reportFileError(const FileFailure &failure) override
     {
-        say(stderr, QStringLiteral("tarrow: error %1 %2 %3").arg(operation, fileName).arg(errorNumber));
-        failed = true;
+        const bool reading = failure.operation == FileOperation::Reading;
+        say(stderr, QStringLiteral("tarrow: error %1 %2 %3")
+                        .arg(reading ? QStringLiteral("reading") : QStringLiteral("writing"), failure.fileName)
+                        .arg(static_cast<int>(failure.error)));
+        anyFailed = true;
     }
     void reportFileChanged(const QString &fileName, const QString &backupName) override
     {
         say(stderr, QStringLiteral("tarrow: %1 was changed elsewhere; that version is kept as %2")
                         .arg(fileName, backupName));
     }
-    bool failed = false;
+    bool anyFailed = false;
 };
 
 // calendar.dat's LastCheck tells the program up to which day it showed the
@@ -106,8 +108,8 @@ bool readPasswordFile(const QString &path, QString &password, QString &failure)
     }
 #endif
     QByteArray bytes;
-    if (const int error = readBoundedFile(path, bytes)) {
-        failure = QStringLiteral("cannot read %1 (error %2)").arg(path).arg(error);
+    if (const FileError error = readBoundedFile(path, bytes); failed(error)) {
+        failure = QStringLiteral("cannot read %1 (error %2)").arg(path).arg(static_cast<int>(error));
         return false;
     }
     password = QString::fromUtf8(bytes.left(bytes.indexOf('\n'))).remove(QLatin1Char('\r'));
@@ -135,7 +137,7 @@ int runSyncCommand(const QString &dataFolder, const QString &passwordFile, Crede
     SettingsFile(dataFolder, errors).loadSettings(state, state, MissingFile::IsEmpty);
     calendarFile.loadCalendar(state, state.lastCheck, MissingFile::IsEmpty);
     fileClock.keep(state.lastCheck);
-    if (errors.failed)
+    if (errors.anyFailed)
         return 1;
     if (!state.sync.isConfigured()) {
         say(stderr, QStringLiteral("tarrow: the sync is not set up in %1 (Settings, Sync)").arg(dataFolder));
@@ -155,5 +157,5 @@ int runSyncCommand(const QString &dataFolder, const QString &passwordFile, Crede
         say(stdout, syncChangeLine(change));
     const QString status = syncStatusText(outcome, clock.now().toLocalTime().time());
     say(outcome.error == SyncError::None && !outcome.declined ? stdout : stderr, status);
-    return outcome.error != SyncError::None || outcome.declined || errors.failed ? 1 : 0;
+    return outcome.error != SyncError::None || outcome.declined || errors.anyFailed ? 1 : 0;
 }

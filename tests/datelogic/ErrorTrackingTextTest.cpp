@@ -9,12 +9,10 @@
 TEST(ErrorTrackingText, LinesInOrder)
 {
     const QStringList lines =
-        errorTrackingText(QDate(2002, 2, 10), "DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002",
-                          "20020209junk")
-            .split("\r\n");
+        errorTrackingText(QDate(2002, 2, 10), QDate(2002, 3, 4), "20020209junk").split("\r\n");
     const QStringList expected{
         QStringLiteral("sVersion=%1_%2").arg(ProgramInfo::Version, ProgramInfo::BuildDate), "DayDiff=40",
-        "DisplayedDate(short)=20020210", "DisplayedDate(long)=February 10, 2002", "RealDate=2002210",
+        "DisplayedDate(short)=20020304", "DisplayedDate(long)=March 4, 2002", "RealDate=2002210",
         "LastCheck=20020209", "LastCheck_plus1=20020210", "LastCheck_plus30=20020311", "",
         QStringLiteral("If an error occurs, please copy these data and send them to %1. Thank you for your help!")
             .arg(ProgramInfo::SupportMail),

@@ -35,22 +35,24 @@ TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
 // 3651 steps from the start at most; forward never past ten years after this year, backward never before this year.
 TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
 {
-    using Day = std::optional<CalendarDay>;
-    const struct { const char *name, *date; bool forward; CalendarDay from; int currentYear; Day found; } rows[] = {
-        {"next day", "20270131", true, {30, 1, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
-        {"never the start", "20270131", true, {31, 1, 2027}, ThisYear, std::nullopt},
-        {"previous across 0 and 32", "20270131", false, {1, 3, 2027}, ThisYear, CalendarDay{31, 1, 2027}},
-        {"yearly next year", "00000704", true, {5, 7, 2026}, ThisYear, CalendarDay{4, 7, 2027}},
-        {"last day of the range", "20361231", true, {30, 12, 2036}, ThisYear, CalendarDay{31, 12, 2036}},
-        {"beyond the range", "00000101", true, {31, 12, 2036}, ThisYear, std::nullopt},
-        {"first day of this year", "20260101", false, {2, 1, 2026}, ThisYear, CalendarDay{1, 1, 2026}},
-        {"last year is never searched", "20251231", false, {1, 1, 2026}, ThisYear, std::nullopt},
-        {"forward step 3651", "20361025", true, {1, 1, 2027}, ThisYear, CalendarDay{25, 10, 2036}},
-        {"forward step 3652", "20361026", true, {1, 1, 2027}, ThisYear, std::nullopt},
-        {"back step 3651", "20271012", false, {0, 1, 2037}, ThisYear, CalendarDay{12, 10, 2027}},
-        {"back step 3652", "20271011", false, {0, 1, 2037}, ThisYear, std::nullopt},
-        {"day 00 only on the walk's 0", "20270300", false, {1, 3, 2027}, ThisYear, CalendarDay{0, 3, 2027}},
-        {"day 32 only on the walk's 32", "20270332", false, {1, 4, 2027}, ThisYear, CalendarDay{32, 3, 2027}},
+    using Day = std::optional<QDate>;
+    const struct { const char *name, *date; bool forward; QDate from; int currentYear; Day found; } rows[] = {
+        {"next day", "20270131", true, {2027, 1, 30}, ThisYear, QDate(2027, 1, 31)},
+        {"never the start", "20270131", true, {2027, 1, 31}, ThisYear, std::nullopt},
+        {"previous across 0 and 32", "20270131", false, {2027, 3, 1}, ThisYear, QDate(2027, 1, 31)},
+        {"yearly next year", "00000704", true, {2026, 7, 5}, ThisYear, QDate(2027, 7, 4)},
+        {"last day of the range", "20361231", true, {2036, 12, 30}, ThisYear, QDate(2036, 12, 31)},
+        {"beyond the range", "00000101", true, {2036, 12, 31}, ThisYear, std::nullopt},
+        {"first day of this year", "20260101", false, {2026, 1, 2}, ThisYear, QDate(2026, 1, 1)},
+        {"last year is never searched", "20251231", false, {2026, 1, 1}, ThisYear, std::nullopt},
+        {"forward step 3651", "20361025", true, {2027, 1, 1}, ThisYear, QDate(2036, 10, 25)},
+        {"forward step 3652", "20361026", true, {2027, 1, 1}, ThisYear, std::nullopt},
+        {"back step 3651", "20271013", false, {2037, 1, 1}, ThisYear, QDate(2027, 10, 13)},
+        {"back step 3652", "20271012", false, {2037, 1, 1}, ThisYear, std::nullopt},
+        {"day 00 is no day", "20270300", false, {2027, 3, 1}, ThisYear, std::nullopt},
+        {"day 32 is no day", "20270332", false, {2027, 4, 1}, ThisYear, std::nullopt},
+        {"31 April is no day in any year", "00000431", true, {2026, 4, 30}, ThisYear, std::nullopt},
+        {"29 February in the next leap year", "00000229", true, {2026, 12, 1}, ThisYear, QDate(2028, 2, 29)},
     };
     for (const auto &row : rows) {
         auto table = std::make_unique<EventTable>();

@@ -38,16 +38,30 @@ TEST(FindSearch, EqualTitlesKeepTableOrderAndEachItsOwnEvent)
     EXPECT_EQ(findResultAt(table, 2).dayText, "3");
 }
 
-// An every-year event shows this year up to the end of its month, then next year.
-TEST(FindSearch, ResultNamesItsDateAndJumpsToItsYear)
+TEST(FindSearch, ResultNamesItsDate)
 {
     EventTable table;
     table.addEvent(makeEvent("Dentist", "20020305"));
     table.addEvent(makeEvent("Wedding day", "00000614"));
-    table.addEvent(makeEvent("New year", "00000101"));
     EXPECT_EQ(findResultAt(table, 0).tooltip, "Dentist, March 5, 2002");
     EXPECT_EQ(findResultAt(table, 1).tooltip, "Wedding day, June 14, every year");
-    EXPECT_EQ(findResultAt(table, 0).jumpYear({2001, 12, 1}), 2002);
-    EXPECT_EQ(findResultAt(table, 2).jumpYear({2026, 1, 31}), 2026);
-    EXPECT_EQ(findResultAt(table, 2).jumpYear({2026, 2, 1}), 2027);
+}
+
+// An every-year event shows this year up to the end of its month, then next
+// year; a hand-edited day the month lacks shows the nearest day it has.
+TEST(FindSearch, ResultJumpsToTheDayItFallsOn)
+{
+    const struct { const char *name, *date; QDate today, jump; } rows[] = {
+        {"its own year", "20020305", {2001, 12, 1}, {2002, 3, 5}},
+        {"every year, to the end of its month", "00000101", {2026, 1, 31}, {2026, 1, 1}},
+        {"every year, after its month", "00000101", {2026, 2, 1}, {2027, 1, 1}},
+        {"day 32", "20261232", {2026, 12, 1}, {2026, 12, 31}},
+        {"day 00", "20261200", {2026, 12, 1}, {2026, 12, 1}},
+        {"month 13", "20261301", {2026, 12, 1}, {}},
+    };
+    for (const auto &row : rows) {
+        EventTable table;
+        table.addEvent(makeEvent("e", row.date));
+        EXPECT_EQ(findResultAt(table, 0).jumpDate(row.today), row.jump) << row.name;
+    }
 }

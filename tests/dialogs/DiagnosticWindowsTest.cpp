@@ -1,7 +1,6 @@
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
 
-#include "appstate/AppState.h"
 #include "datelogic/ErrorTrackingText.h"
 #include "FakePlatform.h"
 #include "KeyPress.h"
@@ -14,13 +13,10 @@
 TEST(ErrorTrackingWindow, ShowsTheLinesAndCopiesTheBoxWithWindowsLineEnds)
 {
     FakePlatform platform(QDate(2002, 2, 10));
-    AppState state;
-    state.lastCheck = "20020228";
-    state.displayedDateInfo = "DisplayedDate(short)=20020210\r\nDisplayedDate(long)=February 10, 2002";
-    ErrorTrackingWindow window(state, platform);
+    ErrorTrackingWindow window("20020228", QDate(2002, 3, 4), platform);
     auto *data = window.findChild<QPlainTextEdit *>("textUsefulData");
     EXPECT_EQ(data->toPlainText().split('\n'),
-              errorTrackingText(QDate(2002, 2, 10), state.displayedDateInfo, state.lastCheck).split("\r\n"));
+              errorTrackingText(QDate(2002, 2, 10), QDate(2002, 3, 4), "20020228").split("\r\n"));
     data->setPlainText("two\nlines");
     QTest::mouseClick(window.findChild<QPushButton *>("commandCopy"), Qt::LeftButton);
     EXPECT_EQ(platform.clipboard, "two\r\nlines");
@@ -45,7 +41,6 @@ TEST(AboutWindow, OpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
 TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
 {
     FakePlatform platform(QDate(2002, 2, 10));
-    AppState state;
     const struct { const char *focused; Qt::Key key; const char *outcome; } rows[] = {
         {"commandOK", {}, "commandOK, open"},
         {"commandCopy", Qt::Key_Return, "commandCopy, copied, open"},
@@ -54,7 +49,7 @@ TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
         {"textUsefulData", Qt::Key_A, "textUsefulData, open"}};
     for (const auto &row : rows) {
         platform.clipboard.clear();
-        ErrorTrackingWindow window(state, platform);
+        ErrorTrackingWindow window(QString(), QDate(2002, 2, 10), platform);
         const QString text = window.findChild<QPlainTextEdit *>("textUsefulData")->toPlainText();
         ASSERT_TRUE(showActive(window));
         if (row.key)

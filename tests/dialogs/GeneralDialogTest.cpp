@@ -44,7 +44,7 @@ TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
 {
     FileErrorDialogReporter reporter(nullptr);
     GeneralDialog::setNextAnswer({MessageButton::Ok});
-    reporter.reportFileError("notes.dat", "writing", FileError::DiskFull, {});
+    reporter.reportFileError({"notes.dat", FileOperation::Writing, FileError::DiskFull});
     const Message asked = GeneralDialog::takeAskedMessage().value();
     EXPECT_EQ(std::pair(asked.kind, asked.title), std::pair(MessageKind::Ok, fileErrorTitle(FileError::DiskFull)));
     EXPECT_FALSE(GeneralDialog::takeAskedMessage()); // taken once

@@ -39,7 +39,7 @@ protected:
 // Typing stops at the limits; the description takes no tabs, so Tab moves on, even from a full box.
 TEST_F(EventDialogTest, AddRefusesUntilTheEventFitsThenStoresEveryFieldInANewSlotAndSignalsBeforeClosing)
 {
-    dialog.prepareAdd("12", "December", "2026");
+    dialog.prepareAdd(QDate(2026, 12, 12));
     EXPECT_NE(pressOk(), ""); // no title
     for (const auto &[box, text] : {std::pair{"textHours", "9"}, std::pair{"textMinutes", "5"},
                                     std::pair{"textAlert", "7"}, std::pair{"textSound", "/sounds/bell.wav"}})

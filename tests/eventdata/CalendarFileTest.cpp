@@ -68,16 +68,16 @@ TEST_F(CalendarFileTest, KeyLinesMatchByPrefixLaterLinesWinAndContentErrorsFailT
     QByteArray blocks;
     for (int i = 0; i < EventTable::Capacity; ++i)
         blocks += block("E" + QByteArray::number(i), "00000101");
-    const std::tuple<const char *, QByteArray, int> rows[] = {
-        {"256 events", blocks, 0},
+    const std::tuple<const char *, QByteArray, FileError> rows[] = {
+        {"256 events", blocks, FileError::None},
         {"257 events", blocks + "[Event]\r\n", FileError::SubscriptRange},
         {"a key before any block", "Title=early\r\n" + block("x", "00000101"), FileError::SubscriptRange},
         {"a number before any block", "NotifyingDays=1\r\n" + block("x", "00000101"), FileError::SubscriptRange},
         {"days past 16 bits", block("x", "00000101") + "NotifyingDays=40000\r\n", FileError::Overflow},
         {"stray text", "nothing a calendar holds\r\n", FileError::Unreadable},
-        {"blank lines", " \r\n\t\r\n", 0},
-        {"a LastCheck line alone", "LastCheck=20261205", 0},
-        {"an event alone", "junk\r\n" + block("x", "00000101"), 0},
+        {"blank lines", " \r\n\t\r\n", FileError::None},
+        {"a LastCheck line alone", "LastCheck=20261205", FileError::None},
+        {"an event alone", "junk\r\n" + block("x", "00000101"), FileError::None},
     };
     for (const auto &[name, content, error] : rows)
         EXPECT_EQ(CalendarFile::parse(decodeDataLines(content), *table, lastCheck), error) << name;

@@ -1,9 +1,12 @@
 #include "eventdata/DataFile.h"
 
 #include "eventdata/AtomicFile.h"
+#include "eventdata/CalendarFile.h"
 #include "eventdata/DataFolder.h"
 #include "eventdata/FileErrorCollector.h"
 #include "eventdata/RegularFile.h"
+#include "notes/NotesFile.h"
+#include "settings/SettingsFile.h"
 #include "TestSupport.h"
 
 #include <QFileInfo>
@@ -31,7 +34,7 @@ protected:
     DataFile file{folder.path(), "notes.dat", reporter};
     QStringList parsed;
 
-    bool load(int parseResult = 0, MissingFile missing = MissingFile::IsAnError)
+    bool load(FileError parseResult = FileError::None, MissingFile missing = MissingFile::IsAnError)
     {
         const auto parse = [&](const QStringList &lines) {
             parsed = lines;
@@ -41,7 +44,7 @@ protected:
     }
 };
 
-int parsedWell(const QStringList &) { return 0; }
+FileError parsedWell(const QStringList &) { return FileError::None; }
 
 #ifndef Q_OS_WIN
 bool bindSocket(const QString &path)
@@ -78,27 +81,31 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
         return QStringLiteral(" Your %1 as they are now were not saved; %2 stays as it was on the disk.")
             .arg(what, file);
     };
-    const std::tuple<const char *, const char *, const char *, QString> rows[] = { // file, operation, backup, message
-        {"notes.dat", "reading", "", "There was an error reading notes.dat." + lost("notes")},
-        {"calendar.dat", "reading", "calendar.dat.bak",
+    using enum FileOperation;
+    const std::tuple<const char *, FileOperation, const char *, FileStakes, QString> rows[] = {
+        {"notes.dat", Reading, "", NotesFile::stakes(), "There was an error reading notes.dat." + lost("notes")},
+        {"calendar.dat", Reading, "calendar.dat.bak", CalendarFile::stakes(),
          "There was an error reading calendar.dat. The file was kept as calendar.dat.bak."},
-        {"tarrow.ini", "reading", "tarrow.ini.bak3",
+        {"tarrow.ini", Reading, "tarrow.ini.bak3", SettingsFile::stakes(),
          "There was an error reading tarrow.ini. The file was kept as tarrow.ini.bak3. All settings will be restored "
          "to their default values, but your saved reminders and/or notes will not be affected."},
-        {"calendar.dat", "writing", "",
+        {"calendar.dat", Writing, "", CalendarFile::stakes(),
          "There was an error writing calendar.dat." + unsaved("reminders", "calendar.dat")},
-        {"notes.dat", "writing", "", "There was an error writing notes.dat." + unsaved("notes", "notes.dat")},
-        {"tarrow.ini", "writing", "", "There was an error writing tarrow.ini." + unsaved("settings", "tarrow.ini")},
+        {"notes.dat", Writing, "", NotesFile::stakes(),
+         "There was an error writing notes.dat." + unsaved("notes", "notes.dat")},
+        {"tarrow.ini", Writing, "", SettingsFile::stakes(),
+         "There was an error writing tarrow.ini." + unsaved("settings", "tarrow.ini")},
+        {"out.ics", Writing, "", FileStakes{}, "There was an error writing out.ics. "},
     };
-    for (const auto &[file, operation, backup, message] : rows)
-        EXPECT_EQ(fileErrorMessage(file, operation, backup), message) << file << backup;
+    for (const auto &[file, operation, backup, stakes, message] : rows)
+        EXPECT_EQ(fileErrorMessage({file, operation, FileError::DiskFull, backup, stakes}), message) << file << backup;
     EXPECT_EQ(fileChangedMessage("notes.dat", "notes.dat.bak1"),
               "notes.dat was changed by another program since Tarrowby last read or saved it. That version was kept "
               "as notes.dat.bak1, and Tarrowby saved its own.");
     // Failed saves, in one sentence: each file with the title of its error, which names every known one.
     std::vector<FailedSave> all;
     for (int number : {6, 7, 8, 10, 53, 57, 61, 68, 70, 71, 75, 76})
-        all.push_back({QString::number(number), number});
+        all.push_back({QString::number(number), FileError(number)});
     const std::pair<std::vector<FailedSave>, const char *> saves[] = {
         {{{"notes.dat", FileError::PermissionDenied}}, "notes.dat (Permission denied)"},
         {all, "6 (Unknown error (#6)), 7 (File too large), 8 (Not a regular file), 10 (Unreadable file), 53 (File "
@@ -115,7 +122,7 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
 TEST(FileErrors, FailedWritesAreToldByTheSystemsReasonFirst)
 {
     using F = QFileDevice;
-    const std::tuple<const char *, QFileDevice::FileError, int, int> rows[] = { // Qt's error, errno, the number
+    const std::tuple<const char *, QFileDevice::FileError, int, FileError> rows[] = { // Qt's error, errno, ours
         {"no space", F::WriteError, ENOSPC, FileError::DiskFull},
 #ifdef EDQUOT // Windows has no quota error
         {"quota", F::NoError, EDQUOT, FileError::DiskFull},
@@ -134,16 +141,16 @@ TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
     RecordingReporter shown;
     FileErrorCollector collector(shown);
     collector.startCollecting();
-    collector.reportFileError("tarrow.ini", "reading", FileError::FileNotFound, {});
-    collector.reportFileError("notes.dat", "writing", FileError::DiskFull, {});
+    collector.reportFileError({"tarrow.ini", FileOperation::Reading, FileError::FileNotFound});
+    collector.reportFileError({"notes.dat", FileOperation::Writing, FileError::DiskFull});
     collector.reportFileChanged("calendar.dat", "calendar.dat.bak");
-    collector.reportFileError("calendar.dat", "writing", FileError::DiskFull, {});
-    collector.reportFileError("notes.dat", "writing", FileError::PermissionDenied, {}); // its last failure counts
+    collector.reportFileError({"calendar.dat", FileOperation::Writing, FileError::DiskFull});
+    collector.reportFileError({"notes.dat", FileOperation::Writing, FileError::PermissionDenied}); // its last failure counts
     EXPECT_EQ(collector.stopCollecting(), (std::vector<FailedSave>{{"notes.dat", FileError::PermissionDenied},
                                                                    {"calendar.dat", FileError::DiskFull}}));
-    collector.reportFileError("calendar.dat", "writing", FileError::DiskFull, {});
+    collector.reportFileError({"calendar.dat", FileOperation::Writing, FileError::DiskFull});
     EXPECT_EQ(shown.reports, (Reports{{"tarrow.ini", "reading", FileError::FileNotFound},
-                                      {"calendar.dat", "changed", 0, "calendar.dat.bak"},
+                                      {"calendar.dat", "changed", FileError::None, "calendar.dat.bak"},
                                       {"calendar.dat", "writing", FileError::DiskFull}}));
     EXPECT_TRUE(collector.stopCollecting().empty());
 }
@@ -242,10 +249,10 @@ TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
             link(i == links ? folder.file("file") : folder.file(QString("link%1").arg(i + 1)),
                  folder.file(QString("link%1").arg(i)));
     };
-    const std::tuple<const char *, std::function<void(const DataFolderFixture &)>, const char *, int, const char *>
+    const std::tuple<const char *, std::function<void(const DataFolderFixture &)>, const char *, FileError, const char *>
         rows[] = { // what stands there, the path asked, the error, the file reached
-        {"a file", [](const DataFolderFixture &) {}, "file", 0, "file"},
-        {"the user's own link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("own")); }, "own", 0,
+        {"a file", [](const DataFolderFixture &) {}, "file", FileError::None, "file"},
+        {"the user's own link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("own")); }, "own", FileError::None,
          "file"},
         {"another user's link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("theirs"), true); },
          "theirs", FileError::PermissionDenied, ""},
@@ -255,16 +262,16 @@ TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
              ASSERT_EQ(::chown(QFile::encodeName(f.file("their folder")).constData(), Nobody, Nobody), 0);
              link(f.file("file"), f.file("their folder/theirs"), true);
          },
-         "their folder/theirs", 0, "file"},
+         "their folder/theirs", FileError::None, "file"},
         {"own link to another user's link",
          [&](const DataFolderFixture &f) {
              link(f.file("file"), f.file("theirs"), true);
              link(f.file("theirs"), f.file("own"));
          },
          "own", FileError::PermissionDenied, ""},
-        {"own link to nothing", [&](const DataFolderFixture &f) { link(f.file("missing"), f.file("own")); }, "own", 0,
+        {"own link to nothing", [&](const DataFolderFixture &f) { link(f.file("missing"), f.file("own")); }, "own", FileError::None,
          "missing"},
-        {"40 links", [&](const DataFolderFixture &f) { chain(f, 40); }, "link1", 0, "file"},
+        {"40 links", [&](const DataFolderFixture &f) { chain(f, 40); }, "link1", FileError::None, "file"},
         {"41 links", [&](const DataFolderFixture &f) { chain(f, 41); }, "link1", FileError::PathFileAccess, ""},
     };
     for (const auto &[name, make, asked, error, reached] : rows) {
@@ -277,7 +284,7 @@ TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
         EXPECT_EQ(file, reached[0] ? folder.file(reached) : QString());
         // A read meets the same rule.
         EXPECT_EQ(RegularFile(folder.file(asked)).error(),
-                  error != 0 ? error : QString(reached) == "missing" ? FileError::FileNotFound : 0);
+                  failed(error) ? error : QString(reached) == "missing" ? FileError::FileNotFound : FileError::None);
     }
 #endif
 }
@@ -287,7 +294,7 @@ TEST_F(DataFileTest, MissingFileIsAnErrorUnlessTheFolderHoldsNoDataFileYet)
 {
     EXPECT_FALSE(load());
     parsed = {"stale"};
-    EXPECT_TRUE(load(0, MissingFile::IsEmpty));
+    EXPECT_TRUE(load(FileError::None, MissingFile::IsEmpty));
     EXPECT_EQ(parsed, QStringList());
     ASSERT_TRUE(file.save("new\r\n"));
     EXPECT_EQ(folder.names(), QStringList{"notes.dat"}); // nothing was there to keep
@@ -327,7 +334,7 @@ TEST_F(DataFileTest, UnreadableFileIsKeptAtOncePrivatelyAndNamedInTheReport)
     folder.write("notes.dat.bak", "an earlier backup");
     QDir(folder.path()).mkdir("notes.dat.bak1");
     EXPECT_FALSE(load(FileError::SubscriptRange));
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", 9, "notes.dat.bak2"}}));
+    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::SubscriptRange, "notes.dat.bak2"}}));
     EXPECT_EQ(folder.read("notes.dat.bak2"), "first");
     EXPECT_EQ(folder.read("notes.dat.bak"), "an earlier backup");
     EXPECT_TRUE(file.save("new\r\n"));
@@ -365,7 +372,7 @@ TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSaveUnlessEmp
         EXPECT_EQ(folder.names(), removed ? QStringList{"notes.dat"} : QStringList({"notes.dat", "notes.dat.bak"}));
     }
     EXPECT_EQ(folder.read("notes.dat.bak"), "text before a header\r\n");
-    const Reports failed{{"notes.dat", "reading", 9}, {"notes.dat", "writing", FileError::DiskFull}};
+    const Reports failed{{"notes.dat", "reading", FileError::SubscriptRange}, {"notes.dat", "writing", FileError::DiskFull}};
     EXPECT_EQ(reporter.reports, (Reports{failed[0], failed[1], failed[0], failed[1]}));
 #endif
 }

@@ -76,10 +76,10 @@ TEST(EventDate, StoredTimeIsReadOnlyWhenItNamesATimeOfDay)
 // Numbers: rounded, and refused when they do not fit.
 TEST(NumberText, Int16sAreReadOnlyWhenTheyFit)
 {    constexpr Rounding Even = Rounding::NearestEven, Down = Rounding::Down;
-    const std::tuple<const char16_t *, Rounding, int, int> rows[] = { // the text, its value or error
-        {u"32767", Even, 32767, 0},       {u"32768", Even, 0, FileError::Overflow}, {u"-32768", Even, -32768, 0},
-        {u"-32769", Even, 0, FileError::Overflow}, {u" 7 ", Even, 7, 0}, {u"2.5", Even, 2, 0}, {u"3.5", Even, 4, 0},
-        {u"150.7", Down, 150, 0}, {u"-150.2", Down, -151, 0}, {u"32767.9", Down, 32767, 0},
+    const std::tuple<const char16_t *, Rounding, int, FileError> rows[] = { // the text, its value or error
+        {u"32767", Even, 32767, FileError::None},       {u"32768", Even, 0, FileError::Overflow}, {u"-32768", Even, -32768, FileError::None},
+        {u"-32769", Even, 0, FileError::Overflow}, {u" 7 ", Even, 7, FileError::None}, {u"2.5", Even, 2, FileError::None}, {u"3.5", Even, 4, FileError::None},
+        {u"150.7", Down, 150, FileError::None}, {u"-150.2", Down, -151, FileError::None}, {u"32767.9", Down, 32767, FileError::None},
         {u"32767.5", Even, 0, FileError::Overflow}, {u"soon", Even, 0, FileError::TypeMismatch},
         {u"inf", Down, 0, FileError::TypeMismatch},
     };

@@ -52,7 +52,7 @@ void otherProgramWrites(const QString &folder, const QByteArray &bytes, const QS
     ASSERT_EQ(runChild(QStringLiteral(SAVE_CHILD), {mode, folder, QString::fromLatin1(bytes)}, output), 0);
 }
 
-const FileErrorReport Changed{"calendar.dat", "changed", 0, "calendar.dat.bak"};
+const FileErrorReport Changed{"calendar.dat", "changed", FileError::None, "calendar.dat.bak"};
 
 } // namespace
 

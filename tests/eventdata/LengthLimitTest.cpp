@@ -14,3 +14,17 @@ TEST(LengthLimit, KeepsWhatFitsUnderTheCeiling)
     for (const auto &e : rows)
         EXPECT_EQ(insertableLength(e.length, e.replaced, e.inserted, e.limit), e.kept) << e.name;
 }
+
+TEST(LengthLimit, ShortTitleKeepsWhatFitsAndMarksTheCut)
+{
+    const struct { const char *name, *text; qsizetype wholeUpTo, shortenedTo; const char *shown; } rows[] = {
+        {"empty", "", 3, 2, ""},
+        {"at the limit", "abc", 3, 2, "abc"},
+        {"one past the limit", "abcd", 3, 2, "ab..."},
+        {"cut as long as the limit", "abcd", 3, 3, "abc..."},
+        {"blanks before the cut go", "a  bcd", 4, 3, "a..."},
+        {"blanks of a whole title stay", "ab ", 3, 2, "ab "},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(shortTitle(row.text, row.wholeUpTo, row.shortenedTo), row.shown) << row.name;
+}

@@ -14,9 +14,10 @@ namespace {
 // Prints what failed, unbuffered.
 class PrintingReporter : public FileErrorReporter {
 public:
-    void reportFileError(const QString &file, const QString &operation, int errorNumber, const QString &) override
+    void reportFileError(const FileFailure &failure) override
     {
-        std::printf("%s %s %d\n", qPrintable(file), qPrintable(operation), errorNumber);
+        const char *operation = failure.operation == FileOperation::Reading ? "reading" : "writing";
+        std::printf("%s %s %d\n", qPrintable(failure.fileName), operation, static_cast<int>(failure.error));
     }
     void reportFileChanged(const QString &, const QString &) override {}
 };

@@ -1,4 +1,4 @@
-#include "datelogic/EventSearch.h"
+#include "datelogic/MonthLayout.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/DataFile.h"
 #include "exchange/CalendarExport.h"
@@ -338,7 +338,7 @@ TEST(EventImport, RefusesBadFilesWhole)
 
 TEST(ImportReport, NamesRulesThatNeverOccurAndChangedDatesInTheLeftOutLine)
 {
-    const QString years = QString::number(SearchYearsAhead);
+    const QString years = QString::number(ShownYearsAhead);
     const std::tuple<SkipReason, int, QString> rows[] = {
         {SkipReason::NeverOccurs, 1, "1 whose repeat rule never occurs in the next " + years + " years"},
         {SkipReason::NeverOccurs, 2, "2 whose repeat rules never occur in the next " + years + " years"},
@@ -409,7 +409,7 @@ TEST(CalendarExport, ImportsBackToTheSameTable)
                              "[Event]\nTitle=Plain\nDate=20261231\n";
     EventTable table;
     QString lastCheck;
-    ASSERT_EQ(CalendarFile::parse(splitDataLines(calendar), table, lastCheck), 0);
+    ASSERT_EQ(CalendarFile::parse(splitDataLines(calendar), table, lastCheck), FileError::None);
     const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
     const QString again = exportCalendar(table, QDateTime(Today.addDays(1), QTime(9, 0), QTimeZone::utc()));
     EXPECT_TRUE(text.contains("\r\nCATEGORIES:Jobs\\, misc\r\n"));

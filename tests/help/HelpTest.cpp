@@ -25,7 +25,7 @@ TEST(HelpFile, TopicsStartOnlyAtWellFormedHeaders)
     };
     for (const auto &row : rows) {
         QStringList topics;
-        for (const HelpFile help = HelpFile::parse(row.text); const HelpTopic &topic : help.topics())
+        for (const HelpFile help = HelpFile::parse(row.text); const HelpPage &topic : help.topics())
             topics << QStringLiteral("%1|%2|%3").arg(topic.context).arg(topic.title, topic.text);
         EXPECT_EQ(topics.join(" # "), row.topics) << row.name;
     }
@@ -75,12 +75,12 @@ TEST(Help, ViewerMovesToTheAskingWindowAndGoesWithIt)
     auto *dialog = new QDialog;
     dialog->setWindowModality(Qt::ApplicationModal); // only its own windows take input: the viewer joins it
     dialog->show();
-    help.showHelpTopic(new QWidget(dialog), HelpContext::Settings);
+    help.showHelpTopic(new QWidget(dialog), HelpTopic::Settings);
     ASSERT_EQ(help.viewer(), viewer);
     EXPECT_TRUE(viewer->parentWidget() == dialog && viewer->isWindow() && viewer->isVisible());
     help.showHelpContents(); // asked from no window, it leaves the dialog
     EXPECT_TRUE(viewer->parentWidget() == nullptr && viewer->isVisible());
-    help.showHelpTopic(dialog, HelpContext::Settings);
+    help.showHelpTopic(dialog, HelpTopic::Settings);
     delete dialog;
     EXPECT_EQ(help.viewer(), nullptr); // it went with the dialog that owned it
 }

@@ -14,7 +14,7 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
     EXPECT_FALSE(window.isVisible() || calendar->isVisibleTo(&window));
     EXPECT_TRUE(reporter.reports.empty());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !alerts.shown.empty(); }, 5000)); // the first tick
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", 53}}));
+    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::FileNotFound}}));
     EXPECT_TRUE(calendar->isVisibleTo(&window));
     EXPECT_EQ(alerts.shown, (std::vector<ScriptedAlertWindow::Shown>{{0, false}}));
     platform.clock_.pass(10 * 60);
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWrittenAndFailedSavesM
     });
     GeneralDialog::setNextAnswer({MessageButton::Yes}); // to the exit question, the box left alone
     EXPECT_FALSE(window.requestExit());
-    EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", 76}, {"notes.dat", 76}, {"calendar.dat", 76}}));
+    EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", FileError::PathNotFound}, {"notes.dat", FileError::PathNotFound}, {"calendar.dat", FileError::PathNotFound}}));
     EXPECT_TRUE(window.timer().isActive() && reporter.reports.empty());
     QDir().mkpath(folder.path());
     GeneralDialog::setNextAnswer({MessageButton::Yes, true}); // and do not ask again

@@ -52,7 +52,7 @@ struct Machine {
                     asked.push_back(message->text);
                     answerNext();
                 }
-                return !status.isEmpty() && asked.size() == answers.size();
+                return !status.isEmpty() && asked.size() == std::ssize(answers);
             },
             60 * 1000);
         return ended ? status.constFirst().constFirst().toString() : QString();

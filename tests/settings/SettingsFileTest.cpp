@@ -54,20 +54,20 @@ TEST_F(SettingsFileTest, ItemsAreReadInTurnUntilABadOne)
 {
     const std::array<QString, 3> kept{"Kept", "", ""};
     // The error, then the settings and the position after the load.
-    const struct { const char *name; QByteArray content; int error; Settings settings; MainWindowPosition position{}; }
+    const struct { const char *name; QByteArray content; FileError error; Settings settings; MainWindowPosition position{}; }
         rows[] = {
         {"no file", {}, FileError::FileNotFound, {.userCategories = kept}},
         {"anywhere, split at commas",
          "Left=300\nMute=1,TimeFormat=12\nTop=150.7\nCategory1=Golf, Tennis\nCategory2=Work,Left=-150.2\n"
          "Autostart:1\nCategory0 Chess\n",
-         0, {.autostart = 1, .mute = 1, .timeFormat = 12, .userCategories = {"Chess", "Golf", "Work"}}, {150, -151}},
+         FileError::None, {.autostart = 1, .mute = 1, .timeFormat = 12, .userCategories = {"Chess", "Golf", "Work"}}, {150, -151}},
         {"empty number", "Mute=1\r\nConfirmExit=\r\nAutostart=1\r\n", FileError::TypeMismatch,
          {.mute = 1, .userCategories = kept}},
         {"category slot 3", "Category2=Chess\r\nCategory3=Golf", FileError::SubscriptRange,
          {.userCategories = {"Kept", "", "Chess"}}},
         {"category without slot", "Category", FileError::SubscriptRange, {.userCategories = kept}},
         {"sections only", "Version=1.21|01\r\n\r\n[General]\r\n", FileError::Unreadable, {.userCategories = kept}},
-        {"one category", "Category0=Tennis", 0, {.userCategories = {"Tennis", "", ""}}},
+        {"one category", "Category0=Tennis", FileError::None, {.userCategories = {"Tennis", "", ""}}},
     };
     for (const auto &row : rows) {
         settings = {1, 1, 1, 12, 0, 0, 0, kept, 1};
@@ -75,9 +75,9 @@ TEST_F(SettingsFileTest, ItemsAreReadInTurnUntilABadOne)
         reporter.reports.clear();
         if (!row.content.isNull()) // the first row finds no file
             folder.write("tarrow.ini", row.content);
-        EXPECT_EQ(file.loadSettings(settings, position), row.error == 0) << row.name;
+        EXPECT_EQ(file.loadSettings(settings, position), !failed(row.error)) << row.name;
         EXPECT_EQ(values(settings, position), values(row.settings, row.position)) << row.name;
-        EXPECT_EQ(reporter.reports.empty() ? 0 : reporter.reports[0].errorNumber, row.error) << row.name;
+        EXPECT_EQ(reporter.reports.empty() ? FileError::None : reporter.reports[0].error, row.error) << row.name;
     }
 }
 

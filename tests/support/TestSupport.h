@@ -38,7 +38,7 @@ private:
 struct FileErrorReport {
     QString fileName;
     QString operation; // "reading", "writing", or "changed" for a file another program changed
-    int errorNumber;
+    FileError error;
     QString backupName = {};
     bool operator==(const FileErrorReport &) const = default;
 };
@@ -46,14 +46,15 @@ using Reports = std::vector<FileErrorReport>;
 
 class RecordingReporter : public FileErrorReporter {
 public:
-    void reportFileError(const QString &fileName, const QString &operation, int errorNumber,
-                         const QString &backupName) override
+    void reportFileError(const FileFailure &failure) override
     {
-        reports.push_back({fileName, operation, errorNumber, backupName});
+        const bool reading = failure.operation == FileOperation::Reading;
+        reports.push_back({failure.fileName, reading ? QStringLiteral("reading") : QStringLiteral("writing"),
+                           failure.error, failure.backupName});
     }
     void reportFileChanged(const QString &fileName, const QString &backupName) override
     {
-        reports.push_back({fileName, QStringLiteral("changed"), 0, backupName});
+        reports.push_back({fileName, QStringLiteral("changed"), FileError::None, backupName});
     }
     std::vector<FileErrorReport> reports;
 };
@@ -111,7 +112,7 @@ inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.
 inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
 inline void PrintTo(const FileErrorReport &r, std::ostream *os)
 {
-    *os << '{' << r.fileName.toStdString() << ' ' << r.operation.toStdString() << ' ' << r.errorNumber << ' '
+    *os << '{' << r.fileName.toStdString() << ' ' << r.operation.toStdString() << ' ' << static_cast<int>(r.error) << ' '
         << r.backupName.toStdString() << '}';
 }
 

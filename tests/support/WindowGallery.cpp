@@ -7,6 +7,7 @@
 #include "dialogs/ErrorTrackingWindow.h"
 #include "dialogs/FileErrorDialogReporter.h"
 #include "dialogs/SettingsDialog.h"
+#include "settings/SettingsFile.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/CalendarStore.h"
@@ -61,7 +62,6 @@ struct World {
                               "doors of the hall close at a quarter past.";
         state.addEvent(concert);
         state.addNote(Note{"Buy milk\r\ncall the garage about the winter tyres", 3000, 3000});
-        state.displayedDateInfo = displayedDateRecord(2026, 12, 6);
         state.lastCheck = "20261205";
         state.userCategories = {"Choir", "Grandchildren", QString()};
     }
@@ -93,7 +93,7 @@ EventDialog *eventDialog(World &w, int editIndex = -1)
     auto *dialog = new EventDialog(w.state, w.store, w.platform.clock(), w.help);
     w.own(dialog);
     if (editIndex < 0)
-        dialog->prepareAdd("6", "December", "2026");
+        dialog->prepareAdd(QDate(2026, 12, 6));
     else
         dialog->prepareEdit(editIndex);
     return dialog;
@@ -127,10 +127,10 @@ const std::vector<Entry> &entries()
         {"formSettings-Sync", [](World &w) { return settingsPage(w, 3); }},
         {"formNote", [](World &w) { return w.own(new NoteWindow(w.state, w.help, 0, nullptr)); }},
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
-        {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state, w.platform)); }},
+        {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state.lastCheck, QDate(2026, 12, 6), w.platform)); }},
         {"formHelpViewer",
          [](World &w) -> QWidget * {
-             w.help.showHelpTopic(nullptr, HelpContext::Note);
+             w.help.showHelpTopic(nullptr, HelpTopic::Note);
              return w.help.viewer();
          }},
         // The general dialog in each of its kinds, as the program's callers show it.
@@ -153,8 +153,10 @@ const std::vector<Entry> &entries()
          }},
         {"formGeneralDialog-Ok-file", {},
          [](World &w) { // the longest: the settings kept under a backup name
-             FileErrorDialogReporter(nullptr).reportFileError("tarrow.ini", "reading", FileError::PermissionDenied,
-                                                              w.state.dataFolder + "/tarrow.ini.bak12");
+             FileErrorDialogReporter(nullptr).reportFileError({"tarrow.ini", FileOperation::Reading,
+                                                               FileError::PermissionDenied,
+                                                               w.state.dataFolder + "/tarrow.ini.bak12",
+                                                               SettingsFile::stakes()});
          }},
         {"formGeneralDialog-YesNo-saves", {},
          [](World &w) { // a data folder that is a file: every exit save fails

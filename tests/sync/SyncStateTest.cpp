@@ -46,7 +46,7 @@ TEST(SyncState, RoundTrips)
     };
     for (const auto &[name, state] : rows) {
         SyncState read;
-        ASSERT_EQ(readSyncState(writeSyncState(state), read), 0) << name;
+        ASSERT_EQ(readSyncState(writeSyncState(state), read), FileError::None) << name;
         EXPECT_EQ(read, state) << name;
     }
 }
@@ -78,14 +78,14 @@ TEST(SyncState, SavedForItsOwnerOnlyAndLoadedBack)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
     old.close();
-    ASSERT_EQ(saveSyncState(path, State), 0);
+    ASSERT_EQ(saveSyncState(path, State), FileError::None);
 #ifdef Q_OS_UNIX
     struct stat status {};
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 #endif
     SyncState loaded;
-    ASSERT_EQ(loadSyncState(path, loaded), 0);
+    ASSERT_EQ(loadSyncState(path, loaded), FileError::None);
     EXPECT_EQ(loaded, State);
 }
 
@@ -122,19 +122,19 @@ TEST(SyncState, FileFaults)
     const struct {
         const char *name; // what stands there
         std::function<void(const DataFolderFixture &)> make;
-        int loadError;
+        FileError loadError;
         SyncState loaded;
-        int saveError;
+        FileError saveError;
     } rows[] = {
-        {"nothing before the first sync", [](const DataFolderFixture &) {}, FileError::FileNotFound, {}, 0},
-        {"a state", stateFile, 0, State, 0},
+        {"nothing before the first sync", [](const DataFolderFixture &) {}, FileError::FileNotFound, {}, FileError::None},
+        {"a state", stateFile, FileError::None, State, FileError::None},
 #ifndef Q_OS_WIN
-        {"the user's own link to a state", ownLink, 0, State, 0},
+        {"the user's own link to a state", ownLink, FileError::None, State, FileError::None},
 #endif
         {"garbage", [](const DataFolderFixture &f) { f.write("calendar.sync", "\x89PNG\r\n"); },
-         FileError::Unreadable, {}, 0},
-        {"at the size limit", sized(0), 0, atLimit, 0},
-        {"one byte over the size limit", sized(1), FileError::FileTooLarge, {}, 0},
+         FileError::Unreadable, {}, FileError::None},
+        {"at the size limit", sized(0), FileError::None, atLimit, FileError::None},
+        {"one byte over the size limit", sized(1), FileError::FileTooLarge, {}, FileError::None},
         {"a folder", [](const DataFolderFixture &f) { QDir(f.path()).mkdir("calendar.sync"); },
          FileError::NotRegularFile, {}, FileError::NotRegularFile},
 #ifndef Q_OS_WIN
@@ -157,8 +157,8 @@ TEST(SyncState, FileFaults)
         const SyncState saved{State.collection, QStringLiteral("new token"), {}};
         EXPECT_EQ(saveSyncState(folder.file("calendar.sync"), saved), saveError);
         EXPECT_EQ(folder.names(), before.isEmpty() ? QStringList{"calendar.sync"} : before); // no temporary
-        if (saveError == 0) {
-            EXPECT_EQ(loadSyncState(folder.file("calendar.sync"), loaded), 0);
+        if (!failed(saveError)) {
+            EXPECT_EQ(loadSyncState(folder.file("calendar.sync"), loaded), FileError::None);
             EXPECT_EQ(loaded, saved);
         }
     }
@@ -171,7 +171,7 @@ TEST(SyncState, FailedSaveLeavesTheOldFile)
 #else
     DataFolderFixture folder;
     const QString path = folder.file("calendar.sync");
-    ASSERT_EQ(saveSyncState(path, State), 0);
+    ASSERT_EQ(saveSyncState(path, State), FileError::None);
     const QByteArray old = folder.read("calendar.sync");
     {
         const FileSizeLimit limit(4); // no room for the new file

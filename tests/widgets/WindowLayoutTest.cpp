@@ -70,12 +70,12 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
     // its label's text, and the day list covers its "no events" line.
     const QList<QPair<QString, QString>> deliberate = {{"labelAlert", "textAlert"},
                                                        {"labelNoMatchingEvents", "listboxEvents"}};
-    const std::map<QString, std::pair<const char *, int>> helped = {
-        {"formMain", {nullptr, HelpContext::Contents}},
-        {"formAddEditEvent-add", {"commandHelp", HelpContext::EventDialog}},
-        {"formFind", {"commandHelp", HelpContext::Find}},
-        {"formSettings-General", {"commandHelp", HelpContext::Settings}},
-        {"formNote", {"imageQuestion", HelpContext::Note}},
+    const std::map<QString, std::pair<const char *, HelpTopic>> helped = {
+        {"formMain", {nullptr, HelpTopic::Contents}},
+        {"formAddEditEvent-add", {"commandHelp", HelpTopic::EventDialog}},
+        {"formFind", {"commandHelp", HelpTopic::Find}},
+        {"formSettings-General", {"commandHelp", HelpTopic::Settings}},
+        {"formNote", {"imageQuestion", HelpTopic::Note}},
     };
     const HelpFile help = HelpFile::load(TARROW_HELP_FILE);
     // Given a folder, the walk leaves a picture of each window there, named after its entry.
@@ -91,7 +91,7 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
             EXPECT_TRUE(window.grab().save(QDir(pictures).filePath(name + ".png")));
         }
         if (const auto row = helped.find(name); row != helped.end()) {
-            const HelpTopic topic = help.topic(row->second.second).value_or(HelpTopic{});
+            const HelpPage topic = help.topic(static_cast<int>(row->second.second)).value_or(HelpPage{});
             checkHelp(window, row->second.first, topic.title.toStdString());
         }
     });
