@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     auto loaded = std::make_unique<EventTable>();
     QString lastCheck;
     const QStringList lines = decodeDataLines(encodeDataText(CalendarFile::format(*table, today)));
-    if (CalendarFile::parse(lines, *loaded, lastCheck) != 0 || loaded->eventCount != table->eventCount
+    if (failed(CalendarFile::parse(lines, *loaded, lastCheck)) || loaded->eventCount != table->eventCount
         || lastCheck != QLatin1String("20261206"))
         std::abort();
     for (int i = 0; i <= table->eventCount; ++i) {

@@ -17,11 +17,11 @@ int checkRoundTrip(const uint8_t *data, size_t size, Parse parse, Format format)
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QStringList lines = decodeDataLines(bytes);
     auto first = std::make_unique<Table>();
-    if (parse(lines, *first) != 0)
+    if (failed(parse(lines, *first)))
         return 0;
     const QString saved = format(*first);
     auto second = std::make_unique<Table>();
-    if (parse(decodeDataLines(encodeDataText(saved)), *second) != 0 || format(*second) != saved)
+    if (failed(parse(decodeDataLines(encodeDataText(saved)), *second)) || format(*second) != saved)
         std::abort();
     return 0;
 }

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int count = input.below(NoteTable::Capacity + 1); table.noteCount + 1 < count;)
         table.addNote({input.text(NoteLength, true), input.int16(), input.int16()});
     NoteTable loaded;
-    if (NotesFile::parse(decodeDataLines(encodeDataText(NotesFile::format(table))), loaded) != 0
+    if (failed(NotesFile::parse(decodeDataLines(encodeDataText(NotesFile::format(table))), loaded))
         || loaded.noteCount != table.noteCount)
         std::abort();
     for (int i = 0; i <= table.noteCount; ++i) {
