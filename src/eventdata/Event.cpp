@@ -1,5 +1,7 @@
 #include "eventdata/Event.h"
 
+#include "eventdata/DataFile.h"
+
 QString storedDate(const Event &event)
 {
     return event.unreadDate.isEmpty() ? eventDateText(event.date) : event.unreadDate;
@@ -22,6 +24,12 @@ void setStoredTime(Event &event, const QString &text)
     const QString fitted = fitToWidth(text, Event::TimeWidth);
     event.time = readEventTime(fitted);
     event.unreadTime = eventTimeText(event.time) == fitted ? QString() : fitted;
+}
+
+void fitTextsToTheDialog(Event &event)
+{
+    event.title = toSingleLine(event.title).trimmed().left(Event::TitleLength);
+    event.description = toSingleLine(event.description).left(Event::DescriptionLength);
 }
 
 QString fitToWidth(const QString &text, int width)

@@ -27,6 +27,8 @@ struct Event {
     // What the event dialog lets the user type into the title and description.
     static constexpr int TitleLength = 64;
     static constexpr int DescriptionLength = 256;
+    // The most lead days it takes: two digits.
+    static constexpr int MostLeadDays = 99;
 
     QString title;
     QString description;
@@ -55,6 +57,11 @@ QString storedTime(const Event &event);
 // the text itself when it does not read back the same.
 void setStoredDate(Event &event, const QString &text);
 void setStoredTime(Event &event, const QString &text);
+
+// The title and description as the event dialog holds them, for an event
+// from another program: each on one line, the title without blanks around
+// it, both cut to their lengths.
+void fitTextsToTheDialog(Event &event);
 
 // Pads text on the right with blanks or cuts it to exactly width characters,
 // as Date and Time require.

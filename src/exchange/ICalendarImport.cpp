@@ -24,7 +24,6 @@ struct ComponentFree {
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 constexpr int SecondsPerDay = 24 * 60 * 60;
-constexpr int MostLeadDays = 99; // the event dialog's two digits
 // The days of the calendar that one repeat rule, and all rules of one import
 // together, may look at: a rule counted from year 1 on, or a file full of
 // rules that never occur, must not hold the import up.
@@ -203,7 +202,7 @@ qint16 EventReader::leadDays(icalcomponent *vevent, const Start &start) const
     if (earliest < 0)
         return 0;
     const qint64 days = std::max<qint64>(1, (earliest + SecondsPerDay - 1) / SecondsPerDay);
-    return static_cast<qint16>(std::min<qint64>(days, MostLeadDays));
+    return static_cast<qint16>(std::min<qint64>(days, Event::MostLeadDays));
 }
 
 void EventReader::read(icalcomponent *vevent)

@@ -1,7 +1,6 @@
 #include "exchange/ImportTable.h"
 
 #include "eventdata/Categories.h"
-#include "eventdata/DataFile.h"
 #include "eventdata/DateText.h"
 
 #include <optional>
@@ -33,8 +32,7 @@ private:
 void ImportTable::offer(const ReadEvent &read)
 {
     Event event = read.event;
-    event.title = toSingleLine(event.title).trimmed().left(Event::TitleLength);
-    event.description = toSingleLine(event.description).left(Event::DescriptionLength);
+    fitTextsToTheDialog(event);
     const bool moved = event.date == EventDate{0, 2, 29};
     if (moved)
         event.date = {0, 2, 28};

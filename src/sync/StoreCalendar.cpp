@@ -1,17 +1,10 @@
 #include "sync/StoreCalendar.h"
 
 #include "eventdata/CalendarStore.h"
-#include "eventdata/DataFile.h"
 
 #include <QScopedValueRollback>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int MaxLeadDays = 99;
-
-} // namespace
 
 CalendarFields fieldsOf(const Event &event)
 {
@@ -116,14 +109,15 @@ int StoreCalendar::indexOf(const QString &key) const
 Event StoreCalendar::eventFor(const CalendarFields &fields, int except) const
 {
     Event event;
-    event.title = toSingleLine(fields.title).trimmed().left(Event::TitleLength);
-    event.description = toSingleLine(fields.description).left(Event::DescriptionLength);
+    event.title = fields.title;
+    event.description = fields.description;
+    fitTextsToTheDialog(event);
     event.category = fields.category;
     event.date = fields.date;
     event.time = fields.time;
     event.sound = fields.sound;
     // The event dialog takes two digits of lead days; a phone may give more.
-    const int leadDays = std::clamp(fields.leadDays, 0, MaxLeadDays);
+    const int leadDays = std::clamp(fields.leadDays, 0, Event::MostLeadDays);
     event.notifyingDays = static_cast<qint16>(fields.alertOff ? -leadDays : leadDays);
     const QString title = event.title;
     const auto taken = [this, except](const QString &candidate) {
