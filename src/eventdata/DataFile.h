@@ -1,12 +1,12 @@
 #pragma once
 
+#include "eventdata/FileErrors.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFileDevice>
 #include <QString>
 #include <QStringList>
-
-#include "eventdata/FileErrors.h"
 
 #include <functional>
 #include <optional>

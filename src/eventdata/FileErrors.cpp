@@ -20,13 +20,17 @@ QString fileErrorTitle(FileError error)
     }
 }
 
+QString fileOperationName(FileOperation operation)
+{
+    return operation == FileOperation::Writing ? QStringLiteral("writing") : QStringLiteral("reading");
+}
+
 QString fileErrorMessage(const FileFailure &failure)
 {
     const FileStakes &stakes = failure.stakes;
     const bool writing = failure.operation == FileOperation::Writing;
-    const QString what = QStringLiteral("There was an error ")
-                         + (writing ? QStringLiteral("writing ") : QStringLiteral("reading ")) + failure.fileName
-                         + QStringLiteral(". ");
+    const QString what = QStringLiteral("There was an error ") + fileOperationName(failure.operation)
+                         + QLatin1Char(' ') + failure.fileName + QStringLiteral(". ");
     // A failed save replaces nothing: the file keeps what the last save wrote.
     if (writing) {
         if (stakes.held.isEmpty())

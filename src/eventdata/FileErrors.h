@@ -30,6 +30,8 @@ constexpr bool failed(FileError error)
 }
 
 enum class FileOperation { Reading, Writing };
+// "reading" or "writing", as the reports name it.
+QString fileOperationName(FileOperation operation);
 
 // What a data file means to the user, in the words of its failure reports;
 // empty for a file that holds nothing of the program's own (an export).

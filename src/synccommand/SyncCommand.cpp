@@ -32,9 +32,8 @@ class ErrorLines : public FileErrorReporter {
 public:
     void reportFileError(const FileFailure &failure) override
     {
-        const bool reading = failure.operation == FileOperation::Reading;
         say(stderr, QStringLiteral("tarrow: error %1 %2 %3")
-                        .arg(reading ? QStringLiteral("reading") : QStringLiteral("writing"), failure.fileName)
+                        .arg(fileOperationName(failure.operation), failure.fileName)
                         .arg(static_cast<int>(failure.error)));
         anyFailed = true;
     }

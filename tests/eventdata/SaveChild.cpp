@@ -16,8 +16,8 @@ class PrintingReporter : public FileErrorReporter {
 public:
     void reportFileError(const FileFailure &failure) override
     {
-        const char *operation = failure.operation == FileOperation::Reading ? "reading" : "writing";
-        std::printf("%s %s %d\n", qPrintable(failure.fileName), operation, static_cast<int>(failure.error));
+        std::printf("%s %s %d\n", qPrintable(failure.fileName), qPrintable(fileOperationName(failure.operation)),
+                    static_cast<int>(failure.error));
     }
     void reportFileChanged(const QString &, const QString &) override {}
 };

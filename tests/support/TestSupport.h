@@ -48,9 +48,7 @@ class RecordingReporter : public FileErrorReporter {
 public:
     void reportFileError(const FileFailure &failure) override
     {
-        const bool reading = failure.operation == FileOperation::Reading;
-        reports.push_back({failure.fileName, reading ? QStringLiteral("reading") : QStringLiteral("writing"),
-                           failure.error, failure.backupName});
+        reports.push_back({failure.fileName, fileOperationName(failure.operation), failure.error, failure.backupName});
     }
     void reportFileChanged(const QString &fileName, const QString &backupName) override
     {
