@@ -4,6 +4,8 @@
 #include "datelogic/Occurrence.h"
 #include "eventdata/EventTable.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int MaxSteps = 3650;
@@ -72,4 +74,17 @@ std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, i
 std::optional<QDate> findPreviousEvent(const EventTable &table, const QDate &from, int currentYear)
 {
     return findEvent(table, from, stepBack, [currentYear](int year) { return year < currentYear; });
+}
+
+std::vector<int> eventsOnDay(const EventTable &table, const QDate &day)
+{
+    std::vector<int> indexes;
+    for (int i = 0; i < table.size(); ++i) {
+        if (eventOnDate(table.events[i], day.day(), day.month(), day.year()))
+            indexes.push_back(i);
+    }
+    std::stable_sort(indexes.begin(), indexes.end(), [&table](int a, int b) {
+        return table.events[a].title.compare(table.events[b].title, Qt::CaseInsensitive) < 0;
+    });
+    return indexes;
 }

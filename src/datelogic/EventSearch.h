@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include <optional>
+#include <vector>
 
 struct EventTable;
 
@@ -28,3 +29,8 @@ void stepBack(CalendarDay &date);
 std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, int currentYear);
 // The nearest earlier day with an event, never before the current year.
 std::optional<QDate> findPreviousEvent(const EventTable &table, const QDate &from, int currentYear);
+
+// The events on a day, as the day's list shows them: by title, capitals
+// aside; events of the same title keep their table order, so the list stays
+// the same from one drawing to the next.
+std::vector<int> eventsOnDay(const EventTable &table, const QDate &day);

@@ -65,3 +65,23 @@ TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
         EXPECT_EQ(found, row.found) << row.name;
     }
 }
+
+// The day's list: by title with capitals aside, equal titles in table order, and only what falls on the day.
+TEST(EventSearch, EventsOnADayInTheListsOrder)
+{
+    const struct { const char *name; std::vector<std::pair<const char *, const char *>> events; std::vector<int> listed; } rows[] = {
+        {"an empty table", {}, {}},
+        {"by title", {{"dentist", "20261210"}, {"Choir", "20261210"}}, {1, 0}},
+        {"capitals aside", {{"b", "20261210"}, {"A", "20261210"}, {"a", "20261210"}}, {1, 2, 0}},
+        {"equal titles keep the table order", {{"Party", "20261210"}, {"Party", "00001210"}}, {0, 1}},
+        {"only the day's", {{"Before", "20261209"}, {"On", "20261210"}, {"After", "20261211"}}, {1}},
+        {"every year on the day", {{"Yearly", "00001210"}, {"Last year", "20251210"}}, {0}},
+        {"the last slot is read", {{"x", "20260101"}, {"z", "20260101"}, {"y", "20261210"}}, {2}},
+    };
+    for (const auto &row : rows) {
+        auto table = std::make_unique<EventTable>();
+        for (const auto &[title, date] : row.events)
+            table->addEvent(makeEvent(title, date));
+        EXPECT_EQ(eventsOnDay(*table, QDate(2026, 12, 10)), row.listed) << row.name;
+    }
+}
