@@ -22,10 +22,10 @@ enum class MessageKind {
 // A message as the general dialog shows it. Sizes are in twips; the caller
 // sizes the window so that its message fits.
 struct Message {
-    Message(MessageKind kind, QString title, QString text, int height = 1545, int textHeight = 615,
-            QString checkboxCaption = {})
-        : kind(kind), title(std::move(title)), text(std::move(text)), height(height), textHeight(textHeight),
-          checkboxCaption(std::move(checkboxCaption))
+    Message(MessageKind messageKind, QString messageTitle, QString messageText, int windowHeight = 1545,
+            int messageHeight = 615, QString caption = {})
+        : kind(messageKind), title(std::move(messageTitle)), text(std::move(messageText)), height(windowHeight),
+          textHeight(messageHeight), checkboxCaption(std::move(caption))
     {
     }
 

@@ -120,8 +120,8 @@ qint64 EventClock::secondsSinceEpochOf(WallTime time) const
     if (libicalZone_) {
         const WallTime lastSecond = wallTime(QDate(lastYear_, 12, 31), QTime(23, 59, 59));
         icaltimetype fields = fieldsOf(std::min(time, lastSecond));
-        int daylight = 0;
-        return time - EpochWall - icaltimezone_get_utc_offset(libicalZone_, &fields, &daylight);
+        int isDaylight = 0;
+        return time - EpochWall - icaltimezone_get_utc_offset(libicalZone_, &fields, &isDaylight);
     }
     const QDateTime wall = zone_ ? QDateTime(wallDate(time), wallClock(time), *zone_)
                                  : QDateTime(wallDate(time), wallClock(time));
@@ -133,8 +133,8 @@ WallTime EventClock::wallTimeOf(qint64 secondsSinceEpoch) const
     if (libicalZone_) {
         const WallTime lastSecond = wallTime(QDate(lastYear_, 12, 31), QTime(23, 59, 59));
         icaltimetype fields = fieldsOf(std::min(EpochWall + secondsSinceEpoch, lastSecond));
-        int daylight = 0;
-        return EpochWall + secondsSinceEpoch + icaltimezone_get_utc_offset_of_utc_time(libicalZone_, &fields, &daylight);
+        int isDaylight = 0;
+        return EpochWall + secondsSinceEpoch + icaltimezone_get_utc_offset_of_utc_time(libicalZone_, &fields, &isDaylight);
     }
     const QDateTime wall = zone_ ? QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, *zone_)
                                  : QDateTime::fromSecsSinceEpoch(secondsSinceEpoch);
