@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev libical-dev
-    clang libclang-rt-14-dev util-linux desktop-file-utils libglib2.0-bin systemd
+    clang libclang-rt-14-dev clang-format clang-tidy util-linux desktop-file-utils libglib2.0-bin systemd
     qtkeychain-qt6-dev radicale
 )
 
