@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
     DesktopPlatform platform;
     FileErrorDialogReporter reporter(nullptr);
     Help help(Help::defaultHelpFilePath());
-    AlertPresenter alerts(*state, platform);
+    AlertPresenter alerts(state->events, state->settings, platform);
     MainWindow window(*state, platform, reporter, help, alerts);
     mainWindow = &window;
     reporter.setCentreOn(&window);

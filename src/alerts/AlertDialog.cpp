@@ -1,6 +1,7 @@
 #include "alerts/AlertDialog.h"
 
-#include "appstate/AppState.h"
+#include "eventdata/EventTable.h"
+#include "settings/Settings.h"
 #include "programinfo/ProgramInfo.h"
 #include "datelogic/AlertTexts.h"
 #include "datelogic/Occurrence.h"
@@ -46,15 +47,15 @@ constexpr int DefaultChoice = 4; // in 1 hour
 
 } // namespace
 
-AlertDialog::AlertDialog(const AppState &state, Platform &platform, int index, bool missed, QWidget *parent)
+AlertDialog::AlertDialog(const EventTable &events, const Settings &settings, Platform &platform, int index, bool missed, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state), platform_(platform), missed_(missed)
+      settings_(settings), platform_(platform), missed_(missed)
 {
     setObjectName(QStringLiteral("formAlertEvent"));
     setFont(programFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
     buildWindow();
-    fillFrom(state_.events[index]);
+    fillFrom(events.events[index]);
     // Spoken as the window opens: what, when, how soon, and the description.
     ShowAnnouncer::announce(this, QStringList{labelTitle_->text(), labelDate_->text(), labelDaysLeft_->text(),
                                               labelDescription_->text()}
@@ -139,10 +140,10 @@ void AlertDialog::fillFrom(const Event &event)
             elideWithDots(event.description, labelDescription_->fontMetrics(), twipsToPixels(DescriptionLimit)));
     }
 
-    labelDate_->setText(AlertTexts::dateLine(event, state_.uses12HourClock()));
+    labelDate_->setText(AlertTexts::dateLine(event, settings_.uses12HourClock()));
     showDaysLeft(event);
 
-    if (!event.sound.isEmpty() && state_.mute == 0)
+    if (!event.sound.isEmpty() && settings_.mute == 0)
         platform_.playSound(event.sound);
 }
 

@@ -9,7 +9,8 @@ class Platform;
 class QComboBox;
 class QLabel;
 class QPushButton;
-struct AppState;
+struct EventTable;
+struct Settings;
 struct Event;
 
 // Reminds of one event: its title, date, description and the days left,
@@ -19,7 +20,7 @@ class AlertDialog : public QDialog {
 
 public:
     // Shows the event at index; missed tells that its day has passed.
-    AlertDialog(const AppState &state, Platform &platform, int index, bool missed, QWidget *parent = nullptr);
+    AlertDialog(const EventTable &events, const Settings &settings, Platform &platform, int index, bool missed, QWidget *parent = nullptr);
 
     // The choice in the list, however the window was closed.
     RemindAnswer answer() const { return answer_; }
@@ -33,7 +34,7 @@ private:
     void showDaysLeft(const Event &event);
     void remindAgainChosen();
 
-    const AppState &state_;
+    const Settings &settings_;
     Platform &platform_;
     bool missed_;
     RemindAnswer answer_;

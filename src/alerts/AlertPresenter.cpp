@@ -6,13 +6,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-AlertPresenter::AlertPresenter(AppState &state, Platform &platform) : state_(state), platform_(platform) {}
+AlertPresenter::AlertPresenter(const EventTable &events, const Settings &settings, Platform &platform)
+    : events_(events), settings_(settings), platform_(platform)
+{
+}
 
 RemindAnswer AlertPresenter::showAlert(int index, bool missed)
 {
     // A hidden owner cannot centre the window; the screen does instead.
     QWidget *owner = parent_ && parent_->isVisible() ? parent_.data() : nullptr;
-    AlertDialog dialog(state_, platform_, index, missed, owner);
+    AlertDialog dialog(events_, settings_, platform_, index, missed, owner);
     const QRect area = owner ? owner->geometry() : QGuiApplication::primaryScreen()->availableGeometry();
     dialog.move(area.center() - dialog.rect().center());
     // Modal before it is shown: exec() cannot make a visible window modal.

@@ -6,18 +6,20 @@
 
 class Platform;
 class QWidget;
-struct AppState;
+struct EventTable;
+struct Settings;
 
 // Shows the alert window for the checks, in front of other programs even
 // while the main window sits in the tray, and waits for its answer.
 class AlertPresenter : public AlertWindow {
 public:
-    AlertPresenter(AppState &state, Platform &platform);
+    AlertPresenter(const EventTable &events, const Settings &settings, Platform &platform);
     void setParentWindow(QWidget *window) { parent_ = window; }
     RemindAnswer showAlert(int index, bool missed) override;
 
 private:
-    AppState &state_;
+    const EventTable &events_;
+    const Settings &settings_;
     Platform &platform_;
     QPointer<QWidget> parent_;
 };

@@ -7,8 +7,12 @@
 #include <QString>
 
 // Everything the program knows during a run. The program owns one instance
-// and hands it to its windows by reference.
-struct AppState : EventTable, NoteTable, Settings, MainWindowPosition {
+// and hands each window and rule only the part it uses.
+struct AppState {
+    EventTable events;
+    NoteTable notes;
+    Settings settings;
+    MainWindowPosition position;
     QString dataFolder;
     // Date of the previous save of calendar.dat (yyyymmdd) as loaded; saving
     // does not change it.

@@ -13,13 +13,13 @@ void DataFiles::loadSettings(AppState &state)
 {
     removeStaleTemporaryFiles(folder_);
     missingFiles_ = holdsNoDataFile(folder_) ? MissingFile::IsEmpty : MissingFile::IsAnError;
-    settingsFile_.loadSettings(state, state, missingFiles_);
+    settingsFile_.loadSettings(state.settings, state.position, missingFiles_);
 }
 
 void DataFiles::loadTables(AppState &state)
 {
-    calendarFile_.loadCalendar(state, state.lastCheck, missingFiles_);
-    notesFile_.loadNotes(state, missingFiles_);
+    calendarFile_.loadCalendar(state.events, state.lastCheck, missingFiles_);
+    notesFile_.loadNotes(state.notes, missingFiles_);
     tablesLoaded_ = true;
 }
 
@@ -32,8 +32,8 @@ std::vector<FailedSave> DataFiles::saveAll(const AppState &state, const std::fun
 {
     reports_.startCollecting();
     before();
-    settingsFile_.saveSettings(state, state);
-    notesFile_.saveNotes(state);
-    calendarFile_.saveCalendar(state);
+    settingsFile_.saveSettings(state.settings, state.position);
+    notesFile_.saveNotes(state.notes);
+    calendarFile_.saveCalendar(state.events);
     return reports_.stopCollecting();
 }

@@ -1,6 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "appstate/AppState.h"
+#include "settings/Settings.h"
 #include "dialogs/SyncPage.h"
 #include "widgets/CategoryNameValidator.h"
 #include "widgets/ControlTable.h"
@@ -75,10 +75,10 @@ const std::initializer_list<Control> &controlTable()
 
 } // namespace
 
-SettingsDialog::SettingsDialog(AppState &state, const Autostart &autostart, QString programFolder, Help &help,
+SettingsDialog::SettingsDialog(Settings &settings, const Autostart &autostart, QString programFolder, Help &help,
                                QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state), autostart_(autostart), programFolder_(std::move(programFolder)), help_(help)
+      settings_(settings), autostart_(autostart), programFolder_(std::move(programFolder)), help_(help)
 {
     setObjectName(QStringLiteral("formSettings"));
     setWindowTitle(QStringLiteral("Settings"));
@@ -115,7 +115,7 @@ SyncPage *SettingsDialog::addSyncPage(CredentialStore &credentials)
     syncPage_ = new SyncPage(credentials);
     pages_->addWidget(syncPage_);
     listSettings_->addItem(QStringLiteral("Sync"));
-    syncPage_->load(state_.sync);
+    syncPage_->load(settings_.sync);
     return syncPage_;
 }
 
@@ -138,16 +138,16 @@ void SettingsDialog::takeControls(const ControlSet &controls)
 
 void SettingsDialog::load()
 {
-    checkAutostart_->setChecked(state_.autostart == 1);
-    checkLoadMinimized_->setChecked(state_.loadMinimized == 1);
-    checkMute_->setChecked(state_.mute == 1);
-    checkConfirmExit_->setChecked(state_.confirmExit == 1);
-    checkConfirmRemoveE_->setChecked(state_.confirmRemoveE == 1);
-    checkConfirmRemoveN_->setChecked(state_.confirmRemoveN == 1);
-    checkMarkDays_->setChecked(state_.markDays == 1);
-    (state_.uses12HourClock() ? twelveHours_ : twentyFourHours_)->setChecked(true);
+    checkAutostart_->setChecked(settings_.autostart == 1);
+    checkLoadMinimized_->setChecked(settings_.loadMinimized == 1);
+    checkMute_->setChecked(settings_.mute == 1);
+    checkConfirmExit_->setChecked(settings_.confirmExit == 1);
+    checkConfirmRemoveE_->setChecked(settings_.confirmRemoveE == 1);
+    checkConfirmRemoveN_->setChecked(settings_.confirmRemoveN == 1);
+    checkMarkDays_->setChecked(settings_.markDays == 1);
+    (settings_.uses12HourClock() ? twelveHours_ : twentyFourHours_)->setChecked(true);
     for (int i = 0; i < 3; ++i)
-        setWholeText(textOwnCategory_[i], state_.userCategories[i]);
+        setWholeText(textOwnCategory_[i], settings_.userCategories[i]);
 }
 
 // Only a change of the box touches the entry, so one removed elsewhere is
@@ -162,21 +162,21 @@ void SettingsDialog::switchAutostart(bool on)
 void SettingsDialog::apply()
 {
     const bool autostart = checkAutostart_->isChecked();
-    if (autostart != (state_.autostart == 1))
+    if (autostart != (settings_.autostart == 1))
         switchAutostart(autostart);
     const auto flag = [](const QCheckBox *box) { return static_cast<qint16>(box->isChecked() ? 1 : 0); };
-    state_.autostart = flag(checkAutostart_);
-    state_.loadMinimized = flag(checkLoadMinimized_);
-    state_.mute = flag(checkMute_);
-    state_.timeFormat = twelveHours_->isChecked() ? 12 : 24;
-    state_.confirmExit = flag(checkConfirmExit_);
-    state_.confirmRemoveE = flag(checkConfirmRemoveE_);
-    state_.confirmRemoveN = flag(checkConfirmRemoveN_);
-    state_.markDays = flag(checkMarkDays_);
+    settings_.autostart = flag(checkAutostart_);
+    settings_.loadMinimized = flag(checkLoadMinimized_);
+    settings_.mute = flag(checkMute_);
+    settings_.timeFormat = twelveHours_->isChecked() ? 12 : 24;
+    settings_.confirmExit = flag(checkConfirmExit_);
+    settings_.confirmRemoveE = flag(checkConfirmRemoveE_);
+    settings_.confirmRemoveN = flag(checkConfirmRemoveN_);
+    settings_.markDays = flag(checkMarkDays_);
     for (int i = 0; i < 3; ++i)
-        state_.userCategories[i] = textOwnCategory_[i]->text();
+        settings_.userCategories[i] = textOwnCategory_[i]->text();
     if (syncPage_) {
-        state_.sync = syncPage_->settings();
+        settings_.sync = syncPage_->settings();
         syncPage_->storePassword();
     }
     emit settingsApplied();

@@ -14,7 +14,7 @@ class QListWidget;
 class QRadioButton;
 class QStackedWidget;
 class SyncPage;
-struct AppState;
+struct Settings;
 
 // The preferences on three pages. Nothing changes before OK; OK copies the
 // controls into the settings and switches the logon entry at once.
@@ -22,7 +22,7 @@ class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SettingsDialog(AppState &state, const Autostart &autostart, QString programFolder, Help &help,
+    SettingsDialog(Settings &settings, const Autostart &autostart, QString programFolder, Help &help,
                    QWidget *parent = nullptr);
 
     // Adds the Sync page, its password kept in credentials; its "Sync now"
@@ -39,7 +39,7 @@ private:
     void apply();
     void switchAutostart(bool on);
 
-    AppState &state_;
+    Settings &settings_;
     const Autostart &autostart_;
     QString programFolder_;
     Help &help_;

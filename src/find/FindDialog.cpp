@@ -1,6 +1,6 @@
 #include "find/FindDialog.h"
 
-#include "appstate/AppState.h"
+#include "eventdata/EventTable.h"
 #include "datelogic/MonthLayout.h"
 #include "widgets/ControlTable.h"
 #include "widgets/PlainText.h"
@@ -30,9 +30,9 @@ void fillFilter(QComboBox *filter, const QStringList &entries)
 
 } // namespace
 
-FindDialog::FindDialog(const AppState &state, const Clock &clock, Help &help, QWidget *parent)
+FindDialog::FindDialog(const EventTable &events, const Clock &clock, Help &help, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state), clock_(clock), help_(help)
+      events_(events), clock_(clock), help_(help)
 {
     setObjectName(QStringLiteral("formFind"));
     setWindowTitle(QStringLiteral("Find event"));
@@ -116,8 +116,8 @@ void FindDialog::search()
 {
     const QSignalBlocker quiet(list_);
     list_->clear();
-    for (const int index : findEvents(state_, text_->text(), comboMonth_->currentText(), comboYear_->currentText())) {
-        auto *item = new QListWidgetItem(state_.events[index].title, list_);
+    for (const int index : findEvents(events_, text_->text(), comboMonth_->currentText(), comboYear_->currentText())) {
+        auto *item = new QListWidgetItem(events_.events[index].title, list_);
         item->setData(Qt::UserRole, index);
     }
     list_->setEnabled(list_->count() > 0);
@@ -132,7 +132,7 @@ void FindDialog::resultSelected()
     const QListWidgetItem *item = list_->currentItem();
     if (!item)
         return;
-    result_ = findResultAt(state_, item->data(Qt::UserRole).toInt());
+    result_ = findResultAt(events_, item->data(Qt::UserRole).toInt());
     list_->setToolTip(plainToolTip(result_->tooltip));
 }
 

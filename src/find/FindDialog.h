@@ -12,7 +12,7 @@ class Help;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
-struct AppState;
+struct EventTable;
 
 // Searches the event titles, narrowed by month and year, and sends the main
 // window to the date of the chosen result. Changes nothing itself.
@@ -20,7 +20,7 @@ class FindDialog : public QDialog {
     Q_OBJECT
 
 public:
-    FindDialog(const AppState &state, const Clock &clock, Help &help, QWidget *parent = nullptr);
+    FindDialog(const EventTable &events, const Clock &clock, Help &help, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -39,7 +39,7 @@ private:
     void resultSelected();
     void jumpToResult();
 
-    const AppState &state_;
+    const EventTable &events_;
     const Clock &clock_;
     Help &help_;
     std::optional<FindResult> result_;

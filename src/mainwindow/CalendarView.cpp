@@ -1,8 +1,9 @@
 #include "mainwindow/CalendarView.h"
 
-#include "appstate/AppState.h"
+#include "eventdata/EventTable.h"
+#include "settings/Settings.h"
 #include "datelogic/MonthLayout.h"
-#include "datelogic/Occurrence.h"
+#include "datelogic/EventSearch.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ElidedText.h"
 #include "widgets/PlainText.h"
@@ -33,8 +34,8 @@ void setDetail(QLabel *label, const QString &text)
 
 } // namespace
 
-CalendarView::CalendarView(AppState &state, const Clock &clock, QWidget *parent)
-    : QWidget(parent), state_(state), clock_(clock), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
+CalendarView::CalendarView(const EventTable &events, const Settings &settings, const Clock &clock, QWidget *parent)
+    : QWidget(parent), events_(events), settings_(settings), clock_(clock), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
       menuPopupEvent_(new QMenu(this))
 {
     setObjectName(QStringLiteral("pictureCalendar"));
@@ -83,35 +84,23 @@ void CalendarView::buildEventMenu()
 
 void CalendarView::showDay(const QDate &day)
 {
-    fillList(day.day(), day.month(), day.year());
+    fillList(day);
     resetDetails();
     if (hasEvents())
         listboxEvents_->setCurrentRow(0);
     drawMonth(day.year(), day.month(), day.day());
 }
 
-void CalendarView::fillList(int day, int month, int year)
+void CalendarView::fillList(const QDate &day)
 {
-    struct Entry {
-        QString title;
-        int index;
-    };
-    std::vector<Entry> entries;
-    for (int i = 0; i <= state_.eventCount; ++i) {
-        if (eventOnDate(state_.events[i], day, month, year))
-            entries.push_back({state_.events[i].title, i});
-    }
-    // Alphabetical, capitals aside; ties keep table order so the list is stable.
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return a.title.compare(b.title, Qt::CaseInsensitive) < 0;
-    });
+    const std::vector<int> indexes = eventsOnDay(events_, day);
     const QSignalBlocker blocker(listboxEvents_);
     listboxEvents_->clear();
-    for (const Entry &entry : entries) {
-        auto *item = new QListWidgetItem(entry.title, listboxEvents_);
-        item->setData(EventIndexRole, entry.index);
+    for (const int index : indexes) {
+        auto *item = new QListWidgetItem(events_.events[index].title, listboxEvents_);
+        item->setData(EventIndexRole, index);
     }
-    listboxEvents_->setVisible(!entries.empty());
+    listboxEvents_->setVisible(!indexes.empty());
 }
 
 void CalendarView::resetDetails()
@@ -130,10 +119,10 @@ void CalendarView::showDetails()
     const int index = selectedEventIndex();
     if (index < 0)
         return;
-    const Event &event = state_.events[index];
+    const Event &event = events_.events[index];
     setDetail(labelTitle_, event.title);
     setDetail(labelComments_, event.description);
-    const QString time = timeText(event.time, state_.uses12HourClock());
+    const QString time = timeText(event.time, settings_.uses12HourClock());
     labelTime_->setText(time);
     labelTime_->setToolTip(time);
     pictures_->showCategoryImage(event.category);
@@ -148,7 +137,7 @@ void CalendarView::drawMonth(int year, int month, int day)
 
 void CalendarView::markDays()
 {
-    grid_->showMarks(dayMarks(grid_->layout(), state_, clock_.today()), state_.markDays == 1);
+    grid_->showMarks(dayMarks(grid_->layout(), events_, clock_.today()), settings_.markDays == 1);
 }
 
 bool CalendarView::hasEvents() const

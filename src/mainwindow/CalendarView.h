@@ -9,7 +9,8 @@ class MonthGrid;
 class QLabel;
 class QListWidget;
 class QMenu;
-struct AppState;
+struct EventTable;
+struct Settings;
 
 // The calendar area of the main window: the heading of the displayed date,
 // the list of that day's events with the details of the selected one, and
@@ -18,7 +19,7 @@ class CalendarView : public QWidget {
     Q_OBJECT
 
 public:
-    CalendarView(AppState &state, const Clock &clock, QWidget *parent = nullptr);
+    CalendarView(const EventTable &events, const Settings &settings, const Clock &clock, QWidget *parent = nullptr);
 
     // Lists the events of the day, selects the first and draws its month.
     void showDay(const QDate &day);
@@ -44,12 +45,13 @@ protected:
 private:
     void watchEventList();
     void buildEventMenu();
-    void fillList(int day, int month, int year);
+    void fillList(const QDate &day);
     void resetDetails();
     void showDetails();
     void drawMonth(int year, int month, int day);
 
-    AppState &state_;
+    const EventTable &events_;
+    const Settings &settings_;
     const Clock &clock_;
     QLabel *labelDateToday_ = nullptr;
     QListWidget *listboxEvents_ = nullptr;

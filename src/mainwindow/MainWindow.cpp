@@ -44,19 +44,19 @@
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
     : state_(state), platform_(platform), help_(help), files_(state.dataFolder, reporter, platform.clock()),
-      store_(new CalendarStore(state, [this](const EventTable &table) { files_.saveCalendar(table); }, this)),
-      alertCheck_(std::make_unique<AlertCheck>(state, state.lastCheck, *store_, platform.clock(), alertWindow))
+      store_(new CalendarStore(state.events, [this](const EventTable &table) { files_.saveCalendar(table); }, this)),
+      alertCheck_(std::make_unique<AlertCheck>(state.events, state.lastCheck, *store_, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
     setWindowTitle(QStringLiteral("Tarrowby"));
     setFont(programFont());
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarrowby.svg")));
     timer_.setObjectName(QStringLiteral("Timer"));
-    scheduler_ = std::make_unique<AlertScheduler>(state_, platform_.clock(), *alertCheck_, timer_,
+    scheduler_ = std::make_unique<AlertScheduler>(state_.events, platform_.clock(), *alertCheck_, timer_,
                                                   [this] { finishStartup(); });
     scheduler_->onNewDay([this] { calendar_->markDays(); });
     buildWindow();
-    exchange_ = std::make_unique<ExchangeCommands>(*store_, state_, reporter, platform.clock(), this);
+    exchange_ = std::make_unique<ExchangeCommands>(*store_, state_.settings, reporter, platform.clock(), this);
     // Every change of the calendar shows on the displayed day; an alert's
     // answer changes nothing the window shows and leaves its selection alone.
     connect(store_, &CalendarStore::changed, this, [this](const CalendarChange &change) {
@@ -69,7 +69,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     menus_->install(calendar_->eventMenu());
     buildMenus();
     exit_ = std::make_unique<ProgramExit>(state_, platform_, help_, files_, *noteWindows_, timer_, *this);
-    sync_ = new SyncController(state_, *store_, platform_.credentials(), platform_.clock(), this);
+    sync_ = new SyncController(state_.settings, state_.dataFolder, *store_, platform_.credentials(), platform_.clock(), this);
     connect(sync_, &SyncController::statusChanged, this, [this](const QString &status) {
         labelSync_->setText(status);
         platform_.setTrayToolTip(QStringLiteral("Tarrowby\n") + status);
@@ -105,11 +105,11 @@ void MainWindow::buildWindow()
     labelSync_ = controls.get<QLabel>(u"labelSync");
     labelSync_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    calendar_ = new CalendarView(state_, platform_.clock(), client);
+    calendar_ = new CalendarView(state_.events, state_.settings, platform_.clock(), client);
     calendar_->setGeometry(twipsRect(260, 380, 6760, 2535)); // up to the window's right edge
     connect(calendar_, &CalendarView::editRequested, this, &MainWindow::editSelectedEvent);
     connect(calendar_, &CalendarView::removeRequested, this, &MainWindow::removeSelectedEvent);
-    navigator_ = new DayNavigator(state_, platform_.clock(), *calendar_, *comboMonth, *comboYear);
+    navigator_ = new DayNavigator(state_.events, platform_.clock(), *calendar_, *comboMonth, *comboYear);
     connect(navigator_, &DayNavigator::dayShown, this,
             [this](bool hasEvents) { toolbarRemove_->setEnabled(hasEvents); });
     connect(navigator_, &DayNavigator::addRequested, this, &MainWindow::addEvent);
@@ -196,9 +196,9 @@ void MainWindow::buildMenus()
     QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"),
                                {{u"|Add a note|&Add note...", u"menuNotesAddNote", [this] { addNote(); },
                                  Qt::CTRL | Qt::Key_N}});
-    notesMenu_ = new NotesMenu(menuNotes, state_);
+    notesMenu_ = new NotesMenu(menuNotes, state_.notes);
     connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::editNote);
-    noteWindows_ = new NoteWindows(state_, help_, *notesMenu_, files_.notesFile(), this);
+    noteWindows_ = new NoteWindows(state_.notes, state_.settings, help_, *notesMenu_, files_.notesFile(), this);
     addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"),
             {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
               Qt::Key_F1},
@@ -240,7 +240,7 @@ void MainWindow::addDiagnosticsKeys()
 
 void MainWindow::openSettings()
 {
-    SettingsDialog dialog(state_, autostart_, QCoreApplication::applicationDirPath(), help_, this);
+    SettingsDialog dialog(state_.settings, autostart_, QCoreApplication::applicationDirPath(), help_, this);
     connect(&dialog, &SettingsDialog::settingsApplied, navigator_, &DayNavigator::showDisplayedDay);
     connect(&dialog, &SettingsDialog::settingsApplied, sync_, &SyncController::configure);
     sync_->addPageTo(dialog);
@@ -249,7 +249,7 @@ void MainWindow::openSettings()
 
 void MainWindow::openFind()
 {
-    FindDialog dialog(state_, platform_.clock(), help_, this);
+    FindDialog dialog(state_.events, platform_.clock(), help_, this);
     connect(&dialog, &FindDialog::jumpRequested, navigator_, &DayNavigator::showDay);
     connect(&dialog, &FindDialog::jumpRefused, navigator_, &DayNavigator::showDateOutOfRange);
     dialog.exec();
@@ -259,7 +259,7 @@ void MainWindow::start()
 {
     files_.loadSettings(state_);
     placeWindow();
-    if (!state_.loadMinimized)
+    if (!state_.settings.loadMinimized)
         show();
     else if (!platform_.isTrayAvailable())
         showMinimized(); // without a tray a hidden window could never come back
@@ -300,7 +300,7 @@ void MainWindow::finishStartup()
 void MainWindow::placeWindow()
 {
     const int captionHeight = frameAllowance(this).top();
-    setGeometry(QRect(WindowPlacement::fromTwips(state_.mainLeft, state_.mainTop, size(), captionHeight), size()));
+    setGeometry(QRect(WindowPlacement::fromTwips(state_.position.mainLeft, state_.position.mainTop, size(), captionHeight), size()));
 }
 
 void MainWindow::restoreFromTray()
@@ -331,18 +331,18 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::addEvent()
 {
-    if (static_cast<const EventTable &>(state_).isFull()) {
+    if (state_.events.isFull()) {
         showDatabaseFull(this, eventsFullMessage());
         return;
     }
-    EventDialog dialog(state_, *store_, platform_.clock(), help_, this);
+    EventDialog dialog(state_.settings, *store_, platform_.clock(), help_, this);
     dialog.prepareAdd(navigator_->shownDay());
     dialog.exec();
 }
 
 void MainWindow::addNote()
 {
-    if (static_cast<const NoteTable &>(state_).isFull()) {
+    if (state_.notes.isFull()) {
         showDatabaseFull(this, notesFullMessage());
         return;
     }
@@ -359,7 +359,7 @@ void MainWindow::editSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    EventDialog dialog(state_, *store_, platform_.clock(), help_, this);
+    EventDialog dialog(state_.settings, *store_, platform_.clock(), help_, this);
     dialog.prepareEdit(index);
     dialog.exec();
 }
@@ -369,8 +369,8 @@ void MainWindow::removeSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    const QString shown = shortTitle(state_.events[index].title, 20, 20);
-    if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.confirmRemoveE))
+    const QString shown = shortTitle(state_.events.events[index].title, 20, 20);
+    if (!confirmRemoval(this, shown, QStringLiteral("event"), state_.settings.confirmRemoveE))
         return;
     store_->remove(index);
 }

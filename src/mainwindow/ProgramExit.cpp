@@ -21,7 +21,7 @@ bool ProgramExit::requestExit()
 {
     if (exiting_)
         return true;
-    if (state_.confirmExit == 1) {
+    if (state_.settings.confirmExit == 1) {
         const MessageAnswer answer = GeneralDialog::ask(
             &window_, {MessageKind::YesNo, QStringLiteral("Please confirm"),
                        QStringLiteral("If you exit now, Tarrowby can not remind you about upcoming events until "
@@ -30,8 +30,8 @@ bool ProgramExit::requestExit()
         if (exiting_)
             return true; // the system ended the program while the question was open
         if (answer.checked)
-            state_.confirmExit = 0;
-        if (answer.button != MessageButton::Yes && state_.confirmExit != 0)
+            state_.settings.confirmExit = 0;
+        if (answer.button != MessageButton::Yes && state_.settings.confirmExit != 0)
             return false;
     }
     exiting_ = true;
@@ -80,8 +80,8 @@ std::vector<FailedSave> ProgramExit::saveAll(const std::function<void()> &closeN
 {
     if (!window_.isMinimized()) {
         const WindowPlacement::Twips twips = WindowPlacement::toTwips(window_.geometry().topLeft());
-        state_.mainLeft = twips.left;
-        state_.mainTop = twips.top;
+        state_.position.mainLeft = twips.left;
+        state_.position.mainTop = twips.top;
     }
     return files_.saveAll(state_, closeNotes);
 }

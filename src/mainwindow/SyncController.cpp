@@ -1,6 +1,6 @@
 #include "mainwindow/SyncController.h"
 
-#include "appstate/AppState.h"
+#include "settings/Settings.h"
 #include "dialogs/GeneralDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/SyncPage.h"
@@ -18,9 +18,9 @@ constexpr int ReportLines = 20;
 
 } // namespace
 
-SyncController::SyncController(AppState &state, CalendarStore &store, CredentialStore &credentials,
+SyncController::SyncController(Settings &settings, QString dataFolder, CalendarStore &store, CredentialStore &credentials,
                                const Clock &clock, QWidget *window)
-    : QObject(window), state_(state), credentials_(credentials), clock_(clock), window_(window),
+    : QObject(window), settings_(settings), dataFolder_(std::move(dataFolder)), credentials_(credentials), clock_(clock), window_(window),
       calendar_(new StoreCalendar(store, this)), scheduler_(clock, timer_, [this] { startPass(); })
 {
     timer_.setObjectName(QStringLiteral("SyncTimer"));
@@ -31,7 +31,7 @@ SyncController::~SyncController() = default;
 
 void SyncController::configure()
 {
-    scheduler_.configure(state_.sync);
+    scheduler_.configure(settings_.sync);
 }
 
 void SyncController::syncNow()
@@ -50,7 +50,7 @@ void SyncController::addPageTo(SettingsDialog &dialog)
     page->showLastResult(status_);
     connect(this, &SyncController::statusChanged, page, &SyncPage::showLastResult);
     connect(page, &SyncPage::syncNowRequested, this, [this, page] {
-        state_.sync = page->settings();
+        settings_.sync = page->settings();
         page->storePassword();
         configure();
         syncNow();
@@ -59,9 +59,9 @@ void SyncController::addPageTo(SettingsDialog &dialog)
 
 void SyncController::startPass()
 {
-    if (!state_.sync.isConfigured())
+    if (!settings_.sync.isConfigured())
         return scheduler_.passFinished();
-    credentials_.readPassword(syncAccount(state_.sync), [this](const CredentialResult &read) {
+    credentials_.readPassword(syncAccount(settings_.sync), [this](const CredentialResult &read) {
         // Without a kept password the server decides: it may need none.
         passwordKept_ = read.error == CredentialError::None;
         run(read.password);
@@ -70,7 +70,7 @@ void SyncController::startPass()
 
 void SyncController::run(const QString &password)
 {
-    session_ = std::make_unique<SyncSession>(state_.sync, password, syncStatePath(state_.dataFolder), *calendar_,
+    session_ = std::make_unique<SyncSession>(settings_.sync, password, syncStatePath(dataFolder_), *calendar_,
                                              clock_);
     const auto followKey = [this](const QString &key) { return calendar_->followedKey(key); };
     session_->run(

@@ -15,7 +15,7 @@ class CredentialStore;
 class SettingsDialog;
 class StoreCalendar;
 class SyncSession;
-struct AppState;
+struct Settings;
 
 // The sync as the main window runs it: the scheduler with the settings, the
 // password from the credential store, one pass at a time over the program's
@@ -26,7 +26,7 @@ class SyncController : public QObject {
     Q_OBJECT
 
 public:
-    SyncController(AppState &state, CalendarStore &store, CredentialStore &credentials, const Clock &clock,
+    SyncController(Settings &settings, QString dataFolder, CalendarStore &store, CredentialStore &credentials, const Clock &clock,
                    QWidget *window);
     ~SyncController() override;
 
@@ -50,7 +50,8 @@ private:
     void ask(const SyncPlan &plan, const std::function<void(bool)> &answer);
     void finished(const SyncOutcome &outcome);
 
-    AppState &state_;
+    Settings &settings_;
+    QString dataFolder_;
     CredentialStore &credentials_;
     const Clock &clock_;
     QWidget *window_;

@@ -1,6 +1,7 @@
 #include "notewindows/NoteWindow.h"
 
-#include "appstate/AppState.h"
+#include "notes/NoteTable.h"
+#include "settings/Settings.h"
 #include "dialogs/GeneralDialog.h"
 #include "widgets/LimitedTextEdit.h"
 #include "notewindows/NoteMark.h"
@@ -40,8 +41,8 @@ QString notesFullMessage()
     return QStringLiteral("The notes database is full. Please remove a note before you add a new one.");
 }
 
-NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget *mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), state_(state), help_(help),
+NoteWindow::NoteWindow(NoteTable &notes, const Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), notes_(notes), settings_(settings), help_(help),
       noteIndex_(noteIndex)
 {
     setObjectName(QStringLiteral("formNote"));
@@ -69,7 +70,7 @@ NoteWindow::NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget
         move(WindowPlacement::keepOnScreen(QRect(main.center() - rect().center(), size()),
                                            WindowPlacement::availableScreens()));
     } else {
-        const Note &note = state_.notes[noteIndex_];
+        const Note &note = notes_.notes[noteIndex_];
         textContent_->setPlainText(toShown(note.content));
         move(WindowPlacement::fromTwips(note.left, note.top, size(), 0));
     }
@@ -144,11 +145,11 @@ bool NoteWindow::storeNote()
     if (text.isEmpty())
         return true;
     if (noteIndex_ < 0) {
-        if (state_.NoteTable::isFull())
+        if (notes_.isFull())
             return false;
-        noteIndex_ = state_.addNote(Note{});
+        noteIndex_ = notes_.addNote(Note{});
     }
-    Note &note = state_.notes[noteIndex_];
+    Note &note = notes_.notes[noteIndex_];
     note.content = text;
     const WindowPlacement::Twips place = WindowPlacement::toTwips(pos());
     note.left = place.left;
@@ -168,7 +169,7 @@ void NoteWindow::closeNote()
         finish();
         return;
     }
-    if (noteIndex_ < 0 && state_.NoteTable::isFull()) {
+    if (noteIndex_ < 0 && notes_.isFull()) {
         showDatabaseFull(this, notesFullMessage());
         return;
     }
@@ -185,11 +186,11 @@ void NoteWindow::removeNote()
     }
     // The note as stored names it, even when its box was just emptied; counted
     // with each line break two characters, and shown on one line.
-    const QString shown = toSingleLine(shortTitle(state_.notes[noteIndex_].content, 20, 20));
-    if (!confirmRemoval(this, shown, QStringLiteral("note"), state_.confirmRemoveN))
+    const QString shown = toSingleLine(shortTitle(notes_.notes[noteIndex_].content, 20, 20));
+    if (!confirmRemoval(this, shown, QStringLiteral("note"), settings_.confirmRemoveN))
         return;
     const int removed = noteIndex_;
-    state_.removeNote(removed);
+    notes_.removeNote(removed);
     noteIndex_ = -1; // gone from the table: closing drops the window without a trace
     emit noteRemoved(removed);
     finish();
@@ -200,7 +201,7 @@ void NoteWindow::removeNote()
 // questions are off and otherwise keeps its stored text.
 bool NoteWindow::closeKeepingText()
 {
-    if (textContent_->toPlainText().isEmpty() && noteIndex_ >= 0 && state_.confirmRemoveN != 1) {
+    if (textContent_->toPlainText().isEmpty() && noteIndex_ >= 0 && settings_.confirmRemoveN != 1) {
         removeNote();
         return true;
     }

@@ -8,7 +8,8 @@ class Help;
 class NoteMark;
 class QFrame;
 class QPlainTextEdit;
-struct AppState;
+struct NoteTable;
+struct Settings;
 
 // What the user is told when all notes are taken.
 QString notesFullMessage();
@@ -20,7 +21,7 @@ class NoteWindow : public QWidget {
     Q_OBJECT
 
 public:
-    NoteWindow(AppState &state, Help &help, int noteIndex, const QWidget *mainWindow);
+    NoteWindow(NoteTable &notes, const Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow);
 
     int noteIndex() const { return noteIndex_; }
     // The note was moved to another slot by the removal of another note.
@@ -54,7 +55,8 @@ private:
     void buildParts();
     void placeParts(const NoteLayout &layout);
 
-    AppState &state_;
+    NoteTable &notes_;
+    const Settings &settings_;
     Help &help_;
     int noteIndex_;
     bool finished_ = false;

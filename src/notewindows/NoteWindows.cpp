@@ -1,13 +1,13 @@
 #include "notewindows/NoteWindows.h"
 
-#include "appstate/AppState.h"
+#include "notes/NoteTable.h"
 #include "dialogs/GeneralDialog.h"
 #include "notewindows/NotesMenu.h"
 #include "notewindows/NoteWindow.h"
 #include "notes/NotesFile.h"
 
-NoteWindows::NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)
-    : QObject(mainWindow), state_(state), help_(help), menu_(menu), file_(file), mainWindow_(mainWindow)
+NoteWindows::NoteWindows(NoteTable &notes, const Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)
+    : QObject(mainWindow), notes_(notes), settings_(settings), help_(help), menu_(menu), file_(file), mainWindow_(mainWindow)
 {
 }
 
@@ -31,7 +31,7 @@ void NoteWindows::open(int index)
 void NoteWindows::show(int index)
 {
     windows_.removeAll(nullptr); // deleted since
-    auto *window = new NoteWindow(state_, help_, index, mainWindow_);
+    auto *window = new NoteWindow(notes_, settings_, help_, index, mainWindow_);
     windows_.append(window);
     connect(window, &NoteWindow::noteStored, this, &NoteWindows::noteStored);
     connect(window, &NoteWindow::noteRemoved, this, &NoteWindows::noteRemoved);
@@ -45,14 +45,14 @@ void NoteWindows::show(int index)
 void NoteWindows::noteStored()
 {
     menu_.refreshNotesMenu();
-    file_.saveNotes(state_);
+    file_.saveNotes(notes_);
 }
 
 // The last note moved into the freed slot: its window, if open, follows it,
 // and its entry stays disabled.
 void NoteWindows::noteRemoved(int index)
 {
-    const int movedFrom = state_.noteCount + 1;
+    const int movedFrom = notes_.noteCount + 1;
     menu_.hideEntry(index);
     menu_.hideEntry(movedFrom);
     for (NoteWindow *window : windows()) {
@@ -62,7 +62,7 @@ void NoteWindows::noteRemoved(int index)
         }
     }
     menu_.refreshNotesMenu();
-    file_.saveNotes(state_);
+    file_.saveNotes(notes_);
 }
 
 void NoteWindows::storeAll()

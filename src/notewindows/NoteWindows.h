@@ -9,7 +9,8 @@ class NotesFile;
 class NotesMenu;
 class NoteWindow;
 class QWidget;
-struct AppState;
+struct NoteTable;
+struct Settings;
 
 // The open note windows. Keeps each window on its note when a removal moves
 // notes between slots, and the Notes menu in line with the windows. Every
@@ -18,7 +19,7 @@ class NoteWindows : public QObject {
     Q_OBJECT
 
 public:
-    NoteWindows(AppState &state, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
+    NoteWindows(NoteTable &notes, const Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
     // A note is a window of its own, without a parent: the open ones, and
     // those closed but not yet deleted, go with their keeper.
     ~NoteWindows() override;
@@ -38,7 +39,8 @@ private:
     void noteStored();
     void noteRemoved(int index);
 
-    AppState &state_;
+    NoteTable &notes_;
+    const Settings &settings_;
     Help &help_;
     NotesMenu &menu_;
     NotesFile &file_;

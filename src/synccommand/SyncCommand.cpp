@@ -1,6 +1,5 @@
 #include "synccommand/SyncCommand.h"
 
-#include "appstate/AppState.h"
 #include "eventdata/CalendarFile.h"
 #include "eventdata/CalendarStore.h"
 #include "eventdata/DataFile.h"
@@ -8,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/CredentialStore.h"
 #include "platform/SingleInstance.h"
+#include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "settings/SyncAccount.h"
 #include "sync/StoreCalendar.h"
@@ -74,10 +74,11 @@ QString passwordFrom(CredentialStore &credentials, const QString &account)
     return *password;
 }
 
-SyncOutcome onePass(AppState &state, CalendarStore &store, const QString &password, const Clock &clock)
+SyncOutcome onePass(const SyncSettings &sync, const QString &dataFolder, CalendarStore &store, const QString &password,
+                    const Clock &clock)
 {
     StoreCalendar calendar(store);
-    SyncSession session(state.sync, password, syncStatePath(state.dataFolder), calendar, clock);
+    SyncSession session(sync, password, syncStatePath(dataFolder), calendar, clock);
     std::optional<SyncOutcome> result;
     QEventLoop loop;
     session.run([](const QString &key) { return key; },
@@ -126,19 +127,21 @@ int runSyncCommand(const QString &dataFolder, const QString &passwordFile, Crede
                         : QStringLiteral("tarrow: %1").arg(instance.failure()));
         return 1;
     }
-    AppState state;
-    state.dataFolder = dataFolder;
     ErrorLines errors;
     // Only the settings and the calendar: the notes are not the sync's. A
     // file that is not there is empty, as at a first start.
     LastCheckClock fileClock(clock);
     CalendarFile calendarFile(dataFolder, errors, fileClock);
-    SettingsFile(dataFolder, errors).loadSettings(state, state, MissingFile::IsEmpty);
-    calendarFile.loadCalendar(state, state.lastCheck, MissingFile::IsEmpty);
-    fileClock.keep(state.lastCheck);
+    Settings settings;
+    MainWindowPosition position;
+    SettingsFile(dataFolder, errors).loadSettings(settings, position, MissingFile::IsEmpty);
+    EventTable events;
+    QString lastCheck;
+    calendarFile.loadCalendar(events, lastCheck, MissingFile::IsEmpty);
+    fileClock.keep(lastCheck);
     if (errors.anyFailed)
         return 1;
-    if (!state.sync.isConfigured()) {
+    if (!settings.sync.isConfigured()) {
         say(stderr, QStringLiteral("tarrow: the sync is not set up in %1 (Settings, Sync)").arg(dataFolder));
         return 1;
     }
@@ -149,9 +152,9 @@ int runSyncCommand(const QString &dataFolder, const QString &passwordFile, Crede
         return 1;
     }
     if (passwordFile.isEmpty())
-        password = passwordFrom(credentials, syncAccount(state.sync));
-    CalendarStore store(state, [&calendarFile](const EventTable &table) { calendarFile.saveCalendar(table); });
-    const SyncOutcome outcome = onePass(state, store, password, clock);
+        password = passwordFrom(credentials, syncAccount(settings.sync));
+    CalendarStore store(events, [&calendarFile](const EventTable &table) { calendarFile.saveCalendar(table); });
+    const SyncOutcome outcome = onePass(settings.sync, dataFolder, store, password, clock);
     for (const SyncChange &change : outcome.changes)
         say(stdout, syncChangeLine(change));
     const QString status = syncStatusText(outcome, clock.now().toLocalTime().time());

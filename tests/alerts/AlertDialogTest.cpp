@@ -1,8 +1,9 @@
 #include "alerts/AlertDialog.h"
 #include "alerts/AlertPresenter.h"
 #include "datelogic/AlertTexts.h"
+#include "eventdata/EventTable.h"
+#include "settings/Settings.h"
 
-#include "appstate/AppState.h"
 #include "FakePlatform.h"
 #include "KeyPress.h"
 #include "ModalDriver.h"
@@ -18,11 +19,12 @@ namespace {
 class AlertDialogTest : public ::testing::Test {
 protected:
     FakePlatform platform{QDate(2026, 12, 6)};
-    AppState state;
+    EventTable events;
+    Settings settings;
     std::unique_ptr<AlertDialog> alertFor(const Event &event, bool missed = false)
     {
-        state.addEvent(event);
-        auto dialog = std::make_unique<AlertDialog>(state, platform, state.size() - 1, missed);
+        events.addEvent(event);
+        auto dialog = std::make_unique<AlertDialog>(events, settings, platform, events.size() - 1, missed);
         dialog->show();
         return dialog;
     }
@@ -40,7 +42,7 @@ TEST_F(AlertDialogTest, ShowsTheEventTodayInBoldWhenMissedWithoutRemindAgainAndE
     const auto wide = alertFor(makeEvent(QString(60, QLatin1Char('W')), "20261208"));
     EXPECT_EQ(QStringList({today->windowTitle(), text(*today, "labelDate"), text(*today, "labelTitle"),
                            text(*today, "labelDescription"), text(*today, "labelDaysLeft")}),
-              QStringList({AlertTexts::caption(meeting), AlertTexts::dateLine(meeting, state.uses12HourClock()),
+              QStringList({AlertTexts::caption(meeting), AlertTexts::dateLine(meeting, settings.uses12HourClock()),
                            meeting.title, meeting.description, AlertTexts::daysLeft(0)}));
     EXPECT_FALSE(text(*wide, "labelDescription").isEmpty()); // says there is none
     EXPECT_EQ(label(*today, "labelDescription")->textFormat(), Qt::PlainText);
@@ -67,10 +69,10 @@ TEST_F(AlertDialogTest, ShowsTheEventTodayInBoldWhenMissedWithoutRemindAgainAndE
         EXPECT_EQ(dialog->answer(), row.answer);
     }
     alertFor(makeEvent("Quiet", "20261208")); // nothing to play
-    state.mute = 1; // nor when muted
+    settings.mute = 1; // nor when muted
     alertFor(loud);
     EXPECT_EQ(std::pair(platform.playedSounds, platform.soundStops), std::pair(std::vector<QString>(4, loud.sound), 4));
-    AlertPresenter presenter(state, platform); // the program's: in front of other programs, waiting for the answer
+    AlertPresenter presenter(events, settings, platform); // the program's: in front of other programs, waiting for the answer
     whenModalOpens([](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(presenter.showAlert(0, false), remindAfter(60));
     EXPECT_EQ(platform.broughtToFront, 1);

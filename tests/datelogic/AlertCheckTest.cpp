@@ -1,6 +1,5 @@
 #include "datelogic/AlertCheck.h"
 
-#include "appstate/AppState.h"
 #include "eventdata/CalendarStore.h"
 #include "TestSupport.h"
 
@@ -19,15 +18,16 @@ QString once(int days) { return storedText(Today.addDays(days)); }
 class AlertCheckTest : public ::testing::Test {
 protected:
     FakeClock clock{Today};
-    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    std::unique_ptr<EventTable> events = std::make_unique<EventTable>();
+    QString lastCheck;
     ScriptedAlertWindow window;
-    CalendarStore store{*state, [](const EventTable &) {}};
-    AlertCheck check{*state, state->lastCheck, store, clock, window};
+    CalendarStore store{*events, [](const EventTable &) {}};
+    AlertCheck check{*events, lastCheck, store, clock, window};
 
     int add(int daysFromToday, qint16 notifyingDays)
     {
-        state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), once(daysFromToday), notifyingDays));
-        return state->eventCount;
+        events->addEvent(makeEvent(QStringLiteral("E%1").arg(events->size()), once(daysFromToday), notifyingDays));
+        return events->eventCount;
     }
 };
 
@@ -54,10 +54,10 @@ TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
         {"regular-only pass, due", once(1), 3, once(-30), Alert::Regular, AlertCheck::Pass::RegularOnly},
     };
     for (const auto &row : rows) {
-        state->eventCount = -1;
+        events->eventCount = -1;
         window.shown.clear();
-        state->lastCheck = row.lastCheck;
-        state->addEvent(makeEvent("E", row.date, row.notifyingDays));
+        lastCheck = row.lastCheck;
+        events->addEvent(makeEvent("E", row.date, row.notifyingDays));
         check.checkEventAlert(0, row.pass);
         const std::vector<Shown> none, shown{{0, row.alert == Alert::Missed}};
         EXPECT_EQ(window.shown, row.alert == Alert::None ? none : shown) << row.name;
@@ -70,7 +70,7 @@ TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
     const struct { RemindAnswer answer; int daysFromToday; Reminder::State state; qint16 notifyingDays; } rows[] = {
         {RemindNever, 1, Reminder::State::Stopped, -3}, {RemindNextStart, 1, Reminder::State::Stopped, 3},
         {remindAfter(5), 1, Reminder::State::Pending, 3}, {RemindNever, -1, Reminder::State::None, 3}};
-    state->lastCheck = "20200101";
+    lastCheck = "20200101";
     window.whileOpen = [this] { clock.pass(12 * 60); };
     for (const auto &row : rows) {
         const int index = add(row.daysFromToday, 3);
@@ -79,7 +79,7 @@ TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
         const qint64 answeredAt = clock.now().toMSecsSinceEpoch();
         const Reminder expected = row.daysFromToday < 0 ? Reminder() : reminderForAnswer(row.answer, answeredAt);
         EXPECT_EQ(expected.state, row.state) << index;
-        EXPECT_EQ(state->events[index].remindAgain, expected) << index;
-        EXPECT_EQ(state->events[index].notifyingDays, row.notifyingDays) << index;
+        EXPECT_EQ(events->events[index].remindAgain, expected) << index;
+        EXPECT_EQ(events->events[index].notifyingDays, row.notifyingDays) << index;
     }
 }

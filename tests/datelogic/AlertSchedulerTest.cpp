@@ -1,6 +1,5 @@
 #include "datelogic/AlertScheduler.h"
 
-#include "appstate/AppState.h"
 #include "eventdata/CalendarStore.h"
 #include "datelogic/AlertCheck.h"
 #include "TestSupport.h"
@@ -21,19 +20,20 @@ const QDate Today(2026, 12, 6);
 class AlertSchedulerTest : public ::testing::Test {
 protected:
     FakeClock clock{Today};
-    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    std::unique_ptr<EventTable> events = std::make_unique<EventTable>();
+    QString lastCheck;
     ScriptedAlertWindow window;
-    CalendarStore store{*state, [](const EventTable &) {}};
-    AlertCheck check{*state, state->lastCheck, store, clock, window};
+    CalendarStore store{*events, [](const EventTable &) {}};
+    AlertCheck check{*events, lastCheck, store, clock, window};
     QTimer timer;
     int startups = 0;
     std::function<void()> loading = [this] { ++startups; }; // the start-up's loading of the files
-    AlertScheduler scheduler{*state, clock, check, timer, [this] { loading(); }};
+    AlertScheduler scheduler{*events, clock, check, timer, [this] { loading(); }};
 
     int add(const QDate &date, qint16 notifyingDays)
     {
-        state->addEvent(makeEvent(QStringLiteral("E%1").arg(state->size()), storedText(date), notifyingDays));
-        return state->eventCount;
+        events->addEvent(makeEvent(QStringLiteral("E%1").arg(events->size()), storedText(date), notifyingDays));
+        return events->eventCount;
     }
     // Minutes pass, and the timer fires after each.
     void minuteTicks(int count = 1)

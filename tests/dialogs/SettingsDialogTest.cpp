@@ -1,6 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "appstate/AppState.h"
+#include "settings/Settings.h"
 #include "dialogs/SyncPage.h"
 #include "help/Help.h"
 #include "KeyPress.h"
@@ -22,7 +22,7 @@ class SettingsDialogTest : public ::testing::Test {
 protected:
     QTemporaryDir configHome;
     QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-    AppState state;
+    Settings settings;
     Autostart autostart;
     Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
     std::unique_ptr<SettingsDialog> dialog;
@@ -37,7 +37,7 @@ protected:
     template <typename T = QAbstractButton> T *control(const char *name) const { return dialog->findChild<T *>(name); }
     void setAutostart(bool on, const QString &programFolder = QStringLiteral("/opt/tarrowby"))
     {
-        dialog = std::make_unique<SettingsDialog>(state, autostart, programFolder, help);
+        dialog = std::make_unique<SettingsDialog>(settings, autostart, programFolder, help);
         dialog->show();
         control("checkAutostart")->setChecked(on);
         QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
@@ -80,9 +80,9 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
     };
     for (const bool on : {false, true}) {
         for (const auto &row : rows)
-            state.*row.value = on ? 1 : 0;
-        state.timeFormat = on ? 12 : 24;
-        dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+            settings.*row.value = on ? 1 : 0;
+        settings.timeFormat = on ? 12 : 24;
+        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
         dialog->show();
         for (const auto &row : rows) {
             EXPECT_EQ(control(row.box)->isChecked(), on) << row.box;
@@ -95,9 +95,9 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
         QTest::keyClick(control<QLineEdit>("textOwnCategory2"), Qt::Key_Return);
         EXPECT_EQ(applied.count(), 1);
         for (const auto &row : rows)
-            EXPECT_EQ(state.*row.value, on ? 0 : 1) << row.box;
-        EXPECT_EQ(state.timeFormat, on ? 24 : 12);
-        EXPECT_EQ(state.userCategories[2], on ? "Chess clubChess " : "Chess club"); // typing stops at 16 characters
+            EXPECT_EQ(settings.*row.value, on ? 0 : 1) << row.box;
+        EXPECT_EQ(settings.timeFormat, on ? 24 : 12);
+        EXPECT_EQ(settings.userCategories[2], on ? "Chess clubChess " : "Chess club"); // typing stops at 16 characters
         EXPECT_EQ(entryProgram().isEmpty(), on);
     }
 }
@@ -110,7 +110,7 @@ TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryOrSaysItCannot)
     EXPECT_EQ(entryProgram(), OptProgram);
     setAutostart(false);
     EXPECT_EQ(entryProgram(), QString());
-    state.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
+    settings.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
     setAutostart(true);
     EXPECT_EQ(entryProgram(), QString());
 #ifdef Q_OS_WIN
@@ -119,7 +119,7 @@ TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryOrSaysItCannot)
     // A file where the autostart folder belongs: no one, root included, can write there.
     QDir(configHome.filePath("autostart")).removeRecursively();
     ASSERT_TRUE(QFile(configHome.filePath("autostart")).open(QIODevice::WriteOnly));
-    state.autostart = 0;
+    settings.autostart = 0;
     QString message;
     whenModalOpens([&](QDialog *box) {
         message = qobject_cast<QMessageBox *>(box)->text();
@@ -127,7 +127,7 @@ TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryOrSaysItCannot)
     });
     setAutostart(true);
     EXPECT_EQ(message, "OpenKey failed.");
-    EXPECT_EQ(state.autostart, 1); // kept as chosen, so the next OK does not retry
+    EXPECT_EQ(settings.autostart, 1); // kept as chosen, so the next OK does not retry
 #endif
 }
 
@@ -137,14 +137,14 @@ TEST_F(SettingsDialogTest, EnterPressesTheFocusedButton)
     const struct { const char *focused, *outcome; } rows[] = {{"commandHelp", "help, open, "},
                                                               {"commandCancel", "closed, "}};
     for (const auto &row : rows) {
-        dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
         ASSERT_TRUE(showActive(*dialog));
         QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "Chess club");
         pressOn(*dialog, row.focused);
         QStringList outcome;
         if (helpShown(help))
             outcome << "help";
-        outcome << (dialog->isVisible() ? "open" : "closed") << state.userCategories[0];
+        outcome << (dialog->isVisible() ? "open" : "closed") << settings.userCategories[0];
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
 }
@@ -156,7 +156,7 @@ TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPageAndPressesCancelE
         {"Event categories", 2, "textOwnCategory0, textOwnCategory0, textOwnCategory0"},
         {"General", 0, "Cancel pressed"}};
     for (const auto &row : rows) {
-        dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
         auto *pages = dialog->findChild<QListWidget *>("listSettings");
         pages->setCurrentRow(row.row);
         ASSERT_TRUE(showActive(*dialog));
@@ -169,14 +169,14 @@ TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPageAndPressesCancelE
     }
 }
 
-// The Sync page shows the settings and the password the store keeps for them; OK takes the settings into the state
+// The Sync page shows the settings and the password the store keeps for them; OK takes the settings into the settings
 // and the password, under the account as it now is, into the store alone.
 TEST_F(SettingsDialogTest, SyncPageKeepsThePasswordInTheStoreAndTheRestInTheSettings)
 {
     MemoryCredentialStore credentials;
-    state.sync = {"https://dav.example.org/ann/cal/", "ann", 15};
-    credentials.writePassword(syncAccount(state.sync), "old secret", [](CredentialError) {});
-    dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+    settings.sync = {"https://dav.example.org/ann/cal/", "ann", 15};
+    credentials.writePassword(syncAccount(settings.sync), "old secret", [](CredentialError) {});
+    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
     dialog->addSyncPage(credentials);
     dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(3);
     ASSERT_TRUE(showActive(*dialog));
@@ -188,7 +188,7 @@ TEST_F(SettingsDialogTest, SyncPageKeepsThePasswordInTheStoreAndTheRestInTheSett
     control<QComboBox>("comboSyncInterval")->setCurrentText("Every 60 minutes");
     QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
     const SyncSettings chosen{"https://dav.example.org/ann/cal/", "ann.smith", 60};
-    EXPECT_EQ(state.sync, chosen);
+    EXPECT_EQ(settings.sync, chosen);
     CredentialResult kept;
     credentials.readPassword(syncAccount(chosen), [&](const CredentialResult &result) { kept = result; });
     EXPECT_EQ(kept.password, "new secret");
@@ -197,7 +197,7 @@ TEST_F(SettingsDialogTest, SyncPageKeepsThePasswordInTheStoreAndTheRestInTheSett
 TEST_F(SettingsDialogTest, SyncNowIsTheCallersToRun)
 {
     MemoryCredentialStore credentials;
-    dialog = std::make_unique<SettingsDialog>(state, autostart, "/opt/tarrowby", help);
+    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
     QSignalSpy asked(dialog->addSyncPage(credentials), &SyncPage::syncNowRequested);
     dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(3);
     ASSERT_TRUE(showActive(*dialog));

@@ -1,6 +1,6 @@
 #include "editing/EventDialog.h"
 
-#include "appstate/AppState.h"
+#include "settings/Settings.h"
 #include "eventdata/CalendarStore.h"
 #include "AskedMessage.h"
 #include "help/Help.h"
@@ -18,11 +18,12 @@ namespace {
 class EventDialogTest : public ::testing::Test {
 protected:
     FakeClock clock{QDate(2026, 12, 6)};
-    AppState state;
+    EventTable events;
+    Settings settings;
     int saves = 0;
-    CalendarStore store{state, [this](const EventTable &) { ++saves; }};
+    CalendarStore store{events, [this](const EventTable &) { ++saves; }};
     Help help{QStringLiteral(TARROW_HELP_FILE)};
-    EventDialog dialog{state, store, clock, help};
+    EventDialog dialog{settings, store, clock, help};
 
     void SetUp() override { dialog.show(); }
     template <typename T = QLineEdit> T *control(const char *name) const { return dialog.findChild<T *>(name); }
@@ -55,18 +56,18 @@ TEST_F(EventDialogTest, AddRefusesUntilTheEventFitsThenStoresEveryFieldInANewSlo
     EXPECT_FALSE(description()->hasFocus());
     control<QComboBox>("comboCategory")->setCurrentText("Meeting");
     control<QCheckBox>("checkboxDisableThisYear")->setChecked(true);
-    while (!state.EventTable::isFull()) // another dialog took the last slot meanwhile
-        state.addEvent(makeEvent("Taken", "20261224"));
+    while (!events.isFull()) // another dialog took the last slot meanwhile
+        events.addEvent(makeEvent("Taken", "20261224"));
     EXPECT_EQ(pressOk(), "Database is full");
     EXPECT_TRUE(dialog.isVisible()); // a refusal keeps the dialog open and the table as it was
-    state.eventCount = 0; // all but the first slot free again
+    events.eventCount = 0; // all but the first slot free again
     bool openWhenStored = false;
     QObject::connect(&store, &CalendarStore::changed, [&] { openWhenStored = dialog.isVisible(); });
     EXPECT_EQ(pressOk(), "");
     EXPECT_TRUE(openWhenStored && !dialog.isVisible());
     EXPECT_EQ(saves, 1);
-    ASSERT_EQ(state.size(), 2);
-    const Event &e = state.events[1];
+    ASSERT_EQ(events.size(), 2);
+    const Event &e = events.events[1];
     EXPECT_EQ(QStringList({e.title, storedDate(e), storedTime(e), e.description.left(15), QString::number(e.description.size()),
                            e.category, e.sound, QString::number(e.notifyingDays)}),
               QStringList({QString(Event::TitleLength, QLatin1Char('t')), "20261212", "0905", "Bring the forms",
@@ -79,27 +80,27 @@ TEST_F(EventDialogTest, EditOfTheFirstSlotShowsTheEventWholeAndChangesOnlyIt)
     Event paused = makeEvent(QString(Event::TitleLength + 6, QLatin1Char('t')), "20261230", -120);
     paused.description = QString(Event::DescriptionLength + 44, QLatin1Char('d'));
     paused.category = QStringLiteral("Band");
-    state.addEvent(paused);
+    events.addEvent(paused);
     dialog.prepareEdit(0);
     control("textDay")->setText("29");
     const Reminder pending{Reminder::State::Pending, 5}; // set by an alert while the dialog was open
-    state.events[0].remindAgain = pending;
+    events.events[0].remindAgain = pending;
     EXPECT_EQ(pressOk(), ""); // its own title is no duplicate
-    const Event &e = state.events[0];
+    const Event &e = events.events[0];
     EXPECT_EQ(QStringList({e.title, e.description, e.category, storedDate(e)}),
               QStringList({paused.title, paused.description, "Band", "20261229"}));
-    EXPECT_EQ(std::tuple(e.notifyingDays, e.remindAgain, state.size()), std::tuple(qint16(-120), pending, 1));
+    EXPECT_EQ(std::tuple(e.notifyingDays, e.remindAgain, events.size()), std::tuple(qint16(-120), pending, 1));
 }
 
 // A change the user meant to drop stays out of the table: Enter presses the focused button, OK only from a box.
 TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
 {
-    state.addEvent(makeEvent("Dentist", "20261210"));
+    events.addEvent(makeEvent("Dentist", "20261210"));
     const struct { const char *focused, *outcome; } rows[] = {
         {"commandSound", "sound chooser, open, Dentist"}, {"commandHelp", "help, open, Dentist"},
         {"commandCancel", "closed, Dentist"},             {"textTitle", "closed, Dentist at noon"}};
     for (const auto &row : rows) {
-        EventDialog edit(state, store, clock, help);
+        EventDialog edit(settings, store, clock, help);
         edit.prepareEdit(0);
         QStringList outcome;
         edit.setFileChooser([&outcome](QWidget *, const QString &, const QString &, const QString &) {
@@ -111,7 +112,7 @@ TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
         pressOn(edit, row.focused);
         if (helpShown(help))
             outcome << "help";
-        outcome << (edit.isVisible() ? "open" : "closed") << state.events[0].title;
+        outcome << (edit.isVisible() ? "open" : "closed") << events.events[0].title;
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
 }

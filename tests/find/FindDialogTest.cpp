@@ -1,6 +1,6 @@
 #include "find/FindDialog.h"
 
-#include "appstate/AppState.h"
+#include "eventdata/EventTable.h"
 #include "help/Help.h"
 #include "KeyPress.h"
 #include "TestSupport.h"
@@ -15,12 +15,12 @@
 TEST(FindDialog, EachControlNarrowsTheListAndOkOrADoubleClickJumpsToTheSelectedResultInTheShownYears)
 {
     const FakeClock clock{QDate(2026, 12, 6)};
-    AppState state;
+    EventTable events;
     Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
     for (const auto &[title, date] : {std::pair{"<b>Far</b> & ahead", "20990310"}, std::pair{"Same", "20270110"},
                                       std::pair{"Same", "20270220"}})
-        state.addEvent(makeEvent(title, date));
-    FindDialog dialog(state, clock, help);
+        events.addEvent(makeEvent(title, date));
+    FindDialog dialog(events, clock, help);
     dialog.show();
     const auto list = [&dialog] { return dialog.findChild<QListWidget *>("List"); };
     EXPECT_TRUE(list()->toolTip().contains("&lt;b&gt;Far&lt;/b&gt; &amp; ahead, March 10, 2099")); // the first
@@ -63,14 +63,14 @@ TEST(FindDialog, EachControlNarrowsTheListAndOkOrADoubleClickJumpsToTheSelectedR
 TEST(FindDialog, EnterPressesTheFocusedButtonAndNothingElse)
 {
     const FakeClock clock{QDate(2026, 12, 6)};
-    AppState state;
-    state.addEvent(makeEvent("Dentist", "20261210"));
+    EventTable events;
+    events.addEvent(makeEvent("Dentist", "20261210"));
     Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
     const struct { const char *focused, *outcome; } rows[] = {
         {"Text", "open"}, {"List", "open"}, {"commandOK", "jumped, closed"},
         {"commandCancel", "closed"}, {"commandHelp", "help, open"}};
     for (const auto &row : rows) {
-        FindDialog dialog(state, clock, help);
+        FindDialog dialog(events, clock, help);
         QStringList outcome;
         QObject::connect(&dialog, &FindDialog::jumpRequested, [&outcome] { outcome << "jumped"; });
         ASSERT_TRUE(showActive(dialog));

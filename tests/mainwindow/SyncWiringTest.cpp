@@ -28,9 +28,8 @@ Event partyEvent(const char *title)
 struct Machine {
     explicit Machine(const QUrl &server)
     {
-        state.dataFolder = folder.path();
-        state.sync = {server.toString(), QStringLiteral("ann"), 0};
-        credentials.writePassword(syncAccount(state.sync), QStringLiteral("secret"), [](CredentialError) {});
+        settings.sync = {server.toString(), QStringLiteral("ann"), 0};
+        credentials.writePassword(syncAccount(settings.sync), QStringLiteral("secret"), [](CredentialError) {});
     }
     // Runs "Sync now" to its end, the messages it shows answered in turn:
     // the status it showed. The messages are kept in asked.
@@ -59,12 +58,13 @@ struct Machine {
     }
 
     DataFolderFixture folder;
-    AppState state;
-    CalendarStore store{state, [](const EventTable &) {}};
+    EventTable events;
+    Settings settings;
+    CalendarStore store{events, [](const EventTable &) {}};
     MemoryCredentialStore credentials;
     FakeClock clock{QDate(2026, 12, 6)};
     QWidget window;
-    SyncController sync{state, store, credentials, clock, &window};
+    SyncController sync{settings, folder.path(), store, credentials, clock, &window};
     QStringList asked;
 };
 
@@ -79,7 +79,7 @@ protected:
 TEST(SyncController, WithoutSettingsNothingHappens)
 {
     Machine machine{QUrl()};
-    machine.state.sync = {};
+    machine.settings.sync = {};
     QSignalSpy status(&machine.sync, &SyncController::statusChanged);
     machine.sync.configure();
     machine.sync.syncNow();
@@ -108,10 +108,10 @@ TEST_F(SyncWiring, ASignInThatFailsSaysWhy)
     for (const auto &[password, status] : rows) {
         Machine machine{server.url()};
         if (password)
-            machine.credentials.writePassword(syncAccount(machine.state.sync), QString::fromLatin1(password),
+            machine.credentials.writePassword(syncAccount(machine.settings.sync), QString::fromLatin1(password),
                                               [](CredentialError) {});
         else
-            machine.credentials.removePassword(syncAccount(machine.state.sync), [](CredentialError) {});
+            machine.credentials.removePassword(syncAccount(machine.settings.sync), [](CredentialError) {});
         EXPECT_EQ(machine.syncNow(), QString::fromLatin1(status)) << status;
     }
 }
@@ -129,12 +129,12 @@ TEST_F(SyncWiring, AFirstSyncAsksBeforeItWrites)
     ASSERT_EQ(second.asked.size(), 1);
     EXPECT_TRUE(second.asked[0].contains(QStringLiteral("Here: 1, on the server: 1, the same on both sides: 0.")))
         << second.asked[0].toStdString();
-    EXPECT_EQ(second.state.size(), 1);
+    EXPECT_EQ(second.events.size(), 1);
 
     Machine third{server.url()};
     EXPECT_EQ(third.syncNow({MessageButton::Yes, MessageButton::Ok}), QStringLiteral("Synced 09:00"));
-    ASSERT_EQ(third.state.size(), 1) << "the server got nothing from the second machine";
-    EXPECT_EQ(third.state.events[0].title, QStringLiteral("Party"));
+    ASSERT_EQ(third.events.size(), 1) << "the server got nothing from the second machine";
+    EXPECT_EQ(third.events.events[0].title, QStringLiteral("Party"));
 }
 
 TEST_F(MainWindowTest, SyncStatusShowsInTheStatusLineAndTheTray)

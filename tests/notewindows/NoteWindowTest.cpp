@@ -1,7 +1,8 @@
 #include "notewindows/NotesMenu.h"
 #include "notewindows/NoteWindow.h"
 #include "notewindows/NoteWindows.h"
-#include "appstate/AppState.h"
+#include "notes/NoteTable.h"
+#include "settings/Settings.h"
 #include "dialogs/GeneralDialog.h"
 #include "help/Help.h"
 #include "notes/NotesFile.h"
@@ -16,14 +17,15 @@ namespace {
 
 class NoteWindowTest : public ::testing::Test {
 protected:
-    AppState state;
+    NoteTable table;
+    Settings settings;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
     DataFolderFixture folder;
     RecordingReporter reporter;
     NotesFile file{folder.path(), reporter};
     QMenu menuNotes;
-    NotesMenu menu{&menuNotes, state};
-    NoteWindows notes{state, help, menu, file, nullptr};
+    NotesMenu menu{&menuNotes, table};
+    NoteWindows notes{table, settings, help, menu, file, nullptr};
 
     // The given note, or the one opened last.
     NoteWindow *window(NoteWindow *note) const { return note ? note : notes.windows().last(); }
@@ -64,18 +66,18 @@ TEST_F(NoteWindowTest, ANoteIsStoredWithItsPlaceOnCloseAndTheAnswerToRemovingItD
     notes.open(0);
     GeneralDialog::setNextAnswer({MessageButton::Yes, true});
     click("imageRemove");
-    EXPECT_EQ(std::pair(folder.read("notes.dat"), state.confirmRemoveN), std::pair(QByteArray(), qint16(0)));
+    EXPECT_EQ(std::pair(folder.read("notes.dat"), settings.confirmRemoveN), std::pair(QByteArray(), qint16(0)));
     EXPECT_EQ(menuShown(), std::pair(false, false));
     notes.openNew(); // an empty new note leaves no trace
     click("imageClose");
-    EXPECT_EQ(state.noteCount, -1);
+    EXPECT_EQ(table.noteCount, -1);
 }
 
 TEST_F(NoteWindowTest, AnOpenNoteKeepsItsEntryDisabledAndFollowsWhenARemovalMovesIt)
 {
-    state.confirmRemoveN = 0;
+    settings.confirmRemoveN = 0;
     for (const char *content : {"zero", "one", "two"})
-        state.addNote(Note{content, 0, 0});
+        table.addNote(Note{content, 0, 0});
     notes.open(2);
     NoteWindow *moved = notes.windows().last();
     notes.open(0);

@@ -144,7 +144,6 @@ private:
 #endif
 
 #include "datelogic/AlertCheck.h"
-#include "appstate/AppState.h"
 
 #include <deque>
 #include <functional>

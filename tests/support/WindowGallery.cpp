@@ -38,7 +38,7 @@ struct World {
     FakePlatform platform{QDate(2026, 12, 6)};
     RecordingReporter reporter;
     AppState state;
-    CalendarStore store{state, [](const EventTable &) {}};
+    CalendarStore store{state.events, [](const EventTable &) {}};
     Autostart autostart;
     MemoryCredentialStore credentials;
     Help help{QStringLiteral(TARROW_HELP_FILE)};
@@ -54,16 +54,16 @@ struct World {
         dentist.category = "Meeting";
         dentist.description = "Bring the insurance card and the forms from the last visit, and ask whether the bill "
                               "for the crown has been sent to the insurance.";
-        state.addEvent(dentist);
+        state.events.addEvent(dentist);
         Event concert = makeEvent("Rehearsal of the Christmas concert with the whole choir", "00001216", 12);
         concert.time = QTime(19, 30);
         concert.category = "Special event";
         concert.description = "Black trousers and the red folder; the bus leaves at seven from the station, and the "
                               "doors of the hall close at a quarter past.";
-        state.addEvent(concert);
-        state.addNote(Note{"Buy milk\r\ncall the garage about the winter tyres", 3000, 3000});
+        state.events.addEvent(concert);
+        state.notes.addNote(Note{"Buy milk\r\ncall the garage about the winter tyres", 3000, 3000});
         state.lastCheck = "20261205";
-        state.userCategories = {"Choir", "Grandchildren", QString()};
+        state.settings.userCategories = {"Choir", "Grandchildren", QString()};
     }
 
     QWidget *own(QWidget *made)
@@ -75,8 +75,8 @@ struct World {
     // After its first tick has loaded the events and notes.
     MainWindow *startedMain()
     {
-        CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(state);
-        NotesFile(folder.path(), reporter).saveNotes(state);
+        CalendarFile(folder.path(), reporter, platform.clock()).saveCalendar(state.events);
+        NotesFile(folder.path(), reporter).saveNotes(state.notes);
         main = std::make_unique<MainWindow>(state, platform, reporter, help, alerts);
         main->start();
         if (!QTest::qWaitFor([this] { return main->timer().interval() == AlertScheduler::RunningInterval; }, 5000))
@@ -90,7 +90,7 @@ struct Entry { const char *name; std::function<QWidget *(World &)> make; std::fu
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
-    auto *dialog = new EventDialog(w.state, w.store, w.platform.clock(), w.help);
+    auto *dialog = new EventDialog(w.state.settings, w.store, w.platform.clock(), w.help);
     w.own(dialog);
     if (editIndex < 0)
         dialog->prepareAdd(QDate(2026, 12, 6));
@@ -101,8 +101,8 @@ EventDialog *eventDialog(World &w, int editIndex = -1)
 
 QWidget *settingsPage(World &w, int page)
 {
-    auto *dialog = new SettingsDialog(w.state, w.autostart, "/opt/tarrowby", w.help);
-    w.state.sync = {"https://cloud.example.org/remote.php/dav/calendars/ann.smith/personal/", "ann.smith", 15};
+    auto *dialog = new SettingsDialog(w.state.settings, w.autostart, "/opt/tarrowby", w.help);
+    w.state.settings.sync = {"https://cloud.example.org/remote.php/dav/calendars/ann.smith/personal/", "ann.smith", 15};
     dialog->addSyncPage(w.credentials)->showLastResult("Offline, will try again");
     dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(page);
     return w.own(dialog);
@@ -112,20 +112,20 @@ const std::vector<Entry> &entries()
 {
     static const std::vector<Entry> all = {
         {"formMain", [](World &w) -> QWidget * { return w.startedMain(); }},
-        {"formAlertEvent", [](World &w) { return w.own(new AlertDialog(w.state, w.platform, 1, false)); }},
-        {"formAlertEvent-missed", [](World &w) { return w.own(new AlertDialog(w.state, w.platform, 1, true)); }},
+        {"formAlertEvent", [](World &w) { return w.own(new AlertDialog(w.state.events, w.state.settings, w.platform, 1, false)); }},
+        {"formAlertEvent-missed", [](World &w) { return w.own(new AlertDialog(w.state.events, w.state.settings, w.platform, 1, true)); }},
         {"formAddEditEvent-add", [](World &w) -> QWidget * { return eventDialog(w); }},
         {"formAddEditEvent-edit12",
          [](World &w) -> QWidget * {
-             w.state.timeFormat = 12;
+             w.state.settings.timeFormat = 12;
              return eventDialog(w, 1);
          }},
-        {"formFind", [](World &w) { return w.own(new FindDialog(w.state, w.platform.clock(), w.help)); }},
+        {"formFind", [](World &w) { return w.own(new FindDialog(w.state.events, w.platform.clock(), w.help)); }},
         {"formSettings-General", [](World &w) { return settingsPage(w, 0); }},
         {"formSettings-Time", [](World &w) { return settingsPage(w, 1); }},
         {"formSettings-EventCategories", [](World &w) { return settingsPage(w, 2); }},
         {"formSettings-Sync", [](World &w) { return settingsPage(w, 3); }},
-        {"formNote", [](World &w) { return w.own(new NoteWindow(w.state, w.help, 0, nullptr)); }},
+        {"formNote", [](World &w) { return w.own(new NoteWindow(w.state.notes, w.state.settings, w.help, 0, nullptr)); }},
         {"formAboutWelcome", [](World &w) { return w.own(new AboutWindow(w.platform)); }},
         {"formErrorTracking", [](World &w) { return w.own(new ErrorTrackingWindow(w.state.lastCheck, QDate(2026, 12, 6), w.platform)); }},
         {"formHelpViewer",
@@ -161,7 +161,7 @@ const std::vector<Entry> &entries()
         {"formGeneralDialog-YesNo-saves", {},
          [](World &w) { // a data folder that is a file: every exit save fails
              MainWindow *main = w.startedMain();
-             w.state.confirmExit = 0; // after the start, which loads the settings
+             w.state.settings.confirmExit = 0; // after the start, which loads the settings
              QDir(w.state.dataFolder).removeRecursively();
              QFile(w.state.dataFolder).open(QIODevice::WriteOnly);
              main->requestExit();
