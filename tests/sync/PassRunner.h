@@ -1,15 +1,11 @@
 #pragma once
 
+#include "Await.h"
 #include "FakeCalendar.h"
 #include "TestSupport.h"
 #include "sync/CalDavClient.h"
 #include "sync/DavTransport.h"
 #include "sync/SyncPass.h"
-
-#include <QEventLoop>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 inline const DavCredentials Ann{QStringLiteral("ann"), QStringLiteral("secret")};
 
@@ -21,22 +17,10 @@ public:
     {
         CalDavClient client(transport);
         SyncPass pass(client, calendar, clock, state);
-        std::optional<SyncOutcome> outcome;
-        QEventLoop loop;
-        QTimer::singleShot(120 * 1000, &loop, [&loop] { loop.quit(); }); // only against a hang
-        pass.run([&](const SyncPlan &, std::function<void(bool)> goOn) { goOn(answer); },
-                 [&](const SyncOutcome &done) {
-                     outcome = done;
-                     loop.quit();
-                 });
-        if (!outcome)
-            loop.exec();
-        if (!outcome) {
-            ADD_FAILURE() << "the pass did not end";
-            return {};
-        }
-        state = outcome->state;
-        return *outcome;
+        const auto confirm = [answer](const SyncPlan &, std::function<void(bool)> goOn) { goOn(answer); };
+        const SyncOutcome outcome = answerOf<SyncOutcome>([&](auto done) { pass.run(confirm, done); });
+        state = outcome.state;
+        return outcome;
     }
 
     FakeClock clock{QDate(2026, 12, 6)};

@@ -1,9 +1,9 @@
+#include "Await.h"
 #include "FakeCalendar.h"
 #include "RadicaleServer.h"
 #include "TestSupport.h"
 #include "sync/SyncSession.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,19 +16,12 @@ SyncOutcome runSession(const SyncSettings &settings, const QString &folder, Fake
 {
     const FakeClock clock(QDate(2026, 12, 6));
     SyncSession session(settings, QStringLiteral("secret"), syncStatePath(folder), calendar, clock);
-    std::optional<SyncOutcome> result;
-    QEventLoop loop;
-    session.run([](const QString &key) { return key; },
-                [](const SyncPlan &, const std::function<void(bool)> &answer) { answer(true); },
-                [&](const SyncOutcome &outcome) {
-                    result = outcome;
-                    loop.quit();
-                });
-    if (!result)
-        loop.exec();
+    const auto sameKey = [](const QString &key) { return key; };
+    const auto yes = [](const SyncPlan &, const std::function<void(bool)> &answer) { answer(true); };
+    const SyncOutcome outcome = answerOf<SyncOutcome>([&](auto done) { session.run(sameKey, yes, done); });
     if (requests)
         *requests = session.requestsSent();
-    return *result;
+    return outcome;
 }
 
 } // namespace

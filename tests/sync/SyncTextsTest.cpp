@@ -40,20 +40,6 @@ TEST(SyncTexts, StatusSaysHowThePassEnded)
         EXPECT_EQ(syncStatusText(outcome, QTime(14, 2, 59)), QString::fromUtf8(text)) << name;
 }
 
-TEST(SyncTexts, ChangeLinesNameWhatHappened)
-{
-    const std::pair<SyncStep, const char *> rows[] = {
-        {SyncStep::Upload, "Sent to the server: P"},
-        {SyncStep::AddHere, "Added here: P"},
-        {SyncStep::TakeServer, "Changed here: P"},
-        {SyncStep::ConflictCopy, "Changed on both sides: the server's version kept, yours as P"},
-        {SyncStep::DeleteThere, "Deleted on the server: P"},
-        {SyncStep::DeleteHere, "Deleted here: P"},
-    };
-    for (const auto &[step, text] : rows)
-        EXPECT_EQ(syncChangeLine({step, QStringLiteral("P")}), QString::fromUtf8(text)) << text;
-}
-
 // A message only after a pass that did something or has something to tell;
 // a long list is cut, with what was left out counted.
 TEST(SyncTexts, ReportListsTheChanges)
