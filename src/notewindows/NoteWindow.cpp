@@ -41,7 +41,7 @@ QString notesFullMessage()
     return QStringLiteral("The notes database is full. Please remove a note before you add a new one.");
 }
 
-NoteWindow::NoteWindow(NoteTable &notes, const Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow)
+NoteWindow::NoteWindow(NoteTable &notes, Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), notes_(notes), settings_(settings), help_(help),
       noteIndex_(noteIndex)
 {

@@ -21,7 +21,7 @@ class NoteWindow : public QWidget {
     Q_OBJECT
 
 public:
-    NoteWindow(NoteTable &notes, const Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow);
+    NoteWindow(NoteTable &notes, Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow);
 
     int noteIndex() const { return noteIndex_; }
     // The note was moved to another slot by the removal of another note.
@@ -56,7 +56,7 @@ private:
     void placeParts(const NoteLayout &layout);
 
     NoteTable &notes_;
-    const Settings &settings_;
+    Settings &settings_;
     Help &help_;
     int noteIndex_;
     bool finished_ = false;

@@ -6,7 +6,7 @@
 #include "notewindows/NoteWindow.h"
 #include "notes/NotesFile.h"
 
-NoteWindows::NoteWindows(NoteTable &notes, const Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)
+NoteWindows::NoteWindows(NoteTable &notes, Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)
     : QObject(mainWindow), notes_(notes), settings_(settings), help_(help), menu_(menu), file_(file), mainWindow_(mainWindow)
 {
 }

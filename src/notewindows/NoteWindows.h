@@ -19,7 +19,7 @@ class NoteWindows : public QObject {
     Q_OBJECT
 
 public:
-    NoteWindows(NoteTable &notes, const Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
+    NoteWindows(NoteTable &notes, Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
     // A note is a window of its own, without a parent: the open ones, and
     // those closed but not yet deleted, go with their keeper.
     ~NoteWindows() override;
@@ -40,7 +40,7 @@ private:
     void noteRemoved(int index);
 
     NoteTable &notes_;
-    const Settings &settings_;
+    Settings &settings_;
     Help &help_;
     NotesMenu &menu_;
     NotesFile &file_;
