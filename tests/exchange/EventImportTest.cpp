@@ -103,7 +103,7 @@ TEST(EventImport, CountsWhatItLeavesOut)
         {"last day of last year", eventOf("DTSTART;VALUE=DATE:20251231\r\n"), SkipReason::Past},
         {"ended repeat", eventOf("DTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=DAILY;COUNT=3\r\n"), SkipReason::Past},
         {"repeat that never occurs",
-         eventOf("DTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30\r\n", "SUMMARY:Never\r\n"),
+         eventOf("DTSTART:19000101T000000\r\nRRULE:FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30\r\n", "SUMMARY:Never\r\n"),
          SkipReason::NeverOccurs},
         {"cancelled", eventOf(OnDay + "STATUS:CANCELLED\r\n"), SkipReason::Cancelled},
         {"no start", eventOf(""), SkipReason::Unusable},
