@@ -102,24 +102,29 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
     }
 }
 
-// The box writes the logon entry for the program's folder and removes it again; what the entry holds is the
-// autostart's own test.
-TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryOrSaysItCannot)
+// What the entry holds is the autostart's own test.
+TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryForTheProgramsFolder)
 {
     setAutostart(true, "/opt/tarrowby");
     EXPECT_EQ(entryProgram(), OptProgram);
     setAutostart(false);
     EXPECT_EQ(entryProgram(), QString());
-    settings.autostart = 1; // an unchanged box does not put back an entry removed elsewhere
+}
+
+TEST_F(SettingsDialogTest, AnUnchangedAutostartBoxDoesNotPutBackAnEntryRemovedElsewhere)
+{
+    settings.autostart = 1;
     setAutostart(true);
     EXPECT_EQ(entryProgram(), QString());
+}
+
+// A file where the autostart folder belongs: no one, root included, can write there.
+TEST_F(SettingsDialogTest, AutostartBoxSaysWhenTheEntryCannotBeWritten)
+{
 #ifdef Q_OS_WIN
-    // The user's own Run key cannot be made unwritable to the user.
+    GTEST_SKIP() << "the user's own Run key is always writable to the user";
 #else
-    // A file where the autostart folder belongs: no one, root included, can write there.
-    QDir(configHome.filePath("autostart")).removeRecursively();
     ASSERT_TRUE(QFile(configHome.filePath("autostart")).open(QIODevice::WriteOnly));
-    settings.autostart = 0;
     QString message;
     whenModalOpens([&](QDialog *box) {
         message = qobject_cast<QMessageBox *>(box)->text();
@@ -131,41 +136,26 @@ TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryOrSaysItCannot)
 #endif
 }
 
-// Help and Cancel take Enter while they have the focus; the changes are stored by OK alone.
-TEST_F(SettingsDialogTest, EnterPressesTheFocusedButton)
+TEST_F(SettingsDialogTest, CancelStoresNothing)
 {
-    const struct { const char *focused, *outcome; } rows[] = {{"commandHelp", "help, open, "},
-                                                              {"commandCancel", "closed, "}};
-    for (const auto &row : rows) {
-        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
-        ASSERT_TRUE(showActive(*dialog));
-        QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "Chess club");
-        pressOn(*dialog, row.focused);
-        QStringList outcome;
-        if (helpShown(help))
-            outcome << "help";
-        outcome << (dialog->isVisible() ? "open" : "closed") << settings.userCategories[0];
-        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
-    }
+    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
+    ASSERT_TRUE(showActive(*dialog));
+    QTest::keyClicks(control<QLineEdit>("textOwnCategory0"), "Chess club");
+    pressOn(*dialog, "commandCancel");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(settings.userCategories[0], QString());
 }
 
-// Cancel's caption has the same access key as the categories heading; on that page the heading wins at every press.
-TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPageAndPressesCancelElsewhere)
+// Cancel's caption has the same access key as the categories heading: on that page the table names the heading the
+// winner, whose hold on the key is the access keys' own test.
+TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPage)
 {
-    const struct { const char *page; int row; const char *outcome; } rows[] = {
-        {"Event categories", 2, "textOwnCategory0, textOwnCategory0, textOwnCategory0"},
-        {"General", 0, "Cancel pressed"}};
-    for (const auto &row : rows) {
-        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
-        auto *pages = dialog->findChild<QListWidget *>("listSettings");
-        pages->setCurrentRow(row.row);
-        ASSERT_TRUE(showActive(*dialog));
-        QStringList outcome;
-        while (outcome.size() < 3 && !outcome.contains("Cancel pressed")) {
-            pressOn(*dialog, "listSettings", Qt::Key_C, Qt::AltModifier);
-            outcome << (control<QPushButton>("commandCancel")->isDown() ? QString("Cancel pressed") : focusedName());
-        }
-        EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.page;
+    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
+    dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(2);
+    ASSERT_TRUE(showActive(*dialog));
+    for (int press = 0; press < 2; ++press) {
+        pressOn(*dialog, "listSettings", Qt::Key_C, Qt::AltModifier);
+        EXPECT_EQ(focusedName(), "textOwnCategory0") << press;
     }
 }
 

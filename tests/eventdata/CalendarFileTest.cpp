@@ -55,16 +55,26 @@ TEST_F(CalendarFileTest, SavesLastCheckThenNineLinesPerEvent)
 }
 
 // The load drops one-time events of past years, by the clock's year.
-TEST_F(CalendarFileTest, KeyLinesMatchByPrefixLaterLinesWinAndContentErrorsFailTheLoad)
+TEST_F(CalendarFileTest, KeyLinesMatchByPrefixAndLaterLinesWin)
 {
     ASSERT_TRUE(loadFrom("junk line\n[Event]\nTitle:Party\nDate=2027\nTime=12345678\nLastCheck=20260101\n"
                          "Description=first\nDescription=second\nCategory=x\n[Event]\nSound=a.wav\nTitles=x\n"
                          "NotifyingDays= 2.5 \nDate=00000704\n[event]\n" + block("Last year", "20251231")));
-    ASSERT_EQ(table->size(), 2);
-    EXPECT_EQ(eventFields(table->events[0]), "Party|second|x|2027    |1234|0|");
-    EXPECT_EQ(eventFields(table->events[1]), "=x|||00000704|    |2|a.wav");
+    Event party = makeEvent("Party", "2027");
+    party.description = "second";
+    party.category = "x";
+    party.time = QTime(12, 34);
+    Event prefixed = makeEvent("=x", "00000704", 2);
+    prefixed.sound = "a.wav";
+    EXPECT_EQ(table->size(), 2);
+    EXPECT_EQ(table->events[0], party);
+    EXPECT_EQ(table->events[1], prefixed);
     EXPECT_EQ(lastCheck, "20260101");
-    // Content errors: a failed load empties the table, keeps LastCheck and keeps the file.
+}
+
+// A failed load empties the table, keeps LastCheck and keeps the file.
+TEST_F(CalendarFileTest, ContentErrorsFailTheLoad)
+{
     QByteArray blocks;
     for (int i = 0; i < EventTable::Capacity; ++i)
         blocks += block("E" + QByteArray::number(i), "00000101");

@@ -71,7 +71,7 @@ QString characterDevice(const DataFolderFixture &folder)
 
 } // namespace
 
-TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
+TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeans)
 {
     const auto lost = [](const char *what) {
         return QStringLiteral(" Your saved %1 will most likely be lost for ever if no backup is available.").arg(what);
@@ -102,7 +102,11 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeansAndNameEachFailedSave)
     EXPECT_EQ(fileChangedMessage("notes.dat", "notes.dat.bak1"),
               "notes.dat was changed by another program since Tarrowby last read or saved it. That version was kept "
               "as notes.dat.bak1, and Tarrowby saved its own.");
-    // Failed saves, in one sentence: each file with the title of its error, which names every known one.
+}
+
+// Failed saves, in one sentence: each file with the title of its error, which names every known one.
+TEST(FileErrors, FailedSavesAreNamedInOneQuestion)
+{
     std::vector<FailedSave> all;
     for (int number : {6, 7, 8, 10, 53, 57, 61, 68, 70, 71, 75, 76})
         all.push_back({QString::number(number), FileError(number)});
@@ -320,6 +324,15 @@ TEST_F(DataFileTest, FilesUpToTheSizeLimitAreReadWhole)
     EXPECT_TRUE(load());
     EXPECT_EQ(parsed.size(), DataFile::MaxFileBytes / line.size());
     folder.write("notes.dat", atLimit + "x");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::FileTooLarge, "notes.dat.bak"}}));
+}
+
+TEST_F(DataFileTest, LinesUpToTheLengthLimitAreRead)
+{
+    folder.write("notes.dat", QByteArray(DataFile::MaxLineLength, 'n'));
+    EXPECT_TRUE(load());
+    folder.write("notes.dat", QByteArray(DataFile::MaxLineLength + 1, 'n'));
     EXPECT_FALSE(load());
     EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::FileTooLarge, "notes.dat.bak"}}));
 }

@@ -7,28 +7,43 @@
 
 #include <gtest/gtest.h>
 
-// The export reads the data folder without changing a byte of it, and says why it failed in one line.
+namespace {
+
+const QDateTime Now(QDate(2026, 12, 6), QTime(9, 0));
+
+} // namespace
+
 TEST(ExportCommand, WritesTheCalendarAndLeavesTheDataFolderAlone)
 {
     DataFolderFixture folder;
     const QByteArray calendar = "LastCheck=20200101\r\n[Event]\r\nTitle=Party\r\nDate=00000315\r\nNotifyingDays=3";
     folder.write("calendar.dat", calendar);
-    const QDateTime now(QDate(2026, 12, 6), QTime(9, 0));
-    const QString target = folder.file("out.ics");
     QString failure;
-    ASSERT_EQ(runExportCommand(target, folder.path(), now, failure), 0) << failure.toStdString();
+    ASSERT_EQ(runExportCommand(folder.file("out.ics"), folder.path(), Now, failure), 0) << failure.toStdString();
     EXPECT_EQ(folder.read("calendar.dat"), calendar);
     EXPECT_EQ(folder.names(), QStringList({"calendar.dat", "out.ics"})); // no backup, nothing else
     EXPECT_TRUE(folder.read("out.ics").contains(eventUid(makeEvent("Party", "00000315")).toUtf8()));
-    EXPECT_EQ(runExportCommand(folder.file("no folder/out.ics"), folder.path(), now, failure), 1);
+}
+
+TEST(ExportCommand, SaysWhyItFailedInOneLine)
+{
+    DataFolderFixture folder;
+    folder.write("calendar.dat", "LastCheck=20200101\r\n");
+    QString failure;
+    EXPECT_EQ(runExportCommand(folder.file("no folder/out.ics"), folder.path(), Now, failure), 1);
     EXPECT_EQ(failure, folder.file("no folder/out.ics: Path not found"));
     folder.write("calendar.dat", "Title=before any event\r\n");
-    EXPECT_EQ(runExportCommand(target, folder.path(), now, failure), 1);
+    EXPECT_EQ(runExportCommand(folder.file("out.ics"), folder.path(), Now, failure), 1);
     EXPECT_EQ(failure, "calendar.dat: " + fileErrorTitle(FileError::SubscriptRange));
-    // Run as a program, it makes no data folder that is not there.
+}
+
+// Run as a program, it says why on its error output and makes no data folder that is not there.
+TEST(ExportCommand, AsAProgramMakesNoDataFolder)
+{
+    DataFolderFixture folder;
     const QString absent = folder.file("no such folder");
     QProcess program;
-    program.start(QStringLiteral(TARROW_PROGRAM), {"--export", target, absent});
+    program.start(QStringLiteral(TARROW_PROGRAM), {"--export", folder.file("out.ics"), absent});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 1);
     EXPECT_EQ(errorOutput(program), "tarrow: export failed: calendar.dat: Path not found\n");
@@ -47,7 +62,6 @@ TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
 #ifndef Q_OS_WIN // links need a privilege there; Qt makes a shortcut file, which the file system never follows
     QFile::link(folder.file("calendar.dat"), folder.file("link.ics"));
 #endif
-    const QDateTime now(QDate(2026, 12, 6), QTime(9, 0));
     const auto own = [](const char *name) {
         return QString("the data folder's own %1, which the export never replaces").arg(name);
     };
@@ -62,20 +76,10 @@ TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
     };
     for (const auto &[target, why] : rows) {
         QString failure;
-        EXPECT_EQ(runExportCommand(folder.file(target), folder.path(), now, failure), why.isEmpty() ? 0 : 1) << target;
+        EXPECT_EQ(runExportCommand(folder.file(target), folder.path(), Now, failure), why.isEmpty() ? 0 : 1) << target;
         EXPECT_EQ(failure, why.isEmpty() ? QString() : folder.file(target) + ": " + why) << target;
-        failure.clear();
     }
     EXPECT_EQ(folder.read("calendar.dat"), calendar);
     EXPECT_EQ(folder.read("tarrow.lock"), calendar);
     EXPECT_FALSE(folder.exists("notes.dat"));
-    // The command as a user typed it says why on its error output.
-    QString failure;
-    runExportCommand(folder.file("calendar.dat"), folder.path(), now, failure);
-    QProcess program;
-    program.start(QStringLiteral(TARROW_PROGRAM), {"--export", folder.file("calendar.dat"), folder.path()});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_EQ(errorOutput(program), "tarrow: export failed: " + failure.toLocal8Bit() + "\n");
-    EXPECT_EQ(folder.read("calendar.dat"), calendar);
 }

@@ -153,6 +153,8 @@ TEST(RepeatRule, FindsOutRulesThatNeverOccur)
          "not within"},
         {"30 February, daily", "FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30", "20260101T000000", "20261206T000000",
          "not within"},
+        {"30 February, weekly", "FREQ=WEEKLY;BYMONTH=2;BYMONTHDAY=30", "20260101T000000", "20261206T000000",
+         "not within"},
         {"30 February, monthly", "FREQ=MONTHLY;BYMONTH=2;BYMONTHDAY=30", "20260101T000000", "20261206T000000",
          "not within"},
         {"ninth Monday of a month", "FREQ=MONTHLY;BYDAY=MO;BYSETPOS=9", "20260101T000000", "20261206T000000",

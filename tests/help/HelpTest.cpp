@@ -49,7 +49,7 @@ TEST(HelpFile, OnlyARegularFileUpToTheLimitIsRead)
     EXPECT_FALSE(HelpFile::load(atLimit).isValid());
 }
 
-TEST(HelpViewer, ShowsTheFileTextLiterallyWithParagraphsAndListsAndTheContentsForAnUnknownTopic)
+TEST(HelpViewer, ShowsTheFileTextLiterallyWithParagraphsAndLists)
 {
     DataFolderFixture dir;
     dir.write("tarrow.hlp", "[contents Index]\n[1000 A <b>caf\xc3\xa9</b>]\nUse <i>this</i> &amp; that\nand more.\n\n"
@@ -63,6 +63,13 @@ TEST(HelpViewer, ShowsTheFileTextLiterallyWithParagraphsAndListsAndTheContentsFo
     for (QTextBlock block = shown->begin(); block.isValid(); block = block.next())
         (block.textList() ? items : plain).append(block.text());
     EXPECT_EQ(items, QStringList({"first <item> goes on", "second"})); // "Intro:" stays a paragraph
+}
+
+TEST(HelpViewer, AnUnknownTopicShowsTheContents)
+{
+    DataFolderFixture dir;
+    dir.write("tarrow.hlp", "[contents Index]\n[1000 Topic]\nText\n");
+    HelpViewer viewer(dir.file("tarrow.hlp"));
     viewer.showTopic(1234);
     EXPECT_EQ(viewer.findChild<QListWidget *>("listTopics")->currentItem()->text(), "Index");
 }

@@ -20,9 +20,12 @@ protected:
     }
 };
 
+const QByteArray TwoDays = "[Event]\r\nTitle=<b>Same</b>\r\nDate=20261206\r\n[Event]\r\nTitle=Other\r\n"
+                           "Date=20261206\r\n[Event]\r\nTitle=<b>Same</b>\r\nDate=20261207\r\n";
+
 } // namespace
 
-TEST_F(CalendarViewTest, MarksAndTheTodayFrameFollowTheDaysAndClicksAndKeysReachTheShownDay)
+TEST_F(CalendarViewTest, MarksTheDaysWithEventsAndFramesTodayAsTheClockMoves)
 {
     folder.write("tarrow.ini", "MarkDays=1\r\n");
     folder.write("calendar.dat", "[Event]\r\nTitle=Lunch\r\nDate=20261206\r\n[Event]\r\nTitle=Party\r\n"
@@ -32,11 +35,20 @@ TEST_F(CalendarViewTest, MarksAndTheTodayFrameFollowTheDaysAndClicksAndKeysReach
     platform.clock_.pass(24 * 60 * 60); // the 7th comes while the program runs
     platform.clockChanged();
     EXPECT_TRUE(cell(14)->hasTodayFrame() && !cell(13)->hasTodayFrame());
-    QTest::mouseClick(cell(38), Qt::LeftButton);
-    window.findChild<QComboBox *>("comboMonth")->setCurrentText("November"); // a shorter month: its last day
-    EXPECT_EQ(text("labelDateToday"), "November 30, 2026");
+}
 
-    // A key, when set, is pressed instead of the click; without a heading the day stays.
+TEST_F(CalendarViewTest, AShorterMonthShowsItsLastDay)
+{
+    startUp();
+    QTest::mouseClick(cell(38), Qt::LeftButton); // December 31
+    window.findChild<QComboBox *>("comboMonth")->setCurrentText("November");
+    EXPECT_EQ(text("labelDateToday"), "November 30, 2026");
+}
+
+// A key, when set, is pressed instead of the click; without a heading the day stays.
+TEST_F(CalendarViewTest, ClicksAndKeysReachTheShownDay)
+{
+    startUp();
     const struct { const char *name, *month, *year; int cell; Qt::MouseButton button; Qt::Key key;
                    const char *heading; bool popsUp, refused; } rows[] = {
         {"grey day of the year before", "January", "2027", 0, Qt::LeftButton, {}, "December 28, 2026", false, false},
@@ -65,11 +77,10 @@ TEST_F(CalendarViewTest, MarksAndTheTodayFrameFollowTheDaysAndClicksAndKeysReach
     }
 }
 
-// The menu, the keys and the tool bar reach the selected entry, a double-click on a day adds one; all reach the file.
-TEST_F(CalendarViewTest, DayListAndDaysReachTheSelectedEventAndTheChangesReachTheTableAndTheFile)
+// The titles show as typed.
+TEST_F(CalendarViewTest, TheMenuIsForTheSelectedEntryAndALeftClickSelects)
 {
-    folder.write("calendar.dat", "[Event]\r\nTitle=<b>Same</b>\r\nDate=20261206\r\n[Event]\r\nTitle=Other\r\n"
-                                 "Date=20261206\r\n[Event]\r\nTitle=<b>Same</b>\r\nDate=20261207\r\n");
+    folder.write("calendar.dat", TwoDays);
     startUp();
     EXPECT_EQ(listed(), (QStringList{"<b>Same</b>", "Other"}));
     EXPECT_TRUE(dayList()->isVisible());
@@ -82,6 +93,14 @@ TEST_F(CalendarViewTest, DayListAndDaysReachTheSelectedEventAndTheChangesReachTh
     popup->close();
     QTest::mouseClick(dayList()->viewport(), Qt::LeftButton, {}, first);
     EXPECT_EQ(text("labelTitle1"), "<b>Same</b>"); // a left click selects and the details follow
+}
+
+// The keys, the tool bar and the menu reach the selected entry; a removal reaches the file.
+TEST_F(CalendarViewTest, KeysToolBarAndMenuEditAndRemoveTheSelectedEvent)
+{
+    folder.write("calendar.dat", TwoDays);
+    startUp();
+    dayList()->setCurrentRow(0);
     QToolBar *toolbar = window.findChild<QToolBar *>("Toolbar");
     QAction *remove = toolbar->actions().at(1); // after Add
     QString edited;
@@ -98,6 +117,11 @@ TEST_F(CalendarViewTest, DayListAndDaysReachTheSelectedEventAndTheChangesReachTh
     EXPECT_EQ(folder.read("calendar.dat").count("Title=<b>Same</b>"), 1); // the other day's one stays
     askedTitle([this] { window.findChild<QAction *>("menuPopupEventRemove")->trigger(); }, {MessageButton::Yes});
     EXPECT_FALSE(remove->isEnabled() || dayList()->isVisible()); // nothing left on the day
+}
+
+TEST_F(CalendarViewTest, ADoubleClickOnADayAddsAnEvent)
+{
+    startUp();
     whenModalOpens([](QDialog *dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit *>("textTitle"), "Concert");
         QTest::mouseClick(dialog->findChild<QPushButton *>("commandOK"), Qt::LeftButton);
@@ -106,5 +130,5 @@ TEST_F(CalendarViewTest, DayListAndDaysReachTheSelectedEventAndTheChangesReachTh
     QTest::mouseDClick(cell(20), Qt::LeftButton);
     EXPECT_TRUE(folder.read("calendar.dat").contains("Date=20261213"));
     EXPECT_EQ(listed(), QStringList{"Concert"});
-    EXPECT_TRUE(remove->isEnabled());
+    EXPECT_TRUE(window.findChild<QToolBar *>("Toolbar")->actions().at(1)->isEnabled()); // Remove, after Add
 }

@@ -2,13 +2,17 @@
 
 #include "KeyPress.h"
 
-// Settings come before the window shows, the files and the due alerts on the first tick, and a wake catches the
-// alerts up at once. The tray keeps the window minimized or closed; only a double-click restores it.
-TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnlyADoubleClickRestoresTheWindow)
+namespace {
+
+const QByteArray SoonCalendar = "LastCheck=20261205\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\nNotifyingDays=3\r\n";
+
+} // namespace
+
+// Settings come before the window shows, the files and the due alerts on the first tick.
+TEST_F(MainWindowTest, StartsInTheTrayAndReadsTheFilesAndAlertsOnTheFirstTick)
 {
     folder.write("tarrow.ini", "LoadMinimized=1\r\n");
-    folder.write("calendar.dat", "LastCheck=20261205\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\nNotifyingDays=3\r\n");
-    alerts.answers = {remindAfter(5)};
+    folder.write("calendar.dat", SoonCalendar);
     QWidget *calendar = window.findChild<QWidget *>("pictureCalendar");
     window.start();
     EXPECT_FALSE(window.isVisible() || calendar->isVisibleTo(&window));
@@ -17,9 +21,24 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
     EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::FileNotFound}}));
     EXPECT_TRUE(calendar->isVisibleTo(&window));
     EXPECT_EQ(alerts.shown, (std::vector<ScriptedAlertWindow::Shown>{{0, false}}));
+}
+
+TEST_F(MainWindowTest, AWakeCatchesUpTheAlertsAtOnce)
+{
+    folder.write("calendar.dat", SoonCalendar);
+    alerts.answers = {remindAfter(5)};
+    window.start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !alerts.shown.empty(); }, 5000));
     platform.clock_.pass(10 * 60);
     platform.clockChanged();
     EXPECT_EQ(alerts.shown.size(), 2u);
+}
+
+// The tray keeps the window minimized or closed.
+TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayRestoresTheWindow)
+{
+    folder.write("tarrow.ini", "LoadMinimized=1\r\n");
+    startUp();
     const struct { const char *name; std::function<void()> act; bool visible; } rows[] = {
         {"at start", [] {}, false}, {"single click", [this] { platform.trayClicked(TrayClick::Single); }, false},
         {"double click", [this] { platform.trayClicked(TrayClick::Double); }, true},
@@ -34,12 +53,17 @@ TEST_F(MainWindowTest, StartsInTheTrayReadsTheFilesAndAlertsOnTheFirstTickAndOnl
     }
 }
 
-// Failed saves are told once, in the order of the saves, and Yes keeps the program running to save again later.
-TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWrittenAndFailedSavesMayKeepTheProgramRunning)
+TEST_F(MainWindowTest, NoToTheExitQuestionKeepsTheProgramRunningAndWritesNothing)
 {
     startUp(); // ConfirmExit is 1 without settings
     EXPECT_EQ(askedTitle([this] { EXPECT_FALSE(window.requestExit()); }, {MessageButton::No}), "Please confirm");
     EXPECT_TRUE(window.isVisible() && window.timer().isActive() && folder.names().isEmpty());
+}
+
+// Failed saves are told once, in the order of the saves, and Yes keeps the program running to save again later.
+TEST_F(MainWindowTest, FailedSavesAtExitMayKeepTheProgramRunning)
+{
+    startUp();
     QDir(folder.path()).removeRecursively(); // every save fails
     QString told;
     whenModalOpens([&told](QDialog *dialog) {
@@ -48,9 +72,14 @@ TEST_F(MainWindowTest, TheExitQuestionsAnswerDecidesWhatIsWrittenAndFailedSavesM
     });
     GeneralDialog::setNextAnswer({MessageButton::Yes}); // to the exit question, the box left alone
     EXPECT_FALSE(window.requestExit());
-    EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", FileError::PathNotFound}, {"notes.dat", FileError::PathNotFound}, {"calendar.dat", FileError::PathNotFound}}));
+    EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", FileError::PathNotFound}, {"notes.dat", FileError::PathNotFound},
+                                        {"calendar.dat", FileError::PathNotFound}}));
     EXPECT_TRUE(window.timer().isActive() && reporter.reports.empty());
-    QDir().mkpath(folder.path());
+}
+
+TEST_F(MainWindowTest, ExitSavesEveryFileAndTheTickedQuestion)
+{
+    startUp();
     GeneralDialog::setNextAnswer({MessageButton::Yes, true}); // and do not ask again
     EXPECT_TRUE(window.requestExit());
     EXPECT_EQ(folder.names(), (QStringList{"calendar.dat", "notes.dat", "tarrow.ini"}));

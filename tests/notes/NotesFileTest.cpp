@@ -42,7 +42,7 @@ TEST_F(NotesFileTest, SavesAHeaderLineThenTheTextOfEveryNoteWithCrLfLineBreaks)
 }
 
 // No text can pass for a header, and every line, empty ones too, comes back.
-TEST_F(NotesFileTest, FullTableRoundTripsAndTheSeventeenthNoteIsRefused)
+TEST_F(NotesFileTest, FullTableRoundTrips)
 {
     const QString texts[] = {"[Note to self]", "x\r\n[Notes] Left", "[[Note", "Note", "[[", "\r\n\r\nafter two", ""};
     for (int i = 0; i < NoteTable::Capacity; ++i)
@@ -54,6 +54,13 @@ TEST_F(NotesFileTest, FullTableRoundTripsAndTheSeventeenthNoteIsRefused)
     ASSERT_EQ(table.noteCount, NoteTable::Capacity - 1);
     for (int i = 0; i < NoteTable::Capacity; ++i)
         EXPECT_EQ(fields(table.notes[i]), fields(saved.notes[i]));
+}
+
+TEST_F(NotesFileTest, TheSeventeenthNoteFailsTheLoad)
+{
+    for (int i = 0; i < NoteTable::Capacity; ++i)
+        add(QStringLiteral("Note %1").arg(i), 0, 0);
+    ASSERT_TRUE(file.saveNotes(table));
     folder.write("notes.dat", folder.read("notes.dat") + Header);
     EXPECT_FALSE(file.loadNotes(table));
     EXPECT_EQ(table.noteCount, -1);
@@ -82,12 +89,16 @@ TEST_F(NotesFileTest, HeadersAreReadByTheirKeysAndBadValuesFail)
     }
 }
 
-TEST(NoteTable, MenuCaptionShortensTextsLongerThan28AndRemoveMovesTheLastNoteIntoTheGap)
+TEST(NoteTable, MenuCaptionShortensTextsLongerThan28)
 {
     // The line break counts as the one blank it is shown as.
     const QString x26(26, QLatin1Char('x'));
     EXPECT_EQ(noteMenuCaption("a\r\n" + x26), "a " + x26);
     EXPECT_EQ(noteMenuCaption("a\r\n" + x26 + "y"), "a " + x26.left(23) + "...");
+}
+
+TEST(NoteTable, RemoveMovesTheLastNoteIntoTheGap)
+{
     NoteTable table;
     for (const char *content : {"A", "B", "C"})
         table.addNote({content});

@@ -15,6 +15,9 @@
 
 namespace {
 
+// A note typed at 100, 40 pixels, as notes.dat holds it.
+const QByteArray Stored = "[Note Left=1500 Top=600 Color=Default]\r\nBuy milk\r\ncall the garage\r\n";
+
 class NoteWindowTest : public ::testing::Test {
 protected:
     NoteTable table;
@@ -37,6 +40,13 @@ protected:
     {
         QTest::mouseClick(window(note)->findChild<QWidget *>(mark), Qt::LeftButton);
     }
+    // The note Stored holds, saved and in the menu.
+    void storeNote()
+    {
+        state.addNote(Note{"Buy milk\r\ncall the garage", 600, 1500});
+        ASSERT_TRUE(file.saveNotes(state));
+        menu.refreshNotesMenu();
+    }
     std::pair<bool, bool> menuShown() const // the first note's entry and the separator above the notes
     {
         return {menu.entry(0)->isVisible(), menuNotes.findChild<QAction *>("menuSeparator4")->isVisible()};
@@ -45,30 +55,43 @@ protected:
 
 } // namespace
 
-TEST_F(NoteWindowTest, ANoteIsStoredWithItsPlaceOnCloseAndTheAnswerToRemovingItDecides)
+TEST_F(NoteWindowTest, EscapeStoresTheNoteWithItsPlaceAndListsItInTheMenu)
 {
-    const QByteArray stored = "[Note Left=1500 Top=600 Color=Default]\r\nBuy milk\r\ncall the garage\r\n";
     notes.openNew();
     QTest::keyClicks(text(), "Buy milk\rcall the garage");
     notes.windows().last()->move(100, 40);
     notes.windows().last()->activateWindow(); // keys reach a note only while it is the active window
     ASSERT_TRUE(QTest::qWaitForWindowActive(notes.windows().last()));
     QTest::keyClick(text(), Qt::Key_Escape); // closes and keeps the text
-    EXPECT_EQ(folder.read("notes.dat"), stored);
+    EXPECT_EQ(folder.read("notes.dat"), Stored);
     EXPECT_EQ(menuShown(), std::pair(true, true));
+}
+
+TEST_F(NoteWindowTest, AnEmptiedNoteClosesKeepingWhatItStoredWhenItsRemovalIsRefused)
+{
+    storeNote();
     notes.open(0);
     text()->clear();
     GeneralDialog::setNextAnswer({MessageButton::No}); // asked while confirmRemoveN is 1
-    click("imageClose"); // an emptied note closes all the same, keeping what it stored
+    click("imageClose");
     EXPECT_TRUE(GeneralDialog::takeAskedMessage().value().title.startsWith("Remove Buy milk"));
     EXPECT_TRUE(notes.windows().isEmpty());
-    EXPECT_EQ(folder.read("notes.dat"), stored);
+    EXPECT_EQ(folder.read("notes.dat"), Stored);
+}
+
+TEST_F(NoteWindowTest, RemovingTheNoteStoresItsAbsenceAndTheTickedQuestion)
+{
+    storeNote();
     notes.open(0);
     GeneralDialog::setNextAnswer({MessageButton::Yes, true});
     click("imageRemove");
     EXPECT_EQ(std::pair(folder.read("notes.dat"), settings.confirmRemoveN), std::pair(QByteArray(), qint16(0)));
     EXPECT_EQ(menuShown(), std::pair(false, false));
-    notes.openNew(); // an empty new note leaves no trace
+}
+
+TEST_F(NoteWindowTest, AnEmptyNewNoteLeavesNoTrace)
+{
+    notes.openNew();
     click("imageClose");
     EXPECT_EQ(table.noteCount, -1);
 }

@@ -203,47 +203,20 @@ TEST(SingleInstance, ALockThatCannotBeMadeFailsWithItsReason)
         EXPECT_EQ(start.acquire([] {}), row.claim);
         EXPECT_EQ(start.failure(), expected);
     }
-    // Without a private runtime folder there is no lock to make.
+}
+
+TEST(SingleInstance, WithoutAPrivateFolderThereIsNoLockToMake)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the XDG folders mean nothing on Windows";
+#endif
     DataFolderFixture data, base;
     base.write("not a folder", {});
     const ScopedEnvironment noRuntime("XDG_RUNTIME_DIR", {});
     const ScopedEnvironment cache("XDG_CACHE_HOME", QFile::encodeName(base.file("not a folder")));
     SingleInstance start(data.path());
-    EXPECT_EQ(start.acquire([] {}), Claim::Failed);
+    EXPECT_EQ(start.acquire([] {}), SingleInstance::Claim::Failed);
     EXPECT_TRUE(start.failure().startsWith("There is no private folder for the lock")) << start.failure().toStdString();
-}
-
-// A real second start: it asks the running instance to show itself, says
-// that the program is already running, and leaves every file as it was.
-TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
-{
-    DataFolderFixture runtime, data;
-    data.write("calendar.dat", "LastCheck=20200101\r\n\r\n[Event]\r\nTitle=Keep\r\nDate=00000101\r\n");
-    data.write("notes.dat", "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n");
-    data.write("tarrow.ini", "Mute=1\r\n");
-    const QByteArray calendar = data.read("calendar.dat");
-
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    SingleInstance running(data.path());
-    int showRequests = 0;
-    ASSERT_EQ(running.acquire([&] { ++showRequests; }), SingleInstance::Claim::Acquired);
-    const QStringList names = data.names();
-
-    QProcess second;
-    startProgram(second, TARROW_EXECUTABLE, runtime.path(), data.path());
-    ASSERT_TRUE(second.waitForStarted());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return showRequests == 1; }, 10000));
-    // It now waits for the user to close its message; nothing else happens.
-    QTest::qWait(500);
-    EXPECT_EQ(second.state(), QProcess::Running);
-    second.kill();
-    second.waitForFinished();
-
-    EXPECT_EQ(data.read("calendar.dat"), calendar);
-    EXPECT_EQ(data.read("notes.dat"), "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n");
-    EXPECT_EQ(data.read("tarrow.ini"), "Mute=1\r\n");
-    EXPECT_EQ(data.names(), names);
-    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 namespace {
@@ -270,6 +243,41 @@ QByteArray said(QProcess &program, QByteArray &soFar)
 const QByteArray AlreadyRunning = "tarrow: The program is already running!\n";
 
 } // namespace
+
+// A real second start: it asks the running instance to show itself, says
+// that the program is already running, and leaves every file as it was.
+TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
+{
+    DataFolderFixture runtime, data;
+    data.write("calendar.dat", "LastCheck=20200101\r\n\r\n[Event]\r\nTitle=Keep\r\nDate=00000101\r\n");
+    data.write("notes.dat", "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n");
+    data.write("tarrow.ini", "Mute=1\r\n");
+    const QByteArray calendar = data.read("calendar.dat");
+
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    SingleInstance running(data.path());
+    int showRequests = 0;
+    ASSERT_EQ(running.acquire([&] { ++showRequests; }), SingleInstance::Claim::Acquired);
+    const QStringList names = data.names();
+
+    QProcess second;
+    startProgram(second, TARROW_EXECUTABLE, runtime.path(), data.path());
+    ASSERT_TRUE(second.waitForStarted());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showRequests == 1; }, 10000));
+    // It says so and waits for the user to close its message; nothing else happens.
+    QByteArray output;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return said(second, output).contains(AlreadyRunning); }, 10000));
+    EXPECT_EQ(second.state(), QProcess::Running);
+    second.kill();
+    second.waitForFinished();
+
+    EXPECT_EQ(data.read("calendar.dat"), calendar);
+    EXPECT_EQ(data.read("notes.dat"), "[Note Left=1 Top=2 Color=Default]\r\nKeep\r\n");
+    EXPECT_EQ(data.read("tarrow.ini"), "Mute=1\r\n");
+    EXPECT_EQ(data.names(), names);
+    qunsetenv("XDG_RUNTIME_DIR");
+}
+
 
 // Two starts at once on one data folder, each with a runtime folder of its own (another session, sudo -u, cron): one
 // runs, the other says that the program is already running.
@@ -298,57 +306,72 @@ TEST(SingleInstance, OneOfTwoStartsOnOneDataFolderRunsWhateverTheirRuntimeFolder
     }
 }
 
-// A lock file that cannot be made stops the start with its reason; a data folder that takes no new file (read-only to
-// a user whose root rights stay outside a user namespace) needs no lock, as nothing can be saved there.
-TEST(SingleInstance, ProgramSaysWhyALockCannotBeMadeAndRunsOnAReadOnlyFolder)
-{
+namespace {
+
+// The program started on a data folder that an ended start left its locks beside; it is ended with the test.
+class ProgramStart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
 #ifdef Q_OS_WIN
-    GTEST_SKIP() << "the broken lock file is a link and the read-only folder needs a user namespace: Linux only";
+        GTEST_SKIP() << "the broken lock file is a link and the read-only folder needs a user namespace: Linux only";
 #endif
-    const struct { const char *name; bool readOnlyData; } rows[] = {
-        {"runtime lock file a link to nothing", false}, {"read-only data folder", true}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        DataFolderFixture runtime, data;
-        QString runtimeLock;
-        {
-            SingleInstance ended(data.path(), runtime.path());
-            ASSERT_EQ(ended.acquire([] {}), SingleInstance::Claim::Acquired);
-            runtimeLock = runtime.file(QDir(runtime.path()).entryList({"*.lock"}).value(0));
-        }
-        QByteArray expected;
-        QProcess program;
+        SingleInstance ended(data.path(), runtime.path());
+        ASSERT_EQ(ended.acquire([] {}), SingleInstance::Claim::Acquired);
+        runtimeLock = runtime.file(QDir(runtime.path()).entryList({"*.lock"}).value(0));
+    }
+    void TearDown() override
+    {
+        program.kill();
+        program.waitForFinished();
+        QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    // Runs command and waits until the program listens, says why it cannot, or ends; what it said from "tarrow: " on.
+    QByteArray startAndSettle(const QStringList &command)
+    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_RUNTIME_DIR", runtime.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         program.setProcessEnvironment(environment);
-        if (row.readOnlyData) {
-            ASSERT_TRUE(QFile::remove(data.file("tarrow.lock")));
-            ASSERT_TRUE(QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            program.start("unshare", {"--user", TARROW_EXECUTABLE, data.path()});
-        } else {
-            ASSERT_TRUE(QFile::remove(runtimeLock) && QFile::link(runtimeLock + ".missing", runtimeLock));
-            FileLock sameFile(runtimeLock);
-            sameFile.take();
-            expected = "tarrow: " + sameFile.failure().toLocal8Bit() + "\n";
-            program.start(TARROW_EXECUTABLE, {data.path()});
-        }
-        QByteArray output;
+        program.start(command.first(), command.mid(1));
         const auto settled = [&] {
             return listens(runtime.path()) || said(program, output).contains("tarrow: ")
                    || program.state() == QProcess::NotRunning;
         };
         EXPECT_TRUE(QTest::qWaitFor(settled, 20000));
-        if (row.readOnlyData && program.state() == QProcess::NotRunning)
-            GTEST_SKIP() << "no user namespaces here: " << output.toStdString();
         const qsizetype told = said(program, output).indexOf("tarrow: ");
-        EXPECT_EQ(told < 0 ? QByteArray() : output.mid(told), expected);
-        EXPECT_EQ(program.state(), QProcess::Running); // the message waits for the user, the program for its work
-        program.kill();
-        program.waitForFinished();
-        QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        EXPECT_FALSE(row.readOnlyData && data.exists("tarrow.lock"));
+        return told < 0 ? QByteArray() : output.mid(told);
     }
+
+    DataFolderFixture runtime, data;
+    QString runtimeLock;
+    QProcess program;
+    QByteArray output;
+};
+
+} // namespace
+
+TEST_F(ProgramStart, SaysWhyALockCannotBeMade)
+{
+    ASSERT_TRUE(QFile::remove(runtimeLock) && QFile::link(runtimeLock + ".missing", runtimeLock));
+    FileLock sameFile(runtimeLock);
+    sameFile.take();
+    EXPECT_EQ(startAndSettle({TARROW_EXECUTABLE, data.path()}), "tarrow: " + sameFile.failure().toLocal8Bit() + "\n");
+    EXPECT_EQ(program.state(), QProcess::Running); // the message waits for the user
+}
+
+// A data folder that takes no new file (read-only to a user whose root rights stay outside a user namespace) needs no
+// lock, as nothing can be saved there.
+TEST_F(ProgramStart, RunsOnAReadOnlyDataFolderWithoutALock)
+{
+    ASSERT_TRUE(QFile::remove(data.file("tarrow.lock")));
+    ASSERT_TRUE(QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QByteArray told = startAndSettle({"unshare", "--user", TARROW_EXECUTABLE, data.path()});
+    if (program.state() == QProcess::NotRunning)
+        GTEST_SKIP() << "no user namespaces here: " << output.toStdString();
+    EXPECT_EQ(told, QByteArray());
+    EXPECT_EQ(program.state(), QProcess::Running);
+    EXPECT_FALSE(data.exists("tarrow.lock"));
 }
 
 // The export only reads the data folder, so it takes no lock and runs beside the program.

@@ -44,6 +44,10 @@ TEST_F(SettingsFileTest, SavesTheDefaultsInSectionsAndEveryValueRoundTrips)
     ASSERT_TRUE(file.loadSettings(settings, position));
     EXPECT_EQ(values(settings, position), values(changed, moved));
     EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST(Settings, OnlyTimeFormat12MeansTheTwelveHourClock)
+{
     for (const auto &[format, twelve] : {std::pair{11, false}, {12, true}, {13, false}})
         EXPECT_EQ((Settings{.timeFormat = qint16(format), .userCategories = {}}.uses12HourClock()), twelve) << format;
 }

@@ -186,17 +186,13 @@ inline Event makeEvent(const QString &title, const QString &storedDateText, qint
     return event;
 }
 
-// Every field of an event on one line, for comparisons that name the field.
-inline QString eventFields(const Event &e)
+// What a failed comparison of events or dates prints: every field, by name.
+inline void PrintTo(const Event &e, std::ostream *out)
 {
-    return QStringList{e.title, e.description, e.category, storedDate(e), storedTime(e), QString::number(e.notifyingDays), e.sound}
-        .join(u'|');
-}
-
-// What a failed comparison of events or dates prints.
-inline void PrintTo(const Event &event, std::ostream *out)
-{
-    *out << eventFields(event).toStdString();
+    *out << "{title \"" << e.title.toStdString() << "\" description \"" << e.description.toStdString()
+         << "\" category \"" << e.category.toStdString() << "\" date " << storedDate(e).toStdString() << " time "
+         << storedTime(e).toStdString() << " sound \"" << e.sound.toStdString() << "\" days " << e.notifyingDays
+         << " remind " << static_cast<int>(e.remindAgain.state) << '@' << e.remindAgain.dueMs << '}';
 }
 inline void PrintTo(const EventDate &date, std::ostream *out)
 {
