@@ -43,7 +43,7 @@ protected:
     // The note Stored holds, saved and in the menu.
     void storeNote()
     {
-        state.addNote(Note{"Buy milk\r\ncall the garage", 600, 1500});
+        table.addNote(Note{"Buy milk\r\ncall the garage", 600, 1500});
         ASSERT_TRUE(file.saveNotes(state));
         menu.refreshNotesMenu();
     }
