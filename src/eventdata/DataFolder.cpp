@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #ifdef Q_OS_WIN
 extern Q_CORE_EXPORT int qt_ntfs_permission_lookup;
@@ -97,6 +96,25 @@ QDateTime lockTakenAt(const QDir &folder)
     return lock.isFile() && !lock.isSymLink() ? lock.lastModified() : QDateTime();
 }
 
+// The name a save of one of the data files gives its temporary file: the
+// file's name, the save's mark and six ASCII letters or digits.
+bool isTemporarySaveName(const QString &name)
+{
+    const auto isLetterOrDigit = [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+    };
+    constexpr qsizetype Random = 6;
+    if (name.size() < Random)
+        return false;
+    const QStringView random = QStringView(name).last(Random);
+    const QStringView stem = QStringView(name).chopped(Random);
+    const QString mark = temporarySaveMarker();
+    return std::all_of(random.begin(), random.end(), isLetterOrDigit)
+        && std::any_of(dataFileNames().begin(), dataFileNames().end(),
+                       [&](const QString &file) { return stem == file + mark; });
+}
+
 } // namespace
 
 // This start took the folder's lock just now, so a temporary file no newer
@@ -104,20 +122,12 @@ QDateTime lockTakenAt(const QDir &folder)
 // save of another process that is still under way.
 void removeStaleTemporaryFiles(const QString &folder)
 {
-    static const QRegularExpression temporary = [] {
-        QStringList names;
-        for (const QString &name : dataFileNames())
-            names.append(QRegularExpression::escape(name));
-        return QRegularExpression(QStringLiteral("^(%1)%2[A-Za-z0-9]{6}$")
-                                      .arg(names.join(QLatin1Char('|')),
-                                           QRegularExpression::escape(temporarySaveMarker())));
-    }();
     const QDir dir(folder);
     const QDateTime lockTime = lockTakenAt(dir);
     if (!lockTime.isValid())
         return;
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && entry.isFile() && temporary.match(entry.fileName()).hasMatch()
+        if (!entry.isSymLink() && entry.isFile() && isTemporarySaveName(entry.fileName())
             && entry.lastModified() <= lockTime)
             QFile::remove(entry.filePath());
     }

@@ -425,6 +425,7 @@ TEST(DataFolder, OnlyTemporaryFilesOfKilledSavesAreRemoved)
         {"calendar.sync" + mark + "zzzzzz", -60000, true}, {"calendar.sync.aB3xYz", -60000, false},
         {"tarrow.ini" + mark + "000000", 1, false},       {"calendar.dat" + mark + "aB3xY", -60000, false},
         {"calendar.dat" + mark + "aB3xYz1", -60000, false}, {"Calendar.dat" + mark + "cD4eF5", -60000, false},
+        {"calendar.dat" + mark + "aB3x\u00e9z", -60000, false},
         {"other.dat" + mark + "aB3xYz", -60000, false},   {"calendar.dat.aB3xYz", -60000, false},
         {"calendar.dat.backup", -60000, false},           {"notes.dat.backup", -60000, false},
         {"calendar.dat.before", -60000, false},           {"tarrow.ini.orig01", -60000, false},
