@@ -4,7 +4,7 @@
 #include "eventdata/NumberText.h"
 #include "notes/NoteTable.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 const QString NotesFile::FileName = QStringLiteral("notes.dat");
 
@@ -46,13 +46,49 @@ qsizetype bracketsBeforeNote(const QString &line)
     return QStringView(line).sliced(brackets).startsWith(QLatin1String("Note")) ? brackets : 0;
 }
 
+// The blanks between a header's items: ASCII white space only.
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+// The length of text's start whose characters all pass the test.
+template <typename Test>
+qsizetype leading(QStringView text, Test test)
+{
+    return std::find_if_not(text.begin(), text.end(), test) - text.begin();
+}
+
 // "[Note", one or more blank-separated Key=value items and "]": the only
 // line that starts a note. Older files hold text lines such as
 // "[Note to self] buy milk" unstuffed, and those stay text.
 bool isHeader(const QString &line)
 {
-    static const QRegularExpression form(QStringLiteral("^\\[Note(?:\\s+[A-Za-z]+=[^\\s\\]]*)+\\s*\\]\\s*$"));
-    return form.match(line).hasMatch();
+    const QLatin1StringView start("[Note");
+    QStringView items(line);
+    while (!items.isEmpty() && isBlank(items.back()))
+        items.chop(1);
+    if (!items.startsWith(start) || !items.endsWith(QLatin1Char(']')))
+        return false;
+    items = items.sliced(start.size()).chopped(1);
+    bool any = false;
+    while (const qsizetype blanks = leading(items, isBlank)) {
+        items = items.sliced(blanks);
+        if (items.isEmpty())
+            break;
+        const qsizetype key = leading(items, isAsciiLetter);
+        if (key == 0 || key == items.size() || items.at(key) != QLatin1Char('='))
+            return false;
+        items = items.sliced(key + 1);
+        items = items.sliced(leading(items, [](QChar c) { return !isBlank(c) && c != QLatin1Char(']'); }));
+        any = true;
+    }
+    return any && items.isEmpty();
 }
 
 QString stuffed(const QString &line)
