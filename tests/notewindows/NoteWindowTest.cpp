@@ -44,7 +44,7 @@ protected:
     void storeNote()
     {
         table.addNote(Note{"Buy milk\r\ncall the garage", 600, 1500});
-        ASSERT_TRUE(file.saveNotes(state));
+        ASSERT_TRUE(file.saveNotes(table));
         menu.refreshNotesMenu();
     }
     std::pair<bool, bool> menuShown() const // the first note's entry and the separator above the notes

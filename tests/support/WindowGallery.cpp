@@ -1,5 +1,6 @@
 #include "WindowGallery.h"
 
+#include "appstate/AppState.h"
 #include "alerts/AlertDialog.h"
 #include "datelogic/AlertScheduler.h"
 #include "datelogic/MonthLayout.h"
