@@ -1,7 +1,7 @@
 #include "editing/EventDialog.h"
 
 #include "datelogic/EventChecks.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/TextLimit.h"

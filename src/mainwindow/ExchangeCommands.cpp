@@ -2,7 +2,7 @@
 
 #include "eventdata/CalendarStore.h"
 #include "eventdata/DataFile.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/EventImport.h"
 #include "platform/Clock.h"

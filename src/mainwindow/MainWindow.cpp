@@ -6,7 +6,7 @@
 #include "datelogic/AlertScheduler.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarStore.h"

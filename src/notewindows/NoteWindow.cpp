@@ -1,7 +1,7 @@
 #include "notewindows/NoteWindow.h"
 
 #include "appstate/AppState.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "widgets/LimitedTextEdit.h"
 #include "notewindows/NoteMark.h"
 #include "widgets/ProgramFont.h"

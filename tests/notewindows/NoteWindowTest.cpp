@@ -2,7 +2,7 @@
 #include "notewindows/NoteWindow.h"
 #include "notewindows/NoteWindows.h"
 #include "appstate/AppState.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "help/Help.h"
 #include "notes/NotesFile.h"
 #include "TestSupport.h"

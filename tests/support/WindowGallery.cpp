@@ -5,7 +5,7 @@
 #include "datelogic/MonthLayout.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
-#include "dialogs/FileErrorDialogReporter.h"
+#include "messages/FileErrorDialogReporter.h"
 #include "dialogs/SettingsDialog.h"
 #include "settings/SettingsFile.h"
 #include "editing/EventDialog.h"
