@@ -90,7 +90,7 @@ struct Entry { const char *name; std::function<QWidget *(World &)> make; std::fu
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
-    auto *dialog = new EventDialog(w.state, w.store, w.platform.clock(), w.help);
+    auto *dialog = new EventDialog(w.state, w.store, w.platform, w.help);
     w.own(dialog);
     if (editIndex < 0)
         dialog->prepareAdd(QDate(2026, 12, 6));
