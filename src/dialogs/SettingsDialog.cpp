@@ -8,6 +8,7 @@
 #include "widgets/TextLimit.h"
 #include "widgets/Twips.h"
 #include "help/Help.h"
+#include "messages/GeneralDialog.h"
 #include "platform/Autostart.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -155,8 +155,11 @@ void SettingsDialog::load()
 void SettingsDialog::switchAutostart(bool on)
 {
     const bool done = on ? autostart_.enable(programFolder_) : autostart_.disable();
-    if (!done)
-        QMessageBox::warning(this, QStringLiteral("Tarrowby"), QStringLiteral("OpenKey failed."));
+    if (done)
+        return;
+    const QString failure = on ? QStringLiteral("Tarrowby could not be set to start with the system.")
+                               : QStringLiteral("Tarrowby could not be kept from starting with the system.");
+    GeneralDialog::ask(this, {MessageKind::Alert, QStringLiteral("Autostart"), failure});
 }
 
 void SettingsDialog::apply()

@@ -1,7 +1,7 @@
 #include "editing/EventDialog.h"
 
 #include "datelogic/EventChecks.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
 #include "widgets/TextLimit.h"
@@ -12,13 +12,13 @@
 #include "eventdata/Event.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "settings/Settings.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -31,11 +31,6 @@ constexpr int DescriptionLength = Event::DescriptionLength;
 const QString AddCaption = QStringLiteral("Add event");
 const QString EditCaption = QStringLiteral("Edit event");
 
-QString defaultFileChooser(QWidget *parent, const QString &title, const QString &folder, const QString &filters)
-{
-    return QFileDialog::getOpenFileName(parent, title, folder, filters);
-}
-
 } // namespace
 
 QString eventsFullMessage()
@@ -43,10 +38,10 @@ QString eventsFullMessage()
     return QStringLiteral("The event database is full. Please remove an event before you add a new one.");
 }
 
-EventDialog::EventDialog(const Settings &settings, CalendarStore &store, const Clock &clock, Help &help,
+EventDialog::EventDialog(const Settings &settings, CalendarStore &store, Platform &platform, Help &help,
                          QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      settings_(settings), store_(store), clock_(clock), help_(help), chooseFile_(defaultFileChooser)
+      settings_(settings), store_(store), platform_(platform), help_(help)
 {
     setObjectName(QStringLiteral("formAddEditEvent"));
     setWindowTitle(QStringLiteral("Add/edit"));
@@ -155,7 +150,7 @@ void EventDialog::prepareEdit(int index)
     setWindowTitle(EditCaption);
     editedIndex_ = index;
     const Event &event = store_.table().events[index];
-    const EventForm form = formFromEvent(event, settings_.uses12HourClock(), clock_.today().year());
+    const EventForm form = formFromEvent(event, settings_.uses12HourClock(), platform_.clock().today().year());
     setWholeText(textTitle_, form.title);
     textDescription_->setPlainText(form.description);
     textHours_->setText(form.hours);
@@ -180,8 +175,8 @@ void EventDialog::prepareEdit(int index)
 void EventDialog::chooseSound()
 {
     const QString folder = textSound_->text().isEmpty() ? QCoreApplication::applicationDirPath() : textSound_->text();
-    const QString chosen = chooseFile_(this, QStringLiteral("Select sound file"), folder,
-                                       QStringLiteral("Sound Files (*.wav);;All Files (*.*)"));
+    const QString chosen = platform_.chooseFile(this, FileChoice::Open, QStringLiteral("Select sound file"), folder,
+                                                QStringLiteral("Sound Files (*.wav);;All Files (*.*)"));
     if (!chosen.isEmpty())
         textSound_->setText(chosen.trimmed());
 }
@@ -206,7 +201,8 @@ EventForm EventDialog::form() const
 void EventDialog::store()
 {
     const EventForm form = this->form();
-    if (const std::optional<CheckMessage> problem = checkEventForm(store_.table(), form, editedIndex_, clock_.today())) {
+    const QDate today = platform_.clock().today();
+    if (const std::optional<CheckMessage> problem = checkEventForm(store_.table(), form, editedIndex_, today)) {
         GeneralDialog::ask(this, {MessageKind::Ok, problem->title, problem->text});
         return;
     }

@@ -4,10 +4,7 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class CalendarStore;
-class Clock;
 class ControlSet;
 class QDate;
 class Help;
@@ -15,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class Platform;
 struct Settings;
 
 // The "Database is full" message for events.
@@ -27,19 +25,13 @@ class EventDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Asks for a sound file: parent, title, starting folder, filters; returns
-    // the chosen path or an empty text when the user cancelled.
-    using FileChooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
-
-    EventDialog(const Settings &settings, CalendarStore &store, const Clock &clock, Help &help,
+    EventDialog(const Settings &settings, CalendarStore &store, Platform &platform, Help &help,
                 QWidget *parent = nullptr);
 
     // A new event on the main window's displayed date.
     void prepareAdd(const QDate &day);
     // The event at index, for changing.
     void prepareEdit(int index);
-
-    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
 private:
     void buildWindow();
@@ -51,9 +43,8 @@ private:
 
     const Settings &settings_;
     CalendarStore &store_;
-    const Clock &clock_;
+    Platform &platform_;
     Help &help_;
-    FileChooser chooseFile_;
     int editedIndex_ = -1;
 
     QLineEdit *textTitle_ = nullptr;

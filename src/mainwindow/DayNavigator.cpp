@@ -1,7 +1,7 @@
 #include "mainwindow/DayNavigator.h"
 
 #include "datelogic/MonthLayout.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "eventdata/DateText.h"
 #include "mainwindow/CalendarView.h"
 #include "mainwindow/MonthGrid.h"

@@ -11,8 +11,8 @@
 #include <optional>
 
 class CalendarStore;
-class Clock;
 class FileErrorReporter;
+class Platform;
 class QThread;
 class QWidget;
 struct Settings;
@@ -21,15 +21,12 @@ struct Settings;
 // into the calendar store with its one report, the export.
 class ExchangeCommands {
 public:
-    // Asks for a file: parent, title, starting path, filters; returns the
-    // chosen path or an empty text when the user cancelled.
-    using FileChooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
     // Reads a file to import. It runs beside the windows, so it touches
     // nothing of theirs.
     using Reader = std::function<ImportReading(const QString &path, const ImportContext &context)>;
 
     ExchangeCommands(CalendarStore &store, const Settings &settings, FileErrorReporter &reporter,
-                     const Clock &clock, QWidget *window);
+                     Platform &platform, QWidget *window);
     // Asks a reading that still runs to stop, and waits for it.
     ~ExchangeCommands();
 
@@ -43,7 +40,6 @@ public:
     // A failed write is reported as any file error; success needs no word.
     void exportEvents();
 
-    void setFileChoosers(FileChooser open, FileChooser save);
     void setReader(Reader reader) { read_ = std::move(reader); }
 
 private:
@@ -52,10 +48,8 @@ private:
     CalendarStore &store_;
     const Settings &settings_;
     FileErrorReporter &reporter_;
-    const Clock &clock_;
+    Platform &platform_;
     QWidget *window_;
-    FileChooser chooseOpen_;
-    FileChooser chooseSave_;
     Reader read_;
     std::unique_ptr<QThread> reading_;
     std::optional<ImportReading> readResult_;

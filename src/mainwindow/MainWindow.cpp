@@ -6,7 +6,7 @@
 #include "datelogic/AlertScheduler.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "editing/EventDialog.h"
 #include "eventdata/CalendarStore.h"
@@ -56,7 +56,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
                                                   [this] { finishStartup(); });
     scheduler_->onNewDay([this] { calendar_->markDays(); });
     buildWindow();
-    exchange_ = std::make_unique<ExchangeCommands>(*store_, state_.settings, reporter, platform.clock(), this);
+    exchange_ = std::make_unique<ExchangeCommands>(*store_, state_.settings, reporter, platform, this);
     // Every change of the calendar shows on the displayed day; an alert's
     // answer changes nothing the window shows and leaves its selection alone.
     connect(store_, &CalendarStore::changed, this, [this](const CalendarChange &change) {
@@ -335,7 +335,7 @@ void MainWindow::addEvent()
         showDatabaseFull(this, eventsFullMessage());
         return;
     }
-    EventDialog dialog(state_.settings, *store_, platform_.clock(), help_, this);
+    EventDialog dialog(state_.settings, *store_, platform_, help_, this);
     dialog.prepareAdd(navigator_->shownDay());
     dialog.exec();
 }
@@ -359,7 +359,7 @@ void MainWindow::editSelectedEvent()
     const int index = calendar_->selectedEventIndex();
     if (index < 0)
         return;
-    EventDialog dialog(state_.settings, *store_, platform_.clock(), help_, this);
+    EventDialog dialog(state_.settings, *store_, platform_, help_, this);
     dialog.prepareEdit(index);
     dialog.exec();
 }

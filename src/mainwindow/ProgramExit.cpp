@@ -1,7 +1,7 @@
 #include "mainwindow/ProgramExit.h"
 
 #include "appstate/AppState.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "help/Help.h"
 #include "notewindows/NoteWindows.h"
 #include "platform/Platform.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/SyncController.h"
 
 #include "settings/Settings.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/SyncPage.h"
 #include "platform/Clock.h"

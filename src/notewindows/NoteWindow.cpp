@@ -2,7 +2,7 @@
 
 #include "notes/NoteTable.h"
 #include "settings/Settings.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "widgets/LimitedTextEdit.h"
 #include "notewindows/NoteMark.h"
 #include "widgets/ProgramFont.h"

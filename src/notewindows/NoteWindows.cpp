@@ -1,7 +1,7 @@
 #include "notewindows/NoteWindows.h"
 
 #include "notes/NoteTable.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "notewindows/NotesMenu.h"
 #include "notewindows/NoteWindow.h"
 #include "notes/NotesFile.h"

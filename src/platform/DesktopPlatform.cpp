@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -84,6 +85,14 @@ void DesktopPlatform::setTrayToolTip(const QString &tip)
 bool DesktopPlatform::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+QString DesktopPlatform::chooseFile(QWidget *parent, FileChoice choice, const QString &title, const QString &start,
+                                    const QString &filters)
+{
+    if (choice == FileChoice::Save)
+        return QFileDialog::getSaveFileName(parent, title, start, filters);
+    return QFileDialog::getOpenFileName(parent, title, start, filters);
 }
 
 bool DesktopPlatform::isSoundFileAccepted(const QString &wavePath)

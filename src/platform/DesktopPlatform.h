@@ -31,6 +31,8 @@ public:
     void setTrayToolTip(const QString &tip) override;
     CredentialStore &credentials() override { return *credentials_; }
     bool openUrl(const QUrl &url) override;
+    QString chooseFile(QWidget *parent, FileChoice choice, const QString &title, const QString &start,
+                       const QString &filters) override;
     void playSound(const QString &wavePath) override;
     void stopSound() override;
     void setClipboardText(const QString &text) override;

@@ -14,8 +14,12 @@ class QWidget;
 // How the tray icon was clicked; its context menu opens by itself.
 enum class TrayClick { Single, Double, Other };
 
+// What the file chooser asks for: a file to read, or a name to write to.
+enum class FileChoice { Open, Save };
+
 // The operating system services the windows use: the clock, the tray icon,
-// opening addresses and bringing windows to the front. Tests use a fake.
+// opening addresses, choosing files and bringing windows to the front. Tests
+// use a fake.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -41,6 +45,12 @@ public:
 
     // Web and mail addresses, opened with the user's own programs.
     virtual bool openUrl(const QUrl &url) = 0;
+
+    // Asks the user for a file with the system's chooser over parent, starting
+    // at start (a folder, or the path it suggests), offering filters written as
+    // "Name (*.ext);;Other (*)". Empty when the user cancelled.
+    virtual QString chooseFile(QWidget *parent, FileChoice choice, const QString &title, const QString &start,
+                               const QString &filters) = 0;
 
     // Plays a wave file once without waiting for it; a file that is missing,
     // cannot be played or is too large to hold in memory plays nothing. The

@@ -4,7 +4,7 @@
 #include "dialogs/SyncPage.h"
 #include "help/Help.h"
 #include "KeyPress.h"
-#include "ModalDriver.h"
+#include "messages/GeneralDialog.h"
 #include "platform/Autostart.h"
 #include "platform/MemoryCredentialStore.h"
 #include "settings/SyncAccount.h"
@@ -118,22 +118,30 @@ TEST_F(SettingsDialogTest, AnUnchangedAutostartBoxDoesNotPutBackAnEntryRemovedEl
     EXPECT_EQ(entryProgram(), QString());
 }
 
-// A file where the autostart folder belongs: no one, root included, can write there.
-TEST_F(SettingsDialogTest, AutostartBoxSaysWhenTheEntryCannotBeWritten)
+// A file where the autostart folder belongs, a folder where the entry belongs: no one, root included, can write or
+// remove the entry there.
+TEST_F(SettingsDialogTest, AnEntryThatCannotBeChangedIsToldInTheMessageBox)
 {
 #ifdef Q_OS_WIN
-    GTEST_SKIP() << "the user's own Run key is always writable to the user";
-#else
-    ASSERT_TRUE(QFile(configHome.filePath("autostart")).open(QIODevice::WriteOnly));
-    QString message;
-    whenModalOpens([&](QDialog *box) {
-        message = qobject_cast<QMessageBox *>(box)->text();
-        box->accept();
-    });
-    setAutostart(true);
-    EXPECT_EQ(message, "OpenKey failed.");
-    EXPECT_EQ(settings.autostart, 1); // kept as chosen, so the next OK does not retry
+    GTEST_SKIP() << "the user's own Run key cannot be made unwritable to the user";
 #endif
+    const struct { bool on; const char *inTheWay; bool isFolder; const char *told; } rows[] = {
+        {true, "autostart", false, "Tarrowby could not be set to start with the system."},
+        {false, "autostart/Tarrowby.desktop", true, "Tarrowby could not be kept from starting with the system."},
+    };
+    for (const auto &row : rows) {
+        QDir(configHome.filePath("autostart")).removeRecursively();
+        QFile::remove(configHome.filePath("autostart"));
+        const QString inTheWay = configHome.filePath(row.inTheWay);
+        ASSERT_TRUE(row.isFolder ? QDir().mkpath(inTheWay) : QFile(inTheWay).open(QIODevice::WriteOnly));
+        settings.autostart = row.on ? 0 : 1;
+        GeneralDialog::setNextAnswer({MessageButton::Ok});
+        setAutostart(row.on);
+        const std::optional<Message> asked = GeneralDialog::takeAskedMessage();
+        ASSERT_TRUE(asked.has_value()) << row.inTheWay;
+        EXPECT_EQ(std::pair(asked->kind, asked->text), std::pair(MessageKind::Alert, QString(row.told)));
+        EXPECT_EQ(settings.autostart, row.on ? 1 : 0); // kept as chosen, so the next OK does not retry
+    }
 }
 
 TEST_F(SettingsDialogTest, CancelStoresNothing)

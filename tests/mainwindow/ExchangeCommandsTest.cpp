@@ -8,16 +8,6 @@
 
 namespace {
 
-// A file chooser that answers with a fixed path ("" = cancel) and counts its calls.
-ExchangeCommands::FileChooser chooser(const QString &answer, int *calls = nullptr)
-{
-    return [answer, calls](auto &&...) {
-        if (calls)
-            ++*calls;
-        return answer;
-    };
-}
-
 const QByteArray Ann = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-12-24\r\nEND:VCARD\r\n";
 
 #ifdef Q_OS_WIN
@@ -34,14 +24,13 @@ TEST_F(MainWindowTest, ImportAndExportChangeNothingWhenCancelledAndExchangeTheCh
 {
     SKIP_AFTER_A_READ_ON_WINDOWS();
     startUp();
-    int chosen = 0;
-    window.exchange().setFileChoosers(chooser("", &chosen), chooser("", &chosen));
-    window.findChild<QAction *>("menuFileImportEvents")->trigger();
+    window.findChild<QAction *>("menuFileImportEvents")->trigger(); // the chooser cancelled
     window.findChild<QAction *>("menuFileExportEvents")->trigger();
-    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(platform.askedFiles, std::vector<QString>({"Import events", "Export events"}));
     EXPECT_TRUE(folder.names().isEmpty()); // nothing written
     folder.write("people.vcf", Ann);
-    window.exchange().setFileChoosers(chooser(folder.file("people.vcf")), chooser(folder.file("out.ics")));
+    platform.fileToOpen = folder.file("people.vcf");
+    platform.fileToSave = folder.file("out.ics");
     const QString report = askedTitle([this] {
         window.findChild<QAction *>("menuFileImportEvents")->trigger();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !window.exchange().importRunning(); }, 10000));
@@ -56,7 +45,7 @@ TEST_F(MainWindowTest, AnImportThatEntersNothingSavesNothing)
 {
     startUp();
     folder.write("notes.txt", "hello\r\n");
-    window.exchange().setFileChoosers(chooser(folder.file("notes.txt")), chooser(""));
+    platform.fileToOpen = folder.file("notes.txt");
     const QString report = askedTitle([this] {
         window.findChild<QAction *>("menuFileImportEvents")->trigger();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !window.exchange().importRunning(); }, 10000));
@@ -74,7 +63,7 @@ protected:
     {
         startUp();
         folder.write("people.vcf", Ann);
-        window.exchange().setFileChoosers(chooser(folder.file("people.vcf")), chooser(""));
+        platform.fileToOpen = folder.file("people.vcf");
         window.exchange().setReader([this](const QString &path, const ImportContext &context) {
             while (!go.tryAcquire(1, 10) && !context.stop->load()) {
             }
@@ -107,7 +96,7 @@ TEST_F(HeldImportTest, TheEventsReadAreEnteredIntoTheCalendarAsItIsWhenTheReadin
 {
     SKIP_AFTER_A_READ_ON_WINDOWS();
     startHeldImport();
-    static_cast<EventTable &>(*state).addEvent(makeEvent("Added meanwhile", "20261224"));
+    state->events.addEvent(makeEvent("Added meanwhile", "20261224"));
     endImport();
     const QByteArray calendar = folder.read("calendar.dat");
     EXPECT_TRUE(calendar.contains("Title=Added meanwhile\r\n") && calendar.contains("Title=Ann\r\n"));
@@ -115,11 +104,11 @@ TEST_F(HeldImportTest, TheEventsReadAreEnteredIntoTheCalendarAsItIsWhenTheReadin
 
 TEST_F(MainWindowTest, EndingTheImportCommandsStopsAReadingThatStillRuns)
 {
-    CalendarStore store(*state, [](const EventTable &) {});
+    CalendarStore store(state->events, [](const EventTable &) {});
     std::atomic<bool> stopped = false;
     {
-        ExchangeCommands exchange(store, *state, reporter, platform.clock(), &window);
-        exchange.setFileChoosers(chooser(folder.file("any.ics")), chooser(""));
+        platform.fileToOpen = folder.file("any.ics");
+        ExchangeCommands exchange(store, state->settings, reporter, platform, &window);
         exchange.setReader([&stopped](const QString &, const ImportContext &context) {
             while (!context.stop->load())
                 QThread::msleep(1);

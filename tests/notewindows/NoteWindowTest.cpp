@@ -3,7 +3,7 @@
 #include "notewindows/NoteWindows.h"
 #include "notes/NoteTable.h"
 #include "settings/Settings.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 #include "help/Help.h"
 #include "notes/NotesFile.h"
 #include "TestSupport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 
 #include <functional>
 

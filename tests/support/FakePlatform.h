@@ -28,6 +28,11 @@ public:
         openedUrls.push_back(url);
         return true;
     }
+    QString chooseFile(QWidget *, FileChoice choice, const QString &title, const QString &, const QString &) override
+    {
+        askedFiles.push_back(title);
+        return choice == FileChoice::Open ? fileToOpen : fileToSave;
+    }
     void playSound(const QString &wavePath) override { playedSounds.push_back(wavePath); }
     void stopSound() override { ++soundStops; }
     void setClipboardText(const QString &text) override { clipboard = text; }
@@ -46,6 +51,10 @@ public:
     QString trayToolTip;
     MemoryCredentialStore credentialStore;
     std::vector<QUrl> openedUrls;
+    // The user's answers to the file chooser, "" when cancelled; the titles it was asked with.
+    QString fileToOpen;
+    QString fileToSave;
+    std::vector<QString> askedFiles;
     int broughtToFront = 0;
     QString clipboard;
     std::vector<QString> playedSounds;

@@ -6,7 +6,7 @@
 #include "datelogic/MonthLayout.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ErrorTrackingWindow.h"
-#include "dialogs/FileErrorDialogReporter.h"
+#include "messages/FileErrorDialogReporter.h"
 #include "dialogs/SettingsDialog.h"
 #include "settings/SettingsFile.h"
 #include "editing/EventDialog.h"
@@ -91,7 +91,7 @@ struct Entry { const char *name; std::function<QWidget *(World &)> make; std::fu
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
-    auto *dialog = new EventDialog(w.state.settings, w.store, w.platform.clock(), w.help);
+    auto *dialog = new EventDialog(w.state.settings, w.store, w.platform, w.help);
     w.own(dialog);
     if (editIndex < 0)
         dialog->prepareAdd(QDate(2026, 12, 6));

@@ -1,6 +1,6 @@
-#include "dialogs/FileErrorDialogReporter.h"
+#include "messages/FileErrorDialogReporter.h"
 
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "dialogs/FileErrorDialogReporter.h"
-#include "dialogs/GeneralDialog.h"
+#include "messages/FileErrorDialogReporter.h"
+#include "messages/GeneralDialog.h"
 #include "KeyPress.h"
 
 #include <QtWidgets>

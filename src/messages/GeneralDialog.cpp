@@ -1,4 +1,4 @@
-#include "dialogs/GeneralDialog.h"
+#include "messages/GeneralDialog.h"
 
 #include "widgets/ControlTable.h"
 #include "widgets/ProgramFont.h"
