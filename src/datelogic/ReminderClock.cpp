@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr qint64 MinuteMs = 60 * 1000;
+constexpr qint64 MinuteMs = qint64{60} * 1000;
 
 } // namespace
 

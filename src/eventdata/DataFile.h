@@ -24,8 +24,8 @@ class DataFile {
 public:
     // Full tables take a few hundred kilobytes and no line of them a few
     // thousand characters; anything far larger is refused, not read.
-    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
-    static constexpr qsizetype MaxLineLength = 64 * 1024;
+    static constexpr qint64 MaxFileBytes = qint64{4} * 1024 * 1024;
+    static constexpr qsizetype MaxLineLength = qsizetype{64} * 1024;
 
     DataFile(QString folder, QString name, FileErrorReporter &reporter, FileStakes stakes = {});
 
