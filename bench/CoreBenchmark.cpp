@@ -95,7 +95,8 @@ void notesLoadAndSave(benchmark::State &state)
     NotesFile file(dir.path(), reporter);
     NoteTable table;
     for (int i = 0; i < NoteTable::Capacity; ++i)
-        table.addNote({QStringLiteral("Note %1\r\nwith a second line\r\nand a third").arg(i), qint16(i * 10), qint16(i)});
+        table.addNote(
+            {QStringLiteral("Note %1\r\nwith a second line\r\nand a third").arg(i), qint16(i * 10), qint16(i)});
     file.saveNotes(table);
     for (auto _ : state) {
         file.loadNotes(table);
@@ -195,9 +196,11 @@ void importFileOfFrequentZones(benchmark::State &state)
     QByteArray body;
     for (int i = 0; body.size() < DataFile::MaxFileBytes - 400; ++i) {
         const QByteArray id = "Z" + QByteArray::number(i);
-        body += "BEGIN:VTIMEZONE\r\nTZID:" + id + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
-                "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nRRULE:FREQ=SECONDLY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
-                "BEGIN:VEVENT\r\nSUMMARY:" + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
+        body += "BEGIN:VTIMEZONE\r\nTZID:" + id
+                + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                  "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nRRULE:FREQ=SECONDLY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+                  "BEGIN:VEVENT\r\nSUMMARY:"
+                + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
     }
     const QByteArray file = calendarWith(body);
     for (auto _ : state)

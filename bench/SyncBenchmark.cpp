@@ -39,8 +39,7 @@ RadicaleServer &radicale()
 }
 
 // Runs the event loop until the callback that start is given has been called.
-template <typename Start>
-void wait(Start start)
+template <typename Start> void wait(Start start)
 {
     bool done = false;
     QEventLoop loop;

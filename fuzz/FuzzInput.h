@@ -27,12 +27,24 @@ public:
         QString result;
         for (int length = below(maxLength + 1); result.size() < length;) {
             switch (byte() % 6) {
-            case 0: result += QLatin1String(words[byte() % std::size(words)]); break;
-            case 1: result += lineBreaks ? QStringLiteral("\r\n") : QStringLiteral(" "); break;
-            case 2: appendCodePoint(result, 0x20 + byte() % 0x60); break;
-            case 3: appendCodePoint(result, byte()); break;
-            case 4: appendCodePoint(result, static_cast<char32_t>(byte() << 8 | byte())); break;
-            default: appendCodePoint(result, 0x10000 + static_cast<char32_t>(below(0x100000))); break;
+            case 0:
+                result += QLatin1String(words[byte() % std::size(words)]);
+                break;
+            case 1:
+                result += lineBreaks ? QStringLiteral("\r\n") : QStringLiteral(" ");
+                break;
+            case 2:
+                appendCodePoint(result, 0x20 + byte() % 0x60);
+                break;
+            case 3:
+                appendCodePoint(result, byte());
+                break;
+            case 4:
+                appendCodePoint(result, static_cast<char32_t>(byte() << 8 | byte()));
+                break;
+            default:
+                appendCodePoint(result, 0x10000 + static_cast<char32_t>(below(0x100000)));
+                break;
             }
         }
         return result;

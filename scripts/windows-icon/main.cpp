@@ -55,9 +55,9 @@ int main(int argc, char *argv[])
     for (const int size : sizes) {
         const QByteArray png = pngOf(renderer, size);
         header.append(char(size % 256)).append(char(size % 256)); // 0 stands for 256
-        header.append(char(0)).append(char(0)); // no palette, reserved
-        put<quint16>(header, 1);  // colour planes
-        put<quint16>(header, 32); // bits per pixel
+        header.append(char(0)).append(char(0));                   // no palette, reserved
+        put<quint16>(header, 1);                                  // colour planes
+        put<quint16>(header, 32);                                 // bits per pixel
         put<quint32>(header, quint32(png.size()));
         put<quint32>(header, offset);
         offset += quint32(png.size());

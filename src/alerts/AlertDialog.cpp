@@ -33,6 +33,7 @@ struct RemindChoice {
     const char *entry;
     RemindAnswer answer;
 };
+// clang-format off
 constexpr std::array<RemindChoice, 8> RemindChoices{{
     {"Never", {When::Never}},
     {"in 5 minutes", {When::After, 5}},
@@ -43,11 +44,13 @@ constexpr std::array<RemindChoice, 8> RemindChoices{{
     {"in 5 hours", {When::After, 300}},
     {"on next start up", {When::NextStart}},
 }};
+// clang-format on
 constexpr int DefaultChoice = 4; // in 1 hour
 
 } // namespace
 
-AlertDialog::AlertDialog(const EventTable &events, const Settings &settings, Platform &platform, int index, bool missed, QWidget *parent)
+AlertDialog::AlertDialog(const EventTable &events, const Settings &settings, Platform &platform, int index, bool missed,
+                         QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings), platform_(platform), missed_(missed)
 {
@@ -57,14 +60,16 @@ AlertDialog::AlertDialog(const EventTable &events, const Settings &settings, Pla
     buildWindow();
     fillFrom(events.events[index]);
     // Spoken as the window opens: what, when, how soon, and the description.
-    ShowAnnouncer::announce(this, QStringList{labelTitle_->text(), labelDate_->text(), labelDaysLeft_->text(),
-                                              labelDescription_->text()}
-                                      .join(QStringLiteral(". ")));
+    ShowAnnouncer::announce(
+        this,
+        QStringList{labelTitle_->text(), labelDate_->text(), labelDaysLeft_->text(), labelDescription_->text()}.join(
+            QStringLiteral(". ")));
 }
 
 void AlertDialog::buildWindow()
 {
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(this, {
         {TextLabel, u"labelDate", {}, 120, 120, 4215, 255},
         {TextLabel, u"labelDaysLeft", {}, 2760, 120, 3735, 255},
@@ -80,6 +85,7 @@ void AlertDialog::buildWindow()
         {Button, u"commandEcard", u"Send &e-card", 4080, 2280, 1215, 345},
         {Button, u"commandOK", u"&OK", 5400, 2280, 1095, 345},
     });
+    // clang-format on
     labelDate_ = controls.get<QLabel>(u"labelDate");
     QFont dateFont = font();
     dateFont.setBold(true);
@@ -151,8 +157,9 @@ void AlertDialog::showDaysLeft(const Event &event)
 {
     if (missed_) {
         labelDaysLeft_->setText(QStringLiteral("This event has already occured!"));
-        for (QWidget *control : {static_cast<QWidget *>(labelRemindMeAgain_), static_cast<QWidget *>(labelRemindAgainNote_),
-                                 static_cast<QWidget *>(comboRemindAgain_)})
+        for (QWidget *control :
+             {static_cast<QWidget *>(labelRemindMeAgain_), static_cast<QWidget *>(labelRemindAgainNote_),
+              static_cast<QWidget *>(comboRemindAgain_)})
             control->hide();
         // Without the list the focus would start on the e-card button.
         commandOK_->setFocus();

@@ -20,7 +20,8 @@ class AlertDialog : public QDialog {
 
 public:
     // Shows the event at index; missed tells that its day has passed.
-    AlertDialog(const EventTable &events, const Settings &settings, Platform &platform, int index, bool missed, QWidget *parent = nullptr);
+    AlertDialog(const EventTable &events, const Settings &settings, Platform &platform, int index, bool missed,
+                QWidget *parent = nullptr);
 
     // The choice in the list, however the window was closed.
     RemindAnswer answer() const { return answer_; }

@@ -6,8 +6,7 @@
 
 AlertCheck::AlertCheck(EventTable &table, const QString &lastCheck, CalendarStore &store, const Clock &clock,
                        AlertWindow &window)
-    : table_(table), lastCheck_(lastCheck), store_(store), clock_(clock), window_(window),
-      reminderClock_(clock, table)
+    : table_(table), lastCheck_(lastCheck), store_(store), clock_(clock), window_(window), reminderClock_(clock, table)
 {
 }
 

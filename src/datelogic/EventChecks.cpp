@@ -34,7 +34,8 @@ std::optional<CheckMessage> checkEventForm(const EventTable &table, const EventF
     const int day = boxNumber(form.day);
 
     if (hasDuplicateTitle(table, form.title, editedIndex))
-        fail("Duplicate title", QStringLiteral("An event with this title does already exist. Please choose another title."));
+        fail("Duplicate title",
+             QStringLiteral("An event with this title does already exist. Please choose another title."));
     if (form.title.isEmpty())
         fail("Title is missing",
              QStringLiteral("The event must have a title! It is the title that is displayed in the calendar, "

@@ -7,10 +7,10 @@
 // The fields of the event dialog as typed.
 struct EventForm {
     QString title;
-    QString year;      // empty: every year
+    QString year; // empty: every year
     QString monthName;
     QString day;
-    QString hours;     // empty with minutes empty: no time of day
+    QString hours; // empty with minutes empty: no time of day
     QString minutes;
     QString description = {};
     QString category = {};

@@ -68,7 +68,8 @@ std::optional<QDate> findEvent(const EventTable &table, const QDate &from, Step 
 
 std::optional<QDate> findNextEvent(const EventTable &table, const QDate &from, int currentYear)
 {
-    return findEvent(table, from, stepForward, [currentYear](int year) { return year > currentYear + ShownYearsAhead; });
+    return findEvent(table, from, stepForward,
+                     [currentYear](int year) { return year > currentYear + ShownYearsAhead; });
 }
 
 std::optional<QDate> findPreviousEvent(const EventTable &table, const QDate &from, int currentYear)

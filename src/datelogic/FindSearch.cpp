@@ -12,8 +12,7 @@ const QString EveryYearText = QStringLiteral("every year");
 
 } // namespace
 
-std::vector<int> findEvents(const EventTable &table, const QString &text, const QString &monthName,
-                            const QString &year)
+std::vector<int> findEvents(const EventTable &table, const QString &text, const QString &monthName, const QString &year)
 {
     const int month = monthNumber(monthName);
     std::vector<int> found;

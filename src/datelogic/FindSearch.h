@@ -17,10 +17,10 @@ std::vector<int> findEvents(const EventTable &table, const QString &text, const 
 
 // What the find dialog keeps of the chosen result.
 struct FindResult {
-    QString yearText;  // four digits, or "every year"
+    QString yearText; // four digits, or "every year"
     QString monthName;
-    QString dayText;   // without a leading zero
-    QString tooltip;   // "Dentist, March 5, 2002"
+    QString dayText; // without a leading zero
+    QString tooltip; // "Dentist, March 5, 2002"
 
     // The day to show in the event's own year, or for an every-year event this
     // year until its month has passed, then next year. A day number the month

@@ -28,6 +28,7 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
 
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(this, {
         {Frame, u"shapeForm", {}, 0, 0, ClientWidth, ClientHeight},
         {Heading, u"labelCaption", u"About", 240, 180, 3000, 255, {}, 0, u"shapeForm"},
@@ -44,6 +45,7 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
         {Line, u"lineDivider", {}, 0, 3120, ClientWidth, 30, {}, 0, u"shapeForm"},
         {Button, u"commandOK", u"&OK", 4920, 3240, 1095, 375, {}, 0, u"shapeForm"},
     });
+    // clang-format on
 
     auto *shape = controls.get<QFrame>(u"shapeForm");
     shape->setFrameShape(QFrame::Box);

@@ -22,6 +22,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const QString &lastCheck, const QDate &
     setFixedSize(twipsToPixels(4695), twipsToPixels(3255));
 
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(this, {
         {Label, u"labelThisWindow",
          u"This window contains information that can be helpful for the development team when tracking errors.", 120,
@@ -30,6 +31,7 @@ ErrorTrackingWindow::ErrorTrackingWindow(const QString &lastCheck, const QDate &
         {Button, u"commandCopy", u"&Copy to clipboard", 1560, 2760, 1815, 375},
         {Button, u"commandOK", u"OK", 3480, 2760, 1095, 375},
     });
+    // clang-format on
     controls.get<QLabel>(u"labelThisWindow")->setWordWrap(true);
     usefulData_ = controls.get<QPlainTextEdit>(u"textUsefulData");
     usefulData_->setAccessibleName(QStringLiteral("Useful data"));

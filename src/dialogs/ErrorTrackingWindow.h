@@ -13,8 +13,7 @@ class ErrorTrackingWindow : public QDialog {
 
 public:
     // lastCheck as calendar.dat holds it; shownDay the main window's.
-    ErrorTrackingWindow(const QString &lastCheck, const QDate &shownDay, Platform &platform,
-                        QWidget *parent = nullptr);
+    ErrorTrackingWindow(const QString &lastCheck, const QDate &shownDay, Platform &platform, QWidget *parent = nullptr);
 
 private:
     Platform &platform_;

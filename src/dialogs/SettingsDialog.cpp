@@ -30,6 +30,7 @@ constexpr int CategoryLength = 16;
 const std::initializer_list<Control> &controlTable()
 {
     using enum ControlKind;
+    // clang-format off
     static const std::initializer_list<Control> table = {
         {ListBox, u"listSettings", {}, 120, 120, 1575, 2400},
         {Pages, u"framePages", {}, 1800, 0, 3015, 2610},
@@ -70,6 +71,7 @@ const std::initializer_list<Control> &controlTable()
         {Button, u"commandCancel", u"&Cancel", 2520, 2640, 1095, 345},
         {Button, u"commandHelp", u"&Help", 3720, 2640, 1095, 345},
     };
+    // clang-format on
     return table;
 }
 

@@ -25,6 +25,7 @@ constexpr int PasswordLength = 256;
 const std::initializer_list<Control> &controlTable()
 {
     using enum ControlKind;
+    // clang-format off
     static const std::initializer_list<Control> table = {
         {Heading, u"labelSyncServer", u"Calendar server (CalDAV)", 0, 120, 3015, 240},
         {Label, u"labelUrl", u"Server &address:", 120, 390, 2895, 240},
@@ -38,6 +39,7 @@ const std::initializer_list<Control> &controlTable()
         {Button, u"commandSyncNow", u"S&ync now", 120, 2205, 1095, 345},
         {TextLabel, u"labelLastResult", {}, 1320, 2250, 1695, 255},
     };
+    // clang-format on
     return table;
 }
 

@@ -57,6 +57,7 @@ void EventDialog::buildWindow()
     // A sound file's path is taken whole, however long. "&Title" and "&Time"
     // share their key: the first press goes to the title, the next to the
     // hours, so both stay reachable.
+    // clang-format off
     const ControlSet controls(this, {
         {Heading, u"labelTitle", u"&Title", 120, 120, 495, 255, {}, 0, {}, KeyClash::TakesTurns},
         {LineEdit, u"textTitle", {}, 240, 360, 3735, 315, u"Title", TitleLength},
@@ -84,6 +85,7 @@ void EventDialog::buildWindow()
         {Button, u"commandCancel", u"&Cancel", 3240, 3600, 1095, 345},
         {Button, u"commandHelp", u"&Help", 4440, 3600, 1095, 345},
     });
+    // clang-format on
     textTitle_ = controls.get<QLineEdit>(u"textTitle");
     comboCategory_ = controls.get<QComboBox>(u"comboCategory");
     textDescription_ = controls.get<QPlainTextEdit>(u"textDescription");

@@ -26,6 +26,7 @@ struct TextKey {
     void (*store)(Event &event, const QString &value);
 };
 
+// clang-format off
 const TextKey TextKeys[] = {
     {QLatin1StringView("Title"), [](Event &event, const QString &value) { event.title = value; }},
     {QLatin1StringView("Description"), [](Event &event, const QString &value) { event.description = value; }},
@@ -34,6 +35,7 @@ const TextKey TextKeys[] = {
     {QLatin1StringView("Time"), setStoredTime},
     {QLatin1StringView("Sound"), [](Event &event, const QString &value) { event.sound = value; }},
 };
+// clang-format on
 
 // What a section holds before its keys are read: a Date of blanks, which
 // no day can be taken from, so that a section without one fails the load.
@@ -64,8 +66,7 @@ QString valueAfter(const QString &line, QLatin1StringView key)
 } // namespace
 
 CalendarFile::CalendarFile(const QString &dataFolder, FileErrorReporter &reporter, const Clock &clock)
-    : file_(dataFolder, FileName, reporter, stakes()),
-      clock_(clock)
+    : file_(dataFolder, FileName, reporter, stakes()), clock_(clock)
 {
 }
 
@@ -107,9 +108,9 @@ QString CalendarFile::format(const EventTable &table, const QDate &today)
         const Event &event = table.events[i];
         text += QLatin1StringView("[Event]\r\nTitle=") % toSingleLine(event.title)
                 % QLatin1StringView("\r\nDescription=") % toSingleLine(event.description)
-                % QLatin1StringView("\r\nCategory=") % toSingleLine(event.category)
-                % QLatin1StringView("\r\nDate=") % fitToWidth(toSingleLine(storedDate(event)), Event::DateWidth)
-                % QLatin1StringView("\r\nTime=") % fitToWidth(toSingleLine(storedTime(event)), Event::TimeWidth)
+                % QLatin1StringView("\r\nCategory=") % toSingleLine(event.category) % QLatin1StringView("\r\nDate=")
+                % fitToWidth(toSingleLine(storedDate(event)), Event::DateWidth) % QLatin1StringView("\r\nTime=")
+                % fitToWidth(toSingleLine(storedTime(event)), Event::TimeWidth)
                 % QLatin1StringView("\r\nNotifyingDays=") % QString::number(event.notifyingDays)
                 % QLatin1StringView("\r\nSound=") % toSingleLine(event.sound) % lineEnd % lineEnd;
     }

@@ -3,10 +3,10 @@
 const QStringList &builtInCategories()
 {
     static const QStringList names = {
-        QStringLiteral("Birthday"),  QStringLiteral("Notable date"), QStringLiteral("Holiday"),
-        QStringLiteral("Special event"), QStringLiteral("Anniversary"), QStringLiteral("Meeting"),
-        QStringLiteral("Deadline"),  QStringLiteral("Dinner"),       QStringLiteral("Breakfast"),
-        QStringLiteral("Lunch"),     QStringLiteral("Net event"),    QStringLiteral("Party"),
+        QStringLiteral("Birthday"),      QStringLiteral("Notable date"), QStringLiteral("Holiday"),
+        QStringLiteral("Special event"), QStringLiteral("Anniversary"),  QStringLiteral("Meeting"),
+        QStringLiteral("Deadline"),      QStringLiteral("Dinner"),       QStringLiteral("Breakfast"),
+        QStringLiteral("Lunch"),         QStringLiteral("Net event"),    QStringLiteral("Party"),
         QStringLiteral("Sport event"),
     };
     return names;
@@ -18,6 +18,7 @@ CategoryImage categoryImageFor(const QString &name)
         const char *name;
         CategoryImage image;
     };
+    // clang-format off
     static constexpr Rule rules[] = {
         {"None", CategoryImage::None},
         {"Meeting", CategoryImage::Meeting},
@@ -34,6 +35,7 @@ CategoryImage categoryImageFor(const QString &name)
         {"Net event", CategoryImage::NetEvent},
         {"Sport event", CategoryImage::SportEvent},
     };
+    // clang-format on
     for (const Rule &rule : rules) {
         if (name == QLatin1String(rule.name))
             return rule.image;

@@ -46,8 +46,7 @@ FileError copyInto(RegularFile &source, const QString &target)
 }
 
 // Calls line(begin, end) for each line of the text from begin to end.
-template <typename Char, typename Line>
-void forEachLine(const Char *begin, const Char *end, Line line)
+template <typename Char, typename Line> void forEachLine(const Char *begin, const Char *end, Line line)
 {
     const Char *lineStart = begin;
     for (const Char *p = begin; p != end; ++p) {
@@ -66,10 +65,9 @@ QString fromWindows1252(QByteArrayView bytes)
 {
     // The code page's 0x80 to 0x9F; its five unused bytes keep their Latin-1 code points.
     static constexpr char16_t High[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
     };
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -114,11 +112,15 @@ FileError transferError(QFileDevice::FileError error, int systemError)
     if (isDiskFullError(systemError))
         return FileError::DiskFull;
     switch (error) {
-    case QFileDevice::ResourceError: return FileError::DiskFull; // Qt's name for ENOSPC on write
-    case QFileDevice::PermissionsError: return FileError::PermissionDenied;
+    case QFileDevice::ResourceError:
+        return FileError::DiskFull; // Qt's name for ENOSPC on write
+    case QFileDevice::PermissionsError:
+        return FileError::PermissionDenied;
     case QFileDevice::ReadError:
-    case QFileDevice::WriteError: return FileError::DeviceIO;
-    default: return FileError::PathFileAccess;
+    case QFileDevice::WriteError:
+        return FileError::DeviceIO;
+    default:
+        return FileError::PathFileAccess;
     }
 }
 
@@ -294,8 +296,9 @@ QStringList decodeDataLines(const QByteArray &bytes)
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
     QStringList lines;
-    forEachLine(text.begin(), text.end(),
-                [&lines](const char *begin, const char *end) { lines.append(decodeLine({begin, end})); });
+    forEachLine(text.begin(), text.end(), [&lines](const char *begin, const char *end) {
+        lines.append(decodeLine({begin, end}));
+    });
     return lines;
 }
 

@@ -75,8 +75,7 @@ QString chooseDataFolder(const QString &commandLine, const QString &programFolde
     return userDataFolder;
 }
 
-QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
-                          const QString &userDataFolder)
+QString resolveDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder)
 {
     return createdPrivately(chooseDataFolder(commandLine, programFolder, userDataFolder));
 }
@@ -102,7 +101,7 @@ bool isTemporarySaveName(const QString &name)
 {
     const auto isLetterOrDigit = [](QChar c) {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+               || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
     };
     constexpr qsizetype Random = 6;
     if (name.size() < Random)
@@ -111,8 +110,8 @@ bool isTemporarySaveName(const QString &name)
     const QStringView stem = QStringView(name).chopped(Random);
     const QString mark = temporarySaveMarker();
     return std::all_of(random.begin(), random.end(), isLetterOrDigit)
-        && std::any_of(dataFileNames().begin(), dataFileNames().end(),
-                       [&](const QString &file) { return stem == file + mark; });
+           && std::any_of(dataFileNames().begin(), dataFileNames().end(),
+                          [&](const QString &file) { return stem == file + mark; });
 }
 
 } // namespace

@@ -14,8 +14,7 @@ QString syncStateFileName();
 // program uses the per-user application data folder. Nothing is created.
 QString chooseDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder);
 // The chosen folder, created private to the user when missing.
-QString resolveDataFolder(const QString &commandLine, const QString &programFolder,
-                          const QString &userDataFolder);
+QString resolveDataFolder(const QString &commandLine, const QString &programFolder, const QString &userDataFolder);
 
 // True when the folder holds none of the data files: a first start, which
 // has nothing to report missing.

@@ -3,10 +3,9 @@
 const QStringList &monthNames()
 {
     static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),    QStringLiteral("April"),
+        QStringLiteral("May"),       QStringLiteral("June"),     QStringLiteral("July"),     QStringLiteral("August"),
+        QStringLiteral("September"), QStringLiteral("October"),  QStringLiteral("November"), QStringLiteral("December"),
     };
     return names;
 }
@@ -29,9 +28,18 @@ bool isLeapYear(int year)
 int daysInMonth(int month, int year)
 {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
         return 31;
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     case 2:
         return isLeapYear(year) ? 29 : 28;

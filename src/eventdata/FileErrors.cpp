@@ -1,22 +1,32 @@
 #include "eventdata/FileErrors.h"
 
-
-
 QString fileErrorTitle(FileError error)
 {
     switch (error) {
-    case FileError::FileTooLarge: return QStringLiteral("File too large");
-    case FileError::NotRegularFile: return QStringLiteral("Not a regular file");
-    case FileError::Unreadable: return QStringLiteral("Unreadable file");
-    case FileError::FileNotFound: return QStringLiteral("File not found");
-    case FileError::DeviceIO: return QStringLiteral("Device I/O error");
-    case FileError::DiskFull: return QStringLiteral("Disk full");
-    case FileError::DeviceUnavailable: return QStringLiteral("Device unavailable");
-    case FileError::PermissionDenied: return QStringLiteral("Permission denied");
-    case FileError::DiskNotReady: return QStringLiteral("Disk not ready");
-    case FileError::PathFileAccess: return QStringLiteral("Path/file access error");
-    case FileError::PathNotFound: return QStringLiteral("Path not found");
-    default: return QStringLiteral("Unknown error (#%1)").arg(static_cast<int>(error));
+    case FileError::FileTooLarge:
+        return QStringLiteral("File too large");
+    case FileError::NotRegularFile:
+        return QStringLiteral("Not a regular file");
+    case FileError::Unreadable:
+        return QStringLiteral("Unreadable file");
+    case FileError::FileNotFound:
+        return QStringLiteral("File not found");
+    case FileError::DeviceIO:
+        return QStringLiteral("Device I/O error");
+    case FileError::DiskFull:
+        return QStringLiteral("Disk full");
+    case FileError::DeviceUnavailable:
+        return QStringLiteral("Device unavailable");
+    case FileError::PermissionDenied:
+        return QStringLiteral("Permission denied");
+    case FileError::DiskNotReady:
+        return QStringLiteral("Disk not ready");
+    case FileError::PathFileAccess:
+        return QStringLiteral("Path/file access error");
+    case FileError::PathNotFound:
+        return QStringLiteral("Path not found");
+    default:
+        return QStringLiteral("Unknown error (#%1)").arg(static_cast<int>(error));
     }
 }
 
@@ -29,14 +39,15 @@ QString fileErrorMessage(const FileFailure &failure)
 {
     const FileStakes &stakes = failure.stakes;
     const bool writing = failure.operation == FileOperation::Writing;
-    const QString what = QStringLiteral("There was an error ") + fileOperationName(failure.operation)
-                         + QLatin1Char(' ') + failure.fileName + QStringLiteral(". ");
+    const QString what = QStringLiteral("There was an error ") + fileOperationName(failure.operation) + QLatin1Char(' ')
+                         + failure.fileName + QStringLiteral(". ");
     // A failed save replaces nothing: the file keeps what the last save wrote.
     if (writing) {
         if (stakes.held.isEmpty())
             return what;
-        return what + QStringLiteral("Your %1 as they are now were not saved; %2 stays as it was on the disk.")
-                          .arg(stakes.held, failure.fileName);
+        return what
+               + QStringLiteral("Your %1 as they are now were not saved; %2 stays as it was on the disk.")
+                     .arg(stakes.held, failure.fileName);
     }
     if (failure.backupName.isEmpty())
         return what + stakes.lossOnFailedRead;
@@ -70,7 +81,8 @@ QString fileChangedTitle()
 
 QString fileChangedMessage(const QString &fileName, const QString &backupName)
 {
-    return fileName + QStringLiteral(" was changed by another program since Tarrowby last read or saved it. "
-                                     "That version was kept as ")
+    return fileName
+           + QStringLiteral(" was changed by another program since Tarrowby last read or saved it. "
+                            "That version was kept as ")
            + backupName + QStringLiteral(", and Tarrowby saved its own.");
 }

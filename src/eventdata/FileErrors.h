@@ -8,12 +8,12 @@
 // they stay as they are.
 enum class FileError {
     None = 0,
-    Overflow = 6,           // a number does not fit its field
-    FileTooLarge = 7,       // far beyond anything the program writes
-    NotRegularFile = 8,     // a folder, FIFO, device or socket where a file belongs
-    SubscriptRange = 9,     // too many events or notes, a key before its block
-    Unreadable = 10,        // text, but nothing in it the program knows
-    TypeMismatch = 13,      // a text that should be a number is not one
+    Overflow = 6,       // a number does not fit its field
+    FileTooLarge = 7,   // far beyond anything the program writes
+    NotRegularFile = 8, // a folder, FIFO, device or socket where a file belongs
+    SubscriptRange = 9, // too many events or notes, a key before its block
+    Unreadable = 10,    // text, but nothing in it the program knows
+    TypeMismatch = 13,  // a text that should be a number is not one
     FileNotFound = 53,
     DeviceIO = 57,
     DiskFull = 61,
@@ -36,17 +36,17 @@ QString fileOperationName(FileOperation operation);
 // What a data file means to the user, in the words of its failure reports;
 // empty for a file that holds nothing of the program's own (an export).
 struct FileStakes {
-    QString held;                    // "reminders": what a failed save leaves unsaved
-    QString lossOnFailedRead;        // what an unreadable file means for the user's data
-    bool lossHoldsWhenKept = false;  // that sentence stays true when the file was kept aside
+    QString held;                   // "reminders": what a failed save leaves unsaved
+    QString lossOnFailedRead;       // what an unreadable file means for the user's data
+    bool lossHoldsWhenKept = false; // that sentence stays true when the file was kept aside
 };
 
 // One failure of a data file, as its report tells it.
 struct FileFailure {
-    QString fileName;                // without folder
+    QString fileName; // without folder
     FileOperation operation = FileOperation::Reading;
     FileError error = FileError::None;
-    QString backupName = {};         // empty when no copy of the file was kept
+    QString backupName = {}; // empty when no copy of the file was kept
     FileStakes stakes = {};
 };
 

@@ -16,4 +16,3 @@ struct Int16Reading {
 };
 
 Int16Reading readInt16(QStringView text, Rounding rounding);
-

@@ -32,7 +32,10 @@ bool isOwnLink(const QString &link)
 }
 #else
 // Windows has no such shared folders, and making a link takes an administrator.
-bool isOwnLink(const QString &) { return true; }
+bool isOwnLink(const QString &)
+{
+    return true;
+}
 #endif
 
 } // namespace

@@ -131,8 +131,8 @@ int twinsBefore(const EventTable &table, int index)
 QString exportCalendar(const EventTable &table, const QDateTime &stamp)
 {
     Component calendar(icalcomponent_new_vcalendar());
-    const QByteArray productId = QByteArrayLiteral("-//") + ProgramInfo::WebHost.data() + "//Tarrowby "
-                                 + ProgramInfo::Version.data() + "//EN";
+    const QByteArray productId =
+        QByteArrayLiteral("-//") + ProgramInfo::WebHost.data() + "//Tarrowby " + ProgramInfo::Version.data() + "//EN";
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId.constData()));
     const icaltimetype utcStamp =

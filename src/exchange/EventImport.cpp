@@ -17,20 +17,24 @@ struct Kind {
     QLatin1StringView end;
 };
 
+// clang-format off
 constexpr Kind Kinds[] = {
     {Format::ICalendar, QLatin1StringView("BEGIN:VCALENDAR"), QLatin1StringView("END:VCALENDAR")},
     {Format::VCard, QLatin1StringView("BEGIN:VCARD"), QLatin1StringView("END:VCARD")},
 };
+// clang-format on
 
 QString firstText(const QStringList &lines)
 {
-    const auto found = std::find_if(lines.cbegin(), lines.cend(), [](const QString &l) { return !l.trimmed().isEmpty(); });
+    const auto found =
+        std::find_if(lines.cbegin(), lines.cend(), [](const QString &l) { return !l.trimmed().isEmpty(); });
     return found == lines.cend() ? QString() : found->trimmed();
 }
 
 QString lastText(const QStringList &lines)
 {
-    const auto found = std::find_if(lines.crbegin(), lines.crend(), [](const QString &l) { return !l.trimmed().isEmpty(); });
+    const auto found =
+        std::find_if(lines.crbegin(), lines.crend(), [](const QString &l) { return !l.trimmed().isEmpty(); });
     return found == lines.crend() ? QString() : found->trimmed();
 }
 
@@ -58,7 +62,8 @@ ImportReport::Refusal refusalFor(const QStringList &lines, const Kind *kind)
     return ImportReport::Refusal::None;
 }
 
-ImportReading refused(const ImportContext &context, ImportReport::Refusal refusal, FileError fileError = FileError::None)
+ImportReading refused(const ImportContext &context, ImportReport::Refusal refusal,
+                      FileError fileError = FileError::None)
 {
     ImportReading reading(context);
     reading.report.refusal = refusal;

@@ -159,7 +159,7 @@ std::optional<Start> EventReader::nextOccurrence(const icalrecurrencetype &recur
 // The stored date, with local set to the start as the calendar keeps it;
 // none when the event is left out (and the reason counted).
 std::optional<EventDate> EventReader::dateOf(icalcomponent *vevent, const Start &start, QDateTime &local,
-                                           bool &repeating)
+                                             bool &repeating)
 {
     local = start.local();
     icalproperty *ruleProperty = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
@@ -169,7 +169,8 @@ std::optional<EventDate> EventReader::dateOf(icalcomponent *vevent, const Start 
     if (isEveryYear(rule)) {
         const int month = rule.by_month[0] != ICAL_RECURRENCE_ARRAY_MAX ? rule.by_month[0] : local.date().month();
         const int day = rule.by_month_day[0] > 0 && rule.by_month_day[0] != ICAL_RECURRENCE_ARRAY_MAX
-                            ? rule.by_month_day[0] : local.date().day();
+                            ? rule.by_month_day[0]
+                            : local.date().day();
         return importedDate(0, month, day);
     }
     const std::optional<Start> next = nextOccurrence(rule, start);
@@ -195,7 +196,8 @@ qint16 EventReader::leadDays(icalcomponent *vevent, const Start &start) const
         qint64 before = -static_cast<qint64>(icaldurationtype_as_int(trigger.duration));
         if (icaltime_is_utc(trigger.time))
             before = startTime - icaltime_as_timet(trigger.time);
-        else if (!icaltime_is_null_time(trigger.time) && QDate(trigger.time.year, trigger.time.month, trigger.time.day).isValid())
+        else if (!icaltime_is_null_time(trigger.time)
+                 && QDate(trigger.time.year, trigger.time.month, trigger.time.day).isValid())
             before = startTime - start.clock.secondsSinceEpochOf(wallTimeOf(trigger.time));
         earliest = std::max(earliest, before);
     }

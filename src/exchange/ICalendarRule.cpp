@@ -8,8 +8,7 @@ namespace {
 
 using Frequency = RepeatRule::Frequency;
 
-template <size_t Size>
-QList<int> listOf(const short (&values)[Size])
+template <size_t Size> QList<int> listOf(const short (&values)[Size])
 {
     QList<int> list;
     for (size_t i = 0; i < Size && values[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i)
@@ -39,8 +38,9 @@ QList<int> monthsOf(const icalrecurrencetype &recurrence)
 {
     QList<int> months;
     for (const int month : listOf(recurrence.by_month))
-        months.append(icalrecurrencetype_month_is_leap(static_cast<short>(month)) ? 0
-                                                                                 : icalrecurrencetype_month_month(static_cast<short>(month)));
+        months.append(icalrecurrencetype_month_is_leap(static_cast<short>(month))
+                          ? 0
+                          : icalrecurrencetype_month_month(static_cast<short>(month)));
     return months;
 }
 
@@ -49,7 +49,8 @@ std::optional<WallTime> untilOf(const icaltimetype &until)
     if (icaltime_is_null_time(until) || !QDate(until.year, until.month, until.day).isValid())
         return std::nullopt;
     const QDate day(until.year, until.month, until.day);
-    return until.is_date ? wallTime(day.addDays(1), QTime(0, 0)) - 1 : wallTime(day, QTime(until.hour, until.minute, until.second));
+    return until.is_date ? wallTime(day.addDays(1), QTime(0, 0)) - 1
+                         : wallTime(day, QTime(until.hour, until.minute, until.second));
 }
 
 constexpr Frequency Frequencies[] = {Frequency::Secondly, Frequency::Minutely, Frequency::Hourly, Frequency::Daily,
@@ -60,7 +61,8 @@ constexpr Frequency Frequencies[] = {Frequency::Secondly, Frequency::Minutely, F
 std::optional<RepeatRule> repeatRuleOf(const icalrecurrencetype &recurrence)
 {
     const int frequency = static_cast<int>(recurrence.freq) - static_cast<int>(ICAL_SECONDLY_RECURRENCE);
-    const bool gregorian = !recurrence.rscale || QByteArray(recurrence.rscale).compare("GREGORIAN", Qt::CaseInsensitive) == 0;
+    const bool gregorian =
+        !recurrence.rscale || QByteArray(recurrence.rscale).compare("GREGORIAN", Qt::CaseInsensitive) == 0;
     if (frequency < 0 || frequency >= int(std::size(Frequencies)) || !gregorian)
         return std::nullopt;
     RepeatRule rule;

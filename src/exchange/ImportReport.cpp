@@ -27,6 +27,7 @@ QString refusalText(const ImportReport &report)
 
 QString skippedText(const ImportReport &report)
 {
+    // clang-format off
     static const char *const reasons[SkipReasonCount][2] = {
         {"%1 already in the calendar", "%1 already in the calendar"},
         {"%1 whose title another event has", "%1 whose title other events have"},
@@ -37,6 +38,7 @@ QString skippedText(const ImportReport &report)
         {"%1 whose repeat rule never occurs in the next %2 years", "%1 whose repeat rules never occur in the next %2 years"},
         {"%1 change to one date of a repeating event", "%1 changes to single dates of repeating events"},
     };
+    // clang-format on
     QStringList parts;
     for (int i = 0; i < SkipReasonCount; ++i) {
         if (report.skipped[i] == 0)
@@ -49,9 +51,11 @@ QString skippedText(const ImportReport &report)
 
 QString zoneText(const ZoneChoice &zone)
 {
-    const QString why = zone.defined ? QStringLiteral("defines the time zone \u201c%1\u201d with more changes than can be worked out")
-                                     : QStringLiteral("names the time zone \u201c%1\u201d without defining it");
-    return QStringLiteral("The file ") + why.arg(zone.name) + QStringLiteral("; ") + zone.used + QStringLiteral(" was used.");
+    const QString why =
+        zone.defined ? QStringLiteral("defines the time zone \u201c%1\u201d with more changes than can be worked out")
+                     : QStringLiteral("names the time zone \u201c%1\u201d without defining it");
+    return QStringLiteral("The file ") + why.arg(zone.name) + QStringLiteral("; ") + zone.used
+           + QStringLiteral(" was used.");
 }
 
 } // namespace

@@ -13,10 +13,10 @@ enum class SkipReason {
     TitleTaken,   // another event has the title on another date
     Past,         // a one-time event of an earlier year, or a repeat that has ended
     Cancelled,
-    NoRoom,       // the calendar is full
-    Unusable,     // no title, no date or no such date, a contact that cannot be read
-    NeverOccurs,  // a repeat rule without an occurrence in the years the searches look at
-    ChangedDate,  // one date of a repeating event moved or changed; the series decides
+    NoRoom,      // the calendar is full
+    Unusable,    // no title, no date or no such date, a contact that cannot be read
+    NeverOccurs, // a repeat rule without an occurrence in the years the searches look at
+    ChangedDate, // one date of a repeating event moved or changed; the series decides
 };
 constexpr int SkipReasonCount = 8;
 
@@ -38,9 +38,9 @@ struct ImportReport {
 
     int imported = 0;
     std::array<int, SkipReasonCount> skipped{};
-    int repeatsAsOneTime = 0;  // repeating events taken as their next date only
-    int february29Moved = 0;   // every-year events moved to 28 February
-    int withoutBirthday = 0;   // contacts without a birthday
+    int repeatsAsOneTime = 0; // repeating events taken as their next date only
+    int february29Moved = 0;  // every-year events moved to 28 February
+    int withoutBirthday = 0;  // contacts without a birthday
     // Each zone once, in the order the events name them; beyond a few the
     // report only counts them.
     static constexpr int MostZonesNamed = 3;

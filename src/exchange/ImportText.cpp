@@ -16,9 +16,8 @@ QByteArray repairedLine(QByteArrayView line)
     if (line.isValidUtf8())
         return line.toByteArray();
     const QString text = QString::fromUtf8(line); // damaged bytes become U+FFFD
-    const bool holdsUtf8 = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() >= 0x80 && c != QChar::ReplacementCharacter;
-    });
+    const bool holdsUtf8 = std::any_of(text.cbegin(), text.cend(),
+                                       [](QChar c) { return c.unicode() >= 0x80 && c != QChar::ReplacementCharacter; });
     return holdsUtf8 ? text.toUtf8() : line.toByteArray();
 }
 

@@ -38,13 +38,12 @@ std::optional<QTimeZone> offsetOfDisplayName(const QString &name, QString &used)
     if (minutes > 14 * 60)
         return std::nullopt;
     used = match.captured(1).isEmpty() ? QStringLiteral("UTC")
-                                       : QStringLiteral("UTC") + match.captured(1) + match.captured(2).rightJustified(2, u'0')
-                                             + u':' + match.captured(3);
+                                       : QStringLiteral("UTC") + match.captured(1)
+                                             + match.captured(2).rightJustified(2, u'0') + u':' + match.captured(3);
     return QTimeZone(match.captured(1) == u'-' ? -minutes * 60 : minutes * 60);
 }
 
-template <size_t Size>
-int sizeOf(const short (&values)[Size])
+template <size_t Size> int sizeOf(const short (&values)[Size])
 {
     return int(std::find(std::begin(values), std::end(values), short(ICAL_RECURRENCE_ARRAY_MAX)) - std::begin(values));
 }
@@ -123,8 +122,8 @@ qint64 EventClock::secondsSinceEpochOf(WallTime time) const
         int isDaylight = 0;
         return time - EpochWall - icaltimezone_get_utc_offset(libicalZone_, &fields, &isDaylight);
     }
-    const QDateTime wall = zone_ ? QDateTime(wallDate(time), wallClock(time), *zone_)
-                                 : QDateTime(wallDate(time), wallClock(time));
+    const QDateTime wall =
+        zone_ ? QDateTime(wallDate(time), wallClock(time), *zone_) : QDateTime(wallDate(time), wallClock(time));
     return wall.toSecsSinceEpoch();
 }
 
@@ -134,7 +133,8 @@ WallTime EventClock::wallTimeOf(qint64 secondsSinceEpoch) const
         const WallTime lastSecond = wallTime(QDate(lastYear_, 12, 31), QTime(23, 59, 59));
         icaltimetype fields = fieldsOf(std::min(EpochWall + secondsSinceEpoch, lastSecond));
         int isDaylight = 0;
-        return EpochWall + secondsSinceEpoch + icaltimezone_get_utc_offset_of_utc_time(libicalZone_, &fields, &isDaylight);
+        return EpochWall + secondsSinceEpoch
+               + icaltimezone_get_utc_offset_of_utc_time(libicalZone_, &fields, &isDaylight);
     }
     const QDateTime wall = zone_ ? QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, *zone_)
                                  : QDateTime::fromSecsSinceEpoch(secondsSinceEpoch);

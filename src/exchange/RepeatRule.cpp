@@ -105,8 +105,8 @@ private:
 
 // What one step of a walk (a period, or a day) holds.
 struct Span {
-    qint64 before = 0;                  // occurrences after the start and before from
-    std::optional<WallTime> first;      // the first at or after from that is after the start
+    qint64 before = 0;             // occurrences after the start and before from
+    std::optional<WallTime> first; // the first at or after from that is after the start
 };
 
 // The occurrences of a period: each of its days at each of the times, in
@@ -128,7 +128,8 @@ public:
         const qint64 dayIndex = std::lower_bound(days_.cbegin(), days_.cend(), day) - days_.cbegin();
         qint64 timeIndex = 0;
         if (dayIndex < days_.size() && days_.at(dayIndex) == day)
-            timeIndex = std::lower_bound(times_.cbegin(), times_.cend(), int(time - day * DaySeconds)) - times_.cbegin();
+            timeIndex =
+                std::lower_bound(times_.cbegin(), times_.cend(), int(time - day * DaySeconds)) - times_.cbegin();
         return dayIndex * times_.size() + timeIndex;
     }
 
@@ -381,8 +382,7 @@ private:
 
     // The index, among the day's occurrences in the group, of the first at or
     // after time.
-    qint64 indexFrom(QList<int>::const_iterator first, QList<int>::const_iterator last, qint64 day,
-                     WallTime time) const
+    qint64 indexFrom(QList<int>::const_iterator first, QList<int>::const_iterator last, qint64 day, WallTime time) const
     {
         const qint64 intoDay = std::clamp<qint64>(time - day * DaySeconds, 0, DaySeconds);
         const int period = int(intoDay / unit_);

@@ -45,6 +45,7 @@ FindDialog::FindDialog(const EventTable &events, const Clock &clock, Help &help,
 void FindDialog::buildWindow()
 {
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(this, {
         {LineEdit, u"Text", {}, 240, 360, 2055, 315},
         {Label, u"labelExpression", u"Search &expression and filters", 120, 120, 4455, 255},
@@ -56,6 +57,7 @@ void FindDialog::buildWindow()
         {Button, u"commandCancel", u"&Cancel", 2400, 2220, 1095, 345},
         {Button, u"commandHelp", u"&Help", 3600, 2220, 1095, 345},
     });
+    // clang-format on
     text_ = controls.get<QLineEdit>(u"Text");
     comboMonth_ = controls.get<QComboBox>(u"comboMonth");
     comboYear_ = controls.get<QComboBox>(u"comboYear");

@@ -8,7 +8,7 @@
 struct HelpPage {
     int context = 0; // 0 for the contents page
     QString title;
-    QString text;    // paragraphs separated by blank lines; "- " starts a list item
+    QString text; // paragraphs separated by blank lines; "- " starts a list item
 };
 
 // The help file: UTF-8 text in which a line "[1000 Getting started]" starts

@@ -19,7 +19,8 @@ QString topicHtml(const HelpPage &topic)
         QStringList items;     // list items not yet written; a line without "- " continues the last one
         const auto flushParagraph = [&] {
             if (!paragraph.isEmpty())
-                html += QStringLiteral("<p>") + paragraph.join(QLatin1Char(' ')).toHtmlEscaped() + QStringLiteral("</p>");
+                html +=
+                    QStringLiteral("<p>") + paragraph.join(QLatin1Char(' ')).toHtmlEscaped() + QStringLiteral("</p>");
             paragraph.clear();
         };
         const auto flushItems = [&] {

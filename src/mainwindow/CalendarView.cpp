@@ -35,13 +35,14 @@ void setDetail(QLabel *label, const QString &text)
 } // namespace
 
 CalendarView::CalendarView(const EventTable &events, const Settings &settings, const Clock &clock, QWidget *parent)
-    : QWidget(parent), events_(events), settings_(settings), clock_(clock), pictures_(new CategoryPictures(this)), grid_(new MonthGrid(this)),
-      menuPopupEvent_(new QMenu(this))
+    : QWidget(parent), events_(events), settings_(settings), clock_(clock), pictures_(new CategoryPictures(this)),
+      grid_(new MonthGrid(this)), menuPopupEvent_(new QMenu(this))
 {
     setObjectName(QStringLiteral("pictureCalendar"));
     grid_->setGeometry(twipsRect(3960, 0, 2775, 1995));
     pictures_->move(twipsToPixels(6480), twipsToPixels(2260));
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(this, {
         {Heading, u"labelDateToday", {}, 75, 75, 3735, 255},
         // Seen when the list is hidden, on a day without events.
@@ -53,6 +54,7 @@ CalendarView::CalendarView(const EventTable &events, const Settings &settings, c
         {TextLabel, u"labelComments1", {}, 1200, 2280, 5175, 255},
         {TextLabel, u"labelTime", {}, 5960, 2040, 735, 255},
     });
+    // clang-format on
     labelDateToday_ = controls.get<QLabel>(u"labelDateToday");
     labelTitle_ = controls.get<QLabel>(u"labelTitle1");
     labelComments_ = controls.get<QLabel>(u"labelComments1");

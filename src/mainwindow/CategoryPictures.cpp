@@ -13,6 +13,7 @@ struct PictureFile {
     const char *icon;
 };
 
+// clang-format off
 constexpr PictureFile Pictures[] = {
     {CategoryImage::Birthday, "imageBirthday", ":/icons/category-birthday.svg"},
     {CategoryImage::Food, "imageFood", ":/icons/category-food.svg"},
@@ -25,6 +26,7 @@ constexpr PictureFile Pictures[] = {
     {CategoryImage::SportEvent, "imageSportEvent", ":/icons/category-sport-event.svg"},
     {CategoryImage::Holiday, "imageHoliday", ":/icons/category-holiday.svg"},
 };
+// clang-format on
 
 constexpr int PictureSize = 16;
 

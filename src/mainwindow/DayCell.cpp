@@ -43,8 +43,8 @@ void DayCell::paintEvent(QPaintEvent *event)
     if (hasEvents_) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(highlight);
-        painter.drawEllipse(QRectF(bounds.right() - MarkInset - MarkDiameter, bounds.top() + MarkInset, MarkDiameter,
-                                   MarkDiameter));
+        painter.drawEllipse(
+            QRectF(bounds.right() - MarkInset - MarkDiameter, bounds.top() + MarkInset, MarkDiameter, MarkDiameter));
     }
     if (isToday_) {
         painter.setPen(QPen(highlight, FrameWidth));

@@ -31,10 +31,10 @@ void ExchangeCommands::importEvents()
 {
     if (reading_)
         return;
-    const QString path = platform_.chooseFile(
-        window_, FileChoice::Open, QStringLiteral("Import events"), QDir::homePath(),
-        QStringLiteral("Calendars and contacts (*.ics *.vcf);;iCalendar files (*.ics);;"
-                       "vCard files (*.vcf);;All Files (*)"));
+    const QString path =
+        platform_.chooseFile(window_, FileChoice::Open, QStringLiteral("Import events"), QDir::homePath(),
+                             QStringLiteral("Calendars and contacts (*.ics *.vcf);;iCalendar files (*.ics);;"
+                                            "vCard files (*.vcf);;All Files (*)"));
     if (path.isEmpty())
         return;
     const ImportContext context{platform_.clock().today(), settings_.userCategories, &stop_};

@@ -25,8 +25,8 @@ public:
     // nothing of theirs.
     using Reader = std::function<ImportReading(const QString &path, const ImportContext &context)>;
 
-    ExchangeCommands(CalendarStore &store, const Settings &settings, FileErrorReporter &reporter,
-                     Platform &platform, QWidget *window);
+    ExchangeCommands(CalendarStore &store, const Settings &settings, FileErrorReporter &reporter, Platform &platform,
+                     QWidget *window);
     // Asks a reading that still runs to stop, and waits for it.
     ~ExchangeCommands();
 

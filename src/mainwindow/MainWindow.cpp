@@ -44,7 +44,8 @@
 MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
                        AlertWindow &alertWindow)
     : state_(state), platform_(platform), help_(help), files_(state.dataFolder, reporter, platform.clock()),
-      store_(new CalendarStore(state.events, [this](const EventTable &table) { files_.saveCalendar(table); }, this)),
+      store_(new CalendarStore(
+          state.events, [this](const EventTable &table) { files_.saveCalendar(table); }, this)),
       alertCheck_(std::make_unique<AlertCheck>(state.events, state.lastCheck, *store_, platform.clock(), alertWindow))
 {
     setObjectName(QStringLiteral("formMain"));
@@ -69,7 +70,8 @@ MainWindow::MainWindow(AppState &state, Platform &platform, FileErrorReporter &r
     menus_->install(calendar_->eventMenu());
     buildMenus();
     exit_ = std::make_unique<ProgramExit>(state_, platform_, help_, files_, *noteWindows_, timer_, *this);
-    sync_ = new SyncController(state_.settings, state_.dataFolder, *store_, platform_.credentials(), platform_.clock(), this);
+    sync_ = new SyncController(state_.settings, state_.dataFolder, *store_, platform_.credentials(), platform_.clock(),
+                               this);
     connect(sync_, &SyncController::statusChanged, this, [this](const QString &status) {
         labelSync_->setText(status);
         platform_.setTrayToolTip(QStringLiteral("Tarrowby\n") + status);
@@ -89,6 +91,7 @@ void MainWindow::buildWindow()
 
     buildToolbar(client);
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(client, {
         {Line, u"lineToolbar", {}, 0, 345, 7020, 30},
         {ComboBox, u"comboMonth", {}, 4780, 30, 1320, 315, u"Displayed month"},
@@ -97,6 +100,7 @@ void MainWindow::buildWindow()
         {TextLabel, u"labelHelp", {}, 50, 2960, 4695, 255},
         {TextLabel, u"labelSync", {}, 4780, 2960, 2235, 255},
     });
+    // clang-format on
     auto *comboMonth = controls.get<QComboBox>(u"comboMonth");
     auto *comboYear = controls.get<QComboBox>(u"comboYear");
     labelLoading_ = controls.get<QLabel>(u"labelLoading");
@@ -136,8 +140,8 @@ void MainWindow::buildToolbar(QWidget *client)
     };
     connect(addButton(QStringLiteral("Add"), QStringLiteral(":/icons/add-event.svg"), QStringLiteral("Add event")),
             &QAction::triggered, this, &MainWindow::addEvent);
-    toolbarRemove_ = addButton(QStringLiteral("Remove"), QStringLiteral(":/icons/remove-event.svg"),
-                               QStringLiteral("Remove event"));
+    toolbarRemove_ =
+        addButton(QStringLiteral("Remove"), QStringLiteral(":/icons/remove-event.svg"), QStringLiteral("Remove event"));
     connect(toolbarRemove_, &QAction::triggered, this, &MainWindow::removeSelectedEvent);
     toolbar->addSeparator();
     connect(addButton(QStringLiteral("Add note"), QStringLiteral(":/icons/add-note.svg"), QStringLiteral("Add note")),
@@ -193,20 +197,20 @@ void MainWindow::buildMenus()
              {u"|Go to previous event|&Previous event", u"menuCalendarPreviousEvent",
               [this] { navigator_->goToPreviousEvent(); }},
              {u"|Go to next event|&Next event", u"menuCalendarNextEvent", [this] { navigator_->goToNextEvent(); }}});
-    QMenu *menuNotes = addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"),
-                               {{u"|Add a note|&Add note...", u"menuNotesAddNote", [this] { addNote(); },
-                                 Qt::CTRL | Qt::Key_N}});
+    QMenu *menuNotes =
+        addMenu(QStringLiteral("&Notes"), QStringLiteral("menuNotes"),
+                {{u"|Add a note|&Add note...", u"menuNotesAddNote", [this] { addNote(); }, Qt::CTRL | Qt::Key_N}});
     notesMenu_ = new NotesMenu(menuNotes, state_.notes);
     connect(notesMenu_, &NotesMenu::noteChosen, this, &MainWindow::editNote);
     noteWindows_ = new NoteWindows(state_.notes, state_.settings, help_, *notesMenu_, files_.notesFile(), this);
-    addMenu(QStringLiteral("&Help"), QStringLiteral("menuHelp"),
-            {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); },
-              Qt::Key_F1},
-             {u"|Getting started with Tarrowby|Getting started...", u"menuHelpGettingStarted",
-              [this] { help_.showHelpTopic(this, HelpTopic::GettingStarted); }},
-             {{}, u"menuSeparator6"},
-             {u"|About this version of Tarrowby|&About Tarrowby...", u"menuHelpAbout",
-              [this] { AboutWindow(platform_, this).exec(); }}});
+    addMenu(
+        QStringLiteral("&Help"), QStringLiteral("menuHelp"),
+        {{u"|View help contents|&Contents...", u"menuHelpContents", [this] { help_.showHelpContents(); }, Qt::Key_F1},
+         {u"|Getting started with Tarrowby|Getting started...", u"menuHelpGettingStarted",
+          [this] { help_.showHelpTopic(this, HelpTopic::GettingStarted); }},
+         {{}, u"menuSeparator6"},
+         {u"|About this version of Tarrowby|&About Tarrowby...", u"menuHelpAbout",
+          [this] { AboutWindow(platform_, this).exec(); }}});
     menuSystray_ = addPopup(QStringLiteral("menuSystray"),
                             {{u"&Open Tarrowby...", u"menuSystrayOpen", [this] { restoreFromTray(); }},
                              {{}, u"menuSeparator8"},
@@ -227,9 +231,9 @@ void MainWindow::addDiagnosticsKeys()
     diagnostics->setObjectName(QStringLiteral("actionErrorTracking"));
     QList<QKeySequence> keys;
     for (int held = 1; held < 8; ++held) {
-        const Qt::KeyboardModifiers modifiers((held & 1 ? Qt::ShiftModifier : Qt::NoModifier) |
-                                              (held & 2 ? Qt::ControlModifier : Qt::NoModifier) |
-                                              (held & 4 ? Qt::AltModifier : Qt::NoModifier));
+        const Qt::KeyboardModifiers modifiers((held & 1 ? Qt::ShiftModifier : Qt::NoModifier)
+                                              | (held & 2 ? Qt::ControlModifier : Qt::NoModifier)
+                                              | (held & 4 ? Qt::AltModifier : Qt::NoModifier));
         keys.append(QKeySequence(QKeyCombination(modifiers, Qt::Key_F5)));
     }
     diagnostics->setShortcuts(keys);
@@ -300,7 +304,8 @@ void MainWindow::finishStartup()
 void MainWindow::placeWindow()
 {
     const int captionHeight = frameAllowance(this).top();
-    setGeometry(QRect(WindowPlacement::fromTwips(state_.position.mainLeft, state_.position.mainTop, size(), captionHeight), size()));
+    setGeometry(QRect(
+        WindowPlacement::fromTwips(state_.position.mainLeft, state_.position.mainTop, size(), captionHeight), size()));
 }
 
 void MainWindow::restoreFromTray()
@@ -382,8 +387,8 @@ void MainWindow::checkForUpdate()
                                           "Tarrowby. Do you want to continue?"),
                            1615};
     if (GeneralDialog::ask(this, question).button == MessageButton::Yes)
-        platform_.openUrl(QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate +
-                               QStringLiteral(".html")));
+        platform_.openUrl(
+            QUrl(ProgramInfo::WebSite + QStringLiteral("update_") + ProgramInfo::BuildDate + QStringLiteral(".html")));
 }
 
 bool MainWindow::requestExit()

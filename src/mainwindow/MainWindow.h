@@ -39,8 +39,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help,
-               AlertWindow &alertWindow);
+    MainWindow(AppState &state, Platform &platform, FileErrorReporter &reporter, Help &help, AlertWindow &alertWindow);
     ~MainWindow() override;
 
     // Reads the settings, places and shows the window (unless it starts in the

@@ -25,8 +25,7 @@ QRect cellRect(int column, int top)
             twipsToPixels(CellHeight)};
 }
 
-template <typename Cell = QLabel>
-Cell *makeCell(QWidget *parent, const QString &name, const QColor &background)
+template <typename Cell = QLabel> Cell *makeCell(QWidget *parent, const QString &name, const QColor &background)
 {
     auto *label = new Cell(parent);
     label->setObjectName(name);
@@ -44,6 +43,7 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pictureMonthlyCalendar"));
     setFocusPolicy(Qt::StrongFocus);
+    // clang-format off
     static const std::array<std::pair<const char *, const char *>, MonthLayout::Columns> headings{{
         {"labelMonday", "Mo"},
         {"labelTuesday", "Tu"},
@@ -53,6 +53,7 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent)
         {"labelSaturday", "Sa"},
         {"labelSunday", "Su"},
     }};
+    // clang-format on
     for (int column = 0; column < MonthLayout::Columns; ++column) {
         QLabel *heading = makeCell(this, QLatin1String(headings[column].first), QColor(224, 224, 224));
         heading->setText(QLatin1String(headings[column].second));

@@ -19,8 +19,8 @@ struct AppState;
 // nothing is saved: the empty tables would overwrite the user's files.
 class ProgramExit {
 public:
-    ProgramExit(AppState &state, Platform &platform, Help &help, DataFiles &files, NoteWindows &notes,
-                QTimer &timer, QWidget &window);
+    ProgramExit(AppState &state, Platform &platform, Help &help, DataFiles &files, NoteWindows &notes, QTimer &timer,
+                QWidget &window);
 
     // Returns false when the program keeps running.
     bool requestExit();

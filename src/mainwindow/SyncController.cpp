@@ -18,10 +18,11 @@ constexpr int ReportLines = 20;
 
 } // namespace
 
-SyncController::SyncController(Settings &settings, QString dataFolder, CalendarStore &store, CredentialStore &credentials,
-                               const Clock &clock, QWidget *window)
-    : QObject(window), settings_(settings), dataFolder_(std::move(dataFolder)), credentials_(credentials), clock_(clock), window_(window),
-      calendar_(new StoreCalendar(store, this)), scheduler_(clock, timer_, [this] { startPass(); })
+SyncController::SyncController(Settings &settings, QString dataFolder, CalendarStore &store,
+                               CredentialStore &credentials, const Clock &clock, QWidget *window)
+    : QObject(window), settings_(settings), dataFolder_(std::move(dataFolder)), credentials_(credentials),
+      clock_(clock), window_(window), calendar_(new StoreCalendar(store, this)),
+      scheduler_(clock, timer_, [this] { startPass(); })
 {
     timer_.setObjectName(QStringLiteral("SyncTimer"));
     connect(calendar_, &StoreCalendar::changedElsewhere, this, [this] { scheduler_.calendarChanged(); });
@@ -70,8 +71,7 @@ void SyncController::startPass()
 
 void SyncController::run(const QString &password)
 {
-    session_ = std::make_unique<SyncSession>(settings_.sync, password, syncStatePath(dataFolder_), *calendar_,
-                                             clock_);
+    session_ = std::make_unique<SyncSession>(settings_.sync, password, syncStatePath(dataFolder_), *calendar_, clock_);
     const auto followKey = [this](const QString &key) { return calendar_->followedKey(key); };
     session_->run(
         followKey, [this](const SyncPlan &plan, const std::function<void(bool)> &answer) { ask(plan, answer); },
@@ -82,8 +82,8 @@ void SyncController::run(const QString &password)
 
 void SyncController::ask(const SyncPlan &plan, const std::function<void(bool)> &answer)
 {
-    const MessageAnswer said = GeneralDialog::ask(
-        window_, fittedMessage(MessageKind::YesNo, QStringLiteral("Sync"), syncQuestionText(plan)));
+    const MessageAnswer said =
+        GeneralDialog::ask(window_, fittedMessage(MessageKind::YesNo, QStringLiteral("Sync"), syncQuestionText(plan)));
     answer(said.button == MessageButton::Yes);
 }
 

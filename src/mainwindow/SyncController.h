@@ -26,8 +26,8 @@ class SyncController : public QObject {
     Q_OBJECT
 
 public:
-    SyncController(Settings &settings, QString dataFolder, CalendarStore &store, CredentialStore &credentials, const Clock &clock,
-                   QWidget *window);
+    SyncController(Settings &settings, QString dataFolder, CalendarStore &store, CredentialStore &credentials,
+                   const Clock &clock, QWidget *window);
     ~SyncController() override;
 
     // At start, once the calendar is read, and after the settings changed.

@@ -12,6 +12,7 @@ struct Picture {
     QLatin1StringView path;
 };
 
+// clang-format off
 constexpr std::array<Picture, 7> Pictures{{
     {QLatin1StringView("&Contents..."), QLatin1StringView(":/icons/help.svg")},
     {QLatin1StringView("&Quit"), QLatin1StringView(":/icons/quit.svg")},
@@ -21,6 +22,7 @@ constexpr std::array<Picture, 7> Pictures{{
     {QLatin1StringView("&Add note..."), QLatin1StringView(":/icons/add-note.svg")},
     {QLatin1StringView("&Add event..."), QLatin1StringView(":/icons/add-event.svg")},
 }};
+// clang-format on
 
 } // namespace
 

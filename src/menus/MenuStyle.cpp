@@ -109,7 +109,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
     const bool selected = enabled && item->state.testFlag(State_Selected);
     if (selected)
         painter->fillRect(area, palette.color(QPalette::Highlight)); // the whole item, icon column included
-    const QColor textColour = !enabled  ? palette.color(QPalette::Disabled, QPalette::Text)
+    const QColor textColour = !enabled   ? palette.color(QPalette::Disabled, QPalette::Text)
                               : selected ? palette.color(QPalette::HighlightedText)
                                          : palette.color(QPalette::Text);
 

@@ -61,11 +61,11 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
     setFont(programFont());
     setWindowTitle(message.title);
     // The caller sizes the whole window, its caption and borders included.
-    setFixedSize(QSize(twipsToPixels(Width), twipsToPixels(message.height))
-                     .shrunkBy(frameAllowance(this)));
+    setFixedSize(QSize(twipsToPixels(Width), twipsToPixels(message.height)).shrunkBy(frameAllowance(this)));
 
     const int buttonTop = message.height - ButtonsAboveBottom;
     using enum ControlKind;
+    // clang-format off
     const ControlSet controls(this, {
         {TextLabel, u"labelMessage", {}, 720, 120, 3975, message.textHeight},
         {CheckBox, u"checkboxCheckbox", {}, 720, message.textHeight + 170, 3975, 255},
@@ -73,6 +73,7 @@ GeneralDialog::GeneralDialog(const Message &message, QWidget *parent)
         {Button, u"commandNo", u"&No", 3480, buttonTop, 1215, 345},
         {Button, u"commandOK", u"&OK", 3480, buttonTop, 1215, 345},
     });
+    // clang-format on
     auto *label = controls.get<QLabel>(u"labelMessage"); // messages carry event titles and file names
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -183,12 +184,12 @@ bool confirmRemoval(QWidget *centreOn, const QString &shownTitle, const QString 
 {
     if (confirmSetting != 1)
         return true;
-    const MessageAnswer answer = GeneralDialog::ask(
-        centreOn, {MessageKind::YesNo, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
-                   QStringLiteral("Are you sure you want to remove this %1?\n"
-                                  "Note: You can not undo this operation!")
-                       .arg(thing),
-                   1785, 495, QStringLiteral("Do not ask me this question again.")});
+    const MessageAnswer answer =
+        GeneralDialog::ask(centreOn, {MessageKind::YesNo, QStringLiteral("Remove ") + shownTitle + QLatin1Char('?'),
+                                      QStringLiteral("Are you sure you want to remove this %1?\n"
+                                                     "Note: You can not undo this operation!")
+                                          .arg(thing),
+                                      1785, 495, QStringLiteral("Do not ask me this question again.")});
     if (answer.button != MessageButton::Yes)
         return false;
     if (answer.checked)

@@ -58,8 +58,7 @@ bool isAsciiLetter(QChar c)
 }
 
 // The length of text's start whose characters all pass the test.
-template <typename Test>
-qsizetype leading(QStringView text, Test test)
+template <typename Test> qsizetype leading(QStringView text, Test test)
 {
     return std::find_if_not(text.begin(), text.end(), test) - text.begin();
 }

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr int ResizeBorder = 4; // pixels along the edges that size the window
-constexpr int MarkSize = 135;   // twips
+constexpr int ResizeBorder = 4;       // pixels along the edges that size the window
+constexpr int MarkSize = 135;         // twips
 constexpr int TextThreshold = 260;    // twips of width or height
 constexpr int CaptionThreshold = 740; // twips of width
 

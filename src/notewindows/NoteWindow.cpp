@@ -42,8 +42,8 @@ QString notesFullMessage()
 }
 
 NoteWindow::NoteWindow(NoteTable &notes, Settings &settings, Help &help, int noteIndex, const QWidget *mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), notes_(notes), settings_(settings), help_(help),
-      noteIndex_(noteIndex)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), notes_(notes),
+      settings_(settings), help_(help), noteIndex_(noteIndex)
 {
     setObjectName(QStringLiteral("formNote"));
     setAttribute(Qt::WA_DeleteOnClose);

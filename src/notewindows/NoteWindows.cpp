@@ -6,8 +6,10 @@
 #include "notewindows/NoteWindow.h"
 #include "notes/NotesFile.h"
 
-NoteWindows::NoteWindows(NoteTable &notes, Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow)
-    : QObject(mainWindow), notes_(notes), settings_(settings), help_(help), menu_(menu), file_(file), mainWindow_(mainWindow)
+NoteWindows::NoteWindows(NoteTable &notes, Settings &settings, Help &help, NotesMenu &menu, NotesFile &file,
+                         QWidget *mainWindow)
+    : QObject(mainWindow), notes_(notes), settings_(settings), help_(help), menu_(menu), file_(file),
+      mainWindow_(mainWindow)
 {
 }
 
@@ -78,9 +80,9 @@ void NoteWindows::closeAll()
         dropped += window->closeKeepingText() ? 0 : 1;
     if (dropped == 0)
         return;
-    const QString lost = dropped == 1 ? QStringLiteral("the new note that was still open could not be kept.")
-                                      : QStringLiteral("%1 new notes that were still open could not be kept.")
-                                            .arg(dropped);
+    const QString lost = dropped == 1
+                             ? QStringLiteral("the new note that was still open could not be kept.")
+                             : QStringLiteral("%1 new notes that were still open could not be kept.").arg(dropped);
     showDatabaseFull(mainWindow_, QStringLiteral("The notes database is full, so ") + lost);
 }
 

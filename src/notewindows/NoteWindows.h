@@ -19,7 +19,8 @@ class NoteWindows : public QObject {
     Q_OBJECT
 
 public:
-    NoteWindows(NoteTable &notes, Settings &settings, Help &help, NotesMenu &menu, NotesFile &file, QWidget *mainWindow);
+    NoteWindows(NoteTable &notes, Settings &settings, Help &help, NotesMenu &menu, NotesFile &file,
+                QWidget *mainWindow);
     // A note is a window of its own, without a parent: the open ones, and
     // those closed but not yet deleted, go with their keeper.
     ~NoteWindows() override;

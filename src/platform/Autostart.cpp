@@ -42,8 +42,8 @@ const QString RunKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\W
 
 QString Autostart::desktopEntryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/autostart/Tarrowby.desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/autostart/Tarrowby.desktop");
 }
 
 // Inside double quotes, ", `, $ and \ take a backslash; the value's own
@@ -98,9 +98,9 @@ bool Autostart::enable(const QString &programFolder) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + EntryName +
-                          QStringLiteral("\nExec=") + desktopExec(program) +
-                          QStringLiteral("\nX-GNOME-Autostart-enabled=true\n");
+    const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + EntryName
+                          + QStringLiteral("\nExec=") + desktopExec(program)
+                          + QStringLiteral("\nX-GNOME-Autostart-enabled=true\n");
     file.write(entry.toUtf8());
     return file.commit();
 #endif

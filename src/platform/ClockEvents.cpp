@@ -28,8 +28,8 @@ public:
         if (eventType != "windows_generic_MSG")
             return false;
         const auto *msg = static_cast<const MSG *>(message);
-        const bool resumed = msg->message == WM_POWERBROADCAST &&
-                             (msg->wParam == PBT_APMRESUMEAUTOMATIC || msg->wParam == PBT_APMRESUMESUSPEND);
+        const bool resumed = msg->message == WM_POWERBROADCAST
+                             && (msg->wParam == PBT_APMRESUMEAUTOMATIC || msg->wParam == PBT_APMRESUMESUSPEND);
         if (resumed || msg->message == WM_TIMECHANGE) // the reminders may open a window: not from in here
             QMetaObject::invokeMethod(QCoreApplication::instance(), changed_, Qt::QueuedConnection);
         return false;

@@ -21,8 +21,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #endif
 
-DesktopPlatform::DesktopPlatform()
-    : sound_(std::make_unique<SoundPlayer>()), credentials_(systemCredentialStore())
+DesktopPlatform::DesktopPlatform() : sound_(std::make_unique<SoundPlayer>()), credentials_(systemCredentialStore())
 {
 #ifdef Q_OS_WIN
     // Windows lets only the program in front activate a window; an alert or a

@@ -25,9 +25,12 @@ constexpr mode_t LockFileMode = 0644;
 QString reasonFor(int systemError)
 {
     switch (systemError) {
-    case ELOOP: return QStringLiteral("it is a symbolic link");
-    case EISDIR: return QStringLiteral("it is a folder");
-    default: return qt_error_string(systemError);
+    case ELOOP:
+        return QStringLiteral("it is a symbolic link");
+    case EISDIR:
+        return QStringLiteral("it is a folder");
+    default:
+        return qt_error_string(systemError);
     }
 }
 

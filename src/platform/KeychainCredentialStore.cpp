@@ -9,19 +9,23 @@ const QString Service = QStringLiteral("Tarrowby");
 CredentialError errorOf(QKeychain::Error error)
 {
     switch (error) {
-    case QKeychain::NoError: return CredentialError::None;
-    case QKeychain::EntryNotFound: return CredentialError::NotFound;
+    case QKeychain::NoError:
+        return CredentialError::None;
+    case QKeychain::EntryNotFound:
+        return CredentialError::NotFound;
     case QKeychain::NoBackendAvailable:
-    case QKeychain::NotImplemented: return CredentialError::NoBackend;
+    case QKeychain::NotImplemented:
+        return CredentialError::NoBackend;
     case QKeychain::AccessDenied:
-    case QKeychain::AccessDeniedByUser: return CredentialError::AccessDenied;
-    default: return CredentialError::Failed;
+    case QKeychain::AccessDeniedByUser:
+        return CredentialError::AccessDenied;
+    default:
+        return CredentialError::Failed;
     }
 }
 
 // The job deletes itself once it has finished.
-template <typename Job>
-Job *prepared(const QString &account)
+template <typename Job> Job *prepared(const QString &account)
 {
     auto *job = new Job(Service);
     job->setAutoDelete(true);
@@ -32,8 +36,7 @@ Job *prepared(const QString &account)
 
 } // namespace
 
-void KeychainCredentialStore::readPassword(const QString &account,
-                                           std::function<void(const CredentialResult &)> done)
+void KeychainCredentialStore::readPassword(const QString &account, std::function<void(const CredentialResult &)> done)
 {
     auto *job = prepared<QKeychain::ReadPasswordJob>(account);
     QObject::connect(job, &QKeychain::Job::finished, [job, done = std::move(done)] {

@@ -22,16 +22,17 @@ QString instanceKey(const QString &dataFolder)
     const QString canonical = QFileInfo(dataFolder).canonicalFilePath();
     const QString folder = canonical.isEmpty() ? QFileInfo(dataFolder).absoluteFilePath() : canonical;
     return QStringLiteral("tarrowby-")
-           + QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+           + QString::fromLatin1(
+               QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
 }
 
 QString defaultFolder()
 {
     // Not QStandardPaths' runtime location: without XDG_RUNTIME_DIR it picks a
     // folder in /tmp that another user may have made first.
-    return SingleInstance::privateFolder(
-        qEnvironmentVariable("XDG_RUNTIME_DIR"),
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/tarrowby"));
+    return SingleInstance::privateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                                             + QStringLiteral("/tarrowby"));
 }
 
 #ifndef Q_OS_WIN
@@ -107,13 +108,16 @@ SingleInstance::Claim SingleInstance::acquire(std::function<void()> showRequeste
 SingleInstance::Claim SingleInstance::take(FileLock &lock, bool unwritableFolderWillDo)
 {
     switch (lock.take()) {
-    case FileLock::Outcome::Taken: return Claim::Acquired;
-    case FileLock::Outcome::HeldElsewhere: return Claim::AlreadyRunning;
+    case FileLock::Outcome::Taken:
+        return Claim::Acquired;
+    case FileLock::Outcome::HeldElsewhere:
+        return Claim::AlreadyRunning;
     case FileLock::Outcome::FolderUnwritable:
         if (unwritableFolderWillDo)
             return Claim::Acquired;
         break;
-    case FileLock::Outcome::Failed: break;
+    case FileLock::Outcome::Failed:
+        break;
     }
     failure_ = lock.failure();
     return Claim::Failed;

@@ -15,18 +15,22 @@ std::wstring targetOf(const QString &account)
 CredentialError errorOf(DWORD systemError)
 {
     switch (systemError) {
-    case ERROR_SUCCESS: return CredentialError::None;
-    case ERROR_NOT_FOUND: return CredentialError::NotFound;
-    case ERROR_NO_SUCH_LOGON_SESSION: return CredentialError::NoBackend;
-    case ERROR_ACCESS_DENIED: return CredentialError::AccessDenied;
-    default: return CredentialError::Failed;
+    case ERROR_SUCCESS:
+        return CredentialError::None;
+    case ERROR_NOT_FOUND:
+        return CredentialError::NotFound;
+    case ERROR_NO_SUCH_LOGON_SESSION:
+        return CredentialError::NoBackend;
+    case ERROR_ACCESS_DENIED:
+        return CredentialError::AccessDenied;
+    default:
+        return CredentialError::Failed;
     }
 }
 
 } // namespace
 
-void WindowsCredentialStore::readPassword(const QString &account,
-                                          std::function<void(const CredentialResult &)> done)
+void WindowsCredentialStore::readPassword(const QString &account, std::function<void(const CredentialResult &)> done)
 {
     PCREDENTIALW credential = nullptr;
     if (!CredReadW(targetOf(account).c_str(), CRED_TYPE_GENERIC, 0, &credential)) {

@@ -28,6 +28,7 @@ struct NumberKey {
 // match none of them. The value starts one character after the key.
 FileError applyItem(const QString &item, Settings &settings, MainWindowPosition &position, bool &recognised)
 {
+    // clang-format off
     const NumberKey numberKeys[] = {
         {QLatin1StringView("Autostart"), &settings.autostart},
         {QLatin1StringView("LoadMinimized"), &settings.loadMinimized},
@@ -40,6 +41,7 @@ FileError applyItem(const QString &item, Settings &settings, MainWindowPosition 
         {QLatin1StringView("Top"), &position.mainTop},
         {QLatin1StringView("Left"), &position.mainLeft},
     };
+    // clang-format on
     for (const NumberKey &key : numberKeys) {
         if (!item.startsWith(key.name))
             continue;
@@ -115,24 +117,15 @@ QString SettingsFile::format(const Settings &settings, const MainWindowPosition 
     };
     const auto number = [&](const char *key, qint16 value) { return line(key, QString::number(value)); };
     const QString empty = QStringLiteral("\r\n");
-    return line("Version=", ProgramInfo::Version + QStringLiteral("|01")) + empty
-           + line("[General]", {})
-           + number("Autostart=", settings.autostart)
-           + number("LoadMinimized=", settings.loadMinimized)
-           + number("Mute=", settings.mute)
-           + number("TimeFormat=", settings.timeFormat)
-           + number("ConfirmExit=", settings.confirmExit)
-           + number("ConfirmRemoveE=", settings.confirmRemoveE)
-           + number("ConfirmRemoveN=", settings.confirmRemoveN)
-           + number("MarkDays=", settings.markDays) + empty
-           + line("[Main window]", {})
-           + number("Top=", position.mainTop)
-           + number("Left=", position.mainLeft) + empty
-           + line("[User categories]", {})
-           + line("Category0=", toSingleLine(settings.userCategories[0]))
+    return line("Version=", ProgramInfo::Version + QStringLiteral("|01")) + empty + line("[General]", {})
+           + number("Autostart=", settings.autostart) + number("LoadMinimized=", settings.loadMinimized)
+           + number("Mute=", settings.mute) + number("TimeFormat=", settings.timeFormat)
+           + number("ConfirmExit=", settings.confirmExit) + number("ConfirmRemoveE=", settings.confirmRemoveE)
+           + number("ConfirmRemoveN=", settings.confirmRemoveN) + number("MarkDays=", settings.markDays) + empty
+           + line("[Main window]", {}) + number("Top=", position.mainTop) + number("Left=", position.mainLeft) + empty
+           + line("[User categories]", {}) + line("Category0=", toSingleLine(settings.userCategories[0]))
            + line("Category1=", toSingleLine(settings.userCategories[1]))
-           + line("Category2=", toSingleLine(settings.userCategories[2]))
-           + syncSection(settings.sync);
+           + line("Category2=", toSingleLine(settings.userCategories[2])) + syncSection(settings.sync);
 }
 
 FileError SettingsFile::parse(const QStringList &lines, Settings &settings, MainWindowPosition &position)

@@ -8,7 +8,6 @@
 int readSyncInterval(QStringView text)
 {
     const int minutes = digitsValue(text.trimmed());
-    return std::find(std::begin(SyncIntervals), std::end(SyncIntervals), minutes) != std::end(SyncIntervals)
-               ? minutes
-               : 0;
+    return std::find(std::begin(SyncIntervals), std::end(SyncIntervals), minutes) != std::end(SyncIntervals) ? minutes
+                                                                                                             : 0;
 }

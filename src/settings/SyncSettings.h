@@ -6,7 +6,7 @@
 // The calendar server the events are synced with. The password is kept in
 // the system's credential store, never here.
 struct SyncSettings {
-    QString url;      // the collection's or the server's address; empty: no sync
+    QString url; // the collection's or the server's address; empty: no sync
     QString user;
     int interval = 0; // minutes between automatic passes; 0 = off
 

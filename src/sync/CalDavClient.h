@@ -26,8 +26,7 @@ struct CollectionChanges {
 // arrives later through its callback, from the event loop.
 class CalDavClient {
 public:
-    template <typename T>
-    using Callback = std::function<void(const DavResult<T> &)>;
+    template <typename T> using Callback = std::function<void(const DavResult<T> &)>;
 
     explicit CalDavClient(DavTransport &transport) : transport_(transport) {}
 

@@ -77,11 +77,10 @@ QUrl newMemberUrl(const QUrl &collection, const QString &uid)
     // they decode (an encoded slash): a UID beyond the plainest characters
     // is named by its hash instead.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@-][A-Za-z0-9._@-]*$"));
-    const QString name = plain.match(uid).hasMatch()
-                             ? uid
-                             : QString::fromLatin1(QCryptographicHash::hash(uid.toUtf8(), QCryptographicHash::Sha256)
-                                                       .toHex()
-                                                       .left(32));
+    const QString name =
+        plain.match(uid).hasMatch()
+            ? uid
+            : QString::fromLatin1(QCryptographicHash::hash(uid.toUtf8(), QCryptographicHash::Sha256).toHex().left(32));
     QUrl url = collection;
     url.setPath(collection.path(QUrl::FullyEncoded) + name + QStringLiteral(".ics"), QUrl::TolerantMode);
     return url;

@@ -16,12 +16,16 @@ bool isRedirect(int status)
 SyncError connectionError(QNetworkReply::NetworkError error)
 {
     switch (error) {
-    case QNetworkReply::SslHandshakeFailedError: return SyncError::TlsError;
-    case QNetworkReply::TimeoutError: return SyncError::Timeout;
+    case QNetworkReply::SslHandshakeFailedError:
+        return SyncError::TlsError;
+    case QNetworkReply::TimeoutError:
+        return SyncError::Timeout;
     case QNetworkReply::ProtocolFailure:
     case QNetworkReply::ProtocolUnknownError:
-    case QNetworkReply::ProtocolInvalidOperationError: return SyncError::InvalidAnswer;
-    default: return SyncError::Offline;
+    case QNetworkReply::ProtocolInvalidOperationError:
+        return SyncError::InvalidAnswer;
+    default:
+        return SyncError::Offline;
     }
 }
 
@@ -140,8 +144,7 @@ void DavTransport::send(const DavRequest &request, std::function<void(const DavR
         return;
     }
     ++requestsSent_;
-    const QByteArray authorization =
-        "Basic " + (credentials_.user + u':' + credentials_.password).toUtf8().toBase64();
+    const QByteArray authorization = "Basic " + (credentials_.user + u':' + credentials_.password).toUtf8().toBase64();
     auto *exchange = new DavExchange(network_, authorization, timeoutMs_, request, std::move(done));
     exchange->start(request.url);
 }
@@ -151,9 +154,13 @@ SyncError statusError(int status)
     if (status >= 200 && status <= 299)
         return SyncError::None;
     switch (status) {
-    case 401: return SyncError::SignInFailed;
-    case 404: return SyncError::NotFound;
-    case 412: return SyncError::PreconditionFailed;
-    default: return SyncError::ServerError;
+    case 401:
+        return SyncError::SignInFailed;
+    case 404:
+        return SyncError::NotFound;
+    case 412:
+        return SyncError::PreconditionFailed;
+    default:
+        return SyncError::ServerError;
     }
 }

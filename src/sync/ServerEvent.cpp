@@ -294,12 +294,10 @@ void putAlert(icalcomponent *vevent, const CalendarFields &fields)
         icalproperty_set_trigger(icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY), trigger);
         return;
     }
-    icalcomponent_add_component(vevent, icalcomponent_vanew(ICAL_VALARM_COMPONENT,
-                                                            icalproperty_new_action(ICAL_ACTION_DISPLAY),
-                                                            icalproperty_new_trigger(trigger),
-                                                            icalproperty_new_description(
-                                                                fields.title.toUtf8().constData()),
-                                                            nullptr));
+    icalcomponent_add_component(
+        vevent, icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY),
+                                    icalproperty_new_trigger(trigger),
+                                    icalproperty_new_description(fields.title.toUtf8().constData()), nullptr));
 }
 
 // An every-year event keeps the year the server gave it (a year of birth,

@@ -10,8 +10,8 @@
 
 // An event here, as the sync sees it.
 struct LocalItem {
-    QString key;     // stays the same while the event lives here
-    QString title;   // title and date find the same event on both sides
+    QString key;   // stays the same while the event lives here
+    QString title; // title and date find the same event on both sides
     EventDate date;
     QByteArray hash; // contentHash of its fields
 };

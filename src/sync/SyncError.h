@@ -22,8 +22,7 @@ enum class SyncError : quint8 {
 };
 
 // A typed answer: a value, or the reason there is none.
-template <typename T>
-struct DavResult {
+template <typename T> struct DavResult {
     SyncError error = SyncError::None;
     T value{};
     bool ok() const { return error == SyncError::None; }

@@ -168,7 +168,9 @@ void SyncPass::applyHere(const SyncAction &action)
         if (here.key.isEmpty())
             return;
         break;
-    case SyncStep::TakeServer: here = local_.replace(action.localKey, there); break;
+    case SyncStep::TakeServer:
+        here = local_.replace(action.localKey, there);
+        break;
     case SyncStep::Link:
         remember(action.uid, action.href, action.etag,
                  {action.localKey, {}, {}, contentHash(local_.fields(action.localKey))}, copy);
@@ -177,12 +179,14 @@ void SyncPass::applyHere(const SyncAction &action)
         remember(action.uid, action.href, action.etag, {action.localKey, {}, {}, entryAt(action.href)->localHash},
                  copy);
         return;
-    case SyncStep::ConflictCopy: return conflictCopy(action);
+    case SyncStep::ConflictCopy:
+        return conflictCopy(action);
     case SyncStep::DeleteHere:
         outcome_.changes.push_back({action.step, local_.fields(action.localKey).title});
         local_.remove(action.localKey);
         return forget(action.href);
-    default: return forget(action.href); // Forget; the server steps never come here
+    default:
+        return forget(action.href); // Forget; the server steps never come here
     }
     remember(action.uid, action.href, action.etag, here, copy);
     outcome_.changes.push_back({action.step, here.title});
@@ -246,8 +250,8 @@ void SyncPass::deleteThere(const SyncAction &action)
             return restartOrFail(removed.error);
         if (removed.error != SyncError::None && removed.error != SyncError::NotFound)
             return finish(removed.error);
-        outcome_.changes.push_back({SyncStep::DeleteThere,
-                                    readServerEvent(copies_.value(action.href), clock_.today()).fields.title});
+        outcome_.changes.push_back(
+            {SyncStep::DeleteThere, readServerEvent(copies_.value(action.href), clock_.today()).fields.title});
         forget(action.href);
         next();
     });

@@ -76,9 +76,9 @@ private:
     SyncState original_;
     Confirm confirm_;
     Finished done_;
-    QString token_;                       // of this pass's listing
-    QHash<QString, QByteArray> etags_;    // the collection now: href to ETag
-    QHash<QString, QByteArray> copies_;   // the server's text of each href
+    QString token_;                     // of this pass's listing
+    QHash<QString, QByteArray> etags_;  // the collection now: href to ETag
+    QHash<QString, QByteArray> copies_; // the server's text of each href
     std::vector<QString> toFetch_;
     std::deque<SyncAction> queue_;
     SyncOutcome outcome_;

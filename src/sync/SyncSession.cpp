@@ -18,8 +18,8 @@ bool leadsTo(const QUrl &address, const QUrl &collection)
            && asCollection(collection).path().startsWith(asCollection(address).path());
 }
 
-SyncSession::SyncSession(const SyncSettings &settings, const QString &password, QString statePath,
-                         LocalCalendar &local, const Clock &clock, int timeoutMs)
+SyncSession::SyncSession(const SyncSettings &settings, const QString &password, QString statePath, LocalCalendar &local,
+                         const Clock &clock, int timeoutMs)
     : address_(settings.url), statePath_(std::move(statePath)), local_(local), clock_(clock),
       transport_({settings.user, password}, timeoutMs), client_(transport_)
 {

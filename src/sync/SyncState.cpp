@@ -48,7 +48,8 @@ bool readLine(QByteArrayView text, SyncState &state)
 {
     const qsizetype blank = text.indexOf(' ');
     const QByteArrayView key = blank < 0 ? text : text.first(blank);
-    const QByteArray value = QByteArray::fromPercentEncoding(blank < 0 ? QByteArray() : text.sliced(blank + 1).toByteArray());
+    const QByteArray value =
+        QByteArray::fromPercentEncoding(blank < 0 ? QByteArray() : text.sliced(blank + 1).toByteArray());
     if (key == "Collection")
         state.collection = QUrl(QString::fromUtf8(value));
     else if (key == "Token")

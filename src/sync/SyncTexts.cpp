@@ -16,14 +16,22 @@ QString failureText(SyncError error)
 {
     switch (error) {
     case SyncError::Offline:
-    case SyncError::Timeout: return QStringLiteral("Offline, will try again");
-    case SyncError::SignInFailed: return QStringLiteral("Sign-in failed");
-    case SyncError::TlsError: return QStringLiteral("Sync failed: the server's certificate was refused");
-    case SyncError::RefusedAddress: return QStringLiteral("Sync failed: the address needs https://");
-    case SyncError::RefusedRedirect: return QStringLiteral("Sync failed: the server sent it elsewhere");
-    case SyncError::NotFound: return QStringLiteral("Sync failed: no calendar at the address");
-    case SyncError::StateFile: return QStringLiteral("Sync failed: calendar.sync could not be read or saved");
-    default: return QStringLiteral("Sync failed, will try again");
+    case SyncError::Timeout:
+        return QStringLiteral("Offline, will try again");
+    case SyncError::SignInFailed:
+        return QStringLiteral("Sign-in failed");
+    case SyncError::TlsError:
+        return QStringLiteral("Sync failed: the server's certificate was refused");
+    case SyncError::RefusedAddress:
+        return QStringLiteral("Sync failed: the address needs https://");
+    case SyncError::RefusedRedirect:
+        return QStringLiteral("Sync failed: the server sent it elsewhere");
+    case SyncError::NotFound:
+        return QStringLiteral("Sync failed: no calendar at the address");
+    case SyncError::StateFile:
+        return QStringLiteral("Sync failed: calendar.sync could not be read or saved");
+    default:
+        return QStringLiteral("Sync failed, will try again");
     }
 }
 
@@ -43,14 +51,20 @@ QString syncStatusText(const SyncOutcome &outcome, QTime at)
 QString syncChangeLine(const SyncChange &change)
 {
     switch (change.step) {
-    case SyncStep::Upload: return QStringLiteral("Sent to the server: %1").arg(change.title);
-    case SyncStep::AddHere: return QStringLiteral("Added here: %1").arg(change.title);
-    case SyncStep::TakeServer: return QStringLiteral("Changed here: %1").arg(change.title);
+    case SyncStep::Upload:
+        return QStringLiteral("Sent to the server: %1").arg(change.title);
+    case SyncStep::AddHere:
+        return QStringLiteral("Added here: %1").arg(change.title);
+    case SyncStep::TakeServer:
+        return QStringLiteral("Changed here: %1").arg(change.title);
     case SyncStep::ConflictCopy:
         return QStringLiteral("Changed on both sides: the server's version kept, yours as %1").arg(change.title);
-    case SyncStep::DeleteThere: return QStringLiteral("Deleted on the server: %1").arg(change.title);
-    case SyncStep::DeleteHere: return QStringLiteral("Deleted here: %1").arg(change.title);
-    default: return change.title;
+    case SyncStep::DeleteThere:
+        return QStringLiteral("Deleted on the server: %1").arg(change.title);
+    case SyncStep::DeleteHere:
+        return QStringLiteral("Deleted here: %1").arg(change.title);
+    default:
+        return change.title;
     }
 }
 
@@ -90,6 +104,7 @@ QString syncQuestionText(const SyncPlan &plan)
             .arg(plan.here)
             .arg(countOf(plan, SyncStep::DeleteThere))
             .arg(plan.there);
-    default: return {};
+    default:
+        return {};
     }
 }

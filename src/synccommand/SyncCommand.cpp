@@ -39,8 +39,8 @@ public:
     }
     void reportFileChanged(const QString &fileName, const QString &backupName) override
     {
-        say(stderr, QStringLiteral("tarrow: %1 was changed elsewhere; that version is kept as %2")
-                        .arg(fileName, backupName));
+        say(stderr,
+            QStringLiteral("tarrow: %1 was changed elsewhere; that version is kept as %2").arg(fileName, backupName));
     }
     bool anyFailed = false;
 };

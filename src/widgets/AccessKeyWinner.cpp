@@ -4,8 +4,7 @@
 #include <QLabel>
 #include <QShortcutEvent>
 
-AccessKeyWinner::AccessKeyWinner(QWidget *winner, const QList<QWidget *> &sharers)
-    : QObject(winner), winner_(winner)
+AccessKeyWinner::AccessKeyWinner(QWidget *winner, const QList<QWidget *> &sharers) : QObject(winner), winner_(winner)
 {
     winner_->installEventFilter(this);
     for (QWidget *sharer : sharers)

@@ -64,8 +64,7 @@ public:
     // chain; a row's parent must come before it.
     ControlSet(QWidget *parent, std::initializer_list<Control> table);
 
-    template <class Widget>
-    Widget *get(QStringView name) const
+    template <class Widget> Widget *get(QStringView name) const
     {
         auto *widget = qobject_cast<Widget *>(find(name));
         Q_ASSERT_X(widget, "ControlSet", "the control is of another kind");

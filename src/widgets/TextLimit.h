@@ -11,9 +11,8 @@
 inline void limitLength(QLineEdit *box, int limit)
 {
     box->setMaxLength(limit);
-    QObject::connect(box, &QLineEdit::textChanged, box, [box, limit] {
-        box->setMaxLength(static_cast<int>(lengthCeiling(box->text().size(), limit)));
-    });
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box, limit] { box->setMaxLength(static_cast<int>(lengthCeiling(box->text().size(), limit))); });
 }
 
 // Puts a stored text into a box of limitLength, whole.

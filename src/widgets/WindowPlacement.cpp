@@ -55,14 +55,14 @@ QPoint keepOnScreen(const QRect &window, const std::vector<QRect> &screens, int 
     const QRect nearest = *std::min_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {
         return distanceSquared(a, window.topLeft()) < distanceSquared(b, window.topLeft());
     });
-    const int x = std::clamp(window.x(), nearest.left(), std::max(nearest.left(), nearest.right() - window.width() + 1));
+    const int x =
+        std::clamp(window.x(), nearest.left(), std::max(nearest.left(), nearest.right() - window.width() + 1));
     const int highest = nearest.top() + captionHeight;
     const int y = std::clamp(window.y(), highest, std::max(highest, nearest.bottom() - window.height() + 1));
     return {x, y};
 }
 
-QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens,
-                 int captionHeight)
+QPoint fromTwips(qint16 left, qint16 top, const QSize &windowSize, const std::vector<QRect> &screens, int captionHeight)
 {
     return keepOnScreen(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)), windowSize), screens, captionHeight);
 }

@@ -65,9 +65,15 @@ TEST_F(AlertDialogTest, AMissedAlertOffersNoRemindAgain)
 // OK, Escape and the close box all keep the chosen entry's answer and silence the sound.
 TEST_F(AlertDialogTest, EveryCloseGivesTheChosenAnswer)
 {
-    const struct { const char *entry; Qt::Key close; RemindAnswer answer; } rows[] = { // no key: the close box
-        {"Never", Qt::Key_Return, RemindNever}, {"in 5 hours", Qt::Key_Escape, remindAfter(300)},
-        {"on next start up", {}, RemindNextStart}, {nullptr, {}, remindAfter(60)}}; // the entry it opens with
+    const struct {
+        const char *entry;
+        Qt::Key close;
+        RemindAnswer answer;
+    } rows[] = {// no key: the close box
+                {"Never", Qt::Key_Return, RemindNever},
+                {"in 5 hours", Qt::Key_Escape, remindAfter(300)},
+                {"on next start up", {}, RemindNextStart},
+                {nullptr, {}, remindAfter(60)}}; // the entry it opens with
     Event loud = makeEvent("Dentist", "20261208");
     loud.sound = QStringLiteral("/sounds/bell.wav");
     for (const auto &row : rows) {
@@ -118,7 +124,10 @@ TEST_F(AlertDialogTest, TheECardButtonOpensThePageAndLeavesTheAlertOpen)
 // A missed alert has no remind-again list, so its first control would be the e-card button.
 TEST_F(AlertDialogTest, OpensWithTheFocusOnTheRemindAgainListOrOnOkWhenMissed)
 {
-    const struct { bool missed; const char *focused; } rows[] = {{false, "comboRemindAgain"}, {true, "commandOK"}};
+    const struct {
+        bool missed;
+        const char *focused;
+    } rows[] = {{false, "comboRemindAgain"}, {true, "commandOK"}};
     for (const auto &row : rows) {
         const auto dialog = alertFor(makeEvent("Dentist", "20261208"), row.missed);
         ASSERT_TRUE(showActive(*dialog));

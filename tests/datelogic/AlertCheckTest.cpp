@@ -13,7 +13,10 @@ using Shown = ScriptedAlertWindow::Shown;
 
 const QDate Today(2026, 12, 6);
 
-QString once(int days) { return storedText(Today.addDays(days)); }
+QString once(int days)
+{
+    return storedText(Today.addDays(days));
+}
 
 class AlertCheckTest : public ::testing::Test {
 protected:
@@ -39,8 +42,14 @@ enum class Alert { None, Regular, Missed };
 // alert period began after the previous save (LastCheck). The pass of a new day leaves missed alerts to the start-up.
 TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
 {
-    const struct { const char *name; QString date; qint16 notifyingDays; QString lastCheck; Alert alert;
-                   AlertCheck::Pass pass = AlertCheck::Pass::All; } rows[] = {
+    const struct {
+        const char *name;
+        QString date;
+        qint16 notifyingDays;
+        QString lastCheck;
+        Alert alert;
+        AlertCheck::Pass pass = AlertCheck::Pass::All;
+    } rows[] = {
         {"day itself", once(0), 1, {}, Alert::Regular},
         {"at the lead time", once(3), 3, {}, Alert::Regular},
         {"a day before the lead time", once(4), 3, {}, Alert::None},
@@ -67,6 +76,7 @@ TEST_F(AlertCheckTest, EachEventAlertsByItsDaysLeftLeadTimeAndLastCheck)
 // However long the window stayed open, a delay counts from the answer; after a missed alert nothing is recorded.
 TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
 {
+    // clang-format off
     const struct { RemindAnswer answer; int daysFromToday; Reminder::State state; qint16 notifyingDays; } rows[] = {
         {RemindNever, 1, Reminder::State::Stopped, -3}, {RemindNextStart, 1, Reminder::State::Stopped, 3},
         {remindAfter(5), 1, Reminder::State::Pending, 3}, {RemindNever, -1, Reminder::State::None, 3}};
@@ -82,4 +92,5 @@ TEST_F(AlertCheckTest, AnswerSetsTheReminderWhenItIsGiven)
         EXPECT_EQ(events->events[index].remindAgain, expected) << index;
         EXPECT_EQ(events->events[index].notifyingDays, row.notifyingDays) << index;
     }
+    // clang-format on
 }

@@ -28,7 +28,14 @@ EventForm form(const char *year, const char *month, const char *day, const char 
 TEST(EventChecks, LastFailingCheckGivesTheMessage)
 {
     // The message's title, "" when the form passes, and its text where a title has several.
-    const struct { const char *name; EventForm form; const char *title; QString text = {}; int editedIndex = -1; }
+    const struct {
+        const char *name;
+        EventForm form;
+        const char *title;
+        QString text = {};
+        int editedIndex = -1;
+    }
+    // clang-format off
         rows[] = {
         {"today", form("2026", "December", "6", "9", "05"), ""},
         {"yesterday", form("2026", "December", "5"), Invalid, Passed},
@@ -75,5 +82,6 @@ TEST(EventChecks, LastFailingCheckGivesTheMessage)
         if (!row.text.isEmpty()) {
             EXPECT_EQ(message.value_or(CheckMessage{}).text, row.text) << row.name;
         }
+        // clang-format on
     }
 }

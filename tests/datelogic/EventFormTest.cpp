@@ -36,17 +36,20 @@ TEST(EventForm, FormIsStoredAsTypedAndWhatItDoesNotShowIsKept)
     // are taken as typed.
     EXPECT_EQ(eventFromForm(timedForm("0", "15", true, true), Event()).time, QTime(0, 15));
     EXPECT_EQ(eventFromForm(timedForm("13", "30", true, true), Event()).time, QTime(13, 30));
-    EXPECT_EQ(eventFromForm(timedForm("3", "30", false, true), Event()).time, QTime(3, 30)) << "PM on the 24-hour clock";
+    EXPECT_EQ(eventFromForm(timedForm("3", "30", false, true), Event()).time, QTime(3, 30))
+        << "PM on the 24-hour clock";
 }
 
 // Shown and stored again unchanged, on either clock.
 TEST(EventForm, StoredTimesShowOnTheUsersClock)
 {
+    // clang-format off
     const struct { const char *stored; bool twelveHourClock; const char *hours, *minutes; bool pm; } rows[] = {
         {"    ", true, "", "", false},    {"0000", false, "00", "00", false}, {"0000", true, "12", "00", false},
         {"0100", true, "01", "00", false}, {"1159", true, "11", "59", false}, {"1200", true, "12", "00", true},
         {"1300", true, "1", "00", true},   {"2359", true, "11", "59", true},
     };
+    // clang-format on
     for (const auto &row : rows) {
         Event event = makeEvent("Timed", "20261220");
         setStoredTime(event, QLatin1String(row.stored));
@@ -63,8 +66,13 @@ TEST(EventForm, StoredTimesShowOnTheUsersClock)
 TEST(EventForm, DateAndLeadTimeShowForAChange)
 {
     // afterChange: stored again with the box left as shown.
-    const struct { const char *name, *date; qint16 notifyingDays; const char *alertDays; bool offThisYear;
-                   qint16 afterChange; } rows[] = {
+    const struct {
+        const char *name, *date;
+        qint16 notifyingDays;
+        const char *alertDays;
+        bool offThisYear;
+        qint16 afterChange;
+    } rows[] = {
         {"every year, switched off", "00000314", -3, "3", false, 3},
         {"switched off this year", "20261230", -2, "2", true, -2},
         {"switched off, next year", "20270101", -2, "2", false, 2},

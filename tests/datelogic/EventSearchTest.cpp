@@ -16,12 +16,14 @@ constexpr int ThisYear = 2026;
 // Forward every month has the day numbers 1 to 31, backward 32 down to 0.
 TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
 {
+    // clang-format off
     const struct { CalendarDay from, forward, back; } rows[] = {
         {{1, 3, 2027}, {2, 3, 2027}, {0, 3, 2027}},     {{0, 3, 2027}, {1, 3, 2027}, {32, 2, 2027}},
         {{31, 1, 2027}, {1, 2, 2027}, {30, 1, 2027}},   {{32, 2, 2027}, {1, 3, 2027}, {31, 2, 2027}},
         {{31, 11, 2027}, {1, 12, 2027}, {30, 11, 2027}}, {{0, 2, 2027}, {1, 2, 2027}, {32, 1, 2027}},
         {{31, 12, 2027}, {1, 1, 2028}, {30, 12, 2027}}, {{0, 1, 2028}, {1, 1, 2028}, {32, 12, 2027}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         CalendarDay forward = row.from;
         stepForward(forward);
@@ -36,6 +38,7 @@ TEST(EventSearch, StepsRollOverMonthsAndYearsInBothDirections)
 TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
 {
     using Day = std::optional<QDate>;
+    // clang-format off
     const struct { const char *name, *date; bool forward; QDate from; int currentYear; Day found; } rows[] = {
         {"next day", "20270131", true, {2027, 1, 30}, ThisYear, QDate(2027, 1, 31)},
         {"never the start", "20270131", true, {2027, 1, 31}, ThisYear, std::nullopt},
@@ -54,6 +57,7 @@ TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
         {"31 April is no day in any year", "00000431", true, {2026, 4, 30}, ThisYear, std::nullopt},
         {"29 February in the next leap year", "00000229", true, {2026, 12, 1}, ThisYear, QDate(2028, 2, 29)},
     };
+    // clang-format on
     for (const auto &row : rows) {
         auto table = std::make_unique<EventTable>();
         // Last on the way forward, first on the way back: the table is read to both ends.
@@ -69,6 +73,7 @@ TEST(EventSearch, NearestDayWithAnEventWithinTheLimits)
 // The day's list: by title with capitals aside, equal titles in table order, and only what falls on the day.
 TEST(EventSearch, EventsOnADayInTheListsOrder)
 {
+    // clang-format off
     const struct { const char *name; std::vector<std::pair<const char *, const char *>> events; std::vector<int> listed; } rows[] = {
         {"an empty table", {}, {}},
         {"by title", {{"dentist", "20261210"}, {"Choir", "20261210"}}, {1, 0}},
@@ -78,6 +83,7 @@ TEST(EventSearch, EventsOnADayInTheListsOrder)
         {"every year on the day", {{"Yearly", "00001210"}, {"Last year", "20251210"}}, {0}},
         {"the last slot is read", {{"x", "20260101"}, {"z", "20260101"}, {"y", "20261210"}}, {2}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         auto table = std::make_unique<EventTable>();
         for (const auto &[title, date] : row.events)

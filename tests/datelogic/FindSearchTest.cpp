@@ -8,9 +8,13 @@
 TEST(FindSearch, TitleTextMonthAndYearFilterAndResultsSortByTitle)
 {
     EventTable table;
-    for (const auto &[title, date] : std::initializer_list<std::pair<const char *, const char *>>{
-             {"March once", "20270315"}, {"march later", "20300301"}, {"March yearly", "00000331"},
-             {"April once", "20290401"}, {"Yearly in May", "00000501"}, {"", "20270310"}})
+    for (const auto &[title, date] :
+         std::initializer_list<std::pair<const char *, const char *>>{{"March once", "20270315"},
+                                                                      {"march later", "20300301"},
+                                                                      {"March yearly", "00000331"},
+                                                                      {"April once", "20290401"},
+                                                                      {"Yearly in May", "00000501"},
+                                                                      {"", "20270310"}})
         table.addEvent(makeEvent(title, date));
     const auto find = [&](const QString &text, const QString &month = {}, const QString &year = {}) {
         QStringList titles;
@@ -51,6 +55,7 @@ TEST(FindSearch, ResultNamesItsDate)
 // year; a hand-edited day the month lacks shows the nearest day it has.
 TEST(FindSearch, ResultJumpsToTheDayItFallsOn)
 {
+    // clang-format off
     const struct { const char *name, *date; QDate today, jump; } rows[] = {
         {"its own year", "20020305", {2001, 12, 1}, {2002, 3, 5}},
         {"every year, to the end of its month", "00000101", {2026, 1, 31}, {2026, 1, 1}},
@@ -59,6 +64,7 @@ TEST(FindSearch, ResultJumpsToTheDayItFallsOn)
         {"day 00", "20261200", {2026, 12, 1}, {2026, 12, 1}},
         {"month 13", "20261301", {2026, 12, 1}, {}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         EventTable table;
         table.addEvent(makeEvent("e", row.date));

@@ -5,6 +5,7 @@
 // One row a key, each across a month or year end or onto a shorter month.
 TEST(GridKeys, MoveTheSelectedDay)
 {
+    // clang-format off
     const struct { const char *name; QDate from; int key; std::optional<QDate> to; } rows[] = {
         {"left into the previous year", {2027, 1, 1}, Qt::Key_Left, QDate(2026, 12, 31)},
         {"right into the next year", {2026, 12, 31}, Qt::Key_Right, QDate(2027, 1, 1)},
@@ -16,6 +17,7 @@ TEST(GridKeys, MoveTheSelectedDay)
         {"end of a common February", {2027, 2, 1}, Qt::Key_End, QDate(2027, 2, 28)},
         {"enter moves nothing", {2026, 12, 6}, Qt::Key_Return, std::nullopt},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(dayAfterKey(row.from, row.key), row.to) << row.name;
 }

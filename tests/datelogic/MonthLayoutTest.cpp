@@ -7,7 +7,7 @@
 TEST(MonthLayout, FirstOfTheMonthFollowsItsWeekday)
 {
     const int originByWeekday[] = {0, 7, 8, 9, 10, 4, 5, 6}; // Monday = 1 .. Sunday = 7
-    for (int month = 1; month <= 7; ++month) { // 2026's first seven months start on seven weekdays
+    for (int month = 1; month <= 7; ++month) {               // 2026's first seven months start on seven weekdays
         const QDate first(2026, month, 1);
         EXPECT_EQ(MonthLayout(2026, month).originCell(), originByWeekday[first.dayOfWeek()]) << month;
     }
@@ -43,12 +43,14 @@ TEST(MonthLayout, HeadingNamesTheDayWithoutLeadingZeroAndTheRecordHoldsBothForms
 {
     EXPECT_EQ(displayedDateRecord({2002, 12, 10}),
               "DisplayedDate(short)=20021210\r\nDisplayedDate(long)=December 10, 2002");
-    EXPECT_EQ(displayedDateRecord({2002, 1, 1}), "DisplayedDate(short)=20020101\r\nDisplayedDate(long)=January 1, 2002");
+    EXPECT_EQ(displayedDateRecord({2002, 1, 1}),
+              "DisplayedDate(short)=20020101\r\nDisplayedDate(long)=January 1, 2002");
 }
 
 // A day past the month's end takes its last day, one below 1 its first.
 TEST(MonthLayout, DayInMonthKeepsTheDayOrTheNearestEnd)
 {
+    // clang-format off
     const struct { const char *name; int year, month, day; QDate result; } rows[] = {
         {"day kept", 2027, 3, 15, {2027, 3, 15}},
         {"last day kept", 2027, 4, 30, {2027, 4, 30}},
@@ -60,6 +62,7 @@ TEST(MonthLayout, DayInMonthKeepsTheDayOrTheNearestEnd)
         {"month 0", 2027, 0, 1, {}},
         {"month 13", 2027, 13, 1, {}},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(dayInMonth(row.year, row.month, row.day), row.result) << row.name;
 }

@@ -8,6 +8,7 @@
 // the calendar gives it, and the days left are counted by Qt.
 TEST(Occurrence, NextOccurrenceAndDaysLeft)
 {
+    // clang-format off
     const struct { const char *name; QDate today; const char *date; std::optional<QDate> next; } rows[] = {
         {"yearly today", {2026, 6, 15}, "00000615", QDate(2026, 6, 15)},
         {"yearly tomorrow", {2026, 6, 15}, "00000616", QDate(2026, 6, 16)},
@@ -23,6 +24,7 @@ TEST(Occurrence, NextOccurrenceAndDaysLeft)
         {"once 31 April", {2026, 1, 10}, "20260431", std::nullopt},
         {"once with blanks", {2026, 1, 10}, "2026 4 1", std::nullopt},
     };
+    // clang-format on
     for (const auto &row : rows) {
         const Event event = makeEvent("e", row.date);
         EXPECT_EQ(nextOccurrence(event, row.today), row.next) << row.name;
@@ -34,6 +36,7 @@ TEST(Occurrence, NextOccurrenceAndDaysLeft)
 // The searches walk day numbers no month has (0, 32): a stored day matches them only when it names them.
 TEST(Occurrence, EventOnDateLetsEveryYearMatchAnyYearAndNoDayMatchAnUnreadableDate)
 {
+    // clang-format off
     const struct { const char *date; int day, month, year; bool on; } rows[] = {
         {"20260305", 5, 3, 2026, true},    {"20260305", 5, 3, 2027, false},   {"20260305", 6, 3, 2026, false},
         {"20260305", 5, 4, 2026, false},   {"20261231", 31, 12, 2026, true},  {"00000229", 29, 2, 1999, true},
@@ -41,6 +44,7 @@ TEST(Occurrence, EventOnDateLetsEveryYearMatchAnyYearAndNoDayMatchAnUnreadableDa
         {"20270332", 32, 3, 2027, true},   {"00000133", 32, 1, 2027, false},  {"00001301", 1, 1, 2027, false},
         {"0000 301", 1, 3, 2027, false},   {"2027030 ", 0, 3, 2027, false},   {"20 70101", 1, 1, 2070, false},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(eventOnDate(makeEvent("e", row.date), row.day, row.month, row.year), row.on)
             << row.date << " on " << row.day << "." << row.month << "." << row.year;
@@ -48,11 +52,13 @@ TEST(Occurrence, EventOnDateLetsEveryYearMatchAnyYearAndNoDayMatchAnUnreadableDa
 
 TEST(Occurrence, StoredDatesNeedEightDigitsOfARealDay)
 {
+    // clang-format off
     const std::pair<const char16_t *, QDate> rows[] = {
         {u"20261206", QDate(2026, 12, 6)}, {u"20261206junk", QDate(2026, 12, 6)}, {u"00010101", QDate(1, 1, 1)},
         {u"2026120", QDate()},             {u"abcd1206", QDate()},                {u"20261301", QDate()},
         {u"20261200", QDate()},
     };
+    // clang-format on
     for (const auto &[text, date] : rows)
         EXPECT_EQ(readStoredDay(text), date) << QString::fromUtf16(text).toStdString();
 }

@@ -28,12 +28,14 @@ TEST(ReminderClock, AnswerBecomesADueTime)
 // Readings a minute of the boot clock apart, unless the row says otherwise.
 TEST(ReminderClock, JumpIsWhereTheWallClockLeftTheBootClock)
 {
+    // clang-format off
     const struct { const char *name; qint64 wallMs, bootMs, jump; } rows[] = {
         {"drift back", Minute - ClockJumpToleranceMs, Minute, 0},
         {"drift ahead", Minute + ClockJumpToleranceMs, Minute, 0},
         {"set back just past the drift", Minute - ClockJumpToleranceMs - 1, Minute, -ClockJumpToleranceMs - 1},
         {"set ahead just past the drift", Minute + ClockJumpToleranceMs + 1, Minute, ClockJumpToleranceMs + 1},
     };
+    // clang-format on
     const ClockReading before{Now, 5 * Hour};
     for (const auto &row : rows)
         EXPECT_EQ(clockJump(before, {Now + row.wallMs, before.bootMs + row.bootMs}), row.jump) << row.name;

@@ -41,6 +41,7 @@ TEST(AboutWindow, OpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
 TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
 {
     FakePlatform platform(QDate(2002, 2, 10));
+    // clang-format off
     const struct { const char *focused; Qt::Key key; const char *outcome; } rows[] = {
         {"commandOK", {}, "commandOK, open"},
         {"commandCopy", Qt::Key_Return, "commandCopy, copied, open"},
@@ -63,4 +64,5 @@ TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused << " " << row.key;
         EXPECT_EQ(window.findChild<QPlainTextEdit *>("textUsefulData")->toPlainText(), text) << row.key;
     }
+    // clang-format on
 }

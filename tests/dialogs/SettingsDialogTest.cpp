@@ -34,7 +34,10 @@ protected:
         autostart.disable();
 #endif
     }
-    template <typename T = QAbstractButton> T *control(const char *name) const { return dialog->findChild<T *>(name); }
+    template <typename T = QAbstractButton> T *control(const char *name) const
+    {
+        return dialog->findChild<T *>(name);
+    }
     void setAutostart(bool on, const QString &programFolder = QStringLiteral("/opt/tarrowby"))
     {
         dialog = std::make_unique<SettingsDialog>(settings, autostart, programFolder, help);
@@ -42,7 +45,10 @@ protected:
         control("checkAutostart")->setChecked(on);
         QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
     }
-    QString entryPath() const { return configHome.filePath("autostart/Tarrowby.desktop"); }
+    QString entryPath() const
+    {
+        return configHome.filePath("autostart/Tarrowby.desktop");
+    }
     // What the logon entry starts; empty when there is none.
     QString entryProgram() const
     {
@@ -72,12 +78,14 @@ const QString OptProgram = Autostart::desktopExec("/opt/tarrowby/tarrow");
 // Each box shows its stored setting, on and off, and Enter stores the opposite.
 TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChanges)
 {
+    // clang-format off
     const struct { const char *box; qint16 Settings::*value; } rows[] = {
         {"checkAutostart", &Settings::autostart},         {"checkLoadMinimized", &Settings::loadMinimized},
         {"checkMute", &Settings::mute},                   {"checkConfirmExit", &Settings::confirmExit},
         {"checkConfirmRemoveE", &Settings::confirmRemoveE}, {"checkConfirmRemoveN", &Settings::confirmRemoveN},
         {"checkMarkDays", &Settings::markDays},
     };
+    // clang-format on
     for (const bool on : {false, true}) {
         for (const auto &row : rows)
             settings.*row.value = on ? 1 : 0;
@@ -125,10 +133,12 @@ TEST_F(SettingsDialogTest, AnEntryThatCannotBeChangedIsToldInTheMessageBox)
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "the user's own Run key cannot be made unwritable to the user";
 #endif
+    // clang-format off
     const struct { bool on; const char *inTheWay; bool isFolder; const char *told; } rows[] = {
         {true, "autostart", false, "Tarrowby could not be set to start with the system."},
         {false, "autostart/Tarrowby.desktop", true, "Tarrowby could not be kept from starting with the system."},
     };
+    // clang-format on
     for (const auto &row : rows) {
         QDir(configHome.filePath("autostart")).removeRecursively();
         QFile::remove(configHome.filePath("autostart"));

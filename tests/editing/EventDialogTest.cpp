@@ -61,7 +61,7 @@ TEST_F(EventDialogTest, AddRefusesUntilTheEventFitsThenStoresEveryFieldInANewSlo
         events.addEvent(makeEvent("Taken", "20261224"));
     EXPECT_EQ(pressOk(), "Database is full");
     EXPECT_TRUE(dialog.isVisible()); // a refusal keeps the dialog open and the table as it was
-    events.eventCount = 0; // all but the first slot free again
+    events.eventCount = 0;           // all but the first slot free again
     bool openWhenStored = false;
     QObject::connect(&store, &CalendarStore::changed, [&] { openWhenStored = dialog.isVisible(); });
     EXPECT_EQ(pressOk(), "");
@@ -100,6 +100,7 @@ TEST_F(EventDialogTest, EditOfTheFirstSlotShowsTheEventWholeAndChangesOnlyIt)
 TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
 {
     events.addEvent(makeEvent("Dentist", "20261210"));
+    // clang-format off
     const struct { const char *focused, *outcome; } rows[] = {
         {"commandSound", "sound chooser, open, Dentist"}, {"commandHelp", "help, open, Dentist"},
         {"commandCancel", "closed, Dentist"},             {"textTitle", "closed, Dentist at noon"}};
@@ -118,6 +119,7 @@ TEST_F(EventDialogTest, EnterPressesTheFocusedButton)
         outcome << (edit.isVisible() ? "open" : "closed") << events.events[0].title;
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
+    // clang-format on
 }
 
 // "&Title" and "&Time" share Alt+T: the presses take turns, so both boxes stay reachable from the keyboard.

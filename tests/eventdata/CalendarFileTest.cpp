@@ -59,7 +59,8 @@ TEST_F(CalendarFileTest, KeyLinesMatchByPrefixAndLaterLinesWin)
 {
     ASSERT_TRUE(loadFrom("junk line\n[Event]\nTitle:Party\nDate=2027\nTime=12345678\nLastCheck=20260101\n"
                          "Description=first\nDescription=second\nCategory=x\n[Event]\nSound=a.wav\nTitles=x\n"
-                         "NotifyingDays= 2.5 \nDate=00000704\n[event]\n" + block("Last year", "20251231")));
+                         "NotifyingDays= 2.5 \nDate=00000704\n[event]\n"
+                         + block("Last year", "20251231")));
     Event party = makeEvent("Party", "2027");
     party.description = "second";
     party.category = "x";
@@ -78,6 +79,7 @@ TEST_F(CalendarFileTest, ContentErrorsFailTheLoad)
     QByteArray blocks;
     for (int i = 0; i < EventTable::Capacity; ++i)
         blocks += block("E" + QByteArray::number(i), "00000101");
+    // clang-format off
     const std::tuple<const char *, QByteArray, FileError> rows[] = {
         {"256 events", blocks, FileError::None},
         {"257 events", blocks + "[Event]\r\n", FileError::SubscriptRange},
@@ -89,6 +91,7 @@ TEST_F(CalendarFileTest, ContentErrorsFailTheLoad)
         {"a LastCheck line alone", "LastCheck=20261205", FileError::None},
         {"an event alone", "junk\r\n" + block("x", "00000101"), FileError::None},
     };
+    // clang-format on
     for (const auto &[name, content, error] : rows)
         EXPECT_EQ(CalendarFile::parse(decodeDataLines(content), *table, lastCheck), error) << name;
     EXPECT_EQ(lastCheck, "20261205");

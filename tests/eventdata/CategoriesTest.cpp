@@ -5,6 +5,7 @@
 TEST(Categories, NamesChooseTheirPictureExactlyAndTheUsersOwnFollowTheBuiltIns)
 {
     using I = CategoryImage;
+    // clang-format off
     const std::pair<const char *, CategoryImage> rows[] = {
         {"None", I::None}, {"Meeting", I::Meeting}, {"Holiday", I::Holiday}, {"Birthday", I::Birthday},
         {"Anniversary", I::Birthday}, {"Party", I::Birthday}, {"Deadline", I::Deadline}, {"Dinner", I::Food},
@@ -12,6 +13,7 @@ TEST(Categories, NamesChooseTheirPictureExactlyAndTheUsersOwnFollowTheBuiltIns)
         {"Lunch", I::Food}, {"Net event", I::NetEvent}, {"Sport event", I::SportEvent}, {"birthday", I::Misc},
         {"None ", I::Misc},
     };
+    // clang-format on
     for (const auto &[name, image] : rows)
         EXPECT_EQ(categoryImageFor(name), image) << name;
     for (int i = int(I::None); i <= int(I::Misc); ++i)

@@ -25,7 +25,10 @@
 
 namespace {
 
-QString text(const char16_t *utf16) { return QString::fromUtf16(utf16); }
+QString text(const char16_t *utf16)
+{
+    return QString::fromUtf16(utf16);
+}
 
 class DataFileTest : public ::testing::Test {
 protected:
@@ -44,7 +47,10 @@ protected:
     }
 };
 
-FileError parsedWell(const QStringList &) { return FileError::None; }
+FileError parsedWell(const QStringList &)
+{
+    return FileError::None;
+}
 
 #ifndef Q_OS_WIN
 bool bindSocket(const QString &path)
@@ -82,6 +88,7 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeans)
             .arg(what, file);
     };
     using enum FileOperation;
+    // clang-format off
     const std::tuple<const char *, FileOperation, const char *, FileStakes, QString> rows[] = {
         {"notes.dat", Reading, "", NotesFile::stakes(), "There was an error reading notes.dat." + lost("notes")},
         {"calendar.dat", Reading, "calendar.dat.bak", CalendarFile::stakes(),
@@ -97,6 +104,7 @@ TEST(FileErrors, MessagesSayWhatFailedAndWhatItMeans)
          "There was an error writing tarrow.ini." + unsaved("settings", "tarrow.ini")},
         {"out.ics", Writing, "", FileStakes{}, "There was an error writing out.ics. "},
     };
+    // clang-format on
     for (const auto &[file, operation, backup, stakes, message] : rows)
         EXPECT_EQ(fileErrorMessage({file, operation, FileError::DiskFull, backup, stakes}), message) << file << backup;
     EXPECT_EQ(fileChangedMessage("notes.dat", "notes.dat.bak1"),
@@ -110,12 +118,14 @@ TEST(FileErrors, FailedSavesAreNamedInOneQuestion)
     std::vector<FailedSave> all;
     for (int number : {6, 7, 8, 10, 53, 57, 61, 68, 70, 71, 75, 76})
         all.push_back({QString::number(number), FileError(number)});
+    // clang-format off
     const std::pair<std::vector<FailedSave>, const char *> saves[] = {
         {{{"notes.dat", FileError::PermissionDenied}}, "notes.dat (Permission denied)"},
         {all, "6 (Unknown error (#6)), 7 (File too large), 8 (Not a regular file), 10 (Unreadable file), 53 (File "
               "not found), 57 (Device I/O error), 61 (Disk full), 68 (Device unavailable), 70 (Permission denied), 71 "
               "(Disk not ready), 75 (Path/file access error) and 76 (Path not found)"},
     };
+    // clang-format on
     for (const auto &[failures, list] : saves)
         EXPECT_EQ(failedSavesMessage(failures),
                   QStringLiteral("Tarrowby could not save ") + list
@@ -126,14 +136,17 @@ TEST(FileErrors, FailedSavesAreNamedInOneQuestion)
 TEST(FileErrors, FailedWritesAreToldByTheSystemsReasonFirst)
 {
     using F = QFileDevice;
-    const std::tuple<const char *, QFileDevice::FileError, int, FileError> rows[] = { // Qt's error, errno, ours
+    const std::tuple<const char *, QFileDevice::FileError, int, FileError> rows[] = {
+        // Qt's error, errno, ours
         {"no space", F::WriteError, ENOSPC, FileError::DiskFull},
 #ifdef EDQUOT // Windows has no quota error
         {"quota", F::NoError, EDQUOT, FileError::DiskFull},
 #endif
-        {"size limit", F::WriteError, EFBIG, FileError::DiskFull}, {"Qt's", F::ResourceError, 0, FileError::DiskFull},
+        {"size limit", F::WriteError, EFBIG, FileError::DiskFull},
+        {"Qt's", F::ResourceError, 0, FileError::DiskFull},
         {"permissions", F::PermissionsError, EACCES, FileError::PermissionDenied},
-        {"read", F::ReadError, EIO, FileError::DeviceIO},          {"write", F::WriteError, EIO, FileError::DeviceIO},
+        {"read", F::ReadError, EIO, FileError::DeviceIO},
+        {"write", F::WriteError, EIO, FileError::DeviceIO},
         {"anything else", F::RenameError, 0, FileError::PathFileAccess},
     };
     for (const auto &[name, error, systemError, number] : rows)
@@ -149,7 +162,8 @@ TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
     collector.reportFileError({"notes.dat", FileOperation::Writing, FileError::DiskFull});
     collector.reportFileChanged("calendar.dat", "calendar.dat.bak");
     collector.reportFileError({"calendar.dat", FileOperation::Writing, FileError::DiskFull});
-    collector.reportFileError({"notes.dat", FileOperation::Writing, FileError::PermissionDenied}); // its last failure counts
+    collector.reportFileError(
+        {"notes.dat", FileOperation::Writing, FileError::PermissionDenied}); // its last failure counts
     EXPECT_EQ(collector.stopCollecting(), (std::vector<FailedSave>{{"notes.dat", FileError::PermissionDenied},
                                                                    {"calendar.dat", FileError::DiskFull}}));
     collector.reportFileError({"calendar.dat", FileOperation::Writing, FileError::DiskFull});
@@ -161,6 +175,7 @@ TEST(FileErrorCollector, KeepsWritingErrorsWhileCollectingAndPassesTheRestOn)
 
 TEST(DataText, LinesAreUtf8OrWindows1252EachOnItsOwnOrUtf16ByItsMark)
 {
+    // clang-format off
     const std::tuple<const char *, QByteArray, QStringList> rows[] = {
         {"UTF-8 mark dropped", "\xef\xbb\xbfGr\xc3\xbc\xc3\x9f \xe2\x82\xac\r\n\xfc", {text(u"Grüß €"), text(u"ü")}},
         // The ends of the code page's own block; its unused bytes keep their Latin-1 code points.
@@ -170,6 +185,7 @@ TEST(DataText, LinesAreUtf8OrWindows1252EachOnItsOwnOrUtf16ByItsMark)
         {"every line end", "a\r\nb\nc\rd\r\n\r\ne\n\nf\r\rg\n\rh\r",
          {"a", "b", "c", "d", "", "e", "", "f", "", "g", "", "h"}},
     };
+    // clang-format on
     for (const auto &[name, bytes, lines] : rows)
         EXPECT_EQ(decodeDataLines(bytes), lines) << name;
     EXPECT_EQ(encodeDataText(text(u"ü€")), "\xc3\xbc\xe2\x82\xac");
@@ -188,6 +204,7 @@ TEST_F(DataFileTest, SpecialFilesAreNeitherReadNorReplacedNorKept)
     const QString device = characterDevice(folder);
     if (device.isEmpty())
         GTEST_SKIP() << "root cannot make a device node here";
+    // clang-format off
     const std::pair<const char *, std::function<bool(const QString &path)>> rows[] = {
         {"folder", [](const QString &path) { return QDir().mkdir(path); }},
         {"FIFO", [](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }},
@@ -195,6 +212,7 @@ TEST_F(DataFileTest, SpecialFilesAreNeitherReadNorReplacedNorKept)
         {"link to a character device", [&](const QString &path) { return QFile::link(device, path); }},
         {"socket", bindSocket},
     };
+    // clang-format on
     const FileErrorReport read{"calendar.dat", "reading", FileError::NotRegularFile};
     const FileErrorReport write{"calendar.dat", "writing", FileError::NotRegularFile};
     for (const auto &[name, make] : rows) {
@@ -253,31 +271,33 @@ TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
             link(i == links ? folder.file("file") : folder.file(QString("link%1").arg(i + 1)),
                  folder.file(QString("link%1").arg(i)));
     };
-    const std::tuple<const char *, std::function<void(const DataFolderFixture &)>, const char *, FileError, const char *>
-        rows[] = { // what stands there, the path asked, the error, the file reached
-        {"a file", [](const DataFolderFixture &) {}, "file", FileError::None, "file"},
-        {"the user's own link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("own")); }, "own", FileError::None,
-         "file"},
-        {"another user's link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("theirs"), true); },
-         "theirs", FileError::PermissionDenied, ""},
-        {"another user's link in that user's folder",
-         [&](const DataFolderFixture &f) {
-             ASSERT_TRUE(QDir(f.path()).mkdir("their folder"));
-             ASSERT_EQ(::chown(QFile::encodeName(f.file("their folder")).constData(), Nobody, Nobody), 0);
-             link(f.file("file"), f.file("their folder/theirs"), true);
-         },
-         "their folder/theirs", FileError::None, "file"},
-        {"own link to another user's link",
-         [&](const DataFolderFixture &f) {
-             link(f.file("file"), f.file("theirs"), true);
-             link(f.file("theirs"), f.file("own"));
-         },
-         "own", FileError::PermissionDenied, ""},
-        {"own link to nothing", [&](const DataFolderFixture &f) { link(f.file("missing"), f.file("own")); }, "own", FileError::None,
-         "missing"},
-        {"40 links", [&](const DataFolderFixture &f) { chain(f, 40); }, "link1", FileError::None, "file"},
-        {"41 links", [&](const DataFolderFixture &f) { chain(f, 41); }, "link1", FileError::PathFileAccess, ""},
-    };
+    const std::tuple<const char *, std::function<void(const DataFolderFixture &)>, const char *, FileError,
+                     const char *>
+        rows[] = {
+            // what stands there, the path asked, the error, the file reached
+            {"a file", [](const DataFolderFixture &) {}, "file", FileError::None, "file"},
+            {"the user's own link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("own")); }, "own",
+             FileError::None, "file"},
+            {"another user's link", [&](const DataFolderFixture &f) { link(f.file("file"), f.file("theirs"), true); },
+             "theirs", FileError::PermissionDenied, ""},
+            {"another user's link in that user's folder",
+             [&](const DataFolderFixture &f) {
+                 ASSERT_TRUE(QDir(f.path()).mkdir("their folder"));
+                 ASSERT_EQ(::chown(QFile::encodeName(f.file("their folder")).constData(), Nobody, Nobody), 0);
+                 link(f.file("file"), f.file("their folder/theirs"), true);
+             },
+             "their folder/theirs", FileError::None, "file"},
+            {"own link to another user's link",
+             [&](const DataFolderFixture &f) {
+                 link(f.file("file"), f.file("theirs"), true);
+                 link(f.file("theirs"), f.file("own"));
+             },
+             "own", FileError::PermissionDenied, ""},
+            {"own link to nothing", [&](const DataFolderFixture &f) { link(f.file("missing"), f.file("own")); }, "own",
+             FileError::None, "missing"},
+            {"40 links", [&](const DataFolderFixture &f) { chain(f, 40); }, "link1", FileError::None, "file"},
+            {"41 links", [&](const DataFolderFixture &f) { chain(f, 41); }, "link1", FileError::PathFileAccess, ""},
+        };
     for (const auto &[name, make, asked, error, reached] : rows) {
         SCOPED_TRACE(name);
         DataFolderFixture folder;
@@ -287,8 +307,9 @@ TEST(RegularFile, LinksAreFollowedOnlyWhenTheUserOrTheFoldersOwnerMadeThem)
         EXPECT_EQ(followOwnLinks(folder.file(asked), file), error);
         EXPECT_EQ(file, reached[0] ? folder.file(reached) : QString());
         // A read meets the same rule.
-        EXPECT_EQ(RegularFile(folder.file(asked)).error(),
-                  failed(error) ? error : QString(reached) == "missing" ? FileError::FileNotFound : FileError::None);
+        EXPECT_EQ(RegularFile(folder.file(asked)).error(), failed(error)                   ? error
+                                                           : QString(reached) == "missing" ? FileError::FileNotFound
+                                                                                           : FileError::None);
     }
 #endif
 }
@@ -302,7 +323,7 @@ TEST_F(DataFileTest, MissingFileIsAnErrorUnlessTheFolderHoldsNoDataFileYet)
     EXPECT_EQ(parsed, QStringList());
     ASSERT_TRUE(file.save("new\r\n"));
     EXPECT_EQ(folder.names(), QStringList{"notes.dat"}); // nothing was there to keep
-#ifndef Q_OS_WIN // POSIX modes mean nothing on Windows
+#ifndef Q_OS_WIN                                         // POSIX modes mean nothing on Windows
     EXPECT_EQ(folder.permissions("notes.dat"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 #endif
     EXPECT_FALSE(load(FileError::SubscriptRange, MissingFile::IsEmpty)); // only a missing file is empty
@@ -353,7 +374,7 @@ TEST_F(DataFileTest, UnreadableFileIsKeptAtOncePrivatelyAndNamedInTheReport)
     EXPECT_TRUE(file.save("new\r\n"));
     EXPECT_TRUE(file.save("newer\r\n"));
     EXPECT_EQ(folder.names().filter("notes.dat.bak").size(), 3); // kept once, not at every save
-#ifndef Q_OS_WIN // POSIX modes mean nothing on Windows
+#ifndef Q_OS_WIN                                                 // POSIX modes mean nothing on Windows
     EXPECT_EQ(folder.permissions("notes.dat"), shared);
     EXPECT_EQ(folder.permissions("notes.dat.bak2"), owner);
 #endif
@@ -385,7 +406,8 @@ TEST_F(DataFileTest, FileThatCannotBeKeptAtLoadIsKeptBeforeTheFirstSaveUnlessEmp
         EXPECT_EQ(folder.names(), removed ? QStringList{"notes.dat"} : QStringList({"notes.dat", "notes.dat.bak"}));
     }
     EXPECT_EQ(folder.read("notes.dat.bak"), "text before a header\r\n");
-    const Reports failed{{"notes.dat", "reading", FileError::SubscriptRange}, {"notes.dat", "writing", FileError::DiskFull}};
+    const Reports failed{{"notes.dat", "reading", FileError::SubscriptRange},
+                         {"notes.dat", "writing", FileError::DiskFull}};
     EXPECT_EQ(reporter.reports, (Reports{failed[0], failed[1], failed[0], failed[1]}));
 #endif
 }
@@ -420,16 +442,25 @@ TEST(DataFolder, CommandLineThenAProgramFolderInUseOrWritableThenThePrivateUserF
 TEST(DataFolder, OnlyTemporaryFilesOfKilledSavesAreRemoved)
 {
     const QString mark = temporarySaveMarker();
-    const std::tuple<QString, qint64, bool> rows[] = { // name, made how many ms after the lock was taken, removed
-        {"calendar.dat" + mark + "aB3xYz", -60000, true}, {"notes.dat" + mark + "QWERTY", 0, true},
-        {"calendar.sync" + mark + "zzzzzz", -60000, true}, {"calendar.sync.aB3xYz", -60000, false},
-        {"tarrow.ini" + mark + "000000", 1, false},       {"calendar.dat" + mark + "aB3xY", -60000, false},
-        {"calendar.dat" + mark + "aB3xYz1", -60000, false}, {"Calendar.dat" + mark + "cD4eF5", -60000, false},
+    const std::tuple<QString, qint64, bool> rows[] = {
+        // name, made how many ms after the lock was taken, removed
+        {"calendar.dat" + mark + "aB3xYz", -60000, true},
+        {"notes.dat" + mark + "QWERTY", 0, true},
+        {"calendar.sync" + mark + "zzzzzz", -60000, true},
+        {"calendar.sync.aB3xYz", -60000, false},
+        {"tarrow.ini" + mark + "000000", 1, false},
+        {"calendar.dat" + mark + "aB3xY", -60000, false},
+        {"calendar.dat" + mark + "aB3xYz1", -60000, false},
+        {"Calendar.dat" + mark + "cD4eF5", -60000, false},
         {"calendar.dat" + mark + "aB3x\u00e9z", -60000, false},
-        {"other.dat" + mark + "aB3xYz", -60000, false},   {"calendar.dat.aB3xYz", -60000, false},
-        {"calendar.dat.backup", -60000, false},           {"notes.dat.backup", -60000, false},
-        {"calendar.dat.before", -60000, false},           {"tarrow.ini.orig01", -60000, false},
-        {"calendar.dat.bak", -60000, false},              {"calendar.dat", -60000, false},
+        {"other.dat" + mark + "aB3xYz", -60000, false},
+        {"calendar.dat.aB3xYz", -60000, false},
+        {"calendar.dat.backup", -60000, false},
+        {"notes.dat.backup", -60000, false},
+        {"calendar.dat.before", -60000, false},
+        {"tarrow.ini.orig01", -60000, false},
+        {"calendar.dat.bak", -60000, false},
+        {"calendar.dat", -60000, false},
     };
     for (const bool locked : {true, false}) {
         DataFolderFixture folder;

@@ -27,10 +27,12 @@ TEST(DateText, MonthNamesMatchExactlyAndMonthLengthsFollowTheGregorianCalendar)
 
 TEST(EventDate, DigitsAreReadOnlyWhenTheyAreOneToNineAsciiDigits)
 {
+    // clang-format off
     const std::pair<const char16_t *, int> digits[] = {
         {u"0", 0}, {u"9", 9}, {u"999999999", 999999999}, {u"1234567890", -1}, {u"", -1}, {u"/", -1}, {u":", -1},
         {u"\u0661", -1}, // an Arabic-Indic one is a digit, but no ASCII one
     };
+    // clang-format on
     for (const auto &[text, value] : digits)
         EXPECT_EQ(digitsValue(text), value) << QString::fromUtf16(text).toStdString();
 }
@@ -38,6 +40,7 @@ TEST(EventDate, DigitsAreReadOnlyWhenTheyAreOneToNineAsciiDigits)
 // Each field is read on its own; a text that does not read back the same is kept as it was.
 TEST(EventDate, StoredDateIsReadFieldByFieldAndWrittenBackAsItWas)
 {
+    // clang-format off
     const struct { const char *name, *text; EventDate date; const char *kept; } rows[] = {
         {"one-time", "20270305", {2027, 3, 5}, ""},
         {"every year", "00001231", {0, 12, 31}, ""},
@@ -48,6 +51,7 @@ TEST(EventDate, StoredDateIsReadFieldByFieldAndWrittenBackAsItWas)
         {"long text cut", "202703051", {2027, 3, 5}, ""},
         {"empty", "", EventDate::none(), "        "},
     };
+    // clang-format on
     for (const auto &row : rows) {
         Event event;
         setStoredDate(event, QString::fromLatin1(row.text));
@@ -59,11 +63,13 @@ TEST(EventDate, StoredDateIsReadFieldByFieldAndWrittenBackAsItWas)
 
 TEST(EventDate, StoredTimeIsReadOnlyWhenItNamesATimeOfDay)
 {
+    // clang-format off
     const struct { const char *text; std::optional<QTime> time; const char *kept; } rows[] = {
         {"0000", QTime(0, 0), ""}, {"2359", QTime(23, 59), ""}, {"    ", std::nullopt, ""},
         {"2400", std::nullopt, "2400"}, {"0060", std::nullopt, "0060"}, {"9:30", std::nullopt, "9:30"},
         {"093", std::nullopt, "093 "}, {"", std::nullopt, ""},
     };
+    // clang-format on
     for (const auto &row : rows) {
         Event event;
         setStoredTime(event, QString::fromLatin1(row.text));
@@ -75,11 +81,15 @@ TEST(EventDate, StoredTimeIsReadOnlyWhenItNamesATimeOfDay)
 
 // Numbers: rounded, and refused when they do not fit.
 TEST(NumberText, Int16sAreReadOnlyWhenTheyFit)
-{    constexpr Rounding Even = Rounding::NearestEven, Down = Rounding::Down;
-    const std::tuple<const char16_t *, Rounding, int, FileError> rows[] = { // the text, its value or error
-        {u"32767", Even, 32767, FileError::None},       {u"32768", Even, 0, FileError::Overflow}, {u"-32768", Even, -32768, FileError::None},
-        {u"-32769", Even, 0, FileError::Overflow}, {u" 7 ", Even, 7, FileError::None}, {u"2.5", Even, 2, FileError::None}, {u"3.5", Even, 4, FileError::None},
-        {u"150.7", Down, 150, FileError::None}, {u"-150.2", Down, -151, FileError::None}, {u"32767.9", Down, 32767, FileError::None},
+{
+    constexpr Rounding Even = Rounding::NearestEven, Down = Rounding::Down;
+    const std::tuple<const char16_t *, Rounding, int, FileError> rows[] = {
+        // the text, its value or error
+        {u"32767", Even, 32767, FileError::None},   {u"32768", Even, 0, FileError::Overflow},
+        {u"-32768", Even, -32768, FileError::None}, {u"-32769", Even, 0, FileError::Overflow},
+        {u" 7 ", Even, 7, FileError::None},         {u"2.5", Even, 2, FileError::None},
+        {u"3.5", Even, 4, FileError::None},         {u"150.7", Down, 150, FileError::None},
+        {u"-150.2", Down, -151, FileError::None},   {u"32767.9", Down, 32767, FileError::None},
         {u"32767.5", Even, 0, FileError::Overflow}, {u"soon", Even, 0, FileError::TypeMismatch},
         {u"inf", Down, 0, FileError::TypeMismatch},
     };

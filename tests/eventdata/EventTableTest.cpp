@@ -51,9 +51,16 @@ TEST(EventTable, FindsTitlesExactly)
 TEST(EventTable, PurgeDropsOneTimeEventsOfPastYearsOnly)
 {
     using Events = std::vector<std::pair<const char *, const char *>>;
-    const std::tuple<const char *, Events, QStringList, FileError> rows[] = { // the events, those kept, the error
-        {"slot refilled and examined again", {{"A", "20011231"}, {"B", "00000315"}, {"C", "19990101"}}, {"B"}, FileError::None},
-        {"this year, every year", {{"Jan 1", "20020101"}, {"yearly", "00001231"}}, {"Jan 1", "yearly"}, FileError::None},
+    const std::tuple<const char *, Events, QStringList, FileError> rows[] = {
+        // the events, those kept, the error
+        {"slot refilled and examined again",
+         {{"A", "20011231"}, {"B", "00000315"}, {"C", "19990101"}},
+         {"B"},
+         FileError::None},
+        {"this year, every year",
+         {{"Jan 1", "20020101"}, {"yearly", "00001231"}},
+         {"Jan 1", "yearly"},
+         FileError::None},
         {"last one past", {{"kept", "20030101"}, {"past", "20011231"}}, {"kept"}, FileError::None},
         {"blank date", {{"A", "        "}}, {"A"}, FileError::TypeMismatch},
     };

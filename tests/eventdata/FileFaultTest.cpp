@@ -106,7 +106,8 @@ TEST_F(FileFaultTest, RefusedAccessIsReportedEvenForRoot)
     if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
         GTEST_SKIP() << "no unshare";
     using P = QFileDevice;
-    const std::pair<QFileDevice::Permissions, QByteArray> rows[] = { // the folder's mode, the file (empty: none)
+    const std::pair<QFileDevice::Permissions, QByteArray> rows[] = {
+        // the folder's mode, the file (empty: none)
         {P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther, {}},
         {P::ReadOwner | P::WriteOwner | P::ExeOwner, "LastCheck=20261205\r\n"},
     };
@@ -145,8 +146,9 @@ TEST_F(FileFaultTest, AnotherUsersLinkIsNeitherReadNorWrittenThrough)
         DataFolderFixture shared;
         ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), mode_t(mode)), 0);
         QByteArray output;
-        ASSERT_EQ(runChild(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", "ln", "-s",
-                                     folder.file("own file"), shared.file("calendar.dat")},
+        ASSERT_EQ(runChild(setpriv,
+                           {"--reuid=65534", "--regid=65534", "--clear-groups", "ln", "-s", folder.file("own file"),
+                            shared.file("calendar.dat")},
                            output),
                   0);
         reporter.reports.clear();
@@ -179,9 +181,14 @@ TEST_F(FileFaultTest, FileChangedByAnotherProgramIsKeptBeforeItIsReplaced)
     const QByteArray ours = "LastCheck=20261206\r\n";
     const QByteArray longer = "LastCheck=20261201\r\n\r\n[Event]\r\nTitle=Theirs\r\nDate=00000101\r\n";
     const QByteArray sameSize = "LastCheck=20261201\r\n";
-    const std::tuple<const char *, QString, QByteArray> rows[] = { // how another program changed it, what is kept
-        {"untouched", "", {}},   {"rewritten", "write", longer}, {"rewritten, its time kept", "rewrite", longer},
-        {"rewritten to the same size", "write", sameSize}, {"touched only", "touch", {}}, {"removed", "remove", {}},
+    const std::tuple<const char *, QString, QByteArray> rows[] = {
+        // how another program changed it, what is kept
+        {"untouched", "", {}},
+        {"rewritten", "write", longer},
+        {"rewritten, its time kept", "rewrite", longer},
+        {"rewritten to the same size", "write", sameSize},
+        {"touched only", "touch", {}},
+        {"removed", "remove", {}},
     };
     for (const auto &[name, change, kept] : rows) {
         SCOPED_TRACE(name);

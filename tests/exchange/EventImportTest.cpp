@@ -28,7 +28,10 @@ QByteArray eventOf(const QByteArray &lines, const QByteArray &title = "SUMMARY:P
     return calendarOf("BEGIN:VEVENT\r\nUID:1\r\n" + title + lines + "END:VEVENT\r\n");
 }
 
-QByteArray alarm(const char *at) { return QByteArray("BEGIN:VALARM\r\nTRIGGER:") + at + "\r\nEND:VALARM\r\n"; }
+QByteArray alarm(const char *at)
+{
+    return QByteArray("BEGIN:VALARM\r\nTRIGGER:") + at + "\r\nEND:VALARM\r\n";
+}
 
 // The calendar an import meets.
 const EventTable Calendar = [] {
@@ -45,7 +48,10 @@ Event entered(const QString &title, const QString &date, const QString &time = {
     return event;
 }
 
-Event party(const QString &date, const QString &time = {}, qint16 days = 0) { return entered("Party", date, time, days); }
+Event party(const QString &date, const QString &time = {}, qint16 days = 0)
+{
+    return entered("Party", date, time, days);
+}
 
 Event birthday(const QString &name, const QString &date)
 {
@@ -63,6 +69,7 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
     Event described = party("20270315");
     described.description = "Bring music";
     described.category = "Choir";
+    // clang-format off
     const std::tuple<const char *, QByteArray, Event> rows[] = {
         {"first day of this year", eventOf("DTSTART;VALUE=DATE:20260101\r\n"), party("20260101")},
         {"last day a date can have", eventOf("DTSTART;VALUE=DATE:99991231\r\n"), party("99991231")},
@@ -88,6 +95,7 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
                                                                 QString::fromLatin1(eventOf(OnDay))),
          party("20270315")},
     };
+    // clang-format on
     for (const auto &[name, file, kept] : rows) {
         const ImportResult result = importEvents(file, EventTable{}, Context);
         ASSERT_EQ(result.report.imported, 1) << name;
@@ -97,6 +105,7 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
 
 TEST(EventImport, CountsWhatItLeavesOut)
 {
+    // clang-format off
     const std::tuple<const char *, QByteArray, SkipReason> rows[] = {
         {"same title and date", eventOf(OnDay), SkipReason::AlreadyThere},
         {"title on another date", eventOf("DTSTART;VALUE=DATE:20270316\r\n"), SkipReason::TitleTaken},
@@ -110,6 +119,7 @@ TEST(EventImport, CountsWhatItLeavesOut)
         {"no such date", eventOf("DTSTART;VALUE=DATE:20270230\r\n"), SkipReason::Unusable},
         {"no title", eventOf(OnDay, ""), SkipReason::Unusable},
     };
+    // clang-format on
     for (const auto &[name, file, reason] : rows) {
         const ImportResult result = importEvents(file, Calendar, Context);
         EXPECT_EQ(result.report.imported, 0) << name;
@@ -129,6 +139,7 @@ TEST(EventImport, CountsWhatItLeavesOut)
 // The rule's search has its own test; here its answer reaches the event, the time of day kept.
 TEST(EventImport, EntersRepeatRulesAtTheirNextDate)
 {
+    // clang-format off
     const std::tuple<const char *, QByteArray, Event> rows[] = {
         {"daily since year 1", "DTSTART:00010101T090000\r\nRRULE:FREQ=DAILY\r\n", party("20261206", "0900")},
         {"until in UTC in year 9999", "DTSTART:20200101T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=99991231T000000Z\r\n",
@@ -142,6 +153,7 @@ TEST(EventImport, EntersRepeatRulesAtTheirNextDate)
          "BYSECOND=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30\r\n",
          party("20261224", "0000")},
     };
+    // clang-format on
     for (const auto &[name, lines, kept] : rows) {
         const ImportResult result = importEvents(eventOf(lines), EventTable{}, Context);
         EXPECT_EQ(result.table.size(), 1) << name;
@@ -171,8 +183,10 @@ QString localHalfPastOne(const QTimeZone &zone)
 
 QByteArray zoneOf(const QByteArray &tzid, const QByteArray &rule)
 {
-    return "BEGIN:VTIMEZONE\r\nTZID:" + tzid + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
-           "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\n" + rule + "END:STANDARD\r\nEND:VTIMEZONE\r\n";
+    return "BEGIN:VTIMEZONE\r\nTZID:" + tzid
+           + "\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+             "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\n"
+           + rule + "END:STANDARD\r\nEND:VTIMEZONE\r\n";
 }
 
 QByteArray inZone(const QByteArray &zones, const QByteArray &tzid)
@@ -192,9 +206,11 @@ TEST(EventImport, TakesEachZoneAsTheFileMeantIt)
                             "Australia/Sydney was used.";
     const QString offset = "The file names the time zone \u201c(UTC-05:00) Eastern Time (US & Canada)\u201d without "
                            "defining it; UTC-05:00 was used.";
-    const QString unknown = "The file names the time zone \u201cMars/Olympus\u201d without defining it; local time was used.";
+    const QString unknown =
+        "The file names the time zone \u201cMars/Olympus\u201d without defining it; local time was used.";
     const QString frequent = "The file defines the time zone \u201cW. Europe Standard Time\u201d with more changes "
                              "than can be worked out; Europe/Berlin was used.";
+    // clang-format off
     const std::tuple<const char *, QByteArray, QString, QString> rows[] = {
         {"IANA name", inZone("", "Australia/Sydney"), localHalfPastOne(sydney), ""},
         {"Windows ID", inZone("", "AUS Eastern Standard Time"), localHalfPastOne(sydney), windows},
@@ -210,6 +226,7 @@ TEST(EventImport, TakesEachZoneAsTheFileMeantIt)
                 "W. Europe Standard Time"),
          localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
     };
+    // clang-format on
     for (const auto &[name, file, time, line] : rows) {
         const ImportResult result = importEvents(file, EventTable{}, Context);
         EXPECT_EQ(result.table.size() == 1 ? storedTime(result.table.events[0]) : QString(), time) << name;
@@ -226,9 +243,10 @@ TEST(EventImport, WorksOutOnlyAsManyZoneChangesAsRealZonesHave)
     QByteArray events;
     for (int i = 0; i < EventTable::Capacity; ++i) {
         const QByteArray id = "Z" + QByteArray::number(i);
-        zones += "BEGIN:VTIMEZONE\r\nTZID:" + id + "\r\nBEGIN:STANDARD\r\nDTSTART:19000101T000000\r\n"
-                 "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\nRRULE:FREQ=YEARLY;BYMONTH=1;BYMONTHDAY=1,2,3,4,5,6,7\r\n"
-                 "END:STANDARD\r\nEND:VTIMEZONE\r\n";
+        zones += "BEGIN:VTIMEZONE\r\nTZID:" + id
+                 + "\r\nBEGIN:STANDARD\r\nDTSTART:19000101T000000\r\n"
+                   "TZOFFSETFROM:+1000\r\nTZOFFSETTO:+1000\r\nRRULE:FREQ=YEARLY;BYMONTH=1;BYMONTHDAY=1,2,3,4,5,6,7\r\n"
+                   "END:STANDARD\r\nEND:VTIMEZONE\r\n";
         events += "BEGIN:VEVENT\r\nSUMMARY:" + id + "\r\nDTSTART;TZID=" + id + ":20270115T133000\r\nEND:VEVENT\r\n";
     }
     const ImportResult result = importEvents(calendarOf(zones + events), EventTable{}, Context);
@@ -260,8 +278,10 @@ TEST(EventImport, TakesNoMoreZonesThanRealCalendarsHold)
     const ImportResult result = importEvents(calendarOf(zones + events), EventTable{}, Context);
     ASSERT_EQ(result.report.imported, 150);
     const QString inTheirZone = localHalfPastOne(QTimeZone(10 * 3600));
-    EXPECT_EQ(std::pair(storedTime(result.table.events[0]), storedTime(result.table.events[99])), std::pair(inTheirZone, inTheirZone));
-    EXPECT_EQ(std::pair(storedTime(result.table.events[100]), storedTime(result.table.events[149])), std::pair(QString("1330"), QString("1330")));
+    EXPECT_EQ(std::pair(storedTime(result.table.events[0]), storedTime(result.table.events[99])),
+              std::pair(inTheirZone, inTheirZone));
+    EXPECT_EQ(std::pair(storedTime(result.table.events[100]), storedTime(result.table.events[149])),
+              std::pair(QString("1330"), QString("1330")));
     EXPECT_EQ(result.report.zones.first(), (ZoneChoice{"Z100", "local time", true}));
     EXPECT_EQ(result.report.zones.size() + result.report.moreZones, 50);
 }
@@ -270,12 +290,13 @@ TEST(EventImport, TakesNoMoreZonesThanRealCalendarsHold)
 // dates of single years that differ.
 TEST(EventImport, TakesTheSeriesAndLeavesOutItsChangedDates)
 {
-    const QByteArray file = calendarOf(
-        "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nRECURRENCE-ID;VALUE=DATE:20250526\r\n"
-        "DTSTART;VALUE=DATE:20250527\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20200525\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:h2\r\nSUMMARY:Alone\r\nRECURRENCE-ID;VALUE=DATE:20270101\r\n"
-        "DTSTART;VALUE=DATE:20270102\r\nEND:VEVENT\r\n");
+    const QByteArray file =
+        calendarOf("BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nRECURRENCE-ID;VALUE=DATE:20250526\r\n"
+                   "DTSTART;VALUE=DATE:20250527\r\nEND:VEVENT\r\n"
+                   "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20200525\r\nRRULE:FREQ="
+                   "YEARLY\r\nEND:VEVENT\r\n"
+                   "BEGIN:VEVENT\r\nUID:h2\r\nSUMMARY:Alone\r\nRECURRENCE-ID;VALUE=DATE:20270101\r\n"
+                   "DTSTART;VALUE=DATE:20270102\r\nEND:VEVENT\r\n");
     const ImportResult result = importEvents(file, EventTable{}, Context);
     ASSERT_EQ(result.table.size(), 2);
     EXPECT_EQ(result.table.events[0], entered("Holiday", "00000525"));
@@ -305,12 +326,14 @@ TEST(EventImport, CountsRepeatsAndMovedDaysOnlyWhenEntered)
 {
     const QByteArray weekly = "DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n";
     const QByteArray leapDay = "DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n";
+    // clang-format off
     const std::tuple<const char *, QByteArray, std::tuple<int, int, int>> rows[] = {
         {"repeat entered", eventOf(weekly, "SUMMARY:Gym\r\n"), {1, 1, 0}},
         {"repeat whose title is taken", eventOf(weekly), {0, 0, 0}},
         {"29 February entered", eventOf(leapDay, "SUMMARY:Leap\r\n"), {1, 0, 1}},
         {"29 February whose title is taken", eventOf(leapDay), {0, 0, 0}},
     };
+    // clang-format on
     for (const auto &[name, file, counts] : rows) {
         const ImportReport report = importEvents(file, Calendar, Context).report;
         EXPECT_EQ(std::tuple(report.imported, report.repeatsAsOneTime, report.february29Moved), counts) << name;
@@ -321,6 +344,7 @@ TEST(EventImport, RefusesBadFilesWhole)
 {
     const QByteArray good = eventOf(OnDay);
     using R = ImportReport::Refusal;
+    // clang-format off
     const std::pair<QByteArray, ImportReport::Refusal> rows[] = {
         {"hello\r\n", R::NotACalendar},
         {good.left(good.size() - 10), R::Truncated},
@@ -329,6 +353,7 @@ TEST(EventImport, RefusesBadFilesWhole)
         {good + '\0', R::NotACalendar},
         {eventOf(OnDay + "DESCRIPTION:" + QByteArray(DataFile::MaxLineLength, 'x') + "\r\n"), R::FileError},
     };
+    // clang-format on
     for (const auto &[file, refusal] : rows) {
         const ImportResult result = importEvents(file, Calendar, Context);
         EXPECT_EQ(result.report.refusal, refusal) << file.left(20).toStdString();
@@ -340,12 +365,14 @@ TEST(EventImport, RefusesBadFilesWhole)
 TEST(ImportReport, NamesRulesThatNeverOccurAndChangedDatesInTheLeftOutLine)
 {
     const QString years = QString::number(ShownYearsAhead);
+    // clang-format off
     const std::tuple<SkipReason, int, QString> rows[] = {
         {SkipReason::NeverOccurs, 1, "1 whose repeat rule never occurs in the next " + years + " years"},
         {SkipReason::NeverOccurs, 2, "2 whose repeat rules never occur in the next " + years + " years"},
         {SkipReason::ChangedDate, 1, "1 change to one date of a repeating event"},
         {SkipReason::ChangedDate, 2, "2 changes to single dates of repeating events"},
     };
+    // clang-format on
     for (const auto &[reason, count, words] : rows) {
         ImportReport report;
         report.skippedFor(reason) = count;
@@ -381,6 +408,7 @@ TEST(VCardImport, EntersEachBirthdayAsAnEveryYearEvent)
 // Contacts as Evolution, Nextcloud and other address books write them.
 TEST(VCardImport, ReadsContactsWhateverTheirParameters)
 {
+    // clang-format off
     const std::tuple<const char *, QByteArray, QString> rows[] = {
         {"quoted list", "FN:Ann\r\nTEL;TYPE=\"HOME,VOICE\":123\r\nBDAY:1990-02-03\r\n", "Ann"},
         {"quoted value with : and ;", "FN;X-COUCHDB-UUID=\"a:b;c\":Ann\r\nBDAY:1990-02-03\r\n", "Ann"},
@@ -393,6 +421,7 @@ TEST(VCardImport, ReadsContactsWhateverTheirParameters)
         {"quoted-printable in small letters", "FN;QUOTED-PRINTABLE:J=c3=b6rg\r\nBDAY:--0203\r\n", "Jörg"},
         {"a backslash last", "FN:Ann\\\r\nBDAY:--0203\r\n", "Ann\\"},
     };
+    // clang-format on
     for (const auto &[name, lines, title] : rows) {
         const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\n" + lines + "END:VCARD\r\n";
         const ImportResult result = importEvents(file, EventTable{}, Context);
@@ -429,7 +458,11 @@ TEST(CalendarExport, GivesEveryEventAUidOfItsOwn)
 {
     EventTable table;
     for (const char *time : {"", "0930", "0930", ""})
-        table.addEvent([&] { Event event = makeEvent("Party", "00000315"); setStoredTime(event, time); return event; }());
+        table.addEvent([&] {
+            Event event = makeEvent("Party", "00000315");
+            setStoredTime(event, time);
+            return event;
+        }());
     table.addEvent(makeEvent("Party", "00000316"));
     const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
     QStringList uids;

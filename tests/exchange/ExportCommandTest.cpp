@@ -65,14 +65,19 @@ TEST(ExportCommand, RefusesTheDataFoldersOwnFilesAndFolders)
     const auto own = [](const char *name) {
         return QString("the data folder's own %1, which the export never replaces").arg(name);
     };
-    const std::pair<const char *, QString> rows[] = { // target, why it is refused (empty when it is written)
-        {"calendar.dat", own("calendar.dat")}, {"notes.dat", own("notes.dat")},
-        {"tarrow.ini", own("tarrow.ini")},     {"tarrow.lock", own("tarrow.lock")},
+    const std::pair<const char *, QString> rows[] = {
+        // target, why it is refused (empty when it is written)
+        {"calendar.dat", own("calendar.dat")},
+        {"notes.dat", own("notes.dat")},
+        {"tarrow.ini", own("tarrow.ini")},
+        {"tarrow.lock", own("tarrow.lock")},
         {"sub/../calendar.dat", own("calendar.dat")},
 #ifndef Q_OS_WIN
         {"link.ics", own("calendar.dat")},
 #endif
-        {"sub", "a folder; name the file to write"},  {"sub/calendar.dat", ""}, {"calendar.dat.ics", ""},
+        {"sub", "a folder; name the file to write"},
+        {"sub/calendar.dat", ""},
+        {"calendar.dat.ics", ""},
     };
     for (const auto &[target, why] : rows) {
         QString failure;

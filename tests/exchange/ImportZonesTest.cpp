@@ -5,6 +5,7 @@
 // What a zone that a file names without defining it is taken as.
 TEST(ImportZones, TakesANameAsAZoneQtKnows)
 {
+    // clang-format off
     const std::tuple<const char *, QString, QString, bool> rows[] = {
         {"IANA name", "Europe/Berlin", "Europe/Berlin", true},
         {"IANA name at the end of a path", "/example.org/2024a/Europe/Berlin", "Europe/Berlin", true},
@@ -17,6 +18,7 @@ TEST(ImportZones, TakesANameAsAZoneQtKnows)
         {"unknown", "Mars/Olympus", "local time", false},
         {"empty", "", "local time", false},
     };
+    // clang-format on
     for (const auto &[name, zone, used, byIanaName] : rows) {
         const NamedZone named = zoneNamed(zone);
         EXPECT_EQ(named.used, used) << name;

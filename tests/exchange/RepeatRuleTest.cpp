@@ -56,6 +56,7 @@ void check(const Row (&rows)[], size_t size)
 // Rules of RFC 5545's examples, searched from a day between two occurrences.
 TEST(RepeatRule, FindsTheNextOccurrenceOfEachKindOfRule)
 {
+    // clang-format off
     const Row rows[] = {
         {"every other week, weeks from Monday", "FREQ=WEEKLY;INTERVAL=2;COUNT=4;BYDAY=TU,SU;WKST=MO",
          "19970805T090000", "19970811T000000", "19970819T090000"},
@@ -105,11 +106,13 @@ TEST(RepeatRule, FindsTheNextOccurrenceOfEachKindOfRule)
         {"the start itself", "FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30", "20261206T080000", "20261206T000000",
          "20261206T080000"},
     };
+    // clang-format on
     check(rows, std::size(rows));
 }
 
 TEST(RepeatRule, StopsAtItsCountItsUntilAndTheLimit)
 {
+    // clang-format off
     const Row rows[] = {
         {"count ends the day before", "FREQ=DAILY;COUNT=35", "20261101T090000", "20261206T000000", "ended"},
         {"count ends on the day", "FREQ=DAILY;COUNT=36", "20261101T090000", "20261206T000000", "20261206T090000"},
@@ -137,6 +140,7 @@ TEST(RepeatRule, StopsAtItsCountItsUntilAndTheLimit)
          "20200101T090000", "20261206T000000", "not within"},
         {"another calendar", "FREQ=YEARLY;RSCALE=HEBREW", "20200101T090000", "20261206T000000", "no rule"},
     };
+    // clang-format on
     check(rows, std::size(rows));
 }
 
@@ -144,6 +148,7 @@ TEST(RepeatRule, StopsAtItsCountItsUntilAndTheLimit)
 // through every second of the coming years.
 TEST(RepeatRule, FindsOutRulesThatNeverOccur)
 {
+    // clang-format off
     const Row rows[] = {
         {"30 February, secondly", "FREQ=SECONDLY;BYMONTH=2;BYMONTHDAY=30", "20260101T000000", "20261206T000000",
          "not within"},
@@ -169,6 +174,7 @@ TEST(RepeatRule, FindsOutRulesThatNeverOccur)
         {"a count that never comes", "FREQ=SECONDLY;COUNT=5;BYMONTH=2;BYMONTHDAY=30",
          "19000101T000000", "20261206T000000", "not within"},
     };
+    // clang-format on
     check(rows, std::size(rows));
 }
 

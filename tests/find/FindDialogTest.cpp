@@ -40,6 +40,7 @@ protected:
 TEST_F(FindDialogTest, EachControlNarrowsTheList)
 {
     EXPECT_TRUE(list()->toolTip().contains("&lt;b&gt;Far&lt;/b&gt; &amp; ahead, March 10, 2099")); // the first
+    // clang-format off
     const struct { const char *name, *text, *month, *year; QStringList listed; } filters[] = {
         {"text", "FAR", "", "", {"<b>Far</b> & ahead"}}, {"nothing found", "Fare", "", "", {}},
         {"month", "", "February", "", {"Same"}}, {"year", "", "", "2027", {"Same", "Same"}},
@@ -57,6 +58,7 @@ TEST_F(FindDialogTest, EachControlNarrowsTheList)
         EXPECT_EQ(listed, row.listed) << row.name;
         EXPECT_EQ(list()->isEnabled(), !row.listed.isEmpty()) << row.name;
     }
+    // clang-format on
 }
 
 // OK on a result beyond the shown years leaves the dialog open; OK or a double-click on another jumps to it.
@@ -86,6 +88,7 @@ TEST(FindDialog, EnterPressesTheFocusedButtonAndNothingElse)
     EventTable events;
     events.addEvent(makeEvent("Dentist", "20261210"));
     Help help{QStringLiteral("/nonexistent/tarrow.hlp")};
+    // clang-format off
     const struct { const char *focused, *outcome; } rows[] = {
         {"Text", "open"}, {"List", "open"}, {"commandOK", "jumped, closed"},
         {"commandCancel", "closed"}, {"commandHelp", "help, open"}};
@@ -100,4 +103,5 @@ TEST(FindDialog, EnterPressesTheFocusedButtonAndNothingElse)
         outcome << (dialog.isVisible() ? "open" : "closed");
         EXPECT_EQ(outcome.join(", ").toStdString(), row.outcome) << row.focused;
     }
+    // clang-format on
 }

@@ -14,7 +14,11 @@
 
 TEST(HelpFile, TopicsStartOnlyAtWellFormedHeaders)
 {
-    const struct { const char *name; QString text, topics; } rows[] = { // "context|title|text # ..."
+    const struct {
+        const char *name;
+        QString text, topics;
+    } rows[] = {
+        // "context|title|text # ..."
         {"text before the first header", "stray\n\n[1000 First]\nOne.\n\nTwo.\n\n", "1000|First|One.\n\nTwo."},
         {"contents, spaced title", "[contents Contents]\n[1040   Spaced  ]\nText", "0|Contents| # 1040|Spaced|Text"},
         {"lowest, highest, line ends", "[1 Lo]\r\nOne\r\n\r\nTwo\n[2147483647 Hi]", "1|Lo|One\n\nTwo # 2147483647|Hi|"},

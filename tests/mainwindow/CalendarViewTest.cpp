@@ -49,8 +49,14 @@ TEST_F(CalendarViewTest, AShorterMonthShowsItsLastDay)
 TEST_F(CalendarViewTest, ClicksAndKeysReachTheShownDay)
 {
     startUp();
-    const struct { const char *name, *month, *year; int cell; Qt::MouseButton button; Qt::Key key;
-                   const char *heading; bool popsUp, refused; } rows[] = {
+    const struct {
+        const char *name, *month, *year;
+        int cell;
+        Qt::MouseButton button;
+        Qt::Key key;
+        const char *heading;
+        bool popsUp, refused;
+    } rows[] = {
         {"grey day of the year before", "January", "2027", 0, Qt::LeftButton, {}, "December 28, 2026", false, false},
         {"right click", "December", "2026", 20, Qt::RightButton, {}, "December 13, 2026", true, false},
         {"right click on a grey day", "December", "2026", 0, Qt::RightButton, {}, nullptr, false, false},

@@ -42,8 +42,14 @@ bool waitFor(int watch, const char *name, uint32_t mask, int timeoutMs)
 
 TEST(ExitSignal, EndsTheProgramThroughItsExitSaves)
 {
-    const struct { const char *name; int signal; bool againWhileSaving; } rows[] = {{"SIGTERM", SIGTERM, false},
-        {"SIGHUP", SIGHUP, false}, {"SIGINT", SIGINT, false}, {"SIGTERM, and again while saving", SIGTERM, true}};
+    const struct {
+        const char *name;
+        int signal;
+        bool againWhileSaving;
+    } rows[] = {{"SIGTERM", SIGTERM, false},
+                {"SIGHUP", SIGHUP, false},
+                {"SIGINT", SIGINT, false},
+                {"SIGTERM, and again while saving", SIGTERM, true}};
     for (const auto &row : rows) {
         DataFolderFixture runtime, data;
         data.write("calendar.dat", "LastCheck=20200101\r\n\r\n[Event]\r\nTitle=Keep\r\nDate=00000101\r\n");

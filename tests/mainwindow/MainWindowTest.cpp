@@ -39,6 +39,7 @@ TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayRestoresTheWindow)
 {
     folder.write("tarrow.ini", "LoadMinimized=1\r\n");
     startUp();
+    // clang-format off
     const struct { const char *name; std::function<void()> act; bool visible; } rows[] = {
         {"at start", [] {}, false}, {"single click", [this] { platform.trayClicked(TrayClick::Single); }, false},
         {"double click", [this] { platform.trayClicked(TrayClick::Double); }, true},
@@ -51,6 +52,7 @@ TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayRestoresTheWindow)
         // A change of window state arrives through the event loop.
         EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible() == row.visible; }, 1000)) << row.name;
     }
+    // clang-format on
 }
 
 TEST_F(MainWindowTest, NoToTheExitQuestionKeepsTheProgramRunningAndWritesNothing)
@@ -72,7 +74,8 @@ TEST_F(MainWindowTest, FailedSavesAtExitMayKeepTheProgramRunning)
     });
     GeneralDialog::setNextAnswer({MessageButton::Yes}); // to the exit question, the box left alone
     EXPECT_FALSE(window.requestExit());
-    EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", FileError::PathNotFound}, {"notes.dat", FileError::PathNotFound},
+    EXPECT_EQ(told, failedSavesMessage({{"tarrow.ini", FileError::PathNotFound},
+                                        {"notes.dat", FileError::PathNotFound},
                                         {"calendar.dat", FileError::PathNotFound}}));
     EXPECT_TRUE(window.timer().isActive() && reporter.reports.empty());
 }
@@ -91,6 +94,7 @@ TEST_F(MainWindowTest, ExitSavesEveryFileAndTheTickedQuestion)
 // Saving before the start-up tick has read the files would write them empty.
 TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
 {
+    // clang-format off
     const std::pair<const char *, std::function<void(MainWindow &)>> rows[] = {
         {"Quit", [](MainWindow &w) { w.requestExit(); }},
         {"a quit signal", [this](MainWindow &) { platform.quitRequested(); }}};
@@ -101,6 +105,7 @@ TEST_F(MainWindowTest, EndingBeforeTheFilesAreReadSavesNothing)
         end(loading);
         EXPECT_EQ(folder.names(), QStringList{"tarrow.ini"}) << row; // every save writes all three files
     }
+    // clang-format on
 }
 
 // The keys reach the shown day at once: Down moves it a week on.
@@ -118,8 +123,9 @@ TEST_F(MainWindowTest, TheFocusReturnsFromADialogOpenedByTheMenuKeys)
 {
     folder.write("calendar.dat", "[Event]\r\nTitle=Lunch\r\nDate=20261206\r\n");
     startUp();
-    const struct { const char *focused, *returnsTo; } rows[] = {{nullptr, "pictureMonthlyCalendar"},
-                                                                {"listboxEvents", "listboxEvents"}};
+    const struct {
+        const char *focused, *returnsTo;
+    } rows[] = {{nullptr, "pictureMonthlyCalendar"}, {"listboxEvents", "listboxEvents"}};
     for (const auto &row : rows) {
         ASSERT_TRUE(showActive(window));
         if (row.focused) // else the focus the window started with

@@ -101,10 +101,12 @@ TEST_F(SyncWiring, SyncNowSendsTheCalendarAndTellsWhatItDid)
 // The user learns whether the password is wrong or missing.
 TEST_F(SyncWiring, ASignInThatFailsSaysWhy)
 {
+    // clang-format off
     const std::pair<const char *, const char *> rows[] = {
         {"wrong", "Sign-in failed"},
         {nullptr, "Sign-in failed: no password is kept for the sync"},
     };
+    // clang-format on
     for (const auto &[password, status] : rows) {
         Machine machine{server.url()};
         if (password)
@@ -143,7 +145,8 @@ TEST_F(MainWindowTest, SyncStatusShowsInTheStatusLineAndTheTray)
     auto *sync = window.findChild<SyncController *>();
     ASSERT_TRUE(sync);
     emit sync->statusChanged(QStringLiteral("Offline, will try again"));
-    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("labelSync"))->text(), QStringLiteral("Offline, will try again"));
+    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("labelSync"))->text(),
+              QStringLiteral("Offline, will try again"));
     EXPECT_EQ(platform.trayToolTip, QStringLiteral("Tarrowby\nOffline, will try again"));
 }
 
@@ -153,6 +156,7 @@ TEST(SyncCommand, ReadsOnlyAPasswordFileNoOneElseMayRead)
     folder.write(QStringLiteral("password"), "secret\r\nsecond line\n");
     const QString path = folder.file(QStringLiteral("password"));
     using P = QFile::Permission;
+    // clang-format off
     const std::tuple<const char *, QFile::Permissions, bool> rows[] = {
         {"the owner's alone", P::ReadOwner | P::WriteOwner, true},
         {"read-only for its owner", QFile::Permissions(P::ReadOwner), true},
@@ -161,6 +165,7 @@ TEST(SyncCommand, ReadsOnlyAPasswordFileNoOneElseMayRead)
         {"anyone may read", P::ReadOwner | P::ReadOther, false},
         {"anyone may write", P::ReadOwner | P::WriteOther, false},
     };
+    // clang-format on
     for (const auto &[name, permissions, accepted] : rows) {
         ASSERT_TRUE(QFile::setPermissions(path, permissions));
         QString password;
@@ -201,9 +206,8 @@ protected:
     int run(const DataFolderFixture &data, QByteArray &out, QByteArray &err)
     {
         QProcess program;
-        program.start(QStringLiteral(TARROW_EXECUTABLE),
-                      {QStringLiteral("--sync"), QStringLiteral("--password-file"),
-                       data.file(QStringLiteral("password")), data.path()});
+        program.start(QStringLiteral(TARROW_EXECUTABLE), {QStringLiteral("--sync"), QStringLiteral("--password-file"),
+                                                          data.file(QStringLiteral("password")), data.path()});
         if (!program.waitForFinished(60 * 1000))
             return -1;
         out = program.readAllStandardOutput();

@@ -9,6 +9,7 @@
 // Without a second bar a caption shows as stored; "&Add" agrees with two icons' tags: the first wins.
 TEST(MenuCaption, SplitsTheHelpLineFromTheTextWhoseStartFindsTheIconIgnoringCase)
 {
+    // clang-format off
     const struct { const char *stored, *helpLine, *text, *icon; } rows[] = {
         {"|Modify settings|&Settings...", "Modify settings", "&Settings...", ""},
         {"&Profiles...", "", "&Profiles...", ""}, {"||&QUIT", "", "&QUIT", ":/icons/quit.svg"},
@@ -20,6 +21,7 @@ TEST(MenuCaption, SplitsTheHelpLineFromTheTextWhoseStartFindsTheIconIgnoringCase
                   (QStringList{row.helpLine, row.text, row.icon}))
             << row.stored;
     }
+    // clang-format on
 }
 
 // The help lines shown and the items acted on, in order: an item without an action is disabled and shows none.
@@ -30,7 +32,8 @@ TEST(ProgramMenus, ItemsFromTheTableReportTheirHelpLineAndAct)
     QMenu menu;
     QStringList seen;
     menus.fill(&menu, {{u"|Search the net for an update|&Update...", u"menuFileUpdate", [&seen] { seen << "update"; }},
-                       {{}, u"menuSeparator0"}, {u"|Switch profiles|&Profiles...", u"menuFileProfiles"}});
+                       {{}, u"menuSeparator0"},
+                       {u"|Switch profiles|&Profiles...", u"menuFileProfiles"}});
     QObject::connect(&menus, &ProgramMenus::helpLine, [&seen](const QString &line) { seen << line; });
     const QList<QAction *> items = menu.actions();
     ASSERT_EQ(items.size(), 3);

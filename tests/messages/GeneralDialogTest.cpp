@@ -12,19 +12,21 @@ TEST(GeneralDialog, EachKindShowsItsButtonsAndIconAndAnswersWithThePressedButton
 {
     // The controls shown and usable, the default button first; a check box ticked, or none; the tick counts for Yes
     // and OK only.
+    // clang-format off
     const struct { const char *controls, *pressed; MessageKind kind; MessageAnswer answer; } rows[] = {
         {"commandYes commandNo imageYesNo checkboxCheckbox", "commandYes", MessageKind::YesNo, {MessageButton::Yes, true}},
         {"commandYes commandNo imageInternet checkboxCheckbox", "commandNo", MessageKind::Update, {MessageButton::No}},
         {"commandOK imageOk checkboxCheckbox", "commandOK", MessageKind::Ok, {MessageButton::Ok, true}},
         {"commandOK imageYesNo", "commandOK", MessageKind::Alert, {MessageButton::Ok}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         const bool ticked = QString(row.controls).contains("checkbox");
         GeneralDialog dialog({row.kind, "<i>t</i>", "<b>x</b>", 1905, 615, ticked ? "&Never" : ""});
         dialog.show();
         QStringList controls; // a hidden button must not answer to its shortcut either
-        for (const char *name : {"commandYes", "commandNo", "commandOK", "imageYesNo", "imageOk", "imageInternet",
-                                 "checkboxCheckbox"}) {
+        for (const char *name :
+             {"commandYes", "commandNo", "commandOK", "imageYesNo", "imageOk", "imageInternet", "checkboxCheckbox"}) {
             const auto *control = dialog.findChild<QWidget *>(name);
             controls << (control->isVisible() && control->isEnabled() ? name : "");
         }
@@ -56,6 +58,7 @@ TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
 // The check box comes first in the window; a Space on it would switch the question off.
 TEST(GeneralDialog, OpensWithTheFocusOnTheDefaultAnswer)
 {
+    // clang-format off
     const struct { MessageKind kind; const char *focused; } rows[] = {
         {MessageKind::YesNo, "commandYes"}, {MessageKind::Update, "commandYes"},
         {MessageKind::Ok, "commandOK"}, {MessageKind::Alert, "commandOK"}};
@@ -64,4 +67,5 @@ TEST(GeneralDialog, OpensWithTheFocusOnTheDefaultAnswer)
         ASSERT_TRUE(showActive(dialog));
         EXPECT_EQ(focusedName().toStdString(), row.focused) << row.focused;
     }
+    // clang-format on
 }

@@ -69,7 +69,8 @@ TEST_F(NotesFileTest, TheSeventeenthNoteFailsTheLoad)
 
 TEST_F(NotesFileTest, HeadersAreReadByTheirKeysAndBadValuesFail)
 {
-    const std::tuple<const char *, QByteArray, FileError, std::string> rows[] = { // the error, or the note read
+    const std::tuple<const char *, QByteArray, FileError, std::string> rows[] = {
+        // the error, or the note read
         {"any order, rounded", "[Note Top=600 Left=-45.5 Color=Yellow]", FileError::None, "|-46|600"},
         {"no positions", "[Note Color=Default]", FileError::None, "|0|0"},
         {"one item", "[Note Left=10 ]", FileError::None, "|10|0"},

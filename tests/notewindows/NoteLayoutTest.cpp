@@ -9,12 +9,14 @@
 TEST(NoteLayout, PartsFollowTheSizeOnlyAboveTheirThresholds)
 {
     const NoteLayout first = firstNoteLayout();
+    // clang-format off
     const struct { const char *name; int width, height; bool widthFollows, heightFollows, captionFollows; } rows[] = {
         {"just above the caption threshold", 750, 1455, true, true, true},
         {"at the caption threshold", 735, 1455, true, true, false},
         {"narrow, just high enough", 255, 270, false, true, false},
         {"low, just wide enough", 270, 255, true, false, false},
     };
+    // clang-format on
     for (const auto &row : rows) {
         const QSize size(twipsToPixels(row.width), twipsToPixels(row.height));
         const NoteLayout layout = noteLayout(size, first);
@@ -34,6 +36,7 @@ TEST(NoteLayout, PartsFollowTheSizeOnlyAboveTheirThresholds)
 // Each border at both of its ends and just inside it.
 TEST(NoteLayout, TheBordersSizeTheNote)
 {
+    // clang-format off
     const struct { const char *name; QPoint point; Qt::Edges edges; } rows[] = {
         {"top left corner", {0, 0}, Qt::LeftEdge | Qt::TopEdge},
         {"last pixel of the left border", {3, 30}, Qt::LeftEdge},
@@ -46,6 +49,7 @@ TEST(NoteLayout, TheBordersSizeTheNote)
         {"just above the bottom border", {50, 55}, {}},
         {"bottom right corner", {99, 59}, Qt::RightEdge | Qt::BottomEdge},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(noteResizeEdges(row.point, QSize(100, 60)), row.edges) << row.name;
 }

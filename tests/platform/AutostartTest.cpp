@@ -63,8 +63,14 @@ TEST_F(AutostartTest, EveryReaderOfTheEntryStartsTheProgramInAnyFolder)
     ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate (desktop-file-utils) is missing";
     ASSERT_FALSE(gio.isEmpty()) << "gio (libglib2.0-bin) is missing";
     ASSERT_TRUE(QFileInfo(SystemdGenerator).isExecutable()) << "systemd's autostart generator (systemd) is missing";
-    const char *folders[] = {"plain",       "with blanks",   "quote \" dollar $ backtick `", "single ' semi ; hash #",
-                             "percent %% %s", "back\\slash\\n", "line\nHidden=true",                 "tab\tthere"};
+    const char *folders[] = {"plain",
+                             "with blanks",
+                             "quote \" dollar $ backtick `",
+                             "single ' semi ; hash #",
+                             "percent %% %s",
+                             "back\\slash\\n",
+                             "line\nHidden=true",
+                             "tab\tthere"};
     for (const char *name : folders) {
         SCOPED_TRACE(name);
         const QString folder = base.file(name);

@@ -10,6 +10,7 @@
 // computer wakes reaches the program's watcher; the other power messages do not.
 TEST(ClockEvents, ClockSetAndWakeMessagesCallTheWatcher)
 {
+    // clang-format off
     const struct { const char *name; UINT message; WPARAM kind; int calls; } rows[] = {
         {"clock set", WM_TIMECHANGE, 0, 1},
         {"woken by the user", WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 1},
@@ -18,6 +19,7 @@ TEST(ClockEvents, ClockSetAndWakeMessagesCallTheWatcher)
         {"power source changed", WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0},
         {"the screen changed", WM_DISPLAYCHANGE, 32, 0},
     };
+    // clang-format on
     for (const auto &row : rows) {
         int calls = 0;
         ClockEvents events([&calls] { ++calls; });

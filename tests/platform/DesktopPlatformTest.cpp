@@ -9,8 +9,15 @@ TEST(DesktopPlatform, PlaysOnlyRegularSoundFilesThatFitInMemory)
 {
     DataFolderFixture folder;
     QDir(folder.path()).mkdir("folder.wav");
-    const struct { const char *name; qint64 size; bool accepted; } rows[] = { // size -1: none made
-        {"missing.wav", -1, false}, {"folder.wav", -1, false}, {"empty.wav", 0, true},
+    const struct {
+        const char *name;
+        qint64 size;
+        bool accepted;
+    } rows[] = {
+        // size -1: none made
+        {"missing.wav", -1, false},
+        {"folder.wav", -1, false},
+        {"empty.wav", 0, true},
         {"at-the-limit.wav", DesktopPlatform::MaxSoundBytes, true},
         {"a-byte-more.wav", DesktopPlatform::MaxSoundBytes + 1, false},
     };

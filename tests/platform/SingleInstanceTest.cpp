@@ -52,7 +52,12 @@ TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
     GTEST_SKIP() << "POSIX modes and owners mean nothing on Windows, where the per-user folder's access list closes it";
 #else
     // A mode of 0: no runtime folder given, or no fallback folder; -1: a file. Chosen: "runtime", "fallback" or "".
-    const struct { const char *name; int runtimeMode, runtimeOwner, fallbackMode, fallbackOwner; const char *chosen; }
+    const struct {
+        const char *name;
+        int runtimeMode, runtimeOwner, fallbackMode, fallbackOwner;
+        const char *chosen;
+    }
+    // clang-format off
         rows[] = {
         {"runtime folder 0700", 0700, Own, 0, Own, "runtime"},
         {"runtime folder open to the group", 0710, Own, 0, Own, "fallback"},
@@ -81,6 +86,7 @@ TEST(SingleInstance, FolderIsTheUsersOwnAndClosedToOthers)
         if (expected == fallback) {
             EXPECT_EQ(modeOf(fallback), 0700) << row.name;
         }
+        // clang-format on
     }
 #endif
 }
@@ -96,6 +102,7 @@ TEST(FileLock, TakenWhenFreeRefusedWhileHeldAndNeverThroughALink)
 #else
     const char *const NoFolder = "No such file or directory";
 #endif
+    // clang-format off
     const std::tuple<const char *, std::function<void(const QString &path)>, Outcome, const char *> rows[] = {
         {"no lock file yet", [](const QString &) {}, Outcome::Taken, ""},
         {"a lock file left empty", [](const QString &path) { QFile(path).open(QIODevice::WriteOnly); }, Outcome::Taken,
@@ -124,13 +131,14 @@ TEST(FileLock, TakenWhenFreeRefusedWhileHeldAndNeverThroughALink)
         {"a file where the folder belongs", [](const QString &) {}, Outcome::Failed, "Not a directory"},
 #endif
     };
+    // clang-format on
     for (const auto &[name, make, outcome, why] : rows) {
         SCOPED_TRACE(name);
         DataFolderFixture folder;
         folder.write("a file", {});
         const QString path = folder.file(QString(name) == "a folder that is not there" ? "not there/tarrow.lock"
-                                         : QString(why) == "Not a directory" ? "a file/tarrow.lock"
-                                                                             : "tarrow.lock");
+                                         : QString(why) == "Not a directory"           ? "a file/tarrow.lock"
+                                                                                       : "tarrow.lock");
         make(path);
         const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
         QFile left(path);
@@ -157,7 +165,8 @@ TEST(SingleInstance, OneInstancePerDataFolderWhateverItsRuntimeFolder)
     DataFolderFixture runtime, otherRuntime, first, second;
     SingleInstance running(first.path(), runtime.path());
     ASSERT_EQ(running.acquire([] {}), Claim::Acquired);
-    const std::tuple<const char *, QString, QString, Claim> rows[] = { // a second start's data and runtime folders
+    const std::tuple<const char *, QString, QString, Claim> rows[] = {
+        // a second start's data and runtime folders
         {"same folders", first.path(), runtime.path(), Claim::AlreadyRunning},
         {"same data folder named otherwise", first.path() + "/.", runtime.path(), Claim::AlreadyRunning},
         {"same data folder, another runtime folder", first.path(), otherRuntime.path(), Claim::AlreadyRunning},
@@ -177,11 +186,13 @@ TEST(SingleInstance, ALockThatCannotBeMadeFailsWithItsReason)
 #endif
     using Claim = SingleInstance::Claim;
     // Which lock file is a link to nothing.
+    // clang-format off
     const struct { const char *name; const char *dangling; Claim claim; } rows[] = {
         {"the data folder's lock", "data", Claim::Failed},
         {"the runtime folder's lock", "runtime", Claim::Failed},
         {"neither", "", Claim::Acquired},
     };
+    // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         DataFolderFixture runtime, data;
@@ -277,7 +288,6 @@ TEST(SingleInstance, SecondProgramRefusesAndTouchesNoFile)
     EXPECT_EQ(data.names(), names);
     qunsetenv("XDG_RUNTIME_DIR");
 }
-
 
 // Two starts at once on one data folder, each with a runtime folder of its own (another session, sudo -u, cron): one
 // runs, the other says that the program is already running.

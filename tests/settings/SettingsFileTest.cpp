@@ -58,16 +58,27 @@ TEST_F(SettingsFileTest, ItemsAreReadInTurnUntilABadOne)
 {
     const std::array<QString, 3> kept{"Kept", "", ""};
     // The error, then the settings and the position after the load.
-    const struct { const char *name; QByteArray content; FileError error; Settings settings; MainWindowPosition position{}; }
-        rows[] = {
+    const struct {
+        const char *name;
+        QByteArray content;
+        FileError error;
+        Settings settings;
+        MainWindowPosition position{};
+    } rows[] = {
         {"no file", {}, FileError::FileNotFound, {.userCategories = kept}},
         {"anywhere, split at commas",
          "Left=300\nMute=1,TimeFormat=12\nTop=150.7\nCategory1=Golf, Tennis\nCategory2=Work,Left=-150.2\n"
          "Autostart:1\nCategory0 Chess\n",
-         FileError::None, {.autostart = 1, .mute = 1, .timeFormat = 12, .userCategories = {"Chess", "Golf", "Work"}}, {150, -151}},
-        {"empty number", "Mute=1\r\nConfirmExit=\r\nAutostart=1\r\n", FileError::TypeMismatch,
+         FileError::None,
+         {.autostart = 1, .mute = 1, .timeFormat = 12, .userCategories = {"Chess", "Golf", "Work"}},
+         {150, -151}},
+        {"empty number",
+         "Mute=1\r\nConfirmExit=\r\nAutostart=1\r\n",
+         FileError::TypeMismatch,
          {.mute = 1, .userCategories = kept}},
-        {"category slot 3", "Category2=Chess\r\nCategory3=Golf", FileError::SubscriptRange,
+        {"category slot 3",
+         "Category2=Chess\r\nCategory3=Golf",
+         FileError::SubscriptRange,
          {.userCategories = {"Kept", "", "Chess"}}},
         {"category without slot", "Category", FileError::SubscriptRange, {.userCategories = kept}},
         {"sections only", "Version=1.21|01\r\n\r\n[General]\r\n", FileError::Unreadable, {.userCategories = kept}},
@@ -87,11 +98,13 @@ TEST_F(SettingsFileTest, ItemsAreReadInTurnUntilABadOne)
 
 TEST(SyncSettings, OnlyTheOfferedIntervalsAreRead)
 {
+    // clang-format off
     const std::pair<const char *, int> rows[] = {
         {"0", 0},   {"15", 15}, {"30", 30},   {"60", 60},  {" 30 ", 30}, {"14", 0}, {"16", 0},
         {"59", 0},  {"61", 0},  {"-15", 0},   {"15.0", 0}, {"", 0},      {"quarter", 0},
         {"999999999", 0},
     };
+    // clang-format on
     for (const auto &[text, minutes] : rows)
         EXPECT_EQ(readSyncInterval(QString::fromLatin1(text)), minutes) << text;
 }

@@ -20,7 +20,8 @@ protected:
         auto *dialog = qobject_cast<QDialog *>(watched);
         if (event->type() == QEvent::Show && dialog && dialog->isModal() && act_) {
             QMetaObject::invokeMethod(
-                this, [this, dialog = QPointer<QDialog>(dialog), act = std::exchange(act_, nullptr)] {
+                this,
+                [this, dialog = QPointer<QDialog>(dialog), act = std::exchange(act_, nullptr)] {
                     if (dialog)
                         act(dialog);
                     deleteLater();

@@ -92,7 +92,8 @@ private:
 };
 
 // Starts the program on a data folder as the user would, without a display and with a runtime folder of its own.
-inline void startProgram(QProcess &process, const char *program, const QString &runtimeFolder, const QString &dataFolder)
+inline void startProgram(QProcess &process, const char *program, const QString &runtimeFolder,
+                         const QString &dataFolder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
@@ -103,15 +104,24 @@ inline void startProgram(QProcess &process, const char *program, const QString &
 
 // What a program wrote on its error output since the last call, with the line ends it writes on Linux: Windows' C
 // runtime ends each line of a text stream with CR LF.
-inline QByteArray errorOutput(QProcess &process) { return process.readAllStandardError().replace("\r\n", "\n"); }
+inline QByteArray errorOutput(QProcess &process)
+{
+    return process.readAllStandardError().replace("\r\n", "\n");
+}
 
 // Lets gtest print Qt strings in failure messages.
-inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray &bytes, std::ostream *os)
+{
+    *os << '"' << bytes.toStdString() << '"';
+}
 inline void PrintTo(const FileErrorReport &r, std::ostream *os)
 {
-    *os << '{' << r.fileName.toStdString() << ' ' << r.operation.toStdString() << ' ' << static_cast<int>(r.error) << ' '
-        << r.backupName.toStdString() << '}';
+    *os << '{' << r.fileName.toStdString() << ' ' << r.operation.toStdString() << ' ' << static_cast<int>(r.error)
+        << ' ' << r.backupName.toStdString() << '}';
 }
 
 #ifndef Q_OS_WIN
@@ -152,7 +162,11 @@ private:
 // when the script has run out).
 class ScriptedAlertWindow : public AlertWindow {
 public:
-    struct Shown { int index; bool missed; bool operator==(const Shown &) const = default; };
+    struct Shown {
+        int index;
+        bool missed;
+        bool operator==(const Shown &) const = default;
+    };
 
     RemindAnswer showAlert(int index, bool missed) override
     {
@@ -172,7 +186,10 @@ public:
 };
 
 // The answers of the alert window's list.
-constexpr RemindAnswer remindAfter(int minutes) { return {RemindAnswer::When::After, minutes}; }
+constexpr RemindAnswer remindAfter(int minutes)
+{
+    return {RemindAnswer::When::After, minutes};
+}
 constexpr RemindAnswer RemindNextStart{RemindAnswer::When::NextStart};
 constexpr RemindAnswer RemindNever{RemindAnswer::When::Never};
 
@@ -200,4 +217,7 @@ inline void PrintTo(const EventDate &date, std::ostream *out)
 }
 
 // yyyymmdd of a date, as stored.
-inline QString storedText(const QDate &date) { return date.toString(QStringLiteral("yyyyMMdd")); }
+inline QString storedText(const QDate &date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
+}

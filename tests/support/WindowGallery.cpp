@@ -87,7 +87,11 @@ struct World {
 };
 
 // A window is made and shown, or a message opened by open's exec().
-struct Entry { const char *name; std::function<QWidget *(World &)> make; std::function<void(World &)> open = nullptr; };
+struct Entry {
+    const char *name;
+    std::function<QWidget *(World &)> make;
+    std::function<void(World &)> open = nullptr;
+};
 
 EventDialog *eventDialog(World &w, int editIndex = -1)
 {
@@ -111,6 +115,7 @@ QWidget *settingsPage(World &w, int page)
 
 const std::vector<Entry> &entries()
 {
+    // clang-format off
     static const std::vector<Entry> all = {
         {"formMain", [](World &w) -> QWidget * { return w.startedMain(); }},
         {"formAlertEvent", [](World &w) { return w.own(new AlertDialog(w.state.events, w.state.settings, w.platform, 1, false)); }},
@@ -171,6 +176,7 @@ const std::vector<Entry> &entries()
         {"formGeneralDialog-Update", {},
          [](World &w) { w.startedMain()->findChild<QAction *>("menuFileUpdate")->trigger(); }},
     };
+    // clang-format on
     return all;
 }
 

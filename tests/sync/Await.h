@@ -10,8 +10,7 @@
 
 // Runs the event loop until start's callback has given its answer. The limit
 // only keeps a broken test from hanging; no test measures time with it.
-template <typename Answer, typename Start>
-Answer answerOf(Start start)
+template <typename Answer, typename Start> Answer answerOf(Start start)
 {
     std::optional<Answer> answer;
     start([&answer](const Answer &given) { answer = given; });
@@ -23,8 +22,7 @@ Answer answerOf(Start start)
 }
 
 // The answer to a request the client sends.
-template <typename T, typename Start>
-DavResult<T> await(Start start)
+template <typename T, typename Start> DavResult<T> await(Start start)
 {
     return answerOf<DavResult<T>>(start);
 }

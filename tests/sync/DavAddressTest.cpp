@@ -4,6 +4,7 @@
 
 TEST(DavAddress, AllowsHttpsAnywhereAndPlainHttpOnlyOnThisMachine)
 {
+    // clang-format off
     const std::tuple<const char *, const char *, bool> rows[] = {
         {"https", "https://dav.example.org/cal/", true},
         {"http to 127.0.0.1", "http://127.0.0.1:5232/", true},
@@ -19,6 +20,7 @@ TEST(DavAddress, AllowsHttpsAnywhereAndPlainHttpOnlyOnThisMachine)
         {"no host", "https:///cal/", false},
         {"nothing", "", false},
     };
+    // clang-format on
     for (const auto &[name, url, allowed] : rows)
         EXPECT_EQ(isAllowedServer(QUrl(QString::fromLatin1(url))), allowed) << name;
 }
@@ -26,6 +28,7 @@ TEST(DavAddress, AllowsHttpsAnywhereAndPlainHttpOnlyOnThisMachine)
 TEST(DavAddress, SameOriginNeedsSchemeHostAndPort)
 {
     const QUrl server(QStringLiteral("https://dav.example.org/cal/"));
+    // clang-format off
     const std::tuple<const char *, const char *, bool> rows[] = {
         {"another path", "https://dav.example.org/other/", true},
         {"host in capitals", "https://DAV.example.org/", true},
@@ -34,6 +37,7 @@ TEST(DavAddress, SameOriginNeedsSchemeHostAndPort)
         {"another host", "https://evil.example.org/cal/", false},
         {"plain http", "http://dav.example.org/cal/", false},
     };
+    // clang-format on
     for (const auto &[name, url, same] : rows)
         EXPECT_EQ(isSameOrigin(server, QUrl(QString::fromLatin1(url))), same) << name;
 }
@@ -41,6 +45,7 @@ TEST(DavAddress, SameOriginNeedsSchemeHostAndPort)
 TEST(DavAddress, MembersLieDirectlyInsideTheCollection)
 {
     const QUrl collection = asCollection(QUrl(QStringLiteral("https://dav.example.org/ann/cal")));
+    // clang-format off
     const std::tuple<const char *, const char *, const char *> rows[] = {
         {"a path", "/ann/cal/a.ics", "https://dav.example.org/ann/cal/a.ics"},
         {"a relative name", "b.ics", "https://dav.example.org/ann/cal/b.ics"},
@@ -58,6 +63,7 @@ TEST(DavAddress, MembersLieDirectlyInsideTheCollection)
         {"a query", "/ann/cal/a.ics?x=1", ""},
         {"empty", "", ""},
     };
+    // clang-format on
     for (const auto &[name, href, expected] : rows) {
         const std::optional<QUrl> url = memberUrl(collection, QString::fromLatin1(href));
         EXPECT_EQ(url ? url->toString(QUrl::FullyEncoded) : QString(), QString::fromLatin1(expected)) << name;
@@ -67,6 +73,7 @@ TEST(DavAddress, MembersLieDirectlyInsideTheCollection)
 TEST(DavAddress, NewMembersGetANameInsideTheCollection)
 {
     const QUrl collection(QStringLiteral("https://dav.example.org/ann/cal/"));
+    // clang-format off
     const std::tuple<const char *, const char *, bool> rows[] = {
         {"a plain UID names it", "4f1c-a9@tarrowby.org", true},
         {"a UID with a slash", "a/../b", false},
@@ -74,6 +81,7 @@ TEST(DavAddress, NewMembersGetANameInsideTheCollection)
         {"a UID with a blank", "a b", false},
         {"a UID beyond ASCII", "f\xc3\xa9te", false},
     };
+    // clang-format on
     for (const auto &[name, uid, named] : rows) {
         const QString text = QString::fromUtf8(uid);
         const QUrl url = newMemberUrl(collection, text);
@@ -84,6 +92,7 @@ TEST(DavAddress, NewMembersGetANameInsideTheCollection)
 
 TEST(DavAddress, OneMemberHasOneCanonicalHref)
 {
+    // clang-format off
     const std::tuple<const char *, const char *, const char *> rows[] = {
         {"an encoded at sign", "https://dav.example.org/ann/cal/u%40host.ics", "https://dav.example.org/ann/cal/u%40host.ics"},
         {"a plain at sign", "https://dav.example.org/ann/cal/u@host.ics", "https://dav.example.org/ann/cal/u%40host.ics"},
@@ -91,6 +100,7 @@ TEST(DavAddress, OneMemberHasOneCanonicalHref)
         {"a blank", "https://dav.example.org/ann/cal/a b.ics", "https://dav.example.org/ann/cal/a%20b.ics"},
         {"unreserved marks", "https://dav.example.org/ann/cal/a-b_c~d.ics", "https://dav.example.org/ann/cal/a-b_c~d.ics"},
     };
+    // clang-format on
     for (const auto &[name, url, canonical] : rows)
         EXPECT_EQ(canonicalHref(QUrl(QString::fromLatin1(url))), QString::fromLatin1(canonical)) << name;
 }

@@ -22,8 +22,9 @@ QByteArray multistatus(const QByteArray &responses)
 
 QByteArray member(const QByteArray &href)
 {
-    return "<response><href>" + href + "</href><propstat><prop><getetag>\"1\"</getetag></prop>"
-           "<status>HTTP/1.1 200 OK</status></propstat></response>";
+    return "<response><href>" + href
+           + "</href><propstat><prop><getetag>\"1\"</getetag></prop>"
+             "<status>HTTP/1.1 200 OK</status></propstat></response>";
 }
 
 FakeDavServer::Script always(const QByteArray &answer)
@@ -63,6 +64,7 @@ DavResult<std::vector<DavMember>> listOn(FakeDavServer &server, int timeoutMs = 
 // that the transport bounds what it reads and names what went wrong.
 TEST(DavClient, RefusesHostileAndFailedAnswers)
 {
+    // clang-format off
     const Row rows[] = {
         {"a body at the limit",
          [](FakeDavServer &s) { s.answer(always(httpAnswer(207, paddedTo(DavTransport::MaxBodyBytes)))); },
@@ -90,6 +92,7 @@ TEST(DavClient, RefusesHostileAndFailedAnswers)
         {"a server in trouble", [](FakeDavServer &s) { s.answer(always(httpAnswer(503))); }, SyncError::ServerError},
         {"a server that never answers", [](FakeDavServer &s) { s.beSilent(); }, SyncError::Timeout, 300},
     };
+    // clang-format on
     for (const Row &row : rows) {
         FakeDavServer server;
         row.script(server);
@@ -103,10 +106,12 @@ TEST(DavClient, ReachesNoServerThatIsDownOrNotSafe)
     closed.listen(QHostAddress::LocalHost);
     const QUrl down(QStringLiteral("http://127.0.0.1:%1/ann/cal/").arg(closed.serverPort()));
     closed.close();
+    // clang-format off
     const std::pair<QUrl, SyncError> rows[] = {
         {down, SyncError::Offline},
         {QUrl(QStringLiteral("http://dav.example.org/ann/cal/")), SyncError::RefusedAddress},
     };
+    // clang-format on
     for (const auto &[url, error] : rows) {
         DavTransport transport(Ann);
         CalDavClient client(transport);
@@ -117,6 +122,7 @@ TEST(DavClient, ReachesNoServerThatIsDownOrNotSafe)
 
 TEST(DavClient, ASyncTokenRefusedFallsBackOnlyForTheTokensAnswers)
 {
+    // clang-format off
     const std::tuple<const char *, int, const char *, SyncError> rows[] = {
         {"403 on a token", 403, "t1", SyncError::BadSyncToken},
         {"409 on a token", 409, "t1", SyncError::BadSyncToken},
@@ -124,14 +130,14 @@ TEST(DavClient, ASyncTokenRefusedFallsBackOnlyForTheTokensAnswers)
         {"503 on a token", 503, "t1", SyncError::ServerError},
         {"500 without a token", 500, "", SyncError::ServerError},
     };
+    // clang-format on
     for (const auto &[name, status, token, error] : rows) {
         FakeDavServer server;
         server.answer(always(httpAnswer(status)));
         DavTransport transport(Ann);
         CalDavClient client(transport);
-        const auto changes = await<CollectionChanges>([&](auto done) {
-            client.changesSince(server.url("/ann/cal/"), QString::fromLatin1(token), done);
-        });
+        const auto changes = await<CollectionChanges>(
+            [&](auto done) { client.changesSince(server.url("/ann/cal/"), QString::fromLatin1(token), done); });
         EXPECT_EQ(changes.error, error) << name;
     }
 }
@@ -192,11 +198,13 @@ TEST(DavClient, RefusesACertificateTheSystemDoesNotTrust)
 
 TEST(DavClient, EveryRedirectStatusIsChecked)
 {
+    // clang-format off
     const std::pair<int, SyncError> rows[] = {
         {300, SyncError::ServerError},     {301, SyncError::RefusedRedirect}, {302, SyncError::RefusedRedirect},
         {303, SyncError::RefusedRedirect}, {307, SyncError::RefusedRedirect}, {308, SyncError::RefusedRedirect},
         {309, SyncError::ServerError},
     };
+    // clang-format on
     for (const auto &[status, error] : rows) {
         FakeDavServer server;
         server.answer(always(redirectTo("http://127.0.0.2:1/ann/cal/", status)));
@@ -211,16 +219,20 @@ TEST(DavClient, RefusesAnswersThatLackWhatWasAskedFor)
         return await<QUrl>([&](auto done) { client.discover(url, done); }).error;
     };
     const Ask fetch = [](CalDavClient &client, const QUrl &url) {
-        return await<std::vector<DavMember>>([&](auto done) { client.fetch(url, {url.resolved(QUrl(QStringLiteral("a.ics")))}, done); }).error;
+        return await<std::vector<DavMember>>(
+                   [&](auto done) { client.fetch(url, {url.resolved(QUrl(QStringLiteral("a.ics")))}, done); })
+            .error;
     };
     const Ask changes = [](CalDavClient &client, const QUrl &url) {
         return await<CollectionChanges>([&](auto done) { client.changesSince(url, {}, done); }).error;
     };
+    // clang-format off
     const std::tuple<const char *, Ask, QByteArray> rows[] = {
         {"discovery answered with nothing", discover, multistatus("")},
         {"a fetch without the calendar data", fetch, multistatus(member("/ann/cal/a.ics"))},
         {"a sync report without its token", changes, multistatus(member("/ann/cal/a.ics"))},
     };
+    // clang-format on
     for (const auto &[name, ask, answer] : rows) {
         FakeDavServer server;
         server.answer(always(httpAnswer(207, answer)));

@@ -59,9 +59,8 @@ QStringList FakeCalendar::titles() const
 QString FakeCalendar::uniqueTitle(const QString &title, const QString &except) const
 {
     const auto taken = [this, &except](const QString &candidate) {
-        return std::any_of(events_.begin(), events_.end(), [&](const auto &event) {
-            return event.first != except && event.second.title == candidate;
-        });
+        return std::any_of(events_.begin(), events_.end(),
+                           [&](const auto &event) { return event.first != except && event.second.title == candidate; });
     };
     QString unique = title;
     for (int number = 2; taken(unique); ++number)

@@ -17,8 +17,8 @@ TEST(KeychainCredentialStore, FailsWithoutAStoreAndWritesNoFile)
     qputenv("DBUS_SESSION_BUS_ADDRESS", QFile::encodeName(QStringLiteral("unix:path=%1/no-bus").arg(home.path())));
     KeychainCredentialStore store;
     const QString account = QStringLiteral("ann@https://dav.example.org/ann/cal/");
-    const auto written = answerOf<CredentialError>(
-        [&](auto done) { store.writePassword(account, QStringLiteral("secret"), done); });
+    const auto written =
+        answerOf<CredentialError>([&](auto done) { store.writePassword(account, QStringLiteral("secret"), done); });
     EXPECT_NE(written, CredentialError::None);
     const auto read = answerOf<CredentialResult>([&](auto done) { store.readPassword(account, done); });
     EXPECT_NE(read.error, CredentialError::None);

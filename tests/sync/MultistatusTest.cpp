@@ -76,6 +76,7 @@ TEST(Multistatus, RefusesHostileAndMalformedAnswers)
     const QByteArray external = R"(<?xml version="1.0"?>
 <!DOCTYPE m [<!ENTITY x SYSTEM "file:///etc/passwd">]>
 <d:multistatus xmlns:d="DAV:"><d:sync-token>&x;</d:sync-token></d:multistatus>)";
+    // clang-format off
     const std::pair<const char *, QByteArray> rows[] = {
         {"entity expansion", laughs},
         {"external entity", external},
@@ -87,12 +88,14 @@ TEST(Multistatus, RefusesHostileAndMalformedAnswers)
         {"HTML", "<html><body>Service Unavailable</body></html>"},
         {"empty", ""},
     };
+    // clang-format on
     for (const auto &[name, xml] : rows)
         EXPECT_EQ(parseMultistatus(xml).error, SyncError::InvalidAnswer) << name;
 }
 
 TEST(Multistatus, MembersOfTheCollection)
 {
+    // clang-format off
     const std::tuple<const char *, QByteArray, SyncError, size_t> rows[] = {
         {"the collection and a folder left out",
          member("/ann/cal/") + "<d:response><d:href>/ann/cal/sub/</d:href><d:propstat><d:prop><d:resourcetype>"
@@ -121,6 +124,7 @@ TEST(Multistatus, MembersOfTheCollection)
          "<d:status>HTTP/1.1 403 Forbidden</d:status></d:propstat></d:response>",
          SyncError::InvalidAnswer, 0},
     };
+    // clang-format on
     for (const auto &[name, responses, error, count] : rows) {
         const DavResult<Multistatus> read = parseMultistatus(multistatus(responses));
         ASSERT_TRUE(read.ok()) << name;

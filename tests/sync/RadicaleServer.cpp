@@ -26,11 +26,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 RadicaleServer::RadicaleServer() : port_(freePort())
 {
     const QDir dir(dir_.path());
-    const QByteArray config = "[server]\nhosts = 127.0.0.1:" + QByteArray::number(port_)
-                              + "\n[auth]\ntype = htpasswd\nhtpasswd_filename = " + QFile::encodeName(dir.filePath(QStringLiteral("users")))
-                              + "\nhtpasswd_encryption = plain\n[storage]\nfilesystem_folder = "
-                              + QFile::encodeName(dir.filePath(QStringLiteral("collections")))
-                              + "\n[rights]\ntype = owner_only\n[web]\ntype = none\n[logging]\nlevel = error\n";
+    const QByteArray config =
+        "[server]\nhosts = 127.0.0.1:" + QByteArray::number(port_)
+        + "\n[auth]\ntype = htpasswd\nhtpasswd_filename = " + QFile::encodeName(dir.filePath(QStringLiteral("users")))
+        + "\nhtpasswd_encryption = plain\n[storage]\nfilesystem_folder = "
+        + QFile::encodeName(dir.filePath(QStringLiteral("collections")))
+        + "\n[rights]\ntype = owner_only\n[web]\ntype = none\n[logging]\nlevel = error\n";
     if (!writeFile(dir.filePath(QStringLiteral("users")), "ann:secret\n")
         || !writeFile(dir.filePath(QStringLiteral("config")), config)) {
         problem_ = QStringLiteral("cannot write the server's files");
@@ -41,7 +42,8 @@ RadicaleServer::RadicaleServer() : port_(freePort())
         return;
     }
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(RADICALE_PROGRAM), {QStringLiteral("--config"), dir.filePath(QStringLiteral("config"))});
+    process_.start(QStringLiteral(RADICALE_PROGRAM),
+                   {QStringLiteral("--config"), dir.filePath(QStringLiteral("config"))});
     if (!answers())
         problem_ = QStringLiteral("radicale did not start on port %1").arg(port_);
 }

@@ -158,8 +158,7 @@ TEST_F(RadicaleSync, EditsOnBothSidesKeepBoth)
     EXPECT_EQ(calendar.titles(), four);
     EXPECT_EQ(serverTitles(), four);
     EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party"))).date, (EventDate{2027, 3, 17}));
-    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party (conflict copy)"))).date,
-              (EventDate{2027, 3, 16}));
+    EXPECT_EQ(calendar.fields(calendar.keyOf(QStringLiteral("Party (conflict copy)"))).date, (EventDate{2027, 3, 16}));
 }
 
 TEST_F(RadicaleSync, DeletionsReachTheOtherSide)

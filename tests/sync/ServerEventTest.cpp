@@ -74,6 +74,7 @@ TEST(ServerEvent, ReadsWhatTheCalendarHolds)
 {
     const QDateTime noonUtc(QDate(2027, 3, 15), QTime(12, 0), QTimeZone::utc());
     const QTime noonHere = noonUtc.toLocalTime().time();
+    // clang-format off
     const std::tuple<const char *, QByteArray, CalendarFields> rows[] = {
         {"a day", eventOf(OnDay), party({2027, 3, 15})},
         {"a day ending the next day", eventOf(OnDay + "DTEND;VALUE=DATE:20270316\r\n"), party({2027, 3, 15})},
@@ -106,6 +107,7 @@ TEST(ServerEvent, ReadsWhatTheCalendarHolds)
         {"switched off", eventOf(OnDay + "X-TARROWBY-ALERT-OFF:4\r\n" + alarm(":-P1D")),
          withAlert(party({2027, 3, 15}), 4, true)},
     };
+    // clang-format on
     for (const auto &[name, ics, fields] : rows) {
         const ServerEvent event = readServerEvent(ics, Today);
         EXPECT_EQ(event.problem, HoldProblem::None) << name;
@@ -116,6 +118,7 @@ TEST(ServerEvent, ReadsWhatTheCalendarHolds)
 
 TEST(ServerEvent, NamesWhatTheCalendarCannotHold)
 {
+    // clang-format off
     const std::tuple<const char *, QByteArray, HoldProblem> rows[] = {
         {"weekly", eventOf(OnDay + "RRULE:FREQ=WEEKLY\r\n"), HoldProblem::Repeats},
         {"yearly a few times", eventOf(OnDay + "RRULE:FREQ=YEARLY;COUNT=3\r\n"), HoldProblem::Repeats},
@@ -143,6 +146,7 @@ TEST(ServerEvent, NamesWhatTheCalendarCannotHold)
         {"not iCalendar", "<html>Not found</html>", HoldProblem::Unreadable},
         {"nothing", "", HoldProblem::Unreadable},
     };
+    // clang-format on
     for (const auto &[name, ics, problem] : rows)
         EXPECT_EQ(readServerEvent(ics, Today).problem, problem) << name;
 }
@@ -165,12 +169,14 @@ TEST(ServerEvent, NewEventsReadBackTheSame)
     full.description = QStringLiteral("Bring music, cake; and \\ a\nsecond line");
     full.category = QStringLiteral("Birthday");
     full.sound = QStringLiteral("/home/ann/sounds/bell ring.wav");
+    // clang-format off
     const std::pair<const char *, CalendarFields> rows[] = {
         {"every field", full},
         {"29 February every year", party({0, 2, 29})},
         {"every year at midnight", withAlert(party({0, 1, 1}, QTime(0, 0)), 1)},
         {"switched off", withAlert(party({2027, 3, 15}), 5, true)},
     };
+    // clang-format on
     for (const auto &[name, fields] : rows) {
         const ServerEvent read = readServerEvent(newServerEvent(QStringLiteral("u-9"), fields, Stamp), Today);
         EXPECT_EQ(read.problem, HoldProblem::None) << name;
@@ -184,23 +190,25 @@ TEST(ServerEvent, AnUnchangedEventIsNotWrittenAgain)
     // Lines folded and ordered as another program wrote them, which libical
     // would write differently.
     const QByteArray copy = eventOf("LOCATION:Town hall\r\nDESCRIPTION:A long description that another program fo\r\n"
-                                    " lded at its own width\r\n" + OnDay + "RRULE:FREQ=YEARLY;BYMONTH=3\r\n"
-                                    + alarm(":-P2D"));
+                                    " lded at its own width\r\n"
+                                    + OnDay + "RRULE:FREQ=YEARLY;BYMONTH=3\r\n" + alarm(":-P2D"));
     const ServerEvent read = readServerEvent(copy, Today);
     EXPECT_EQ(mergeServerEvent(copy, read.fields, Stamp), copy);
 }
 
 TEST(ServerEvent, AnEditKeepsWhatOtherProgramsAdded)
 {
-    const QByteArray copy = eventOf(AtEight + "LOCATION:Town hall\r\nATTENDEE:mailto:bob@example.org\r\n"
-                                    "X-PHONE-COLOUR:blue\r\n" + alarm(":-P2D") + alarm(":-PT15M"));
+    const QByteArray copy = eventOf(AtEight
+                                    + "LOCATION:Town hall\r\nATTENDEE:mailto:bob@example.org\r\n"
+                                      "X-PHONE-COLOUR:blue\r\n"
+                                    + alarm(":-P2D") + alarm(":-PT15M"));
     CalendarFields edited = readServerEvent(copy, Today).fields;
     edited.title = QStringLiteral("Party at Bob's");
     edited.leadDays = 3;
     const QByteArray merged = mergeServerEvent(copy, edited, Stamp);
     EXPECT_EQ(readServerEvent(merged, Today).fields, edited);
-    for (const char *kept : {"LOCATION:Town hall", "ATTENDEE:mailto:bob@example.org", "X-PHONE-COLOUR:blue",
-                             "TRIGGER:-PT15M", "UID:u-1"})
+    for (const char *kept :
+         {"LOCATION:Town hall", "ATTENDEE:mailto:bob@example.org", "X-PHONE-COLOUR:blue", "TRIGGER:-PT15M", "UID:u-1"})
         EXPECT_TRUE(merged.contains(kept)) << kept;
     EXPECT_FALSE(merged.contains("TRIGGER:-P2D"));
     EXPECT_TRUE(merged.contains("LAST-MODIFIED:20261206T093000Z"));
@@ -212,6 +220,7 @@ TEST(ServerEvent, AMergeChangesOnlyWhatWasEdited)
 {
     const QByteArray ours = eventOf(OnDay + alarm(":-P2D") + alarm(":-PT15M"));
     const QByteArray off = eventOf(OnDay + "X-TARROWBY-ALERT-OFF:2\r\n" + alarm(":-PT15M"));
+    // clang-format off
     const std::tuple<const char *, QByteArray, CalendarFields, const char *, const char *, int> rows[] = {
         {"a time with an end", eventOf(AtEight + "DTEND:20270315T093000\r\n"), party({2027, 4, 1}, QTime(8, 0)),
          "DURATION:PT1H30M", "DTEND", 0},
@@ -231,6 +240,7 @@ TEST(ServerEvent, AMergeChangesOnlyWhatWasEdited)
         {"alert switched on again", off, withAlert(party({2027, 3, 15}), 2), "TRIGGER:-P2D", "X-TARROWBY", 2},
         {"a first alert", eventOf(OnDay), withAlert(party({2027, 3, 15}), 1), "TRIGGER:-P1D", "X-TARROWBY", 1},
     };
+    // clang-format on
     for (const auto &[name, copy, fields, present, absent, alarms] : rows) {
         const QByteArray merged = mergeServerEvent(copy, fields, Stamp);
         EXPECT_TRUE(merged.contains(present)) << name << "\n" << merged.constData();

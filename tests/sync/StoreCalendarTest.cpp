@@ -47,6 +47,7 @@ TEST(StoreCalendar, KeepsWhatTheEventDialogWould)
     };
     CalendarFields alertOff = eventFields("Off", Ides, 7);
     alertOff.alertOff = true;
+    // clang-format off
     const Row rows[] = {
         {"no alert", {}, eventFields("Plain", Ides), QStringLiteral("Plain"), 0},
         {"a switched-off alert keeps its days", {}, alertOff, QStringLiteral("Off"), -7},
@@ -56,6 +57,7 @@ TEST(StoreCalendar, KeepsWhatTheEventDialogWould)
         {"a title taken", QStringLiteral("Party"), withTitle(QStringLiteral("Party")), QStringLiteral("Party (2)"), 0},
         {"a long title taken", long64, withTitle(long64), long64.left(60) + QStringLiteral(" (2)"), 0},
     };
+    // clang-format on
     for (const Row &row : rows) {
         Calendar calendar;
         if (!row.taken.isEmpty())
@@ -118,12 +120,14 @@ TEST(StoreCalendar, FollowsATitleChangedHere)
         std::vector<std::pair<const char *, const char *>> renames;
         std::vector<std::pair<const char *, const char *>> followed; // key at the last pass, key now
     };
+    // clang-format off
     const Row rows[] = {
         {"none", {}, {{"A", "A"}, {"B", "B"}}},
         {"once", {{"A", "C"}}, {{"A", "C"}, {"B", "B"}}},
         {"twice", {{"A", "C"}, {"C", "D"}}, {{"A", "D"}, {"C", "C"}}},
         {"swapped", {{"A", "C"}, {"B", "A"}, {"C", "B"}}, {{"A", "B"}, {"B", "A"}}},
     };
+    // clang-format on
     for (const Row &row : rows) {
         Calendar calendar;
         calendar.addHere(QStringLiteral("A"));

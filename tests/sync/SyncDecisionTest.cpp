@@ -14,8 +14,8 @@ LocalItem here(const QByteArray &hash, const QString &key = Key, EventDate date 
     return {key, key, date, hash};
 }
 
-ServerItem there(const QByteArray &etag, const QByteArray &hash, const QString &href = Href,
-                 const QString &uid = Uid, const QString &title = Key)
+ServerItem there(const QByteArray &etag, const QByteArray &hash, const QString &href = Href, const QString &uid = Uid,
+                 const QString &title = Key)
 {
     return {href, etag, uid, true, title, Day, hash};
 }
@@ -89,11 +89,12 @@ void PrintTo(const Row &row, std::ostream *out)
     *out << row.name;
 }
 
-const ServerItem NewThere = there("e1", "b", QStringLiteral("/ann/cal/2.ics"), QStringLiteral("u-2"),
-                                  QStringLiteral("Picnic"));
-const ServerItem OtherNewThere = there("e1", "c", QStringLiteral("/ann/cal/3.ics"), QStringLiteral("u-3"),
-                                       QStringLiteral("Choir"));
+const ServerItem NewThere =
+    there("e1", "b", QStringLiteral("/ann/cal/2.ics"), QStringLiteral("u-2"), QStringLiteral("Picnic"));
+const ServerItem OtherNewThere =
+    there("e1", "c", QStringLiteral("/ann/cal/3.ics"), QStringLiteral("u-3"), QStringLiteral("Choir"));
 
+// clang-format off
 const Row Rows[] = {
     {"NewHereGoesUp", input({here("a")}, {}, {}), {act(SyncStep::Upload, Key)}},
     {"NewThereComesHere", input({}, {NewThere}, {}), {act(SyncStep::AddHere, {}, NewThere.href, "e1", "u-2")}},
@@ -151,6 +152,7 @@ const Row Rows[] = {
     {"MoreNewThanRoomAddsNone", input({here("a")}, {NewThere, OtherNewThere}, {}, 1), {act(SyncStep::Upload, Key)},
      {}, 0, 0, true},
 };
+// clang-format on
 
 class SyncDecision : public ::testing::TestWithParam<Row> {};
 

@@ -9,16 +9,19 @@
 // to try again: after the changes since a token, or the full listing.
 TEST(SyncPass, AFailedServerLeavesCalendarAndStateAsTheyWere)
 {
+    // clang-format off
     const std::pair<const char *, const char *> rows[] = {
         {"asked for the changes since a token", "t1"},
         {"asked for everything", ""},
     };
+    // clang-format on
     for (const auto &[name, token] : rows) {
         FakeDavServer server;
         server.answer([](const FakeRequest &) { return httpAnswer(503); });
         FakeCalendar calendar;
         calendar.add(eventFields("Party", {2027, 3, 15}));
-        const SyncState before{server.url("/ann/cal/"), QString::fromLatin1(token),
+        const SyncState before{server.url("/ann/cal/"),
+                               QString::fromLatin1(token),
                                {{QStringLiteral("u-1"), QStringLiteral("/ann/cal/1.ics"), "\"e1\"",
                                  calendar.keyOf(QStringLiteral("Party")), "a", "a", "BEGIN:VCALENDAR"}}};
         SyncState state = before;
@@ -45,7 +48,8 @@ TEST(SyncPass, ADeletionTheServerRefusedIsKept)
     FakeCalendar calendar;
     const CalendarFields party = eventFields("Party", {2027, 3, 15});
     const QByteArray copy = newServerEvent(QStringLiteral("u-1"), party, QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
-    const SyncState before{server.url("/ann/cal/"), QStringLiteral("t1"),
+    const SyncState before{server.url("/ann/cal/"),
+                           QStringLiteral("t1"),
                            {{QStringLiteral("u-1"), server.url("/ann/cal/1.ics").toString(), "\"e1\"",
                              QStringLiteral("k9"), contentHash(party), contentHash(party), copy}}};
     SyncState state = before;

@@ -52,8 +52,10 @@ public:
             if (next == action)
                 call(actions[nextAction++].second);
             else if (next == passEnd)
-                call([this](SyncScheduler &s) { passEnd_.reset();
-                    s.passFinished(); });
+                call([this](SyncScheduler &s) {
+                    passEnd_.reset();
+                    s.passFinished();
+                });
             else
                 call([](SyncScheduler &s) { s.tick(); });
         }
@@ -91,6 +93,7 @@ TEST(SyncScheduler, PassesStartWhenDue)
         std::vector<std::pair<int, Action>> actions;
         int until;
         std::vector<int> starts;
+        // clang-format off
     } rows[] = {
         {"not set up: nothing runs, not even on Sync now", {}, 2, {{10, Change}, {20, SyncNow}, {30, Wake}}, 7200, {}},
         {"at start, then every interval after the last pass ended, failed or not", Every15, 2, {}, 1805,
@@ -113,6 +116,7 @@ TEST(SyncScheduler, PassesStartWhenDue)
         {"no longer set up while Sync now waits for a pass: nothing more", Off, 10,
          {{1, SyncNow}, {3, SyncNow}, {5, configure({})}}, 7200, {1}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         Simulation simulation(row.settings, row.passSeconds);
         EXPECT_EQ(simulation.run(row.actions, row.until), row.starts) << row.name;

@@ -31,6 +31,7 @@ SyncOutcome runSession(const SyncSettings &settings, const QString &folder, Fake
 TEST(SyncSession, KnowsWhenTheAddressLeadsToTheCollection)
 {
     const QUrl collection(QStringLiteral("https://dav.example/ann/tarrowby/"));
+    // clang-format off
     const std::tuple<const char *, const char *, bool> rows[] = {
         {"the collection", "https://dav.example/ann/tarrowby/", true},
         {"the collection without its slash", "https://dav.example/ann/tarrowby", true},
@@ -41,6 +42,7 @@ TEST(SyncSession, KnowsWhenTheAddressLeadsToTheCollection)
         {"another host", "https://other.example/ann/tarrowby/", false},
         {"another scheme", "http://dav.example/ann/tarrowby/", false},
     };
+    // clang-format on
     for (const auto &[name, address, leads] : rows)
         EXPECT_EQ(leadsTo(QUrl(QString::fromLatin1(address)), collection), leads) << name;
     EXPECT_FALSE(leadsTo(QUrl(QStringLiteral("https://dav.example/")), QUrl())) << "nothing remembered";

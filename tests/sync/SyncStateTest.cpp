@@ -19,7 +19,12 @@ namespace {
 
 SyncEntry entry(const QString &uid, const QString &href)
 {
-    return {uid, href, "\"e 1\"", QStringLiteral("Party at Bob's"), "0a1b", "2c3d",
+    return {uid,
+            href,
+            "\"e 1\"",
+            QStringLiteral("Party at Bob's"),
+            "0a1b",
+            "2c3d",
             "BEGIN:VCALENDAR\r\nSUMMARY:Party\\, with % and \xc3\xa9\r\n LOCATION:x\r\nEND:VCALENDAR\r\n"};
 }
 
@@ -37,10 +42,12 @@ QByteArray stateText(const QByteArray &lines)
 
 TEST(SyncState, RoundTrips)
 {
+    // clang-format off
     const std::pair<const char *, SyncState> rows[] = {
         {"events with line breaks, blanks and escapes", State},
         {"nothing synced yet", SyncState{QUrl(QStringLiteral("http://127.0.0.1:5232/ann/cal/")), {}, {}}},
     };
+    // clang-format on
     for (const auto &[name, state] : rows) {
         SyncState read;
         ASSERT_EQ(readSyncState(writeSyncState(state), read), FileError::None) << name;
@@ -50,6 +57,7 @@ TEST(SyncState, RoundTrips)
 
 TEST(SyncState, RefusesWhatIsNotAState)
 {
+    // clang-format off
     const std::pair<const char *, QByteArray> rows[] = {
         {"no first line", "Collection https://dav.example.org/\n"},
         {"another version", "Tarrowby sync 2\n"},
@@ -60,6 +68,7 @@ TEST(SyncState, RefusesWhatIsNotAState)
         {"an href twice", stateText("Event u-1\nHref /a.ics\nEvent u-2\nHref /a.ics\n")},
         {"empty", ""},
     };
+    // clang-format on
     for (const auto &[name, bytes] : rows) {
         SyncState read = State;
         EXPECT_EQ(readSyncState(bytes, read), FileError::Unreadable) << name;

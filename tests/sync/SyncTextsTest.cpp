@@ -27,6 +27,7 @@ TEST(SyncTexts, StatusSaysHowThePassEnded)
     declined.declined = true;
     SyncOutcome full;
     full.plan.noRoom = true;
+    // clang-format off
     const std::tuple<const char *, SyncOutcome, const char *> rows[] = {
         {"done", {}, "Synced 14:02"},
         {"no room for what came", full, "Synced 14:02, but the calendar is full"},
@@ -36,6 +37,7 @@ TEST(SyncTexts, StatusSaysHowThePassEnded)
         {"a wrong password", failedWith(SyncError::SignInFailed), "Sign-in failed"},
         {"a server in trouble", failedWith(SyncError::ServerError), "Sync failed, will try again"},
     };
+    // clang-format on
     for (const auto &[name, outcome, text] : rows)
         EXPECT_EQ(syncStatusText(outcome, QTime(14, 2, 59)), QString::fromUtf8(text)) << name;
 }
@@ -50,6 +52,7 @@ TEST(SyncTexts, ReportListsTheChanges)
     untouchedAndOne.plan.untouched = 1;
     SyncOutcome full;
     full.plan.noRoom = true;
+    // clang-format off
     const std::tuple<const char *, SyncOutcome, const char *> rows[] = {
         {"nothing happened", {}, ""},
         {"only items it cannot hold", untouchedOnly, ""},
@@ -61,6 +64,7 @@ TEST(SyncTexts, ReportListsTheChanges)
         {"no room", full,
          "The server holds more new events than the calendar has room for: none of them was added."},
     };
+    // clang-format on
     for (const auto &[name, outcome, text] : rows)
         EXPECT_EQ(syncReportText(outcome, 2), QString::fromUtf8(text)) << name;
 }
@@ -81,6 +85,7 @@ TEST(SyncTexts, QuestionsGiveTheCounts)
                     {SyncStep::DeleteHere, {}, {}, {}, {}},
                     {SyncStep::DeleteThere, {}, {}, {}, {}},
                     {SyncStep::Upload, {}, {}, {}, {}}};
+    // clang-format off
     const std::tuple<const char *, SyncPlan, const char *> rows[] = {
         {"none", {}, ""},
         {"a first sync", first,
@@ -88,6 +93,7 @@ TEST(SyncTexts, QuestionsGiveTheCounts)
          "Sync them now? Nothing is written before you say yes."},
         {"many deletions", mass, "This sync would delete 3 of 4 events here and 1 of 6 on the server.\nDelete them?"},
     };
+    // clang-format on
     for (const auto &[name, plan, text] : rows)
         EXPECT_EQ(syncQuestionText(plan), QString::fromUtf8(text)) << name;
 }

@@ -32,12 +32,14 @@ CredentialError removed(CredentialStore &store, const QString &account)
 TEST(WindowsCredentialStore, KeepsEachAccountsPasswordUntilRemoved)
 {
     constexpr qsizetype LargestPassword = WindowsCredentialStore::MaxPasswordLength;
+    // clang-format off
     const struct { const char *name; QString password; CredentialError error; } rows[] = {
         {"empty", QString(), CredentialError::None},
         {"beyond ASCII", QString::fromUtf16(u"pässwörd €𝄞"), CredentialError::None},
         {"as long as the store takes", QString(LargestPassword, u'x'), CredentialError::None},
         {"a character longer", QString(LargestPassword + 1, u'x'), CredentialError::Failed},
     };
+    // clang-format on
     WindowsCredentialStore store;
     const QString account = QStringLiteral("ann@https://dav.example.org/ann/cal/");
     const QString other = QStringLiteral("bob@https://dav.example.org/bob/cal/");

@@ -32,23 +32,27 @@ QString afterPress(const QWidget &window)
 // while it can be seen and used, and leaves the key to the others while it cannot.
 TEST(AccessKey, TheTablesWinnerTakesEveryPressWhileItCanBeUsed)
 {
+    // clang-format off
     const struct { const char *name; bool buttonWins, shown, enabled; const char *outcome; } rows[] = {
         {"a label wins", false, true, true, "box box"},
         {"a button wins", true, true, true, "winner winner pressed winner winner pressed"},
         {"the winner hidden", false, false, true, "start sharer pressed start sharer pressed"},
         {"the winner disabled", false, true, false, "start sharer pressed start sharer pressed"},
     };
+    // clang-format on
     for (const auto &row : rows) {
         QWidget window;
         using enum ControlKind;
         const KeyClash label = row.buttonWins ? KeyClash::Shares : KeyClash::Wins;
         const KeyClash button = row.buttonWins ? KeyClash::Wins : KeyClash::Shares;
+        // clang-format off
         const ControlSet controls(&window, {
             {LineEdit, u"start", {}, 0, 0, 1000, 300},
             {Label, u"label", u"&Save as", 0, 400, 1000, 300, {}, 0, {}, label},
             {LineEdit, u"box", {}, 0, 800, 1000, 300},
             {Button, u"winner", u"&Save", 0, 1200, 1000, 300, {}, 0, {}, button},
         });
+        // clang-format on
         controls.get<QLabel>(u"label")->setBuddy(controls.get<QLineEdit>(u"box"));
         controls.get<QPushButton>(u"winner")->setObjectName(row.buttonWins ? "winner" : "sharer");
         QWidget *winner = row.buttonWins ? controls.get<QWidget>(u"winner") : controls.get<QWidget>(u"label");

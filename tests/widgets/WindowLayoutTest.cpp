@@ -70,6 +70,7 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
     // its label's text, and the day list covers its "no events" line.
     const QList<QPair<QString, QString>> deliberate = {{"labelAlert", "textAlert"},
                                                        {"labelNoMatchingEvents", "listboxEvents"}};
+    // clang-format off
     const std::map<QString, std::pair<const char *, HelpTopic>> helped = {
         {"formMain", {nullptr, HelpTopic::Contents}},
         {"formAddEditEvent-add", {"commandHelp", HelpTopic::EventDialog}},
@@ -77,6 +78,7 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
         {"formSettings-General", {"commandHelp", HelpTopic::Settings}},
         {"formNote", {"imageQuestion", HelpTopic::Note}},
     };
+    // clang-format on
     const HelpFile help = HelpFile::load(TARROW_HELP_FILE);
     // Given a folder, the walk leaves a picture of each window there, named after its entry.
     const QString pictures = qEnvironmentVariable("TARROW_WINDOW_PICTURES");
@@ -101,7 +103,6 @@ TEST(EveryWindow, ShowsItsControlsAndTextsWholeAndF1AndTheHelpButtonShowItsTopic
 // with the focus on a control other than a check box.
 TEST(EveryWindow, OpensFocusedOnAControlAndNoKeyGoesAstray)
 {
-    visitEveryWindow([](const QString &, QWidget &window) {
-        EXPECT_EQ(keyFaults(window).join("\n  ").toStdString(), "");
-    });
+    visitEveryWindow(
+        [](const QString &, QWidget &window) { EXPECT_EQ(keyFaults(window).join("\n  ").toStdString(), ""); });
 }

@@ -6,10 +6,12 @@ using namespace WindowPlacement;
 
 TEST(WindowPlacement, PositionsBeyondSixteenBitsAreClamped)
 {
+    // clang-format off
     const struct { const char *name; QPoint pixels, twips; } rows[] = {
         {"at both ends", {2184, -2184}, {32760, -32760}},
         {"just beyond both ends", {2185, -2185}, {32767, -32768}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         const Twips twips = toTwips(row.pixels);
         EXPECT_EQ(QPoint(twips.left, twips.top), row.twips) << row.name;
@@ -26,6 +28,7 @@ TEST(WindowPlacement, AWindowStaysWhileItCanBeGrabbedAndMovesOntoTheNearestScree
         QPoint stored, placed;
         std::vector<QRect> screens;
         int captionHeight = 0, width = 480;
+        // clang-format off
     } rows[] = {
         {"on the second screen", {2000, 200}, {2000, 200}, two},
         {"40 pixels show on the right", {1880, 100}, {1880, 100}, one},
@@ -42,6 +45,7 @@ TEST(WindowPlacement, AWindowStaysWhileItCanBeGrabbedAndMovesOntoTheNearestScree
         {"narrower than the grip, whole", {1890, 10}, {1890, 10}, one, 0, 30},
         {"narrower than the grip, a pixel off", {1891, 10}, {1890, 10}, one, 0, 30},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(keepOnScreen(QRect(row.stored, QSize(row.width, 260)), row.screens, row.captionHeight), row.placed)
             << row.name;
