@@ -172,4 +172,4 @@ TEST_P(SyncDecision, Plan)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SyncDecision, ::testing::ValuesIn(Rows),
-                         [](const ::testing::TestParamInfo<Row> &info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Row> &row) { return std::string(row.param.name); });
