@@ -54,6 +54,28 @@ TEST_F(CalendarFileTest, SavesLastCheckThenNineLinesPerEvent)
     EXPECT_TRUE(reporter.reports.empty());
 }
 
+// An empty table saves its LastCheck line alone; from the first event on, a blank line and the events follow.
+TEST_F(CalendarFileTest, SavesEveryEventFromTheFirstOn)
+{
+    const QByteArray oneBlock = "[Event]\r\nTitle=E\r\nDescription=\r\nCategory=\r\nDate=20270102\r\nTime=    \r\n"
+                                "NotifyingDays=0\r\nSound=\r\n\r\n";
+    const struct {
+        const char *name;
+        int events;
+        QByteArray saved;
+    } rows[] = {
+        {"no event", 0, "LastCheck=20261206\r\n"},
+        {"one event", 1, "LastCheck=20261206\r\n\r\n" + oneBlock},
+    };
+    for (const auto &row : rows) {
+        table = std::make_unique<EventTable>();
+        for (int i = 0; i < row.events; ++i)
+            table->addEvent(makeEvent("E", "20270102"));
+        ASSERT_TRUE(file.saveCalendar(*table)) << row.name;
+        EXPECT_EQ(folder.read("calendar.dat"), row.saved) << row.name;
+    }
+}
+
 // The load drops one-time events of past years, by the clock's year.
 TEST_F(CalendarFileTest, KeyLinesMatchByPrefixAndLaterLinesWin)
 {
