@@ -1,5 +1,6 @@
 #include "datelogic/EventForm.h"
 
+#include "eventdata/AsciiText.h"
 #include "eventdata/DataFile.h"
 #include "eventdata/DateText.h"
 #include "eventdata/TimeText.h"
@@ -23,9 +24,7 @@ int storedHours(const EventForm &form)
 
 int boxNumber(const QString &text)
 {
-    qsizetype digits = 0;
-    while (digitsValue(text.mid(digits, 1)) >= 0)
-        ++digits;
+    const qsizetype digits = std::find_if_not(text.begin(), text.end(), isAsciiDigit) - text.begin();
     return std::max(0, digitsValue(QStringView(text).left(digits)));
 }
 

@@ -1,5 +1,6 @@
 #include "eventdata/DataFolder.h"
 
+#include "eventdata/AsciiText.h"
 #include "eventdata/AtomicFile.h"
 
 #include <algorithm>
@@ -99,10 +100,7 @@ QDateTime lockTakenAt(const QDir &folder)
 // file's name, the save's mark and six ASCII letters or digits.
 bool isTemporarySaveName(const QString &name)
 {
-    const auto isLetterOrDigit = [](QChar c) {
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-               || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-    };
+    const auto isLetterOrDigit = [](QChar c) { return isAsciiLetter(c) || isAsciiDigit(c); };
     constexpr qsizetype Random = 6;
     if (name.size() < Random)
         return false;

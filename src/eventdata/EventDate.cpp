@@ -1,5 +1,6 @@
 #include "eventdata/EventDate.h"
 
+#include "eventdata/AsciiText.h"
 #include "eventdata/DateText.h"
 
 namespace {
@@ -19,7 +20,7 @@ int digitsValue(QStringView text)
         return -1;
     int value = 0;
     for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+        if (!isAsciiDigit(c))
             return -1;
         value = value * 10 + (c.unicode() - '0');
     }

@@ -1,5 +1,6 @@
 #include "exchange/VCardImport.h"
 
+#include "eventdata/AsciiText.h"
 #include "exchange/ImportTable.h"
 
 #include <libical/vcc.h>
@@ -108,7 +109,7 @@ QString withReadableParameters(const QString &line)
 
 bool isHexDigit(QChar c)
 {
-    return (c >= u'0' && c <= u'9') || (c.toUpper() >= u'A' && c.toUpper() <= u'F');
+    return isAsciiDigit(c) || (c.toUpper() >= u'A' && c.toUpper() <= u'F');
 }
 
 // The reader runs without end, taking ever more memory, on a quoted-printable

@@ -1,5 +1,6 @@
 #include "notes/NotesFile.h"
 
+#include "eventdata/AsciiText.h"
 #include "eventdata/FileErrors.h"
 #include "eventdata/NumberText.h"
 #include "notes/NoteTable.h"
@@ -50,11 +51,6 @@ qsizetype bracketsBeforeNote(const QString &line)
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
-}
-
-bool isAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 
 // The length of text's start whose characters all pass the test.
