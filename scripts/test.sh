@@ -8,6 +8,8 @@ scripts/style.sh format
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 120
+# clang-tidy reads the compile commands and generated headers of this build.
+scripts/style.sh tidy build
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails the run.

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr qint64 CopyChunkBytes = 64 * 1024;
+constexpr qint64 CopyChunkBytes = qint64{64} * 1024;
 
 QByteArray hashOf(const QByteArray &bytes)
 {

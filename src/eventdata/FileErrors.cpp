@@ -39,8 +39,8 @@ QString fileErrorMessage(const FileFailure &failure)
 {
     const FileStakes &stakes = failure.stakes;
     const bool writing = failure.operation == FileOperation::Writing;
-    const QString what = QStringLiteral("There was an error ") + fileOperationName(failure.operation) + QLatin1Char(' ')
-                         + failure.fileName + QStringLiteral(". ");
+    QString what = QStringLiteral("There was an error ") + fileOperationName(failure.operation) + QLatin1Char(' ')
+                   + failure.fileName + QStringLiteral(". ");
     // A failed save replaces nothing: the file keeps what the last save wrote.
     if (writing) {
         if (stakes.held.isEmpty())

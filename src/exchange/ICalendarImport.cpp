@@ -115,7 +115,7 @@ EventClock EventReader::clockNamed(const QString &name)
     const NamedZone named = zoneNamed(name);
     if (!named.byIanaName || costlyZones_.contains(name))
         noteZone(name, named.used);
-    const EventClock clock = named.zone ? EventClock::ofZone(*named.zone) : EventClock::local();
+    EventClock clock = named.zone ? EventClock::ofZone(*named.zone) : EventClock::local();
     namedClocks_.insert(name, clock);
     return clock;
 }

@@ -8,7 +8,8 @@
 
 #include <optional>
 
-typedef struct _icaltimezone icaltimezone;
+// libical's own name for its zone type, declared here as its header does.
+typedef struct _icaltimezone icaltimezone; // NOLINT(bugprone-reserved-identifier)
 typedef struct icalcomponent_impl icalcomponent;
 
 // The clock an event's times are given on: a zone that libical holds (the

@@ -8,7 +8,7 @@ namespace {
 using Frequency = RepeatRule::Frequency;
 using Outcome = RepeatSearch::Outcome;
 
-constexpr qint64 DaySeconds = 24 * 60 * 60;
+constexpr qint64 DaySeconds = qint64{24} * 60 * 60;
 
 qint64 floorDiv(qint64 a, qint64 b)
 {

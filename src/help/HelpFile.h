@@ -18,7 +18,7 @@ struct HelpPage {
 class HelpFile {
 public:
     // Far more than any help text; a larger file is refused, not read.
-    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = qint64{4} * 1024 * 1024;
 
     // Nothing when the file is missing, not a regular file or too large.
     static HelpFile load(const QString &path);

@@ -7,7 +7,7 @@
 
 class CalendarView;
 class Clock;
-class EventTable;
+struct EventTable;
 class QComboBox;
 class QPoint;
 

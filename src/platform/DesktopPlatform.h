@@ -16,7 +16,7 @@ class QuitSignals;
 class DesktopPlatform : public Platform {
 public:
     // A sound is held whole in memory while it plays; larger files are refused.
-    static constexpr qint64 MaxSoundBytes = qint64(50) * 1024 * 1024;
+    static constexpr qint64 MaxSoundBytes = qint64{50} * 1024 * 1024;
 
     DesktopPlatform();
     ~DesktopPlatform() override;

@@ -3,6 +3,8 @@
 #include "sync/DavAddress.h"
 #include "sync/DavTransport.h"
 
+#include <utility>
+
 namespace {
 
 constexpr auto CalendarName = QLatin1StringView("Tarrowby");
@@ -56,7 +58,7 @@ void CalDavClient::discover(const QUrl &address, Callback<QUrl> done)
 {
     multistatus(
         "PROPFIND", address, "0", propfind("<d:resourcetype/><d:current-user-principal/>"),
-        [this, address, done](const DavResult<Multistatus> &answer) {
+        [this, address, done = std::move(done)](const DavResult<Multistatus> &answer) {
             if (!answer.ok() || answer.value.resources.empty())
                 return done(failed<QUrl>(answer.ok() ? SyncError::InvalidAnswer : answer.error));
             // The href names the collection where the server has it,
@@ -77,7 +79,7 @@ void CalDavClient::findHome(const QUrl &principal, Callback<QUrl> done)
 {
     multistatus(
         "PROPFIND", principal, "0", propfind("<c:calendar-home-set/>"),
-        [this, principal, done](const DavResult<Multistatus> &answer) {
+        [this, principal, done = std::move(done)](const DavResult<Multistatus> &answer) {
             if (!answer.ok() || answer.value.resources.empty())
                 return done(failed<QUrl>(answer.ok() ? SyncError::InvalidAnswer : answer.error));
             const std::optional<QUrl> home = sameServerUrl(principal, answer.value.resources.front().homeHref);
@@ -92,7 +94,7 @@ void CalDavClient::findCalendar(const QUrl &home, Callback<QUrl> done)
 {
     multistatus(
         "PROPFIND", home, "1", propfind("<d:resourcetype/><d:displayname/>"),
-        [this, home, done](const DavResult<Multistatus> &answer) {
+        [this, home, done = std::move(done)](const DavResult<Multistatus> &answer) {
             if (!answer.ok())
                 return done(failed<QUrl>(answer.error));
             for (const DavResource &resource : answer.value.resources) {
@@ -126,7 +128,7 @@ void CalDavClient::list(const QUrl &collection, Callback<std::vector<DavMember>>
 {
     multistatus(
         "PROPFIND", collection, "1", propfind("<d:resourcetype/><d:getetag/>"),
-        [collection, done](const DavResult<Multistatus> &answer) {
+        [collection, done = std::move(done)](const DavResult<Multistatus> &answer) {
             if (!answer.ok())
                 return done(failed<std::vector<DavMember>>(answer.error));
             DavResult<std::vector<DavMember>> members = membersOf(answer.value, collection);
@@ -143,7 +145,7 @@ void CalDavClient::changesSince(const QUrl &collection, const QString &token, Ca
                                                                 "<d:prop><d:getetag/></d:prop>");
     multistatus(
         "REPORT", collection, "0", body,
-        [collection, done](const DavResult<Multistatus> &answer) {
+        [collection, done = std::move(done)](const DavResult<Multistatus> &answer) {
             if (!answer.ok())
                 return done(failed<CollectionChanges>(answer.error));
             DavResult<std::vector<DavMember>> members = membersOf(answer.value, collection);
@@ -163,7 +165,7 @@ void CalDavClient::fetch(const QUrl &collection, const std::vector<QUrl> &member
     const QByteArray body = document("c:calendar-multiget", "<d:prop><d:getetag/><c:calendar-data/></d:prop>" + hrefs);
     multistatus(
         "REPORT", collection, "1", body,
-        [collection, done](const DavResult<Multistatus> &answer) {
+        [collection, done = std::move(done)](const DavResult<Multistatus> &answer) {
             if (!answer.ok())
                 return done(failed<std::vector<DavMember>>(answer.error));
             const DavResult<std::vector<DavMember>> fetched = membersOf(answer.value, collection);

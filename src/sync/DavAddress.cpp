@@ -56,7 +56,7 @@ std::optional<QUrl> sameServerUrl(const QUrl &base, const QString &href)
 
 std::optional<QUrl> memberUrl(const QUrl &collection, const QString &href)
 {
-    const std::optional<QUrl> resolved = sameServerUrl(collection, href);
+    std::optional<QUrl> resolved = sameServerUrl(collection, href);
     if (!resolved || resolved->hasQuery())
         return std::nullopt;
     const QString parent = collection.path(QUrl::FullyEncoded);

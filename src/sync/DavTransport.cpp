@@ -74,7 +74,7 @@ void DavExchange::start(const QUrl &url)
     reply_ = network_.sendCustomRequest(request, request_.method, request_.body);
     // Read as it arrives, so that the network layer never holds a large
     // answer whole before the limit is checked.
-    reply_->setReadBufferSize(64 * 1024);
+    reply_->setReadBufferSize(qint64{64} * 1024);
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
         if (reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong() > DavTransport::MaxBodyBytes)
             stop(SyncError::TooLarge);

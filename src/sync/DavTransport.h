@@ -42,7 +42,7 @@ struct DavCredentials {
 class DavTransport : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 MaxBodyBytes = 4 * 1024 * 1024; // as the data files
+    static constexpr qint64 MaxBodyBytes = qint64{4} * 1024 * 1024; // as the data files
     static constexpr int DefaultTimeoutMs = 30 * 1000;
     static constexpr int MaxRedirects = 5;
 

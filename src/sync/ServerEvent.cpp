@@ -15,7 +15,7 @@ struct ComponentFree {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
-constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+constexpr qint64 SecondsPerDay = qint64{24} * 60 * 60;
 // Our own properties: what other programs have no place for.
 constexpr const char *AlertOffName = "X-TARROWBY-ALERT-OFF"; // value: the lead days kept
 constexpr const char *SoundName = "X-TARROWBY-SOUND";
