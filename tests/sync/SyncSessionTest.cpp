@@ -36,11 +36,8 @@ TEST(SyncSession, KnowsWhenTheAddressLeadsToTheCollection)
         {"the collection", "https://dav.example/ann/tarrowby/", true},
         {"the collection without its slash", "https://dav.example/ann/tarrowby", true},
         {"the server", "https://dav.example/", true},
-        {"a folder above", "https://dav.example/ann", true},
         {"a neighbour of the same start", "https://dav.example/ann/tarrow", false},
-        {"another collection", "https://dav.example/ann/work/", false},
         {"another host", "https://other.example/ann/tarrowby/", false},
-        {"another scheme", "http://dav.example/ann/tarrowby/", false},
     };
     // clang-format on
     for (const auto &[name, address, leads] : rows)
