@@ -37,14 +37,14 @@ TEST(AboutWindow, OpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
     EXPECT_FALSE(window.isVisible());
 }
 
-// The text box is read only: keys pressed in it move on or answer the window, as on the buttons.
+// The text box is read only: keys pressed in it move on or answer the window. Enter on a focused button is the window
+// walk's key check.
 TEST(ErrorTrackingWindow, OpensOnOkAndEnterAndTabActAsInADialogWithoutTyping)
 {
     FakePlatform platform(QDate(2002, 2, 10));
     // clang-format off
     const struct { const char *focused; Qt::Key key; const char *outcome; } rows[] = {
         {"commandOK", {}, "commandOK, open"},
-        {"commandCopy", Qt::Key_Return, "commandCopy, copied, open"},
         {"textUsefulData", Qt::Key_Return, "closed"},
         {"textUsefulData", Qt::Key_Tab, "commandCopy, open"},
         {"textUsefulData", Qt::Key_A, "textUsefulData, open"}};

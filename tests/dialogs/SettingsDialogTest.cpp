@@ -38,9 +38,9 @@ protected:
     {
         return dialog->findChild<T *>(name);
     }
-    void setAutostart(bool on, const QString &programFolder = QStringLiteral("/opt/tarrowby"))
+    void setAutostart(bool on)
     {
-        dialog = std::make_unique<SettingsDialog>(settings, autostart, programFolder, help);
+        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
         dialog->show();
         control("checkAutostart")->setChecked(on);
         QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
@@ -67,6 +67,7 @@ protected:
     }
 };
 
+// The entry for the program in the folder the dialog is given; what else the entry holds is the autostart's own test.
 #ifdef Q_OS_WIN
 const QString OptProgram = R"(\opt\tarrowby\tarrow.exe)";
 #else
@@ -106,17 +107,8 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
             EXPECT_EQ(settings.*row.value, on ? 0 : 1) << row.box;
         EXPECT_EQ(settings.timeFormat, on ? 24 : 12);
         EXPECT_EQ(settings.userCategories[2], on ? "Chess clubChess " : "Chess club"); // typing stops at 16 characters
-        EXPECT_EQ(entryProgram().isEmpty(), on);
+        EXPECT_EQ(entryProgram(), on ? QString() : OptProgram);
     }
-}
-
-// What the entry holds is the autostart's own test.
-TEST_F(SettingsDialogTest, AutostartBoxWritesAndRemovesTheEntryForTheProgramsFolder)
-{
-    setAutostart(true, "/opt/tarrowby");
-    EXPECT_EQ(entryProgram(), OptProgram);
-    setAutostart(false);
-    EXPECT_EQ(entryProgram(), QString());
 }
 
 TEST_F(SettingsDialogTest, AnUnchangedAutostartBoxDoesNotPutBackAnEntryRemovedElsewhere)

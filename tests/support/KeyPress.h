@@ -1,8 +1,5 @@
 #pragma once
 
-#include "help/Help.h"
-#include "help/HelpViewer.h"
-
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -30,12 +27,4 @@ inline QString focusedName()
 {
     const QWidget *focused = QApplication::focusWidget();
     return focused ? focused->objectName() : QStringLiteral("none");
-}
-
-// Whether the help window is on screen; closes it.
-inline bool helpShown(Help &help)
-{
-    const bool shown = help.viewer() && help.viewer()->isVisible();
-    help.closeHelp();
-    return shown;
 }
