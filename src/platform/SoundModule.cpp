@@ -1,18 +1,10 @@
 #include "platform/SoundModule.h"
 
-#include <QDir>
-#include <QLibrary>
+#include "platform/ProgramModule.h"
 
 std::unique_ptr<SoundOutput> loadSoundOutput(const QStringList &folders)
 {
-    for (const QString &folder : folders) {
-        // The base name: QLibrary adds the system's prefix and suffix.
-        QLibrary module(QDir(folder).absoluteFilePath(QStringLiteral("tarrowsound")));
-        if (!module.load())
-            continue;
-        if (auto *make = reinterpret_cast<MakeSoundOutput *>(module.resolve(MakeSoundOutputName)))
-            return std::unique_ptr<SoundOutput>(make());
-        module.unload();
-    }
-    return nullptr;
+    const auto make = reinterpret_cast<MakeSoundOutput *>(
+        programModuleEntry(folders, QStringLiteral("tarrowsound"), MakeSoundOutputName));
+    return std::unique_ptr<SoundOutput>(make ? make() : nullptr);
 }
