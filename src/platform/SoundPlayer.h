@@ -4,11 +4,12 @@
 
 #include <memory>
 
-class QSoundEffect;
+class SoundOutput;
 
 // Plays one wave file at a time without waiting for it, and stops it. Qt
-// Multimedia where there is one; the system's PlaySound on Windows, which
-// has the same behaviour and needs nothing more.
+// Multimedia, in a module loaded at the first sound, where there is one; the
+// system's PlaySound on Windows, which has the same behaviour and needs
+// nothing more.
 class SoundPlayer {
 public:
     SoundPlayer();
@@ -23,6 +24,7 @@ public:
 
 private:
 #ifndef Q_OS_WIN
-    std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<SoundOutput> output_;
+    bool moduleLooked_ = false;
 #endif
 };

@@ -2,13 +2,18 @@
 
 #ifdef Q_OS_WIN
 #include "platform/WindowsCredentialStore.h"
-using SystemStore = WindowsCredentialStore;
 #else
-#include "platform/KeychainCredentialStore.h"
-using SystemStore = KeychainCredentialStore;
+#include "platform/ModuleCredentialStore.h"
+
+#include <QCoreApplication>
 #endif
 
 std::unique_ptr<CredentialStore> systemCredentialStore()
 {
-    return std::make_unique<SystemStore>();
+#ifdef Q_OS_WIN
+    return std::make_unique<WindowsCredentialStore>();
+#else
+    // QtKeychain's module is installed beside the program.
+    return std::make_unique<ModuleCredentialStore>(QStringList{QCoreApplication::applicationDirPath()});
+#endif
 }

@@ -1,18 +1,29 @@
-#include "platform/SoundPlayer.h"
+#include "platform/SoundOutput.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
-SoundPlayer::SoundPlayer() = default;
+#include <memory>
 
-SoundPlayer::~SoundPlayer()
-{
-    stop();
-}
+namespace {
+
+class MultimediaSoundOutput : public SoundOutput {
+public:
+    MultimediaSoundOutput() = default;
+    ~MultimediaSoundOutput() override { stop(); }
+    MultimediaSoundOutput(const MultimediaSoundOutput &) = delete;
+    MultimediaSoundOutput &operator=(const MultimediaSoundOutput &) = delete;
+
+    void play(const QString &wavePath) override;
+    void stop() override;
+
+private:
+    std::unique_ptr<QSoundEffect> sound_;
+};
 
 // The effect holds the whole decoded sound, so it lives only while it plays.
-void SoundPlayer::play(const QString &wavePath)
+void MultimediaSoundOutput::play(const QString &wavePath)
 {
     stop();
     sound_ = std::make_unique<QSoundEffect>();
@@ -35,11 +46,18 @@ void SoundPlayer::play(const QString &wavePath)
 }
 
 // Not deleted at once: the effect may be inside one of its own signals.
-void SoundPlayer::stop()
+void MultimediaSoundOutput::stop()
 {
     QSoundEffect *sound = sound_.release();
     if (!sound)
         return;
     sound->stop();
     sound->deleteLater();
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT SoundOutput *tarrowMakeSoundOutput()
+{
+    return new MultimediaSoundOutput;
 }
