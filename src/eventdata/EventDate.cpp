@@ -27,6 +27,12 @@ int digitsValue(QStringView text)
     return value;
 }
 
+bool EventDate::fallsOnADay() const
+{
+    constexpr int LeapYear = 2000; // every year's 29 February is a day
+    return isReadable() && inYear(isEveryYear() ? LeapYear : year).isValid();
+}
+
 EventDate readEventDate(QStringView yyyymmdd)
 {
     return {fieldValue(yyyymmdd, 0, 4), fieldValue(yyyymmdd, 4, 2), fieldValue(yyyymmdd, 6, 2)};

@@ -23,6 +23,9 @@ struct EventDate {
     bool isReadable() const { return year >= 0 && month >= 0 && day >= 0; }
     // The real day in the given year, invalid when there is none (31 April).
     QDate inYear(int y) const { return QDate(y, month, day); }
+    // Some year has this day: a date edited by hand into 31 April or a month
+    // in letters shows on no day, and other programs cannot take it.
+    bool fallsOnADay() const;
     auto operator<=>(const EventDate &) const = default;
 };
 

@@ -139,7 +139,9 @@ QString exportCalendar(const EventTable &table, const QDateTime &stamp)
         icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
     QByteArray events;
     for (int i = 0; i < table.size(); ++i)
-        events += veventText(table.events[i], utcStamp, eventUid(table.events[i], twinsBefore(table, i)));
+        // Another program refuses a DTSTART of no real day, often with the whole file.
+        if (table.events[i].date.fallsOnADay())
+            events += veventText(table.events[i], utcStamp, eventUid(table.events[i], twinsBefore(table, i)));
     return QString::fromUtf8(textWith(calendar.get(), events));
 }
 

@@ -22,7 +22,7 @@ CalendarFields fieldsOf(const Event &event)
 
 bool isSyncable(const Event &event)
 {
-    return event.unreadDate.isEmpty() && event.unreadTime.isEmpty() && event.date.isReadable();
+    return event.unreadDate.isEmpty() && event.unreadTime.isEmpty() && event.date.fallsOnADay();
 }
 
 StoreCalendar::StoreCalendar(CalendarStore &store, QObject *parent) : QObject(parent), store_(store)

@@ -61,6 +61,28 @@ TEST(EventDate, StoredDateIsReadFieldByFieldAndWrittenBackAsItWas)
     }
 }
 
+TEST(EventDate, FallsOnADayWhenSomeYearHasIt)
+{
+    // clang-format off
+    const struct { const char *name; EventDate date; bool falls; } rows[] = {
+        {"first day of a year",        {2027, 1, 1},   true},
+        {"last day of a year",         {2027, 12, 31}, true},
+        {"every 29 February",          {0, 2, 29},     true},
+        {"29 February of a leap year", {2028, 2, 29},  true},
+        {"no 29 February this year",   {2027, 2, 29},  false},
+        {"no 31 April",                {2027, 4, 31},  false},
+        {"no 30 February any year",    {0, 2, 30},     false},
+        {"month 0",                    {2027, 0, 5},   false},
+        {"month 13",                   {2027, 13, 5},  false},
+        {"day 0",                      {2027, 3, 0},   false},
+        {"month in letters",           {2027, -1, 5},  false},
+        {"year in letters",            {-1, 3, 5},     false},
+    };
+    // clang-format on
+    for (const auto &row : rows)
+        EXPECT_EQ(row.date.fallsOnADay(), row.falls) << row.name;
+}
+
 TEST(EventDate, StoredTimeIsReadOnlyWhenItNamesATimeOfDay)
 {
     // clang-format off

@@ -471,6 +471,16 @@ TEST(CalendarExport, GivesEveryEventAUidOfItsOwn)
     EXPECT_EQ(uids.first(), "UID:daf32d17c78bbd609bce5181c159712d@www.tarrowby.org");
 }
 
+TEST(CalendarExport, LeavesOutEventsThatFallOnNoDay)
+{
+    EventTable table;
+    table.addEvent(makeEvent("No day", "20270431"));
+    table.addEvent(makeEvent("Party", "20270430"));
+    const QString text = exportCalendar(table, QDateTime(Today, QTime(9, 0), QTimeZone::utc()));
+    EXPECT_EQ(text.count("BEGIN:VEVENT"), 1);
+    EXPECT_TRUE(text.contains("SUMMARY:Party"));
+}
+
 TEST(CalendarExport, FoldsLongCategoryLinesBetweenCharacters)
 {
     EventTable table;

@@ -84,16 +84,17 @@ TEST(StoreCalendar, AddsUpToTheLastPlace)
     EXPECT_EQ(calendar.table.size(), EventTable::Capacity);
 }
 
-// A date edited by hand into something unreadable is not the sync's to send.
-TEST(StoreCalendar, LeavesOutADateThatDoesNotRead)
+// A date edited by hand into something unreadable or into no real day is not the sync's to send.
+TEST(StoreCalendar, LeavesOutADateThatNamesNoDay)
 {
     Calendar calendar;
     calendar.addHere(QStringLiteral("Readable"));
-    Event unread;
-    unread.title = QStringLiteral("Unread");
-    setStoredDate(unread, QStringLiteral("2027xx15"));
-    ASSERT_FALSE(unread.unreadDate.isEmpty());
-    calendar.store.add(unread);
+    for (const char *date : {"2027xx15", "20270431"}) {
+        Event unread;
+        unread.title = QString::fromLatin1(date);
+        setStoredDate(unread, unread.title);
+        calendar.store.add(unread);
+    }
     const std::vector<LocalItem> items = calendar.sync.items();
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].title, QStringLiteral("Readable"));
