@@ -25,7 +25,12 @@ measure() { # name title command...
     start="$(date +%s%N)"
     "$@" > /dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --pid "$pid" --name "^$title\$" > /dev/null 2>&1; do sleep 0.01; done
+    until xdotool search --onlyvisible --pid "$pid" --name "^$title\$" > /dev/null 2>&1; do
+        # A program that ends before its window maps (Xvfb refusing a
+        # connection under load, say) would otherwise be waited for forever.
+        kill -0 "$pid" 2> /dev/null || { echo "$name ended before its window was mapped" >&2; exit 1; }
+        sleep 0.01
+    done
     mapped="$(date +%s%N)"
     sleep 2
     local rss hwm
