@@ -1,28 +1,17 @@
 #include "platform/ModuleCredentialStore.h"
 
-#include "platform/ProgramModule.h"
-
-ModuleCredentialStore::ModuleCredentialStore(QStringList folders) : folders_(std::move(folders)) {}
+// QtKeychain is needed only once a sync runs or its settings are open, so
+// it is not loaded for a start that has no sync.
+ModuleCredentialStore::ModuleCredentialStore(QStringList folders)
+    : store_(std::move(folders), QStringLiteral("tarrowkeychain"), MakeCredentialStoreName)
+{
+}
 
 ModuleCredentialStore::~ModuleCredentialStore() = default;
 
-// QtKeychain is needed only once a sync runs or its settings are open, so
-// it is not loaded for a start that has no sync.
-CredentialStore *ModuleCredentialStore::store()
-{
-    if (!moduleLooked_) {
-        moduleLooked_ = true;
-        const auto make = reinterpret_cast<MakeCredentialStore *>(
-            programModuleEntry(folders_, QStringLiteral("tarrowkeychain"), MakeCredentialStoreName));
-        if (make)
-            store_.reset(make());
-    }
-    return store_.get();
-}
-
 void ModuleCredentialStore::readPassword(const QString &account, std::function<void(const CredentialResult &)> done)
 {
-    if (CredentialStore *loaded = store())
+    if (CredentialStore *loaded = store_.get())
         loaded->readPassword(account, std::move(done));
     else
         done({CredentialError::NoBackend});
@@ -31,7 +20,7 @@ void ModuleCredentialStore::readPassword(const QString &account, std::function<v
 void ModuleCredentialStore::writePassword(const QString &account, const QString &password,
                                           std::function<void(CredentialError)> done)
 {
-    if (CredentialStore *loaded = store())
+    if (CredentialStore *loaded = store_.get())
         loaded->writePassword(account, password, std::move(done));
     else
         done(CredentialError::NoBackend);
@@ -39,7 +28,7 @@ void ModuleCredentialStore::writePassword(const QString &account, const QString 
 
 void ModuleCredentialStore::removePassword(const QString &account, std::function<void(CredentialError)> done)
 {
-    if (CredentialStore *loaded = store())
+    if (CredentialStore *loaded = store_.get())
         loaded->removePassword(account, std::move(done));
     else
         done(CredentialError::NoBackend);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/CredentialStore.h"
+#include "platform/ProgramModule.h"
 
 #include <QStringList>
-
-#include <memory>
 
 // The Secret Service store of the program's module tarrowkeychain, loaded at
 // the first call from the first of folders that holds it. Without the module
@@ -22,11 +21,7 @@ public:
     void removePassword(const QString &account, std::function<void(CredentialError)> done) override;
 
 private:
-    CredentialStore *store();
-
-    QStringList folders_;
-    std::unique_ptr<CredentialStore> store_;
-    bool moduleLooked_ = false;
+    ModuleObject<CredentialStore> store_;
 };
 
 // The module's one entry point: a new store, owned by the caller.

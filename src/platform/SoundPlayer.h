@@ -2,7 +2,9 @@
 
 #include <QString>
 
-#include <memory>
+#ifndef Q_OS_WIN
+#include "platform/ProgramModule.h"
+#endif
 
 class SoundOutput;
 
@@ -24,7 +26,6 @@ public:
 
 private:
 #ifndef Q_OS_WIN
-    std::unique_ptr<SoundOutput> output_;
-    bool moduleLooked_ = false;
+    ModuleObject<SoundOutput> output_;
 #endif
 };

@@ -1,10 +1,14 @@
 #include "platform/SoundPlayer.h"
 
-#include "platform/SoundModule.h"
+#include "platform/SoundOutput.h"
 
 #include <QCoreApplication>
 
-SoundPlayer::SoundPlayer() = default;
+// Installed beside the program, too.
+SoundPlayer::SoundPlayer()
+    : output_({QCoreApplication::applicationDirPath()}, QStringLiteral("tarrowsound"), MakeSoundOutputName)
+{
+}
 
 SoundPlayer::~SoundPlayer()
 {
@@ -13,20 +17,17 @@ SoundPlayer::~SoundPlayer()
 
 // Qt Multimedia and the libraries it brings would cost a few megabytes from
 // the start, while only some alerts play a sound: the module that plays is
-// loaded at the first sound, from beside the program (where it is installed
-// too). Without it a sound plays nothing, as a file that cannot be played.
+// loaded at the first sound. Without it a sound plays nothing, as a file
+// that cannot be played.
 void SoundPlayer::play(const QString &wavePath)
 {
-    if (!moduleLooked_) {
-        moduleLooked_ = true;
-        output_ = loadSoundOutput({QCoreApplication::applicationDirPath()});
-    }
-    if (output_)
-        output_->play(wavePath);
+    if (SoundOutput *output = output_.get())
+        output->play(wavePath);
 }
 
+// Nothing plays before the first sound, so a stop loads nothing.
 void SoundPlayer::stop()
 {
-    if (output_)
-        output_->stop();
+    if (SoundOutput *output = output_.made())
+        output->stop();
 }
