@@ -82,6 +82,7 @@ TEST_F(NotesFileTest, HeadersAreReadByTheirKeysAndBadValuesFail)
         {"a key not only of letters", Header + "[Note L2=3 ]", FileError::None, "[Note L2=3 ]|1|2"},
         {"text after the header", Header + "[Note Left=3 ] x", FileError::None, "[Note Left=3 ] x|1|2"},
         {"a word before the items", Header + "[Notes Left=3 ]", FileError::None, "[Notes Left=3 ]|1|2"},
+        {"no closing bracket", Header + "[Note Left=3 ", FileError::None, "[Note Left=3 |1|2"},
         {"past 16 bits", "[Note Left=32768 Top=0 ]", FileError::Overflow, ""},
         {"no blank after the value", "[Note Left=0 Top=5]", FileError::Overflow, ""},
         {"text before the first note", "text\r\n" + Header, FileError::SubscriptRange, ""},
