@@ -111,6 +111,35 @@ TEST(DavClient, ReachesNoServerThatIsDownOrNotSafe)
     }
 }
 
+// Every write names the ETag it read, or that nothing may be there yet, so
+// that the server refuses it over a change made elsewhere.
+TEST(DavClient, WritesOnlyOverTheKnownETag)
+{
+    using Write = std::function<SyncError(CalDavClient &, const QUrl &, const QByteArray &)>;
+    const Write put = [](CalDavClient &client, const QUrl &url, const QByteArray &etag) {
+        return await<QByteArray>([&](auto done) { client.put(url, "BEGIN:VCALENDAR", etag, done); }).error;
+    };
+    const Write remove = [](CalDavClient &client, const QUrl &url, const QByteArray &etag) {
+        return await<Done>([&](auto done) { client.remove(url, etag, done); }).error;
+    };
+    // clang-format off
+    const std::tuple<const char *, Write, QByteArray, QByteArray, QByteArray> rows[] = {
+        {"a new event", put, {}, "if-none-match", "*"},
+        {"a change", put, "\"e1\"", "if-match", "\"e1\""},
+        {"a deletion", remove, "\"e1\"", "if-match", "\"e1\""},
+    };
+    // clang-format on
+    for (const auto &[name, write, etag, header, value] : rows) {
+        FakeDavServer server;
+        server.answer(always(httpAnswer(412)));
+        DavTransport transport(Ann);
+        CalDavClient client(transport);
+        EXPECT_EQ(write(client, server.url("/ann/cal/1.ics"), etag), SyncError::PreconditionFailed) << name;
+        ASSERT_EQ(server.requests.size(), 1u) << name;
+        EXPECT_EQ(server.requests[0].headers.value(header), value) << name;
+    }
+}
+
 TEST(DavClient, ASyncTokenRefusedFallsBackOnlyForTheTokensAnswers)
 {
     // clang-format off
