@@ -25,7 +25,6 @@ public:
     // followKey gives the key an event had at the last pass as it is now.
     // done is called once, later, from the event loop.
     void run(const FollowKey &followKey, SyncPass::Confirm confirm, SyncPass::Finished done);
-    int requestsSent() const { return transport_.requestsSent(); }
 
 private:
     void discovered(const DavResult<QUrl> &found);

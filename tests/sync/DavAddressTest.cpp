@@ -17,7 +17,6 @@ TEST(DavAddress, AllowsHttpsAnywhereAndPlainHttpOnlyOnThisMachine)
         {"a user name in the address", "https://ann@dav.example.org/", false},
         {"another scheme", "ftp://dav.example.org/", false},
         {"no host", "https:///cal/", false},
-        {"nothing", "", false},
     };
     // clang-format on
     for (const auto &[name, url, allowed] : rows)
@@ -64,39 +63,4 @@ TEST(DavAddress, MembersLieDirectlyInsideTheCollection)
         const std::optional<QUrl> url = memberUrl(collection, QString::fromLatin1(href));
         EXPECT_EQ(url ? url->toString(QUrl::FullyEncoded) : QString(), QString::fromLatin1(expected)) << name;
     }
-}
-
-TEST(DavAddress, NewMembersGetANameInsideTheCollection)
-{
-    const QUrl collection(QStringLiteral("https://dav.example.org/ann/cal/"));
-    // clang-format off
-    const std::tuple<const char *, const char *, bool> rows[] = {
-        {"a plain UID names it", "4f1c-a9@tarrowby.org", true},
-        {"a UID with a slash", "a/../b", false},
-        {"a UID of dots", "..", false},
-        {"a UID with a blank", "a b", false},
-        {"a UID beyond ASCII", "f\xc3\xa9te", false},
-    };
-    // clang-format on
-    for (const auto &[name, uid, named] : rows) {
-        const QString text = QString::fromUtf8(uid);
-        const QUrl url = newMemberUrl(collection, text);
-        EXPECT_EQ(memberUrl(collection, url.path(QUrl::FullyEncoded)), url) << name;
-        EXPECT_EQ(url.fileName() == text + QStringLiteral(".ics"), named) << name;
-    }
-}
-
-TEST(DavAddress, OneMemberHasOneCanonicalHref)
-{
-    // clang-format off
-    const std::tuple<const char *, const char *, const char *> rows[] = {
-        {"an encoded at sign", "https://dav.example.org/ann/cal/u%40host.ics", "https://dav.example.org/ann/cal/u%40host.ics"},
-        {"a plain at sign", "https://dav.example.org/ann/cal/u@host.ics", "https://dav.example.org/ann/cal/u%40host.ics"},
-        {"an encoded letter", "https://dav.example.org/ann/cal/%61.ics", "https://dav.example.org/ann/cal/a.ics"},
-        {"a blank", "https://dav.example.org/ann/cal/a b.ics", "https://dav.example.org/ann/cal/a%20b.ics"},
-        {"unreserved marks", "https://dav.example.org/ann/cal/a-b_c~d.ics", "https://dav.example.org/ann/cal/a-b_c~d.ics"},
-    };
-    // clang-format on
-    for (const auto &[name, url, canonical] : rows)
-        EXPECT_EQ(canonicalHref(QUrl(QString::fromLatin1(url))), QString::fromLatin1(canonical)) << name;
 }

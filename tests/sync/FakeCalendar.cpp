@@ -1,7 +1,5 @@
 #include "FakeCalendar.h"
 
-#include <algorithm>
-
 std::vector<LocalItem> FakeCalendar::items() const
 {
     std::vector<LocalItem> all;
@@ -12,8 +10,6 @@ std::vector<LocalItem> FakeCalendar::items() const
 
 CalendarFields FakeCalendar::fields(const QString &key) const
 {
-    if (atNextRead)
-        std::exchange(const_cast<FakeCalendar *>(this)->atNextRead, nullptr)();
     return events_.at(key);
 }
 
@@ -23,14 +19,12 @@ LocalItem FakeCalendar::add(const CalendarFields &fields)
         return {};
     const QString key = QStringLiteral("k%1").arg(nextKey_++);
     events_[key] = fields;
-    events_[key].title = uniqueTitle(fields.title, key);
     return itemOf(key);
 }
 
 LocalItem FakeCalendar::replace(const QString &key, const CalendarFields &fields)
 {
     events_.at(key) = fields;
-    events_[key].title = uniqueTitle(fields.title, key);
     return itemOf(key);
 }
 
@@ -54,18 +48,6 @@ QStringList FakeCalendar::titles() const
         all.append(fields.title);
     all.sort();
     return all;
-}
-
-QString FakeCalendar::uniqueTitle(const QString &title, const QString &except) const
-{
-    const auto taken = [this, &except](const QString &candidate) {
-        return std::any_of(events_.begin(), events_.end(),
-                           [&](const auto &event) { return event.first != except && event.second.title == candidate; });
-    };
-    QString unique = title;
-    for (int number = 2; taken(unique); ++number)
-        unique = QStringLiteral("%1 (%2)").arg(title).arg(number);
-    return unique;
 }
 
 LocalItem FakeCalendar::itemOf(const QString &key) const

@@ -2,12 +2,10 @@
 
 #include "sync/LocalCalendar.h"
 
-#include <functional>
 #include <map>
 
-// The calendar here, held in memory as the application holds its table:
-// titles stay unique (a title that arrives while another event has it gets
-// a number), and there is room for a fixed number of events.
+// The calendar here, held in memory as the application holds its table,
+// with room for a fixed number of events.
 class FakeCalendar : public LocalCalendar {
 public:
     explicit FakeCalendar(int capacity = 256) : capacity_(capacity) {}
@@ -23,12 +21,8 @@ public:
     QString keyOf(const QString &title) const;
     // Every title, sorted.
     QStringList titles() const;
-    // Runs once, at the next read of an event: something that happens
-    // elsewhere at that very moment.
-    std::function<void()> atNextRead;
 
 private:
-    QString uniqueTitle(const QString &title, const QString &except) const;
     LocalItem itemOf(const QString &key) const;
 
     int capacity_;

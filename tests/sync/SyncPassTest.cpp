@@ -4,58 +4,65 @@
 
 #include <gtest/gtest.h>
 
-// Whatever keeps the server from answering (how the client names it is its
-// own rule), the calendar and the state stay as they were, for the next pass
-// to try again: after the changes since a token, or the full listing.
-TEST(SyncPass, AFailedServerLeavesCalendarAndStateAsTheyWere)
+namespace {
+
+// The server's answer to the changes since t1: the one event, as it was.
+const QByteArray Unchanged = "<multistatus xmlns=\"DAV:\"><response><href>/ann/cal/1.ics</href><propstat><prop>"
+                             "<getetag>\"e1\"</getetag></prop><status>HTTP/1.1 200 OK</status></propstat>"
+                             "</response><sync-token>t2</sync-token></multistatus>";
+
+} // namespace
+
+// A pass that did not do its work leaves the calendar and the state as they
+// were, for the next pass to try again: whatever keeps the server from
+// answering (how the client names it is its own rule), a step the server
+// refused, or the user's no to the question before it. The entry of an event
+// not deleted there stays, so the event does not come back here. A change
+// over an ETag the server no longer has is refused, and never forced.
+TEST(SyncPass, APassNotDoneLeavesCalendarAndStateAsTheyWere)
 {
+    struct Row {
+        const char *name;
+        const char *token;
+        bool listed;    // else the listing fails as every other request does
+        bool movedHere; // else deleted here
+        bool answer;
+        int status;
+        SyncError error;
+        QByteArray lastMethod;
+    };
     // clang-format off
-    const std::pair<const char *, const char *> rows[] = {
-        {"asked for the changes since a token", "t1"},
-        {"asked for everything", ""},
+    const Row rows[] = {
+        {"the changes since a token failed", "t1", false, true, true, 503, SyncError::ServerError, "REPORT"},
+        {"the full listing failed", "", false, true, true, 503, SyncError::ServerError, "PROPFIND"},
+        {"a deletion the server refused", "t1", true, false, true, 503, SyncError::ServerError, "DELETE"},
+        {"a deletion the user declined", "t1", true, false, false, 503, SyncError::None, "REPORT"},
+        {"a change over an ETag gone stale", "t1", true, true, true, 412, SyncError::PreconditionFailed, "PUT"},
     };
     // clang-format on
-    for (const auto &[name, token] : rows) {
+    for (const Row &row : rows) {
         FakeDavServer server;
-        server.answer([](const FakeRequest &) { return httpAnswer(503); });
+        server.answer([&row](const FakeRequest &request) {
+            return request.method == "REPORT" && row.listed ? httpAnswer(207, Unchanged) : httpAnswer(row.status);
+        });
         FakeCalendar calendar;
-        calendar.add(eventFields("Party", {2027, 3, 15}));
+        const CalendarFields party = eventFields("Party", {2027, 3, 15});
+        if (row.movedHere)
+            calendar.add(eventFields("Party", {2027, 3, 16}));
+        const QStringList titles = calendar.titles();
+        const QByteArray copy =
+            newServerEvent(QStringLiteral("u-1"), party, QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
         const SyncState before{server.url("/ann/cal/"),
-                               QString::fromLatin1(token),
-                               {{QStringLiteral("u-1"), QStringLiteral("/ann/cal/1.ics"), "\"e1\"",
-                                 calendar.keyOf(QStringLiteral("Party")), "a", "a", "BEGIN:VCALENDAR"}}};
+                               QString::fromLatin1(row.token),
+                               {{QStringLiteral("u-1"), server.url("/ann/cal/1.ics").toString(), "\"e1\"",
+                                 row.movedHere ? calendar.keyOf(QStringLiteral("Party")) : QStringLiteral("k9"),
+                                 contentHash(party), contentHash(party), copy}}};
         SyncState state = before;
         DavTransport transport(Ann);
         PassRunner runner;
-        EXPECT_EQ(runner.pass(transport, calendar, state).error, SyncError::ServerError) << name;
-        EXPECT_EQ(state, before) << name;
-        EXPECT_EQ(calendar.titles(), QStringList{QStringLiteral("Party")}) << name;
+        EXPECT_EQ(runner.pass(transport, calendar, state, row.answer).error, row.error) << row.name;
+        EXPECT_EQ(state, before) << row.name;
+        EXPECT_EQ(calendar.titles(), titles) << row.name;
+        EXPECT_EQ(server.requests.back().method, row.lastMethod) << row.name;
     }
-}
-
-// A deletion the server refused is still to do: its entry stays, so the
-// event does not come back at the next pass.
-TEST(SyncPass, ADeletionTheServerRefusedIsKept)
-{
-    FakeDavServer server;
-    server.answer([](const FakeRequest &request) {
-        if (request.method == "DELETE")
-            return httpAnswer(503);
-        return httpAnswer(207, "<multistatus xmlns=\"DAV:\"><response><href>/ann/cal/1.ics</href><propstat><prop>"
-                               "<getetag>\"e1\"</getetag></prop><status>HTTP/1.1 200 OK</status></propstat>"
-                               "</response><sync-token>t2</sync-token></multistatus>");
-    });
-    FakeCalendar calendar;
-    const CalendarFields party = eventFields("Party", {2027, 3, 15});
-    const QByteArray copy = newServerEvent(QStringLiteral("u-1"), party, QDateTime(QDate(2026, 12, 1), QTime(9, 0)));
-    const SyncState before{server.url("/ann/cal/"),
-                           QStringLiteral("t1"),
-                           {{QStringLiteral("u-1"), server.url("/ann/cal/1.ics").toString(), "\"e1\"",
-                             QStringLiteral("k9"), contentHash(party), contentHash(party), copy}}};
-    SyncState state = before;
-    DavTransport transport(Ann);
-    PassRunner runner;
-    EXPECT_EQ(runner.pass(transport, calendar, state).error, SyncError::ServerError);
-    EXPECT_EQ(state, before);
-    EXPECT_EQ(server.requests.back().method, "DELETE");
 }

@@ -1,6 +1,5 @@
 #include "sync/SyncState.h"
 
-#include "eventdata/DataFile.h"
 #include "eventdata/FileErrors.h"
 
 #include <QDir>
@@ -8,8 +7,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -61,12 +58,9 @@ TEST(SyncState, RefusesWhatIsNotAState)
     const std::pair<const char *, QByteArray> rows[] = {
         {"no first line", "Collection https://dav.example.org/\n"},
         {"another version", "Tarrowby sync 2\n"},
-        {"a field before any event", stateText("Href /a.ics\n")},
         {"an unknown field", stateText("Event u-1\nHref /a.ics\nColour blue\n")},
         {"an event without its href", stateText("Event u-1\nETag x\n")},
         {"a UID twice", stateText("Event u-1\nHref /a.ics\nEvent u-1\nHref /b.ics\n")},
-        {"an href twice", stateText("Event u-1\nHref /a.ics\nEvent u-2\nHref /a.ics\n")},
-        {"empty", ""},
     };
     // clang-format on
     for (const auto &[name, bytes] : rows) {
@@ -95,20 +89,4 @@ TEST(SyncState, SavedForItsOwnerOnlyAndLoadedBack)
     SyncState loaded;
     ASSERT_EQ(loadSyncState(path, loaded), FileError::None);
     EXPECT_EQ(loaded, State);
-}
-
-// No bigger than a data file may be: a long token fills the state up to the
-// limit, and one character past it.
-TEST(SyncState, SavesUpToTheSizeLimit)
-{
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("calendar.sync"));
-    SyncState state = State;
-    state.token.clear();
-    const qsizetype room = DataFile::MaxFileBytes - writeSyncState(state).size();
-    const std::pair<qsizetype, FileError> rows[] = {{room, FileError::None}, {room + 1, FileError::FileTooLarge}};
-    for (const auto &[length, error] : rows) {
-        state.token.fill(u'x', length);
-        EXPECT_EQ(saveSyncState(path, state), error) << length;
-    }
 }
