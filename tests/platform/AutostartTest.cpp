@@ -23,7 +23,6 @@ void makeProgram(const QString &folder)
     program.write("#!/bin/sh\ntouch \"$STARTED\"\n");
     program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
 }
-#endif
 
 // Runs a tool to its end with extra environment; its exit code and everything it wrote.
 std::pair<int, QByteArray> run(const QString &tool, const QStringList &arguments,
@@ -40,6 +39,7 @@ std::pair<int, QByteArray> run(const QString &tool, const QStringList &arguments
         return {-1, {}};
     return {process.exitCode(), process.readAll()};
 }
+#endif
 
 class AutostartTest : public ::testing::Test {
 protected:
