@@ -1,13 +1,9 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "settings/Settings.h"
-#include "dialogs/SyncPage.h"
 #include "help/Help.h"
 #include "KeyPress.h"
-#include "messages/GeneralDialog.h"
 #include "platform/Autostart.h"
-#include "platform/MemoryCredentialStore.h"
-#include "settings/SyncAccount.h"
 
 #include <QtWidgets>
 #include <QtTest>
@@ -37,13 +33,6 @@ protected:
     template <typename T = QAbstractButton> T *control(const char *name) const
     {
         return dialog->findChild<T *>(name);
-    }
-    void setAutostart(bool on)
-    {
-        dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
-        dialog->show();
-        control("checkAutostart")->setChecked(on);
-        QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
     }
     QString entryPath() const
     {
@@ -111,41 +100,6 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
     }
 }
 
-TEST_F(SettingsDialogTest, AnUnchangedAutostartBoxDoesNotPutBackAnEntryRemovedElsewhere)
-{
-    settings.autostart = 1;
-    setAutostart(true);
-    EXPECT_EQ(entryProgram(), QString());
-}
-
-// A file where the autostart folder belongs, a folder where the entry belongs: no one, root included, can write or
-// remove the entry there.
-TEST_F(SettingsDialogTest, AnEntryThatCannotBeChangedIsToldInTheMessageBox)
-{
-#ifdef Q_OS_WIN
-    GTEST_SKIP() << "the user's own Run key cannot be made unwritable to the user";
-#endif
-    // clang-format off
-    const struct { bool on; const char *inTheWay; bool isFolder; const char *told; } rows[] = {
-        {true, "autostart", false, "Tarrowby could not be set to start with the system."},
-        {false, "autostart/Tarrowby.desktop", true, "Tarrowby could not be kept from starting with the system."},
-    };
-    // clang-format on
-    for (const auto &row : rows) {
-        QDir(configHome.filePath("autostart")).removeRecursively();
-        QFile::remove(configHome.filePath("autostart"));
-        const QString inTheWay = configHome.filePath(row.inTheWay);
-        ASSERT_TRUE(row.isFolder ? QDir().mkpath(inTheWay) : QFile(inTheWay).open(QIODevice::WriteOnly));
-        settings.autostart = row.on ? 0 : 1;
-        GeneralDialog::setNextAnswer({MessageButton::Ok});
-        setAutostart(row.on);
-        const std::optional<Message> asked = GeneralDialog::takeAskedMessage();
-        ASSERT_TRUE(asked.has_value()) << row.inTheWay;
-        EXPECT_EQ(std::pair(asked->kind, asked->text), std::pair(MessageKind::Alert, QString(row.told)));
-        EXPECT_EQ(settings.autostart, row.on ? 1 : 0); // kept as chosen, so the next OK does not retry
-    }
-}
-
 TEST_F(SettingsDialogTest, CancelStoresNothing)
 {
     dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
@@ -154,54 +108,4 @@ TEST_F(SettingsDialogTest, CancelStoresNothing)
     pressOn(*dialog, "commandCancel");
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(settings.userCategories[0], QString());
-}
-
-// Cancel's caption has the same access key as the categories heading: on that page the table names the heading the
-// winner, whose hold on the key is the access keys' own test.
-TEST_F(SettingsDialogTest, AltCReachesTheFirstCategoryOnItsPage)
-{
-    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
-    dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(2);
-    ASSERT_TRUE(showActive(*dialog));
-    for (int press = 0; press < 2; ++press) {
-        pressOn(*dialog, "listSettings", Qt::Key_C, Qt::AltModifier);
-        EXPECT_EQ(focusedName(), "textOwnCategory0") << press;
-    }
-}
-
-// The Sync page shows the settings and the password the store keeps for them; OK takes the settings into the settings
-// and the password, under the account as it now is, into the store alone.
-TEST_F(SettingsDialogTest, SyncPageKeepsThePasswordInTheStoreAndTheRestInTheSettings)
-{
-    MemoryCredentialStore credentials;
-    settings.sync = {"https://dav.example.org/ann/cal/", "ann", 15};
-    credentials.writePassword(syncAccount(settings.sync), "old secret", [](CredentialError) {});
-    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
-    dialog->addSyncPage(credentials);
-    dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(3);
-    ASSERT_TRUE(showActive(*dialog));
-    EXPECT_EQ(control<QLineEdit>("textSyncPassword")->text(), "old secret");
-    EXPECT_EQ(control<QLineEdit>("textSyncPassword")->echoMode(), QLineEdit::Password);
-    control<QLineEdit>("textSyncUser")->setText("ann.smith");
-    control<QLineEdit>("textSyncPassword")->selectAll();
-    QTest::keyClicks(control<QLineEdit>("textSyncPassword"), "new secret");
-    control<QComboBox>("comboSyncInterval")->setCurrentText("Every 60 minutes");
-    QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
-    const SyncSettings chosen{"https://dav.example.org/ann/cal/", "ann.smith", 60};
-    EXPECT_EQ(settings.sync, chosen);
-    CredentialResult kept;
-    credentials.readPassword(syncAccount(chosen), [&](const CredentialResult &result) { kept = result; });
-    EXPECT_EQ(kept.password, "new secret");
-}
-
-TEST_F(SettingsDialogTest, SyncNowIsTheCallersToRun)
-{
-    MemoryCredentialStore credentials;
-    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
-    QSignalSpy asked(dialog->addSyncPage(credentials), &SyncPage::syncNowRequested);
-    dialog->findChild<QListWidget *>("listSettings")->setCurrentRow(3);
-    ASSERT_TRUE(showActive(*dialog));
-    pressOn(*dialog, "commandSyncNow");
-    EXPECT_EQ(asked.count(), 1);
-    EXPECT_TRUE(dialog->isVisible());
 }

@@ -2,15 +2,11 @@
 #include "help/HelpFile.h"
 #include "help/HelpViewer.h"
 #include "KeyPress.h"
-#include "TestSupport.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#endif
 
 TEST(HelpFile, TopicsStartOnlyAtWellFormedHeaders)
 {
@@ -33,67 +29,6 @@ TEST(HelpFile, TopicsStartOnlyAtWellFormedHeaders)
             topics << QStringLiteral("%1|%2|%3").arg(topic.context).arg(topic.title, topic.text);
         EXPECT_EQ(topics.join(" # "), row.topics) << row.name;
     }
-}
-
-// A FIFO would block the open, a huge file the memory: both are refused, as is a missing file.
-TEST(HelpFile, OnlyARegularFileUpToTheLimitIsRead)
-{
-    DataFolderFixture dir;
-#ifndef Q_OS_WIN // Windows has no FIFOs in folders
-    const QString fifo = dir.file("tarrow.fifo");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_FALSE(HelpFile::load(fifo).isValid());
-#endif
-    EXPECT_FALSE(HelpFile::load(dir.file("missing.hlp")).isValid());
-    dir.write("tarrow.hlp", "[1000 Topic]\nText\n");
-    const QString atLimit = dir.file("tarrow.hlp");
-    ASSERT_TRUE(QFile::resize(atLimit, HelpFile::MaxFileBytes)); // sparse: no disk used
-    EXPECT_TRUE(HelpFile::load(atLimit).isValid());
-    ASSERT_TRUE(QFile::resize(atLimit, HelpFile::MaxFileBytes + 1));
-    EXPECT_FALSE(HelpFile::load(atLimit).isValid());
-}
-
-TEST(HelpViewer, ShowsTheFileTextLiterallyWithParagraphsAndLists)
-{
-    DataFolderFixture dir;
-    dir.write("tarrow.hlp", "[contents Index]\n[1000 A <b>caf\xc3\xa9</b>]\nUse <i>this</i> &amp; that\nand more.\n\n"
-                            "Intro:\n- first <item>\n  goes on\n- second\n");
-    HelpViewer viewer(dir.file("tarrow.hlp"));
-    viewer.showTopic(1000);
-    const QTextDocument *shown = viewer.findChild<QTextBrowser *>("textTopic")->document();
-    EXPECT_TRUE(shown->toPlainText().contains("A <b>caf\u00e9</b>")) << "as UTF-8, not as markup";
-    EXPECT_TRUE(shown->toPlainText().contains("Use <i>this</i> &amp; that and more.")) << "lines of a paragraph joined";
-    QStringList items, plain;
-    for (QTextBlock block = shown->begin(); block.isValid(); block = block.next())
-        (block.textList() ? items : plain).append(block.text());
-    EXPECT_EQ(items, QStringList({"first <item> goes on", "second"})); // "Intro:" stays a paragraph
-}
-
-TEST(HelpViewer, AnUnknownTopicShowsTheContents)
-{
-    DataFolderFixture dir;
-    dir.write("tarrow.hlp", "[contents Index]\n[1000 Topic]\nText\n");
-    HelpViewer viewer(dir.file("tarrow.hlp"));
-    viewer.showTopic(1234);
-    EXPECT_EQ(viewer.findChild<QListWidget *>("listTopics")->currentItem()->text(), "Index");
-}
-
-TEST(Help, ViewerMovesToTheAskingWindowAndGoesWithIt)
-{
-    Help help(TARROW_HELP_FILE);
-    help.showHelpContents();
-    HelpViewer *viewer = help.viewer();
-    auto *dialog = new QDialog;
-    dialog->setWindowModality(Qt::ApplicationModal); // only its own windows take input: the viewer joins it
-    dialog->show();
-    help.showHelpTopic(new QWidget(dialog), HelpTopic::Settings);
-    ASSERT_EQ(help.viewer(), viewer);
-    EXPECT_TRUE(viewer->parentWidget() == dialog && viewer->isWindow() && viewer->isVisible());
-    help.showHelpContents(); // asked from no window, it leaves the dialog
-    EXPECT_TRUE(viewer->parentWidget() == nullptr && viewer->isVisible());
-    help.showHelpTopic(dialog, HelpTopic::Settings);
-    delete dialog;
-    EXPECT_EQ(help.viewer(), nullptr); // it went with the dialog that owned it
 }
 
 TEST(HelpViewer, EscapeClosesItFromEitherPart)

@@ -2,59 +2,6 @@
 
 #include "KeyPress.h"
 
-namespace {
-
-const QByteArray SoonCalendar = "LastCheck=20261205\r\n[Event]\r\nTitle=Soon\r\nDate=20261208\r\nNotifyingDays=3\r\n";
-
-} // namespace
-
-// Settings come before the window shows, the files and the due alerts on the first tick.
-TEST_F(MainWindowTest, StartsInTheTrayAndReadsTheFilesAndAlertsOnTheFirstTick)
-{
-    folder.write("tarrow.ini", "LoadMinimized=1\r\n");
-    folder.write("calendar.dat", SoonCalendar);
-    QWidget *calendar = window.findChild<QWidget *>("pictureCalendar");
-    window.start();
-    EXPECT_FALSE(window.isVisible() || calendar->isVisibleTo(&window));
-    EXPECT_TRUE(reporter.reports.empty());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !alerts.shown.empty(); }, 5000)); // the first tick
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::FileNotFound}}));
-    EXPECT_TRUE(calendar->isVisibleTo(&window));
-    EXPECT_EQ(alerts.shown, (std::vector<ScriptedAlertWindow::Shown>{{0, false}}));
-}
-
-TEST_F(MainWindowTest, AWakeCatchesUpTheAlertsAtOnce)
-{
-    folder.write("calendar.dat", SoonCalendar);
-    alerts.answers = {remindAfter(5)};
-    window.start();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !alerts.shown.empty(); }, 5000));
-    platform.clock_.pass(10 * 60);
-    platform.clockChanged();
-    EXPECT_EQ(alerts.shown.size(), 2u);
-}
-
-// The tray keeps the window minimized or closed.
-TEST_F(MainWindowTest, OnlyADoubleClickOnTheTrayRestoresTheWindow)
-{
-    folder.write("tarrow.ini", "LoadMinimized=1\r\n");
-    startUp();
-    // clang-format off
-    const struct { const char *name; std::function<void()> act; bool visible; } rows[] = {
-        {"at start", [] {}, false}, {"single click", [this] { platform.trayClicked(TrayClick::Single); }, false},
-        {"double click", [this] { platform.trayClicked(TrayClick::Double); }, true},
-        {"maximized", [this] { window.showMaximized(); }, true},
-        {"minimized", [this] { window.showMinimized(); }, false},
-        {"double click again", [this] { platform.trayClicked(TrayClick::Double); }, true},
-        {"close box", [this] { window.close(); }, false}};
-    for (const auto &row : rows) {
-        row.act();
-        // A change of window state arrives through the event loop.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible() == row.visible; }, 1000)) << row.name;
-    }
-    // clang-format on
-}
-
 TEST_F(MainWindowTest, NoToTheExitQuestionKeepsTheProgramRunningAndWritesNothing)
 {
     startUp(); // ConfirmExit is 1 without settings
@@ -116,31 +63,4 @@ TEST_F(MainWindowTest, StartsWithTheFocusInTheMonthGrid)
     ASSERT_EQ(focusedName(), "pictureMonthlyCalendar");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(window.findChild<QLabel *>("labelDateToday")->text(), "December 13, 2026");
-}
-
-// A dialog opened from the menu bar by its keys hands the focus back to the control that had it.
-TEST_F(MainWindowTest, TheFocusReturnsFromADialogOpenedByTheMenuKeys)
-{
-    folder.write("calendar.dat", "[Event]\r\nTitle=Lunch\r\nDate=20261206\r\n");
-    startUp();
-    const struct {
-        const char *focused, *returnsTo;
-    } rows[] = {{nullptr, "pictureMonthlyCalendar"}, {"listboxEvents", "listboxEvents"}};
-    for (const auto &row : rows) {
-        ASSERT_TRUE(showActive(window));
-        if (row.focused) // else the focus the window started with
-            window.findChild<QWidget *>(row.focused)->setFocus();
-        bool opened = false;
-        whenModalOpens([&opened](QDialog *dialog) {
-            opened = true;
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-        QMenu *menu = window.findChild<QMenu *>("menuCalendar");
-        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << row.returnsTo;
-        QTest::keyClick(menu, Qt::Key_F); // Find event...
-        EXPECT_TRUE(opened) << row.returnsTo;
-        ASSERT_TRUE(showActive(window)); // as the window manager does when the dialog closes
-        EXPECT_EQ(focusedName().toStdString(), row.returnsTo);
-    }
 }

@@ -1,8 +1,6 @@
 #include "menus/MenuItem.h"
-#include "menus/ProgramMenus.h"
 
-#include <QAction>
-#include <QMenu>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -22,24 +20,4 @@ TEST(MenuCaption, SplitsTheHelpLineFromTheTextWhoseStartFindsTheIconIgnoringCase
             << row.stored;
     }
     // clang-format on
-}
-
-// The help lines shown and the items acted on, in order: an item without an action is disabled and shows none.
-TEST(ProgramMenus, ItemsFromTheTableReportTheirHelpLineAndAct)
-{
-    QWidget window;
-    ProgramMenus menus(&window);
-    QMenu menu;
-    QStringList seen;
-    menus.fill(&menu, {{u"|Search the net for an update|&Update...", u"menuFileUpdate", [&seen] { seen << "update"; }},
-                       {{}, u"menuSeparator0"},
-                       {u"|Switch profiles|&Profiles...", u"menuFileProfiles"}});
-    QObject::connect(&menus, &ProgramMenus::helpLine, [&seen](const QString &line) { seen << line; });
-    const QList<QAction *> items = menu.actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_TRUE(items[1]->isSeparator() && !items[0]->icon().isNull());
-    items[0]->hover();
-    items[2]->hover();
-    items[0]->trigger();
-    EXPECT_EQ(seen, (QStringList{"Search the net for an update", "", "update"}));
 }

@@ -1,7 +1,4 @@
-#include "TestSupport.h"
-#include "messages/FileErrorDialogReporter.h"
 #include "messages/GeneralDialog.h"
-#include "KeyPress.h"
 
 #include <QtWidgets>
 #include <QtTest>
@@ -40,32 +37,4 @@ TEST(GeneralDialog, EachKindShowsItsButtonsAndIconAndAnswersWithThePressedButton
         QTest::mouseClick(dialog.findChild<QPushButton *>(row.pressed), Qt::LeftButton);
         EXPECT_EQ(std::pair(dialog.answer(), dialog.isVisible()), std::pair(row.answer, false)) << row.controls;
     }
-}
-
-TEST(FileErrorDialog, ReportsInAnOkMessageTitledByTheError)
-{
-    FileErrorDialogReporter reporter(nullptr);
-    GeneralDialog::setNextAnswer({MessageButton::Ok});
-    reporter.reportFileError({"notes.dat", FileOperation::Writing, FileError::DiskFull});
-    const Message asked = GeneralDialog::takeAskedMessage().value();
-    EXPECT_EQ(std::pair(asked.kind, asked.title), std::pair(MessageKind::Ok, fileErrorTitle(FileError::DiskFull)));
-    EXPECT_FALSE(GeneralDialog::takeAskedMessage()); // taken once
-    GeneralDialog::setNextAnswer({MessageButton::Ok});
-    reporter.reportFileChanged("notes.dat", "notes.dat.bak");
-    EXPECT_EQ(GeneralDialog::takeAskedMessage()->text, fileChangedMessage("notes.dat", "notes.dat.bak"));
-}
-
-// The check box comes first in the window; a Space on it would switch the question off.
-TEST(GeneralDialog, OpensWithTheFocusOnTheDefaultAnswer)
-{
-    // clang-format off
-    const struct { MessageKind kind; const char *focused; } rows[] = {
-        {MessageKind::YesNo, "commandYes"}, {MessageKind::Update, "commandYes"},
-        {MessageKind::Ok, "commandOK"}, {MessageKind::Alert, "commandOK"}};
-    for (const auto &row : rows) {
-        GeneralDialog dialog({row.kind, "Remove Dentist?", "Are you sure?", 1785, 495, "Do not ask me this again."});
-        ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(focusedName().toStdString(), row.focused) << row.focused;
-    }
-    // clang-format on
 }

@@ -13,15 +13,12 @@ public:
     explicit FakePlatform(QDate today) : clock_(today) {}
 
     const Clock &clock() const override { return clock_; }
-    void watchClock(std::function<void()> changed) override { clockChanged = std::move(changed); }
+    void watchClock(std::function<void()>) override {}
     void watchQuitRequests(std::function<void()> quit) override { quitRequested = std::move(quit); }
     bool isTrayAvailable() const override { return true; }
-    void addTrayIcon(const QIcon &, const QString &, QMenu *, std::function<void(TrayClick)> clicked) override
-    {
-        trayClicked = std::move(clicked);
-    }
+    void addTrayIcon(const QIcon &, const QString &, QMenu *, std::function<void(TrayClick)>) override {}
     void removeTrayIcon() override { ++trayRemovals; }
-    void setTrayToolTip(const QString &tip) override { trayToolTip = tip; }
+    void setTrayToolTip(const QString &) override {}
     CredentialStore &credentials() override { return credentialStore; }
     bool openUrl(const QUrl &url) override
     {
@@ -31,7 +28,7 @@ public:
     QString chooseFile(QWidget *, FileChoice choice, const QString &title, const QString &, const QString &) override
     {
         askedFiles.push_back(title);
-        return choice == FileChoice::Open ? fileToOpen : fileToSave;
+        return choice == FileChoice::Open ? fileToOpen : QString();
     }
     void playSound(const QString &wavePath) override { playedSounds.push_back(wavePath); }
     void stopSound() override { ++soundStops; }
@@ -43,17 +40,14 @@ public:
     }
 
     FakeClock clock_;
-    // Fired by tests: a wake or set clock, the system's request to end.
-    std::function<void()> clockChanged;
+    // Fired by tests: the system's request to end.
     std::function<void()> quitRequested;
-    std::function<void(TrayClick)> trayClicked;
     int trayRemovals = 0;
-    QString trayToolTip;
     MemoryCredentialStore credentialStore;
     std::vector<QUrl> openedUrls;
-    // The user's answers to the file chooser, "" when cancelled; the titles it was asked with.
+    // The user's answer to the file chooser when asked for a file to open, "" when cancelled; the titles it was asked
+    // with. A file to save is never chosen.
     QString fileToOpen;
-    QString fileToSave;
     std::vector<QString> askedFiles;
     int broughtToFront = 0;
     QString clipboard;
