@@ -1,5 +1,4 @@
 #include "dialogs/AboutWindow.h"
-#include "dialogs/ErrorTrackingWindow.h"
 
 #include "FakePlatform.h"
 
@@ -7,15 +6,6 @@
 #include <QtTest>
 
 #include <gtest/gtest.h>
-
-TEST(ErrorTrackingWindow, CopiesTheBoxWithWindowsLineEnds)
-{
-    FakePlatform platform(QDate(2002, 2, 10));
-    ErrorTrackingWindow window("20020228", QDate(2002, 3, 4), platform);
-    window.findChild<QPlainTextEdit *>("textUsefulData")->setPlainText("two\nlines");
-    QTest::mouseClick(window.findChild<QPushButton *>("commandCopy"), Qt::LeftButton);
-    EXPECT_EQ(platform.clipboard, "two\r\nlines");
-}
 
 TEST(AboutWindow, OpensTheLinksThroughThePlatformAndClosesOnEnterOnly)
 {
