@@ -60,9 +60,13 @@ protected:
 } // namespace
 
 // A pass enters what the server holds through the calendar's own change path, which saves calendar.dat. It shows no
-// alert, so the day up to which the program showed them stays in calendar.dat as it was.
+// alert, so the day up to which the program showed them stays in calendar.dat as it was. An event whose date names
+// no day, as a hand edit can leave one, is not sent.
 TEST_F(SyncCommandRun, EntersTheServersEventsIntoTheCalendarFileKeepingTheDayOfTheLastAlertCheck)
 {
+    Event noDay = partyEvent("No day");
+    noDay.date = {2027, 4, 31};
+    prepare(folder, {partyEvent("Party"), noDay});
     const DataFolderFixture other;
     prepare(other, {});
     QByteArray out;
@@ -73,4 +77,5 @@ TEST_F(SyncCommandRun, EntersTheServersEventsIntoTheCalendarFileKeepingTheDayOfT
     EXPECT_TRUE(out.startsWith("Added here: Party\n")) << out.constData();
     const QByteArray calendar = other.read(QStringLiteral("calendar.dat"));
     EXPECT_TRUE(calendar.contains("Title=Party\r\n") && calendar.contains("LastCheck=20261206"));
+    EXPECT_FALSE(calendar.contains("No day"));
 }
