@@ -32,24 +32,3 @@ TEST(NoteLayout, PartsFollowTheSizeOnlyAboveTheirThresholds)
     // The text box ends above the bottom border, which would otherwise not size the note.
     EXPECT_FALSE(noteResizeEdges(wide.content.bottomLeft(), created) & Qt::BottomEdge);
 }
-
-// Each border at both of its ends and just inside it.
-TEST(NoteLayout, TheBordersSizeTheNote)
-{
-    // clang-format off
-    const struct { const char *name; QPoint point; Qt::Edges edges; } rows[] = {
-        {"top left corner", {0, 0}, Qt::LeftEdge | Qt::TopEdge},
-        {"last pixel of the left border", {3, 30}, Qt::LeftEdge},
-        {"just inside the left border", {4, 30}, {}},
-        {"first pixel of the right border", {96, 30}, Qt::RightEdge},
-        {"just inside the right border", {95, 30}, {}},
-        {"last pixel of the top border", {50, 3}, Qt::TopEdge},
-        {"just below the top border", {50, 4}, {}},
-        {"first pixel of the bottom border", {50, 56}, Qt::BottomEdge},
-        {"just above the bottom border", {50, 55}, {}},
-        {"bottom right corner", {99, 59}, Qt::RightEdge | Qt::BottomEdge},
-    };
-    // clang-format on
-    for (const auto &row : rows)
-        EXPECT_EQ(noteResizeEdges(row.point, QSize(100, 60)), row.edges) << row.name;
-}
