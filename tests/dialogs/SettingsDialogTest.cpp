@@ -2,6 +2,7 @@
 
 #include "settings/Settings.h"
 #include "help/Help.h"
+#include "messages/GeneralDialog.h"
 #include "KeyPress.h"
 #include "platform/Autostart.h"
 
@@ -98,6 +99,26 @@ TEST_F(SettingsDialogTest, EveryPageShowsTheStoredSettingsAndEnterStoresTheChang
         EXPECT_EQ(settings.userCategories[2], on ? "Chess clubChess " : "Chess club"); // typing stops at 16 characters
         EXPECT_EQ(entryProgram(), on ? QString() : OptProgram);
     }
+}
+
+// A file where the autostart folder belongs: no one, root included, can write the entry there. The box stays as
+// chosen, so the next OK does not try again.
+TEST_F(SettingsDialogTest, AnEntryThatCannotBeWrittenIsToldInTheMessageBox)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the user's own Run key cannot be made unwritable to the user";
+#endif
+    ASSERT_TRUE(QFile(configHome.filePath("autostart")).open(QIODevice::WriteOnly));
+    dialog = std::make_unique<SettingsDialog>(settings, autostart, "/opt/tarrowby", help);
+    dialog->show();
+    control("checkAutostart")->setChecked(true);
+    GeneralDialog::setNextAnswer({MessageButton::Ok});
+    QTest::mouseClick(control<QPushButton>("commandOK"), Qt::LeftButton);
+    const std::optional<Message> asked = GeneralDialog::takeAskedMessage();
+    ASSERT_TRUE(asked.has_value());
+    EXPECT_EQ(std::pair(asked->kind, asked->text),
+              std::pair(MessageKind::Alert, QStringLiteral("Tarrowby could not be set to start with the system.")));
+    EXPECT_EQ(settings.autostart, 1);
 }
 
 TEST_F(SettingsDialogTest, CancelStoresNothing)

@@ -2,6 +2,7 @@
 #include "eventdata/CalendarFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
+#include "synccommand/SyncCommand.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -78,4 +79,27 @@ TEST_F(SyncCommandRun, EntersTheServersEventsIntoTheCalendarFileKeepingTheDayOfT
     const QByteArray calendar = other.read(QStringLiteral("calendar.dat"));
     EXPECT_TRUE(calendar.contains("Title=Party\r\n") && calendar.contains("LastCheck=20261206"));
     EXPECT_FALSE(calendar.contains("No day"));
+}
+
+// The password file is refused, unread, as soon as anyone but its owner may read or change it.
+TEST(SyncCommand, ReadsOnlyAPasswordFileNoOneElseMayRead)
+{
+    const DataFolderFixture folder;
+    folder.write(QStringLiteral("password"), "secret\r\nsecond line\n");
+    const QString path = folder.file(QStringLiteral("password"));
+    using P = QFile::Permission;
+    // clang-format off
+    const std::tuple<const char *, QFile::Permissions, bool> rows[] = {
+        {"read-only for its owner", QFile::Permissions(P::ReadOwner), true},
+        {"the group may read", P::ReadOwner | P::ReadGroup, false},
+        {"anyone may write", P::ReadOwner | P::WriteOther, false},
+    };
+    // clang-format on
+    for (const auto &[name, permissions, accepted] : rows) {
+        ASSERT_TRUE(QFile::setPermissions(path, permissions));
+        QString password;
+        QString failure;
+        EXPECT_EQ(readPasswordFile(path, password, failure), accepted) << name;
+        EXPECT_EQ(password, accepted ? QStringLiteral("secret") : QString()) << name;
+    }
 }
