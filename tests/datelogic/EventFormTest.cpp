@@ -77,10 +77,11 @@ TEST(EventForm, DateAndLeadTimeShowForAChange)
         {"switched off this year", "20261230", -2, "2", true, -2},
         {"switched off, next year", "20270101", -2, "2", false, 2},
         {"on", "20261230", 7, "7", false, 7},
-        {"no alert", "20261230", 0, "", false, 0},
+        {"no alert, on a day 00 that a hand edit left", "20261200", 0, "", false, 0},
     };
     for (const auto &row : rows) {
         const EventForm form = formFromEvent(makeEvent("e", row.date, row.notifyingDays), false, 2026);
+        EXPECT_EQ(form.day, QString(row.date).right(2)) << row.name;
         EXPECT_EQ(form.alertDays, row.alertDays) << row.name;
         EXPECT_EQ(form.alertOffThisYear, row.offThisYear) << row.name;
         const Event changed = eventFromForm(form, Event());

@@ -73,7 +73,7 @@ TEST_F(NotesFileTest, HeadersAreReadByTheirKeysAndBadValuesFail)
         // the error, or the note read
         {"any order, rounded", "[Note Top=600 Left=-45.5 Color=Yellow]", FileError::None, "|-46|600"},
         {"no positions", "[Note Color=Default]", FileError::None, "|0|0"},
-        {"one item", "[Note Left=10 ]", FileError::None, "|10|0"},
+        {"one item, blanks after the bracket", "[Note Left=10 ] \t", FileError::None, "|10|0"},
         {"blank lines before the first note", " \r\n\t\r\n[Note Left=3 Top=4 ]\r\nx", FileError::None, "x|3|4"},
         {"text like a header", Header + "[Note to self] buy milk", FileError::None, "[Note to self] buy milk|1|2"},
         {"no items", Header + "[Note]", FileError::None, "[Note]|1|2"},
