@@ -20,11 +20,7 @@ Event partyEvent(const char *title)
 // tarrow --sync as a script runs it: the exit status and a line per change.
 class SyncCommandRun : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(server.problem(), QString());
-        prepare(folder, {partyEvent("Party")});
-    }
+    void SetUp() override { ASSERT_EQ(server.problem(), QString()); }
     // A data folder set up for the sync, its calendar last saved on 6 December.
     void prepare(const DataFolderFixture &data, const std::vector<Event> &events)
     {
