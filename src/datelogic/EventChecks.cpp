@@ -56,8 +56,7 @@ std::optional<CheckMessage> checkEventForm(const EventTable &table, const EventF
                  QStringLiteral("The time you have entered for your event does not exist (or have wrong format.) "
                                 "Leave both field blank to ignore the time."));
     }
-    if (isFourDigitYear(form.year) && month > 0 && day >= 1 && day <= daysInMonth(month, year)
-        && QDate(year, month, day) < today)
+    if (const QDate date(year, month, day); isFourDigitYear(form.year) && date.isValid() && date < today)
         fail("Invalid date", QStringLiteral("The date you have entered for your event has already occured."));
     return message;
 }

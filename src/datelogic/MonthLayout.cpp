@@ -12,15 +12,11 @@ MonthLayout::MonthLayout(int year, int month) : first_(year, month, 1)
     const int weekday = first_.dayOfWeek() - 1;
     origin_ = weekday >= 4 ? weekday : weekday + Columns;
 
-    const int previousLength = daysInMonth(month == 1 ? 12 : month - 1, year);
-    for (int k = 0; k < origin_; ++k)
-        cells_[k] = {previousLength - (origin_ - 1 - k), false};
-    const int length = daysInMonth(month, year);
-    for (int d = 1; d <= length; ++d)
-        cells_[origin_ + d - 1] = {d, true};
-    int next = 1;
-    for (int k = origin_ + length; k < CellCount; ++k)
-        cells_[k] = {next++, false};
+    QDate day = date(0);
+    for (GridCell &cell : cells_) {
+        cell = {day.day(), day.month() == month};
+        day = day.addDays(1);
+    }
 }
 
 QDate MonthLayout::date(int index) const
@@ -43,10 +39,10 @@ QStringList shownYearTexts(int currentYear)
 
 QDate dayInMonth(int year, int month, int day)
 {
-    const int length = daysInMonth(month, year);
-    if (length == 0)
+    const QDate first(year, month, 1);
+    if (!first.isValid())
         return {};
-    return {year, month, std::clamp(day, 1, length)};
+    return first.addDays(std::clamp(day, 1, first.daysInMonth()) - 1);
 }
 
 QString dateHeading(int year, int month, int day)

@@ -7,8 +7,7 @@ QDate readStoredDay(QStringView yyyymmdd)
     if (yyyymmdd.size() < Event::DateWidth)
         return {};
     const EventDate date = readEventDate(yyyymmdd.left(Event::DateWidth));
-    // A month or day of -1 makes no valid QDate, but a year of -1 would.
-    return date.year < 0 ? QDate() : date.inYear(date.year);
+    return date.isReadable() ? date.inYear(date.year) : QDate();
 }
 
 std::optional<QDate> nextOccurrence(const Event &event, const QDate &today)

@@ -26,10 +26,10 @@ constexpr int TemporaryNameTries = 16;
 
 QString randomLettersAndDigits()
 {
-    static constexpr char Characters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QLatin1StringView characters("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
     QString text;
     for (int i = 0; i < TemporaryNameLength; ++i)
-        text += QLatin1Char(Characters[QRandomGenerator::global()->bounded(int(sizeof Characters) - 1)]);
+        text += characters.at(QRandomGenerator::global()->bounded(int(characters.size())));
     return text;
 }
 

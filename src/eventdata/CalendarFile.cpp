@@ -96,7 +96,6 @@ QString CalendarFile::format(const EventTable &table, const QDate &today)
 {
     constexpr QLatin1StringView lineEnd("\r\n");
     QString text;
-    text.reserve(32 + table.size() * 160);
     text += QLatin1StringView("LastCheck=") % QString::number(today.year()) % twoDigits(today.month())
             % twoDigits(today.day()) % lineEnd;
     if (table.eventCount < 0)

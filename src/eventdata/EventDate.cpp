@@ -45,8 +45,10 @@ QString eventDateText(const EventDate &date)
 
 std::optional<QTime> readEventTime(QStringView hhmm)
 {
-    const int hours = hhmm.size() == TimeWidth ? fieldValue(hhmm, 0, 2) : -1;
-    const int minutes = hhmm.size() == TimeWidth ? fieldValue(hhmm, 2, 2) : -1;
+    if (hhmm.size() != TimeWidth)
+        return std::nullopt;
+    const int hours = fieldValue(hhmm, 0, 2);
+    const int minutes = fieldValue(hhmm, 2, 2);
     if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
         return std::nullopt;
     return QTime(hours, minutes);

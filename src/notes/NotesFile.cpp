@@ -50,7 +50,7 @@ qsizetype bracketsBeforeNote(const QString &line)
 // The blanks between a header's items: ASCII white space only.
 bool isBlank(QChar c)
 {
-    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+    return QStringView(u" \t\n\v\f\r").contains(c);
 }
 
 // The length of text's start whose characters all pass the test.
