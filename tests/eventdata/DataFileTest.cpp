@@ -366,17 +366,16 @@ TEST_F(DataFileTest, UnreadableFileIsKeptAtOncePrivatelyAndNamedInTheReport)
     folder.write("notes.dat", "first");
     ASSERT_TRUE(QFile::setPermissions(folder.file("notes.dat"), shared));
     folder.write("notes.dat.bak", "an earlier backup");
-    QDir(folder.path()).mkdir("notes.dat.bak1");
     EXPECT_FALSE(load(FileError::SubscriptRange));
-    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::SubscriptRange, "notes.dat.bak2"}}));
-    EXPECT_EQ(folder.read("notes.dat.bak2"), "first");
+    EXPECT_EQ(reporter.reports, (Reports{{"notes.dat", "reading", FileError::SubscriptRange, "notes.dat.bak1"}}));
+    EXPECT_EQ(folder.read("notes.dat.bak1"), "first");
     EXPECT_EQ(folder.read("notes.dat.bak"), "an earlier backup");
     EXPECT_TRUE(file.save("new\r\n"));
     EXPECT_TRUE(file.save("newer\r\n"));
-    EXPECT_EQ(folder.names().filter("notes.dat.bak").size(), 3); // kept once, not at every save
+    EXPECT_EQ(folder.names().filter("notes.dat.bak").size(), 2); // kept once, not at every save
 #ifndef Q_OS_WIN                                                 // POSIX modes mean nothing on Windows
     EXPECT_EQ(folder.permissions("notes.dat"), shared);
-    EXPECT_EQ(folder.permissions("notes.dat.bak2"), owner);
+    EXPECT_EQ(folder.permissions("notes.dat.bak1"), owner);
 #endif
 }
 
