@@ -82,12 +82,15 @@ TEST(EventSearch, EventsOnADayInTheListsOrder)
         {"only the day's", {{"Before", "20261209"}, {"On", "20261210"}, {"After", "20261211"}}, {1}},
         {"every year on the day", {{"Yearly", "00001210"}, {"Last year", "20251210"}}, {0}},
         {"the last slot is read", {{"x", "20260101"}, {"z", "20260101"}, {"y", "20261210"}}, {2}},
+        {"a removed event's slot is not", {{"removed", "20261210"}, {"kept", "20261210"}}, {0}},
     };
     // clang-format on
     for (const auto &row : rows) {
         auto table = std::make_unique<EventTable>();
         for (const auto &[title, date] : row.events)
             table->addEvent(makeEvent(title, date));
+        if (const int removed = table->indexOfTitle("removed"); removed >= 0)
+            table->removeEvent(removed); // the last event moves into its slot and stays in its own
         EXPECT_EQ(eventsOnDay(*table, QDate(2026, 12, 10)), row.listed) << row.name;
     }
 }
