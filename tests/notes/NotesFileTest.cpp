@@ -80,7 +80,7 @@ TEST_F(NotesFileTest, HeadersAreReadByTheirKeysAndBadValuesFail)
         {"tabs for blanks", "[Note\tColor=Yellow\t]", FileError::None, "|0|0"},
         {"a key without letters", Header + "[Note =3 ]", FileError::None, "[Note =3 ]|1|2"},
         {"a key not only of letters", Header + "[Note L2=3 ]", FileError::None, "[Note L2=3 ]|1|2"},
-        {"text after the header", Header + "[Note Left=3 ] x", FileError::None, "[Note Left=3 ] x|1|2"},
+        {"a word after an empty value", Header + "[Note Left= x]", FileError::None, "[Note Left= x]|1|2"},
         {"a word before the items", Header + "[Notes Left=3 ]", FileError::None, "[Notes Left=3 ]|1|2"},
         {"no closing bracket", Header + "[Note Left=3 ", FileError::None, "[Note Left=3 |1|2"},
         {"past 16 bits", "[Note Left=32768 Top=0 ]", FileError::Overflow, ""},
