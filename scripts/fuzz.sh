@@ -11,8 +11,7 @@ seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARROWBY_FUZZ=ON > /dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 
-# libicalvcal leaks what it read of a contact it cannot parse; the
-# suppressions name only system libraries.
+# The leak suppressions name only system libraries.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
 for pair in CalendarFuzz:calendar NotesFuzz:notes SettingsFuzz:settings \
             CalendarTableFuzz:calendar-table NotesTableFuzz:notes-table ImportFuzz:import; do

@@ -14,7 +14,7 @@ enum class SkipReason {
     Past,         // a one-time event of an earlier year, or a repeat that has ended
     Cancelled,
     NoRoom,      // the calendar is full
-    Unusable,    // no title, no date or no such date, a contact that cannot be read
+    Unusable,    // no title, no date or no such date
     NeverOccurs, // a repeat rule without an occurrence in the years the searches look at
     ChangedDate, // one date of a repeating event moved or changed; the series decides
 };

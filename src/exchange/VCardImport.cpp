@@ -1,12 +1,12 @@
 #include "exchange/VCardImport.h"
 
-#include "eventdata/AsciiText.h"
 #include "exchange/ImportTable.h"
 
-#include <libical/vcc.h>
-#include <libical/vobject.h>
-
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
 
 namespace {
 
@@ -18,8 +18,7 @@ bool isLine(const QString &line, const QString &text)
     return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
 }
 
-// vCard 3.0 and 4.0 fold a long line by a line break and one blank or tab,
-// which the reader below would keep.
+// vCard 3.0 and 4.0 fold a long line by a line break and one blank or tab.
 QStringList unfolded(const QStringList &lines)
 {
     QStringList logical;
@@ -30,17 +29,6 @@ QStringList unfolded(const QStringList &lines)
             logical.append(line);
     }
     return logical;
-}
-
-// The reader keeps each byte of a value as one wide character.
-QString valueOf(VObject *card, const char *property)
-{
-    VObject *found = isAPropertyOf(card, property);
-    const wchar_t *wide = found && vObjectValueType(found) == VCVT_USTRINGZ ? vObjectUStringZValue(found) : nullptr;
-    QByteArray bytes;
-    for (; wide && *wide; ++wide)
-        bytes.append(static_cast<char>(*wide));
-    return QString::fromUtf8(bytes);
 }
 
 // vCard escapes commas, semicolons, backslashes and line breaks in texts.
@@ -58,122 +46,139 @@ QString unescaped(const QString &text)
     return plain;
 }
 
-// Only these parameters, and vCard 2.1's bare ones (QUOTED-PRINTABLE), change
-// how a value reads.
-bool changesTheValue(const QString &parameter)
+enum class Encoding { Text, QuotedPrintable, Base64 };
+
+// The encoding a parameter names: bare, as vCard 2.1 writes it, or as
+// ENCODING=, as vCard 3.0 does.
+Encoding encodingNamed(QStringView parameter)
 {
-    if (parameter.contains(u'"'))
-        return false;
     const qsizetype equals = parameter.indexOf(u'=');
-    if (equals < 0)
-        return true;
-    const QStringView name = QStringView(parameter).left(equals).trimmed();
-    return name.compare(u"ENCODING", Qt::CaseInsensitive) == 0 || name.compare(u"CHARSET", Qt::CaseInsensitive) == 0;
+    if (equals >= 0 && parameter.left(equals).trimmed().compare(u"ENCODING", Qt::CaseInsensitive) != 0)
+        return Encoding::Text;
+    const QStringView name = parameter.mid(equals + 1).trimmed();
+    if (name.compare(u"QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0 || name.compare(u"QP", Qt::CaseInsensitive) == 0)
+        return Encoding::QuotedPrintable;
+    if (name.compare(u"BASE64", Qt::CaseInsensitive) == 0 || name.compare(u"B", Qt::CaseInsensitive) == 0)
+        return Encoding::Base64;
+    return Encoding::Text;
 }
 
-// The property name, the parameters that change how its value reads, and
-// the value from its colon on.
-QString withParameters(const QStringList &parts, const QString &value)
+// The first encoding the parameters name.
+Encoding encodingOf(const QStringList &parameters)
 {
-    QStringList kept{parts.first()};
-    for (qsizetype i = 1; i < parts.size(); ++i) {
-        if (changesTheValue(parts.at(i)))
-            kept << parts.at(i);
+    for (const QString &parameter : parameters) {
+        if (const Encoding encoding = encodingNamed(parameter); encoding != Encoding::Text)
+            return encoding;
     }
-    return kept.join(u';') + value;
+    return Encoding::Text;
 }
 
-// The reader refuses a whole contact for a quoted parameter value
-// (TYPE="HOME,VOICE") or one that begins with a digit (ALTID=1), as address
-// books write them; the import reads only names and birthdays, so every
-// parameter that does not change how a value reads is left out.
-QString withReadableParameters(const QString &line)
+struct Property {
+    QString name; // without its group (item1.FN is FN)
+    Encoding encoding = Encoding::Text;
+    QString value; // as written
+};
+
+// A line's property. Its name and parameters end at the first colon outside
+// quotes: address books quote parameter values that hold a colon or
+// semicolon (X-COUCHDB-UUID="a:b;c"). A line without one is none.
+std::optional<Property> propertyOf(const QString &line)
 {
-    QStringList parts; // the name, then the parameters
+    QStringList head; // the name, then the parameters
     QString part;
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
-        if (!quoted && (c == u';' || c == u':')) {
-            parts << part;
-            part.clear();
-            if (c == u':')
-                return withParameters(parts, line.mid(i));
+        if (quoted || (c != u';' && c != u':')) {
+            quoted = c == u'"' ? !quoted : quoted;
+            part += c;
             continue;
         }
-        quoted = c == u'"' ? !quoted : quoted;
-        part += c;
+        head << part;
+        part.clear();
+        if (c == u':')
+            return Property{head.first().section(u'.', -1).trimmed(), encodingOf(head.sliced(1)), line.mid(i + 1)};
     }
-    return line;
+    return std::nullopt;
 }
 
-bool isHexDigit(QChar c)
+bool isHexPair(const QByteArray &pair)
 {
-    return isAsciiDigit(c) || (c.toUpper() >= u'A' && c.toUpper() <= u'F');
+    return pair.size() == 2 && std::all_of(pair.cbegin(), pair.cend(), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
-// The reader runs without end, taking ever more memory, on a quoted-printable
-// "=" followed by anything but two hexadecimal digits in capitals (or the
-// line's end). Digits in small letters are written in capitals; any other
-// "=" stands for itself.
-QString withValidEscapes(const QString &value)
+// "=" and two hexadecimal digits stand for a byte of the UTF-8 text, in
+// capitals or not; any other "=" stands for itself.
+QString decodedQuotedPrintable(const QString &value)
 {
-    QString valid;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value.at(i) != u'=' || i + 1 == value.size()) {
-            valid += value.at(i);
-        } else if (i + 2 < value.size() && isHexDigit(value.at(i + 1)) && isHexDigit(value.at(i + 2))) {
-            valid += u'=' + value.mid(i + 1, 2).toUpper();
+    const QByteArray text = value.toUtf8();
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QByteArray pair = text.mid(i + 1, 2);
+        if (text.at(i) == '=' && isHexPair(pair)) {
+            bytes += QByteArray::fromHex(pair);
             i += 2;
         } else {
-            valid += QStringLiteral("=3D");
+            bytes += text.at(i);
         }
     }
-    return valid;
+    return QString::fromUtf8(bytes);
 }
 
-// The card's lines with readable parameters and valid escapes. A
-// quoted-printable value goes on in the line after one that ends in "=", and
-// such a line is value only.
-QStringList readableLines(const QStringList &cardLines)
+// The contact's properties. A quoted-printable value goes on in the next
+// line after one that ends in "=".
+QList<Property> propertiesOf(const QStringList &lines)
 {
-    QStringList readable;
-    bool quotedPrintable = false;
-    bool continues = false;
-    for (const QString &line : cardLines) {
-        if (continues) {
-            readable << withValidEscapes(line);
-        } else {
-            quotedPrintable = line.section(u':', 0, 0).contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive);
-            const QString property = withReadableParameters(line);
-            // The parameters kept hold no colon: the first one begins the value.
-            const qsizetype value = property.indexOf(u':') + 1;
-            readable << (quotedPrintable && value > 0 ? property.left(value) + withValidEscapes(property.mid(value))
-                                                      : property);
+    QList<Property> properties;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        std::optional<Property> property = propertyOf(lines.at(i));
+        if (!property)
+            continue;
+        while (property->encoding == Encoding::QuotedPrintable && property->value.endsWith(u'=')
+               && i + 1 < lines.size()) {
+            property->value.chop(1);
+            property->value += lines.at(++i);
         }
-        continues = quotedPrintable && line.endsWith(u'=');
+        properties << *property;
     }
-    return readable;
+    return properties;
+}
+
+QString textOf(const Property &property)
+{
+    switch (property.encoding) {
+    case Encoding::QuotedPrintable:
+        return decodedQuotedPrintable(property.value);
+    case Encoding::Base64:
+        return QString::fromUtf8(QByteArray::fromBase64(property.value.toLatin1()));
+    case Encoding::Text:
+        break;
+    }
+    return property.value;
+}
+
+// The text of the first property of that name.
+QString valueOf(const QList<Property> &properties, QStringView name)
+{
+    const auto found = std::find_if(properties.cbegin(), properties.cend(), [name](const Property &property) {
+        return property.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found == properties.cend() ? QString() : textOf(*found);
 }
 
 void importCard(const QStringList &cardLines, ImportReading &target)
 {
-    const QByteArray text = readableLines(cardLines).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    VObject *card = Parse_MIME(text.constData(), static_cast<unsigned long>(text.size()));
-    if (!card) {
-        target.skip(SkipReason::Unusable);
-        return;
-    }
-    const QString name = unescaped(valueOf(card, VCFullNameProp));
-    const QString birthday = valueOf(card, VCBirthDateProp);
-    cleanVObjects(card);
+    const QList<Property> properties = propertiesOf(cardLines);
+    const QString birthday = valueOf(properties, u"BDAY");
     if (birthday.isEmpty()) {
         ++target.report.withoutBirthday;
         return;
     }
     const MonthDay date = birthdayOf(birthday);
     Event event;
-    event.title = name;
+    event.title = unescaped(valueOf(properties, u"FN"));
     event.date = importedDate(0, date.month, date.day);
     event.category = QStringLiteral("Birthday");
     event.notifyingDays = BirthdayLeadDays;
@@ -182,23 +187,25 @@ void importCard(const QStringList &cardLines, ImportReading &target)
 
 } // namespace
 
+// The import reads only names and birthdays, so it reads the contacts
+// itself: libical's vCard reader runs without end on a quoted-printable or
+// base64 value that reaches a contact's end, and it refuses a whole contact
+// for a quoted parameter value or one that begins with a digit (ALTID=1).
 void importVCards(const QStringList &lines, ImportReading &target)
 {
-    // Each contact goes to the reader on its own: it takes only a few hundred
-    // contacts or properties at once, and one broken contact spoils no other.
-    QStringList card;
+    QStringList card; // the lines between BEGIN:VCARD and END:VCARD
     bool inCard = false;
     for (const QString &line : unfolded(lines)) {
         if (target.stopped())
             return;
-        if (!inCard && isLine(line, BeginCard))
-            inCard = true;
-        if (inCard)
-            card.append(line);
-        if (inCard && isLine(line, EndCard)) {
+        if (!inCard) {
+            inCard = isLine(line, BeginCard);
+        } else if (isLine(line, EndCard)) {
             importCard(card, target);
             card.clear();
             inCard = false;
+        } else {
+            card.append(line);
         }
     }
 }

@@ -253,13 +253,18 @@ TEST(VCardImport, EntersEachBirthdayAsAnEveryYearEvent)
     EXPECT_EQ(result.table.events[1], birthday(QStringLiteral("Jörg Smith, Jr."), "00000228"));
 }
 
-// Contacts as Evolution, Nextcloud and other address books write them.
-TEST(VCardImport, ReadsContactsWhateverTheirParameters)
+// Contacts as Evolution, Nextcloud, phones and other address books write them.
+TEST(VCardImport, ReadsContactsWhateverTheirParametersAndEncodings)
 {
     // clang-format off
     const std::tuple<const char *, QByteArray, QString> rows[] = {
         {"quoted value with : and ;", "FN;X-COUCHDB-UUID=\"a:b;c\":Ann\r\nBDAY:1990-02-03\r\n", "Ann"},
-        {"quoted-printable", "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=B6rg\r\nBDAY:--0203\r\n", "Jörg"},
+        {"quoted-printable, over a soft line break", "FN;CHARSET=UTF-8;ENCODING=QP:J=C3=b6=\r\nrg\r\nBDAY:--0203\r\n", "Jörg"},
+        {"equals signs that stand for themselves, at the contact's end", "BDAY:--0203\r\nFN;QUOTED-PRINTABLE:A=3DB=X=\r\n", "A=B=X="},
+        {"a parameter that names no encoding", "FN;X-NOTE=QP:A=3DB\r\nBDAY:--0203\r\n", "A=3DB"},
+        {"base64", "FN;ENCODING=b:SsO2cmc=\r\nBDAY:--0203\r\n", "Jörg"},
+        {"damaged values of other properties", "FN:Ann\r\nNOTE;QP:\r\n=b\r\nPHOTO;BASE64:QUJD\r\nBDAY:--0203\r\n", "Ann"},
+        {"the first name, after its group", "item1.FN:Ann\r\nFN:Bob\r\nBDAY:--0203\r\n", "Ann"},
     };
     // clang-format on
     for (const auto &[name, lines, title] : rows) {
