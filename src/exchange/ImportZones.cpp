@@ -92,6 +92,19 @@ qint64 changesOfZone(icalcomponent *zone, int lastYear)
     return changes;
 }
 
+// The VTIMEZONEs within a component at any depth: libical finds an event's
+// zone in the event itself, too, and in each component around it.
+void zonesWithin(icalcomponent *component, QList<icalcomponent *> &zones)
+{
+    for (icalcomponent *child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); child;
+         child = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
+        if (icalcomponent_isa(child) == ICAL_VTIMEZONE_COMPONENT)
+            zones << child;
+        else
+            zonesWithin(child, zones);
+    }
+}
+
 } // namespace
 
 EventClock EventClock::ofLibical(icaltimezone *zone, int lastYear)
@@ -164,8 +177,9 @@ QSet<QString> costlyZones(icalcomponent *calendar, int lastYear)
     constexpr qint64 MostChanges = 100000; // a hundred zones of four centuries each
     qint64 changes = 0;
     QSet<QString> names;
-    for (icalcomponent *zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone;
-         zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT)) {
+    QList<icalcomponent *> zones;
+    zonesWithin(calendar, zones);
+    for (icalcomponent *zone : zones) {
         const qint64 own = changesOfZone(zone, lastYear);
         if (own >= 0 && changes + own <= MostChanges) {
             changes += own;

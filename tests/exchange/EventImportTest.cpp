@@ -197,6 +197,9 @@ TEST(EventImport, TakesEachZoneAsTheFileMeantIt)
         {"defined, changes every second", inZone(zoneOf("W. Europe Standard Time", "RRULE:FREQ=SECONDLY\r\n"),
                                                  "W. Europe Standard Time"),
          localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
+        {"defined in the event, changes every second", calendarOf("BEGIN:VEVENT\r\nSUMMARY:Call\r\nDTSTART;TZID=W. Europe Standard Time:20270115T133000\r\n"
+                                                                  + zoneOf("W. Europe Standard Time", "RRULE:FREQ=SECONDLY\r\n") + "END:VEVENT\r\n"),
+         localHalfPastOne(QTimeZone("Europe/Berlin")), frequent},
     };
     // clang-format on
     for (const auto &[name, file, time, line] : rows) {
