@@ -320,9 +320,8 @@ bool importICalendar(const QStringList &lines, ImportReading &target)
     Component root(icalparser_parse_string(withFewZones(lines, costly).constData()));
     if (!root)
         return false;
+    costly |= costlyZones(root.get(), target.context().today.year() + ShownYearsAhead);
     const QList<icalcomponent *> calendars = calendarsOf(root.get());
-    for (icalcomponent *calendar : calendars)
-        costly |= costlyZones(calendar, target.context().today.year() + ShownYearsAhead);
     EventReader reader(target, costly);
     for (icalcomponent *calendar : calendars)
         readCalendar(calendar, reader);

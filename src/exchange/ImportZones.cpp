@@ -93,7 +93,8 @@ qint64 changesOfZone(icalcomponent *zone, int lastYear)
 }
 
 // The VTIMEZONEs within a component at any depth: libical finds an event's
-// zone in the event itself, too, and in each component around it.
+// zone in the event itself and in each component around it, up to the root
+// that holds a damaged file's stray components beside its calendar.
 void zonesWithin(icalcomponent *component, QList<icalcomponent *> &zones)
 {
     for (icalcomponent *child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); child;
@@ -172,13 +173,13 @@ NamedZone zoneNamed(const QString &name)
     return {std::nullopt, QStringLiteral("local time")};
 }
 
-QSet<QString> costlyZones(icalcomponent *calendar, int lastYear)
+QSet<QString> costlyZones(icalcomponent *root, int lastYear)
 {
     constexpr qint64 MostChanges = 100000; // a hundred zones of four centuries each
     qint64 changes = 0;
     QSet<QString> names;
     QList<icalcomponent *> zones;
-    zonesWithin(calendar, zones);
+    zonesWithin(root, zones);
     for (icalcomponent *zone : zones) {
         const qint64 own = changesOfZone(zone, lastYear);
         if (own >= 0 && changes + own <= MostChanges) {

@@ -42,13 +42,13 @@ struct NamedZone {
 };
 NamedZone zoneNamed(const QString &name);
 
-// The TZIDs of the calendar's VTIMEZONEs, at any depth, whose changes libical
-// would work out without bound: one whose observances repeat on more days a
-// year than real zones do (or at times of day), or which, with the zones
-// taken before it, would hold more changes up to lastYear than any real set
-// of zones does. No time may be converted in such a zone; libical works out a
-// zone's changes only when it converts.
-QSet<QString> costlyZones(icalcomponent *calendar, int lastYear);
+// The TZIDs of the VTIMEZONEs in a parsed file, at any depth, whose changes
+// libical would work out without bound: one whose observances repeat on more
+// days a year than real zones do (or at times of day), or which, with the
+// zones taken before it, would hold more changes up to lastYear than any real
+// set of zones does. No time may be converted in such a zone; libical works
+// out a zone's changes only when it converts.
+QSet<QString> costlyZones(icalcomponent *root, int lastYear);
 
 // Where libical reads its own zone files. Where the system has none that
 // libical reads (Windows), the program brings them; this must come before any
