@@ -3,6 +3,7 @@
 #include "datelogic/MonthLayout.h"
 #include "eventdata/DateText.h"
 #include "exchange/ICalendarRule.h"
+#include "exchange/ImportText.h"
 #include "exchange/ImportTable.h"
 #include "exchange/ImportZones.h"
 
@@ -275,11 +276,6 @@ QList<icalcomponent *> calendarsOf(icalcomponent *root)
          calendar = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
         calendars.append(calendar);
     return calendars;
-}
-
-bool isLine(const QString &line, QLatin1StringView text)
-{
-    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
 }
 
 // libical frees a calendar's zones one by one, each found by a walk through

@@ -47,3 +47,8 @@ bool holdsNulBytes(const QByteArray &bytes)
 {
     return !hasUtf16Mark(bytes) && bytes.contains('\0');
 }
+
+bool isLine(const QString &line, QLatin1StringView text)
+{
+    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
+}

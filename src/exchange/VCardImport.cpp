@@ -1,6 +1,7 @@
 #include "exchange/VCardImport.h"
 
 #include "exchange/ImportTable.h"
+#include "exchange/ImportText.h"
 
 #include <QRegularExpression>
 
@@ -10,13 +11,8 @@
 
 namespace {
 
-const QString BeginCard = QStringLiteral("BEGIN:VCARD");
-const QString EndCard = QStringLiteral("END:VCARD");
-
-bool isLine(const QString &line, const QString &text)
-{
-    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
-}
+constexpr QLatin1StringView BeginCard("BEGIN:VCARD");
+constexpr QLatin1StringView EndCard("END:VCARD");
 
 // vCard 3.0 and 4.0 fold a long line by a line break and one blank or tab.
 QStringList unfolded(const QStringList &lines)
